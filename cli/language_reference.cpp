@@ -1,0 +1,43 @@
+#include "cli/language_reference.h"
+
+#include "common/text.h"
+#include "tables/command_table.h"
+#include "tables/constant_table.h"
+
+namespace qc {
+
+std::string languageReferenceMarkdown() {
+    std::wstring md = L"### Commands and keywords\n\n";
+    std::wstring group;
+    for (const auto& row : commandRegistrations()) {
+        if (group != row.group) {
+            group = row.group;
+            md += L"\n**" + group + L"**: ";
+        } else {
+            md += L", ";
+        }
+        md += L"`" + std::wstring(row.signature) + L"`";
+        if (*row.targetName != 0) md += L" (runs as `" + std::wstring(row.targetName) + L"`)";
+    }
+    md += L"\n\n### Constants\n\nResolved first: ";
+    bool first = true;
+    for (const auto& [name, text] : builtInConstants()) {
+        md += (first ? L"`#" : L", `#") + std::wstring(name) + L"` = `" + text + L"`";
+        first = false;
+    }
+    md += L"\n";
+    group.clear();
+    for (const auto& row : constantRegistrations()) {
+        if (group != row.group) {
+            group = row.group;
+            md += L"\n**" + group + L"**: ";
+        } else {
+            md += L", ";
+        }
+        md += L"`" + std::wstring(row.name) + L"` " + row.value;
+    }
+    md += L"\n";
+    return toUtf8(md);
+}
+
+} // namespace qc

@@ -1,0 +1,89 @@
+// quillcast-cli: the headless converter. Runs the same conversion as the window program.
+#include "cli/language_reference.h"
+#include "common/conversion.h"
+#include "common/text.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: quillcast-cli SOURCE [-o OUTPUT] [--no-compact] [--quiet] [--timings]\n"
+    "\n"
+    "Converts a program in the BASIC dialect into one self-contained HTML5 page.\n"
+    "  -o OUTPUT      the page to write (default: SOURCE.html); an existing page is replaced\n"
+    "  --no-compact   write the script as translated, without compaction\n"
+    "  --quiet        no log lines\n"
+    "  --timings      print the time of each stage to stderr\n"
+    "  --language-reference  print the supported commands and constants (Markdown)\n"
+    "\n"
+    "Exit code: 0 written without errors, 1 written but errors were reported,\n"
+    "2 the source is missing or unreadable, or the page cannot be written.\n";
+
+class StderrSink : public qc::LogSink {
+public:
+    void appendLine(std::wstring_view line) override {
+        std::string bytes = qc::toUtf8(line);
+        bytes += '\n';
+        std::fwrite(bytes.data(), 1, bytes.size(), stderr);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string source;
+    std::string output;
+    bool quiet = false;
+    bool timings = false;
+    qc::ConversionOptions options;
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--language-reference") {
+            std::fputs(qc::languageReferenceMarkdown().c_str(), stdout);
+            return 0;
+        }
+        if (arg == "-o" && i + 1 < argc) {
+            output = argv[++i];
+        } else if (arg == "--no-compact") {
+            options.compact = false;
+        } else if (arg == "--quiet") {
+            quiet = true;
+        } else if (arg == "--timings") {
+            timings = true;
+        } else if (source.empty() && (arg.empty() || arg[0] != '-' || arg == "-")) {
+            source = arg;
+        } else {
+            std::fprintf(stderr, "quillcast-cli: unexpected argument '%s'\n%s", argv[i], kUsage);
+            return 2;
+        }
+    }
+    if (source.empty()) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    if (output.empty()) output = source + ".html";
+
+    StderrSink sink;
+    qc::Diagnostics diag(quiet ? nullptr : &sink);
+    qc::RenameState names;
+    qc::ConversionTimes times;
+    qc::ConversionStatus status = qc::convertFile(source, output, options, names, diag, &times);
+    if (timings) {
+        std::fprintf(stderr,
+                     "timings: read %.3f ms, translate %.3f ms, loops %.3f ms, compact %.3f ms, "
+                     "write %.3f ms, script %zu -> %zu bytes\n",
+                     times.translation.readMs, times.translation.translateMs,
+                     times.translation.loopsMs, times.compactMs, times.writeMs,
+                     times.scriptBytesBefore, times.scriptBytesAfter);
+    }
+    if (status != qc::ConversionStatus::kWritten) return 2;
+    return diag.errorFlag() ? 1 : 0;
+}

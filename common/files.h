@@ -1,0 +1,34 @@
+#pragma once
+// File system access at the edge of the core.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qc {
+
+// Size of a file: -1 when nothing is there, -2 for a folder (or anything that is not a
+// regular file, such as a device: it never counts as an existing source).
+std::int64_t fileSize(const std::filesystem::path& path);
+
+// Whole file as bytes; nothing when it cannot be opened or read.
+std::optional<std::string> readFileBytes(const std::filesystem::path& path);
+
+// Writes the page: the page lines, with the compacted script and the style block inserted
+// after the first line beginning with "<script" (see writePageText). The text goes to a
+// temporary file beside the target, which is then renamed over it, so a failed write never
+// destroys a good page. Returns false when the page could not be written.
+bool writePageFile(const std::filesystem::path& path, const std::vector<std::wstring>& pageLines,
+                   const std::vector<std::wstring>& scriptLines,
+                   const std::vector<std::wstring>& styleLines);
+
+// The bytes of the page file: UTF-8 without byte-order mark, every line ended by CR LF.
+std::string writePageText(const std::vector<std::wstring>& pageLines,
+                          const std::vector<std::wstring>& scriptLines,
+                          const std::vector<std::wstring>& styleLines);
+
+// True when both paths name the same existing file (so a page never replaces its source).
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
+} // namespace qc

@@ -1,0 +1,174 @@
+#include "common/text.h"
+
+#include <array>
+#include <limits>
+
+namespace qc {
+namespace {
+
+// Windows-1252 for the bytes 0x80..0x9F; the five bytes it leaves undefined keep their code.
+constexpr std::array<wchar_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Returns false when the bytes are not well-formed UTF-8 (overlong forms, surrogates and
+// values above U+10FFFF count as malformed).
+bool decodeUtf8Strict(std::string_view bytes, std::wstring& out) {
+    out.clear();
+    out.reserve(bytes.size());
+    size_t i = 0;
+    while (i < bytes.size()) {
+        auto b0 = static_cast<unsigned char>(bytes[i]);
+        if (b0 < 0x80) {
+            out.push_back(static_cast<wchar_t>(b0));
+            ++i;
+            continue;
+        }
+        int extra = 0;
+        char32_t cp = 0;
+        char32_t min = 0;
+        if ((b0 & 0xE0) == 0xC0) {
+            extra = 1, cp = b0 & 0x1F, min = 0x80;
+        } else if ((b0 & 0xF0) == 0xE0) {
+            extra = 2, cp = b0 & 0x0F, min = 0x800;
+        } else if ((b0 & 0xF8) == 0xF0) {
+            extra = 3, cp = b0 & 0x07, min = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + extra >= bytes.size()) return false;
+        for (int k = 1; k <= extra; ++k) {
+            auto b = static_cast<unsigned char>(bytes[i + k]);
+            if ((b & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (b & 0x3F);
+        }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        out.push_back(static_cast<wchar_t>(cp));
+        i += extra + 1;
+    }
+    return true;
+}
+
+} // namespace
+
+std::wstring fromSingleByte(std::string_view bytes) {
+    std::wstring out;
+    out.reserve(bytes.size());
+    for (char ch : bytes) {
+        auto b = static_cast<unsigned char>(ch);
+        out.push_back(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : static_cast<wchar_t>(b));
+    }
+    return out;
+}
+
+std::wstring fromUtf8(std::string_view bytes) {
+    std::wstring out;
+    if (decodeUtf8Strict(bytes, out)) return out;
+    return fromSingleByte(bytes);
+}
+
+std::wstring decodeSourceBytes(std::string_view bytes) {
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    return fromUtf8(bytes);
+}
+
+std::string toUtf8(std::wstring_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (wchar_t wc : text) {
+        auto cp = static_cast<char32_t>(wc);
+        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
+        if (cp < 0x80) {
+            out.push_back(static_cast<char>(cp));
+        } else if (cp < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else if (cp < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
+    }
+    return out;
+}
+
+wchar_t toLowerChar(wchar_t c) {
+    return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
+}
+
+std::wstring toLower(std::wstring_view text) {
+    std::wstring out(text);
+    for (auto& c : out) c = toLowerChar(c);
+    return out;
+}
+
+bool equalsIgnoreCase(std::wstring_view a, std::wstring_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (toLowerChar(a[i]) != toLowerChar(b[i])) return false;
+    return true;
+}
+
+bool startsWith(std::wstring_view text, std::wstring_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+bool startsWithIgnoreCase(std::wstring_view text, std::wstring_view prefix) {
+    return text.size() >= prefix.size() && equalsIgnoreCase(text.substr(0, prefix.size()), prefix);
+}
+
+bool endsWith(std::wstring_view text, std::wstring_view suffix) {
+    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+bool containsChar(std::wstring_view set, wchar_t c) {
+    return set.find(c) != std::wstring_view::npos;
+}
+
+std::wstring_view trim(std::wstring_view text, std::wstring_view chars) {
+    size_t b = text.find_first_not_of(chars);
+    if (b == std::wstring_view::npos) return {};
+    size_t e = text.find_last_not_of(chars);
+    return text.substr(b, e - b + 1);
+}
+
+std::vector<std::wstring> splitEmbeddedLines(std::wstring_view text, bool dropUnterminated) {
+    std::vector<std::wstring> lines;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t lf = text.find(L'\n', start);
+        if (lf == std::wstring_view::npos) {
+            if (!dropUnterminated && start < text.size()) lines.emplace_back(text.substr(start));
+            break;
+        }
+        std::wstring_view line = text.substr(start, lf - start);
+        if (!line.empty() && line.back() == L'\r') line.remove_suffix(1);
+        lines.emplace_back(line);
+        start = lf + 1;
+    }
+    return lines;
+}
+
+long long parseDecimal(std::wstring_view digits) {
+    constexpr long long kMax = std::numeric_limits<long long>::max();
+    long long value = 0;
+    for (wchar_t c : digits) {
+        if (c < L'0' || c > L'9') break;
+        int d = c - L'0';
+        if (value > (kMax - d) / 10) return kMax;
+        value = value * 10 + d;
+    }
+    return value;
+}
+
+std::wstring toWide(std::string_view ascii) {
+    return fromSingleByte(ascii);
+}
+
+} // namespace qc

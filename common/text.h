@@ -1,0 +1,46 @@
+#pragma once
+// Text helpers. The core holds text as std::wstring (one element per character, UTF-32 on
+// this platform), so "character positions" of the language rules are real characters.
+// UTF-8 is converted only at the edges: reading a source, writing a page, logging.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qc {
+
+inline constexpr wchar_t kDegreeSign = L'\u00B0';  // starts line markers and target-code lines
+inline constexpr wchar_t kSectionSign = L'\u00A7'; // the end-of-statement sentinel
+
+// Decodes a source file: a UTF-8 byte-order mark is skipped; text that is not valid UTF-8
+// is read as Windows-1252 so that every byte keeps a character.
+std::wstring decodeSourceBytes(std::string_view bytes);
+std::wstring fromUtf8(std::string_view bytes);
+std::string toUtf8(std::wstring_view text);
+// Decodes ASCII or Windows-1252 text byte by byte (used for the embedded texts).
+std::wstring fromSingleByte(std::string_view bytes);
+
+// ASCII letters only: the dialect and the tables are ASCII, and a locale must never change
+// how a keyword compares.
+std::wstring toLower(std::wstring_view text);
+wchar_t toLowerChar(wchar_t c);
+bool equalsIgnoreCase(std::wstring_view a, std::wstring_view b);
+bool startsWith(std::wstring_view text, std::wstring_view prefix);
+bool startsWithIgnoreCase(std::wstring_view text, std::wstring_view prefix);
+bool endsWith(std::wstring_view text, std::wstring_view suffix);
+bool containsChar(std::wstring_view set, wchar_t c);
+
+// Trims the given characters (default: the blank only) from both ends.
+std::wstring_view trim(std::wstring_view text, std::wstring_view chars = L" ");
+
+// Splits an embedded text into lines at LF, dropping a CR before each LF, so that a
+// checkout with either line end gives the same lines. Text after the last LF is dropped
+// when dropUnterminated is true (the "//EOF" fragment of the runtime library).
+std::vector<std::wstring> splitEmbeddedLines(std::wstring_view text, bool dropUnterminated);
+
+// Parses a decimal integer prefix without exceptions; saturates instead of overflowing.
+long long parseDecimal(std::wstring_view digits);
+
+std::wstring toWide(std::string_view ascii);
+
+} // namespace qc

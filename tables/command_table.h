@@ -1,0 +1,40 @@
+#pragma once
+// The built-in words of the source language: the commands the page runtime implements, the
+// keywords, and runtime names that generated code calls.
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace qc {
+
+struct CommandRow {
+    std::wstring name;       // the registered spelling, written into the script
+    std::wstring targetName; // the name to write instead; empty for most rows
+    bool hasParentheses = false;
+};
+
+struct CommandRegistration {
+    const wchar_t* group;
+    const wchar_t* signature;
+    const wchar_t* targetName;
+};
+
+class CommandTable {
+public:
+    // The key is the signature trimmed, cut before its first "(", in lower case.
+    void RegisterCommand(std::wstring_view signature, std::wstring_view targetName);
+    // Case-insensitive; a word with "(" is cut before it. The word is not trimmed.
+    const CommandRow* LookUpCommand(std::wstring_view word) const;
+    size_t size() const { return rows_.size(); }
+
+private:
+    std::unordered_map<std::wstring, CommandRow> rows_;
+};
+
+// The process-wide table, filled on first use and read-only afterwards.
+const CommandTable& commandTable();
+// The rows as registered, grouped, for the language reference.
+const std::vector<CommandRegistration>& commandRegistrations();
+
+} // namespace qc

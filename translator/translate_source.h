@@ -1,0 +1,34 @@
+#pragma once
+// The translator's entry: one source file in, the page list and the script list out.
+#include "common/diagnostics.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qc {
+
+struct TranslationResult {
+    std::vector<std::wstring> pageLines;   // the HTML skeleton, one line each
+    std::vector<std::wstring> scriptLines; // runtime library, structures, variables, program
+};
+
+// Milliseconds spent in each stage of one translation, for the benchmark.
+struct StageTimes {
+    double readMs = 0;
+    double translateMs = 0;
+    double loopsMs = 0;
+};
+
+// Reads and translates the source file. A file that cannot be opened still gives a page:
+// the skeleton, the runtime library and the start-up function (no message here; the caller
+// has validated the path).
+TranslationResult TranslateSource(const std::filesystem::path& sourcePath, Diagnostics& diag,
+                                  StageTimes* times = nullptr);
+
+// The same for source text that is already decoded (tests, fuzzing).
+TranslationResult TranslateText(std::wstring_view sourceText, Diagnostics& diag,
+                                StageTimes* times = nullptr);
+
+} // namespace qc
