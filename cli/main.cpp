@@ -19,6 +19,7 @@ constexpr const char* kUsage =
     "  --quiet        no log lines\n"
     "  --timings      print the time of each stage to stderr\n"
     "  --language-reference  print the supported commands and constants (Markdown)\n"
+    "  --page-from-js  SOURCE is a script defining INIT() to run on the runtime library\n"
     "\n"
     "Exit code: 0 written without errors, 1 written but errors were reported,\n"
     "2 the source is missing or unreadable, or the page cannot be written.\n";
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
     std::string output;
     bool quiet = false;
     bool timings = false;
+    bool fromScript = false;
     qc::ConversionOptions options;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
@@ -56,6 +58,8 @@ int main(int argc, char** argv) {
             options.compact = false;
         } else if (arg == "--quiet") {
             quiet = true;
+        } else if (arg == "--page-from-js") {
+            fromScript = true;
         } else if (arg == "--timings") {
             timings = true;
         } else if (source.empty() && (arg.empty() || arg[0] != '-' || arg == "-")) {
@@ -75,7 +79,9 @@ int main(int argc, char** argv) {
     qc::Diagnostics diag(quiet ? nullptr : &sink);
     qc::RenameState names;
     qc::ConversionTimes times;
-    qc::ConversionStatus status = qc::convertFile(source, output, options, names, diag, &times);
+    qc::ConversionStatus status =
+        fromScript ? qc::convertScriptFile(source, output, options, names, diag)
+                   : qc::convertFile(source, output, options, names, diag, &times);
     if (timings) {
         std::fprintf(stderr,
                      "timings: read %.3f ms, translate %.3f ms, loops %.3f ms, compact %.3f ms, "

@@ -34,6 +34,14 @@ ConversionStatus convertFile(const std::filesystem::path& source,
                              RenameState& names, Diagnostics& diag,
                              ConversionTimes* times = nullptr);
 
+// Builds a page around a hand-written script instead of a translated program: the runtime
+// library, then the script's lines (which must define INIT), then the start-up function.
+// Used to test the runtime library in a browser with and without compaction.
+ConversionStatus convertScriptFile(const std::filesystem::path& script,
+                                   const std::filesystem::path& output,
+                                   const ConversionOptions& options, RenameState& names,
+                                   Diagnostics& diag);
+
 // The lines of a script as written into the page, joined, in UTF-8 bytes.
 size_t scriptByteCount(const std::vector<std::wstring>& lines);
 

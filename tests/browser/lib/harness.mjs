@@ -1,0 +1,106 @@
+// Shared helpers for the browser tests: convert with the real quillcast-cli, open the page
+// in the system Chromium, record dialogs and any network request the page makes.
+import { chromium } from 'playwright-core';
+import { execFileSync, spawnSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+export const sourceDir = process.env.QUILLCAST_SOURCE_DIR ?? path.resolve(here, '../../..');
+export const cli = process.env.QUILLCAST_CLI ?? path.join(sourceDir, 'build/cli/quillcast-cli');
+
+const flags = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+
+export async function launchBrowser() {
+  return chromium.launch({ executablePath: '/usr/bin/chromium', args: flags, headless: true });
+}
+
+export function tempDir(prefix = 'qc-') {
+  return fs.mkdtempSync(path.join(os.tmpdir(), prefix));
+}
+
+// Runs quillcast-cli; returns { status, log, page } where page is the written file.
+export function runCli(args, { cwd } = {}) {
+  const r = spawnSync(cli, args, { cwd, encoding: 'utf8' });
+  return { status: r.status, log: (r.stderr ?? '').split('\n').filter((l) => l !== '') };
+}
+
+// Converts BASIC source text (or a .pb file path) into a page; compact by default.
+export function convertSource(source, { compact = true, dir = tempDir(), name = 'prog.pb' } = {}) {
+  let src = source;
+  if (!fs.existsSync(source)) {
+    src = path.join(dir, name);
+    fs.writeFileSync(src, source);
+  }
+  const out = path.join(dir, path.basename(src) + (compact ? '.html' : '.plain.html'));
+  const r = runCli([src, '-o', out, ...(compact ? [] : ['--no-compact'])]);
+  return { ...r, page: out };
+}
+
+// Builds a page from hand-written JavaScript that defines INIT(), run on the runtime library.
+export function pageFromJs(js, { compact = true, dir = tempDir() } = {}) {
+  const src = path.join(dir, 'test.js');
+  fs.writeFileSync(src, js);
+  const out = path.join(dir, compact ? 'test.html' : 'test.plain.html');
+  const r = runCli([src, '--page-from-js', '-o', out, ...(compact ? [] : ['--no-compact'])]);
+  return { ...r, page: out };
+}
+
+// Opens a written page. Dialogs (alert, prompt, confirm) are answered by `answer` (default:
+// accept) and recorded; every request that is not for a file under allowedDir is blocked and
+// recorded, so a test can assert the page fetched nothing else.
+export async function openPage(browser, pagePath, { answer, allowedDir, viewport } = {}) {
+  const context = await browser.newContext({ viewport: viewport ?? { width: 1024, height: 768 } });
+  const page = await context.newPage();
+  const dialogs = [];
+  const requests = [];
+  const errors = [];
+  const allowed = pathToFileURL(allowedDir ?? path.dirname(pagePath)).href;
+  page.on('pageerror', (e) => errors.push(String(e)));
+  page.on('dialog', async (d) => {
+    dialogs.push({ type: d.type(), message: d.message(), defaultValue: d.defaultValue() });
+    const reply = answer ? answer(d) : undefined;
+    if (reply === false) await d.dismiss();
+    else await d.accept(typeof reply === 'string' ? reply : undefined);
+  });
+  await page.route('**/*', (route) => {
+    const url = route.request().url();
+    requests.push(url);
+    if (url.startsWith(allowed)) route.continue();
+    else route.abort();
+  });
+  await page.goto(pathToFileURL(pagePath).href);
+  return { page, context, dialogs, requests, errors };
+}
+
+// Waits until `predicate()` is true, polling; fails after `ms`.
+export async function waitFor(predicate, ms = 5000, what = 'condition') {
+  const end = Date.now() + ms;
+  for (;;) {
+    if (await predicate()) return;
+    if (Date.now() > end) throw new Error(`timed out waiting for ${what}`);
+    await new Promise((r) => setTimeout(r, 25));
+  }
+}
+
+// The messages of Debug dialogs, without their "Debug: " prefix.
+export function debugLines(dialogs) {
+  return dialogs.filter((d) => d.message.startsWith('Debug: ')).map((d) => d.message.slice(7));
+}
+
+// The script between the script tags of a written page.
+export function scriptOf(pagePath) {
+  const html = fs.readFileSync(pagePath, 'utf8');
+  const start = html.indexOf('\r\n', html.indexOf('<script')) + 2;
+  return html.slice(start, html.indexOf('</script>'));
+}
+
+export function nodeCheck(jsText) {
+  const dir = tempDir('qc-check-');
+  const file = path.join(dir, 'script.js');
+  fs.writeFileSync(file, jsText);
+  execFileSync(process.execPath, ['--check', file]);
+}
