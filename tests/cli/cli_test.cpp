@@ -1,0 +1,173 @@
+// The headless converter as a user runs it: exit codes, messages and the page file.
+#include "common/text.h"
+#include "translator/page_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    std::string log;
+};
+
+std::string shellQuote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+CliRun runCli(const std::string& args) {
+    std::string cmd = std::string(QUILLCAST_CLI) + " " + args + " 2>&1";
+    CliRun r;
+    FILE* p = popen(cmd.c_str(), "r");
+    if (p == nullptr) return r;
+    std::array<char, 4096> buf{};
+    size_t n = 0;
+    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.log.append(buf.data(), n);
+    int status = pclose(p);
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+std::string readAll(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("qc-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    fs::path write(const std::string& name, const std::string& text) {
+        std::ofstream(dir / name, std::ios::binary) << text;
+        return dir / name;
+    }
+    fs::path dir;
+};
+
+TEST_F(Cli, FailuresGiveTheirMessageAndExitCode) {
+    fs::path src = write("ok.pb", "x = 1\n");
+    fs::create_directories(dir / "folder.pb");
+    struct Case {
+        std::string args;
+        int exitCode;
+        std::string message;
+    };
+    const Case cases[] = {
+        {shellQuote((dir / "missing.pb").string()), 2, "file not found!"},
+        {shellQuote((dir / "folder.pb").string()), 2, "file not found!"},
+        {shellQuote(src.string()) + " -o " + shellQuote((dir / "no/such/dir/p.html").string()), 2,
+         "cannot write \""},
+        {shellQuote(src.string()) + " -o " + shellQuote(src.string()), 2, "cannot write \""},
+        {shellQuote(src.string()) + " -o " + shellQuote(dir.string()), 2, "cannot write \""},
+        {"", 2, "usage:"},
+        {"--bogus", 2, "usage:"},
+    };
+    for (const auto& c : cases) {
+        CliRun r = runCli(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args << "\n" << r.log;
+        EXPECT_NE(r.log.find(c.message), std::string::npos) << c.args << "\n" << r.log;
+    }
+    EXPECT_EQ(readAll(src), "x = 1\n") << "the source must never be overwritten";
+    EXPECT_FALSE(fs::exists(dir / "no"));
+}
+
+TEST_F(Cli, QuietAndHelp) {
+    fs::path src = write("q.pb", "");
+    CliRun quiet = runCli(shellQuote(src.string()) + " --quiet");
+    EXPECT_EQ(quiet.exitCode, 0);
+    EXPECT_EQ(quiet.log, "");
+    EXPECT_TRUE(fs::exists(dir / "q.pb.html"));
+    CliRun help = runCli("--help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.log.find("--no-compact"), std::string::npos);
+}
+
+TEST_F(Cli, LogLinesOfAConversion) {
+    fs::path src = write("game.pb", "a = 1\n");
+    CliRun r = runCli(shellQuote(src.string()));
+    ASSERT_EQ(r.exitCode, 0) << r.log;
+    std::string size = std::to_string(fs::file_size(dir / "game.pb.html"));
+    EXPECT_EQ(r.log, "read \"game.pb\" 6 bytes...\nfinished!\n\nconvert...\nfinished! " + size +
+                         " bytes\n");
+}
+
+TEST_F(Cli, ExistingPageIsReplacedAndNoTemporaryFileStays) {
+    fs::path src = write("r.pb", "");
+    write("r.pb.html", "old page");
+    CliRun r = runCli(shellQuote(src.string()));
+    EXPECT_EQ(r.exitCode, 0) << r.log;
+    EXPECT_NE(readAll(dir / "r.pb.html"), "old page");
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir)) ++files;
+    EXPECT_EQ(files, 2) << "only the source and the page";
+}
+
+// A page for an empty source is the bare skeleton: head lines, the script, the closing
+// script tag, the style block byte for byte, then the body; CR LF everywhere, no BOM.
+TEST_F(Cli, EmptySourceGivesTheSkeleton) {
+    fs::path src = write("empty.pb", "");
+    for (const char* mode : {"", " --no-compact"}) {
+        CliRun r = runCli(shellQuote(src.string()) + mode);
+        ASSERT_EQ(r.exitCode, 0) << r.log;
+        std::string page = readAll(dir / "empty.pb.html");
+        ASSERT_GE(page.size(), 3u);
+        EXPECT_NE(page.substr(0, 3), "\xEF\xBB\xBF");
+        std::vector<std::string> lines;
+        size_t start = 0;
+        for (size_t crlf; (crlf = page.find("\r\n", start)) != std::string::npos; start = crlf + 2)
+            lines.push_back(page.substr(start, crlf - start));
+        EXPECT_EQ(start, page.size()) << "the last line ends with CR LF too";
+        for (const auto& l : lines) EXPECT_EQ(l.find('\n'), std::string::npos);
+        const std::vector<std::string> head = {
+            "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\"  "
+            "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">",
+            "<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\" lang=\"en\">",
+            "<head><title>-</title>",
+            "<meta http-equiv=\"content-type\" content=\"text/html;charset=utf-8\"/>",
+            "<script type=\"text/javascript\">"};
+        const std::vector<std::string> tail = {
+            "</head>",
+            "<body id=\"winout\" onLoad=\"_qlcxi();\">",
+            "<canvas id=\"QLCXcanvas\" width=\"1\" height=\"1\">",
+            "This text is displayed if your browser does not support HTML5 Canvas!",
+            "</canvas>",
+            "</body>",
+            "</html>"};
+        ASSERT_GT(lines.size(), head.size() + tail.size() + 67);
+        for (size_t i = 0; i < head.size(); ++i) EXPECT_EQ(lines[i], head[i]);
+        for (size_t i = 0; i < tail.size(); ++i)
+            EXPECT_EQ(lines[lines.size() - tail.size() + i], tail[i]);
+        size_t close = lines.size() - tail.size() - 67;
+        EXPECT_EQ(lines[close], "</script>");
+        std::string style;
+        for (size_t i = close + 1; i < close + 67; ++i) style += lines[i] + "\r\n";
+        EXPECT_EQ(style.size(), 1370u);
+        EXPECT_EQ(style.substr(0, 9), "<style>\r\n");
+        EXPECT_EQ(style.substr(style.size() - 10), "</style>\r\n");
+        EXPECT_EQ(lines[close - 1], "}") << "the start-up function ends the script";
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string("</script>")), 1);
+    }
+}
+
+} // namespace
