@@ -7,12 +7,12 @@
 namespace qc {
 
 std::string languageReferenceMarkdown() {
-    std::wstring md = L"### Commands and keywords\n\n";
+    std::wstring md = L"### Commands and keywords\n";
     std::wstring group;
     for (const auto& row : commandRegistrations()) {
         if (group != row.group) {
             group = row.group;
-            md += L"\n**" + group + L"**: ";
+            md += L"\n\n**" + group + L"**: ";
         } else {
             md += L", ";
         }
@@ -30,7 +30,7 @@ std::string languageReferenceMarkdown() {
     for (const auto& row : constantRegistrations()) {
         if (group != row.group) {
             group = row.group;
-            md += L"\n**" + group + L"**: ";
+            md += L"\n\n**" + group + L"**: ";
         } else {
             md += L", ";
         }

@@ -46,7 +46,7 @@ const std::vector<ConstantRegistration> kRows = [] {
         {L"#PB_MOUSEBUTTON_RIGHT", L"2"},
         {L"#PB_MOUSEBUTTON_MIDDLE", L"3"},
         }},
-        {L"Digit keys: the character code of the digit", {
+        {L"Digit keys (the character code of the digit)", {
         {L"#PB_KEY_0", L"48"},
         {L"#PB_KEY_1", L"49"},
         {L"#PB_KEY_2", L"50"},
@@ -58,7 +58,7 @@ const std::vector<ConstantRegistration> kRows = [] {
         {L"#PB_KEY_8", L"56"},
         {L"#PB_KEY_9", L"57"},
         }},
-        {L"Letter keys: the character code of the capital letter", {
+        {L"Letter keys (the character code of the capital letter)", {
         {L"#PB_KEY_A", L"65"},
         {L"#PB_KEY_B", L"66"},
         {L"#PB_KEY_C", L"67"},
