@@ -1,10 +1,173 @@
 // INIT ...
-// Stand-in core until the real runtime lands.
-var QLCX_LoopTimer = 0;
-function QLCXInit(canvasname) {
+// Page runtime library: start-up, frame timer, end of the program and the event queue.
+//
+// Every page carries this text through script compaction, which renames every name it does
+// not know by its spelling alone. So the library keeps to a narrow JavaScript: browser words
+// only as the target-word table lists them or behind document., window., Math. and
+// navigator.; no typeof, null, undefined and the like; one statement per line; double-quoted
+// strings only. Library globals are QLCX_ followed by an upper-case letter, which no name of a
+// translated program can spell (program variables are lower case).
+
+// Event codes and event types, equal to the source constants #PB_Event_... and
+// #PB_EventType_... so that translated comparisons with those constants work.
+var PB_Ev_CloseWindow=1;
+var PB_Ev_Gadget=2;
+var PB_EvTy_LClick=1;
+var PB_EvTy_LdbClick=2;
+var PB_EvTy_Focus=3;
+var PB_EvTy_LostFocus=4;
+var PB_EvTy_Change=5;
+
+// Whole milliseconds between two calls of the running loop function (30 frames a second).
+var QLCX_FramePeriod=Math.floor(1000/30);
+// Handle of the interval timer that calls the running loop function, 0 when none runs.
+var QLCX_LoopTimer=0;
+// 1 once the program has ended: no loop function may start after that.
+var QLCX_Ended=0;
+
+// The page's canvas and its 2d context, set by QLCXInit; the canvas position turns mouse
+// coordinates into canvas coordinates.
+var QLCX_Canvas=0;
+var QLCX_Context=0;
+var QLCX_CanvasX=0;
+var QLCX_CanvasY=0;
+
+// Open-flags of the windows by window number (1 open, 0 closed); OpenWindow and CloseWindow
+// keep them, end() reads them.
+var QLCX_WindowOpen=[];
+
+// The event queue is a runtime list whose elements are records
+// [window number, event code, gadget number, event type].
+var QLCX_EventQueue=NewList(QLCX_NewEventRecord);
+// The event that the last WindowEvent() took out of the queue.
+var QLCX_EventWindow=0;
+var QLCX_EventGadget=0;
+var QLCX_EventType=0;
+
+// Frame counting for GetFPS: flips since the last measurement, its time, the last rate.
+var QLCX_FlipCount=0;
+var QLCX_FlipTime=new Date().getTime();
+var QLCX_FramesPerSecond=0;
+
+function QLCX_NewEventRecord(){
+return [0,0,0,0];
 }
-function ChangeLoop(newfunc) {
-if (QLCX_LoopTimer) { clearInterval(QLCX_LoopTimer); }
-QLCX_LoopTimer = 0;
-if (newfunc) { QLCX_LoopTimer = setInterval(newfunc, 33); }
+
+// Called once by the page's start function, before INIT().
+function QLCXInit(canvasname){
+QLCX_Canvas=document.getElementById(canvasname);
+if(QLCX_Canvas){
+QLCX_Context=QLCX_Canvas.getContext("2d");
+}
+InitKeyboard();
+}
+
+// Switches the running loop function. It never calls newfunc itself: the caller goes on with
+// its next statement (generated code returns right after). ChangeLoop(0) stops the timer.
+function ChangeLoop(newfunc){
+if(QLCX_LoopTimer){
+clearInterval(QLCX_LoopTimer);
+}
+QLCX_LoopTimer=0;
+if(newfunc&&!QLCX_Ended){
+QLCX_LoopTimer=setInterval(newfunc,QLCX_FramePeriod);
+}
+}
+
+// The source statement End. An End inside a procedure returns only from the procedure; the
+// loop function that called it may still ask for its next loop, which QLCX_Ended refuses.
+function end(){
+QLCX_Ended=1;
+for(var id=0;id<QLCX_WindowOpen.length;id++){
+if(QLCX_WindowOpen[id]==1){
+CloseWindow(id);
+}
+}
+}
+
+// Stands in for source commands that need no browser counterpart (InitSprite and the like).
+function empty(){
+return 1;
+}
+
+// Queues an event unless it repeats the last queued one in all four fields, so a burst of
+// identical events (a double press, repeated change notifications) is seen once. Element
+// handlers may pass attribute texts; the record always holds numbers, so that a translated
+// "Case 5" matches.
+function QLCX_AddEvent(win,code,gadget,kind){
+var queue=QLCX_EventQueue;
+var record=[QLCX_Number(win),QLCX_Number(code),QLCX_Number(gadget),QLCX_Number(kind)];
+if(LastElement(queue)){
+var last=queue[queue[0]];
+if(last[0]==record[0]&&last[1]==record[1]&&last[2]==record[2]&&last[3]==record[3]){
+return 0;
+}
+}
+AddElement(queue);
+queue[queue[0]]=record;
+return 1;
+}
+
+// Takes the oldest event out of the queue and returns its code; never waits. With an empty
+// queue the current event becomes window -1, gadget 0, type 0 and the result is 0.
+function WindowEvent(){
+var queue=QLCX_EventQueue;
+if(!FirstElement(queue)){
+QLCX_EventWindow=-1;
+QLCX_EventGadget=0;
+QLCX_EventType=0;
+return 0;
+}
+var record=queue[queue[0]];
+DeleteElement(queue);
+QLCX_EventWindow=record[0];
+QLCX_EventGadget=record[2];
+QLCX_EventType=record[3];
+return record[1];
+}
+
+// A number from a number or a numeric text; 0 for anything else (a missing argument).
+function QLCX_Number(value){
+var n=value*1;
+// Only a value that is not a number differs from itself.
+if(n==n){
+return n;
+}
+return 0;
+}
+
+function EventWindow(){
+return QLCX_EventWindow;
+}
+
+function EventGadget(){
+return QLCX_EventGadget;
+}
+
+function EventType(){
+return QLCX_EventType;
+}
+
+// The browser clock; only differences between two calls mean anything.
+function ElapsedMilliseconds(){
+return new Date().getTime();
+}
+
+// Drawing on the canvas is immediate, so flipping only counts frames for GetFPS: at most once
+// a second the rate is measured over the time since the last measurement.
+function FlipBuffers(){
+QLCX_FlipCount++;
+var now=new Date().getTime();
+var elapsed=now-QLCX_FlipTime;
+if(elapsed>=1000){
+QLCX_FramesPerSecond=Math.round(QLCX_FlipCount*1000/elapsed);
+QLCX_FlipCount=0;
+QLCX_FlipTime=now;
+}
+return 1;
+}
+
+// Frames per second of the last full measurement; 0 during the first second.
+function GetFPS(){
+return QLCX_FramesPerSecond;
 }

@@ -51,10 +51,16 @@ export function pageFromJs(js, { compact = true, dir = tempDir() } = {}) {
 
 // Opens a written page. Dialogs (alert, prompt, confirm) are answered by `answer` (default:
 // accept) and recorded; every request that is not for a file under allowedDir is blocked and
-// recorded, so a test can assert the page fetched nothing else.
-export async function openPage(browser, pagePath, { answer, allowedDir, viewport } = {}) {
+// recorded, so a test can assert the page fetched nothing else. With `clock` (milliseconds
+// since 1970) the page's clock and timers are fake and stand still at that time from the first
+// script on; only page.clock.runFor moves them, so frame timers can be tested without waiting.
+export async function openPage(browser, pagePath, { answer, allowedDir, viewport, clock } = {}) {
   const context = await browser.newContext({ viewport: viewport ?? { width: 1024, height: 768 } });
   const page = await context.newPage();
+  if (clock !== undefined) {
+    await page.clock.install({ time: clock });
+    await page.clock.pauseAt(clock);
+  }
   const dialogs = [];
   const requests = [];
   const errors = [];

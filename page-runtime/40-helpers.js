@@ -1,0 +1,74 @@
+// Colours, random numbers, Debug and the requesters.
+//
+// A colour value is r + g*256 + b*65536 (+ a*16777216), the components 0 to 255. The bit
+// operators work on 32-bit signed integers, so a colour with alpha 128 or more is negative;
+// Red, Green, Blue and Alpha mask after shifting and read it back correctly.
+
+function RGB(r,g,b){
+return r+(g<<8)+(b<<16);
+}
+
+function RGBA(r,g,b,a){
+return (r+(g<<8)+(b<<16)+(a<<24))|0;
+}
+
+function Red(c){
+return c&255;
+}
+
+function Green(c){
+return (c>>8)&255;
+}
+
+function Blue(c){
+return (c>>16)&255;
+}
+
+function Alpha(c){
+return (c>>24)&255;
+}
+
+// The colour as the drawing context and style sheets take it; alpha is left out, and a
+// missing colour is black.
+function QLCX_ColorText(c){
+return "rgb("+Red(c)+","+Green(c)+","+Blue(c)+")";
+}
+
+// A whole number from 0 to v: the ends 0 and v come half as often as the numbers between.
+function Random(v){
+return Math.round(Math.random()*v);
+}
+
+// A real number at least 0 and below v.
+function RandomFloat(v){
+return Math.random()*v;
+}
+
+function Debug(msg){
+alert("Debug: "+msg);
+}
+
+// The browser's input box with title, an empty line and message, pre-filled with def; the
+// entered text, or "" when the user cancels.
+function InputRequester(title,message,def){
+var preset="";
+if(def||def===0){
+preset=""+def;
+}
+var answer=window.prompt(title+"\n\n"+message,preset);
+if(!answer){
+return "";
+}
+return answer;
+}
+
+// With a flag other than 0: the confirmation box, true for OK and false for Cancel.
+// Otherwise the message box, and 0.
+function MessageRequester(title,message,flag){
+var text=title+"\n\n"+message;
+if(flag){
+return window.confirm(text);
+}
+alert(text);
+return 0;
+}

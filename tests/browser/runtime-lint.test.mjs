@@ -1,0 +1,130 @@
+// Static check of page-runtime/*.js (node only, no browser): the library must keep to the
+// JavaScript that script compaction carries intact. The second half proves the check itself
+// catches each construct that breaks a page and stays quiet on the ones that are fine.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { sourceDir } from './lib/harness.mjs';
+import { lintLibrary, loadVocabulary, runtimeFiles } from './lib/runtime-lint.mjs';
+
+const vocabulary = loadVocabulary(sourceDir);
+
+function show(findings) {
+  return findings.map((f) => `${f.where} [${f.rule}] ${f.detail}\n    ${f.line.trim()}`).join('\n');
+}
+
+test('the vocabulary tables were read', () => {
+  assert.ok(vocabulary.targetWords.get('.fillrect') === false, 'member .fillRect');
+  assert.ok(vocabulary.targetWords.get('image') === true, 'Image() is a function word');
+  assert.ok(vocabulary.commands.has('OpenWindow') && vocabulary.commands.has('LoadImage'));
+  assert.ok(!vocabulary.commands.has('Math.floor'), 'Math targets are no library names');
+});
+
+test('the runtime library keeps to what compaction carries', () => {
+  const findings = lintLibrary(runtimeFiles(sourceDir), vocabulary);
+  assert.equal(findings.length, 0, show(findings));
+});
+
+test('the library starts with the INIT comment line', () => {
+  const [first] = runtimeFiles(sourceDir);
+  assert.equal(first.text.split('\n')[0], '// INIT ...');
+});
+
+test('every function of the core, lists, strings and helpers is defined', () => {
+  const text = runtimeFiles(sourceDir).map((f) => f.text).join('\n');
+  const names = ['QLCXInit', 'ChangeLoop', 'end', 'empty', 'WindowEvent', 'EventWindow',
+    'EventGadget', 'EventType', 'QLCX_AddEvent', 'ElapsedMilliseconds', 'FlipBuffers', 'GetFPS',
+    'NewList', 'ResetList', 'AddElement', 'DeleteElement', 'NextElement', 'PreviousElement',
+    'ListSize', 'ListIndex', 'SelectElement', 'ClearList', 'FirstElement', 'LastElement',
+    'ListJoin', 'dimfunc', 'ArraySize', 'initint', 'initfloat', 'initstring', 'Left', 'Mid',
+    'Right', 'FindString', 'LCase', 'UCase', 'Len', 'CountString', 'Space', 'ReverseString',
+    'Asc', 'ReplaceString', 'RemoveString', 'InsertString', 'StringField', 'LSet', 'RSet',
+    'LTrim', 'RTrim', 'Trim', 'Str', 'Val', 'RGB', 'RGBA', 'Red', 'Green', 'Blue', 'Alpha',
+    'Random', 'RandomFloat', 'Debug', 'InputRequester', 'MessageRequester'];
+  const missing = names.filter((n) => !new RegExp(`^function ${n}\\(`, 'm').test(text));
+  assert.deepEqual(missing, []);
+});
+
+// Each snippet is the body of a function whose parameters declare the names it uses.
+const wrap = (line) => ({ name: 'sample.js', text: `function QLCX_T(x,a,b,s,el,q){\n${line}\n}\n` });
+const rulesOf = (text) => lintLibrary([{ name: 'sample.js', text }], vocabulary).map((f) => f.rule);
+
+const caught = [
+  ['x=\'a\';', 'quote'],
+  ['x="a\\"b";', 'escaped-quote'],
+  ['x=`a`;', 'quote'],
+  ['x=/ab+/;', 'regex'],
+  ['x=a.replace(/b/,s);', 'regex'],
+  ['x=1; /* note */', 'block-comment'],
+  ['x=1e5;', 'exponent'],
+  ['x=2.5E-3;', 'exponent'],
+  ['x="\u00A7";', 'non-ascii'],
+  ['if(typeof a){', 'forbidden-word'],
+  ['x=null;', 'forbidden-word'],
+  ['for(a in s){', 'forbidden-word'],
+  ['x=this.value;', 'this-member'],
+  ['x=-(a+b);', 'minus-paren'],
+  ['x=-Math.PI;', 'minus-prefixed'],
+  ['if(a<-(b)){', 'minus-paren'],
+  ['x = - window.innerWidth;', 'minus-prefixed'],
+  ['x=el.target.id;', 'member'],
+  ['x=s.split(",");', 'member'],
+  ['x=Date.now();', 'undeclared'],
+  ['x=parseInt(s);', 'undeclared'],
+  ['x=new Image;', 'undeclared'],
+  ['x=a%b;', 'bad-char'],
+  ['x=f(a,', 'multi-line'],
+  ['x=a+', 'multi-line'],
+  ['x="open;', 'multi-line'],
+];
+
+test('the check catches what breaks a compacted page', () => {
+  for (const [line, rule] of caught) {
+    assert.ok(rulesOf(wrap(line).text).includes(rule), `${line} should give ${rule}`);
+  }
+});
+
+const fine = [
+  'x=a/b;',
+  'x=(a+b)/2;',
+  'x=window.parseInt("12");',
+  'x=window.String.fromCharCode(65);',
+  'el.style.left="1px";',
+  'x=el.firstChild.nodeValue;',
+  'x=new Image();',
+  'x=new Date().getTime();',
+  'x=s.substr(0,1).toLowerCase();',
+  'x="a//b;c";',
+  'x="\\\\";',
+  'x=1; // it\'s a comment with /* and "quotes',
+  'return -1;',
+  'x=0-(a+b);',
+  'x=a-(b*2);',
+  'x=a-Math.floor(b);',
+  'x=-1*Math.PI;',
+  'x=a<b&&b>-1;',
+  'if(a > b || a < 0){',
+  '}else{',
+  'x=a?"y":"n";',
+  'QLCX_AddEvent(a,b,0,0);',
+  'x++;',
+];
+
+test('the check stays quiet on what compaction carries', () => {
+  for (const line of fine) {
+    const rules = rulesOf(wrap(line).text);
+    assert.deepEqual(rules, [], `${line} gave ${rules.join(', ')}`);
+  }
+});
+
+test('globals need the QLCX_ prefix; library functions may be command names', () => {
+  const rows = [
+    ['var counter=0;\n', ['global-name']],
+    ['var QLCX_Counter=0;\n', []],
+    ['var PB_Ev_Gadget=2;\n', []],
+    ['function helper(){\n}\n', ['global-name']],
+    ['function Left(s,n){\nreturn s;\n}\n', []],
+    ['function QLCX_Helper(){\nvar local=0;\n}\n', []],
+    ['function Left(s){\n}\nfunction Left(s){\n}\n', ['duplicate']],
+  ];
+  for (const [text, rules] of rows) assert.deepEqual(rulesOf(text), rules, text);
+});
