@@ -1,0 +1,531 @@
+// The example programs end to end: each is converted by the real quillcast-cli from a copy of
+// its folder (so the page can fetch only the files the example ships), opened in Chromium and
+// used as a person would use it. Every test then repeats the same session on the page written
+// with --no-compact and requires the same observations: compaction must not change behaviour.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import {
+  launchBrowser, convertSource, openPage, waitFor, debugLines, sourceDir, tempDir,
+} from './lib/harness.mjs';
+
+const examplesDir = path.join(sourceDir, 'examples');
+let browser;
+
+before(async () => {
+  browser = await launchBrowser();
+});
+after(async () => {
+  await browser?.close();
+});
+
+function convertExample(name, compact) {
+  const dir = path.join(tempDir(`qc-example-${name}-`), name);
+  fs.cpSync(path.join(examplesDir, name), dir, { recursive: true });
+  const result = convertSource(path.join(dir, `${name}.pb`), { compact, dir });
+  assert.equal(result.status, 0, `${name} did not convert cleanly:\n${result.log.join('\n')}`);
+  return { ...result, dir };
+}
+
+// Converts and opens an example. `init` runs in the page before its own script (instruments
+// the canvas, seeds the random numbers). Every request of every tab of the session is
+// recorded; requests outside the example's folder are blocked.
+async function openExample(name, { compact = true, answer, init } = {}) {
+  const converted = convertExample(name, compact);
+  const session = await openPage(browser, converted.page, { allowedDir: converted.dir, answer });
+  const allowed = pathToFileURL(converted.dir).href;
+  session.allowed = allowed;
+  session.allRequests = [];
+  session.context.on('request', (r) => session.allRequests.push(r.url()));
+  await session.context.route('**/*', (route) => {
+    if (route.request().url().startsWith(allowed)) route.continue();
+    else route.abort();
+  });
+  if (init) {
+    await session.page.addInitScript(init);
+    await session.page.reload();
+    session.dialogs.length = 0;
+  }
+  return session;
+}
+
+async function closeExample(session) {
+  assert.deepEqual(session.errors, [], 'the page reported script errors');
+  const outside = [...session.requests, ...session.allRequests]
+    .filter((url) => !url.startsWith(session.allowed));
+  assert.deepEqual(outside, [], 'the page requested files outside its example folder');
+  await session.context.close();
+}
+
+// Runs one scenario on the compacted page, then on the plain page, and requires the same facts.
+async function compactedAndPlain(name, scenario, options = {}) {
+  const observed = [];
+  for (const compact of [true, false]) {
+    const session = await openExample(name, { ...options, compact });
+    try {
+      observed.push(await scenario(session));
+    } finally {
+      await closeExample(session);
+    }
+  }
+  assert.deepEqual(observed[1], observed[0], 'the --no-compact page behaved differently');
+  return observed[0];
+}
+
+const gadget = (page, id) => page.locator(`[id="${id}"]`);
+
+async function waitForDialogs(session, count, what) {
+  await waitFor(() => session.dialogs.length >= count, 5000, what);
+  return session.dialogs[count - 1].message;
+}
+
+// ---------------------------------------------------------------- canvas helpers
+
+// Pixels of the canvas whose colour passes `test` (given r, g, b): how many, their centre and
+// their bounding box, in canvas coordinates.
+async function pixelsWhere(page, area, testSource) {
+  return page.evaluate(([area, testSource]) => {
+    const test = new Function('r', 'g', 'b', `return ${testSource};`);
+    const canvas = document.getElementById('QLCXcanvas');
+    const { x: ax, y: ay, w, h } = area ?? { x: 0, y: 0, w: canvas.width, h: canvas.height };
+    const data = canvas.getContext('2d').getImageData(ax, ay, w, h).data;
+    let count = 0; let sx = 0; let sy = 0;
+    let minX = Infinity; let minY = Infinity; let maxX = -1; let maxY = -1;
+    for (let y = 0; y < h; y++) {
+      for (let x = 0; x < w; x++) {
+        const i = (y * w + x) * 4;
+        if (!test(data[i], data[i + 1], data[i + 2])) continue;
+        count++; sx += x + ax; sy += y + ay;
+        minX = Math.min(minX, x + ax); maxX = Math.max(maxX, x + ax);
+        minY = Math.min(minY, y + ay); maxY = Math.max(maxY, y + ay);
+      }
+    }
+    return count ? { count, x: sx / count, y: sy / count, minX, minY, maxX, maxY } : { count };
+  }, [area, testSource]);
+}
+
+async function canvasBox(page) {
+  return page.locator('#QLCXcanvas').boundingBox();
+}
+
+// ---------------------------------------------------------------- form
+
+test('form: a tea order typed, counted, confirmed, cleared and quit', async () => {
+  const facts = await compactedAndPlain('form', async (session) => {
+    const { page } = session;
+    const seen = {};
+    await waitFor(() => gadget(page, 12).isVisible(), 5000, 'the form');
+    seen.title = await page.locator('#window0_title').textContent();
+
+    await gadget(page, 6).click();
+    seen.emptyName = await waitForDialogs(session, 1, 'the empty-name message');
+
+    await gadget(page, 2).click();
+    await page.keyboard.type('Ada');
+    await gadget(page, 4).focus();
+    for (let k = 0; k < 3; k++) await page.keyboard.press('ArrowRight');
+    await waitFor(async () => (await gadget(page, 5).textContent()) === '4 cups', 5000,
+      'the cup count to follow the slider');
+
+    await gadget(page, 6).click();
+    seen.firstOrder = await waitForDialogs(session, 2, 'the first order');
+    seen.statusAfterFirst = await gadget(page, 9).textContent();
+    seen.barAfterFirst = await gadget(page, 8).evaluate((e) => Number(e.value));
+
+    await gadget(page, 6).click();
+    await waitForDialogs(session, 3, 'the second order');
+    seen.statusAfterSecond = await gadget(page, 9).textContent();
+    seen.barAfterSecond = await gadget(page, 8).evaluate((e) => Number(e.value));
+
+    await gadget(page, 7).click();
+    await waitFor(async () => (await gadget(page, 5).textContent()) === '1 cups', 5000, 'Clear');
+    seen.clearedName = await gadget(page, 2).inputValue();
+    seen.clearedSlider = await gadget(page, 4).inputValue();
+
+    const popup = session.context.waitForEvent('page');
+    await gadget(page, 11).click();
+    const menu = await popup;
+    await menu.waitForLoadState();
+    seen.menuOpened = path.basename(new URL(menu.url()).pathname);
+    seen.menuInsideFolder = menu.url().startsWith(session.allowed);
+    await menu.close();
+    await waitFor(async () => (await gadget(page, 9).textContent()).includes('menu'), 5000,
+      'the program to notice the link');
+    seen.statusAfterLink = await gadget(page, 9).textContent();
+
+    await gadget(page, 12).click();
+    await waitFor(async () => (await page.locator('#window0').count()) === 0, 5000,
+      'Quit to close the window');
+    seen.dialogCount = session.dialogs.length;
+    return seen;
+  });
+
+  assert.equal(facts.title, 'Tea order form');
+  assert.equal(facts.emptyName, 'Tea order\n\nPlease type your name first.');
+  assert.equal(facts.firstOrder, 'Tea order\n\nThank you, Ada!\n4 cups of tea are on their way.');
+  assert.equal(facts.statusAfterFirst, 'Order 1: 4 for Ada, 4 cups today');
+  assert.equal(facts.barAfterFirst, 4);
+  assert.equal(facts.statusAfterSecond, 'Order 2: 4 for Ada, 8 cups today');
+  assert.equal(facts.barAfterSecond, 8);
+  assert.equal(facts.clearedName, '');
+  assert.equal(facts.clearedSlider, '1');
+  assert.equal(facts.menuOpened, 'menu.txt');
+  assert.equal(facts.menuInsideFolder, true);
+  assert.equal(facts.statusAfterLink, 'The menu opens in a new tab.');
+  assert.equal(facts.dialogCount, 3, 'no message besides the three orders');
+});
+
+// ---------------------------------------------------------------- game
+
+// Runs before the page's script: a repeatable Math.random, and a record of what the game
+// draws (the score line's text, and the transform of every rock drawn).
+function gameInstruments() {
+  let seed = 20240611;
+  Math.random = () => {
+    seed = (seed * 16807) % 2147483647;
+    return (seed - 1) / 2147483646;
+  };
+  window.__scoreLines = [];
+  window.__rockAngles = [];
+  const proto = CanvasRenderingContext2D.prototype;
+  const fillText = proto.fillText;
+  proto.fillText = function (text, ...rest) {
+    if (String(text).startsWith('Score:')) window.__scoreLines.push(String(text));
+    if (String(text).startsWith('GAME OVER')) window.__gameOver = performance.now();
+    return fillText.call(this, text, ...rest);
+  };
+  const drawImage = proto.drawImage;
+  proto.drawImage = function (image, ...rest) {
+    if (String(image.src).endsWith('/rock.png')) {
+      const m = this.getTransform();
+      window.__rockAngles.push(Math.round(Math.atan2(m.b, m.a) * 180 / Math.PI));
+    }
+    return drawImage.call(this, image, ...rest);
+  };
+}
+
+const shipColour = 'r < 40 && g > 190 && b > 230';
+const starColour = 'r > 230 && g > 200 && b < 60';
+const rockColour = '(Math.abs(r - 150) < 12 && Math.abs(g - 110) < 12 && Math.abs(b - 80) < 12)';
+
+async function scoreLine(page) {
+  return page.evaluate(() => window.__scoreLines.at(-1) ?? '');
+}
+
+function scoreField(line, field) {
+  const m = new RegExp(`${field}: (\\d+)`).exec(line);
+  return m ? Number(m[1]) : NaN;
+}
+
+async function shipPosition(page) {
+  return pixelsWhere(page, { x: 0, y: 20, w: 480, h: 340 }, shipColour);
+}
+
+// Starts a new game when the last one is over: holds Space until the lives are back.
+async function restartIfOver(page) {
+  if (scoreField(await scoreLine(page), 'Lives') !== 0) return false;
+  await page.keyboard.down('Space');
+  await waitFor(async () => scoreField(await scoreLine(page), 'Lives') === 3, 5000, 'a new game');
+  await page.keyboard.up('Space');
+  return true;
+}
+
+// Steers the ship onto the star as a player would, looking at the screen between key presses,
+// until the score changes.
+async function catchStar(page) {
+  let before = scoreField(await scoreLine(page), 'Score');
+  const held = new Set();
+  const hold = async (key, on) => {
+    if (on && !held.has(key)) { held.add(key); await page.keyboard.down(key); }
+    if (!on && held.has(key)) { held.delete(key); await page.keyboard.up(key); }
+  };
+  const screen = { x: 0, y: 20, w: 480, h: 340 };
+  try {
+    await waitFor(async () => {
+      if (scoreField(await scoreLine(page), 'Score') !== before) return true;
+      if (await restartIfOver(page)) before = scoreField(await scoreLine(page), 'Score');
+      const ship = await pixelsWhere(page, screen, shipColour);
+      const star = await pixelsWhere(page, screen, starColour);
+      if (!ship.count || !star.count) return false;
+      await hold('ArrowLeft', star.x < ship.x - 3);
+      await hold('ArrowRight', star.x > ship.x + 3);
+      await hold('ArrowUp', star.y < ship.y - 3);
+      await hold('ArrowDown', star.y > ship.y + 3);
+      return false;
+    }, 15000, 'the ship to reach the star');
+  } finally {
+    for (const key of [...held]) await hold(key, false);
+  }
+  return { before, after: scoreField(await scoreLine(page), 'Score') };
+}
+
+// Holds a key until the ship has moved 20 pixels sideways; the sign of the move.
+async function moveShip(page, key) {
+  await restartIfOver(page);
+  const start = await shipPosition(page);
+  await page.keyboard.down(key);
+  try {
+    await waitFor(async () => Math.abs((await shipPosition(page)).x - start.x) > 20, 5000,
+      `${key} to move the ship`);
+  } finally {
+    await page.keyboard.up(key);
+  }
+  return Math.sign((await shipPosition(page)).x - start.x);
+}
+
+let lastRates = [];
+
+test('game: sprites load, the ship steers, catches stars, rocks turn, 29+ frames/s', async () => {
+  const facts = await compactedAndPlain('game', async (session) => {
+    const { page } = session;
+    const seen = {};
+    await waitFor(async () => (await shipPosition(page)).count > 100, 5000, 'the ship sprite');
+
+    // The rate shows in the score line from the end of the first second on; read it once a
+    // second for four seconds.
+    await waitFor(async () => scoreField(await scoreLine(page), 'FPS') > 0, 5000, 'a rate');
+    lastRates = [];
+    for (let k = 0; k < 4; k++) {
+      await page.waitForTimeout(1000);
+      lastRates.push(scoreField(await scoreLine(page), 'FPS'));
+    }
+    seen.rateHeld = Math.min(...lastRates) >= 29;
+
+    const hasPixels = async (colour, min) => {
+      try {
+        await waitFor(async () => (await pixelsWhere(page, null, colour)).count > min, 5000);
+        return true;
+      } catch {
+        return false;
+      }
+    };
+    seen.rocksShown = await hasPixels(rockColour, 50);
+    seen.starShown = await hasPixels(starColour, 20);
+    seen.left = await moveShip(page, 'ArrowLeft');
+    seen.right = await moveShip(page, 'ArrowRight');
+    const caught = await catchStar(page);
+    seen.scoreStep = caught.after - caught.before;
+    const angles = await page.evaluate(() => window.__rockAngles.slice(-60));
+    seen.rocksTurn = new Set(angles).size > 10;
+    seen.spritesFetched = ['ship.png', 'rock.png', 'star.png']
+      .every((f) => session.requests.some((u) => u.endsWith(`/${f}`)));
+    return seen;
+  }, { init: gameInstruments });
+
+  assert.equal(facts.rateHeld, true, `GetFPS() showed ${lastRates.join(', ')}`);
+  assert.equal(facts.rocksShown, true, 'the rocks are drawn');
+  assert.equal(facts.starShown, true, 'the star is drawn');
+  assert.equal(facts.left, -1, 'the left key moves the ship left');
+  assert.equal(facts.right, 1, 'the right key moves the ship right');
+  assert.equal(facts.scoreStep, 10, 'catching a star scores 10');
+  assert.equal(facts.rocksTurn, true, 'the rocks are drawn at changing angles');
+  assert.equal(facts.spritesFetched, true);
+});
+
+// ---------------------------------------------------------------- paint
+
+// Lines and circles are drawn with soft edges, so their pixels are shades of the pen colour.
+const isRed = 'r - g > 60 && r - b > 60';
+const isGreen = 'g - r > 50 && g - b > 50';
+
+// Presses a button at canvas point (x, y), holds it until `drawn()` holds, then releases.
+async function pressUntil(page, x, y, button, drawn, what) {
+  const box = await canvasBox(page);
+  await page.mouse.move(box.x + x, box.y + y);
+  await page.mouse.down({ button });
+  await waitFor(drawn, 5000, what);
+  await page.mouse.up({ button });
+}
+
+test('paint: palette, a stroke under the pointer, a stamped circle, wiping', async () => {
+  const facts = await compactedAndPlain('paint', async (session) => {
+    const { page } = session;
+    const drawingArea = { x: 0, y: 45, w: 640, h: 435 };
+    await waitFor(async () => (await pixelsWhere(page, { x: 50, y: 5, w: 30, h: 30 }, isRed))
+      .count === 900, 5000, 'the palette');
+
+    // pick red: a marker appears under the red box
+    await pressUntil(page, 65, 20, 'left', async () => (await pixelsWhere(page,
+      { x: 50, y: 37, w: 30, h: 3 }, 'r + g + b === 0')).count === 90, 'red to be picked');
+
+    // a stroke from (100,100) to (300,100), the pointer moving in steps
+    const box = await canvasBox(page);
+    await page.mouse.move(box.x + 100, box.y + 100);
+    await page.mouse.down();
+    await waitFor(async () => (await pixelsWhere(page, drawingArea, isRed)).count > 0, 5000,
+      'the first dot');
+    for (let x = 120; x <= 300; x += 20) {
+      await page.mouse.move(box.x + x, box.y + 100);
+      await waitFor(async () => (await pixelsWhere(page,
+        { x: x - 2, y: 97, w: 5, h: 7 }, isRed)).count > 0, 5000, `the stroke to reach ${x}`);
+    }
+    await page.mouse.up();
+    const stroke = await pixelsWhere(page, drawingArea, isRed);
+
+    // pick green, stamp a circle at (400,300) with the right button
+    await pressUntil(page, 105, 20, 'left', async () => (await pixelsWhere(page,
+      { x: 90, y: 37, w: 30, h: 3 }, 'r + g + b === 0')).count === 90, 'green to be picked');
+    await pressUntil(page, 400, 300, 'right',
+      async () => (await pixelsWhere(page, drawingArea, isGreen)).count > 0, 'the circle');
+    const circle = await pixelsWhere(page, drawingArea, isGreen);
+
+    // the wipe box clears the picture but not the palette
+    await pressUntil(page, 615, 20, 'left', async () => (await pixelsWhere(page, drawingArea,
+      'r < 250 || g < 250 || b < 250')).count === 0, 'the picture to be wiped');
+    const paletteAfterWipe = (await pixelsWhere(page, { x: 50, y: 5, w: 30, h: 30 }, isRed)).count;
+
+    return {
+      strokeStart: Math.round(stroke.minX), strokeEnd: Math.round(stroke.maxX),
+      strokeRows: [stroke.minY, stroke.maxY],
+      circleCentre: [Math.round(circle.x), Math.round(circle.y)],
+      circleWidth: circle.maxX - circle.minX + 1,
+      paletteAfterWipe,
+    };
+  });
+
+  assert.ok(Math.abs(facts.strokeStart - 100) <= 1, `stroke starts at ${facts.strokeStart}`);
+  assert.ok(Math.abs(facts.strokeEnd - 300) <= 1, `stroke ends at ${facts.strokeEnd}`);
+  assert.ok(facts.strokeRows[0] >= 98 && facts.strokeRows[1] <= 101,
+    `stroke lies on rows ${facts.strokeRows}`);
+  assert.ok(Math.abs(facts.circleCentre[0] - 400) <= 1 && Math.abs(facts.circleCentre[1] - 300) <= 1,
+    `the circle is stamped under the pointer, not at ${facts.circleCentre}`);
+  assert.ok(Math.abs(facts.circleWidth - 24) <= 2, `circle is ${facts.circleWidth} wide`);
+  assert.equal(facts.paletteAfterWipe, 900);
+});
+
+// ---------------------------------------------------------------- data
+
+// What the program must find out, worked out here from its own book list and the answers.
+function expectedLibraryLines(source, word, count) {
+  const books = [...source.matchAll(/^AddBook\("([^"]*)", "([^"]*)", (\d+)\)/gm)]
+    .map(([, title, author, year]) => ({ title, author, year: Number(year) }));
+  const surname = (author) => author.split(' ').at(-1);
+  const oldest = books.reduce((a, b) => (b.year < a.year ? b : a));
+  const primes = [];
+  for (let n = 2; n <= 100; n++) if (primes.every((p) => n % p !== 0)) primes.push(n);
+  const fib = (n) => (n < 2 ? n : fib(n - 1) + fib(n - 2));
+  const reversed = [...word].reverse().join('');
+  const vowels = [...word.toLowerCase()].filter((c) => 'aeiou'.includes(c)).length;
+  let factorial = 1;
+  for (let n = 2; n <= 10; n++) factorial *= n;
+  return [
+    `Books: ${books.length}`,
+    ...books.map((b) => `${b.title.padEnd(26, '.')} ${b.year} ${surname(b.author).toUpperCase()}`),
+    `Oldest: ${oldest.title} (${oldest.year})`,
+    `Since 1960: ${books.filter((b) => b.year >= 1960).map((b) => b.title).join(', ')}`,
+    `Primes: ${primes.join(' ')}`,
+    `That makes ${primes.length} primes below 100`,
+    `Seven times:${Array.from({ length: 9 }, (_, c) => String(7 * (c + 1)).padStart(4)).join('')}`,
+    `You typed ${word} (${word.length} letters)`,
+    `Backwards: ${reversed}`,
+    reversed.toLowerCase() === word.toLowerCase()
+      ? 'That is a palindrome.' : 'That is not a palindrome.',
+    `Vowels: ${vowels}, shouted: ${word.toUpperCase()}, dotted: ${word.toLowerCase().replaceAll('e', '.')}`,
+    `Fibonacci: ${Array.from({ length: count }, (_, i) => fib(i + 1)).join(' ')}`,
+    `10! = ${factorial}`,
+  ];
+}
+
+test('data: books, primes, tables, a typed word and recursion in the debug output', async () => {
+  const source = fs.readFileSync(path.join(examplesDir, 'data', 'data.pb'), 'utf8');
+  for (const [word, count] of [['Racecar', 12], ['Teapot', 5]]) {
+    const answers = { 'Type a word:': word, 'How many Fibonacci numbers?': String(count) };
+    const answer = (d) => (d.type() === 'prompt' ? answers[d.message().split('\n\n')[1]] : undefined);
+    const expected = expectedLibraryLines(source, word, count);
+    const facts = await compactedAndPlain('data', async (session) => {
+      // on a shortfall the comparison below shows which lines are missing
+      await waitFor(() => debugLines(session.dialogs).length >= expected.length, 5000)
+        .catch(() => {});
+      const prompts = session.dialogs.filter((d) => d.type === 'prompt');
+      return {
+        lines: debugLines(session.dialogs),
+        prompts: prompts.map((d) => [d.message, d.defaultValue]),
+      };
+    }, { answer });
+    assert.deepEqual(facts.prompts, [['Little library\n\nType a word:', 'Level'],
+      ['Little library\n\nHow many Fibonacci numbers?', '10']]);
+    assert.deepEqual(facts.lines, expected);
+  }
+});
+
+// ---------------------------------------------------------------- windows
+
+async function boxOf(page, selector) {
+  const b = await page.locator(selector).boundingBox();
+  return b && { x: Math.round(b.x), y: Math.round(b.y) };
+}
+
+async function dragTitle(page, windowNumber, dx, dy) {
+  const title = await page.locator(`#window${windowNumber}_title`).boundingBox();
+  const x = title.x + 40;
+  const y = title.y + title.height / 2;
+  await page.mouse.move(x, y);
+  await page.mouse.down();
+  for (let k = 1; k <= 5; k++) await page.mouse.move(x + (dx * k) / 5, y + (dy * k) / 5);
+  await page.mouse.up();
+}
+
+async function windowOnTopAt(page, x, y) {
+  return page.evaluate(([x, y]) => document.elementFromPoint(x, y)?.closest('section')?.id, [x, y]);
+}
+
+test('windows: two windows dragged, raised, used and closed one after the other', async () => {
+  const facts = await compactedAndPlain('windows', async (session) => {
+    const { page } = session;
+    const seen = {};
+    await waitFor(async () => (await page.locator('section').count()) === 2, 5000, 'windows');
+    const first = await boxOf(page, '#window0');
+    const second = await boxOf(page, '#window1');
+
+    await dragTitle(page, 0, 150, 90);
+    seen.firstMoved = [(await boxOf(page, '#window0')).x - first.x,
+      (await boxOf(page, '#window0')).y - first.y];
+    seen.secondStayed = JSON.stringify(await boxOf(page, '#window1')) === JSON.stringify(second);
+
+    // the windows overlap now; whichever was pressed last is in front
+    const moved = await page.locator('#window0').boundingBox();
+    const other = await page.locator('#window1').boundingBox();
+    const spot = [other.x + 20, other.y + 60];
+    await page.mouse.click(other.x + other.width - 20, other.y + 40);
+    seen.frontAfterSecond = await windowOnTopAt(page, ...spot);
+    await page.mouse.click(moved.x + 20, moved.y + moved.height - 20);
+    seen.frontAfterFirst = await windowOnTopAt(page, ...spot);
+    await dragTitle(page, 0, -150, -90);
+
+    await gadget(page, 2).click();
+    await page.keyboard.type('hello there');
+    await gadget(page, 3).click();
+    await waitFor(async () => (await gadget(page, 5).textContent()).startsWith('Note 1'), 5000,
+      'the note to arrive');
+    seen.note = await gadget(page, 5).textContent();
+    seen.fieldAfterSend = await gadget(page, 2).inputValue();
+
+    for (const n of [1, 2]) {
+      await gadget(page, 7).click();
+      await waitFor(async () => (await gadget(page, 6).textContent()) === `Clicks: ${n}`, 5000,
+        `click ${n}`);
+    }
+    seen.counterTitle = await page.locator('#window1_title').textContent();
+
+    await page.locator('#window0 .close').click();
+    await waitFor(async () => (await page.locator('#window0').count()) === 0, 5000, 'close 0');
+    seen.afterFirstClose = [await page.locator('#window1').count(), session.dialogs.length];
+    await page.locator('#window1 .close').click();
+    seen.goodbye = await waitForDialogs(session, 1, 'the goodbye message');
+    seen.sectionsLeft = await page.locator('section').count();
+    return seen;
+  });
+
+  assert.deepEqual(facts.firstMoved, [150, 90], 'dragging moves the window with the pointer');
+  assert.equal(facts.secondStayed, true, 'the other window stays where it was');
+  assert.equal(facts.frontAfterSecond, 'window1');
+  assert.equal(facts.frontAfterFirst, 'window0');
+  assert.equal(facts.note, 'Note 1: hello there');
+  assert.equal(facts.fieldAfterSend, '');
+  assert.equal(facts.counterTitle, 'Counter (2)');
+  assert.deepEqual(facts.afterFirstClose, [1, 0], 'one window closed, the program still runs');
+  assert.equal(facts.goodbye, 'Two windows\n\nBoth windows are closed. Goodbye!');
+  assert.equal(facts.sectionsLeft, 0);
+});
