@@ -1,15 +1,274 @@
 #include "loops/restructure_loops.h"
 
-namespace qc {
+#include "common/text.h"
+#include "loops/block_words.h"
 
-// Stand-in until loop restructuring lands: the whole program runs once from INIT.
-std::vector<std::wstring> restructureLoops(const std::vector<std::wstring>& mainProgram,
-                                           Diagnostics&) {
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+#include <unordered_set>
+
+namespace qc {
+namespace {
+
+constexpr std::wstring_view kTargetCode = L"\u00B0cl ";
+// A segment whose last line starts so has handed control on; code after it never runs.
+constexpr std::wstring_view kReturnPrefix = L"\u00B0cl return ";
+
+// Segment indexes of one level, ascending, without repeats.
+using SegmentSet = std::vector<int>;
+
+SegmentSet unite(const SegmentSet& a, const SegmentSet& b) {
+    SegmentSet both;
+    std::set_union(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(both));
+    return both;
+}
+
+struct CodeSegment {
+    std::vector<std::wstring> lines;
+};
+
+struct LoopLevel {
+    int parent = 0;
+    // The segment the level's next continuation will be: it grows by one each time a loop
+    // nested in this level ends.
+    int currentSegment = 0;
+    std::vector<CodeSegment> segments = std::vector<CodeSegment>(1);
+    // The segments control can be in at the point being read: where the next line goes.
+    SegmentSet live = {0};
+    // While, For, ForEach and Select blocks opened in this level and not yet closed; a
+    // Break or Continue inside one of them belongs to that block, not to the Repeat.
+    int innerBlocks = 0;
+
+    int lastSegment() const { return static_cast<int>(segments.size()) - 1; }
+};
+
+struct IfFrame {
+    int level = 0;
+    SegmentSet placedIn;       // where the If line went; its Else and EndIf go there too
+    SegmentSet thenBranchEnds; // the live segments when the Else was read
+    bool inElse = false;
+};
+
+std::wstring functionName(int level, int segment) {
+    if (level == 0 && segment == 0) return L"INIT";
+    return L"Inf_" + std::to_wstring(level) + L"_" + std::to_wstring(segment);
+}
+
+std::wstring targetCode(std::wstring_view code) {
+    return std::wstring(kTargetCode) + std::wstring(code);
+}
+
+std::wstring changeLoopTo(int level, int segment) {
+    return targetCode(L"ChangeLoop(" + functionName(level, segment) + L")");
+}
+
+bool opensInnerBlock(BlockWord kind) {
+    return kind == BlockWord::kFor || kind == BlockWord::kForEach || kind == BlockWord::kWhile ||
+           kind == BlockWord::kSelect;
+}
+
+bool closesInnerBlock(BlockWord kind) {
+    return kind == BlockWord::kNext || kind == BlockWord::kWend || kind == BlockWord::kEndSelect;
+}
+
+class LoopPass {
+public:
+    explicit LoopPass(Diagnostics& diag) : diag_(diag), levels_(1) {}
+
+    void read(const std::wstring& statement) {
+        BlockWord kind = classifyBlockWord(statement);
+        switch (kind) {
+        case BlockWord::kIf:
+            onIf(statement);
+            break;
+        case BlockWord::kElse:
+            onElse(statement);
+            break;
+        case BlockWord::kEndIf:
+            onEndIf(statement);
+            break;
+        case BlockWord::kRepeat:
+            onRepeat();
+            break;
+        case BlockWord::kUntil:
+            onLoopEnd(statement, true);
+            break;
+        case BlockWord::kForEver:
+            onLoopEnd(statement, false);
+            break;
+        case BlockWord::kBreak:
+        case BlockWord::kContinue:
+            onBreakOrContinue(statement, kind);
+            break;
+        default:
+            onOrdinary(statement, kind);
+            break;
+        }
+    }
+
+    std::vector<std::wstring> emit() const;
+
+private:
+    // Places `text` in each of the given segments of the level and returns the segments
+    // that took it. A segment that has handed control on (its last line returns) refuses
+    // everything but the Else and EndIf lines that re-open it.
+    SegmentSet appendCode(int level, const SegmentSet& segments, std::wstring_view text,
+                          bool reopens = false) {
+        SegmentSet placed;
+        for (int segment : segments)
+            if (placeLine(level, segment, text, reopens)) placed.push_back(segment);
+        return placed;
+    }
+
+    bool placeLine(int level, int segment, std::wstring_view text, bool reopens) {
+        auto& segments = levels_[level].segments;
+        if (segment >= static_cast<int>(segments.size())) segments.resize(segment + 1);
+        auto& lines = segments[segment].lines;
+        if (!reopens && !lines.empty() && startsWith(lines.back(), kReturnPrefix)) return false;
+        lines.emplace_back(text);
+        return true;
+    }
+
+    void onOrdinary(const std::wstring& statement, BlockWord kind) {
+        LoopLevel& level = levels_[current_];
+        if (kind == BlockWord::kLineMarker) line_ = readLineMarker(statement).value_or(line_);
+        if (opensInnerBlock(kind)) ++level.innerBlocks;
+        if (closesInnerBlock(kind) && level.innerBlocks > 0) --level.innerBlocks;
+        appendCode(current_, level.live, statement);
+    }
+
+    void onIf(const std::wstring& statement) {
+        SegmentSet placed = appendCode(current_, levels_[current_].live, statement);
+        ifStack_.push_back({current_, std::move(placed), {}, false});
+    }
+
+    // The Else goes where its If went; the Else branch then runs in those segments, whatever
+    // continuation a loop in the If branch has reached.
+    void onElse(const std::wstring& statement) {
+        if (ifStack_.empty()) {
+            reportOnce(L"Else without If");
+            return;
+        }
+        IfFrame& frame = ifStack_.back();
+        LoopLevel& level = levels_[frame.level];
+        frame.thenBranchEnds = unite(frame.thenBranchEnds, level.live);
+        appendCode(frame.level, frame.placedIn, statement, true);
+        level.live = frame.placedIn;
+        frame.inElse = true;
+    }
+
+    // After the EndIf, control can be where either branch ended (without an Else, the
+    // second branch is the If's own segments).
+    void onEndIf(const std::wstring& statement) {
+        if (ifStack_.empty()) {
+            reportOnce(L"EndIf without If");
+            return;
+        }
+        IfFrame frame = std::move(ifStack_.back());
+        ifStack_.pop_back();
+        LoopLevel& level = levels_[frame.level];
+        appendCode(frame.level, frame.placedIn, statement, true);
+        level.live = unite(frame.inElse ? frame.thenBranchEnds : frame.placedIn, level.live);
+    }
+
+    void onRepeat() {
+        int loop = static_cast<int>(levels_.size());
+        const SegmentSet live = levels_[current_].live;
+        SegmentSet placed = appendCode(current_, live, changeLoopTo(loop, 0));
+        appendCode(current_, placed, targetCode(L"return 0"));
+        LoopLevel level;
+        level.parent = current_;
+        levels_.push_back(std::move(level));
+        current_ = loop;
+    }
+
+    // "Until c" becomes the exit test "If c" / switch to the parent's next continuation /
+    // return / EndIf; "ForEver" has none. Either way the parent continues in a new segment.
+    // With no loop open (level 0 is its own parent) the same happens on level 0.
+    void onLoopEnd(const std::wstring& statement, bool isUntil) {
+        int loop = current_;
+        int parent = levels_[loop].parent;
+        if (isUntil) {
+            std::wstring condition = statement.size() > 5 ? statement.substr(5) : L"";
+            SegmentSet placed = appendCode(loop, levels_[loop].live, L"If" + condition);
+            appendCode(loop, placed, changeLoopTo(parent, levels_[parent].currentSegment + 1));
+            appendCode(loop, placed, targetCode(L"return 0"));
+            appendCode(loop, placed, L"EndIf", true);
+        }
+        LoopLevel& level = levels_[parent];
+        current_ = parent;
+        ++level.currentSegment;
+        level.live = {level.currentSegment};
+    }
+
+    // Break leaves the loop for the parent's next continuation (the segment its Until would
+    // switch to); Continue starts the loop's next pass at its first segment.
+    void onBreakOrContinue(const std::wstring& statement, BlockWord kind) {
+        LoopLevel& level = levels_[current_];
+        if (current_ == 0 || level.innerBlocks > 0) {
+            onOrdinary(statement, kind);
+            return;
+        }
+        std::wstring target =
+            kind == BlockWord::kBreak
+                ? changeLoopTo(level.parent, levels_[level.parent].currentSegment + 1)
+                : changeLoopTo(current_, 0);
+        SegmentSet placed = appendCode(current_, level.live, target);
+        appendCode(current_, placed, targetCode(L"return 0"));
+    }
+
+    // The block check before this pass reports the same faults in the same words; one
+    // message per fault is enough.
+    void reportOnce(std::wstring_view text) {
+        if (!reportedLoaded_) {
+            reported_.insert(diag_.errors().begin(), diag_.errors().end());
+            reportedLoaded_ = true;
+        }
+        std::wstring message = blockMessage(line_, text);
+        if (reported_.insert(message).second) diag_.error(message);
+    }
+
+    Diagnostics& diag_;
+    std::vector<LoopLevel> levels_;
+    std::vector<IfFrame> ifStack_;
+    int current_ = 0;
+    long long line_ = -1;
+    std::unordered_set<std::wstring> reported_;
+    bool reportedLoaded_ = false;
+};
+
+std::vector<std::wstring> LoopPass::emit() const {
     std::vector<std::wstring> out;
-    out.emplace_back(L"\u00B0cl function INIT(){");
-    out.insert(out.end(), mainProgram.begin(), mainProgram.end());
-    out.emplace_back(L"\u00B0cl }");
+    for (int l = 0; l < static_cast<int>(levels_.size()); ++l) {
+        const LoopLevel& level = levels_[l];
+        // The end of a continuation goes back to the loop's first segment, which is how
+        // the loop repeats; the end of the main program stops the timer.
+        std::wstring continuationEnd = l == 0 ? targetCode(L"ChangeLoop(0)") : changeLoopTo(l, 0);
+        for (int s = 0; s <= level.lastSegment(); ++s) {
+            out.push_back(targetCode(L"function " + functionName(l, s) + L"(){"));
+            const auto& lines = level.segments[s].lines;
+            out.insert(out.end(), lines.begin(), lines.end());
+            if (s >= 1) out.push_back(continuationEnd);
+            out.push_back(targetCode(L"}"));
+        }
+        // Continuations that nested loops switch to but that received no line.
+        for (int s = level.lastSegment() + 1; s <= level.currentSegment; ++s) {
+            out.push_back(targetCode(L"function " + functionName(l, s) + L"(){"));
+            out.push_back(targetCode(L"ChangeLoop(0)"));
+            out.push_back(targetCode(L"}"));
+        }
+    }
     return out;
+}
+
+} // namespace
+
+std::vector<std::wstring> restructureLoops(const std::vector<std::wstring>& mainProgram,
+                                           Diagnostics& diag) {
+    LoopPass pass(diag);
+    for (const std::wstring& statement : mainProgram) pass.read(statement);
+    return pass.emit();
 }
 
 } // namespace qc

@@ -1,10 +1,165 @@
 #include "translator/source_reader.h"
 
-namespace qc {
+#include "common/text.h"
 
-// Stand-in until the reader lands: no statements.
-std::vector<std::wstring> readSource(std::wstring_view, Diagnostics&) {
-    return {};
+#include <array>
+#include <optional>
+
+namespace qc {
+namespace {
+
+constexpr std::wstring_view kLineEnds{L"\r\n\0", 3};
+constexpr std::wstring_view kBlankOrTab = L" \t";
+
+// Control codes that no source may hold, in the order in which they are looked for: the
+// first code of this order that occurs is the one reported, wherever the others stand.
+constexpr std::array<wchar_t, 4> kForbiddenControls = {0x1B, 0x1C, 0x0C, 0x1A};
+// The marker characters start line markers and target-code lines in the statement list,
+// so source code must not contain them (inside a string literal they are plain text).
+constexpr std::array<wchar_t, 2> kMarkerCharacters = {kDegreeSign, kSectionSign};
+
+// A blank is dropped after one of these characters and before one of the second set. The
+// sets differ on purpose: "Foo (1)" becomes "Foo(1)", but "(a) b" keeps its blank.
+constexpr std::wstring_view kNoBlankAfter = L" =|,+-*/($";
+constexpr std::wstring_view kNoBlankBefore = L" =+|,-*/()$";
+
+struct BadCharacter {
+    wchar_t code;
+    size_t column; // 1-based, in the line as read
+};
+
+// Position of the first occurrence of `wanted` in the code part of the line: outside string
+// literals and before a comment. npos when there is none.
+size_t findInCode(std::wstring_view line, wchar_t wanted) {
+    bool inQuote = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        wchar_t c = line[i];
+        if (c == L'"') inQuote = !inQuote;
+        if (inQuote) continue;
+        if (c == L';') break;
+        if (c == wanted) return i;
+    }
+    return std::wstring_view::npos;
+}
+
+std::optional<BadCharacter> findForbiddenCharacter(std::wstring_view line) {
+    for (wchar_t code : kForbiddenControls) {
+        size_t at = line.find(code);
+        if (at != std::wstring_view::npos) return BadCharacter{code, at + 1};
+    }
+    for (wchar_t code : kMarkerCharacters) {
+        size_t at = findInCode(line, code);
+        if (at != std::wstring_view::npos) return BadCharacter{code, at + 1};
+    }
+    return std::nullopt;
+}
+
+std::wstring upperHex(unsigned value) {
+    constexpr std::wstring_view kDigits = L"0123456789ABCDEF";
+    std::wstring text;
+    do {
+        text.insert(text.begin(), kDigits[value % 16]);
+        value /= 16;
+    } while (value != 0);
+    return text;
+}
+
+void reportBadCharacter(long long lineNumber, const BadCharacter& bad, Diagnostics& diag) {
+    diag.error(L"line " + std::to_wstring(lineNumber) + L"  column " + std::to_wstring(bad.column) +
+               L" error unknow character($" + upperHex(static_cast<unsigned>(bad.code)) + L")!");
+}
+
+// "IncludeFile" and "XIncludeFile" lines name another source; the translator never opens a
+// second file, so the directive is dropped with its argument.
+bool isIncludeLine(std::wstring_view line) {
+    for (const wchar_t* keywordText : {L"includefile", L"xincludefile"}) {
+        std::wstring_view keyword = keywordText;
+        if (line.size() > keyword.size() && startsWithIgnoreCase(line, keyword) &&
+            containsChar(kBlankOrTab, line[keyword.size()]))
+            return true;
+    }
+    return false;
+}
+
+class StatementSplitter {
+public:
+    StatementSplitter(std::vector<std::wstring>& out, long long lineNumber)
+        : out_(out), marker_(std::wstring(L"\u00B0line") + std::to_wstring(lineNumber)) {}
+
+    // Walks one trimmed line. Inside string literals every character is kept as written;
+    // outside them a tab counts as a blank, ";" starts a comment and ":" ends a statement.
+    void scan(std::wstring_view line) {
+        bool inQuote = false;
+        for (size_t i = 0; i < line.size(); ++i) {
+            wchar_t c = line[i];
+            if (c == L'"') inQuote = !inQuote;
+            if (inQuote) {
+                buffer_.push_back(c);
+                continue;
+            }
+            if (c == L';') break;
+            if (c == L':') {
+                emit();
+            } else if (c == L' ' || c == L'\t') {
+                wchar_t next = i + 1 < line.size() ? line[i + 1] : L'\0';
+                if (next == L'\t') next = L' ';
+                if (!blankAfter() && !containsChar(kNoBlankBefore, next)) buffer_.push_back(L' ');
+            } else {
+                buffer_.push_back(c);
+            }
+        }
+        emit();
+    }
+
+private:
+    bool blankAfter() const {
+        return !buffer_.empty() && containsChar(kNoBlankAfter, buffer_.back());
+    }
+
+    void emit() {
+        std::wstring_view statement = trim(buffer_, kBlankOrTab);
+        if (!statement.empty() && !equalsIgnoreCase(statement, L"enableexplicit")) {
+            out_.push_back(marker_);
+            out_.emplace_back(statement);
+        }
+        buffer_.clear();
+    }
+
+    std::vector<std::wstring>& out_;
+    std::wstring marker_;
+    std::wstring buffer_;
+};
+
+void readLine(std::wstring_view rawLine, long long lineNumber, std::vector<std::wstring>& out,
+              Diagnostics& diag) {
+    if (auto bad = findForbiddenCharacter(rawLine)) {
+        reportBadCharacter(lineNumber, *bad, diag);
+        return;
+    }
+    std::wstring_view line = trim(rawLine, kBlankOrTab);
+    if (line.empty() || line.front() == L';' || isIncludeLine(line)) return;
+    StatementSplitter(out, lineNumber).scan(line);
+}
+
+} // namespace
+
+std::vector<std::wstring> readSource(std::wstring_view sourceText, Diagnostics& diag) {
+    std::vector<std::wstring> statements;
+    long long lineNumber = 0;
+    size_t start = 0;
+    // At least one line is read, also from empty text; a line end at the very end of the
+    // text does not start another line.
+    for (;;) {
+        size_t end = sourceText.find_first_of(kLineEnds, start);
+        size_t stop = end == std::wstring_view::npos ? sourceText.size() : end;
+        readLine(sourceText.substr(start, stop - start), ++lineNumber, statements, diag);
+        if (end == std::wstring_view::npos) break;
+        start = end + 1;
+        if (sourceText[end] == L'\r' && start < sourceText.size() && sourceText[start] == L'\n')
+            ++start;
+        if (start >= sourceText.size()) break;
+    }
+    return statements;
 }
 
 } // namespace qc

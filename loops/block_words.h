@@ -1,0 +1,46 @@
+#pragma once
+// Recognises the statements that open, divide or close a block. The block check and the
+// loop pass read the statement list through this one classification, so a structure that
+// passes the check is the structure the loop pass cuts.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qc {
+
+enum class BlockWord {
+    kNone, // any other statement
+    kLineMarker,
+    kIf,
+    kElse,
+    kEndIf,
+    kRepeat,
+    kUntil,
+    kForEver,
+    kFor,
+    kForEach,
+    kNext,
+    kWhile,
+    kWend,
+    kSelect,
+    kEndSelect,
+    kProcedure,
+    kEndProcedure,
+    kBreak,
+    kContinue,
+};
+
+// Looks at the statement's first word (up to the first blank), ignoring letter case. A
+// keyword directly followed by "(" counts too where a condition or value follows it:
+// "If(a=1)" and "Until(e=16)" are what the reader makes of "If (a = 1)" and
+// "Until (e = 16)". "Ifx = 1" is an ordinary statement.
+BlockWord classifyBlockWord(std::wstring_view statement);
+
+// The line number of a "°line<N>" marker, or nothing when the text is no marker.
+std::optional<long long> readLineMarker(std::wstring_view statement);
+
+// A block message: "line N: " + text. Messages name the line of the nearest marker before
+// the statement; before any marker the number is -1, as in the translator's messages.
+std::wstring blockMessage(long long lineNumber, std::wstring_view text);
+
+} // namespace qc
