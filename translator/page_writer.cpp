@@ -2,8 +2,56 @@
 
 #include "common/embedded_texts.h"
 #include "common/text.h"
+#include "translator/translator_state.h"
 
 namespace qc {
+namespace {
+
+// For each Structure: the constructor that declares its fields, the element factory that
+// fills a new element (nested structures and lists included), and, when it has list
+// fields, the function that gives an existing element new lists.
+void appendStructureCode(const TranslatorState& state, std::vector<std::wstring>& script) {
+    for (const auto& [key, type] : state.types) {
+        if (!type.fields.empty()) {
+            script.push_back(L"function " + type.name + L"(){");
+            for (const auto& field : type.fields) script.push_back(L"var " + field);
+            script.emplace_back(L"}");
+        }
+        if (type.initialisers.size() >= 2) {
+            script.push_back(type.initialisers[0]);
+            script.push_back(type.initialisers[1]);
+            for (const auto& field : type.fields) script.push_back(L"bufvar." + field);
+            script.insert(script.end(), type.initialisers.begin() + 2, type.initialisers.end());
+        }
+        if (!type.listFields.empty()) {
+            script.push_back(L"function initialize" + type.name + L"(struct){");
+            for (const auto& field : type.listFields) script.push_back(L"struct." + field);
+            script.emplace_back(L"}");
+        }
+    }
+}
+
+std::wstring declaration(const std::wstring& name, const std::wstring& type) {
+    if (type == L"s") return L"var " + name + L"=\"\"";
+    if (type == L"f" || type == L"d") return L"var " + name + L"=0.0";
+    if (type.empty() || isBasicType(type)) return L"var " + name + L"=0";
+    return L"var " + name + L"=init" + type + L"()";
+}
+
+// One "var" per variable; arrays and lists ("##") come from their own maps.
+void appendDeclarations(const TranslatorState& state, std::vector<std::wstring>& script) {
+    for (const auto& [name, type] : state.variables) {
+        if (type == kSelfDeclared) continue;
+        const std::wstring* initial = state.initialValues.find(name);
+        script.push_back(initial != nullptr ? L"var " + name + L"=" + *initial
+                                            : declaration(name, type));
+    }
+    for (const auto* map : {&state.arrayDeclarations, &state.listDeclarations})
+        for (const auto& [name, line] : *map)
+            if (!line.empty()) script.push_back(line);
+}
+
+} // namespace
 
 const std::vector<std::wstring>& runtimeLibraryLines() {
     // Text behind the last line end (the "//EOF" fragment) never reaches a page.
@@ -18,7 +66,20 @@ const std::vector<std::wstring>& styleBlockLines() {
     return lines;
 }
 
-TranslationResult writePage(const TranslatorState* /*state*/,
+std::vector<std::wstring> programScriptLines(const TranslatorState* state,
+                                             const std::vector<std::wstring>& translatedProgram) {
+    std::vector<std::wstring> script;
+    if (state != nullptr) {
+        appendStructureCode(*state, script);
+        appendDeclarations(*state, script);
+    }
+    script.insert(script.end(), translatedProgram.begin(), translatedProgram.end());
+    script.insert(script.end(),
+                  {L"function _qlcxi(){", L"QLCXInit(\"QLCXcanvas\");", L"INIT();", L"}"});
+    return script;
+}
+
+TranslationResult writePage(const TranslatorState* state,
                             const std::vector<std::wstring>& translatedProgram) {
     TranslationResult page;
     page.pageLines = {
@@ -29,11 +90,9 @@ TranslationResult writePage(const TranslatorState* /*state*/,
         L"<meta http-equiv=\"content-type\" content=\"text/html;charset=utf-8\"/>",
         L"<script type=\"text/javascript\">",
     };
-    auto& script = page.scriptLines;
-    script = runtimeLibraryLines();
-    script.insert(script.end(), translatedProgram.begin(), translatedProgram.end());
-    script.insert(script.end(),
-                  {L"function _qlcxi(){", L"QLCXInit(\"QLCXcanvas\");", L"INIT();", L"}"});
+    page.scriptLines = runtimeLibraryLines();
+    std::vector<std::wstring> program = programScriptLines(state, translatedProgram);
+    page.scriptLines.insert(page.scriptLines.end(), program.begin(), program.end());
     page.pageLines.insert(page.pageLines.end(),
                           {L"</script>", L"</head>", L"<body id=\"winout\" onLoad=\"_qlcxi();\">",
                            L"<canvas id=\"QLCXcanvas\" width=\"1\" height=\"1\">",

@@ -10,8 +10,15 @@ namespace qc {
 
 struct TranslatorState;
 
+// state may be null: a page without program registries (a source that cannot be opened,
+// or a hand-written script for runtime tests).
 TranslationResult writePage(const TranslatorState* state,
                             const std::vector<std::wstring>& translatedProgram);
+
+// The script lines that follow the runtime library: structure code, declarations, the
+// translated program and _qlcxi.
+std::vector<std::wstring> programScriptLines(const TranslatorState* state,
+                                             const std::vector<std::wstring>& translatedProgram);
 
 // The runtime library's lines as they go into every script.
 const std::vector<std::wstring>& runtimeLibraryLines();

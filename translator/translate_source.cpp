@@ -2,9 +2,15 @@
 
 #include "common/files.h"
 #include "common/text.h"
+#include "loops/block_check.h"
 #include "loops/restructure_loops.h"
+#include "translator/declarations.h"
 #include "translator/page_writer.h"
+#include "translator/procedures.h"
 #include "translator/source_reader.h"
+#include "translator/statement_rules.h"
+#include "translator/statement_tokens.h"
+#include "translator/translator_state.h"
 
 #include <chrono>
 
@@ -16,33 +22,56 @@ double msSince(std::chrono::steady_clock::time_point start) {
         .count();
 }
 
+void addTime(double* slot, std::chrono::steady_clock::time_point start) {
+    *slot += msSince(start);
+}
+
+// Pass 1 to 3 over the translation list: tokens, rewrite rules, one line per statement.
+std::vector<std::wstring> translateList(const std::vector<std::wstring>& list,
+                                        TranslatorState& state, Diagnostics& diag) {
+    TranslationTokens tokens = tokenizeStatements(list, state, diag);
+    rewriteTokens(tokens, state, diag);
+    return assembleLines(tokens, state);
+}
+
 } // namespace
+
+TranslationResult TranslateStatements(const std::vector<std::wstring>& statements,
+                                      Diagnostics& diag, StageTimes* times) {
+    StageTimes local;
+    StageTimes& t = times != nullptr ? *times : local;
+    auto t0 = std::chrono::steady_clock::now();
+    TranslatorState state;
+    checkBlockStructure(statements, diag);
+    std::vector<std::wstring> declared = runDeclarationPass(statements, state, diag);
+    CollectedProgram program = collectProcedures(declared, state, diag);
+    addTime(&t.translateMs, t0);
+
+    auto t1 = std::chrono::steady_clock::now();
+    std::vector<std::wstring> mainProgram = restructureLoops(program.mainProgram, diag);
+    addTime(&t.loopsMs, t1);
+
+    auto t2 = std::chrono::steady_clock::now();
+    std::vector<std::wstring> list = std::move(program.procedures);
+    list.insert(list.end(), mainProgram.begin(), mainProgram.end());
+    TranslationResult result = writePage(&state, translateList(list, state, diag));
+    addTime(&t.translateMs, t2);
+    return result;
+}
 
 TranslationResult TranslateText(std::wstring_view sourceText, Diagnostics& diag,
                                 StageTimes* times) {
     auto t0 = std::chrono::steady_clock::now();
     std::vector<std::wstring> statements = readSource(sourceText, diag);
-    if (times != nullptr) times->readMs += msSince(t0);
-
-    // Stand-in until the translator lands: the statements are not translated yet.
-    auto t1 = std::chrono::steady_clock::now();
-    std::vector<std::wstring> mainProgram = restructureLoops({}, diag);
-    if (times != nullptr) times->loopsMs += msSince(t1);
-
-    auto t2 = std::chrono::steady_clock::now();
-    std::vector<std::wstring> translated;
-    for (const auto& line : mainProgram)
-        if (startsWith(line, L"\u00B0cl ")) translated.push_back(line.substr(4));
-    TranslationResult result = writePage(nullptr, translated);
-    if (times != nullptr) times->translateMs += msSince(t2);
-    return result;
+    if (times != nullptr) addTime(&times->readMs, t0);
+    return TranslateStatements(statements, diag, times);
 }
 
 TranslationResult TranslateSource(const std::filesystem::path& sourcePath, Diagnostics& diag,
                                   StageTimes* times) {
     auto t0 = std::chrono::steady_clock::now();
     std::optional<std::string> bytes = readFileBytes(sourcePath);
-    if (times != nullptr) times->readMs += msSince(t0);
+    if (times != nullptr) addTime(&times->readMs, t0);
     if (!bytes) return writePage(nullptr, {});
     return TranslateText(decodeSourceBytes(*bytes), diag, times);
 }

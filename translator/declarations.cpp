@@ -1,0 +1,299 @@
+#include "translator/declarations.h"
+
+#include "common/text.h"
+#include "compaction/classify_word.h"
+#include "translator/statement_list.h"
+
+#include <optional>
+
+namespace qc {
+namespace {
+
+constexpr std::wstring_view kBlanks = L" \t";
+
+// The position of the ")" that closes the "(" at open, skipping string literals; npos
+// when the statement ends first.
+size_t matchingParen(std::wstring_view text, size_t open) {
+    int depth = 0;
+    bool quoted = false;
+    for (size_t i = open; i < text.size(); ++i) {
+        wchar_t c = text[i];
+        if (c == L'"') quoted = !quoted;
+        if (quoted) continue;
+        if (c == L'(') ++depth;
+        if (c == L')' && --depth == 0) return i;
+    }
+    return std::wstring_view::npos;
+}
+
+// Splits at the commas outside brackets and string literals.
+std::vector<std::wstring_view> splitTopLevel(std::wstring_view text) {
+    std::vector<std::wstring_view> parts;
+    int depth = 0;
+    bool quoted = false;
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        wchar_t c = text[i];
+        if (c == L'"') quoted = !quoted;
+        if (quoted) continue;
+        if (c == L'(') ++depth;
+        if (c == L')') --depth;
+        if (c == L',' && depth == 0) {
+            parts.push_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+bool isPlainName(std::wstring_view name) {
+    int kind = ClassifyWord(name);
+    return (kind == kWordName || kind == kWordStringName) &&
+           name.find_first_of(L".\\*") == std::wstring_view::npos;
+}
+
+// "name.type" -> lower-case name and type.
+std::pair<std::wstring, std::wstring> splitNameAndType(std::wstring_view head) {
+    std::wstring lower = toLower(trim(head, kBlanks));
+    size_t dot = lower.find(L'.');
+    if (dot == std::wstring::npos) return {lower, L""};
+    return {lower.substr(0, dot), lower.substr(dot + 1)};
+}
+
+class DeclarationPass {
+public:
+    DeclarationPass(TranslatorState& state, Diagnostics& diag) : state_(state), diag_(diag) {}
+
+    std::vector<std::wstring> run(const std::vector<std::wstring>& statements) {
+        for (size_t i = 0; i < statements.size(); ++i) {
+            const std::wstring& element = statements[i];
+            if (isLineMarker(element) || isTargetLine(element)) {
+                if (isLineMarker(element)) line_ = markerLine(element);
+                out_.push_back(element);
+                continue;
+            }
+            std::wstring lc = toLower(element);
+            if (startsWith(lc, L"structure ")) {
+                i = readStructure(statements, i);
+                continue;
+            }
+            declare(element, lc);
+        }
+        return std::move(out_);
+    }
+
+private:
+    void declare(const std::wstring& statement, const std::wstring& lc) {
+        if (startsWith(lc, L"dim ") || startsWith(lc, L"global dim ")) {
+            declareArray(statement, lc);
+        } else if (startsWith(lc, L"newlist ") || startsWith(lc, L"global newlist ")) {
+            declareList(statement, lc);
+        } else if (startsWith(lc, L"foreach ")) {
+            std::wstring list = std::wstring(trim(std::wstring_view(lc).substr(8), kBlanks));
+            out_.push_back(L"ResetList(" + list + L")");
+            out_.push_back(L"While NextElement(" + list + L")");
+        } else if (isScopedDeclaration(lc)) {
+            size_t blank = statement.find(L' ');
+            size_t second = statement.find(L' ', blank + 1);
+            report(message::notSupported(line_, statement.substr(0, second)));
+        } else {
+            if (startsWith(lc, L"procedure ") || startsWith(lc, L"procedure."))
+                registerParameters(statement);
+            out_.push_back(statement);
+        }
+    }
+
+    // Arrays and lists are always global in the page: only Global may stand before them.
+    static bool isScopedDeclaration(const std::wstring& lc) {
+        for (std::wstring_view keyword : {L"protected ", L"static ", L"shared ", L"define "}) {
+            if (!startsWith(lc, keyword)) continue;
+            std::wstring_view rest = std::wstring_view(lc).substr(keyword.size());
+            return startsWith(rest, L"dim ") || startsWith(rest, L"newlist ");
+        }
+        return false;
+    }
+
+    void declareArray(const std::wstring& statement, const std::wstring& lc) {
+        size_t p = lc.find(L"dim");
+        std::wstring prefix = lc.substr(0, p);
+        std::wstring_view rest = std::wstring_view(statement).substr(p + 4);
+        size_t open = rest.find(L'(');
+        size_t close = open == std::wstring_view::npos ? open : matchingParen(rest, open);
+        if (close == std::wstring_view::npos) return report(message::bracketError(line_));
+        auto [name, type] = splitNameAndType(rest.substr(0, open));
+        std::wstring_view bounds = trim(rest.substr(open + 1, close - open - 1), kBlanks);
+        size_t dimensions = splitTopLevel(bounds).size();
+        if (!isPlainName(name) || bounds.empty() || dimensions > 3 ||
+            !trim(rest.substr(close + 1), kBlanks).empty())
+            return report(message::notSupported(line_, statement));
+        std::wstring sizes(bounds);
+        if (dimensions == 1) sizes += L",-1,-1";
+        if (dimensions == 2) sizes += L",-1";
+        std::wstring initialiser = elementInitialiser(name, type, state_);
+        out_.push_back(prefix + name + L"=dimfunc(" + initialiser + L"," + sizes + L")");
+        registerArray(name);
+    }
+
+    void declareList(const std::wstring& statement, const std::wstring& lc) {
+        size_t p = lc.find(L"newlist ");
+        std::wstring_view rest = std::wstring_view(statement).substr(p + 8);
+        size_t open = rest.find(L'(');
+        if (open == std::wstring_view::npos) return report(message::bracketError(line_));
+        auto [name, type] = splitNameAndType(rest.substr(0, open));
+        if (!isPlainName(name) || trim(rest.substr(open), kBlanks) != L"()")
+            return report(message::notSupported(line_, statement));
+        out_.push_back(name + L"=NewList(" + elementInitialiser(name, type, state_) + L")");
+        registerList(name);
+    }
+
+    void registerArray(const std::wstring& name) {
+        std::wstring written = variableName(name);
+        state_.declaredNames[written] = 1;
+        state_.arrayDeclarations[written] = L"var " + written + L"=0;";
+        state_.variables[written] = std::wstring(kSelfDeclared);
+    }
+
+    void registerList(const std::wstring& name) {
+        std::wstring written = variableName(name);
+        state_.declaredNames[written] = 1;
+        state_.listDeclarations[written] = L"var " + written + L"=0;";
+        state_.variables[written] = std::wstring(kSelfDeclared);
+    }
+
+    // "Procedure Sum(List values.i(), Array grid.i(2))": the body reads these like the
+    // program's own lists and arrays.
+    void registerParameters(const std::wstring& header) {
+        size_t open = header.find(L'(');
+        size_t close = open == std::wstring::npos ? open : matchingParen(header, open);
+        if (close == std::wstring::npos) return;
+        std::wstring_view inside = std::wstring_view(header).substr(open + 1, close - open - 1);
+        for (std::wstring_view parameter : splitTopLevel(inside)) {
+            std::wstring lc = toLower(trim(parameter, kBlanks));
+            bool isList = startsWith(lc, L"list ");
+            if (!isList && !startsWith(lc, L"array ")) continue;
+            std::wstring_view head = std::wstring_view(lc).substr(isList ? 5 : 6);
+            auto [name, type] = splitNameAndType(head.substr(0, head.find(L'(')));
+            if (!isPlainName(name)) continue;
+            if (isList)
+                registerList(name);
+            else
+                registerArray(name);
+        }
+    }
+
+    size_t readStructure(const std::vector<std::wstring>& statements, size_t start);
+    void addField(TypeRecord& record, const std::wstring& statement);
+    void addListField(TypeRecord& record, std::wstring name, std::wstring type);
+
+    void report(std::wstring text) { diag_.error(std::move(text)); }
+
+    TranslatorState& state_;
+    Diagnostics& diag_;
+    std::vector<std::wstring> out_;
+    int line_ = -1;
+};
+
+// Finds the EndStructure of the Structure at start. A Structure, Procedure or EndProcedure
+// line before it means it was never closed: the structure is reported and the program
+// after its head is read as usual instead of vanishing into the field list.
+size_t DeclarationPass::readStructure(const std::vector<std::wstring>& statements, size_t start) {
+    int headLine = line_;
+    std::optional<size_t> end;
+    for (size_t i = start + 1; i < statements.size() && !end; ++i) {
+        std::wstring lc = toLower(statements[i]);
+        if (lc == L"endstructure")
+            end = i;
+        else if (startsWith(lc, L"structure ") || startsWith(lc, L"procedure ") ||
+                 startsWith(lc, L"procedure.") || lc == L"endprocedure")
+            break;
+    }
+    if (!end) {
+        report(message::withoutEnd(headLine, L"Structure", L"EndStructure"));
+        return start;
+    }
+    std::wstring name = toLower(trim(std::wstring_view(statements[start]).substr(10), kBlanks));
+    bool valid = isPlainName(name) && name.back() != L'$';
+    if (!valid) report(message::notSupported(headLine, statements[start]));
+    if (name == L"int" || name == L"float" || name == L"string") {
+        report(message::reservedName(headLine, L"structure", trim(statements[start].substr(10))));
+        valid = false;
+    }
+    TypeRecord record;
+    record.name = L"struct" + name;
+    record.initialisers = {L"function init" + name + L"(){",
+                           L"var bufvar=new struct" + name + L"();"};
+    for (size_t i = start + 1; i < *end; ++i) {
+        if (isLineMarker(statements[i])) {
+            line_ = markerLine(statements[i]);
+            out_.push_back(statements[i]);
+        } else {
+            addField(record, statements[i]);
+        }
+    }
+    record.initialisers.insert(record.initialisers.end(), {L"return bufvar;", L"}"});
+    if (valid) {
+        state_.types[L"init" + name].name = L"init" + name;
+        state_.types[L"struct" + name] = std::move(record);
+    }
+    return *end;
+}
+
+void DeclarationPass::addField(TypeRecord& record, const std::wstring& statement) {
+    std::wstring lc = toLower(trim(statement, kBlanks));
+    size_t dot = lc.find(L'.');
+    std::wstring name = lc.substr(0, dot);
+    std::wstring type = dot == std::wstring::npos ? L"" : lc.substr(dot + 1);
+    if (startsWith(name, L"list ")) {
+        if (!endsWith(type, L"()")) return report(message::notSupported(line_, statement));
+        return addListField(record, std::wstring(trim(name.substr(5), kBlanks)),
+                            type.substr(0, type.size() - 2));
+    }
+    // A pointer holds an address in the dialect; in the page it is a plain number.
+    if (startsWith(name, L"*")) name.erase(0, 1), type = L"i";
+    if (type.empty() && endsWith(name, L"$")) type = L"s";
+    if (!isPlainName(name) || lc.find_first_of(L"[(") != std::wstring::npos)
+        return report(message::notSupported(line_, statement));
+    if (!type.empty() && !isBasicType(type)) {
+        if (!state_.isStructure(type)) return report(message::unknownType(line_, 1, statement));
+        record.initialisers.push_back(L"bufvar." + name + L"=init" + type + L"();");
+    }
+    if (type == L"s")
+        record.fields.push_back(name + L"=\"\";");
+    else if (type == L"f" || type == L"d")
+        record.fields.push_back(name + L"=0.0;");
+    else
+        record.fields.push_back(name + L"=0;");
+}
+
+// A list field gets one list line in the element factory and one in the function that
+// re-creates an element's lists; the field itself starts as 0 in the constructor.
+void DeclarationPass::addListField(TypeRecord& record, std::wstring name, std::wstring type) {
+    if (!isPlainName(name)) return report(message::notSupported(line_, L"List " + name));
+    if (!state_.listDeclarations.contains(L"\\" + name))
+        state_.listDeclarations[L"\\" + name] = L"";
+    if (!type.empty() && !isBasicType(type) && !state_.isStructure(type))
+        return report(message::unknownType(line_, 1, name + L"." + type + L"()"));
+    std::wstring line = name + L"=NewList(" + elementInitialiser(name, type, state_) + L");";
+    record.listFields.push_back(line);
+    record.initialisers.push_back(L"bufvar." + line);
+    record.fields.push_back(name + L"=0;");
+}
+
+} // namespace
+
+std::wstring elementInitialiser(const std::wstring& name, const std::wstring& type,
+                                const TranslatorState& state) {
+    if (state.isStructure(type)) return L"init" + type;
+    if (type == L"f" || type == L"d") return L"initfloat";
+    if (type == L"s" || endsWith(type, L"$") || (type.empty() && endsWith(name, L"$")))
+        return L"initstring";
+    return L"initint";
+}
+
+std::vector<std::wstring> runDeclarationPass(const std::vector<std::wstring>& statements,
+                                             TranslatorState& state, Diagnostics& diag) {
+    return DeclarationPass(state, diag).run(statements);
+}
+
+} // namespace qc

@@ -1,0 +1,266 @@
+#include "translator/statement_rewriter.h"
+
+#include "common/text.h"
+#include "tables/command_table.h"
+#include "tables/constant_table.h"
+#include "translator/statement_list.h"
+
+namespace qc {
+namespace {
+
+bool isOperand(int kind) {
+    return kind == kVar || kind == kNumber || kind == kFloat || kind == kText || kind == kConst ||
+           kind == kProc;
+}
+
+} // namespace
+
+void TokenRewriter::rewriteVariable(size_t i) {
+    SourceToken& token = t_[i];
+    std::wstring key = toLower(token.word);
+    if (inHeader(i) && (key == L"list" || key == L"array") && isOp(i + 1, L" ")) {
+        remove(i); // "Procedure Sum(List values())"
+        removeBlankAfter(i);
+        return;
+    }
+    if (startsWith(token.word, L"\\")) return rewriteFieldAfterBracket(i);
+    VariableUse use{token.word, pendingScope_, inHeader(i), token.line, token.column};
+    pendingScope_ = kScopeNone;
+    token.text = registerVariable(use, state_, currentProcedure(), diag_);
+    if (clause_ == Clause::kFor && loopVariable_.empty()) loopVariable_ = token.text;
+    if (declaration_ && captureStaticValue(i)) return;
+    checkStatementShape(i);
+}
+
+// "a(i)\x" and "l()\name": the field of the element the brackets reach.
+void TokenRewriter::rewriteFieldAfterBracket(size_t i) {
+    SourceToken& token = t_[i];
+    std::wstring path = toLower(token.word);
+    for (wchar_t& c : path)
+        if (c == L'\\') c = L'.';
+    token.text = path;
+    fieldBase_[i] = lastClose_ != 0 && lastClose_ + 1 == i ? lastCloseStart_ : i;
+}
+
+// "Static n = 0" sets the value once, before the first call; run on every call it would
+// make the variable forget its value.
+bool TokenRewriter::captureStaticValue(size_t i) {
+    if (!startsWith(t_[i].text, L"static_") || !isOp(i + 1, L"=")) return false;
+    size_t value = i + 2;
+    int kind = t_[value].kind;
+    if (kind != kNumber && kind != kFloat && kind != kText && kind != kConst) return false;
+    if (t_[value + 1].kind != kEnd && !isOp(value + 1, L",")) return false;
+    std::wstring text = t_[value].text;
+    if (kind == kConst) {
+        std::optional<std::wstring> resolved = ResolveConstant(t_[value].word);
+        if (!resolved) return false;
+        text = *resolved;
+    }
+    state_.initialValues[t_[i].text] = text;
+    for (size_t k = i; k <= value; ++k) remove(k);
+    return true;
+}
+
+void TokenRewriter::checkStatementShape(size_t i) {
+    SourceToken& token = t_[i];
+    SourceToken& next = t_[i + 1];
+    // "a + 1" alone adds to a; only a variable that begins its statement is assigned to,
+    // so "If a - b > 0" keeps its subtraction, and "a+=1" never becomes "a+==1".
+    if (startsStatement(i) && clause_ == Clause::kNone && depth_ == 0 && next.kind == kOp &&
+        next.text.size() == 1 && containsChar(L"+-*/|", next.text[0]) &&
+        !(t_[i + 2].kind == kOp && startsWith(t_[i + 2].text, L"="))) {
+        next.text += L"=";
+        return;
+    }
+    // A bare name declares and does nothing ("Global a" keeps its line "a;").
+    if (startsStatement(i) && next.kind == kEnd) {
+        remove(i);
+        return;
+    }
+    // Two operands with only a blank between them are no expression: "ReDim a(20)".
+    if (isOp(i + 1, L" ") && isOperand(t_[i + 2].kind))
+        report(message::unknownType(token.line, token.column, token.word + L" " + t_[i + 2].word));
+}
+
+void TokenRewriter::rewriteOperator(size_t i) {
+    SourceToken& token = t_[i];
+    const std::wstring op = token.text;
+    bool condition =
+        clause_ == Clause::kIf || clause_ == Clause::kWhile || clause_ == Clause::kUntil;
+    if (op == L"(") {
+        openBracket(i);
+    } else if (op == L")") {
+        closeBracket(i);
+    } else if (op == L",") {
+        rewriteComma(i);
+    } else if (op == L"=" && condition) {
+        token.text = L"==";
+    } else if (op == L"=>" || op == L"=<") {
+        token.text = std::wstring{op[1], op[0]};
+    } else if (op == L"<>") {
+        token.text = L"!=";
+    } else if (op == L"*") {
+        size_t p = previousKept(i);
+        const SourceToken& before = t_[p];
+        if (p == 0 || before.kind == kEnd || before.kind == kCommand ||
+            (before.kind == kOp && containsChar(L"=(,<>+-*/", before.text.back())))
+            report(message::notSupported(token.line, L"pointer *" + t_[i + 1].word));
+    }
+}
+
+void TokenRewriter::openBracket(size_t i) {
+    ++depth_;
+    BracketRecord record;
+    record.ownerIndex = record.exprStart = i - 1;
+    const SourceToken& owner = t_[i - 1];
+    if (owner.kind == kProc) {
+        record.owner = BracketOwner::kCall;
+    } else if (owner.kind == kCommand) {
+        const CommandRow* row = commandTable().LookUpCommand(owner.word);
+        if (row != nullptr && row->hasParentheses) record.owner = BracketOwner::kCall;
+    } else if (owner.kind == kVar) {
+        auto field = fieldBase_.find(i - 1);
+        if (field != fieldBase_.end()) record.exprStart = field->second;
+        size_t dot = owner.text.rfind(L'.');
+        if (dot != std::wstring::npos) {
+            if (state_.isListField(owner.text.substr(dot + 1))) record.owner = BracketOwner::kList;
+        } else if (state_.isArray(owner.text)) {
+            record.owner = BracketOwner::kArray;
+        } else if (state_.isList(owner.text)) {
+            record.owner = BracketOwner::kList;
+        }
+    }
+    if (record.owner == BracketOwner::kArray) {
+        // "ArraySize(a())": empty brackets name the array itself.
+        record.emptyArray = isOp(i + 1, L")");
+        if (record.emptyArray)
+            remove(i);
+        else
+            t_[i].text = L"[";
+    } else if (record.owner == BracketOwner::kList) {
+        remove(i);
+    }
+    brackets_.push_back(record);
+}
+
+void TokenRewriter::closeBracket(size_t i) {
+    if (--depth_ < 0) {
+        report(message::bracketError(t_[i].line));
+        remove(i);
+        depth_ = 0;
+        return;
+    }
+    if (brackets_.empty()) return;
+    BracketRecord record = brackets_.back();
+    brackets_.pop_back();
+    switch (record.owner) {
+    case BracketOwner::kArray:
+        if (record.emptyArray)
+            remove(i);
+        else
+            t_[i].text = L"]";
+        break;
+    case BracketOwner::kList:
+        remove(i);
+        if (!isDirectArgument(record, i)) writeCurrentElement(record);
+        break;
+    default:
+        if (inHeader(i) && depth_ == 0) t_[i].text = L"){";
+        return;
+    }
+    lastClose_ = i;
+    lastCloseStart_ = record.exprStart;
+}
+
+// A list is itself only where it is directly the argument of a command or procedure call
+// ("AddElement(l())", "ListSize(l())"); everywhere else "l()" is its current element.
+bool TokenRewriter::isDirectArgument(const BracketRecord& record, size_t close) const {
+    if (brackets_.empty() || brackets_.back().owner != BracketOwner::kCall) return false;
+    size_t before = previousKept(record.exprStart);
+    return (isOp(before, L"(") || isOp(before, L",")) &&
+           (isOp(close + 1, L",") || isOp(close + 1, L")"));
+}
+
+// The runtime keeps the current position in slot 0: l[l[0]] is the current element.
+void TokenRewriter::writeCurrentElement(const BracketRecord& record) {
+    SourceToken& owner = t_[record.ownerIndex];
+    std::wstring base = record.exprStart < record.ownerIndex
+                            ? joinedText(record.exprStart, record.ownerIndex - 1)
+                            : std::wstring();
+    owner.text = owner.text + L"[" + base + owner.text + L"[0]]";
+}
+
+std::wstring TokenRewriter::joinedText(size_t from, size_t to) const {
+    std::wstring text;
+    for (size_t k = from; k <= to && k <= all_.last(); ++k)
+        if (t_[k].kind != kEmpty && t_[k].kind != kEnd) text += t_[k].text;
+    return text;
+}
+
+void TokenRewriter::rewriteComma(size_t i) {
+    if (depth_ == 0 && declaration_) {
+        // "Global a, b": each name a statement of its own.
+        t_[i].kind = kEnd;
+        t_[i].text = std::wstring(kEndMarkText);
+        pendingScope_ = declarationScope_;
+        return;
+    }
+    if (depth_ == 0 && clause_ == Clause::kCase)
+        report(message::notSupported(t_[i].line, L"Case with several values"));
+    if (!brackets_.empty() && brackets_.back().owner == BracketOwner::kArray) t_[i].text = L"][";
+}
+
+void TokenRewriter::rewriteConstant(size_t i) {
+    SourceToken& token = t_[i];
+    if (startsStatement(i) && isOp(i + 1, L"=")) {
+        report(message::notSupported(token.line, L"constant definition " + token.word));
+        remove(i);
+        removeRestOfStatement(i);
+        return;
+    }
+    std::optional<std::wstring> value = ResolveConstant(token.word);
+    if (!value) report(message::constNotFound(token.line, token.word));
+    token.text = value ? *value : L"0";
+}
+
+void TokenRewriter::remove(size_t i) {
+    if (i == 0 || i > all_.last() || t_[i].kind == kEmpty) return;
+    t_[i].savedKind = t_[i].kind;
+    t_[i].kind = kEmpty;
+}
+
+void TokenRewriter::removeBlankAfter(size_t i) {
+    if (isOp(i + 1, L" ")) remove(i + 1);
+}
+
+void TokenRewriter::removeBlankBefore(size_t i) {
+    if (isOp(i - 1, L" ")) remove(i - 1);
+}
+
+void TokenRewriter::removeRestOfStatement(size_t i) {
+    for (size_t j = i + 1; j <= all_.last() && t_[j].kind != kEnd; ++j) remove(j);
+}
+
+bool TokenRewriter::isOp(size_t i, std::wstring_view text) const {
+    return t_[i].kind == kOp && t_[i].text == text;
+}
+
+bool TokenRewriter::startsStatement(size_t i) const {
+    return i <= 1 || t_[i - 1].kind == kEnd;
+}
+
+size_t TokenRewriter::previousKept(size_t i) const {
+    size_t j = i == 0 ? 0 : i - 1;
+    while (j > 0 && t_[j].kind == kEmpty) --j;
+    return j;
+}
+
+bool TokenRewriter::inHeader(size_t i) const {
+    return procedure_ >= 0 && t_[i].statement == headerStatement_;
+}
+
+ProcedureScope* TokenRewriter::currentProcedure() {
+    return procedure_ >= 0 ? &all_.procedures[static_cast<size_t>(procedure_)] : nullptr;
+}
+
+} // namespace qc

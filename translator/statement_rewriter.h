@@ -1,0 +1,87 @@
+#pragma once
+// The rewrite pass's working state, shared by the keyword rules (statement_rules.cpp) and
+// the expression rules (statement_expressions.cpp).
+#include "translator/statement_rules.h"
+
+#include <unordered_map>
+
+namespace qc {
+
+enum class Clause { kNone, kIf, kWhile, kUntil, kFor, kSelect, kCase, kDebug };
+
+enum class BracketOwner { kPlain, kCall, kArray, kList };
+
+struct BracketRecord {
+    BracketOwner owner = BracketOwner::kPlain;
+    size_t ownerIndex = 0; // the name before the "("
+    size_t exprStart = 0;  // first token of that name's expression ("l" in "l()\items()")
+    bool emptyArray = false;
+};
+
+class TokenRewriter {
+public:
+    TokenRewriter(TranslationTokens& tokens, TranslatorState& state, Diagnostics& diag)
+        : all_(tokens), t_(tokens.tokens), state_(state), diag_(diag) {}
+
+    void run();
+
+private:
+    // keyword rules
+    void rewriteKeyword(size_t i);
+    bool rewriteBlockKeyword(size_t i, const std::wstring& key);
+    void startProcedure(size_t i);
+    void openClause(size_t i, std::wstring text, Clause clause);
+    void caseLabel(size_t i, const std::wstring& key);
+    void forHeader(size_t i);
+    void forBound(size_t i, const std::wstring& key);
+    void declarationKeyword(size_t i, int scope);
+    void closeStatement(size_t i);
+    // expression rules
+    void rewriteVariable(size_t i);
+    void rewriteFieldAfterBracket(size_t i);
+    bool captureStaticValue(size_t i);
+    void checkStatementShape(size_t i);
+    void rewriteOperator(size_t i);
+    void openBracket(size_t i);
+    void closeBracket(size_t i);
+    void rewriteComma(size_t i);
+    void rewriteConstant(size_t i);
+    bool isDirectArgument(const BracketRecord& record, size_t close) const;
+    void writeCurrentElement(const BracketRecord& record);
+    std::wstring joinedText(size_t from, size_t to) const;
+
+    // helpers
+    void remove(size_t i);
+    void removeBlankAfter(size_t i);
+    void removeBlankBefore(size_t i);
+    void removeRestOfStatement(size_t i);
+    bool isOp(size_t i, std::wstring_view text) const;
+    bool startsStatement(size_t i) const;
+    size_t previousKept(size_t i) const;
+    bool inHeader(size_t i) const;
+    ProcedureScope* currentProcedure();
+    void report(std::wstring text) { diag_.error(std::move(text)); }
+
+    TranslationTokens& all_;
+    std::vector<SourceToken>& t_;
+    TranslatorState& state_;
+    Diagnostics& diag_;
+
+    int depth_ = 0;
+    std::vector<BracketRecord> brackets_;
+    size_t lastClose_ = 0; // the last ")" that closed an array or list access
+    size_t lastCloseStart_ = 0;
+    std::unordered_map<size_t, size_t> fieldBase_; // "\x" after ")" -> its expression start
+    int procedure_ = -1;       // index into all_.procedures while a procedure is current
+    int headerStatement_ = -1; // the statement number of its header
+    Clause clause_ = Clause::kNone;
+    std::wstring loopVariable_;
+    bool forStep_ = false;
+    bool forDown_ = false;
+    std::vector<int> caseCounts_; // one per open Select
+    bool declaration_ = false;
+    int declarationScope_ = kScopeNone; // every name of "Global a, b" is global
+    int pendingScope_ = kScopeNone;
+};
+
+} // namespace qc

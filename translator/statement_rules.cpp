@@ -1,0 +1,232 @@
+#include "translator/statement_rewriter.h"
+
+#include "common/text.h"
+#include "tables/command_table.h"
+#include "translator/statement_list.h"
+
+namespace qc {
+namespace {
+
+// Commands that have nothing to do in a browser: they become the runtime's do-nothing
+// function "empty", which returns 1 (so "If InitSprite()" holds).
+bool hasNoBrowserCounterpart(const std::wstring& key) {
+    for (std::wstring_view word :
+         {L"isscreenactive", L"initsprite", L"initkeyboard", L"usepngimagedecoder", L"screenoutput",
+          L"examinekeyboard", L"examinemouse", L"initsprite3d", L"start3d", L"stop3d"})
+        if (key == word) return true;
+    return false;
+}
+
+int declarationScope(const std::wstring& key) {
+    if (key == L"define") return kScopeNone;
+    if (key == L"global") return kScopeGlobal;
+    if (key == L"static") return kScopeStatic;
+    if (key == L"protected") return kScopeProtected;
+    if (key == L"shared") return kScopeShared;
+    return -1;
+}
+
+} // namespace
+
+void TokenRewriter::run() {
+    for (size_t i = 1; i <= all_.last(); ++i) {
+        switch (t_[i].kind) {
+        case kEnd:
+            closeStatement(i);
+            break;
+        case kCommand:
+            rewriteKeyword(i);
+            break;
+        case kConst:
+            rewriteConstant(i);
+            break;
+        case kVar:
+            rewriteVariable(i);
+            break;
+        case kOp:
+            rewriteOperator(i);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void TokenRewriter::rewriteKeyword(size_t i) {
+    SourceToken& token = t_[i];
+    if (token.text != token.word) return; // a call of an unknown function, already "empty"
+    std::wstring key = toLower(token.word);
+    if (rewriteBlockKeyword(i, key)) return;
+    int scope = declarationScope(key);
+    if (scope >= 0) return declarationKeyword(i, scope);
+    if (key == L"not" || key == L"and" || key == L"or" || key == L"xor") {
+        token.text = key == L"not" ? L"!" : key == L"and" ? L"&&" : key == L"or" ? L"||" : L"^";
+        removeBlankBefore(i);
+        removeBlankAfter(i);
+    } else if (hasNoBrowserCounterpart(key)) {
+        token.text = L"empty";
+    } else if (key == L"imageid") {
+        remove(i);
+    } else if (key == L"end") {
+        token.text = L"end();ChangeLoop(0);return;";
+    } else if (const CommandRow* row = commandTable().LookUpCommand(key)) {
+        token.text = row->targetName.empty() ? row->name : row->targetName;
+    }
+}
+
+// The keywords that open, divide or close a block, or start a clause with its own end.
+bool TokenRewriter::rewriteBlockKeyword(size_t i, const std::wstring& key) {
+    SourceToken& token = t_[i];
+    if (key == L"procedure") {
+        startProcedure(i);
+    } else if (key == L"endprocedure") {
+        token.text = L"}";
+        procedure_ = -1;
+    } else if (key == L"procedurereturn") {
+        token.text = L"return";
+    } else if (key == L"debug") {
+        openClause(i, L"Debug(", Clause::kDebug);
+    } else if (key == L"select") {
+        openClause(i, L"switch(", Clause::kSelect);
+        caseCounts_.push_back(0);
+    } else if (key == L"case" || key == L"default") {
+        caseLabel(i, key);
+    } else if (key == L"if" || key == L"elseif") {
+        openClause(i, key == L"if" ? L"if(" : L"}else if(", Clause::kIf);
+    } else if (key == L"while") {
+        openClause(i, L"while(", Clause::kWhile);
+    } else if (key == L"until") {
+        // Only loops inside procedures reach this pass; the main program's loops have been
+        // cut into timer functions.
+        openClause(i, L"if(", Clause::kUntil);
+    } else if (key == L"repeat") {
+        token.text = L"while(1){";
+    } else if (key == L"forever" || key == L"endif" || key == L"wend") {
+        token.text = L"}";
+    } else if (key == L"endselect") {
+        token.text = L"}";
+        if (!caseCounts_.empty()) caseCounts_.pop_back();
+    } else if (key == L"next") {
+        token.text = L"}";
+        removeRestOfStatement(i); // "Next i"
+    } else if (key == L"else") {
+        token.text = L"}else{";
+    } else if (key == L"for") {
+        forHeader(i);
+    } else if (key == L"to" || key == L"step") {
+        forBound(i, key);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void TokenRewriter::startProcedure(size_t i) {
+    SourceToken& token = t_[i];
+    token.text = L"function";
+    ProcedureScope scope;
+    for (size_t j = i + 1; t_[j].kind != kEnd && j <= all_.last(); ++j) {
+        if (t_[j].kind == kProc) {
+            scope.name = t_[j].text;
+            break;
+        }
+    }
+    all_.procedures.push_back(std::move(scope));
+    procedure_ = static_cast<int>(all_.procedures.size()) - 1;
+    token.procedure = procedure_;
+    headerStatement_ = token.statement;
+}
+
+void TokenRewriter::openClause(size_t i, std::wstring text, Clause clause) {
+    t_[i].text = std::move(text);
+    removeBlankAfter(i);
+    clause_ = clause;
+}
+
+// The first label of a Select is "case", every later one closes the one before it.
+void TokenRewriter::caseLabel(size_t i, const std::wstring& key) {
+    if (caseCounts_.empty()) {
+        report(message::withoutEnd(t_[i].line, t_[i].word, L"Select"));
+        return;
+    }
+    int count = ++caseCounts_.back();
+    t_[i].text = (count > 1 ? L"break;" : L"") + key;
+    clause_ = Clause::kCase;
+}
+
+// "For i = 10 To 1 Step -1" counts down: the bound is tested with ">=" when the step is
+// negative, so the direction is read ahead before "To" is written.
+void TokenRewriter::forHeader(size_t i) {
+    openClause(i, L"for(", Clause::kFor);
+    for (size_t j = i + 1; j <= all_.last() && t_[j].kind != kEnd; ++j) {
+        if (t_[j].kind != kCommand || !equalsIgnoreCase(t_[j].word, L"step")) continue;
+        size_t k = j + 1;
+        while (k <= all_.last() && isOp(k, L" ")) ++k;
+        forDown_ = isOp(k, L"-") || ((t_[k].kind == kNumber || t_[k].kind == kFloat) &&
+                                     startsWith(t_[k].text, L"-"));
+        break;
+    }
+}
+
+void TokenRewriter::forBound(size_t i, const std::wstring& key) {
+    if (clause_ == Clause::kCase) {
+        report(message::notSupported(t_[i].line, L"Case ... " + t_[i].word));
+        return;
+    }
+    if (clause_ != Clause::kFor) return;
+    if (key == L"to") {
+        t_[i].text = L";" + loopVariable_ + (forDown_ ? L">=" : L"<=");
+    } else {
+        t_[i].text = L";" + loopVariable_ + L"+=";
+        forStep_ = true;
+    }
+    removeBlankBefore(i);
+    removeBlankAfter(i);
+}
+
+void TokenRewriter::declarationKeyword(size_t i, int scope) {
+    remove(i);
+    removeBlankAfter(i);
+    declaration_ = true;
+    declarationScope_ = pendingScope_ = scope;
+}
+
+// The end token of a statement closes whatever clause its first keyword opened.
+void TokenRewriter::closeStatement(size_t i) {
+    SourceToken& end = t_[i];
+    if (depth_ > 0) report(message::bracketError(end.line));
+    switch (clause_) {
+    case Clause::kIf:
+    case Clause::kWhile:
+    case Clause::kSelect:
+        end.text = L"){";
+        break;
+    case Clause::kUntil:
+        end.text = L"){break;}}";
+        break;
+    case Clause::kFor:
+        end.text = forStep_ ? L"){" : L";" + loopVariable_ + L"++){";
+        break;
+    case Clause::kCase:
+        end.text = L":";
+        break;
+    case Clause::kDebug:
+        end.text = L");";
+        break;
+    case Clause::kNone:
+        break;
+    }
+    depth_ = 0;
+    brackets_.clear();
+    clause_ = Clause::kNone;
+    loopVariable_.clear();
+    forStep_ = forDown_ = declaration_ = false;
+    declarationScope_ = pendingScope_ = kScopeNone;
+    if (end.statement == headerStatement_) headerStatement_ = -1;
+}
+
+void rewriteTokens(TranslationTokens& tokens, TranslatorState& state, Diagnostics& diag) {
+    TokenRewriter(tokens, state, diag).run();
+}
+
+} // namespace qc

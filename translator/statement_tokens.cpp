@@ -1,0 +1,264 @@
+#include "translator/statement_tokens.h"
+
+#include "common/text.h"
+#include "compaction/classify_word.h"
+#include "tables/command_table.h"
+#include "translator/statement_list.h"
+
+namespace qc {
+namespace {
+
+constexpr std::wstring_view kDelimiters = L"=+ -)*/<>|(,'\"";
+
+// Keywords that a condition or value may follow directly in brackets: the reader turns
+// "While (a < 5)" into "While(a < 5)", which must still be the keyword While.
+bool takesBracket(std::wstring_view lowerWord) {
+    for (std::wstring_view keyword : {L"if", L"and", L"or", L"while", L"until", L"select", L"case",
+                                      L"to", L"step", L"procedurereturn", L"debug"})
+        if (lowerWord == keyword) return true;
+    return false;
+}
+
+bool isDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
+
+// A "-" joins only a number literal that follows it: "x=-1" holds the number -1, while in
+// "dx=-dx" the minus is an operator (a name "-dx" would be registered as a variable).
+bool startsNumber(std::wstring_view s, size_t at) {
+    if (at >= s.size()) return false;
+    if (isDigit(s[at])) return true;
+    if (at + 1 >= s.size()) return false;
+    if (s[at] == L'.') return isDigit(s[at + 1]);
+    return s[at] == L'$' && isHexDigits(s.substr(at + 1, 1));
+}
+
+// "$FF" -> "255"; "-$10" -> "-16". Wraps around beyond 64 bits instead of failing.
+std::wstring hexToDecimal(std::wstring_view word) {
+    bool negative = !word.empty() && word[0] == L'-';
+    unsigned long long value = 0;
+    for (wchar_t c : word.substr(negative ? 2 : 1)) {
+        c = toLowerChar(c);
+        value = value * 16 + static_cast<unsigned>(isDigit(c) ? c - L'0' : c - L'a' + 10);
+    }
+    return (negative ? L"-" : L"") + std::to_wstring(value);
+}
+
+// "010" is ten in the dialect but eight (or an error) to the target language.
+std::wstring withoutLeadingZeros(std::wstring word) {
+    size_t first = !word.empty() && word[0] == L'-' ? 1 : 0;
+    size_t zeros = 0;
+    while (first + zeros + 1 < word.size() && word[first + zeros] == L'0' &&
+           isDigit(word[first + zeros + 1]))
+        ++zeros;
+    word.erase(first, zeros);
+    return word;
+}
+
+// A string literal as the target language reads it: a backslash stays a backslash, and
+// "</" cannot end the page's script element early.
+std::wstring escapeLiteral(std::wstring_view literal) {
+    std::wstring out;
+    out.reserve(literal.size());
+    for (size_t i = 0; i < literal.size(); ++i) {
+        if (literal[i] == L'\\') out += L'\\';
+        out += literal[i];
+        if (literal[i] == L'<' && i + 1 < literal.size() && literal[i + 1] == L'/') out += L'\\';
+    }
+    return out;
+}
+
+class StatementScanner {
+public:
+    StatementScanner(const TranslatorState& state, Diagnostics& diag, std::vector<SourceToken>& out)
+        : state_(state), diag_(diag), out_(out) {}
+
+    void scan(std::wstring_view statement, int statementNumber, int line) {
+        statement_ = statementNumber;
+        line_ = line;
+        s_ = std::wstring(trim(statement, L" \t")) + kEndMark;
+        word_.clear();
+        size_t sentinel = s_.size() - 1;
+        for (size_t i = 0; i < sentinel;) i = scanAt(i);
+        flushWord(kEndMark);
+        push(kEnd, std::wstring(kEndMarkText), static_cast<int>(sentinel) + 1);
+    }
+
+private:
+    size_t scanAt(size_t i) {
+        wchar_t c = s_[i];
+        wchar_t prev = i > 0 ? s_[i - 1] : 0;
+        wchar_t next = s_[i + 1];
+        if (c == L'"' || c == L'\'') {
+            flushWord(c);
+            return c == L'"' ? scanString(i) : scanCharacter(i);
+        }
+        if (c == L'-' && word_.empty() && i > 0 && containsChar(L" =<>", prev) &&
+            startsNumber(s_, i + 1)) {
+            startWord(i, c);
+            return i + 1;
+        }
+        if (!containsChar(kDelimiters, c)) {
+            startWord(i, c);
+            return i + 1;
+        }
+        flushWord(c);
+        bool pair = (c == L'=' && containsChar(L"=<>", next)) ||
+                    (c == L'<' && containsChar(L">=", next)) || (c == L'>' && next == L'=');
+        push(kOp, pair ? std::wstring{c, next} : std::wstring(1, c), static_cast<int>(i) + 1);
+        return i + (pair ? 2 : 1);
+    }
+
+    void startWord(size_t i, wchar_t c) {
+        if (word_.empty()) wordColumn_ = static_cast<int>(i) + 1;
+        word_ += c;
+    }
+
+    size_t scanString(size_t open) {
+        size_t sentinel = s_.size() - 1;
+        size_t close = s_.find(L'"', open + 1);
+        int column = static_cast<int>(open) + 1;
+        if (close >= sentinel) {
+            diag_.error(message::withoutEnd(line_, L"string", L"closing quote"));
+            push(kText, escapeLiteral(s_.substr(open, sentinel - open)) + L"\"", column);
+            return sentinel;
+        }
+        push(kText, escapeLiteral(s_.substr(open, close - open + 1)), column);
+        return close + 1;
+    }
+
+    // 'A' is the character code 65.
+    size_t scanCharacter(size_t open) {
+        size_t sentinel = s_.size() - 1;
+        size_t close = s_.find(L'\'', open + 1);
+        int column = static_cast<int>(open) + 1;
+        if (close >= sentinel) {
+            diag_.error(message::unknownType(line_, column, s_.substr(open, sentinel - open)));
+            return sentinel;
+        }
+        int code = close > open + 1 ? static_cast<int>(s_[open + 1]) : 0;
+        push(kNumber, std::to_wstring(code), column);
+        return close + 1;
+    }
+
+    void flushWord(wchar_t delimiter) {
+        if (word_.empty()) return;
+        std::wstring word = std::move(word_);
+        word_.clear();
+        classify(word, delimiter);
+    }
+
+    void classify(const std::wstring& word, wchar_t delimiter);
+    bool isDeclared(std::wstring_view word) const;
+
+    void push(int kind, std::wstring text, int column) {
+        SourceToken token;
+        token.kind = kind;
+        token.word = text;
+        token.text = std::move(text);
+        token.statement = statement_;
+        token.line = line_;
+        token.column = column;
+        out_.push_back(std::move(token));
+    }
+
+    const TranslatorState& state_;
+    Diagnostics& diag_;
+    std::vector<SourceToken>& out_;
+    std::wstring s_;
+    std::wstring word_;
+    int wordColumn_ = 0;
+    int statement_ = 0;
+    int line_ = -1;
+};
+
+void StatementScanner::classify(const std::wstring& word, wchar_t delimiter) {
+    std::wstring lower = toLower(word);
+    int column = wordColumn_;
+    bool call = delimiter == L'(';
+    if (lower == L"not" || lower == L"xor" || lower == L"elseif") {
+        if (lower != L"not") diag_.error(message::notSupported(line_, word));
+        return push(kCommand, word, column);
+    }
+    if (word.find_first_of(L"%&") != std::wstring::npos) {
+        diag_.error(message::notSupported(line_, word.find(L'%') != word.npos ? L"%" : L"&"));
+        return push(kUnknown, word, column);
+    }
+    const CommandRow* row = lower == L"var" ? nullptr : commandTable().LookUpCommand(lower);
+    if (row != nullptr && (row->hasParentheses == call || (call && takesBracket(lower))))
+        return push(kCommand, word, column);
+    if (const std::wstring* declared = call ? state_.procedures.find(lower) : nullptr) {
+        push(kProc, *declared, column);
+        out_.back().word = word;
+        return;
+    }
+    if (word[0] == L'#') return push(kConst, word, column);
+    int kind = ClassifyWord(word);
+    if (kind == kWordInteger) {
+        bool hex = word[0] == L'$' || (word.size() > 1 && word[1] == L'$');
+        return push(kNumber, hex ? hexToDecimal(word) : withoutLeadingZeros(word), column);
+    }
+    if (kind == kWordFloat) return push(kFloat, withoutLeadingZeros(word), column);
+    if (kind != kWordName && kind != kWordStringName) {
+        diag_.error(message::unknownType(line_, column, word));
+        return push(kUnknown, word, column);
+    }
+    if (kind == kWordName && state_.types.contains(lower)) return push(kStruct, word, column);
+    if (call && !isDeclared(word)) {
+        if (lower != L"if" && lower != L"or" && lower != L"and")
+            diag_.error(message::functionNotFound(line_, word));
+        push(kCommand, L"empty", column);
+        out_.back().word = word;
+        return;
+    }
+    push(kVar, word, column);
+}
+
+// Arrays, lists and procedures; a structure's list field ("p\items", "\items") by its
+// field name.
+bool StatementScanner::isDeclared(std::wstring_view word) const {
+    size_t field = word.rfind(L'\\');
+    if (field != std::wstring_view::npos) {
+        std::wstring name = toLower(word.substr(field + 1));
+        return state_.isListField(name.substr(0, name.find(L'.')));
+    }
+    return state_.declaredNames.contains(variableName(baseName(word)));
+}
+
+} // namespace
+
+std::wstring baseName(std::wstring_view word) {
+    std::wstring lower = toLower(word.substr(0, word.find(L'\\')));
+    return lower.substr(0, lower.find(L'.'));
+}
+
+TranslationTokens tokenizeStatements(const std::vector<std::wstring>& list,
+                                     const TranslatorState& state, Diagnostics& diag) {
+    TranslationTokens result;
+    auto& tokens = result.tokens;
+    tokens.emplace_back();
+    StatementScanner scanner(state, diag, tokens);
+    int line = -1;
+    for (size_t k = 0; k < list.size(); ++k) {
+        const std::wstring& element = list[k];
+        int statement = static_cast<int>(k) + 1;
+        if (isLineMarker(element)) {
+            line = markerLine(element);
+        } else if (!element.empty() && element[0] == kDegreeSign) {
+            for (int kind : {kReady, kEnd}) {
+                SourceToken token;
+                token.kind = kind;
+                token.text = kind == kReady ? element : std::wstring(kEndMarkText);
+                token.statement = statement;
+                token.line = line;
+                tokens.push_back(std::move(token));
+            }
+        } else if (!trim(element, L" \t").empty()) {
+            scanner.scan(element, statement, line);
+        }
+    }
+    tokens.emplace_back();
+    return result;
+}
+
+} // namespace qc

@@ -1,0 +1,44 @@
+#pragma once
+// Pass 1 of statement translation: every statement of the translation list is cut into
+// tokens, and every word is classified (command, procedure call, variable, literal,
+// constant, structure name) with the kind codes the script compaction uses.
+#include "common/diagnostics.h"
+#include "compaction/token.h"
+#include "translator/translator_state.h"
+
+#include <string>
+#include <vector>
+
+namespace qc {
+
+struct SourceToken {
+    int kind = kEmpty;
+    int savedKind = kEmpty; // the kind before a rule removed the token
+    std::wstring text;      // rewritten in place by the rules
+    std::wstring word;      // as written in the source
+    int statement = 0;      // 1-based position in the translation list
+    int line = -1;          // source line of the statement
+    int column = 0;         // 1-based position of the word in its statement
+    int procedure = -1;     // a procedure header token: its index in procedures
+};
+
+struct TranslationTokens {
+    // tokens[0] and tokens.back() are empty records, so a rule that looks at a neighbour
+    // never leaves the array.
+    std::vector<SourceToken> tokens;
+    std::vector<ProcedureScope> procedures;
+
+    size_t last() const { return tokens.size() - 2; }
+};
+
+// Line markers set the line number of the following tokens; a "°cl " line becomes one
+// token of kind "ready" and an end token; every statement ends with an end token ("§").
+// Words that fit nothing are reported ("ERROR unknow typ"), so are calls of unknown
+// functions ("function Not found", the call becomes "empty").
+TranslationTokens tokenizeStatements(const std::vector<std::wstring>& list,
+                                     const TranslatorState& state, Diagnostics& diag);
+
+// The lower-case name part of a word ("Pos.f" -> "pos", "p\x" -> "p").
+std::wstring baseName(std::wstring_view word);
+
+} // namespace qc

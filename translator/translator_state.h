@@ -1,0 +1,76 @@
+#pragma once
+// The registries one translation fills and the page writer reads. Every map keeps insertion
+// order, so the same source always gives the same page.
+#include "common/ordered_map.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qc {
+
+// A type the page can create elements of: the three built-in element constructors and, for
+// every Structure, an "init" + name entry (the element factory) and a "struct" + name entry
+// that carries the generated code.
+struct TypeRecord {
+    std::wstring name;
+    std::vector<std::wstring> fields;       // "x=0;" ... declared by the constructor
+    std::vector<std::wstring> initialisers; // the element factory's lines
+    std::vector<std::wstring> listFields;   // "items=NewList(initint);" ... re-created lists
+};
+
+// The variables and scopes of one procedure, filled while its statements are rewritten.
+struct ProcedureScope {
+    std::wstring name;               // as written in the header
+    OrderedMap<std::wstring> locals; // lower-case name -> type text ("##": no declaration)
+    OrderedMap<int> scopes;          // lower-case name -> declaring scope
+};
+
+// Declaring scopes, as the keyword before a name sets them.
+enum DeclarationScope : int {
+    kScopeNone = 0,
+    kScopeStatic = 1,
+    kScopeShared = 2,
+    kScopeGlobal = 3,
+    kScopeProtected = 4,
+};
+
+// The type text of arrays, lists and parameters: they declare themselves.
+inline constexpr std::wstring_view kSelfDeclared = L"##";
+
+struct TranslatorState {
+    TranslatorState() {
+        for (const wchar_t* builtIn : {L"initint", L"initfloat", L"initstring"})
+            types[builtIn].name = builtIn;
+    }
+
+    OrderedMap<TypeRecord> types;
+    OrderedMap<std::wstring> arrayDeclarations; // name -> "var name=0;"
+    OrderedMap<std::wstring> listDeclarations;  // name -> "var name=0;"; "\field" -> ""
+    OrderedMap<int> declaredNames;              // arrays, lists and procedures
+    OrderedMap<std::wstring> procedures;        // lower-case name -> name as declared
+    OrderedMap<int> globals;                    // names declared Global
+    OrderedMap<std::wstring> variables;         // name -> type text
+    OrderedMap<std::wstring> initialValues;     // static variables: their value before any call
+
+    bool isArray(const std::wstring& name) const { return arrayDeclarations.contains(name); }
+    bool isList(const std::wstring& name) const {
+        return !name.empty() && name[0] != L'\\' && listDeclarations.contains(name);
+    }
+    bool isListField(const std::wstring& field) const {
+        return listDeclarations.contains(L"\\" + field);
+    }
+    bool isStructure(const std::wstring& type) const {
+        return !type.empty() && types.contains(L"struct" + type);
+    }
+};
+
+// True for the one-letter types of the dialect: a, b, c, w, u, l, i, f, q, d, s.
+bool isBasicType(std::wstring_view type);
+
+// The name a program variable is written under. Names the page runtime or the browser use
+// for themselves ("empty", "drag", "document", "new", ...) get a private prefix, so a
+// program that calls a counter "empty" neither breaks the runtime nor the script.
+std::wstring variableName(const std::wstring& lowerName);
+
+} // namespace qc

@@ -1,0 +1,62 @@
+#include "common/text.h"
+#include "translator/statement_list.h"
+#include "translator/statement_rules.h"
+
+namespace qc {
+namespace {
+
+// An entry is made once; an empty type may be filled in later, a known one never changes.
+void enterType(OrderedMap<std::wstring>& map, const std::wstring& name, const std::wstring& type) {
+    std::wstring* known = map.find(name);
+    if (known == nullptr)
+        map[name] = type;
+    else if (known->empty())
+        *known = type;
+}
+
+} // namespace
+
+std::wstring registerVariable(const VariableUse& use, TranslatorState& state,
+                              ProcedureScope* procedure, Diagnostics& diag) {
+    std::wstring_view word = use.word;
+    size_t slash = word.find(L'\\');
+    std::wstring path;
+    if (slash != std::wstring_view::npos) {
+        path = toLower(word.substr(slash));
+        for (wchar_t& c : path)
+            if (c == L'\\') c = L'.';
+    }
+    std::wstring lower = toLower(word.substr(0, slash));
+    size_t dot = lower.find(L'.');
+    std::wstring name = lower.substr(0, dot);
+    std::wstring type = dot == std::wstring::npos ? L"" : lower.substr(dot + 1);
+    // "l()\x" leaves "\x" alone and "-x" is an operator and a name: neither is a variable.
+    if (name.empty() || name[0] == L'-') return std::wstring(word);
+    if (name.back() == L'$') type = L"s";
+    if (!type.empty() && !isBasicType(type) && !state.isStructure(type)) {
+        diag.error(message::unknownType(use.line, use.column, word));
+        type.clear();
+    }
+    name = variableName(name);
+    if (procedure == nullptr || state.isArray(name) || state.isList(name)) {
+        if (use.scope == kScopeGlobal) state.globals[name] = 1;
+        enterType(state.variables, name, type);
+        return name + path;
+    }
+    // Global and Shared inside a procedure reach the program's own variable.
+    if (use.scope == kScopeGlobal) state.globals[name] = 1;
+    if (use.scope == kScopeGlobal || use.scope == kScopeShared)
+        enterType(state.variables, name, type);
+    enterType(procedure->locals, name, use.parameter ? std::wstring(kSelfDeclared) : type);
+    if (use.scope != kScopeNone && !procedure->scopes.contains(name))
+        procedure->scopes[name] = use.scope;
+    const int* scope = procedure->scopes.find(name);
+    if (scope == nullptr || *scope != kScopeStatic) return name + path;
+    // A static variable lives outside the procedure, so it keeps its value between calls.
+    std::wstring global = L"static_" + procedure->name + L"_" + name;
+    const std::wstring& localType = *procedure->locals.find(name);
+    enterType(state.variables, global, localType == kSelfDeclared ? type : localType);
+    return global + path;
+}
+
+} // namespace qc
