@@ -1,0 +1,215 @@
+// Gadgets: page elements placed absolutely in their window's body, with the gadget number as
+// their id. What the library needs to know about a gadget lives here, indexed by gadget
+// number, never on the element: a property of our own could be renamed into a real one.
+var QLCX_GadgetKinds = [];
+var QLCX_GadgetWindows = [];
+// The state of gadgets whose element has no value of its own (the image number of an image
+// gadget, whatever a program stores in a text, web or link gadget).
+var QLCX_GadgetStates = [];
+
+function QLCX_Gadget(id) {
+return document.getElementById("" + id);
+}
+
+function QLCX_GadgetKind(id) {
+var kind = QLCX_GadgetKinds[id];
+if (!kind) { return ""; }
+return kind;
+}
+
+function QLCX_HasOwnValue(kind) {
+return kind == "string" || kind == "button" || kind == "progress" || kind == "trackbar";
+}
+
+function QLCX_AsNumber(v) {
+var n = window.parseFloat(v);
+if (n != n) { return 0; }
+return n;
+}
+
+function QLCX_SetBox(el, x, y, w, h) {
+el.style.left = QLCX_Pixels(x);
+el.style.top = QLCX_Pixels(y);
+el.style.width = QLCX_Pixels(w);
+el.style.height = QLCX_Pixels(h);
+}
+
+// Records the gadget, hooks its events and puts it into the current window's body (or the
+// page body when that window has none).
+function QLCX_AddGadget(id, kind, el, withFocus) {
+el.id = "" + id;
+el.style.position = "absolute";
+QLCX_GadgetKinds[id] = kind;
+QLCX_GadgetWindows[id] = QLCX_CurrentWindow;
+QLCX_GadgetStates[id] = 0;
+el.onclick = QLCX_GadgetClicked;
+el.onchange = QLCX_GadgetChanged;
+if (withFocus) {
+el.onfocus = QLCX_GadgetFocused;
+el.onblur = QLCX_GadgetBlurred;
+}
+var holder = document.getElementById("window" + QLCX_CurrentWindow + "_content");
+if (!holder) { holder = QLCX_PageBody(); }
+holder.appendChild(el);
+return 1;
+}
+
+function QLCX_GadgetEvent(el, type) {
+var id = window.parseInt(el.id);
+QLCX_AddEvent(QLCX_GadgetWindows[id], 2, id, type);
+}
+
+function QLCX_GadgetClicked() {
+QLCX_GadgetEvent(this, 1);
+}
+
+function QLCX_GadgetFocused() {
+QLCX_GadgetEvent(this, 3);
+}
+
+function QLCX_GadgetBlurred() {
+QLCX_GadgetEvent(this, 4);
+}
+
+function QLCX_GadgetChanged() {
+QLCX_GadgetEvent(this, 5);
+}
+
+function QLCX_Input(type, value) {
+var el = document.createElement("input");
+el.type = type;
+el.value = value;
+return el;
+}
+
+function StringGadget(ID, x, y, w, h, string) {
+var el = QLCX_Input("text", string);
+QLCX_SetBox(el, x, y, w - 6, h - 6);
+return QLCX_AddGadget(ID, "string", el, 1);
+}
+
+function ButtonGadget(ID, x, y, w, h, string) {
+var el = QLCX_Input("submit", string);
+QLCX_SetBox(el, x, y, w, h);
+return QLCX_AddGadget(ID, "button", el, 0);
+}
+
+// A paragraph keeps its top margin inside the window body, hence the 13 pixels.
+function TextGadget(ID, x, y, w, h, string) {
+var el = document.createElement("p");
+el.appendChild(document.createTextNode(string));
+QLCX_SetBox(el, x, y - 13, w, h);
+return QLCX_AddGadget(ID, "text", el, 0);
+}
+
+function ProgressBarGadget(ID, x, y, w, h, min, max) {
+var el = document.createElement("meter");
+el.min = min;
+el.max = max;
+el.high = 0;
+QLCX_SetBox(el, x, y - 3, w, h);
+return QLCX_AddGadget(ID, "progress", el, 0);
+}
+
+function ImageGadget(ID, x, y, w, h, img) {
+var el = document.createElement("img");
+el.style.left = QLCX_Pixels(x);
+el.style.top = QLCX_Pixels(y);
+QLCX_AddGadget(ID, "image", el, 1);
+if (img) { QLCX_ShowImage(ID, el, img); }
+return 1;
+}
+
+function QLCX_ShowImage(id, el, img) {
+if (!IsImage(img)) { return; }
+QLCX_GadgetStates[id] = img;
+el.src = QLCX_ImagePaths[img];
+}
+
+function WebGadget(ID, x, y, w, h, url) {
+var el = document.createElement("iframe");
+el.src = url;
+QLCX_SetBox(el, x, y, w, h);
+return QLCX_AddGadget(ID, "web", el, 1);
+}
+
+function TrackBarGadget(ID, x, y, w, h, min, max) {
+var el = QLCX_Input("range", min);
+el.min = min;
+el.max = max;
+el.value = min;
+QLCX_SetBox(el, x, y, w - 6, h - 6);
+return QLCX_AddGadget(ID, "trackbar", el, 1);
+}
+
+function HyperLinkGadget(ID, x, y, w, h, url, color) {
+var el = document.createElement("a");
+el.target = "_blank";
+el.href = url;
+el.appendChild(document.createTextNode(url));
+el.style.textOverflow = "ellipsis";
+QLCX_SetBox(el, x, y, w - 6, h - 6);
+return QLCX_AddGadget(ID, "link", el, 1);
+}
+
+function GetGadgetText(ID) {
+var el = QLCX_Gadget(ID);
+if (!el) { return ""; }
+var kind = QLCX_GadgetKind(ID);
+if (kind == "text") { return el.firstChild.nodeValue; }
+if (kind == "web") { return el.src; }
+if (kind == "link") { return el.href; }
+return el.value;
+}
+
+function SetGadgetText(ID, text) {
+var el = QLCX_Gadget(ID);
+if (!el) { return; }
+var kind = QLCX_GadgetKind(ID);
+if (kind == "text") {
+el.firstChild.nodeValue = text;
+} else if (kind == "web") {
+el.src = text;
+} else if (kind == "link") {
+el.href = text;
+el.firstChild.nodeValue = text;
+} else {
+el.value = text;
+}
+}
+
+// Gadgets made with offsets keep them only where the window program expects them: a text
+// field stays 6 pixels narrower and lower, a text stays 13 pixels higher.
+function ResizeGadget(ID, x, y, w, h) {
+var el = QLCX_Gadget(ID);
+if (!el) { return; }
+var kind = QLCX_GadgetKind(ID);
+var dx = 0;
+var dy = 0;
+if (kind == "string") { dx = 6; }
+if (kind == "text") { dy = 13; }
+if (QLCX_Given(x)) { el.style.left = QLCX_Pixels(x); }
+if (QLCX_Given(y)) { el.style.top = QLCX_Pixels(y - dy); }
+if (QLCX_Given(w)) { el.style.width = QLCX_Pixels(w - dx); }
+if (QLCX_Given(h)) { el.style.height = QLCX_Pixels(h - dx); }
+}
+
+function GetGadgetState(ID) {
+var el = QLCX_Gadget(ID);
+if (!el) { return 0; }
+if (QLCX_HasOwnValue(QLCX_GadgetKind(ID))) { return QLCX_AsNumber(el.value); }
+return QLCX_AsNumber(QLCX_GadgetStates[ID]);
+}
+
+function SetGadgetState(ID, value) {
+var el = QLCX_Gadget(ID);
+if (!el) { return; }
+var kind = QLCX_GadgetKind(ID);
+if (kind == "image") {
+QLCX_ShowImage(ID, el, value);
+} else if (QLCX_HasOwnValue(kind)) {
+el.value = value;
+} else {
+QLCX_GadgetStates[ID] = value;
+}
+}

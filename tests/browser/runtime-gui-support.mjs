@@ -1,0 +1,105 @@
+// Shared pieces of the window, gadget, screen and input tests: a page built from a test script
+// on the runtime library, and a way to ask that page's program questions.
+//
+// The test script is compacted together with the library, so the test cannot call library
+// functions from outside by name. Instead the script answers questions: the test puts a
+// question text into window.qcAsk, the program's loop function passes it to the script's
+// qcAnswer(ask) and leaves [answer] in window.qcReply. Only window.* names and strings cross
+// the border, and compaction leaves both alone.
+import fs from 'node:fs';
+import path from 'node:path';
+import { openPage, pageFromJs, tempDir, waitFor } from './lib/harness.mjs';
+
+// Written in the same narrow JavaScript as the library, since it is compacted with it.
+const askLoop = `
+function qcEvents() {
+var seen = [];
+var code = WindowEvent();
+while (code) {
+seen.push(EventWindow() + "," + code + "," + EventGadget() + "," + EventType());
+code = WindowEvent();
+}
+return seen.join(" ");
+}
+function qcLoop() {
+var ask = window.qcAsk;
+if (!ask) { return; }
+window.qcAsk = 0;
+window.qcReply = [qcAnswer(ask)];
+}
+`;
+
+export const modes = [
+  { compact: false, label: 'plain' },
+  { compact: true, label: 'compacted' },
+];
+
+// Builds and opens a page whose script is `script` (it defines INIT, which should end with
+// ChangeLoop(qcLoop), and qcAnswer) plus the ask loop. `files` are written next to the page.
+export async function openTestPage(browser, script, { compact, files = {}, viewport } = {}) {
+  const dir = tempDir('qc-gui-');
+  for (const [name, bytes] of Object.entries(files)) fs.writeFileSync(path.join(dir, name), bytes);
+  const built = pageFromJs(askLoop + script, { compact, dir });
+  if (built.status !== 0) throw new Error(`page not built: ${built.log.join('\n')}`);
+  const opened = await openPage(browser, built.page, { viewport });
+  opened.dir = dir;
+  opened.context.on('page', (popup) => popup.close());
+  await waitFor(() => opened.page.evaluate(() => document.readyState === 'complete'), 5000, 'load');
+  return opened;
+}
+
+// Asks the page's program one question and returns its answer.
+export async function ask(page, question) {
+  await page.evaluate((q) => {
+    window.qcReply = null;
+    window.qcAsk = q;
+  }, question);
+  await waitFor(() => page.evaluate(() => window.qcReply !== null), 5000, `answer to ${question}`);
+  return page.evaluate(() => window.qcReply[0]);
+}
+
+// Inline styles and structure of an element, read straight from the page's DOM.
+export function box(page, id) {
+  return page.evaluate((i) => {
+    const el = document.getElementById(i);
+    if (!el) return null;
+    const s = el.style;
+    return { left: s.left, top: s.top, width: s.width, height: s.height, z: s.zIndex };
+  }, String(id));
+}
+
+// RGBA of canvas pixels, each [x, y], read with the canvas's own pixel data.
+export function pixels(page, points) {
+  return page.evaluate((pts) => {
+    const ctx = document.getElementById('QLCXcanvas').getContext('2d');
+    return pts.map(([x, y]) => Array.from(ctx.getImageData(x, y, 1, 1).data));
+  }, points);
+}
+
+// A PNG made by a browser canvas: `rows` is an array of strings, one character per pixel,
+// `palette` maps each character to [r, g, b, a].
+export async function makePng(browser, rows, palette) {
+  const page = await browser.newPage();
+  const dataUrl = await page.evaluate(
+    ({ rows, palette }) => {
+      const canvas = document.createElement('canvas');
+      canvas.width = rows[0].length;
+      canvas.height = rows.length;
+      const ctx = canvas.getContext('2d');
+      const image = ctx.createImageData(canvas.width, canvas.height);
+      rows.forEach((row, y) =>
+        [...row].forEach((ch, x) => image.data.set(palette[ch], (y * canvas.width + x) * 4)));
+      ctx.putImageData(image, 0, 0);
+      return canvas.toDataURL('image/png');
+    },
+    { rows, palette },
+  );
+  await page.close();
+  return Buffer.from(dataUrl.slice(dataUrl.indexOf(',') + 1), 'base64');
+}
+
+// Every request a page made, as paths relative to its folder (the page itself included).
+export function requestedFiles(opened) {
+  const base = `file://${opened.dir}/`;
+  return opened.requests.map((url) => (url.startsWith(base) ? url.slice(base.length) : url));
+}
