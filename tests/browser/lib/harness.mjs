@@ -58,7 +58,9 @@ export async function openPage(browser, pagePath, { answer, allowedDir, viewport
   const context = await browser.newContext({ viewport: viewport ?? { width: 1024, height: 768 } });
   const page = await context.newPage();
   if (clock !== undefined) {
-    await page.clock.install({ time: clock });
+    // The installed clock runs on until paused, and it cannot pause in its past: start it a
+    // minute early and pause at the time asked for (no page script has run yet).
+    await page.clock.install({ time: clock - 60000 });
     await page.clock.pauseAt(clock);
   }
   const dialogs = [];

@@ -1,0 +1,275 @@
+// The runtime core in the browser: start-up, the frame timer behind ChangeLoop, end, the event
+// queue, frame counting and the dialogs, plain and compacted. Timers run on the page's fake
+// clock, so nothing here waits for real time.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { launchBrowser } from './lib/harness.mjs';
+import { assertRows, modes, runScript } from './lib/runtime-page.mjs';
+
+const start = 1700000000000;
+const frame = Math.floor(1000 / 30);
+
+let browser;
+before(async () => { browser = await launchBrowser(); });
+after(async () => { await browser.close(); });
+
+async function read(page, names) {
+  return page.evaluate((list) => list.map((n) => window[n]), names);
+}
+
+for (const mode of modes) {
+  const opts = { ...mode, clock: start };
+
+  test(`start-up finds the canvas and its context (${mode.name})`, async () => {
+    const js = `function INIT(){
+rec(QLCX_Canvas.id);
+rec(!!QLCX_Context.fillRect);
+rec(empty());
+rec(ElapsedMilliseconds());
+window.QCms=ElapsedMilliseconds;
+}`;
+    const run = await runScript(browser, js, opts);
+    assertRows(run.results, [['canvas', 'QLCXcanvas'], ['context', true], ['empty()', 1],
+      ['clock', start]]);
+    await run.page.clock.runFor(250);
+    assert.equal(await run.page.evaluate(() => window.QCms()), start + 250);
+    await run.context.close();
+  });
+
+  test(`ChangeLoop keeps one timer and ChangeLoop(0) stops it (${mode.name})`, async () => {
+    const js = `var na=0;
+var nb=0;
+function fa(){
+na++;
+window.QCA=na;
+}
+function fb(){
+nb++;
+window.QCB=nb;
+}
+function stop(){
+ChangeLoop(0);
+}
+function restart(){
+ChangeLoop(fa);
+}
+function INIT(){
+window.QCA=0;
+window.QCB=0;
+window.QCstop=stop;
+window.QCrestart=restart;
+ChangeLoop(fa);
+ChangeLoop(fb);
+rec("the caller goes on");
+}`;
+    const run = await runScript(browser, js, opts);
+    assert.deepEqual(run.results, ['the caller goes on']);
+    assert.deepEqual(await read(run.page, ['QCA', 'QCB']), [0, 0], 'ChangeLoop calls nothing itself');
+    await run.page.clock.runFor(frame * 10);
+    assert.deepEqual(await read(run.page, ['QCA', 'QCB']), [0, 10], 'only the second function runs');
+    await run.page.evaluate(() => window.QCstop());
+    await run.page.clock.runFor(frame * 10);
+    assert.deepEqual(await read(run.page, ['QCA', 'QCB']), [0, 10], 'stopped');
+    await run.page.evaluate(() => window.QCstop());
+    await run.page.evaluate(() => window.QCrestart());
+    await run.page.clock.runFor(frame * 3);
+    assert.deepEqual(await read(run.page, ['QCA', 'QCB']), [3, 10], 'a stopped timer can restart');
+    assert.deepEqual(run.errors, []);
+    await run.context.close();
+  });
+
+  // The shape the translator gives an End inside a procedure called from a loop function.
+  test(`nothing restarts after end (${mode.name})`, async () => {
+    const js = `var na=0;
+var nb=0;
+function quit(){
+end();
+ChangeLoop(0);
+return;
+}
+function loopA(){
+na++;
+window.QCA=na;
+if(na==3){
+quit();
+ChangeLoop(loopB);
+return 0;
+}
+}
+function loopB(){
+nb++;
+window.QCB=nb;
+}
+function INIT(){
+window.QCA=0;
+window.QCB=0;
+ChangeLoop(loopA);
+}`;
+    const run = await runScript(browser, js, opts);
+    await run.page.clock.runFor(frame * 20);
+    assert.deepEqual(await read(run.page, ['QCA', 'QCB']), [3, 0]);
+    assert.deepEqual(run.errors, []);
+    await run.context.close();
+  });
+
+  test(`end closes the open windows only, in ascending order (${mode.name})`, async () => {
+    const js = `var shut=[];
+function CloseWindow(id){
+shut.push(id);
+QLCX_WindowOpen[id]=0;
+}
+function INIT(){
+QLCX_WindowOpen[3]=1;
+QLCX_WindowOpen[0]=1;
+QLCX_WindowOpen[1]=0;
+QLCX_WindowOpen[2]=1;
+end();
+rec(shut);
+end();
+rec(shut);
+}`;
+    const run = await runScript(browser, js, opts);
+    assertRows(run.results, [['closed', [0, 2, 3]], ['closed once', [0, 2, 3]]]);
+    await run.context.close();
+  });
+
+  test(`the event queue merges repeats, keeps order, reads numbers (${mode.name})`, async () => {
+    const js = `function drain(){
+var taken=[];
+var code=WindowEvent();
+while(code){
+taken.push([code,EventWindow(),EventGadget(),EventType()]);
+code=WindowEvent();
+}
+taken.push([code,EventWindow(),EventGadget(),EventType()]);
+return taken;
+}
+function caseOf(){
+switch(EventGadget()){
+case 5:
+return "case 5";
+default:
+return "no case";
+}
+}
+function INIT(){
+rec(drain());
+QLCX_AddEvent(0,2,5,1);
+QLCX_AddEvent(0,2,5,1);
+QLCX_AddEvent(0,2,5,5);
+QLCX_AddEvent(0,2,5,1);
+QLCX_AddEvent(1,1,0,0);
+QLCX_AddEvent(1,1,0,0);
+rec(drain());
+QLCX_AddEvent("3","2","5","1");
+rec(WindowEvent());
+rec(caseOf());
+QLCX_AddEvent(3,2,5,1);
+rec(drain());
+}`;
+    const run = await runScript(browser, js, opts);
+    assertRows(run.results, [
+      ['empty queue', [[0, -1, 0, 0]]],
+      ['merged and in order', [[2, 0, 5, 1], [2, 0, 5, 5], [2, 0, 5, 1], [1, 1, 0, 0],
+        [0, -1, 0, 0]]],
+      ['code from texts', 2],
+      ['Select EventGadget() matches Case 5', 'case 5'],
+      ['an event equal to one already taken is queued again', [[2, 3, 5, 1], [0, -1, 0, 0]]],
+    ]);
+    await run.context.close();
+  });
+
+  test(`element handlers queue through QLCX_AddEvent (${mode.name})`, async () => {
+    const js = `function clicked(){
+QLCX_AddEvent(0,PB_Ev_Gadget,7,PB_EvTy_LClick);
+}
+function changed(){
+QLCX_AddEvent(0,PB_Ev_Gadget,7,PB_EvTy_Change);
+}
+function drain(){
+var taken=[];
+var code=WindowEvent();
+while(code){
+taken.push([code,EventGadget(),EventType()]);
+code=WindowEvent();
+}
+return taken;
+}
+function INIT(){
+var b=document.createElement("input");
+b.type="button";
+b.value="press";
+b.id="pressme";
+b.onclick=clicked;
+b.onchange=changed;
+document.body.appendChild(b);
+window.QCdrain=drain;
+}`;
+    const run = await runScript(browser, js, opts);
+    await run.page.click('#pressme');
+    await run.page.click('#pressme');
+    assert.deepEqual(await run.page.evaluate(() => window.QCdrain()), [[2, 7, 1]],
+      'two identical clicks queue one event');
+    await run.page.click('#pressme');
+    await run.page.dispatchEvent('#pressme', 'change');
+    await run.page.click('#pressme');
+    assert.deepEqual(await run.page.evaluate(() => window.QCdrain()),
+      [[2, 7, 1], [2, 7, 5], [2, 7, 1]], 'a change between two clicks keeps all three');
+    await run.context.close();
+  });
+
+  test(`GetFPS is 0 for the first second, then the measured rate (${mode.name})`, async () => {
+    const js = `function frame(){
+FlipBuffers();
+window.QCF=GetFPS();
+}
+function INIT(){
+window.QCF=GetFPS();
+ChangeLoop(frame);
+}`;
+    const run = await runScript(browser, js, opts);
+    const fps = async () => (await read(run.page, ['QCF']))[0];
+    assert.equal(await fps(), 0);
+    await run.page.clock.runFor(frame * 30);
+    assert.equal(await fps(), 0, 'less than a second has passed');
+    // The 31st flip comes 1023 ms after the page loaded: 31 flips in 1.023 s.
+    await run.page.clock.runFor(frame);
+    assert.equal(await fps(), 30);
+    // The counter starts again: another 31 flips in the next 1023 ms, not 62.
+    await run.page.clock.runFor(frame * 31);
+    assert.equal(await fps(), 30);
+    await run.context.close();
+  });
+
+  test(`Debug and the requesters show their exact texts (${mode.name})`, async () => {
+    const js = `function INIT(){
+Debug("x=1");
+Debug(5);
+rec(InputRequester("Title","Enter a name","Ann"));
+rec(InputRequester("Cancelled","Press cancel","Bob"));
+rec(InputRequester("No default","Type"));
+rec(MessageRequester("Info","Just a note"));
+rec(MessageRequester("Sure?","Press OK",1));
+rec(MessageRequester("Sure?","Press cancel",1));
+}`;
+    const answer = (d) => {
+      if (d.message().endsWith('Press cancel')) return false;
+      if (d.type() === 'prompt') return d.message().startsWith('Title') ? 'Zoe' : 'typed';
+      return undefined;
+    };
+    const run = await runScript(browser, js, { ...opts, answer });
+    assert.deepEqual(run.dialogs.map((d) => [d.type, d.message, d.defaultValue]), [
+      ['alert', 'Debug: x=1', ''],
+      ['alert', 'Debug: 5', ''],
+      ['prompt', 'Title\n\nEnter a name', 'Ann'],
+      ['prompt', 'Cancelled\n\nPress cancel', 'Bob'],
+      ['prompt', 'No default\n\nType', ''],
+      ['alert', 'Info\n\nJust a note', ''],
+      ['confirm', 'Sure?\n\nPress OK', ''],
+      ['confirm', 'Sure?\n\nPress cancel', ''],
+    ]);
+    assertRows(run.results, [['entered', 'Zoe'], ['cancelled', ''], ['typed', 'typed'],
+      ['message box', 0], ['OK', true], ['Cancel', false]]);
+    await run.context.close();
+  });
+}
