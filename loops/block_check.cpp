@@ -157,9 +157,9 @@ private:
     }
 
     void checkRepeatNesting() {
+        if (isOpen(BlockWord::kProcedure)) return;
         for (size_t i = stack_.size(); i-- > 0;) {
             BlockWord open = stack_[i].kind;
-            if (open == BlockWord::kProcedure) return;
             if (blocksRepeat(open)) {
                 report(L"Repeat inside " + std::wstring(keywordName(open)) + L" is not supported");
                 return;

@@ -89,6 +89,7 @@ public:
     // Walks one trimmed line. Inside string literals every character is kept as written;
     // outside them a tab counts as a blank, ";" starts a comment and ":" ends a statement.
     void scan(std::wstring_view line) {
+        buffer_.reserve(line.size());
         bool inQuote = false;
         for (size_t i = 0; i < line.size(); ++i) {
             wchar_t c = line[i];

@@ -1,0 +1,119 @@
+#include "loops/block_check.h"
+#include "loops/block_words.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace qc {
+namespace {
+
+using Lines = std::vector<std::wstring>;
+
+// One statement per source line: statement i is on line i + 1.
+Lines numbered(const Lines& statements) {
+    Lines out;
+    for (size_t i = 0; i < statements.size(); ++i) {
+        out.push_back(L"\u00B0line" + std::to_wstring(i + 1));
+        out.push_back(statements[i]);
+    }
+    return out;
+}
+
+struct CheckCase {
+    const char* name;
+    Lines statements;
+    Lines errors;
+};
+
+const CheckCase kCases[] = {
+    {"well-formed blocks of every kind",
+     {L"If a", L"Repeat", L"While b", L"For i=1 To 2", L"ForEach l()", L"Select k", L"Case 1",
+      L"EndSelect", L"Next", L"Next i", L"Wend", L"Until c", L"Else", L"Repeat", L"ForEver",
+      L"EndIf"},
+     {}},
+    {"closing lines without their opening line",
+     {L"EndIf", L"Else", L"Until x", L"ForEver", L"Next", L"Wend", L"EndSelect", L"EndProcedure"},
+     {L"line 1: EndIf without If", L"line 2: Else without If", L"line 3: Until without Repeat",
+      L"line 4: ForEver without Repeat", L"line 5: Next without For", L"line 6: Wend without While",
+      L"line 7: EndSelect without Select", L"line 8: EndProcedure without Procedure"}},
+    {"opening lines never closed, reported at their own line",
+     {L"a", L"If x", L"Repeat", L"For i=0 To 1", L"ForEach l()", L"While y", L"Select k",
+      L"Procedure p()"},
+     {L"line 2: If without EndIf", L"line 3: Repeat without Until", L"line 4: For without Next",
+      L"line 5: ForEach without Next", L"line 6: While without Wend",
+      L"line 7: Select without EndSelect", L"line 8: Procedure without EndProcedure"}},
+    {"a closing line that skips an open block closes it with one message",
+     {L"If a", L"Repeat", L"EndIf", L"b"},
+     {L"line 2: Repeat without Until"}},
+    {"Repeat of the main program inside blocks that cannot be cut",
+     {L"For i=1 To 2", L"Repeat", L"Until a", L"Next", L"While b", L"If c", L"Repeat", L"ForEver",
+      L"EndIf", L"Wend", L"ForEach l()", L"Repeat", L"Until d", L"Next", L"Select k", L"Case 1",
+      L"Repeat", L"Until e", L"EndSelect"},
+     {L"line 2: Repeat inside For is not supported",
+      L"line 7: Repeat inside While is not supported",
+      L"line 12: Repeat inside ForEach is not supported",
+      L"line 17: Repeat inside Select is not supported"}},
+    {"inside a procedure every nesting is fine",
+     {L"Procedure.i p(x)", L"While x", L"Repeat", L"Until y", L"Wend", L"EndProcedure", L"Repeat",
+      L"While z", L"Wend", L"Until w"},
+     {}},
+    {"a procedure inside an If of the main program is fine",
+     {L"If a", L"Procedure p()", L"EndProcedure", L"EndIf"},
+     {}},
+    {"a procedure does not close blocks of the main program",
+     {L"If a", L"Procedure p()", L"EndIf", L"EndProcedure", L"EndIf"},
+     {L"line 3: EndIf without If"}},
+    {"EndProcedure closes what its procedure left open",
+     {L"Procedure p()", L"If a", L"EndProcedure"},
+     {L"line 2: If without EndIf"}},
+    {"Procedure inside Procedure",
+     {L"Procedure p()", L"Procedure q()", L"EndProcedure", L"EndProcedure"},
+     {L"line 2: Procedure inside Procedure"}},
+    {"parenthesis forms and letter case",
+     {L"if(a=1)", L"REPEAT", L"Until(b)", L"ENDIF", L"While(c)", L"wend", L"Ifx = 1", L"Nextx = 1"},
+     {}},
+};
+
+TEST(BlockCheck, Cases) {
+    for (const CheckCase& c : kCases) {
+        Diagnostics diag;
+        checkBlockStructure(numbered(c.statements), diag);
+        EXPECT_EQ(diag.errors(), c.errors) << c.name;
+    }
+}
+
+TEST(BlockCheck, MessagesCarryTheLineOfTheNearestMarker) {
+    Diagnostics diag;
+    checkBlockStructure({L"\u00B0line40", L"a=1", L"\u00B0line41", L"b=2", L"EndIf"}, diag);
+    EXPECT_EQ(diag.errors(), Lines{L"line 41: EndIf without If"});
+    EXPECT_TRUE(diag.errorFlag());
+}
+
+TEST(BlockWords, Classification) {
+    const std::pair<const wchar_t*, BlockWord> cases[] = {
+        {L"If a", BlockWord::kIf},
+        {L"if(a)", BlockWord::kIf},
+        {L"Ifx = 1", BlockWord::kNone},
+        {L"If", BlockWord::kIf},
+        {L"Until(x)", BlockWord::kUntil},
+        {L"Untilx", BlockWord::kNone},
+        {L"Repeat", BlockWord::kRepeat},
+        {L"Repeat(", BlockWord::kNone},
+        {L"Procedure.i f()", BlockWord::kProcedure},
+        {L"Procedure f()", BlockWord::kProcedure},
+        {L"ProcedureReturn x", BlockWord::kNone},
+        {L"Break", BlockWord::kBreak},
+        {L"Break 2", BlockWord::kNone},
+        {L"continue", BlockWord::kContinue},
+        {L"\u00B0line3", BlockWord::kLineMarker},
+        {L"\u00B0cl return 0", BlockWord::kNone},
+        {L"", BlockWord::kNone},
+    };
+    for (const auto& [text, kind] : cases)
+        EXPECT_EQ(static_cast<int>(classifyBlockWord(text)), static_cast<int>(kind)) << text;
+}
+
+} // namespace
+} // namespace qc
