@@ -1,0 +1,242 @@
+// Screen, drawing, images, rotating sprites, keyboard and mouse of the page runtime, checked
+// through the canvas's pixel data and real key and mouse input in Chromium.
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { waitFor } from './lib/harness.mjs';
+import {
+  ask, launchGuiBrowser, makePng, modes, openTestPage, pixels, requestedFiles,
+} from './runtime-gui-support.mjs';
+
+const palette = {
+  r: [255, 0, 0, 255], g: [0, 255, 0, 255], b: [0, 0, 255, 255], y: [255, 255, 0, 255],
+  '.': [0, 0, 0, 0],
+};
+const red = [255, 0, 0, 255];
+const blue = [0, 0, 255, 255];
+const white = [255, 255, 255, 255];
+const black = [0, 0, 0, 255];
+
+let browser;
+let files;
+before(async () => {
+  browser = await launchGuiBrowser();
+  const square = Array(10).fill('r'.repeat(10));
+  // Four coloured quarters, so every quarter turn puts a different colour top left.
+  const quarters = [...Array(4).fill('rrrrgggg'), ...Array(4).fill('bbbbyyyy')];
+  files = {
+    'red.png': await makePng(browser, ['rrrr', 'rrrr', 'rrrr', 'rrrr'], palette),
+    'half.png': await makePng(browser, ['r.', 'r.'], palette),
+    'blue.png': await makePng(browser, ['bb', 'bb'], palette),
+    'square.png': await makePng(browser, square, palette),
+    'quarters.png': await makePng(browser, quarters, palette),
+  };
+});
+after(async () => {
+  await browser.close();
+});
+
+// Waits until the page's program reports that its images have loaded and it has drawn.
+async function whenDrawn(page) {
+  await waitFor(() => page.evaluate(() => window.qcDrawn === 1), 5000, 'drawing');
+}
+
+const shapes = `
+function INIT() {
+OpenWindowedScreen(0, 0, 0, 100, 100);
+ClearScreen(RGB(0, 0, 255));
+Box(10, 10, 20, 20, RGB(255, 0, 0));
+Box(40, 10, 5, 5);
+Circle(70, 70, 10, RGB(255, 255, 0));
+LineXY(0, 90, 100, 90, RGB(255, 255, 255));
+LineXY(90, 0, 90, 50, RGB(255, 255, 255));
+DrawText(5, 40, "Hi", RGB(0, 255, 0));
+ChangeLoop(qcLoop);
+}
+function qcAnswer(ask) {
+ClearScreen(RGB(255, 0, 0));
+return 1;
+}
+`;
+
+const images = `
+function INIT() {
+OpenWindowedScreen(0, 0, 0, 60, 60);
+ClearScreen(RGB(255, 255, 255));
+LoadImage(1, "red.png");
+LoadImage(2, "half.png");
+LoadImage(3, "blue.png");
+LoadImage(3, "red.png");
+LoadImage(4, "blue.png");
+FreeImage(4);
+DrawImage(1, 0, 0);
+DrawAlphaImage(1, 0, 10);
+window.qcEarly = [ImageWidth(1), ImageHeight(1), IsImage(1), IsImage(4), IsImage(9)].join(",");
+ChangeLoop(qcDraw);
+}
+function qcDraw() {
+if (ImageWidth(1) == 0 || ImageWidth(2) == 0 || ImageWidth(3) == 0) { return; }
+DrawImage(1, 20, 20);
+DrawImage(2, 30, 20);
+DrawAlphaImage(2, 40, 20);
+DrawAlphaImage(1, 50, 20, 51);
+window.qcSizes = [ImageWidth(3), ImageHeight(2), IsImage(4)].join(",");
+window.qcDrawn = 1;
+ChangeLoop(0);
+}
+`;
+
+const sprites = `
+function INIT() {
+OpenWindowedScreen(0, 0, 0, 120, 40);
+ClearScreen(RGB(255, 255, 255));
+LoadImage(1, "quarters.png");
+LoadImage(2, "square.png");
+CreateSprite3D(1, 1);
+CreateSprite3D(2, 1);
+CreateSprite3D(3, 1);
+CreateSprite3D(4, 1);
+RotateSprite3D(1, 90, 1);
+RotateSprite3D(1, 90, 1);
+RotateSprite3D(2, 45);
+RotateSprite3D(2, 180, 0);
+ZoomSprite3D(4, 16, 16);
+ChangeLoop(qcDraw);
+}
+function qcDraw() {
+if (ImageWidth(1) == 0 || ImageWidth(2) == 0) { return; }
+DisplaySprite3D(1, 10, 10);
+DisplaySprite3D(2, 30, 10);
+DisplaySprite3D(3, 50, 10);
+DisplaySprite3D(4, 80, 10);
+FreeSprite3D(3);
+window.qcCollisions = [SpriteCollision(2, 0, 0, 2, 10, 10), SpriteCollision(2, 0, 0, 2, 11, 0),
+SpriteCollision(2, 11, 0, 2, 0, 0), SpriteCollision(2, 0, 10, 2, 0, 0),
+SpriteCollision(2, 0, 0, 2, 5, 5), SpriteCollision(2, 0, 0, 2, 0, 11),
+SpriteCollision(2, 5, 5, 1, 0, 0)].join(",");
+window.qcSprites = [IsSprite3D(1), IsSprite3D(3), IsSprite3D(7)].join(",");
+window.qcDrawn = 1;
+ChangeLoop(0);
+}
+`;
+
+for (const { compact, label } of modes) {
+  describe(`screen and images (${label})`, () => {
+    test('shapes and ClearScreen leave the expected pixels', async () => {
+      const { page, context, errors } = await openTestPage(browser, shapes, { compact });
+      assert.deepEqual(await page.evaluate(() => {
+        const c = document.getElementById('QLCXcanvas');
+        return [c.width, c.height];
+      }), [100, 100]);
+      const [boxIn, boxOut, blackBox, circle, circleOut, background] =
+        await pixels(page, [[15, 15], [31, 31], [42, 12], [70, 70], [70, 82], [50, 60]]);
+      assert.deepEqual([boxIn, boxOut, blackBox, circle, circleOut, background],
+        [red, blue, black, [255, 255, 0, 255], blue, blue]);
+      // A one-pixel line between pixel rows is drawn half strength on both of them.
+      const [lineA, lineB, vertical] = await pixels(page, [[50, 89], [50, 90], [89, 20]]);
+      for (const p of [lineA, lineB, vertical]) {
+        assert.ok(p[0] > 64 && p[1] > 64 && p[2] === 255, `line pixel ${p}`);
+      }
+      const text = await page.evaluate(() => {
+        const d = document.getElementById('QLCXcanvas').getContext('2d')
+          .getImageData(0, 35, 30, 20).data;
+        let green = 0;
+        for (let i = 0; i < d.length; i += 4) if (d[i + 1] > 128 && d[i + 2] < 128) green += 1;
+        return green;
+      });
+      assert.ok(text > 5, `text pixels ${text}`);
+      await ask(page, 'clear');
+      assert.deepEqual(await pixels(page, [[0, 0], [15, 15], [70, 70], [99, 99]]),
+        [red, red, red, red]);
+      assert.deepEqual(errors, []);
+      await context.close();
+    });
+
+    test('an image draws only once it has loaded, with a black underlay', async () => {
+      const opened = await openTestPage(browser, images, { compact, files });
+      const { page, errors } = opened;
+      await whenDrawn(page);
+      assert.equal(await page.evaluate(() => window.qcEarly), '0,0,1,0,0');
+      // Second LoadImage on one number keeps the second image; FreeImage forgets it.
+      assert.equal(await page.evaluate(() => window.qcSizes), '4,2,0');
+      const got = await pixels(page, [[1, 1], [1, 11], [21, 21], [30, 21], [31, 21], [41, 21],
+        [50, 21]]);
+      assert.deepEqual(got.slice(0, 6), [white, white, red, red, black, white]);
+      // Alpha 51 of 255 over white: a fifth of the red.
+      assert.deepEqual(got[6].slice(0, 3).map((v) => Math.round(v / 10)), [26, 20, 20]);
+      const fetched = new Set(requestedFiles(opened).filter((f) => !f.startsWith('test')));
+      assert.deepEqual([...fetched].sort(), ['blue.png', 'half.png', 'red.png']);
+      assert.deepEqual(errors, []);
+      await opened.context.close();
+    });
+
+    test('rotating sprites turn around their centre and collide at touching edges', async () => {
+      const { page, context, errors } = await openTestPage(browser, sprites, { compact, files });
+      await whenDrawn(page);
+      assert.equal(await page.evaluate(() => window.qcCollisions), '1,0,0,1,1,0,1');
+      assert.equal(await page.evaluate(() => window.qcSprites), '1,0,0');
+      const region = (cx, cy, size) => page.evaluate(({ cx, cy, size }) => {
+        const ctx = document.getElementById('QLCXcanvas').getContext('2d');
+        return Array.from(ctx.getImageData(cx - size / 2, cy - size / 2, size, size).data);
+      }, { cx, cy, size });
+      const twoQuarters = await region(10, 10, 8);
+      const halfTurn = await region(30, 10, 8);
+      const unturned = await region(50, 10, 8);
+      assert.deepEqual(twoQuarters, halfTurn);
+      assert.notDeepEqual(twoQuarters, unturned);
+      // Unturned, drawn centred: top left red, bottom right yellow; a half turn swaps them.
+      const [tl, br, turnedTl, zoomedEdge, outside] =
+        await pixels(page, [[47, 7], [53, 13], [7, 7], [73, 3], [75, 20]]);
+      assert.deepEqual([tl, br, turnedTl, zoomedEdge, outside],
+        [red, [255, 255, 0, 255], [255, 255, 0, 255], red, white]);
+      assert.deepEqual(errors, []);
+      await context.close();
+    });
+  });
+
+  describe(`keyboard and mouse (${label})`, () => {
+    const input = `
+function INIT() {
+OpenWindowedScreen(0, 20, 30, 320, 200);
+InitMouse();
+ChangeLoop(qcLoop);
+}
+function qcAnswer(ask) {
+if (ask == "keys") { return [KeyboardReleased(65), KeyboardReleased(65), KeyboardPushed(65), KeyboardPushed(66)].join(","); }
+if (ask == "mouse") { return [MouseX(), MouseY()].join(","); }
+return [MouseButton(1), MouseButton(2), MouseButton(3), MouseButton(0), MouseButton(4)].join(",");
+}
+`;
+
+    test('a key release is reported once, a held key while it is held', async () => {
+      const { page, context, errors } = await openTestPage(browser, input, { compact });
+      assert.equal(await ask(page, 'keys'), '0,0,0,0');
+      await page.keyboard.press('a');
+      assert.equal(await ask(page, 'keys'), '1,0,0,0');
+      assert.equal(await ask(page, 'keys'), '0,0,0,0');
+      await page.keyboard.down('a');
+      assert.equal(await ask(page, 'keys'), '0,0,1,0');
+      assert.equal(await ask(page, 'keys'), '0,0,1,0');
+      await page.keyboard.up('a');
+      assert.equal(await ask(page, 'keys'), '1,0,0,0');
+      assert.deepEqual(errors, []);
+      await context.close();
+    });
+
+    test('mouse position is relative to the screen, buttons follow the browser codes', async () => {
+      const { page, context, errors } = await openTestPage(browser, input, { compact });
+      await page.mouse.move(20, 50);
+      assert.equal(await ask(page, 'mouse'), '0,20');
+      await page.mouse.move(120, 100, { steps: 2 });
+      assert.equal(await ask(page, 'mouse'), '100,70');
+      const rows = [['left', '1,0,0,0,0'], ['right', '0,1,0,0,0'], ['middle', '0,0,1,0,0']];
+      for (const [button, flags] of rows) {
+        await page.mouse.down({ button });
+        assert.equal(await ask(page, 'buttons'), flags, button);
+        await page.mouse.up({ button });
+        assert.equal(await ask(page, 'buttons'), '0,0,0,0,0', `${button} released`);
+      }
+      assert.deepEqual(errors, []);
+      await context.close();
+    });
+  });
+}
