@@ -1,11 +1,24 @@
 #include "compaction/compact_script.h"
 
+#include "compaction/dead_functions.h"
+#include "compaction/rename_tokens.h"
+#include "compaction/split_statements.h"
+#include "compaction/tokenize_script.h"
+
 namespace qc {
 
-// Stand-in until compaction lands: the lines pass through unchanged.
-std::vector<std::wstring> CompactScript(const std::vector<std::wstring>& scriptLines, RenameState&,
-                                        Diagnostics&) {
-    return scriptLines;
+std::vector<std::wstring> CompactScript(const std::vector<std::wstring>& scriptLines,
+                                        RenameState& names, Diagnostics& diag) {
+    ScanResult scan;
+    {
+        std::vector<std::wstring> statements = splitStatements(scriptLines);
+        scan = tokenizeStatements(statements, diag);
+    }
+    markReachableFunctions(scan.tokens, scan.declarations, scan.functions);
+    ShortNameTable shortNames;
+    nameByUseCount(scan.tokens, scan.functions, names, shortNames);
+    removeDeadFunctionsAndRename(scan.tokens, scan.functions, names, shortNames);
+    return reassemble(scan.tokens, shortNames);
 }
 
 } // namespace qc

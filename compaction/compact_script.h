@@ -3,22 +3,16 @@
 // functions nothing refers to, gives names short generated names (the most used get the
 // shortest) and writes one statement per line.
 #include "common/diagnostics.h"
+#include "compaction/rename_state.h"
 
-#include <array>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace qc {
 
-// What must outlive one conversion: a name keeps its short name for the whole run of the
-// program, and new names continue the sequence. Owned by the caller.
-struct RenameState {
-    std::unordered_map<std::wstring, std::wstring> shortNames;
-    std::array<int, 4> digits{1, 1, 1, 1}; // d1 (last character) .. d4 (first character)
-    long long count = 0;                   // short names handed out
-};
-
+// Compacts the whole page script (runtime library and translated program). The lines are
+// read, not changed. Unknown words are reported through diag and passed through; the work
+// always completes. Short names are taken from and added to names.
 std::vector<std::wstring> CompactScript(const std::vector<std::wstring>& scriptLines,
                                         RenameState& names, Diagnostics& diag);
 

@@ -1,0 +1,62 @@
+#include "compaction/split_statements.h"
+
+#include "common/text.h"
+#include "compaction/token.h"
+
+namespace qc {
+namespace {
+
+wchar_t lastOf(const std::wstring& piece) {
+    return piece.empty() ? L'\0' : piece.back();
+}
+
+void flushPiece(std::wstring& piece, std::vector<std::wstring>& statements) {
+    std::wstring_view kept = trim(piece);
+    if (!kept.empty()) statements.emplace_back(kept);
+    piece.clear();
+}
+
+} // namespace
+
+bool blankIsKept(wchar_t before, wchar_t after, std::wstring_view dropAfter) {
+    if ((before == L'-' || before == L'+') && after == before) return true;
+    bool besideOperator = (before != L'\0' && containsChar(dropAfter, before)) ||
+                          (after != L'\0' && containsChar(charset::kDropBlankBefore, after));
+    return !besideOperator;
+}
+
+void splitLine(std::wstring_view rawLine, std::vector<std::wstring>& statements) {
+    std::wstring line(rawLine);
+    for (auto& c : line)
+        if (c == L'\t') c = L' ';
+    std::wstring_view text = trim(line);
+    bool inString = false;
+    int depth = 0;
+    std::wstring piece;
+    for (size_t i = 0; i < text.size(); ++i) {
+        wchar_t c = text[i];
+        wchar_t next = i + 1 < text.size() ? text[i + 1] : L'\0';
+        if (c == L'"') inString = !inString;
+        if (inString) {
+            piece.push_back(c);
+            continue;
+        }
+        if (c == L'(') ++depth;
+        if (c == L')') --depth;
+        if (c == L'/' && next == L'/') break;
+        if ((depth == 0 && c == L';') || (c == L' ' && lastOf(piece) == L'{')) {
+            flushPiece(piece, statements);
+        } else if (c != L' ' || blankIsKept(lastOf(piece), next, charset::kSplitDropBlankAfter)) {
+            piece.push_back(c);
+        }
+    }
+    flushPiece(piece, statements);
+}
+
+std::vector<std::wstring> splitStatements(const std::vector<std::wstring>& scriptLines) {
+    std::vector<std::wstring> statements;
+    for (const auto& line : scriptLines) splitLine(line, statements);
+    return statements;
+}
+
+} // namespace qc

@@ -1,0 +1,61 @@
+#pragma once
+// The flat token sequence of one compaction. All token texts live in one text pool and every
+// name is interned once, so a multi-megabyte script costs a few bytes per token and the later
+// passes index vectors instead of hashing strings.
+#include "compaction/token.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace qc {
+
+// Lets unordered maps keyed by std::wstring be searched with a std::wstring_view.
+struct WideTextHash {
+    using is_transparent = void;
+    size_t operator()(std::wstring_view text) const { return std::hash<std::wstring_view>{}(text); }
+};
+template <typename Value>
+using WideTextMap = std::unordered_map<std::wstring, Value, WideTextHash, std::equal_to<>>;
+
+class TokenSequence {
+public:
+    static constexpr int kNoName = -1;
+
+    // Appends a token. A name token (kind "PROC " or "VAR  ") is interned under its text
+    // without a leading "." or "-": ".Event", "-Event" and "Event" share one name.
+    void append(int kind, std::wstring_view text);
+
+    size_t size() const { return tokens_.size(); }
+    int kind(size_t i) const { return tokens_[i].kind; }
+    void setKind(size_t i, int kind) { tokens_[i].kind = kind; }
+    std::wstring_view text(size_t i) const {
+        return std::wstring_view(pool_).substr(tokens_[i].start, tokens_[i].length);
+    }
+    // The interned name of a name token, kNoName for other tokens and for "." or "-" alone.
+    int nameId(size_t i) const { return tokens_[i].nameId; }
+    size_t nameCount() const { return names_.size(); }
+    const std::wstring& name(int id) const { return names_[static_cast<size_t>(id)]; }
+
+private:
+    struct Entry {
+        size_t start = 0;
+        size_t length = 0;
+        int kind = kUnknown;
+        int nameId = kNoName;
+    };
+    int internName(std::wstring_view name);
+
+    std::wstring pool_;
+    std::vector<Entry> tokens_;
+    std::vector<std::wstring> names_;
+    WideTextMap<int> nameIds_;
+};
+
+// A name token's text split into its kept prefix ("." or "-", or nothing) and the name.
+std::wstring_view namePrefix(std::wstring_view text);
+std::wstring_view nameWithoutPrefix(std::wstring_view text);
+
+} // namespace qc

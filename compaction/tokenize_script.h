@@ -1,0 +1,33 @@
+#pragma once
+// The function pre-scan and the tokenizing scan: every statement becomes typed tokens ending
+// with an "#END#" token, and every function the script declares is known with whether anything
+// refers to it.
+#include "common/diagnostics.h"
+#include "compaction/token_sequence.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qc {
+
+// Lower-case name of every function the script declares ("function" followed by a name):
+// 0 while only its declaration has been seen, 1 once the name occurs anywhere else.
+using FunctionTable = WideTextMap<int>;
+
+struct ScanResult {
+    TokenSequence tokens;
+    FunctionTable functions;
+    std::vector<size_t> declarations; // token indices of the names in "function name("
+};
+
+// Runs the pre-scan over all statements, then the tokenizing scan. Words that fit no kind are
+// reported as "JSL unknow <buffer> <length> check <word>" and passed through unchanged.
+ScanResult tokenizeStatements(const std::vector<std::wstring>& statements, Diagnostics& diag);
+
+// "0xff" gives "255". Only "0x" or "0X" followed by at least one character, all of them
+// hexadecimal digits, is rewritten; the value wraps at 64 bits like a signed integer.
+std::optional<std::wstring> hexadecimalToDecimal(std::wstring_view word);
+
+} // namespace qc

@@ -1,0 +1,188 @@
+#include "compaction/compact_script.h"
+
+#include "common/text.h"
+#include "translator/translate_source.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace qc {
+namespace {
+
+using Lines = std::vector<std::wstring>;
+
+std::string joined(const Lines& lines) {
+    std::string out;
+    for (const auto& l : lines) out += toUtf8(l) + "\n";
+    return out;
+}
+
+std::string compact(const Lines& script, RenameState& names) {
+    Diagnostics diag;
+    std::string out = joined(CompactScript(script, names, diag));
+    EXPECT_FALSE(diag.errorFlag()) << out;
+    return out;
+}
+
+std::string compact(const Lines& script) {
+    RenameState names;
+    return compact(script, names);
+}
+
+TEST(CompactScript, MostUsedNamesGetTheShortestNames) {
+    EXPECT_EQ(
+        compact({L"var total = 0; // running sum", L"function add(v) {", L"  total = total + v;",
+                 L"  return total;", L"}", L"function unused(a){return a}", L"x = 1; add(0x10);"}),
+        "var a=0;\n"
+        "function b(c) {\n"
+        "a=a+c;\n"
+        "return a;\n"
+        "}\n"
+        "d=1;\n"
+        "b(16);\n");
+}
+
+TEST(CompactScript, DeadFunctionRemoval) {
+    struct Case {
+        const char* what;
+        Lines script;
+        const char* compacted;
+    };
+    const Case cases[] = {
+        {"unused functions go entirely, the statement after a closing brace stays",
+         {L"function f(a){return a}", L"function g(){ return 1; } x=2;"},
+         "a=2;\n"},
+        {"a call inside its own body keeps a function",
+         {L"function f(n){", L"if(n>0){ f(n-1); }", L"}"},
+         "function b(a){\nif(a>0){\nb(a-1);\n}\n}\n"},
+        {"helpers called only by unused functions go with them",
+         {L"function helper(){ }", L"function api(){ helper(); }", L"function kept(){ }",
+          L"kept();"},
+         "function a(){\n}\na();\n"},
+        {"the page's entry points stay although nothing calls them",
+         {L"function _qlcxi(){", L"run();", L"}", L"function run(){", L"}",
+          L"function QLCX_AddEvent(w){", L"return w;", L"}"},
+         "function _qlcxi(){\na();\n}\nfunction a(){\n}\nfunction QLCX_AddEvent(b){\nreturn "
+         "b;\n}\n"},
+        {"an anonymous function is no declaration, its unused parameter no function",
+         {L"var h=function(b){ return b; };", L"h=function(e){ return 1; };", L"x=1;"},
+         "var a=function(b){\nreturn b;\n}\na=function(c){\nreturn 1;\n}\nd=1;\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(compact(c.script), c.compacted);
+    }
+}
+
+TEST(CompactScript, RenamingBySpelling) {
+    struct Case {
+        const char* what;
+        Lines script;
+        const char* compacted;
+    };
+    const Case cases[] = {
+        {"member and parameter share a short name",
+         {L"function on(Event){ o.Event = Event; }", L"on(1);"},
+         "function b(a){\nc.a=a;\n}\nb(1);\n"},
+        {"signs and literals", {L"x = -y; z = -1; y = 2.5 + x;"}, "a=-b;\nc=-1;\nb=2.5+a;\n"},
+        {"target words keep their names, the function flag decides for alert()",
+         {L"var alert = 1; alert(\"hi\"); var i = new Image(); i.src = alert;"},
+         "var a=1;\nalert(\"hi\");\nvar b=new Image();\nb.src=a;\n"},
+        {"dotted words on browser objects stay whole",
+         {L"w = Math.floor(window.innerWidth / 2); document.title = navigator.userAgent;"},
+         "a=Math.floor(window.innerWidth/2);\ndocument.title=navigator.userAgent;\n"},
+        {"strings are never touched",
+         {L"s = \"x = y; // not code\" + s;"},
+         "a=\"x = y; // not code\"+a;\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(compact(c.script), c.compacted);
+    }
+}
+
+TEST(CompactScript, StatementEnds) {
+    struct Case {
+        Lines script;
+        const char* compacted;
+    };
+    const Case cases[] = {
+        {{L"if (x) {", L"  x = 1", L"} else {", L"}"}, "if(a) {\na=1;\n} else {\n}\n"},
+        {{L"for(i=0;", L"i<9;i++){}"}, "for(a=0;\na<9;\na++){}\n"},
+        {{L"x=\"open;"}, "a=\"open;\n"},
+        {{L"x=1;;", L";"}, "a=1;\n"},
+    };
+    for (const auto& c : cases) {
+        RenameState names;
+        Diagnostics diag;
+        std::string got = joined(CompactScript(c.script, names, diag));
+        EXPECT_EQ(got, c.compacted);
+        EXPECT_EQ(got.find("\xC2\xA7"), std::string::npos);
+    }
+}
+
+TEST(CompactScript, ShortNamesLastForTheWholeRun) {
+    RenameState names;
+    const Lines first = {L"var count = 0;", L"count = count + step;"};
+    std::string once = compact(first, names);
+    EXPECT_EQ(once, "var a=0;\na=a+b;\n");
+    EXPECT_EQ(compact(first, names), once);
+    // A later conversion keeps the known names and continues the sequence for new ones.
+    EXPECT_EQ(compact({L"var fresh = count + fresh + fresh;"}, names), "var c=a+c+c;\n");
+    EXPECT_EQ(names.generator.count(), 3);
+}
+
+TEST(CompactScript, UnknownWordsReachTheLog) {
+    CollectingSink sink;
+    Diagnostics diag(&sink);
+    RenameState names;
+    Lines out = CompactScript({L"x='a';", L"y = x;"}, names, diag);
+    EXPECT_EQ(joined(out), "a='a';\nb=a;\n");
+    ASSERT_EQ(sink.lines.size(), 1u);
+    EXPECT_EQ(toUtf8(sink.lines[0]), "JSL unknow 'a'\u00A7 4 check 'a'");
+    EXPECT_TRUE(diag.errorFlag());
+}
+
+TEST(CompactScript, ManyDistinctNamesStayDistinct) {
+    Lines script;
+    const int kNames = 6000;
+    for (int n = 0; n < kNames; ++n)
+        script.push_back(L"var v" + std::to_wstring(n) + L" = " + std::to_wstring(n) + L";");
+    std::string out = compact(script);
+    std::regex declaration("var ([A-Za-z_0-9]+)=");
+    std::set<std::string> shortNames;
+    for (auto it = std::sregex_iterator(out.begin(), out.end(), declaration);
+         it != std::sregex_iterator(); ++it)
+        shortNames.insert((*it)[1]);
+    EXPECT_EQ(shortNames.size(), static_cast<size_t>(kNames));
+    for (const char* reserved : {"do", "if", "in", "for", "new", "var", "try", "let", "top"})
+        EXPECT_EQ(shortNames.count(reserved), 0u) << reserved;
+}
+
+// Every function the compacted runtime still declares is referred to somewhere else.
+TEST(CompactScript, RuntimeLibraryWithASmallProgram) {
+    CollectingSink sink;
+    Diagnostics diag(&sink);
+    TranslationResult page = TranslateText(L"a = 1\nDebug a\n", diag);
+    ASSERT_FALSE(diag.errorFlag());
+    RenameState names;
+    Lines out = CompactScript(page.scriptLines, names, diag);
+    EXPECT_FALSE(diag.errorFlag());
+    for (const auto& line : sink.lines)
+        EXPECT_FALSE(startsWith(line, L"JSL unknow")) << toUtf8(line);
+    std::string script = joined(out);
+    std::regex declared("function ([A-Za-z_0-9]+)\\(");
+    for (auto it = std::sregex_iterator(script.begin(), script.end(), declared);
+         it != std::sregex_iterator(); ++it) {
+        std::string name = (*it)[1];
+        if (name == "_qlcxi" || name == "QLCX_AddEvent") continue;
+        std::regex use("[^A-Za-z_0-9.]" + name + "[^A-Za-z_0-9]");
+        auto uses = std::distance(std::sregex_iterator(script.begin(), script.end(), use),
+                                  std::sregex_iterator());
+        EXPECT_GE(uses, 2) << "unused function left: " << name;
+    }
+}
+
+} // namespace
+} // namespace qc

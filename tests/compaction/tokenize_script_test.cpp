@@ -1,0 +1,143 @@
+#include "compaction/tokenize_script.h"
+
+#include "common/text.h"
+
+#include <gtest/gtest.h>
+
+namespace qc {
+namespace {
+
+// "KIND:text" for every token, the kind tag without its padding; "#END#" alone.
+std::string dump(const TokenSequence& tokens) {
+    std::wstring out;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (!out.empty()) out += L' ';
+        std::wstring_view tag = trim(kindTag(tokens.kind(i)));
+        out.append(tag);
+        if (tokens.kind(i) != kEnd) out += L":" + std::wstring(tokens.text(i));
+    }
+    return toUtf8(out);
+}
+
+std::string tokenize(std::vector<std::wstring> statements, Diagnostics& diag) {
+    return dump(tokenizeStatements(statements, diag).tokens);
+}
+
+TEST(TokenizeScript, KindsOfWords) {
+    struct Case {
+        const wchar_t* statement;
+        const char* tokens;
+    };
+    const Case cases[] = {
+        {L"c=0xff", "VAR:c OP:= NUMB:255 #END#"},
+        {L"x=\"ab\"+y", "VAR:x OP:= TEXT:\"ab\" OP:+ VAR:y #END#"},
+        {L"x=\"\"", "VAR:x OP:= TEXT:\"\" #END#"},
+        {L"a==b", "VAR:a OP:== VAR:b #END#"},
+        {L"x=-1", "VAR:x OP:= NUMB:-1 #END#"},
+        {L"a-1", "VAR:a OP:- NUMB:1 #END#"},
+        {L"x=-y", "VAR:x OP:= VAR:-y #END#"},
+        {L"Math.floor(v)", "COMND:Math.floor OP:( VAR:v OP:) #END#"},
+        {L"canvas.width=2.5", "VAR:canvas COMND:.width OP:= FLOAT:2.5 #END#"},
+        {L"n=a[i].length", "VAR:n OP:= VAR:a OP:[ VAR:i OP:] COMND:.length #END#"},
+        {L"o.Event=Event", "VAR:o VAR:.Event OP:= VAR:Event #END#"},
+        {L"e.style.left=e.style.display",
+         "VAR:e COMND:.style.left OP:= VAR:e VAR:.style.display #END#"},
+        {L"return x", "COMND:return OP:  VAR:x #END#"},
+        {L"if(a < b){", "COMND:if OP:( VAR:a OP:  OP:< VAR:b OP:) OP:{ #END#"},
+        {L"i=new Image()", "VAR:i OP:= COMND:new OP:  COMND:Image OP:( OP:) #END#"},
+        {L"image=alert", "VAR:image OP:= VAR:alert #END#"},
+        {L"DOCUMENT.x=Window.y", "COMND:DOCUMENT.x OP:= COMND:Window.y #END#"},
+        {L"a=b!=c&&!d", "VAR:a OP:= VAR:b OP:! OP:= VAR:c OP:& OP:& OP:! VAR:d #END#"},
+        {L"q=a?b:c", "VAR:q OP:= VAR:a OP:? VAR:b OP:: VAR:c #END#"},
+        {L"r=a- -1", "VAR:r OP:= VAR:a OP:- OP:  NUMB:-1 #END#"},
+        {L"s=\"a\"", "VAR:s OP:= TEXT:\"a\" #END#"},
+        {L"f(\"a\",\"b\")", "VAR:f OP:( TEXT:\"a\" OP:, TEXT:\"b\" OP:) #END#"},
+        {L"x=$ff", "VAR:x OP:= NUMB:$ff #END#"},
+        {L"}", "OP:} #END#"},
+        {L"a[1]", "VAR:a OP:[ NUMB:1 OP:] #END#"},
+        {L"t=\"a\u00A7b\"", "VAR:t OP:= TEXT:\"a\u00A7b\" #END#"},
+    };
+    for (const auto& c : cases) {
+        Diagnostics diag;
+        EXPECT_EQ(tokenize({c.statement}, diag), c.tokens) << toUtf8(c.statement);
+        EXPECT_FALSE(diag.errorFlag()) << toUtf8(c.statement);
+    }
+}
+
+TEST(TokenizeScript, FunctionsAndTheirUse) {
+    Diagnostics diag;
+    ScanResult scan = tokenizeStatements({L"g()", L"function f(a){", L"return a", L"}",
+                                          L"function g(){", L"g()", L"}", L"function Used(){", L"}",
+                                          L"x=used", L"var h=function(b){", L"}"},
+                                         diag);
+    EXPECT_EQ(
+        dump(scan.tokens).rfind("PROC:g OP:( OP:) #END# COMND:function OP:  PROC:f OP:( VAR:a", 0),
+        0u);
+    EXPECT_EQ(scan.functions.size(), 3u); // the anonymous function has no name to enter
+    EXPECT_EQ(scan.functions.at(L"f"), 0);
+    EXPECT_EQ(scan.functions.at(L"g"), 1);
+    EXPECT_EQ(scan.functions.at(L"used"), 1); // the table ignores letter case
+    EXPECT_NE(dump(scan.tokens).find("VAR:b"), std::string::npos);
+}
+
+TEST(TokenizeScript, HexadecimalRewriting) {
+    const std::pair<const wchar_t*, const char*> cases[] = {
+        {L"0xff", "255"},
+        {L"0X1F", "31"},
+        {L"0x7fffffffffffffff", "9223372036854775807"},
+        {L"0xffffffffffffffff", "-1"},
+        {L"0x1ffffffffffffffff", "-1"},
+        {L"0x", nullptr},
+        {L"0xg1", nullptr},
+        {L"0x1.5", nullptr},
+        {L"10", nullptr},
+        {L"x0ff", nullptr},
+    };
+    for (const auto& [word, expected] : cases) {
+        std::optional<std::wstring> got = hexadecimalToDecimal(word);
+        if (expected == nullptr) {
+            EXPECT_FALSE(got.has_value()) << toUtf8(word);
+        } else {
+            EXPECT_EQ(toUtf8(got.value_or(L"?")), expected) << toUtf8(word);
+        }
+    }
+}
+
+TEST(TokenizeScript, UnknownWordsAreReportedAndPassedThrough) {
+    struct Case {
+        const wchar_t* statement;
+        const char* tokens;
+        const char* report;
+    };
+    const Case cases[] = {
+        {L"x='a'", "VAR:x OP:= UNKNW:'a' #END#", "JSL unknow 'a'\u00A7 4 check 'a'"},
+        {L"y=a%b;", "VAR:y OP:= UNKNW:a%b OP:; #END#", "JSL unknow a%b; 4 check a%b"},
+        {L"z=\"open(", "VAR:z OP:= UNKNW:\"open( #END#",
+         "JSL unknow \"open(\u00A7 7 check \"open("},
+        {L"w=0xzz", "VAR:w OP:= UNKNW:0xzz #END#", "JSL unknow 0xzz\u00A7 5 check 0xzz"},
+    };
+    for (const auto& c : cases) {
+        CollectingSink sink;
+        Diagnostics diag(&sink);
+        EXPECT_EQ(tokenize({c.statement}, diag), c.tokens) << toUtf8(c.statement);
+        ASSERT_EQ(sink.lines.size(), 1u) << toUtf8(c.statement);
+        EXPECT_EQ(toUtf8(sink.lines[0]), c.report);
+        EXPECT_TRUE(diag.errorFlag());
+    }
+}
+
+TEST(TokenizeScript, WithoutLogTheErrorFlagIsStillSet) {
+    Diagnostics diag(nullptr);
+    tokenize({L"x='a'", L"y=1"}, diag);
+    EXPECT_TRUE(diag.errorFlag());
+    EXPECT_EQ(diag.errors().size(), 1u);
+}
+
+TEST(TokenizeScript, EmptyWordsAreNotUnknown) {
+    Diagnostics diag;
+    EXPECT_EQ(tokenize({L"for(;;){"}, diag), "COMND:for OP:( OP:; OP:; OP:) OP:{ #END#");
+    EXPECT_FALSE(diag.errorFlag());
+}
+
+} // namespace
+} // namespace qc
