@@ -1,0 +1,188 @@
+#!/usr/bin/env python3
+"""Measures quillcast-cli on generated programs and prints the benchmark table.
+
+Called by bench/run after the Release build and the esbuild install; usable on its own:
+    measure.py --cli PATH --esbuild PATH [--sizes 1000,10000,100000] [--runs 5]
+Figures only: nothing here decides pass or fail.
+"""
+import argparse
+import os
+import re
+import statistics
+import subprocess
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+STAGES = ["read", "translate", "loops", "compact", "write"]
+TIMINGS = re.compile(
+    r"timings: read ([\d.]+) ms, translate ([\d.]+) ms, loops ([\d.]+) ms, "
+    r"compact ([\d.]+) ms, write ([\d.]+) ms, script (\d+) -> (\d+) bytes")
+
+
+def generate(lines, seed, path):
+    subprocess.run([sys.executable, os.path.join(HERE, "gen-program.py"), str(lines),
+                    "--seed", str(seed), "-o", path], check=True)
+    return path
+
+
+def run_cli(cli, source, output, extra=()):
+    """One conversion: wall time, peak memory (KB), exit code, stage timings."""
+    time_file = output + ".time"
+    cmd = ["/usr/bin/time", "-f", "%M", "-o", time_file, cli, source, "-o", output,
+           "--quiet", "--timings", *extra]
+    start = time.perf_counter()
+    proc = subprocess.run(cmd, capture_output=True, text=True)
+    wall = (time.perf_counter() - start) * 1000
+    with open(time_file) as f:
+        peak_kb = int(f.read().strip().splitlines()[-1])
+    match = TIMINGS.search(proc.stderr)
+    stages = dict(zip(STAGES, map(float, match.groups()[:5]))) if match else {}
+    sizes = (int(match.group(6)), int(match.group(7))) if match else (0, 0)
+    return {"ms": wall, "peak_kb": peak_kb, "exit": proc.returncode, "stages": stages,
+            "bytes": sizes}
+
+
+def median_runs(runs, cli, source, output, extra=()):
+    results = [run_cli(cli, source, output, extra) for _ in range(runs)]
+    med = {"ms": statistics.median(r["ms"] for r in results),
+           "peak_kb": statistics.median(r["peak_kb"] for r in results),
+           "exit": results[-1]["exit"], "bytes": results[-1]["bytes"], "stages": {}}
+    for stage in STAGES:
+        values = [r["stages"].get(stage, float("nan")) for r in results]
+        med["stages"][stage] = statistics.median(values)
+    return med
+
+
+def extract_script(page_path, script_path):
+    """The script between the script tags of a page written with --no-compact."""
+    with open(page_path, encoding="utf-8", errors="replace", newline="") as f:
+        text = f.read()
+    start = text.find(">", text.find("<script")) + 1
+    end = text.find("</script>", start)
+    with open(script_path, "w", encoding="utf-8", newline="") as f:
+        f.write(text[start:end])
+    return end - start
+
+
+def run_esbuild(esbuild, script, runs):
+    """Median process time and median of esbuild's own "Done in" time, and the output size."""
+    out = script + ".min.js"
+    times, own = [], []
+    for _ in range(runs):
+        start = time.perf_counter()
+        proc = subprocess.run([esbuild, script, "--minify", "--outfile=" + out,
+                               "--log-level=info"], capture_output=True, text=True)
+        times.append((time.perf_counter() - start) * 1000)
+        done = re.search(r"Done in ([\d.]+)(m?s)", proc.stderr)
+        if done:
+            own.append(float(done.group(1)) * (1 if done.group(2) == "ms" else 1000))
+    size = os.path.getsize(out) if os.path.exists(out) else 0
+    return statistics.median(times), statistics.median(own) if own else float("nan"), size
+
+
+def ratio(a, b):
+    return a / b if b > 0 else float("nan")
+
+
+def kb(n):
+    return "{:,.0f}".format(n / 1024)
+
+
+def measure_size(args, lines, label):
+    source = generate(lines, args.seed, os.path.join(args.out, "prog-" + label + ".pb"))
+    page = os.path.join(args.out, "prog-" + label + ".html")
+    result = median_runs(args.runs, args.cli, source, page)
+    plain = os.path.join(args.out, "prog-" + label + ".plain.html")
+    run_cli(args.cli, source, plain, ["--no-compact"])
+    script = os.path.join(args.out, "script-" + label + ".js")
+    extract_script(plain, script)
+    result["esbuild_ms"], result["esbuild_own_ms"], result["esbuild_bytes"] = run_esbuild(
+        args.esbuild, script, args.runs)
+    result["source_bytes"] = os.path.getsize(source)
+    result["lines"] = lines
+    return result
+
+
+def lines_for_script_bytes(target, small, large):
+    """Program length whose uncompacted script is about `target` bytes (linear fit)."""
+    per_line = ratio(large["bytes"][0] - small["bytes"][0], large["lines"] - small["lines"])
+    if not per_line > 1:  # the translator does not grow the script: size by the source
+        per_line = ratio(large["source_bytes"], large["lines"])
+        base = 0
+    else:
+        base = small["bytes"][0] - per_line * small["lines"]
+    return max(1000, int((target - base) / per_line))
+
+
+def print_tables(rows, linear):
+    print("Whole process (median of runs): quillcast-cli SOURCE -o PAGE")
+    print("{:>9} {:>10} {:>9} {:>9} {:>5}".format("lines", "source KB", "time ms", "peak MB",
+                                                  "exit"))
+    for r in rows:
+        print("{:>9,} {:>10} {:>9.1f} {:>9.1f} {:>5}".format(
+            r["lines"], kb(r["source_bytes"]), r["ms"], r["peak_kb"] / 1024, r["exit"]))
+    print()
+    print("Stages (median of runs, ms), from --timings")
+    print("{:>9} ".format("lines") + " ".join("{:>10}".format(s) for s in STAGES)
+          + " {:>20}".format("script KB in -> out"))
+    for r in rows:
+        print("{:>9,} ".format(r["lines"])
+              + " ".join("{:>10.2f}".format(r["stages"][s]) for s in STAGES)
+              + " {:>20}".format(kb(r["bytes"][0]) + " -> " + kb(r["bytes"][1])))
+    by_lines = {r["lines"]: r for r in rows}
+    if 10000 in by_lines and 100000 in by_lines:
+        a, b = by_lines[10000], by_lines[100000]
+        print("{:>9} ".format("10k->100k")
+              + " ".join("{:>9.1f}x".format(ratio(b["stages"][s], a["stages"][s]))
+                         for s in STAGES)
+              + "   whole process {:.1f}x".format(ratio(b["ms"], a["ms"])))
+    print()
+    print("Compaction beside esbuild --minify, on the script that --no-compact writes")
+    print("{:>14} {:>10} {:>11} {:>8} {:>12} {:>11} {:>8} {:>8}".format(
+        "input", "script KB", "compact ms", "out KB", "esbuild ms", "(process)", "out KB",
+        "ratio"))
+    for r in rows + linear:
+        label = r.get("label") or "{:,} lines".format(r["lines"])
+        print("{:>14} {:>10} {:>11.1f} {:>8} {:>12.1f} {:>11.1f} {:>8} {:>7.2f}x".format(
+            label, kb(r["bytes"][0]), r["stages"]["compact"], kb(r["bytes"][1]),
+            r["esbuild_own_ms"], r["esbuild_ms"], kb(r["esbuild_bytes"]),
+            ratio(r["esbuild_own_ms"], r["stages"]["compact"])))
+    print("(esbuild ms: its own \"Done in\" time; (process): the whole esbuild process;")
+    print(" ratio = esbuild ms / compact ms: 1x or more means compaction is at least as fast)")
+    if len(linear) == 2:
+        small, large = linear
+        print()
+        print("Linear-time check: {} -> {} script ({:.1f}x input): compaction {:.1f}x, "
+              "esbuild {:.1f}x".format(
+                  small["label"], large["label"], ratio(large["bytes"][0], small["bytes"][0]),
+                  ratio(large["stages"]["compact"], small["stages"]["compact"]),
+                  ratio(large["esbuild_own_ms"], small["esbuild_own_ms"])))
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--cli", required=True)
+    parser.add_argument("--esbuild", required=True)
+    parser.add_argument("--sizes", default="1000,10000,100000")
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--out", default=os.path.join(HERE, "out"))
+    parser.add_argument("--no-linear", action="store_true")
+    args = parser.parse_args()
+    os.makedirs(args.out, exist_ok=True)
+    rows = []
+    for lines in (int(s) for s in args.sizes.split(",")):
+        rows.append(measure_size(args, lines, str(lines)))
+    linear = []
+    if not args.no_linear and len(rows) >= 2:
+        for target, label in ((1 << 20, "1 MB"), (10 << 20, "10 MB")):
+            lines = lines_for_script_bytes(target, rows[0], rows[-1])
+            result = measure_size(args, lines, label.replace(" ", ""))
+            result["label"] = label
+            linear.append(result)
+    print_tables(rows, linear)
+
+
+if __name__ == "__main__":
+    main()
