@@ -37,6 +37,7 @@ async function openExample(name, { compact = true, answer, init } = {}) {
   const session = await openPage(browser, converted.page, { allowedDir: converted.dir, answer });
   const allowed = pathToFileURL(converted.dir).href;
   session.allowed = allowed;
+  session.compact = compact;
   session.allRequests = [];
   session.context.on('request', (r) => session.allRequests.push(r.url()));
   await session.context.route('**/*', (route) => {
@@ -84,11 +85,22 @@ async function waitForDialogs(session, count, what) {
 // ---------------------------------------------------------------- canvas helpers
 
 // Pixels of the canvas whose colour passes `test` (given r, g, b): how many, their centre and
-// their bounding box, in canvas coordinates.
-async function pixelsWhere(page, area, testSource) {
-  return page.evaluate(([area, testSource]) => {
+// their bounding box, in canvas coordinates. With `shot` (a PNG screenshot of the canvas) the
+// pixels come from the picture instead: once a page from a file has drawn an image of its
+// folder, the browser no longer lets a script read the canvas back.
+async function pixelsWhere(page, area, testSource, shot) {
+  return page.evaluate(async ([area, testSource, shot]) => {
     const test = new Function('r', 'g', 'b', `return ${testSource};`);
-    const canvas = document.getElementById('QLCXcanvas');
+    let canvas = document.getElementById('QLCXcanvas');
+    if (shot) {
+      const picture = new Image();
+      picture.src = `data:image/png;base64,${shot}`;
+      await picture.decode();
+      canvas = document.createElement('canvas');
+      canvas.width = picture.width;
+      canvas.height = picture.height;
+      canvas.getContext('2d').drawImage(picture, 0, 0);
+    }
     const { x: ax, y: ay, w, h } = area ?? { x: 0, y: 0, w: canvas.width, h: canvas.height };
     const data = canvas.getContext('2d').getImageData(ax, ay, w, h).data;
     let count = 0; let sx = 0; let sy = 0;
@@ -103,7 +115,11 @@ async function pixelsWhere(page, area, testSource) {
       }
     }
     return count ? { count, x: sx / count, y: sy / count, minX, minY, maxX, maxY } : { count };
-  }, [area, testSource]);
+  }, [area, testSource, shot]);
+}
+
+async function screenShot(page) {
+  return (await page.locator('#QLCXcanvas').screenshot()).toString('base64');
 }
 
 async function canvasBox(page) {
@@ -219,8 +235,10 @@ function scoreField(line, field) {
   return m ? Number(m[1]) : NaN;
 }
 
+const playfield = { x: 0, y: 20, w: 480, h: 340 };
+
 async function shipPosition(page) {
-  return pixelsWhere(page, { x: 0, y: 20, w: 480, h: 340 }, shipColour);
+  return pixelsWhere(page, playfield, shipColour, await screenShot(page));
 }
 
 // Starts a new game when the last one is over: holds Space until the lives are back.
@@ -241,13 +259,13 @@ async function catchStar(page) {
     if (on && !held.has(key)) { held.add(key); await page.keyboard.down(key); }
     if (!on && held.has(key)) { held.delete(key); await page.keyboard.up(key); }
   };
-  const screen = { x: 0, y: 20, w: 480, h: 340 };
   try {
     await waitFor(async () => {
       if (scoreField(await scoreLine(page), 'Score') !== before) return true;
       if (await restartIfOver(page)) before = scoreField(await scoreLine(page), 'Score');
-      const ship = await pixelsWhere(page, screen, shipColour);
-      const star = await pixelsWhere(page, screen, starColour);
+      const shot = await screenShot(page);
+      const ship = await pixelsWhere(page, playfield, shipColour, shot);
+      const star = await pixelsWhere(page, playfield, starColour, shot);
       if (!ship.count || !star.count) return false;
       await hold('ArrowLeft', star.x < ship.x - 3);
       await hold('ArrowRight', star.x > ship.x + 3);
@@ -275,7 +293,8 @@ async function moveShip(page, key) {
   return Math.sign((await shipPosition(page)).x - start.x);
 }
 
-let lastRates = [];
+// The frame rates the game showed, by page, for the messages.
+const gameRates = {};
 
 test('game: sprites load, the ship steers, catches stars, rocks turn, 29+ frames/s', async () => {
   const facts = await compactedAndPlain('game', async (session) => {
@@ -283,19 +302,21 @@ test('game: sprites load, the ship steers, catches stars, rocks turn, 29+ frames
     const seen = {};
     await waitFor(async () => (await shipPosition(page)).count > 100, 5000, 'the ship sprite');
 
-    // The rate shows in the score line from the end of the first second on; read it once a
-    // second for four seconds.
+    // The rate shows in the score line from the end of the first second on; once the start
+    // (loading, compiling the script) is two seconds behind, read it once a second.
     await waitFor(async () => scoreField(await scoreLine(page), 'FPS') > 0, 5000, 'a rate');
-    lastRates = [];
+    await page.waitForTimeout(1000);
+    const rates = [];
     for (let k = 0; k < 4; k++) {
       await page.waitForTimeout(1000);
-      lastRates.push(scoreField(await scoreLine(page), 'FPS'));
+      rates.push(scoreField(await scoreLine(page), 'FPS'));
     }
-    seen.rateHeld = Math.min(...lastRates) >= 29;
+    gameRates[session.compact ? 'compacted' : 'plain'] = rates;
 
     const hasPixels = async (colour, min) => {
       try {
-        await waitFor(async () => (await pixelsWhere(page, null, colour)).count > min, 5000);
+        await waitFor(async () => (await pixelsWhere(page, null, colour, await screenShot(page)))
+          .count > min, 5000);
         return true;
       } catch {
         return false;
@@ -314,14 +335,20 @@ test('game: sprites load, the ship steers, catches stars, rocks turn, 29+ frames
     return seen;
   }, { init: gameInstruments });
 
-  assert.equal(facts.rateHeld, true, `GetFPS() showed ${lastRates.join(', ')}`);
-  assert.equal(facts.rocksShown, true, 'the rocks are drawn');
-  assert.equal(facts.starShown, true, 'the star is drawn');
-  assert.equal(facts.left, -1, 'the left key moves the ship left');
-  assert.equal(facts.right, 1, 'the right key moves the ship right');
-  assert.equal(facts.scoreStep, 10, 'catching a star scores 10');
-  assert.equal(facts.rocksTurn, true, 'the rocks are drawn at changing angles');
-  assert.equal(facts.spritesFetched, true);
+  assert.deepEqual(facts, {
+    rocksShown: true,
+    starShown: true,
+    left: -1, // the left key moves the ship left
+    right: 1,
+    scoreStep: 10, // catching a star scores 10
+    rocksTurn: true, // the rocks are drawn at changing angles
+    spritesFetched: true,
+  });
+  // The rate depends on the machine, so it is not part of the comparison above; both pages
+  // must hold it.
+  for (const [page, rates] of Object.entries(gameRates)) {
+    assert.ok(Math.min(...rates) >= 29, `the ${page} page showed GetFPS() ${rates.join(', ')}`);
+  }
 });
 
 // ---------------------------------------------------------------- paint
@@ -356,10 +383,12 @@ test('paint: palette, a stroke under the pointer, a stamped circle, wiping', asy
     await page.mouse.down();
     await waitFor(async () => (await pixelsWhere(page, drawingArea, isRed)).count > 0, 5000,
       'the first dot');
+    // follow the stroke from wherever the first dot landed; where that is is checked below
+    const dot = await pixelsWhere(page, drawingArea, isRed);
     for (let x = 120; x <= 300; x += 20) {
       await page.mouse.move(box.x + x, box.y + 100);
-      await waitFor(async () => (await pixelsWhere(page,
-        { x: x - 2, y: 97, w: 5, h: 7 }, isRed)).count > 0, 5000, `the stroke to reach ${x}`);
+      await waitFor(async () => (await pixelsWhere(page, drawingArea, isRed)).maxX >=
+        dot.minX + x - 101, 5000, `the stroke to follow the pointer to ${x}`);
     }
     await page.mouse.up();
     const stroke = await pixelsWhere(page, drawingArea, isRed);
@@ -377,6 +406,7 @@ test('paint: palette, a stroke under the pointer, a stamped circle, wiping', asy
     const paletteAfterWipe = (await pixelsWhere(page, { x: 50, y: 5, w: 30, h: 30 }, isRed)).count;
 
     return {
+      firstDot: [dot.minX, dot.minY],
       strokeStart: Math.round(stroke.minX), strokeEnd: Math.round(stroke.maxX),
       strokeRows: [stroke.minY, stroke.maxY],
       circleCentre: [Math.round(circle.x), Math.round(circle.y)],
@@ -385,6 +415,7 @@ test('paint: palette, a stroke under the pointer, a stamped circle, wiping', asy
     };
   });
 
+  assert.deepEqual(facts.firstDot, [100, 100], 'the pen touches down under the pointer');
   assert.ok(Math.abs(facts.strokeStart - 100) <= 1, `stroke starts at ${facts.strokeStart}`);
   assert.ok(Math.abs(facts.strokeEnd - 300) <= 1, `stroke ends at ${facts.strokeEnd}`);
   assert.ok(facts.strokeRows[0] >= 98 && facts.strokeRows[1] <= 101,
