@@ -28,11 +28,8 @@ function Alpha(c){
 return (c>>24)&255;
 }
 
-// The colour as the drawing context and style sheets take it; alpha is left out, and a
-// missing colour is black.
-function QLCX_ColorText(c){
-return "rgb("+Red(c)+","+Green(c)+","+Blue(c)+")";
-}
+// The colour text that the drawing context and style sheets take, QLCX_ColorText, lives with
+// the screen functions, its main users.
 
 // A whole number from 0 to v: the ends 0 and v come half as often as the numbers between.
 function Random(v){

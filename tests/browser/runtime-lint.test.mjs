@@ -39,7 +39,7 @@ test('every function of the core, lists, strings and helpers is defined', () => 
     'Right', 'FindString', 'LCase', 'UCase', 'Len', 'CountString', 'Space', 'ReverseString',
     'Asc', 'ReplaceString', 'RemoveString', 'InsertString', 'StringField', 'LSet', 'RSet',
     'LTrim', 'RTrim', 'Trim', 'Str', 'Val', 'RGB', 'RGBA', 'Red', 'Green', 'Blue', 'Alpha',
-    'Random', 'RandomFloat', 'Debug', 'InputRequester', 'MessageRequester'];
+    'Random', 'RandomFloat', 'Debug', 'InputRequester', 'MessageRequester', 'QLCX_ColorText'];
   const missing = names.filter((n) => !new RegExp(`^function ${n}\\(`, 'm').test(text));
   assert.deepEqual(missing, []);
 });
