@@ -241,14 +241,15 @@ size_t DeclarationPass::readStructure(const std::vector<std::wstring>& statement
 
 void DeclarationPass::addField(TypeRecord& record, const std::wstring& statement) {
     std::wstring lc = toLower(trim(statement, kBlanks));
+    if (startsWith(lc, L"list ")) {
+        std::wstring_view rest = trim(std::wstring_view(lc).substr(5), kBlanks);
+        if (!endsWith(rest, L"()")) return report(message::notSupported(line_, statement));
+        auto [listName, listType] = splitNameAndType(rest.substr(0, rest.size() - 2));
+        return addListField(record, listName, listType);
+    }
     size_t dot = lc.find(L'.');
     std::wstring name = lc.substr(0, dot);
     std::wstring type = dot == std::wstring::npos ? L"" : lc.substr(dot + 1);
-    if (startsWith(name, L"list ")) {
-        if (!endsWith(type, L"()")) return report(message::notSupported(line_, statement));
-        return addListField(record, std::wstring(trim(name.substr(5), kBlanks)),
-                            type.substr(0, type.size() - 2));
-    }
     // A pointer holds an address in the dialect; in the page it is a plain number.
     if (startsWith(name, L"*")) name.erase(0, 1), type = L"i";
     if (type.empty() && endsWith(name, L"$")) type = L"s";

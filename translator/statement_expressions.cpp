@@ -130,6 +130,24 @@ void TokenRewriter::openBracket(size_t i) {
             record.owner = BracketOwner::kList;
         }
     }
+    bool named = record.owner == BracketOwner::kArray || record.owner == BracketOwner::kList;
+    if (named && declaration_ && isOp(i + 1, L")")) {
+        // "Shared balls()": declares, does nothing.
+        --depth_;
+        for (size_t k = i - 1; k <= i + 1; ++k) remove(k);
+        return;
+    }
+    if (record.owner == BracketOwner::kArray && inHeader(i)) {
+        // "Procedure Sum(Array grid.i(1))": the parameter is the array, its bracket only
+        // tells the number of dimensions.
+        --depth_;
+        for (int open = 0; i <= all_.last() && t_[i].kind != kEnd; ++i) {
+            open += isOp(i, L"(") ? 1 : isOp(i, L")") ? -1 : 0;
+            remove(i);
+            if (open == 0) break;
+        }
+        return;
+    }
     if (record.owner == BracketOwner::kArray) {
         // "ArraySize(a())": empty brackets name the array itself.
         record.emptyArray = isOp(i + 1, L")");

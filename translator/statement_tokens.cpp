@@ -194,6 +194,9 @@ void StatementScanner::classify(const std::wstring& word, wchar_t delimiter) {
     }
     if (word[0] == L'#') return push(kConst, word, column);
     int kind = ClassifyWord(word);
+    // A string field of a structure: "p\name$", "l()\name$".
+    if (kind == kWordNone && word.back() == L'$' && word.find(L'\\') != std::wstring::npos)
+        kind = ClassifyWord(std::wstring_view(word).substr(0, word.size() - 1));
     if (kind == kWordInteger) {
         bool hex = word[0] == L'$' || (word.size() > 1 && word[1] == L'$');
         return push(kNumber, hex ? hexToDecimal(word) : withoutLeadingZeros(word), column);

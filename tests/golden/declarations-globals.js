@@ -1,0 +1,30 @@
+var a=0
+var b=0
+var score=0
+var lives=0
+var name$=""
+var speed=0.0
+var count=0
+var title=""
+var v=0.0
+var w=0.0
+var board=0;
+var shots=0;
+function INIT(){
+a;
+score=10;
+lives=3;
+name$="Ann";
+speed=1.5;
+title;
+v=1;
+v=2.5;
+w=1;
+w="x";
+shots=NewList(initint);
+board=dimfunc(initint,7,7,-1);
+}
+function _qlcxi(){
+QLCXInit("QLCXcanvas");
+INIT();
+}

@@ -1,0 +1,27 @@
+var a=0
+var x=0
+var b=0
+var c=0
+var d=0
+var e=0
+var f=0
+var g=0
+function Late(){
+var z=0;
+empty(5);
+z=0;
+}
+function INIT(){
+a=1;
+empty(10);
+x=a b;
+c=0;
+d=(a+1;
+e=a+1;
+f=a%2;
+g=@a;
+}
+function _qlcxi(){
+QLCXInit("QLCXcanvas");
+INIT();
+}

@@ -1,0 +1,32 @@
+var a=0
+var b=0
+var c=0
+var m=0
+var n=0
+var p=0
+var q=0
+function Sub(){
+}
+function INIT(){
+a=1;
+if(a==1){
+b=1;
+}else if(a==2){
+b=2;
+}
+c=a^3;
+switch(a){
+case 1,2:
+b=3;
+break;case 3 To 5:
+b=4;
+}
+m=a % 2;
+n=a & 1;
+*p=5;
+q=*p;
+}
+function _qlcxi(){
+QLCXInit("QLCXcanvas");
+INIT();
+}

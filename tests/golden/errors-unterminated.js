@@ -1,0 +1,20 @@
+var x=0
+var y=0
+var a=0
+function Open(){
+var b=0;
+b=2;
+}
+function Next2(){
+var c=0;
+c=3;
+}
+function INIT(){
+a=1;
+Debug(a);
+Debug(a);
+}
+function _qlcxi(){
+QLCXInit("QLCXcanvas");
+INIT();
+}

@@ -1,0 +1,58 @@
+var start=0
+var centrex=0
+var centrey=0
+var face=0
+var seconds=0.0
+var e=0
+function Hand(angle,qlcxv_length,color){
+var x=0;
+var y=0;
+x;
+x=centrex+Math.sin(angle)*qlcxv_length;
+y=centrey-Math.cos(angle)*qlcxv_length;
+LineXY(centrex,centrey,x,y,color);
+}
+function DrawFace(){
+var i=0;
+var a=0;
+i;
+Circle(centrex,centrey,110,face);
+for(i=0;i<=11;i++){
+a=i*Math.PI/6;
+Box(centrex+Math.sin(a)*100-2,centrey-Math.cos(a)*100-2,4,4,0);
+}
+}
+function INIT(){
+start=ElapsedMilliseconds();
+centrex=120;
+centrey=120;
+face=14737632;
+OpenWindow(0,10,10,240,260,"Clock");
+OpenWindowedScreen(0,0,0,240,240);
+ChangeLoop(Inf_1_0)
+return 0
+}
+function Inf_0_1(){
+ChangeLoop(0)
+}
+function Inf_1_0(){
+seconds=(ElapsedMilliseconds()-start)/1000;
+ClearScreen(16777215);
+StartDrawing(empty());
+DrawFace();
+Hand(seconds*2*Math.PI/60,95,255);
+Hand(seconds*2*Math.PI/3600,80,0);
+Hand(seconds*2*Math.PI/43200,55,RGB(40,40,120));
+DrawText(85,180,RSet(Str(Math.floor(seconds)),5,"0")+" s",16711680);
+StopDrawing();
+FlipBuffers();
+e=WindowEvent();
+if(e==1){
+ChangeLoop(Inf_0_1)
+return 0
+}
+}
+function _qlcxi(){
+QLCXInit("QLCXcanvas");
+INIT();
+}

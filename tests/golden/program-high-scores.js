@@ -1,0 +1,71 @@
+var static_SortScores_sorts=0
+var used=0
+var names$=0;
+var points=0;
+function AddScore(who$,score){
+if(used <=9){
+names$[used]=who$;
+points[used]=score;
+used+=1;
+}
+}
+function Swap_(i,j){
+var t$="";
+var t=0;
+t$;
+t$=names$[i];
+names$[i]=names$[j];
+names$[j]=t$;
+t=points[i];
+points[i]=points[j];
+points[j]=t;
+}
+function SortScores(){
+var i=0;
+var j=0;
+var swapped=0;
+i;
+j;
+static_SortScores_sorts+=1;
+for(i=0;i<=used-2;i++){
+swapped=0;
+for(j=0;j<=used-2-i;j++){
+if(points[j] < points[j+1]){
+Swap_(j,j+1);
+swapped=1;
+}
+}
+if(!swapped){
+break;
+}
+}
+Debug("sorted "+Str(static_SortScores_sorts)+" time(s)");
+}
+function Table(){
+var i=0;
+var text$="";
+i;
+text$="";
+for(i=0;i<=used-1;i++){
+text$+=RSet(Str(i+1),2," ")+". "+LSet(names$[i],10,".")+RSet(Str(points[i]),6," ")+"\n";
+}
+return text$;
+}
+function INIT(){
+names$=dimfunc(initstring,9,-1,-1);
+points=dimfunc(initint,9,-1,-1);
+used=0;
+AddScore("Ann",1200);
+AddScore("Bob",3400);
+AddScore("Cid",800);
+AddScore("Dee",5600);
+SortScores();
+AddScore("Eve",4100);
+SortScores();
+MessageRequester("High scores",Table());
+Debug("Slots: "+Str(ArraySize(points)));
+}
+function _qlcxi(){
+QLCXInit("QLCXcanvas");
+INIT();
+}

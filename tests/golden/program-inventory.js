@@ -1,0 +1,74 @@
+function structitem(){
+var name$="";
+var price=0.0;
+var stock=0;
+}
+function inititem(){
+var bufvar=new structitem();
+bufvar.name$="";
+bufvar.price=0.0;
+bufvar.stock=0;
+return bufvar;
+}
+function structshelf(){
+var label="";
+var items=0;
+}
+function initshelf(){
+var bufvar=new structshelf();
+bufvar.label="";
+bufvar.items=0;
+bufvar.items=NewList(inititem);
+return bufvar;
+}
+function initializestructshelf(struct){
+struct.items=NewList(inititem);
+}
+var grand=0.0
+var shelves=0;
+function AddShelf(label$){
+AddElement(shelves);
+shelves[shelves[0]].label=label$;
+}
+function AddItem(name$,price,stock){
+AddElement(shelves[shelves[0]].items);
+shelves[shelves[0]].items[shelves[shelves[0]].items[0]].name$=name$;
+shelves[shelves[0]].items[shelves[shelves[0]].items[0]].price=price;
+shelves[shelves[0]].items[shelves[shelves[0]].items[0]].stock=stock;
+}
+function ShelfValue(){
+var total=0;
+total=0;
+ResetList(shelves[shelves[0]].items);
+while(NextElement(shelves[shelves[0]].items)){
+total+=shelves[shelves[0]].items[shelves[shelves[0]].items[0]].price*shelves[shelves[0]].items[shelves[shelves[0]].items[0]].stock;
+}
+return total;
+}
+function INIT(){
+shelves=NewList(initshelf);
+AddShelf("Fruit");
+AddItem("Apple",0.5,120);
+AddItem("Pear",0.65,40);
+AddShelf("Tea");
+AddItem("Green tea",3.2,12);
+AddItem("Black tea",2.9,30);
+AddItem("Mint",1.75,0);
+grand=0;
+ResetList(shelves);
+while(NextElement(shelves)){
+Debug(shelves[shelves[0]].label+": "+Str(ListSize(shelves[shelves[0]].items))+" items");
+ResetList(shelves[shelves[0]].items);
+while(NextElement(shelves[shelves[0]].items)){
+if(shelves[shelves[0]].items[shelves[shelves[0]].items[0]].stock==0){
+Debug("  sold out: "+shelves[shelves[0]].items[shelves[shelves[0]].items[0]].name$);
+}
+}
+grand+=ShelfValue();
+}
+Debug("Value of the shop: "+Str(grand));
+}
+function _qlcxi(){
+QLCXInit("QLCXcanvas");
+INIT();
+}

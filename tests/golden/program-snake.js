@@ -1,0 +1,125 @@
+var cell=0
+var dirx=0
+var diry=0
+var headx=0
+var heady=0
+var score=0
+var alive=0
+var lastmove=0
+var x=0
+var y=0
+var field=0;
+var bodyx=0;
+var bodyy=0;
+function PlaceFood(){
+var x=0;
+var y=0;
+x;
+while(1){
+x=Random(19);
+y=Random(14);
+if(field[x][y]==0){break;}}
+field[x][y]=2;
+}
+function Grow(){
+AddElement(bodyx);
+bodyx[bodyx[0]]=headx;
+AddElement(bodyy);
+bodyy[bodyy[0]]=heady;
+field[headx][heady]=1;
+}
+function Step_(){
+headx+=dirx;
+heady+=diry;
+if(headx < 0||headx > 19||heady < 0||heady > 14){
+alive=0;
+return;
+}
+switch(field[headx][heady]){
+case 1:
+alive=0;
+break;case 2:
+score+=10;
+Grow();
+PlaceFood();
+break;default:
+FirstElement(bodyx);
+FirstElement(bodyy);
+field[bodyx[bodyx[0]]][bodyy[bodyy[0]]]=0;
+DeleteElement(bodyx);
+DeleteElement(bodyy);
+LastElement(bodyx);
+LastElement(bodyy);
+Grow();
+}
+}
+function INIT(){
+cell=16;
+field=dimfunc(initint,19,14,-1);
+bodyx=NewList(initint);
+bodyy=NewList(initint);
+dirx=1;
+diry=0;
+headx=5;
+heady=7;
+score=0;
+alive=1;
+lastmove=0;
+empty();
+empty();
+OpenWindowedScreen(0,0,0,20*cell,15*cell);
+Grow();
+PlaceFood();
+ChangeLoop(Inf_1_0)
+return 0
+}
+function Inf_0_1(){
+MessageRequester("Snake","Game over - score "+Str(score));
+ChangeLoop(0)
+}
+function Inf_1_0(){
+empty();
+if(KeyboardPushed(37)&&dirx==0){
+dirx=-1;
+diry=0;
+}
+if(KeyboardPushed(39)&&dirx==0){
+dirx=1;
+diry=0;
+}
+if(KeyboardPushed(38)&&diry==0){
+dirx=0;
+diry=-1;
+}
+if(KeyboardPushed(40)&&diry==0){
+dirx=0;
+diry=1;
+}
+if(ElapsedMilliseconds()-lastmove > 150&&alive){
+lastmove=ElapsedMilliseconds();
+Step_();
+}
+ClearScreen(RGB(0,40,0));
+StartDrawing(empty());
+for(x=0;x<=19;x++){
+for(y=0;y<=14;y++){
+switch(field[x][y]){
+case 1:
+Box(x*cell,y*cell,cell-1,cell-1,65280);
+break;case 2:
+Box(x*cell+4,y*cell+4,8,8,255);
+}
+}
+}
+DrawText(4,4,"Score "+Str(score),16777215);
+StopDrawing();
+FlipBuffers();
+if(alive==0||KeyboardPushed(27)){
+ChangeLoop(Inf_0_1)
+return 0
+}
+}
+function _qlcxi(){
+QLCXInit("QLCXcanvas");
+INIT();
+}

@@ -1,0 +1,102 @@
+var turn=0
+var winner=0
+var cx=0
+var cy=0
+var board=0;
+function CheckLine(a,b,c){
+if(a != 0&&a==b&&b==c){
+return a;
+}
+return 0;
+}
+function FindWinner(){
+var i=0;
+var w=0;
+i;
+for(i=0;i<=2;i++){
+w=CheckLine(board[i][0],board[i][1],board[i][2]);
+if(w){
+return w;
+}
+w=CheckLine(board[0][i],board[1][i],board[2][i]);
+if(w){
+return w;
+}
+}
+w=CheckLine(board[0][0],board[1][1],board[2][2]);
+if(w==0){
+w=CheckLine(board[2][0],board[1][1],board[0][2]);
+}
+return w;
+}
+function ComputerMove(){
+var x=0;
+var y=0;
+var tries=0;
+x;
+y;
+tries=0;
+while(1){
+x=Random(2);
+y=Random(2);
+tries+=1;
+if(board[x][y]==0||tries > 100){break;}}
+board[x][y]=2;
+}
+function DrawBoard(){
+var x=0;
+var y=0;
+x;
+StartDrawing(empty());
+Box(0,0,300,300,RGB(240,240,240));
+for(x=0;x<=2;x++){
+for(y=0;y<=2;y++){
+switch(board[x][y]){
+case 1:
+Circle(x*100+50,y*100+50,30,16711680);
+break;case 2:
+LineXY(x*100+20,y*100+20,x*100+80,y*100+80,255);
+LineXY(x*100+80,y*100+20,x*100+20,y*100+80,255);
+}
+}
+}
+StopDrawing();
+}
+function INIT(){
+board=dimfunc(initint,2,2,-1);
+turn=1;
+winner=0;
+OpenWindow(0,50,50,300,300,"Tic Tac Toe");
+OpenWindowedScreen(0,0,0,300,300);
+InitMouse();
+ChangeLoop(Inf_1_0)
+return 0
+}
+function Inf_0_1(){
+ChangeLoop(0)
+}
+function Inf_1_0(){
+empty();
+if(winner==0&&MouseButton(1)){
+cx=MouseX()/100;
+cy=MouseY()/100;
+if(cx >=0&&cx <=2&&cy >=0&&cy <=2&&board[Math.floor(cx)][Math.floor(cy)]==0){
+board[Math.floor(cx)][Math.floor(cy)]=1;
+winner=FindWinner();
+if(winner==0){
+ComputerMove();
+winner=FindWinner();
+}
+}
+}
+DrawBoard();
+FlipBuffers();
+if(winner){
+MessageRequester("Game over","Player "+Str(winner)+" wins!");
+end();ChangeLoop(0);return;
+}
+}
+function _qlcxi(){
+QLCXInit("QLCXcanvas");
+INIT();
+}

@@ -1,0 +1,35 @@
+var x=0
+var n=0
+var v=0
+var dx=0
+var y=0
+var r=0
+var e=0
+var bar=0
+function INIT(){
+x=41;
+Debug("x="+Str(x));
+Debug((x));
+Debug(x+1);
+Debug();
+n=Len(Str(123));
+v=Val("41")+1;
+x+=1;
+x-=2;
+x*=3;
+x/=4;
+dx=-dx;
+y=x- -1;
+y=-1;
+y=x-1;
+y=-(x);
+y=Math.abs(-x);
+r=Math.round(2.5)+Math.floor(3.7)+Math.floor(3.7);
+e=WindowEvent();
+DrawText(10,10,"hi");
+bar=255+16;
+}
+function _qlcxi(){
+QLCXInit("QLCXcanvas");
+INIT();
+}

@@ -1,0 +1,32 @@
+var total=0
+var i=0
+var n=0
+var k=0
+var j=0
+var x=0.0
+function INIT(){
+total=0;
+for(i=1;i<=10;i++){
+total+=i;
+}
+for(i=0;i<=20;i+=2){
+total+=i;
+}
+for(i=10;i>=1;i+=-1){
+total-=i;
+}
+n=5;
+for(k=n;k>=0;k+=-2){
+Debug(k);
+}
+for(j=0;j<=(n-1);j++){
+Debug(j);
+}
+for(x=0.5;x<=2.5;x+=0.5){
+Debug(x);
+}
+}
+function _qlcxi(){
+QLCXInit("QLCXcanvas");
+INIT();
+}
