@@ -67,9 +67,11 @@ async function compactedAndPlain(name, scenario, options = {}) {
     const session = await openExample(name, { ...options, compact });
     try {
       observed.push(await scenario(session));
-    } finally {
-      await closeExample(session);
+    } catch (e) {
+      await session.context.close();
+      throw e;
     }
+    await closeExample(session);
   }
   assert.deepEqual(observed[1], observed[0], 'the --no-compact page behaved differently');
   return observed[0];
@@ -415,7 +417,8 @@ test('paint: palette, a stroke under the pointer, a stamped circle, wiping', asy
     };
   });
 
-  assert.deepEqual(facts.firstDot, [100, 100], 'the pen touches down under the pointer');
+  assert.deepEqual(facts.firstDot, [100, 100],
+    `the pen touches down under the pointer; all facts: ${JSON.stringify(facts)}`);
   assert.ok(Math.abs(facts.strokeStart - 100) <= 1, `stroke starts at ${facts.strokeStart}`);
   assert.ok(Math.abs(facts.strokeEnd - 300) <= 1, `stroke ends at ${facts.strokeEnd}`);
   assert.ok(facts.strokeRows[0] >= 98 && facts.strokeRows[1] <= 101,
