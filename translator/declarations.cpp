@@ -192,6 +192,7 @@ private:
     Diagnostics& diag_;
     std::vector<std::wstring> out_;
     int line_ = -1;
+    std::wstring structure_; // the structure being read
 };
 
 // Finds the EndStructure of the Structure at start. A Structure, Procedure or EndProcedure
@@ -219,6 +220,7 @@ size_t DeclarationPass::readStructure(const std::vector<std::wstring>& statement
         report(message::reservedName(headLine, L"structure", trim(statements[start].substr(10))));
         valid = false;
     }
+    structure_ = name;
     TypeRecord record;
     record.name = L"struct" + name;
     record.initialisers = {L"function init" + name + L"(){",
@@ -273,9 +275,14 @@ void DeclarationPass::addListField(TypeRecord& record, std::wstring name, std::w
     if (!isPlainName(name)) return report(message::notSupported(line_, L"List " + name));
     if (!state_.listDeclarations.contains(L"\\" + name))
         state_.listDeclarations[L"\\" + name] = L"";
-    if (!type.empty() && !isBasicType(type) && !state_.isStructure(type))
+    // A list of elements of the structure itself is fine (a tree); a field of its own
+    // type would be an element without end.
+    bool known = state_.isStructure(type) || type == structure_;
+    if (!type.empty() && !isBasicType(type) && !known)
         return report(message::unknownType(line_, 1, name + L"." + type + L"()"));
-    std::wstring line = name + L"=NewList(" + elementInitialiser(name, type, state_) + L");";
+    std::wstring initialiser =
+        type == structure_ ? L"init" + type : elementInitialiser(name, type, state_);
+    std::wstring line = name + L"=NewList(" + initialiser + L");";
     record.listFields.push_back(line);
     record.initialisers.push_back(L"bufvar." + line);
     record.fields.push_back(name + L"=0;");

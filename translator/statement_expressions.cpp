@@ -221,6 +221,7 @@ void TokenRewriter::rewriteComma(size_t i) {
         t_[i].kind = kEnd;
         t_[i].text = std::wstring(kEndMarkText);
         pendingScope_ = declarationScope_;
+        removeBlankAfter(i);
         return;
     }
     if (depth_ == 0 && clause_ == Clause::kCase)
@@ -263,8 +264,11 @@ bool TokenRewriter::isOp(size_t i, std::wstring_view text) const {
     return t_[i].kind == kOp && t_[i].text == text;
 }
 
+// Removed blanks do not count; a removed keyword does ("Global a" does not start with a).
 bool TokenRewriter::startsStatement(size_t i) const {
-    return i <= 1 || t_[i - 1].kind == kEnd;
+    size_t j = i == 0 ? 0 : i - 1;
+    while (j > 0 && t_[j].kind == kEmpty && t_[j].savedKind == kOp) --j;
+    return j == 0 || t_[j].kind == kEnd;
 }
 
 size_t TokenRewriter::previousKept(size_t i) const {
