@@ -298,7 +298,7 @@ async function moveShip(page, key) {
 // The frame rates the game showed, by page, for the messages.
 const gameRates = {};
 
-test('game: sprites load, the ship steers, catches stars, rocks turn, 29+ frames/s', async () => {
+test('game: sprites load, the ship steers, catches stars, rocks turn, 29+ frames/s', async (t) => {
   const facts = await compactedAndPlain('game', async (session) => {
     const { page } = session;
     const seen = {};
@@ -348,6 +348,7 @@ test('game: sprites load, the ship steers, catches stars, rocks turn, 29+ frames
   });
   // The rate depends on the machine, so it is not part of the comparison above; both pages
   // must hold it.
+  t.diagnostic(`GetFPS() readings: ${JSON.stringify(gameRates)}`);
   for (const [page, rates] of Object.entries(gameRates)) {
     assert.ok(Math.min(...rates) >= 29, `the ${page} page showed GetFPS() ${rates.join(', ')}`);
   }
