@@ -4,26 +4,19 @@
 // compaction renames their names too; only window.* words pass through, which is how results
 // and functions reach the test (window.QCfoo=foo exposes foo under a name that stays).
 import assert from 'node:assert/strict';
-import { openPage, pageFromJs, sourceDir } from './harness.mjs';
-import { runtimeFiles } from './runtime-lint.mjs';
+import { openPage, pageFromJs } from './harness.mjs';
 
 export const modes = [
   { compact: false, name: 'plain' },
   { compact: true, name: 'compacted' },
 ];
 
-function prelude() {
-  const lines = ['window.QCR=[];', 'function rec(value){', 'window.QCR.push(value);', '}'];
-  // QLCXInit enables the keyboard, which the input part of the library provides.
-  const hasKeyboard = runtimeFiles(sourceDir).some((f) => /^function InitKeyboard\(/m.test(f.text));
-  if (!hasKeyboard) lines.push('function InitKeyboard(){', '}');
-  return lines.join('\n');
-}
+const prelude = ['window.QCR=[];', 'function rec(value){', 'window.QCR.push(value);', '}'].join('\n');
 
 // Builds the page, checks that compaction took every word, opens it and returns the opened
 // page (page, context, dialogs, errors) with the results recorded during start-up.
 export async function runScript(browser, js, { compact, clock, answer } = {}) {
-  const built = pageFromJs(`${prelude()}\n${js}\n`, { compact });
+  const built = pageFromJs(`${prelude}\n${js}\n`, { compact });
   const unknown = built.log.filter((l) => l.includes('JSL unknow'));
   assert.deepEqual(unknown, [], 'compaction met words it does not know');
   assert.equal(built.status, 0, built.log.join('\n'));
