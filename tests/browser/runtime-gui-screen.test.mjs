@@ -100,6 +100,8 @@ RotateSprite3D(1, 90, 1);
 RotateSprite3D(2, 45);
 RotateSprite3D(2, 180, 0);
 ZoomSprite3D(4, 16, 16);
+CreateSprite3D(5, 1);
+ZoomSprite3D(5, 16, 16);
 ChangeLoop(qcDraw);
 }
 function qcDraw() {
@@ -108,11 +110,11 @@ DisplaySprite3D(1, 10, 10);
 DisplaySprite3D(2, 30, 10);
 DisplaySprite3D(3, 50, 10);
 DisplaySprite3D(4, 80, 10);
+Sprite3DQuality(1);
+DisplaySprite3D(5, 100, 20);
+Sprite3DQuality(0);
 FreeSprite3D(3);
-window.qcCollisions = [SpriteCollision(2, 0, 0, 2, 10, 10), SpriteCollision(2, 0, 0, 2, 11, 0),
-SpriteCollision(2, 11, 0, 2, 0, 0), SpriteCollision(2, 0, 10, 2, 0, 0),
-SpriteCollision(2, 0, 0, 2, 5, 5), SpriteCollision(2, 0, 0, 2, 0, 11),
-SpriteCollision(2, 5, 5, 1, 0, 0)].join(",");
+window.qcCollisions = [SpriteCollision(2, 0, 0, 2, 10, 10), SpriteCollision(2, 0, 0, 2, 11, 0), SpriteCollision(2, 11, 0, 2, 0, 0), SpriteCollision(2, 0, 10, 2, 0, 0), SpriteCollision(2, 0, 0, 2, 5, 5), SpriteCollision(2, 0, 0, 2, 0, 11), SpriteCollision(2, 5, 5, 1, 0, 0)].join(",");
 window.qcSprites = [IsSprite3D(1), IsSprite3D(3), IsSprite3D(7)].join(",");
 window.qcDrawn = 1;
 ChangeLoop(0);
@@ -188,6 +190,10 @@ for (const { compact, label } of modes) {
         await pixels(page, [[47, 7], [53, 13], [7, 7], [73, 3], [75, 20]]);
       assert.deepEqual([tl, br, turnedTl, zoomedEdge, outside],
         [red, [255, 255, 0, 255], [255, 255, 0, 255], red, white]);
+      // Where red meets green, a zoomed sprite stays sharp without smoothing and blends with it.
+      const [sharp, smooth] = await pixels(page, [[79, 4], [99, 14]]);
+      assert.deepEqual(sharp, red);
+      assert.ok(smooth[0] > 100 && smooth[1] > 30 && smooth[1] < 200, `smoothed ${smooth}`);
       assert.deepEqual(errors, []);
       await context.close();
     });
@@ -218,6 +224,27 @@ return [MouseButton(1), MouseButton(2), MouseButton(3), MouseButton(0), MouseBut
       assert.equal(await ask(page, 'keys'), '0,0,1,0');
       await page.keyboard.up('a');
       assert.equal(await ask(page, 'keys'), '1,0,0,0');
+      assert.deepEqual(errors, []);
+      await context.close();
+    });
+
+    test('OpenScreen measures the mouse from the canvas and names the page', async () => {
+      const script = `
+function INIT() {
+OpenScreen(200, 100, 32, "Game");
+InitMouse();
+ChangeLoop(qcLoop);
+}
+function qcAnswer(ask) {
+return [MouseX(), MouseY()].join(",");
+}
+`;
+      const { page, context, errors } = await openTestPage(browser, script, { compact });
+      const canvas = await page.locator('#QLCXcanvas').boundingBox();
+      assert.deepEqual([canvas.width, canvas.height], [200, 100]);
+      assert.equal(await page.title(), 'Game');
+      await page.mouse.move(canvas.x + 3, canvas.y + 4);
+      assert.equal(await ask(page, 'mouse'), '3,4');
       assert.deepEqual(errors, []);
       await context.close();
     });

@@ -40,6 +40,8 @@ if (ask == "color") { SetWindowColor(1, RGB(0, 128, 255)); return 1; }
 if (ask == "close") { return CloseWindow(0); }
 if (ask == "close again") { return CloseWindow(0); }
 if (ask == "end") { end(); return 1; }
+if (ask == "active") { SetActiveWindow(0); SetActiveWindow(0); SetActiveWindow(1); return 1; }
+if (ask == "gadgets") { ButtonGadget(20, 5, 5, 50, 20, "B"); UseGadgetList(1); return ButtonGadget(21, 5, 5, 50, 20, "C"); }
 return "?";
 }
 `;
@@ -93,6 +95,12 @@ for (const { compact, label } of modes) {
       assert.equal(await page.evaluate(() =>
         getComputedStyle(document.getElementById('window1_content')).backgroundColor),
       'rgb(0, 128, 255)');
+      await ask(page, 'active');
+      assert.deepEqual([(await box(page, 'window0')).z, (await box(page, 'window1')).z],
+        ['1000', '1001']);
+      await ask(page, 'gadgets');
+      assert.deepEqual(await page.evaluate(() => ['20', '21'].map((id) =>
+        document.getElementById(id).parentNode.id)), ['window0_content', 'window1_content']);
       assert.equal(await ask(page, 'close'), 1);
       assert.equal(await page.locator('#window0').count(), 0);
       assert.equal(await ask(page, 'is'), '0,1,0');
