@@ -254,7 +254,7 @@ void DeclarationPass::addField(TypeRecord& record, const std::wstring& statement
     std::wstring type = dot == std::wstring::npos ? L"" : lc.substr(dot + 1);
     // A pointer holds an address in the dialect; in the page it is a plain number.
     if (startsWith(name, L"*")) name.erase(0, 1), type = L"i";
-    if (type.empty() && endsWith(name, L"$")) type = L"s";
+    if (endsWith(name, L"$")) name.pop_back(), type = L"s";
     if (!isPlainName(name) || lc.find_first_of(L"[(") != std::wstring::npos)
         return report(message::notSupported(line_, statement));
     if (!type.empty() && !isBasicType(type)) {
@@ -273,6 +273,7 @@ void DeclarationPass::addField(TypeRecord& record, const std::wstring& statement
 // re-creates an element's lists; the field itself starts as 0 in the constructor.
 void DeclarationPass::addListField(TypeRecord& record, std::wstring name, std::wstring type) {
     if (!isPlainName(name)) return report(message::notSupported(line_, L"List " + name));
+    if (endsWith(name, L"$")) name.pop_back(), type = L"s";
     if (!state_.listDeclarations.contains(L"\\" + name))
         state_.listDeclarations[L"\\" + name] = L"";
     // A list of elements of the structure itself is fine (a tree); a field of its own

@@ -35,6 +35,17 @@ bool isBasicType(std::wstring_view type) {
            std::wstring_view(L"abcwulifqds").find(type[0]) != std::wstring_view::npos;
 }
 
+std::wstring fieldPath(std::wstring_view path) {
+    std::wstring out;
+    for (wchar_t c : path) {
+        if (c == L'\\') c = L'.';
+        if (c == L'.' && !out.empty() && out.back() == L'$') out.pop_back();
+        out += c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+    }
+    if (!out.empty() && out.back() == L'$') out.pop_back();
+    return out;
+}
+
 std::wstring variableName(const std::wstring& lowerName) {
     if (reservedVariableNames().count(lowerName) != 0) return L"qlcxv_" + lowerName;
     return lowerName;

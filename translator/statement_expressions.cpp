@@ -35,10 +35,7 @@ void TokenRewriter::rewriteVariable(size_t i) {
 // "a(i)\x" and "l()\name": the field of the element the brackets reach.
 void TokenRewriter::rewriteFieldAfterBracket(size_t i) {
     SourceToken& token = t_[i];
-    std::wstring path = toLower(token.word);
-    for (wchar_t& c : path)
-        if (c == L'\\') c = L'.';
-    token.text = path;
+    token.text = fieldPath(token.word);
     fieldBase_[i] = lastClose_ != 0 && lastClose_ + 1 == i ? lastCloseStart_ : i;
 }
 

@@ -222,7 +222,7 @@ void StatementScanner::classify(const std::wstring& word, wchar_t delimiter) {
 bool StatementScanner::isDeclared(std::wstring_view word) const {
     size_t field = word.rfind(L'\\');
     if (field != std::wstring_view::npos) {
-        std::wstring name = toLower(word.substr(field + 1));
+        std::wstring name = fieldPath(word.substr(field + 1));
         return state_.isListField(name.substr(0, name.find(L'.')));
     }
     return state_.declaredNames.contains(variableName(baseName(word)));

@@ -73,4 +73,8 @@ bool isBasicType(std::wstring_view type);
 // program that calls a counter "empty" neither breaks the runtime nor the script.
 std::wstring variableName(const std::wstring& lowerName);
 
+// A field path as the page writes it: "\Pos\Name$" -> ".pos.name". Fields lose their "$" (a
+// member "name$" is no name the script compaction accepts); structures declare them so.
+std::wstring fieldPath(std::wstring_view path);
+
 } // namespace qc

@@ -21,11 +21,7 @@ std::wstring registerVariable(const VariableUse& use, TranslatorState& state,
     std::wstring_view word = use.word;
     size_t slash = word.find(L'\\');
     std::wstring path;
-    if (slash != std::wstring_view::npos) {
-        path = toLower(word.substr(slash));
-        for (wchar_t& c : path)
-            if (c == L'\\') c = L'.';
-    }
+    if (slash != std::wstring_view::npos) path = fieldPath(word.substr(slash));
     std::wstring lower = toLower(word.substr(0, slash));
     size_t dot = lower.find(L'.');
     std::wstring name = lower.substr(0, dot);

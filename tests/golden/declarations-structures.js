@@ -12,7 +12,7 @@ function structshape(){
 var name="";
 var size=0.0;
 var count=0;
-var label$="";
+var label="";
 var next=0;
 var origin=0;
 var corners=0;
@@ -25,7 +25,7 @@ var bufvar=new structshape();
 bufvar.name="";
 bufvar.size=0.0;
 bufvar.count=0;
-bufvar.label$="";
+bufvar.label="";
 bufvar.next=0;
 bufvar.origin=0;
 bufvar.corners=0;

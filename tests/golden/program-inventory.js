@@ -1,11 +1,11 @@
 function structitem(){
-var name$="";
+var name="";
 var price=0.0;
 var stock=0;
 }
 function inititem(){
 var bufvar=new structitem();
-bufvar.name$="";
+bufvar.name="";
 bufvar.price=0.0;
 bufvar.stock=0;
 return bufvar;
@@ -32,7 +32,7 @@ shelves[shelves[0]].label=label$;
 }
 function AddItem(name$,price,stock){
 AddElement(shelves[shelves[0]].items);
-shelves[shelves[0]].items[shelves[shelves[0]].items[0]].name$=name$;
+shelves[shelves[0]].items[shelves[shelves[0]].items[0]].name=name$;
 shelves[shelves[0]].items[shelves[shelves[0]].items[0]].price=price;
 shelves[shelves[0]].items[shelves[shelves[0]].items[0]].stock=stock;
 }
@@ -61,7 +61,7 @@ Debug(shelves[shelves[0]].label+": "+Str(ListSize(shelves[shelves[0]].items))+" 
 ResetList(shelves[shelves[0]].items);
 while(NextElement(shelves[shelves[0]].items)){
 if(shelves[shelves[0]].items[shelves[shelves[0]].items[0]].stock==0){
-Debug("  sold out: "+shelves[shelves[0]].items[shelves[shelves[0]].items[0]].name$);
+Debug("  sold out: "+shelves[shelves[0]].items[shelves[shelves[0]].items[0]].name);
 }
 }
 grand+=ShelfValue();
