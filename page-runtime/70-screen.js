@@ -32,10 +32,16 @@ QLCX_CanvasY = QLCX_Canvas.offsetTop;
 return 1;
 }
 
-// The canvas stays where the page put it; x and y only tell where the program draws its
-// screen, which is what mouse positions are measured from.
+// The canvas goes where the program puts its screen, so that mouse positions, measured from
+// x, y, are positions on the screen: left in the page's flow, the canvas would sit behind the
+// body margin and a pen would land beside the pointer. WindowID is not used.
 function OpenWindowedScreen(WindowID, x, y, Width, Height) {
+if (!x) { x = 0; }
+if (!y) { y = 0; }
 QLCX_SetUpScreen(Width, Height);
+QLCX_Canvas.style.position = "absolute";
+QLCX_Canvas.style.left = QLCX_Pixels(x);
+QLCX_Canvas.style.top = QLCX_Pixels(y);
 QLCX_CanvasX = x;
 QLCX_CanvasY = y;
 return 1;

@@ -251,6 +251,8 @@ return [MouseX(), MouseY()].join(",");
 
     test('mouse position is relative to the screen, buttons follow the browser codes', async () => {
       const { page, context, errors } = await openTestPage(browser, input, { compact });
+      const canvas = await page.locator('#QLCXcanvas').boundingBox();
+      assert.deepEqual([canvas.x, canvas.y, canvas.width, canvas.height], [20, 30, 320, 200]);
       await page.mouse.move(20, 50);
       assert.equal(await ask(page, 'mouse'), '0,20');
       await page.mouse.move(120, 100, { steps: 2 });
