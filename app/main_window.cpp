@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QUrl>
 
 namespace qc::shell {
@@ -132,10 +133,19 @@ void MainWindow::enableButton(Control button) {
 
 void MainWindow::clearLog() {
     logField_->clear();
+    logIsEmpty_ = true;
 }
 
+// Not appendPlainText: into an empty log it would swallow an empty first line, and the
+// empty line before "convert..." is part of the log.
 void MainWindow::appendLog(std::wstring_view line) {
-    logField_->appendPlainText(toQString(line));
+    QTextCursor cursor = logField_->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    if (!logIsEmpty_) cursor.insertBlock();
+    cursor.insertText(toQString(line));
+    logIsEmpty_ = false;
+    logField_->setTextCursor(cursor);
+    logField_->ensureCursorVisible();
 }
 
 void MainWindow::focusLog() {
@@ -144,12 +154,19 @@ void MainWindow::focusLog() {
 
 void MainWindow::drainEvents() {
     draining_ = true;
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    handleWaitingEvents();
     draining_ = false;
 }
 
 void MainWindow::processEventsDuringWork() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    handleWaitingEvents();
+}
+
+// Until none is left, including those posted while handling the others; the time limit
+// only matters if events keep arriving faster than they are handled.
+void MainWindow::handleWaitingEvents() {
+    constexpr int kLongestMs = 100;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, kLongestMs);
 }
 
 bool MainWindow::askYesNo(std::wstring_view title, std::wstring_view question) {

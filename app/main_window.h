@@ -58,6 +58,7 @@ private:
     QLineEdit* pathField(Control number) const;
     void sourceChanged(const QString& path);
     void schedulePass();
+    void handleWaitingEvents();
     void runPass();
 
     ShellState& state_;
@@ -67,6 +68,7 @@ private:
     bool inPass_ = false;   // a pass is running; events handled meanwhile only set flags
     bool draining_ = false; // the source is about to be read: a close request is discarded
     bool ending_ = false;   // "/q" asked to end; no further pass
+    bool logIsEmpty_ = true;
 
     QLineEdit* sourceField_ = nullptr;
     QPushButton* openButton_ = nullptr;
