@@ -111,7 +111,7 @@ return 0;
 
 function SetWindowTitle(ID, title) {
 var cell = document.getElementById("window" + ID + "_title");
-if (cell) { cell.firstChild.nodeValue = title; }
+if (cell) { cell.firstChild.nodeValue = QLCX_Text(title); }
 }
 
 function SetWindowColor(ID, color) {

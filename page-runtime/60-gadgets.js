@@ -21,6 +21,12 @@ function QLCX_HasOwnValue(kind) {
 return kind == "string" || kind == "button" || kind == "progress" || kind == "trackbar";
 }
 
+// Text for an element or the canvas: a missing argument gives "", never "undefined".
+function QLCX_Text(v) {
+if (!v && v != 0) { return ""; }
+return v;
+}
+
 function QLCX_AsNumber(v) {
 var n = window.parseFloat(v);
 if (n != n) { return 0; }
@@ -78,7 +84,7 @@ QLCX_GadgetEvent(this, 5);
 function QLCX_Input(type, value) {
 var el = document.createElement("input");
 el.type = type;
-el.value = value;
+el.value = QLCX_Text(value);
 return el;
 }
 
@@ -97,7 +103,7 @@ return QLCX_AddGadget(ID, "button", el, 0);
 // A paragraph keeps its top margin inside the window body, hence the 13 pixels.
 function TextGadget(ID, x, y, w, h, string) {
 var el = document.createElement("p");
-el.appendChild(document.createTextNode(string));
+el.appendChild(document.createTextNode(QLCX_Text(string)));
 QLCX_SetBox(el, x, y - 13, w, h);
 return QLCX_AddGadget(ID, "text", el, 0);
 }
@@ -128,7 +134,7 @@ el.src = QLCX_ImagePaths[img];
 
 function WebGadget(ID, x, y, w, h, url) {
 var el = document.createElement("iframe");
-el.src = url;
+if (url) { el.src = url; }
 QLCX_SetBox(el, x, y, w, h);
 return QLCX_AddGadget(ID, "web", el, 1);
 }
@@ -145,6 +151,7 @@ return QLCX_AddGadget(ID, "trackbar", el, 1);
 function HyperLinkGadget(ID, x, y, w, h, url, color) {
 var el = document.createElement("a");
 el.target = "_blank";
+url = QLCX_Text(url);
 el.href = url;
 el.appendChild(document.createTextNode(url));
 el.style.textOverflow = "ellipsis";
@@ -165,6 +172,7 @@ return el.value;
 function SetGadgetText(ID, text) {
 var el = QLCX_Gadget(ID);
 if (!el) { return; }
+text = QLCX_Text(text);
 var kind = QLCX_GadgetKind(ID);
 if (kind == "text") {
 el.firstChild.nodeValue = text;

@@ -62,7 +62,7 @@ return 1;
 
 function DrawText(x, y, text, color) {
 QLCX_Context.fillStyle = QLCX_ColorText(color);
-QLCX_Context.fillText(text, x, y);
+QLCX_Context.fillText(QLCX_Text(text), x, y);
 }
 
 function Box(x, y, w, h, color) {

@@ -21,7 +21,7 @@ after(async () => {
   await browser.close();
 });
 
-// Gadget 9 comes before any window, the others go into window 0 in order of their numbers.
+// Gadget 9 comes before any window, the others go into window 0; 10 and 11 miss their text.
 const allGadgets = `
 function INIT() {
 StringGadget(9, 600, 5, 50, 20, "early");
@@ -35,11 +35,13 @@ ImageGadget(5, 200, 10, 40, 40, 1);
 WebGadget(6, 200, 60, 120, 60, "frame.html");
 TrackBarGadget(7, 10, 170, 120, 26, 0, 10);
 HyperLinkGadget(8, 10, 210, 120, 26, "#here", 0);
+TextGadget(10, 260, 250, 80, 20);
+WebGadget(11, 260, 280, 80, 40);
 ChangeLoop(qcLoop);
 }
 function qcText() {
 var texts = [];
-for (var id = 1; id <= 9; id++) { texts.push(GetGadgetText(id)); }
+for (var id = 1; id <= 10; id++) { texts.push(GetGadgetText(id)); }
 return texts.join("|");
 }
 function qcStates() {
@@ -155,7 +157,8 @@ for (const { compact, label } of modes) {
       const opened = await openTestPage(browser, allGadgets, { compact, files });
       const { page, errors } = opened;
       const texts = (await ask(page, 'texts')).split('|');
-      assert.deepEqual([texts[0], texts[1], texts[2], texts[8]], ['abc', 'Go', 'Label', 'early']);
+      assert.deepEqual([texts[0], texts[1], texts[2], texts[8], texts[9]],
+        ['abc', 'Go', 'Label', 'early', '']);
       assert.match(texts[5], /^file:.*\/frame\.html$/);
       assert.equal(texts[6], '0');
       assert.match(texts[7], /^file:.*#here$/);
