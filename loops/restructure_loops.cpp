@@ -33,6 +33,9 @@ struct LoopLevel {
     // The segment the level's next continuation will be: it grows by one each time a loop
     // nested in this level ends.
     int currentSegment = 0;
+    // The highest segment an exit test or a Break switches to. Only a loop that is never
+    // closed leaves it above currentSegment; its function is still emitted.
+    int highestTarget = 0;
     std::vector<CodeSegment> segments = std::vector<CodeSegment>(1);
     // The segments control can be in at the point being read: where the next line goes.
     SegmentSet live = {0};
@@ -192,7 +195,7 @@ private:
         if (isUntil) {
             std::wstring condition = statement.size() > 5 ? statement.substr(5) : L"";
             SegmentSet placed = appendCode(loop, levels_[loop].live, L"If" + condition);
-            appendCode(loop, placed, changeLoopTo(parent, levels_[parent].currentSegment + 1));
+            appendCode(loop, placed, continuationOf(parent));
             appendCode(loop, placed, targetCode(L"return 0"));
             appendCode(loop, placed, L"EndIf", true);
         }
@@ -211,11 +214,17 @@ private:
             return;
         }
         std::wstring target =
-            kind == BlockWord::kBreak
-                ? changeLoopTo(level.parent, levels_[level.parent].currentSegment + 1)
-                : changeLoopTo(current_, 0);
+            kind == BlockWord::kBreak ? continuationOf(level.parent) : changeLoopTo(current_, 0);
         SegmentSet placed = appendCode(current_, level.live, target);
         appendCode(current_, placed, targetCode(L"return 0"));
+    }
+
+    // The switch to the level's next continuation, where the code after the running loop
+    // goes.
+    std::wstring continuationOf(int level) {
+        LoopLevel& target = levels_[level];
+        target.highestTarget = std::max(target.highestTarget, target.currentSegment + 1);
+        return changeLoopTo(level, target.currentSegment + 1);
     }
 
     // The block check before this pass reports the same faults in the same words; one
@@ -253,7 +262,8 @@ std::vector<std::wstring> LoopPass::emit() const {
             out.push_back(targetCode(L"}"));
         }
         // Continuations that nested loops switch to but that received no line.
-        for (int s = level.lastSegment() + 1; s <= level.currentSegment; ++s) {
+        int lastSwitchedTo = std::max(level.currentSegment, level.highestTarget);
+        for (int s = level.lastSegment() + 1; s <= lastSwitchedTo; ++s) {
             out.push_back(targetCode(L"function " + functionName(l, s) + L"(){"));
             out.push_back(targetCode(L"ChangeLoop(0)"));
             out.push_back(targetCode(L"}"));

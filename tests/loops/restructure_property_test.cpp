@@ -1,0 +1,391 @@
+// Generated block structures through the block check and the loop pass. Well-formed
+// programs must pass the check silently and come out as balanced functions that keep every
+// statement; programs without While, For and Select are also run twice, once as written and
+// once as the timer runs the generated functions, and must do the same things in the same
+// order. Broken programs must be reported and must still give balanced functions.
+#include "common/text.h"
+#include "loops/block_check.h"
+#include "loops/restructure_loops.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace qc {
+namespace {
+
+using Lines = std::vector<std::wstring>;
+const std::wstring kCl = L"\u00B0cl ";
+
+struct Node {
+    enum Kind { kStatement, kIf, kRepeat, kBreak, kContinue, kWhile, kFor, kSelect };
+    Node(Kind k, std::wstring t = {}) : kind(k), text(std::move(t)) {}
+    Kind kind;
+    std::wstring text; // a statement, or the condition of If and Until
+    std::vector<Node> body;
+    std::vector<Node> elseBody;
+    bool hasElse = false;
+    bool forever = false;
+};
+
+class ProgramGenerator {
+public:
+    // Without innerBlocks: only If and Repeat blocks. With breaksAnywhere, a Break or
+    // Continue may end any block directly in a loop, which can leave code that never runs;
+    // otherwise only the If branch of an If without Else, which keeps every statement live.
+    ProgramGenerator(unsigned seed, bool innerBlocks, bool breaksAnywhere)
+        : random_(seed), innerBlocks_(innerBlocks), breaksAnywhere_(breaksAnywhere) {}
+
+    std::vector<Node> program() { return block(0, false, false, false); }
+
+    // A procedure body: every nesting is allowed there and it is never restructured.
+    std::vector<Node> procedureBody() { return block(1, false, false, false); }
+
+private:
+    int pick(int n) { return static_cast<int>(random_() % static_cast<unsigned>(n)); }
+    std::wstring fresh(const wchar_t* prefix) { return prefix + std::to_wstring(++counter_); }
+
+    // inLoop: directly in a restructured Repeat; inInner: inside While, For or Select;
+    // mayLeave: a Break or Continue may end this block.
+    std::vector<Node> block(int depth, bool inLoop, bool inInner, bool mayLeave) {
+        std::vector<Node> nodes;
+        int count = pick(5);
+        for (int i = 0; i < count; ++i) {
+            int choice = depth >= 4 ? 0 : pick(innerBlocks_ ? 9 : 6);
+            if (choice == 5 && inLoop && !inInner && (mayLeave || breaksAnywhere_)) {
+                // leaves the block: nothing may follow
+                nodes.emplace_back(pick(2) == 0 ? Node::kBreak : Node::kContinue);
+                break;
+            }
+            nodes.push_back(node(choice, depth, inLoop, inInner));
+        }
+        return nodes;
+    }
+
+    Node node(int choice, int depth, bool inLoop, bool inInner) {
+        switch (choice) {
+        case 1:
+        case 2: {
+            Node n{Node::kIf, fresh(L"c")};
+            n.hasElse = pick(2) == 0;
+            n.body = block(depth + 1, inLoop, inInner, !n.hasElse);
+            if (n.hasElse) n.elseBody = block(depth + 1, inLoop, inInner, false);
+            return n;
+        }
+        case 3:
+        case 4:
+            if (!inInner) {
+                Node n{Node::kRepeat, fresh(L"u")};
+                n.body = block(depth + 1, true, false, false);
+                n.forever = pick(4) == 0;
+                return n;
+            }
+            break;
+        case 6:
+        case 7:
+        case 8: {
+            Node::Kind kinds[] = {Node::kWhile, Node::kFor, Node::kSelect};
+            Node n{kinds[choice - 6], fresh(L"w")};
+            n.body = block(depth + 1, inLoop, true, false);
+            return n;
+        }
+        default:
+            break;
+        }
+        return {Node::kStatement, fresh(L"s")};
+    }
+
+    std::mt19937 random_;
+    bool innerBlocks_;
+    bool breaksAnywhere_;
+    int counter_ = 0;
+};
+
+void flatten(const std::vector<Node>& nodes, Lines& out, int& line) {
+    auto put = [&](const std::wstring& text) {
+        out.push_back(L"\u00B0line" + std::to_wstring(++line));
+        out.push_back(text);
+    };
+    for (const Node& n : nodes) {
+        switch (n.kind) {
+        case Node::kStatement:
+            put(n.text);
+            break;
+        case Node::kBreak:
+            put(L"Break");
+            break;
+        case Node::kContinue:
+            put(L"Continue");
+            break;
+        case Node::kIf:
+            put(L"If " + n.text);
+            flatten(n.body, out, line);
+            if (n.hasElse) put(L"Else");
+            flatten(n.elseBody, out, line);
+            put(L"EndIf");
+            break;
+        case Node::kRepeat:
+            put(L"Repeat");
+            flatten(n.body, out, line);
+            put(n.forever ? L"ForEver" : L"Until " + n.text);
+            break;
+        case Node::kWhile:
+        case Node::kFor:
+        case Node::kSelect: {
+            const wchar_t* heads[] = {L"While ", L"For i=1 To ", L"Select "};
+            const wchar_t* ends[] = {L"Wend", L"Next", L"EndSelect"};
+            int k = n.kind - Node::kWhile;
+            put(heads[k] + n.text);
+            if (n.kind == Node::kSelect) put(L"Case 1");
+            flatten(n.body, out, line);
+            put(ends[k]);
+            break;
+        }
+        }
+    }
+}
+
+// Conditions answer from a fixed pseudo-random sequence per condition name, so two runs
+// that evaluate the same conditions in the same order see the same answers. Every
+// evaluation and every statement goes into the trace.
+class World {
+public:
+    explicit World(unsigned seed) : seed_(seed) {}
+
+    bool condition(const std::wstring& name) {
+        unsigned h = seed_ ^ (counts_[name]++ * 2654435761u);
+        for (wchar_t c : name) h = (h ^ static_cast<unsigned>(c)) * 16777619u;
+        bool value = name[0] == L'u' ? h % 3 == 0 : h % 2 == 0;
+        trace.push_back(L"?" + name + (value ? L"=1" : L"=0"));
+        return value;
+    }
+    void run(const std::wstring& statement) { trace.push_back(statement); }
+    // Counts one step; true once the run has gone on long enough to compare.
+    bool exhausted() { return ++steps_ > kMaxSteps || trace.size() >= kMaxTrace; }
+    bool stopped() const { return steps_ > kMaxSteps || trace.size() >= kMaxTrace; }
+
+    Lines trace;
+
+private:
+    static constexpr long kMaxSteps = 20000;
+    static constexpr size_t kMaxTrace = 300;
+    unsigned seed_;
+    long steps_ = 0;
+    std::map<std::wstring, unsigned> counts_;
+};
+
+enum class Flow { kNormal, kBreak, kContinue, kStop };
+
+// The program as written.
+Flow runSource(const std::vector<Node>& nodes, World& world) {
+    for (const Node& n : nodes) {
+        if (world.exhausted()) return Flow::kStop;
+        if (n.kind == Node::kStatement) world.run(n.text);
+        if (n.kind == Node::kBreak) return Flow::kBreak;
+        if (n.kind == Node::kContinue) return Flow::kContinue;
+        if (n.kind == Node::kIf) {
+            Flow f = runSource(world.condition(n.text) ? n.body : n.elseBody, world);
+            if (f != Flow::kNormal) return f;
+        }
+        if (n.kind == Node::kRepeat) {
+            while (!world.exhausted()) {
+                Flow f = runSource(n.body, world);
+                if (f == Flow::kStop) return f;
+                if (f == Flow::kBreak) break;
+                if (f == Flow::kContinue || n.forever) continue;
+                if (world.condition(n.text)) break;
+            }
+            if (world.stopped()) return Flow::kStop;
+        }
+    }
+    return Flow::kNormal;
+}
+
+std::map<std::wstring, Lines> functionsOf(const Lines& emitted) {
+    std::map<std::wstring, Lines> functions;
+    std::wstring current;
+    for (const auto& l : emitted) {
+        if (startsWith(l, kCl + L"function ")) {
+            current = l.substr(kCl.size() + 9, l.size() - kCl.size() - 9 - 3);
+            functions[current]; // an empty function exists too
+        } else if (l == kCl + L"}") {
+            current.clear();
+        } else {
+            functions[current].push_back(l);
+        }
+    }
+    return functions;
+}
+
+std::wstring conditionOf(const std::wstring& ifLine) {
+    return std::wstring(trim(std::wstring_view(ifLine).substr(2)));
+}
+
+// Skips from an If or Else at `i` to the matching Else or EndIf (`stopAtElse`) or EndIf.
+size_t skipBranch(const Lines& lines, size_t i, bool stopAtElse) {
+    int depth = 0;
+    for (++i; i < lines.size(); ++i) {
+        if (startsWithIgnoreCase(lines[i], L"if ")) ++depth;
+        if (depth == 0 && (lines[i] == L"EndIf" || (stopAtElse && lines[i] == L"Else"))) return i;
+        if (lines[i] == L"EndIf") --depth;
+    }
+    return i;
+}
+
+// The generated functions as the page's timer runs them: INIT once, then whatever
+// function ChangeLoop names last, again and again, until ChangeLoop(0).
+void runFunctions(const std::map<std::wstring, Lines>& functions, World& world) {
+    std::wstring current = L"INIT";
+    bool first = true;
+    while (!current.empty() && !world.exhausted()) {
+        auto found = functions.find(current);
+        ASSERT_NE(found, functions.end()) << "ChangeLoop to a missing function " << toUtf8(current);
+        if (first) current.clear(), first = false;
+        const Lines& lines = found->second;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const std::wstring& l = lines[i];
+            if (startsWith(l, kCl + L"ChangeLoop(")) {
+                current = l.substr(kCl.size() + 11, l.size() - kCl.size() - 12);
+                if (current == L"0") current.clear();
+            } else if (l == kCl + L"return 0") {
+                break;
+            } else if (startsWithIgnoreCase(l, L"if ")) {
+                if (!world.condition(conditionOf(l))) i = skipBranch(lines, i, true);
+            } else if (l == L"Else") {
+                i = skipBranch(lines, i, false);
+            } else if (startsWith(l, L"s")) {
+                world.run(l);
+            }
+        }
+    }
+}
+
+// Each function opens and closes its blocks in order; no head inside a function.
+void expectBalanced(const Lines& emitted, const std::string& context) {
+    const std::map<std::wstring, std::wstring> closers = {
+        {L"If", L"EndIf"}, {L"While", L"Wend"}, {L"For", L"Next"}, {L"Select", L"EndSelect"}};
+    Lines open;
+    bool inFunction = false;
+    for (const auto& l : emitted) {
+        if (startsWith(l, kCl + L"function ")) {
+            ASSERT_FALSE(inFunction) << context;
+            inFunction = true;
+        } else if (l == kCl + L"}") {
+            ASSERT_TRUE(inFunction && open.empty()) << context;
+            inFunction = false;
+        } else {
+            ASSERT_TRUE(inFunction) << context;
+            std::wstring word = l.substr(0, l.find(L' '));
+            if (closers.count(word)) open.push_back(closers.at(word));
+            if (word == L"Else") {
+                ASSERT_TRUE(!open.empty() && open.back() == L"EndIf") << context;
+            }
+            if (word == L"EndIf" || word == L"Wend" || word == L"Next" || word == L"EndSelect") {
+                ASSERT_TRUE(!open.empty() && open.back() == word) << context;
+                open.pop_back();
+            }
+        }
+    }
+    EXPECT_FALSE(inFunction) << context;
+}
+
+std::string narrow(const Lines& lines) {
+    std::string out;
+    for (const auto& l : lines) out += toUtf8(l) + "\n";
+    return out;
+}
+
+TEST(RestructureProperty, WellFormedProgramsKeepEveryStatementAndBehaveAlike) {
+    for (unsigned seed = 1; seed <= 3000; ++seed) {
+        bool innerBlocks = seed % 3 == 0;
+        bool breaksAnywhere = seed % 2 == 0;
+        ProgramGenerator generator(seed, innerBlocks, breaksAnywhere);
+        std::vector<Node> program = generator.program();
+        Lines main;
+        int line = 0;
+        flatten(program, main, line);
+        Lines whole = main;
+        Lines procedure = {L"\u00B0line0", L"Procedure p()"};
+        flatten(generator.procedureBody(), procedure, line);
+        procedure.insert(procedure.end(), {L"\u00B0line0", L"EndProcedure"});
+        whole.insert(whole.begin() + static_cast<long>(main.size() / 4 & ~1u), procedure.begin(),
+                     procedure.end());
+
+        Diagnostics diag;
+        checkBlockStructure(whole, diag);
+        Lines emitted = restructureLoops(main, diag);
+        std::string context = "seed " + std::to_string(seed) + "\n" + narrow(main);
+        ASSERT_TRUE(diag.errors().empty()) << context << narrow(diag.errors());
+        expectBalanced(emitted, context);
+
+        std::set<std::wstring> placed(emitted.begin(), emitted.end());
+        for (const auto& statement : main) {
+            bool dropped = statement == L"Repeat" || statement == L"ForEver" ||
+                           startsWith(statement, L"Until ") || statement == L"Break" ||
+                           statement == L"Continue" || startsWith(statement, L"\u00B0line");
+            if (!dropped && !breaksAnywhere) {
+                ASSERT_TRUE(placed.count(statement)) << toUtf8(statement) << context;
+            }
+        }
+
+        if (innerBlocks) continue;
+        World asWritten(seed), asCut(seed);
+        runSource(program, asWritten);
+        runFunctions(functionsOf(emitted), asCut);
+        size_t common = std::min(asWritten.trace.size(), asCut.trace.size());
+        ASSERT_EQ(narrow(Lines(asWritten.trace.begin(), asWritten.trace.begin() + common)),
+                  narrow(Lines(asCut.trace.begin(), asCut.trace.begin() + common)))
+            << context << narrow(emitted);
+        if (!asWritten.stopped() || !asCut.stopped()) {
+            EXPECT_EQ(asWritten.trace.size(), asCut.trace.size()) << context;
+        }
+    }
+}
+
+// Dropping one block line (other than an Else) from a well-formed program breaks it; the
+// check must say so, and the loop pass must still write whole functions whose switches all
+// name a written function.
+TEST(RestructureProperty, BrokenProgramsAreReportedAndStillCut) {
+    std::mt19937 random(7);
+    for (unsigned seed = 1; seed <= 3000; ++seed) {
+        ProgramGenerator generator(seed, true, true);
+        Lines main;
+        int line = 0;
+        flatten(generator.program(), main, line);
+        std::vector<size_t> blockLines;
+        for (size_t i = 1; i < main.size(); i += 2) {
+            std::wstring word = main[i].substr(0, main[i].find(L' '));
+            if (word != L"Else" && word != L"Case" && !startsWith(word, L"s") && word != L"Break" &&
+                word != L"Continue")
+                blockLines.push_back(i);
+        }
+        if (blockLines.empty()) continue;
+        main.erase(main.begin() + static_cast<long>(blockLines[random() % blockLines.size()]));
+
+        Diagnostics diag;
+        checkBlockStructure(main, diag);
+        std::string context = "seed " + std::to_string(seed) + "\n" + narrow(main);
+        EXPECT_FALSE(diag.errors().empty()) << context;
+        Lines emitted = restructureLoops(main, diag);
+        int heads = 0, ends = 0;
+        for (const auto& l : emitted) {
+            heads += startsWith(l, kCl + L"function ");
+            ends += l == kCl + L"}";
+            ASSERT_TRUE(ends == heads || ends + 1 == heads) << context;
+        }
+        EXPECT_EQ(heads, ends) << context;
+        auto functions = functionsOf(emitted);
+        for (const auto& l : emitted)
+            if (startsWith(l, kCl + L"ChangeLoop(Inf_")) {
+                std::wstring target = l.substr(kCl.size() + 11, l.size() - kCl.size() - 12);
+                EXPECT_TRUE(functions.count(target)) << context;
+            }
+    }
+}
+
+} // namespace
+} // namespace qc
