@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <unistd.h>
 
 using namespace qc::shell;
 using namespace qc::shell::testing;
@@ -65,8 +64,6 @@ private slots:
     void fileNameRules();
     void pathValidation_data();
     void pathValidation();
-    void derivedOutputName();
-    void outputChosenByUserIsNeverReplaced();
     void outputAloneIsUsedUnchanged();
     void twoConversionsInARow();
     void sourceThatDisappears();
@@ -76,7 +73,6 @@ private slots:
     void conversionRequest();
     void unwritableOutput_data();
     void unwritableOutput();
-    void unreadableSource();
 };
 
 void ShellActionsTest::switchScan_data() {
@@ -260,41 +256,6 @@ void ShellActionsTest::pathValidation() {
     QCOMPARE(scene.state.errorFlag, lastLog == "file not found!");
     QCOMPARE(scene.state.pendingAction, 0);
     QVERIFY(scene.window.fieldText.empty()); // both paths given: nothing derived
-}
-
-void ShellActionsTest::derivedOutputName() {
-    Scene scene;
-    QVERIFY(writeFile(scene.path("game.pb"), sourceText().toUtf8()));
-    scene.state.sourcePath = wide(scene.path("game.pb"));
-    scene.state.pendingAction = kSourceChanged;
-
-    ProcessPathChange(scene.state, scene.window);
-
-    std::wstring expected = wide(scene.path("game.pb.html"));
-    QVERIFY(scene.state.outputPath == expected);
-    QVERIFY(scene.window.fieldText.at(kOutputField) == expected);
-    QVERIFY(scene.state.outputDerived);
-    QVERIFY(!scene.state.outputChosenByUser); // the program's own update is no user choice
-    QCOMPARE(scene.state.outputState, OutputState::kNew);
-    QVERIFY(scene.window.enabled.count(kConvertButton) == 1);
-    QVERIFY(scene.window.log ==
-            lines({L"read \"game.pb\" " + std::to_wstring(sourceText().size()) + L" bytes...",
-                   L"finished!"}));
-}
-
-void ShellActionsTest::outputChosenByUserIsNeverReplaced() {
-    Scene scene;
-    QVERIFY(writeFile(scene.path("game.pb"), sourceText().toUtf8()));
-    scene.state.outputChosenByUser = true;
-    scene.state.outputPath = L"mine.html";
-    scene.state.sourcePath = wide(scene.path("game.pb"));
-    scene.state.pendingAction = kSourceChanged;
-
-    ProcessPathChange(scene.state, scene.window);
-
-    QVERIFY(scene.state.outputPath == L"mine.html");
-    QVERIFY(scene.window.fieldText.empty());
-    QVERIFY(!scene.state.outputDerived);
 }
 
 void ShellActionsTest::outputAloneIsUsedUnchanged() {
@@ -481,20 +442,6 @@ void ShellActionsTest::unwritableOutput() {
     QVERIFY(scene.state.lastWrittenPage == L"earlier.html");
     QCOMPARE(readFile(scene.path("game.pb")), sourceText().toUtf8());
     QVERIFY(QDir(scene.dir.path()).entryList({"*.tmp*"}, QDir::Files).isEmpty());
-}
-
-void ShellActionsTest::unreadableSource() {
-    if (geteuid() == 0) QSKIP("every file is readable for root");
-    Scene scene;
-    QVERIFY(writeFile(scene.path("game.pb"), sourceText().toUtf8()));
-    QVERIFY(QFile::setPermissions(scene.path("game.pb"), QFileDevice::WriteOwner));
-    scene.givePaths(scene.path("game.pb"), scene.path("out.html"));
-
-    ProcessPathChange(scene.state, scene.window);
-
-    QVERIFY(scene.window.log == lines({L"cannot read \"" + wide(scene.path("game.pb")) + L"\""}));
-    QVERIFY(scene.state.errorFlag);
-    QVERIFY(!scene.state.sourceLoaded);
 }
 
 QTEST_GUILESS_MAIN(ShellActionsTest)
