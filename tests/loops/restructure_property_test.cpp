@@ -2,13 +2,21 @@
 // programs must pass the check silently and come out as balanced functions that keep every
 // statement; programs without While, For and Select are also run twice, once as written and
 // once as the timer runs the generated functions, and must do the same things in the same
-// order. Broken programs must be reported and must still give balanced functions.
+// order, and their translated scripts must parse. Broken programs must be reported and must
+// still give whole functions.
 #include "common/text.h"
 #include "loops/block_check.h"
 #include "loops/restructure_loops.h"
+#include "translator/page_writer.h"
+#include "translator/translate_source.h"
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <random>
 #include <set>
@@ -96,7 +104,8 @@ private:
         default:
             break;
         }
-        return {Node::kStatement, fresh(L"s")};
+        std::wstring name = fresh(L"s");
+        return {Node::kStatement, name + L" = " + name.substr(1)};
     }
 
     std::mt19937 random_;
@@ -299,7 +308,46 @@ std::string narrow(const Lines& lines) {
     return out;
 }
 
+std::wstring sourceTextOf(const Lines& statements) {
+    std::wstring text;
+    for (const auto& s : statements)
+        if (!startsWith(s, L"\u00B0line")) text += s + L"\n";
+    return text;
+}
+
+// The translated script of a program without the runtime library, which every page has.
+Lines programScript(const std::wstring& source, Diagnostics& diag) {
+    Lines script = TranslateText(source, diag).scriptLines;
+    const Lines& library = runtimeLibraryLines();
+    size_t skip = script.size() >= library.size() &&
+                          std::equal(library.begin(), library.end(), script.begin())
+                      ? library.size()
+                      : 0;
+    return Lines(script.begin() + static_cast<long>(skip), script.end());
+}
+
+// Asks node whether the scripts parse. Each goes into a function of its own in one file, so
+// one run checks them all.
+void expectScriptsParse(const std::vector<std::pair<unsigned, Lines>>& scripts) {
+    if (std::system("node --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "no node";
+    std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("qc-loops-" + std::to_string(getpid()) + ".js");
+    {
+        std::ofstream out(file, std::ios::binary);
+        for (const auto& [seed, lines] : scripts) {
+            out << "function qcProgram" << seed << "(){\n";
+            for (const auto& l : lines) out << toUtf8(l) << "\n";
+            out << "}\n";
+        }
+    }
+    std::string command = "node --check \"" + file.string() + "\"";
+    int status = std::system(command.c_str());
+    EXPECT_EQ(status, 0) << "see " << file;
+    if (status == 0) std::filesystem::remove(file);
+}
+
 TEST(RestructureProperty, WellFormedProgramsKeepEveryStatementAndBehaveAlike) {
+    std::vector<std::pair<unsigned, Lines>> scripts;
     for (unsigned seed = 1; seed <= 3000; ++seed) {
         bool innerBlocks = seed % 3 == 0;
         bool breaksAnywhere = seed % 2 == 0;
@@ -332,6 +380,12 @@ TEST(RestructureProperty, WellFormedProgramsKeepEveryStatementAndBehaveAlike) {
             }
         }
 
+        if (seed % 8 == 0) {
+            Diagnostics translation;
+            scripts.emplace_back(seed, programScript(sourceTextOf(whole), translation));
+            ASSERT_TRUE(translation.errors().empty()) << context << narrow(translation.errors());
+        }
+
         if (innerBlocks) continue;
         World asWritten(seed), asCut(seed);
         runSource(program, asWritten);
@@ -344,6 +398,7 @@ TEST(RestructureProperty, WellFormedProgramsKeepEveryStatementAndBehaveAlike) {
             EXPECT_EQ(asWritten.trace.size(), asCut.trace.size()) << context;
         }
     }
+    expectScriptsParse(scripts);
 }
 
 // Dropping one block line (other than an Else) from a well-formed program breaks it; the
