@@ -50,26 +50,14 @@ for (const { compact, label } of modes) {
   describe(`windows (${label})`, () => {
     test('OpenWindow builds the tree with the frame sizes and defaults', async () => {
       const { page, context, errors } = await openTestPage(browser, twoWindows, { compact });
+      // The tree as tag.class#id"text", children in brackets.
       const tree = await page.evaluate(() => {
-        const shape = (el) => ({
-          tag: el.tagName.toLowerCase(),
-          cls: el.className,
-          id: el.id,
-          text: el.children.length ? '' : el.textContent,
-          kids: [...el.children].map(shape),
-        });
+        const shape = (el) => `${el.tagName.toLowerCase()}.${el.className}#${el.id}` +
+          (el.children.length ? `[${[...el.children].map(shape).join(' ')}]` : `"${el.textContent}"`);
         return shape(document.getElementById('window1'));
       });
-      const cell = (cls, id, text) => ({ tag: 'th', cls, id, text, kids: [] });
-      assert.deepEqual(tree, {
-        tag: 'section', cls: 'window', id: 'window1', text: '',
-        kids: [
-          { tag: 'table', cls: '', id: '', text: '',
-            kids: [{ tag: 'tr', cls: '', id: '', text: '',
-              kids: [cell('title', 'window1_title', 'First'), cell('close', '', 'X')] }] },
-          { tag: 'div', cls: 'body', id: 'window1_content', text: '', kids: [] },
-        ],
-      });
+      assert.equal(tree, 'section.window#window1[table.#[tr.#[th.title#window1_title"First" ' +
+        'th.close#"X"]] div.body#window1_content""]');
       assert.deepEqual(await box(page, 'window1'),
         { left: '150px', top: '20px', width: '213px', height: '89px', z: '' });
       assert.deepEqual(await box(page, 'window0'),
