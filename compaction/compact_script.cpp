@@ -11,7 +11,7 @@ std::vector<std::wstring> CompactScript(const std::vector<std::wstring>& scriptL
                                         RenameState& names, Diagnostics& diag) {
     ScanResult scan;
     {
-        std::vector<std::wstring> statements = splitStatements(scriptLines);
+        StatementList statements = splitStatements(scriptLines);
         scan = tokenizeStatements(statements, diag);
     }
     markReachableFunctions(scan.tokens, scan.declarations, scan.functions);

@@ -11,7 +11,8 @@ constexpr size_t kNone = static_cast<size_t>(-1);
 // The functions by number, and for each the functions its body refers to.
 class CallGraph {
 public:
-    explicit CallGraph(FunctionTable& functions) : functions_(functions) {
+    CallGraph(const TokenSequence& tokens, FunctionTable& functions)
+        : tokens_(tokens), functions_(functions), byName_(tokens.nameCount(), kNotAsked) {
         for (auto& entry : functions_) {
             index_.emplace(entry.first, keys_.size());
             keys_.push_back(&entry.first);
@@ -20,6 +21,14 @@ public:
         used_.assign(keys_.size(), false);
     }
 
+    // The function a name token stands for, asked once per spelling.
+    size_t findAt(size_t i) {
+        int id = tokens_.nameId(i);
+        if (id == TokenSequence::kNoName) return find(tokens_.text(i));
+        size_t& f = byName_[static_cast<size_t>(id)];
+        if (f == kNotAsked) f = find(tokens_.text(i));
+        return f;
+    }
     size_t find(std::wstring_view name) {
         lower_.assign(name);
         for (auto& c : lower_) c = toLowerChar(c);
@@ -42,7 +51,10 @@ public:
     }
 
 private:
+    static constexpr size_t kNotAsked = kNone - 1;
+    const TokenSequence& tokens_;
     FunctionTable& functions_;
+    std::vector<size_t> byName_;
     WideTextMap<size_t> index_;
     std::vector<const std::wstring*> keys_;
     std::vector<std::vector<size_t>> calls_;
@@ -72,7 +84,7 @@ size_t functionEnd(const TokenSequence& tokens, size_t i) {
 
 void markReachableFunctions(const TokenSequence& tokens, const std::vector<size_t>& declarations,
                             FunctionTable& functions) {
-    CallGraph graph(functions);
+    CallGraph graph(tokens, functions);
     for (auto name : kCalledByThePage) graph.markUsed(graph.find(name));
     size_t nextDeclaration = 0;
     size_t owner = kNone; // the outermost function whose body is being walked
@@ -83,7 +95,7 @@ void markReachableFunctions(const TokenSequence& tokens, const std::vector<size_
             nextDeclaration < declarations.size() && declarations[nextDeclaration] == i;
         if (declaration) ++nextDeclaration;
         if (tokens.kind(i) != kProc) continue;
-        size_t f = graph.find(tokens.text(i));
+        size_t f = graph.findAt(i);
         if (f == kNone) continue;
         if (declaration) {
             if (owner == kNone) owner = f, ownerEnd = functionEnd(tokens, i);

@@ -21,12 +21,30 @@ bool keepsItsName(std::wstring_view text) {
     return text == kStartFunction || text == kEventHook;
 }
 
-// A declared function that nothing else refers to; only its declaration is such a token.
-bool isUnusedFunction(const TokenSequence& tokens, size_t i, const FunctionTable& functions) {
-    if (tokens.kind(i) != kProc) return false;
-    auto it = functions.find(toLower(tokens.text(i)));
-    return it != functions.end() && it->second == 0;
-}
+// Declared functions that nothing uses; only their declarations are such tokens. The answer
+// is kept per name, so the function table is asked once per spelling, not once per token.
+class UnusedFunctions {
+public:
+    UnusedFunctions(const TokenSequence& tokens, const FunctionTable& functions)
+        : tokens_(tokens), functions_(functions), known_(tokens.nameCount(), kNotAsked) {}
+
+    bool at(size_t i) {
+        int id = tokens_.nameId(i);
+        if (tokens_.kind(i) != kProc || id == TokenSequence::kNoName) return false;
+        signed char& answer = known_[static_cast<size_t>(id)];
+        if (answer == kNotAsked) {
+            auto it = functions_.find(toLower(tokens_.text(i)));
+            answer = it != functions_.end() && it->second == 0 ? 1 : 0;
+        }
+        return answer == 1;
+    }
+
+private:
+    static constexpr signed char kNotAsked = -1;
+    const TokenSequence& tokens_;
+    const FunctionTable& functions_;
+    std::vector<signed char> known_;
+};
 
 const std::wstring& giveShortName(RenameState& state, const TokenSequence& tokens, int id,
                                   ShortNameTable& shortNames) {
@@ -56,8 +74,9 @@ void nameByUseCount(const TokenSequence& tokens, const FunctionTable& functions,
     shortNames.assign(tokens.nameCount(), nullptr);
     std::vector<long long> counts(tokens.nameCount(), 0);
     std::vector<int> firstUseOrder;
+    UnusedFunctions unused(tokens, functions);
     for (size_t i = 0; i < tokens.size(); ++i) {
-        if (tokens.text(i) != kStartFunction && isUnusedFunction(tokens, i, functions))
+        if (tokens.kind(i) == kProc && tokens.text(i) != kStartFunction && unused.at(i))
             i = functionEnd(tokens, i);
         int id = tokens.nameId(i);
         if (!isNameToken(tokens, i) || id == TokenSequence::kNoName) continue;
@@ -73,8 +92,9 @@ void nameByUseCount(const TokenSequence& tokens, const FunctionTable& functions,
 void removeDeadFunctionsAndRename(TokenSequence& tokens, const FunctionTable& functions,
                                   RenameState& state, ShortNameTable& shortNames) {
     shortNames.resize(tokens.nameCount(), nullptr);
+    UnusedFunctions unused(tokens, functions);
     for (size_t i = 0; i < tokens.size(); ++i) {
-        if (!keepsItsName(tokens.text(i)) && isUnusedFunction(tokens, i, functions)) {
+        if (tokens.kind(i) == kProc && !keepsItsName(tokens.text(i)) && unused.at(i)) {
             if (i >= 1) emptyToken(tokens, i - 1, kOp, L" ");
             if (i >= 2) emptyToken(tokens, i - 2, kCommand, L"function");
             size_t last = functionEnd(tokens, i);

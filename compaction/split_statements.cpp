@@ -10,9 +10,9 @@ wchar_t lastOf(const std::wstring& piece) {
     return piece.empty() ? L'\0' : piece.back();
 }
 
-void flushPiece(std::wstring& piece, std::vector<std::wstring>& statements) {
+void flushPiece(std::wstring& piece, StatementList& statements) {
     std::wstring_view kept = trim(piece);
-    if (!kept.empty()) statements.emplace_back(kept);
+    if (!kept.empty()) statements.add(kept);
     piece.clear();
 }
 
@@ -25,14 +25,15 @@ bool blankIsKept(wchar_t before, wchar_t after, std::wstring_view dropAfter) {
     return !besideOperator;
 }
 
-void splitLine(std::wstring_view rawLine, std::vector<std::wstring>& statements) {
-    std::wstring line(rawLine);
+void splitLine(std::wstring_view rawLine, StatementList& statements, std::wstring& line,
+               std::wstring& piece) {
+    line.assign(rawLine);
     for (auto& c : line)
         if (c == L'\t') c = L' ';
     std::wstring_view text = trim(line);
     bool inString = false;
     int depth = 0;
-    std::wstring piece;
+    piece.clear();
     for (size_t i = 0; i < text.size(); ++i) {
         wchar_t c = text[i];
         wchar_t next = i + 1 < text.size() ? text[i + 1] : L'\0';
@@ -53,9 +54,11 @@ void splitLine(std::wstring_view rawLine, std::vector<std::wstring>& statements)
     flushPiece(piece, statements);
 }
 
-std::vector<std::wstring> splitStatements(const std::vector<std::wstring>& scriptLines) {
-    std::vector<std::wstring> statements;
-    for (const auto& line : scriptLines) splitLine(line, statements);
+StatementList splitStatements(const std::vector<std::wstring>& scriptLines) {
+    StatementList statements;
+    std::wstring line;
+    std::wstring piece;
+    for (const auto& scriptLine : scriptLines) splitLine(scriptLine, statements, line, piece);
     return statements;
 }
 

@@ -11,13 +11,17 @@ std::wstring_view nameWithoutPrefix(std::wstring_view text) {
     return text.substr(namePrefix(text).size());
 }
 
+void TokenSequence::reserve(size_t tokenCount, size_t characterCount) {
+    tokens_.reserve(tokenCount);
+    pool_.reserve(characterCount);
+}
+
 void TokenSequence::append(int kind, std::wstring_view text) {
     Entry entry;
-    entry.start = pool_.size();
-    entry.length = text.size();
     entry.kind = kind;
     if (kind == kProc || kind == kVar) entry.nameId = internName(nameWithoutPrefix(text));
     pool_.append(text);
+    entry.end = pool_.size();
     tokens_.push_back(entry);
 }
 

@@ -28,11 +28,16 @@ public:
     // without a leading "." or "-": ".Event", "-Event" and "Event" share one name.
     void append(int kind, std::wstring_view text);
 
+    // Makes room for about this many tokens and characters, so a long script does not copy
+    // the sequence again and again while it grows.
+    void reserve(size_t tokenCount, size_t characterCount);
+
     size_t size() const { return tokens_.size(); }
     int kind(size_t i) const { return tokens_[i].kind; }
     void setKind(size_t i, int kind) { tokens_[i].kind = kind; }
     std::wstring_view text(size_t i) const {
-        return std::wstring_view(pool_).substr(tokens_[i].start, tokens_[i].length);
+        size_t start = i == 0 ? 0 : tokens_[i - 1].end;
+        return std::wstring_view(pool_).substr(start, tokens_[i].end - start);
     }
     // The interned name of a name token, kNoName for other tokens and for "." or "-" alone.
     int nameId(size_t i) const { return tokens_[i].nameId; }
@@ -40,9 +45,9 @@ public:
     const std::wstring& name(int id) const { return names_[static_cast<size_t>(id)]; }
 
 private:
+    // Texts follow each other in the pool, so a token's text starts where the one before ends.
     struct Entry {
-        size_t start = 0;
-        size_t length = 0;
+        size_t end = 0;
         int kind = kUnknown;
         int nameId = kNoName;
     };

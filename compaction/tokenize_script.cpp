@@ -39,6 +39,15 @@ public:
         auto it = functions.find(lower(word));
         return it == functions.end() ? nullptr : &it->second;
     }
+    // The target-word table's entry for a word; remembered per spelling, because the table
+    // lower-cases every word it is asked about.
+    const TargetWord* targetWord(std::wstring_view word) {
+        if (word.empty() || word.front() == L'"') return nullptr; // literals are never listed
+        auto it = targetWords_.find(word);
+        if (it == targetWords_.end())
+            it = targetWords_.emplace(word, targetWordTable().IsTargetWord(word)).first;
+        return it->second;
+    }
     bool rememberedFunction() const { return remembered == kFunctionWord; }
     // "function" makes the next word a function name, except in "function(": the next word
     // there is the first parameter of an anonymous function.
@@ -49,6 +58,7 @@ public:
 
 private:
     std::wstring lower_;
+    WideTextMap<const TargetWord*> targetWords_;
 };
 
 class PreScan : public SeparatorHandler {
@@ -64,7 +74,7 @@ public:
             state_.remembered.clear();
         } else if (int* used = state_.findFunction(word)) {
             *used = 1;
-        } else if (targetWordTable().IsTargetWord(word) != nullptr) {
+        } else if (state_.targetWord(word) != nullptr) {
             state_.remember(word, event.separator);
         }
         // The character behind a literal's closing quote is passed over, as in the tokenizer.
@@ -106,7 +116,7 @@ private:
             *used = 1;
             return kProc;
         }
-        if (const TargetWord* target = targetWordTable().IsTargetWord(word)) {
+        if (const TargetWord* target = state_.targetWord(word)) {
             // "alert(" is the browser's; a variable called alert is the script's own.
             if (event.separator != L"(" && target->isFunction) return kVar;
             state_.remember(word, event.separator);
@@ -152,7 +162,7 @@ private:
             *used = 1;
             return kProc;
         }
-        return targetWordTable().IsTargetWord(word) != nullptr ? kCommand : kVar;
+        return state_.targetWord(word) != nullptr ? kCommand : kVar;
     }
 
     ScanStep emit(const SeparatorEvent& event, int kind, std::wstring_view word) {
@@ -201,16 +211,20 @@ std::optional<std::wstring> hexadecimalToDecimal(std::wstring_view word) {
     return std::to_wstring(static_cast<std::int64_t>(value));
 }
 
-ScanResult tokenizeStatements(const std::vector<std::wstring>& statements, Diagnostics& diag) {
+ScanResult tokenizeStatements(const StatementList& statements, Diagnostics& diag) {
     ScanResult result;
     ScanState state;
     std::wstring buffer;
     PreScan preScan(state);
-    for (const auto& statement : statements)
-        scanStatement(statement, charset::kPreScanSeparators, preScan, buffer);
+    for (size_t i = 0; i < statements.size(); ++i)
+        scanStatement(statements[i], charset::kPreScanSeparators, preScan, buffer);
+    // A token takes at least one character of its statement or is the end of one, and texts
+    // grow only by the end marks; half the characters is a fair guess at the token count.
+    size_t characters = statements.characterCount() + statements.size();
+    result.tokens.reserve(characters / 2, characters + characters / 8);
     Tokenizer tokenizer(state, result, diag);
-    for (const auto& statement : statements)
-        scanStatement(statement, charset::kTokenSeparators, tokenizer, buffer);
+    for (size_t i = 0; i < statements.size(); ++i)
+        scanStatement(statements[i], charset::kTokenSeparators, tokenizer, buffer);
     result.functions = std::move(state.functions);
     return result;
 }

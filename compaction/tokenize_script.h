@@ -3,6 +3,7 @@
 // with an "#END#" token, and every function the script declares is known with whether anything
 // refers to it.
 #include "common/diagnostics.h"
+#include "compaction/split_statements.h"
 #include "compaction/token_sequence.h"
 
 #include <optional>
@@ -24,7 +25,7 @@ struct ScanResult {
 
 // Runs the pre-scan over all statements, then the tokenizing scan. Words that fit no kind are
 // reported as "JSL unknow <buffer> <length> check <word>" and passed through unchanged.
-ScanResult tokenizeStatements(const std::vector<std::wstring>& statements, Diagnostics& diag);
+ScanResult tokenizeStatements(const StatementList& statements, Diagnostics& diag);
 
 // "0xff" gives "255". Only "0x" or "0X" followed by at least one character, all of them
 // hexadecimal digits, is rewritten; the value wraps at 64 bits like a signed integer.

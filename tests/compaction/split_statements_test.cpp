@@ -1,20 +1,23 @@
 #include "compaction/split_statements.h"
 
+#include "common/text.h"
+
 #include <gtest/gtest.h>
 
 namespace qc {
 namespace {
 
-std::string joined(const std::vector<std::wstring>& statements) {
+std::string joined(const StatementList& statements) {
     std::string out;
-    for (const auto& s : statements) out += std::string(s.begin(), s.end()) + "\n";
+    for (size_t i = 0; i < statements.size(); ++i)
+        out += std::string(statements[i].begin(), statements[i].end()) + "\n";
     return out;
 }
 
 TEST(SplitStatements, OneLineAtATime) {
     struct Case {
         const wchar_t* line;
-        std::vector<std::wstring> statements;
+        StatementList statements;
     };
     const Case cases[] = {
         {L"a = b; // c", {L"a=b"}},
@@ -36,14 +39,15 @@ TEST(SplitStatements, OneLineAtATime) {
         {L"u=\"http://q\"; v=2", {L"u=\"http://q\"", L"v=2"}},
     };
     for (const auto& c : cases) {
-        std::vector<std::wstring> got;
-        splitLine(c.line, got);
-        EXPECT_EQ(joined(got), joined(c.statements)) << std::wstring(c.line).size();
+        StatementList got;
+        std::wstring line, piece;
+        splitLine(c.line, got, line, piece);
+        EXPECT_EQ(joined(got), joined(c.statements)) << toUtf8(c.line);
     }
 }
 
 TEST(SplitStatements, LinesAppendInOrder) {
-    std::vector<std::wstring> got = splitStatements({L"a=1;b=2", L"", L"c=3"});
+    StatementList got = splitStatements({L"a=1;b=2", L"", L"c=3"});
     EXPECT_EQ(joined(got), "a=1\nb=2\nc=3\n");
 }
 

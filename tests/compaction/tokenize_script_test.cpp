@@ -19,7 +19,7 @@ std::string dump(const TokenSequence& tokens) {
     return toUtf8(out);
 }
 
-std::string tokenize(std::vector<std::wstring> statements, Diagnostics& diag) {
+std::string tokenize(const StatementList& statements, Diagnostics& diag) {
     return dump(tokenizeStatements(statements, diag).tokens);
 }
 
