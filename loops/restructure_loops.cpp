@@ -110,18 +110,18 @@ public:
         }
     }
 
-    std::vector<std::wstring> emit() const;
+    // Hands the placed lines over as the finished functions; the pass is spent afterwards.
+    std::vector<std::wstring> emit();
 
 private:
-    // Places `text` in each of the given segments of the level and returns the segments
-    // that took it. A segment that has handed control on (its last line returns) refuses
-    // everything but the Else and EndIf lines that re-open it.
-    SegmentSet appendCode(int level, const SegmentSet& segments, std::wstring_view text,
-                          bool reopens = false) {
-        SegmentSet placed;
+    // Places `text` in each of the given segments of the level; `placed`, when given,
+    // receives the segments that took it. A segment that has handed control on (its last
+    // line returns) refuses everything but the Else and EndIf lines that re-open it.
+    void appendCode(int level, const SegmentSet& segments, std::wstring_view text,
+                    SegmentSet* placed = nullptr, bool reopens = false) {
         for (int segment : segments)
-            if (placeLine(level, segment, text, reopens)) placed.push_back(segment);
-        return placed;
+            if (placeLine(level, segment, text, reopens) && placed != nullptr)
+                placed->push_back(segment);
     }
 
     bool placeLine(int level, int segment, std::wstring_view text, bool reopens) {
@@ -142,7 +142,8 @@ private:
     }
 
     void onIf(const std::wstring& statement) {
-        SegmentSet placed = appendCode(current_, levels_[current_].live, statement);
+        SegmentSet placed;
+        appendCode(current_, levels_[current_].live, statement, &placed);
         ifStack_.push_back({current_, std::move(placed), {}, false});
     }
 
@@ -156,7 +157,7 @@ private:
         IfFrame& frame = ifStack_.back();
         LoopLevel& level = levels_[frame.level];
         frame.thenBranchEnds = unite(frame.thenBranchEnds, level.live);
-        appendCode(frame.level, frame.placedIn, statement, true);
+        appendCode(frame.level, frame.placedIn, statement, nullptr, true);
         level.live = frame.placedIn;
         frame.inElse = true;
     }
@@ -171,14 +172,15 @@ private:
         IfFrame frame = std::move(ifStack_.back());
         ifStack_.pop_back();
         LoopLevel& level = levels_[frame.level];
-        appendCode(frame.level, frame.placedIn, statement, true);
+        appendCode(frame.level, frame.placedIn, statement, nullptr, true);
         level.live = unite(frame.inElse ? frame.thenBranchEnds : frame.placedIn, level.live);
     }
 
     void onRepeat() {
         int loop = static_cast<int>(levels_.size());
         const SegmentSet live = levels_[current_].live;
-        SegmentSet placed = appendCode(current_, live, changeLoopTo(loop, 0));
+        SegmentSet placed;
+        appendCode(current_, live, changeLoopTo(loop, 0), &placed);
         appendCode(current_, placed, targetCode(L"return 0"));
         LoopLevel level;
         level.parent = current_;
@@ -194,10 +196,11 @@ private:
         int parent = levels_[loop].parent;
         if (isUntil) {
             std::wstring condition = statement.size() > 5 ? statement.substr(5) : L"";
-            SegmentSet placed = appendCode(loop, levels_[loop].live, L"If" + condition);
+            SegmentSet placed;
+            appendCode(loop, levels_[loop].live, L"If" + condition, &placed);
             appendCode(loop, placed, continuationOf(parent));
             appendCode(loop, placed, targetCode(L"return 0"));
-            appendCode(loop, placed, L"EndIf", true);
+            appendCode(loop, placed, L"EndIf", nullptr, true);
         }
         LoopLevel& level = levels_[parent];
         current_ = parent;
@@ -215,7 +218,8 @@ private:
         }
         std::wstring target =
             kind == BlockWord::kBreak ? continuationOf(level.parent) : changeLoopTo(current_, 0);
-        SegmentSet placed = appendCode(current_, level.live, target);
+        SegmentSet placed;
+        appendCode(current_, level.live, target, &placed);
         appendCode(current_, placed, targetCode(L"return 0"));
     }
 
@@ -247,17 +251,18 @@ private:
     bool reportedLoaded_ = false;
 };
 
-std::vector<std::wstring> LoopPass::emit() const {
+std::vector<std::wstring> LoopPass::emit() {
     std::vector<std::wstring> out;
     for (int l = 0; l < static_cast<int>(levels_.size()); ++l) {
-        const LoopLevel& level = levels_[l];
+        LoopLevel& level = levels_[l];
         // The end of a continuation goes back to the loop's first segment, which is how
         // the loop repeats; the end of the main program stops the timer.
         std::wstring continuationEnd = l == 0 ? targetCode(L"ChangeLoop(0)") : changeLoopTo(l, 0);
         for (int s = 0; s <= level.lastSegment(); ++s) {
             out.push_back(targetCode(L"function " + functionName(l, s) + L"(){"));
-            const auto& lines = level.segments[s].lines;
-            out.insert(out.end(), lines.begin(), lines.end());
+            auto& lines = level.segments[s].lines;
+            out.insert(out.end(), std::make_move_iterator(lines.begin()),
+                       std::make_move_iterator(lines.end()));
             if (s >= 1) out.push_back(continuationEnd);
             out.push_back(targetCode(L"}"));
         }
