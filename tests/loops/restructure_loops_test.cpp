@@ -1,8 +1,9 @@
 #include "loops/restructure_loops.h"
 
+#include "common/text.h"
+
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,462 +12,186 @@ namespace {
 
 using Lines = std::vector<std::wstring>;
 
-// Test tables write a target-code line "°cl x" as "@x" and a line marker "°line7" as "#7".
+// Test tables write a target-code line "°cl x" as "@x" and a line marker "°line7" as "#7",
+// and separate lines with " | ". An expected function is written as one row "NAME | lines";
+// its head "°cl function NAME(){" and its end "°cl }" are added here.
 std::wstring expand(std::wstring_view line) {
     if (line.starts_with(L"@")) return L"\u00B0cl " + std::wstring(line.substr(1));
     if (line.starts_with(L"#")) return L"\u00B0line" + std::wstring(line.substr(1));
     return std::wstring(line);
 }
 
-Lines expandAll(const Lines& lines) {
+Lines split(std::wstring_view text) {
     Lines out;
-    for (const auto& l : lines) out.push_back(expand(l));
+    if (trim(text).empty()) return out;
+    for (size_t start = 0;;) {
+        size_t bar = text.find(L" | ", start);
+        out.push_back(expand(trim(text.substr(start, bar - start))));
+        if (bar == std::wstring_view::npos) return out;
+        start = bar + 3;
+    }
+}
+
+Lines functions(std::initializer_list<std::wstring_view> rows) {
+    Lines out;
+    for (std::wstring_view row : rows) {
+        Lines cells = split(row);
+        out.push_back(L"\u00B0cl function " + cells[0] + L"(){");
+        out.insert(out.end(), cells.begin() + 1, cells.end());
+        out.push_back(L"\u00B0cl }");
+    }
     return out;
 }
 
 std::string show(const Lines& lines) {
-    std::ostringstream out;
-    for (const auto& l : lines) {
-        std::wstring shown = l;
-        if (shown.starts_with(L"\u00B0cl ")) shown = L"@" + shown.substr(4);
-        if (shown.starts_with(L"\u00B0line")) shown = L"#" + shown.substr(5);
-        for (wchar_t c : shown) out << static_cast<char>(c < 128 ? c : '?');
-        out << '\n';
-    }
-    return out.str();
+    std::string out;
+    for (const auto& l : lines) out += toUtf8(l) + "\n";
+    return out;
 }
 
 struct LoopCase {
     const char* name;
-    Lines input;
+    const wchar_t* input;
     Lines expected;
     Lines errors = {};
 };
 
 const LoopCase kCases[] = {
     {"flat event loop",
-     {L"x = 1", L"Repeat", L"e = WaitWindowEvent()", L"Until e = #PB_Event_CloseWindow", L"y = 2"},
-     {L"@function INIT(){", L"x = 1", L"@ChangeLoop(Inf_1_0)", L"@return 0", L"@}",
-      L"@function Inf_0_1(){", L"y = 2", L"@ChangeLoop(0)", L"@}", L"@function Inf_1_0(){",
-      L"e = WaitWindowEvent()", L"If e = #PB_Event_CloseWindow", L"@ChangeLoop(Inf_0_1)",
-      L"@return 0", L"EndIf", L"@}"}},
+     L"x = 1 | Repeat | e = WaitWindowEvent() | Until e = #PB_Event_CloseWindow | y = 2",
+     functions({L"INIT | x = 1 | @ChangeLoop(Inf_1_0) | @return 0",
+                L"Inf_0_1 | y = 2 | @ChangeLoop(0)",
+                L"Inf_1_0 | e = WaitWindowEvent() | If e = #PB_Event_CloseWindow | "
+                L"@ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
     {"flat event loop with nothing after it: a closing function",
-     {L"x = 1", L"Repeat", L"e = WaitWindowEvent()", L"Until e = #PB_Event_CloseWindow"},
-     {L"@function INIT(){", L"x = 1", L"@ChangeLoop(Inf_1_0)", L"@return 0", L"@}",
-      L"@function Inf_0_1(){", L"@ChangeLoop(0)", L"@}", L"@function Inf_1_0(){",
-      L"e = WaitWindowEvent()", L"If e = #PB_Event_CloseWindow", L"@ChangeLoop(Inf_0_1)",
-      L"@return 0", L"EndIf", L"@}"}},
+     L"x = 1 | Repeat | e = WaitWindowEvent() | Until e = #PB_Event_CloseWindow",
+     functions({L"INIT | x = 1 | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | @ChangeLoop(0)",
+                L"Inf_1_0 | e = WaitWindowEvent() | If e = #PB_Event_CloseWindow | "
+                L"@ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
     {"nested loop inside an If",
-     {L"a", L"Repeat", L"b", L"If x", L"Repeat", L"c", L"Until y", L"d", L"EndIf", L"e", L"Until z",
-      L"f"},
-     {L"@function INIT(){",
-      L"a",
-      L"@ChangeLoop(Inf_1_0)",
-      L"@return 0",
-      L"@}",
-      L"@function Inf_0_1(){",
-      L"f",
-      L"@ChangeLoop(0)",
-      L"@}",
-      L"@function Inf_1_0(){",
-      L"b",
-      L"If x",
-      L"@ChangeLoop(Inf_2_0)",
-      L"@return 0",
-      L"EndIf",
-      L"e",
-      L"If z",
-      L"@ChangeLoop(Inf_0_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@}",
-      L"@function Inf_1_1(){",
-      L"d",
-      L"e",
-      L"If z",
-      L"@ChangeLoop(Inf_0_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@ChangeLoop(Inf_1_0)",
-      L"@}",
-      L"@function Inf_2_0(){",
-      L"c",
-      L"If y",
-      L"@ChangeLoop(Inf_1_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@}"}},
-    {"no loop at all",
-     {L"a = 1", L"If a", L"b", L"EndIf"},
-     {L"@function INIT(){", L"a = 1", L"If a", L"b", L"EndIf", L"@}"}},
-    {"empty program", {}, {L"@function INIT(){", L"@}"}},
-    {"two loops in a row",
-     {L"a", L"Repeat", L"b", L"Until c", L"Repeat", L"d", L"Until e", L"f"},
-     {L"@function INIT(){",
-      L"a",
-      L"@ChangeLoop(Inf_1_0)",
-      L"@return 0",
-      L"@}",
-      L"@function Inf_0_1(){",
-      L"@ChangeLoop(Inf_2_0)",
-      L"@return 0",
-      L"@ChangeLoop(0)",
-      L"@}",
-      L"@function Inf_0_2(){",
-      L"f",
-      L"@ChangeLoop(0)",
-      L"@}",
-      L"@function Inf_1_0(){",
-      L"b",
-      L"If c",
-      L"@ChangeLoop(Inf_0_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@}",
-      L"@function Inf_2_0(){",
-      L"d",
-      L"If e",
-      L"@ChangeLoop(Inf_0_2)",
-      L"@return 0",
-      L"EndIf",
-      L"@}"}},
-    {"ForEver right after a nested loop",
-     {L"Repeat", L"a", L"Repeat", L"b", L"Until c", L"ForEver"},
-     {L"@function INIT(){",
-      L"@ChangeLoop(Inf_1_0)",
-      L"@return 0",
-      L"@}",
-      L"@function Inf_0_1(){",
-      L"@ChangeLoop(0)",
-      L"@}",
-      L"@function Inf_1_0(){",
-      L"a",
-      L"@ChangeLoop(Inf_2_0)",
-      L"@return 0",
-      L"@}",
-      L"@function Inf_1_1(){",
-      L"@ChangeLoop(0)",
-      L"@}",
-      L"@function Inf_2_0(){",
-      L"b",
-      L"If c",
-      L"@ChangeLoop(Inf_1_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@}"}},
-    {"three levels",
-     {L"Repeat", L"a", L"Repeat", L"b", L"Repeat", L"c", L"Until x", L"Until y", L"Until z", L"d"},
-     {L"@function INIT(){",
-      L"@ChangeLoop(Inf_1_0)",
-      L"@return 0",
-      L"@}",
-      L"@function Inf_0_1(){",
-      L"d",
-      L"@ChangeLoop(0)",
-      L"@}",
-      L"@function Inf_1_0(){",
-      L"a",
-      L"@ChangeLoop(Inf_2_0)",
-      L"@return 0",
-      L"@}",
-      L"@function Inf_1_1(){",
-      L"If z",
-      L"@ChangeLoop(Inf_0_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@ChangeLoop(Inf_1_0)",
-      L"@}",
-      L"@function Inf_2_0(){",
-      L"b",
-      L"@ChangeLoop(Inf_3_0)",
-      L"@return 0",
-      L"@}",
-      L"@function Inf_2_1(){",
-      L"If y",
-      L"@ChangeLoop(Inf_1_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@ChangeLoop(Inf_2_0)",
-      L"@}",
-      L"@function Inf_3_0(){",
-      L"c",
-      L"If x",
-      L"@ChangeLoop(Inf_2_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@}"}},
+     L"a | Repeat | b | If x | Repeat | c | Until y | d | EndIf | e | Until z | f",
+     functions({L"INIT | a | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | f | @ChangeLoop(0)",
+                L"Inf_1_0 | b | If x | @ChangeLoop(Inf_2_0) | @return 0 | EndIf | e | If z | "
+                L"@ChangeLoop(Inf_0_1) | @return 0 | EndIf",
+                L"Inf_1_1 | d | e | If z | @ChangeLoop(Inf_0_1) | @return 0 | EndIf | "
+                L"@ChangeLoop(Inf_1_0)",
+                L"Inf_2_0 | c | If y | @ChangeLoop(Inf_1_1) | @return 0 | EndIf"})},
+    {"no loop at all", L"a = 1 | If a | b | EndIf",
+     functions({L"INIT | a = 1 | If a | b | EndIf"})},
+    {"empty program", L"", functions({L"INIT"})},
+    {"two loops in a row", L"a | Repeat | b | Until c | Repeat | d | Until e | f",
+     functions({L"INIT | a | @ChangeLoop(Inf_1_0) | @return 0",
+                L"Inf_0_1 | @ChangeLoop(Inf_2_0) | @return 0 | @ChangeLoop(0)",
+                L"Inf_0_2 | f | @ChangeLoop(0)",
+                L"Inf_1_0 | b | If c | @ChangeLoop(Inf_0_1) | @return 0 | EndIf",
+                L"Inf_2_0 | d | If e | @ChangeLoop(Inf_0_2) | @return 0 | EndIf"})},
+    {"ForEver right after a nested loop", L"Repeat | a | Repeat | b | Until c | ForEver",
+     functions({L"INIT | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | @ChangeLoop(0)",
+                L"Inf_1_0 | a | @ChangeLoop(Inf_2_0) | @return 0", L"Inf_1_1 | @ChangeLoop(0)",
+                L"Inf_2_0 | b | If c | @ChangeLoop(Inf_1_1) | @return 0 | EndIf"})},
+    {"three levels", L"Repeat | a | Repeat | b | Repeat | c | Until x | Until y | Until z | d",
+     functions({L"INIT | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | d | @ChangeLoop(0)",
+                L"Inf_1_0 | a | @ChangeLoop(Inf_2_0) | @return 0",
+                L"Inf_1_1 | If z | @ChangeLoop(Inf_0_1) | @return 0 | EndIf | "
+                L"@ChangeLoop(Inf_1_0)",
+                L"Inf_2_0 | b | @ChangeLoop(Inf_3_0) | @return 0",
+                L"Inf_2_1 | If y | @ChangeLoop(Inf_1_1) | @return 0 | EndIf | "
+                L"@ChangeLoop(Inf_2_0)",
+                L"Inf_3_0 | c | If x | @ChangeLoop(Inf_2_1) | @return 0 | EndIf"})},
     // The If is read in segment 1 while segment 0 has handed control to the inner loop: its
     // Else and EndIf must not reach segment 0, which never saw the If.
     {"If, Else and EndIf in a continuation",
-     {L"Repeat", L"a", L"Repeat", L"Until y", L"If p", L"q", L"Else", L"r", L"EndIf", L"s",
-      L"Until z"},
-     {L"@function INIT(){",
-      L"@ChangeLoop(Inf_1_0)",
-      L"@return 0",
-      L"@}",
-      L"@function Inf_0_1(){",
-      L"@ChangeLoop(0)",
-      L"@}",
-      L"@function Inf_1_0(){",
-      L"a",
-      L"@ChangeLoop(Inf_2_0)",
-      L"@return 0",
-      L"@}",
-      L"@function Inf_1_1(){",
-      L"If p",
-      L"q",
-      L"Else",
-      L"r",
-      L"EndIf",
-      L"s",
-      L"If z",
-      L"@ChangeLoop(Inf_0_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@ChangeLoop(Inf_1_0)",
-      L"@}",
-      L"@function Inf_2_0(){",
-      L"If y",
-      L"@ChangeLoop(Inf_1_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@}"}},
-    // The If stands in two segments (both paths around the first inner loop); its branches
-    // and its EndIf follow it into both.
+     L"Repeat | a | Repeat | Until y | If p | q | Else | r | EndIf | s | Until z",
+     functions({L"INIT | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | @ChangeLoop(0)",
+                L"Inf_1_0 | a | @ChangeLoop(Inf_2_0) | @return 0",
+                L"Inf_1_1 | If p | q | Else | r | EndIf | s | If z | @ChangeLoop(Inf_0_1) | "
+                L"@return 0 | EndIf | @ChangeLoop(Inf_1_0)",
+                L"Inf_2_0 | If y | @ChangeLoop(Inf_1_1) | @return 0 | EndIf"})},
+    // The If stands in both paths around the first inner loop; its branches and its EndIf
+    // follow it into both segments.
     {"If placed in two segments",
-     {L"Repeat", L"If x", L"Repeat", L"Until y", L"EndIf", L"If p", L"q", L"Else", L"r", L"EndIf",
-      L"Until z"},
-     {L"@function INIT(){",
-      L"@ChangeLoop(Inf_1_0)",
-      L"@return 0",
-      L"@}",
-      L"@function Inf_0_1(){",
-      L"@ChangeLoop(0)",
-      L"@}",
-      L"@function Inf_1_0(){",
-      L"If x",
-      L"@ChangeLoop(Inf_2_0)",
-      L"@return 0",
-      L"EndIf",
-      L"If p",
-      L"q",
-      L"Else",
-      L"r",
-      L"EndIf",
-      L"If z",
-      L"@ChangeLoop(Inf_0_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@}",
-      L"@function Inf_1_1(){",
-      L"If p",
-      L"q",
-      L"Else",
-      L"r",
-      L"EndIf",
-      L"If z",
-      L"@ChangeLoop(Inf_0_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@ChangeLoop(Inf_1_0)",
-      L"@}",
-      L"@function Inf_2_0(){",
-      L"If y",
-      L"@ChangeLoop(Inf_1_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@}"}},
-    {"loop inside an Else branch",
-     {L"If x", L"Else", L"Repeat", L"c", L"Until y", L"d", L"EndIf"},
-     {L"@function INIT(){", L"If x", L"Else", L"@ChangeLoop(Inf_1_0)", L"@return 0", L"EndIf",
-      L"@}", L"@function Inf_0_1(){", L"d", L"@ChangeLoop(0)", L"@}", L"@function Inf_1_0(){", L"c",
-      L"If y", L"@ChangeLoop(Inf_0_1)", L"@return 0", L"EndIf", L"@}"}},
+     L"Repeat | If x | Repeat | Until y | EndIf | If p | q | Else | r | EndIf | Until z",
+     functions({L"INIT | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | @ChangeLoop(0)",
+                L"Inf_1_0 | If x | @ChangeLoop(Inf_2_0) | @return 0 | EndIf | If p | q | "
+                L"Else | r | EndIf | If z | @ChangeLoop(Inf_0_1) | @return 0 | EndIf",
+                L"Inf_1_1 | If p | q | Else | r | EndIf | If z | @ChangeLoop(Inf_0_1) | "
+                L"@return 0 | EndIf | @ChangeLoop(Inf_1_0)",
+                L"Inf_2_0 | If y | @ChangeLoop(Inf_1_1) | @return 0 | EndIf"})},
+    {"loop inside an Else branch", L"If x | Else | Repeat | c | Until y | d | EndIf",
+     functions({L"INIT | If x | Else | @ChangeLoop(Inf_1_0) | @return 0 | EndIf",
+                L"Inf_0_1 | d | @ChangeLoop(0)",
+                L"Inf_1_0 | c | If y | @ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
     // Each branch's own continuation carries the rest of that branch and then the code
     // after the EndIf; the If's own segment ends with the If, both branches having left.
     {"loops in both branches",
-     {L"If x", L"Repeat", L"a", L"Until y", L"b", L"Else", L"Repeat", L"c", L"Until z", L"d",
-      L"EndIf", L"e"},
-     {L"@function INIT(){",
-      L"If x",
-      L"@ChangeLoop(Inf_1_0)",
-      L"@return 0",
-      L"Else",
-      L"@ChangeLoop(Inf_2_0)",
-      L"@return 0",
-      L"EndIf",
-      L"@}",
-      L"@function Inf_0_1(){",
-      L"b",
-      L"e",
-      L"@ChangeLoop(0)",
-      L"@}",
-      L"@function Inf_0_2(){",
-      L"d",
-      L"e",
-      L"@ChangeLoop(0)",
-      L"@}",
-      L"@function Inf_1_0(){",
-      L"a",
-      L"If y",
-      L"@ChangeLoop(Inf_0_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@}",
-      L"@function Inf_2_0(){",
-      L"c",
-      L"If z",
-      L"@ChangeLoop(Inf_0_2)",
-      L"@return 0",
-      L"EndIf",
-      L"@}"}},
+     L"If x | Repeat | a | Until y | b | Else | Repeat | c | Until z | d | EndIf | e",
+     functions({L"INIT | If x | @ChangeLoop(Inf_1_0) | @return 0 | Else | "
+                L"@ChangeLoop(Inf_2_0) | @return 0 | EndIf",
+                L"Inf_0_1 | b | e | @ChangeLoop(0)", L"Inf_0_2 | d | e | @ChangeLoop(0)",
+                L"Inf_1_0 | a | If y | @ChangeLoop(Inf_0_1) | @return 0 | EndIf",
+                L"Inf_2_0 | c | If z | @ChangeLoop(Inf_0_2) | @return 0 | EndIf"})},
     {"loops in both branches with nothing after them",
-     {L"If x", L"Repeat", L"Until y", L"Else", L"Repeat", L"Until z", L"EndIf"},
-     {L"@function INIT(){",
-      L"If x",
-      L"@ChangeLoop(Inf_1_0)",
-      L"@return 0",
-      L"Else",
-      L"@ChangeLoop(Inf_2_0)",
-      L"@return 0",
-      L"EndIf",
-      L"@}",
-      L"@function Inf_0_1(){",
-      L"@ChangeLoop(0)",
-      L"@}",
-      L"@function Inf_0_2(){",
-      L"@ChangeLoop(0)",
-      L"@}",
-      L"@function Inf_1_0(){",
-      L"If y",
-      L"@ChangeLoop(Inf_0_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@}",
-      L"@function Inf_2_0(){",
-      L"If z",
-      L"@ChangeLoop(Inf_0_2)",
-      L"@return 0",
-      L"EndIf",
-      L"@}"}},
-    // A loop in the If branch, an Else branch without one: the Else branch runs in the If's
-    // segment, the rest of the program in both.
-    {"loop in the If branch, plain Else branch",
-     {L"If x", L"Repeat", L"Until y", L"Else", L"b", L"EndIf", L"e"},
-     {L"@function INIT(){", L"If x", L"@ChangeLoop(Inf_1_0)", L"@return 0", L"Else", L"b", L"EndIf",
-      L"e", L"@}", L"@function Inf_0_1(){", L"e", L"@ChangeLoop(0)", L"@}", L"@function Inf_1_0(){",
-      L"If y", L"@ChangeLoop(Inf_0_1)", L"@return 0", L"EndIf", L"@}"}},
+     L"If x | Repeat | Until y | Else | Repeat | Until z | EndIf",
+     functions({L"INIT | If x | @ChangeLoop(Inf_1_0) | @return 0 | Else | "
+                L"@ChangeLoop(Inf_2_0) | @return 0 | EndIf",
+                L"Inf_0_1 | @ChangeLoop(0)", L"Inf_0_2 | @ChangeLoop(0)",
+                L"Inf_1_0 | If y | @ChangeLoop(Inf_0_1) | @return 0 | EndIf",
+                L"Inf_2_0 | If z | @ChangeLoop(Inf_0_2) | @return 0 | EndIf"})},
+    {"loop in the If branch, plain Else branch", L"If x | Repeat | Until y | Else | b | EndIf | e",
+     functions({L"INIT | If x | @ChangeLoop(Inf_1_0) | @return 0 | Else | b | EndIf | e",
+                L"Inf_0_1 | e | @ChangeLoop(0)",
+                L"Inf_1_0 | If y | @ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
     {"EndIf and Else without If are dropped and reported",
-     {L"#1", L"a", L"#2", L"EndIf", L"#3", L"Else", L"#4", L"b"},
-     {L"@function INIT(){", L"#1", L"a", L"#2", L"#3", L"#4", L"b", L"@}"},
+     L"#1 | a | #2 | EndIf | #3 | Else | b",
+     functions({L"INIT | #1 | a | #2 | #3 | b"}),
      {L"line 2: EndIf without If", L"line 3: Else without If"}},
     {"Break and Continue directly in a loop",
-     {L"Repeat", L"If x", L"Break", L"EndIf", L"If y", L"Continue", L"EndIf", L"a", L"Until z",
-      L"f"},
-     {L"@function INIT(){",
-      L"@ChangeLoop(Inf_1_0)",
-      L"@return 0",
-      L"@}",
-      L"@function Inf_0_1(){",
-      L"f",
-      L"@ChangeLoop(0)",
-      L"@}",
-      L"@function Inf_1_0(){",
-      L"If x",
-      L"@ChangeLoop(Inf_0_1)",
-      L"@return 0",
-      L"EndIf",
-      L"If y",
-      L"@ChangeLoop(Inf_1_0)",
-      L"@return 0",
-      L"EndIf",
-      L"a",
-      L"If z",
-      L"@ChangeLoop(Inf_0_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@}"}},
+     L"Repeat | If x | Break | EndIf | If y | Continue | EndIf | a | Until z | f",
+     functions({L"INIT | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | f | @ChangeLoop(0)",
+                L"Inf_1_0 | If x | @ChangeLoop(Inf_0_1) | @return 0 | EndIf | If y | "
+                L"@ChangeLoop(Inf_1_0) | @return 0 | EndIf | a | If z | @ChangeLoop(Inf_0_1) | "
+                L"@return 0 | EndIf"})},
     {"Break inside While, For and Select stays as written",
-     {L"Repeat", L"While a", L"Break", L"Wend", L"For i=1 To 3", L"Continue", L"Next", L"Select k",
-      L"Case 1", L"Break", L"EndSelect", L"Until z"},
-     {L"@function INIT(){",
-      L"@ChangeLoop(Inf_1_0)",
-      L"@return 0",
-      L"@}",
-      L"@function Inf_0_1(){",
-      L"@ChangeLoop(0)",
-      L"@}",
-      L"@function Inf_1_0(){",
-      L"While a",
-      L"Break",
-      L"Wend",
-      L"For i=1 To 3",
-      L"Continue",
-      L"Next",
-      L"Select k",
-      L"Case 1",
-      L"Break",
-      L"EndSelect",
-      L"If z",
-      L"@ChangeLoop(Inf_0_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@}"}},
-    {"Break in the main program stays as written",
-     {L"Break"},
-     {L"@function INIT(){", L"Break", L"@}"}},
+     L"Repeat | While a | Break | Wend | For i=1 To 3 | Continue | Next | Select k | Case 1 | "
+     L"Break | EndSelect | Until z",
+     functions({L"INIT | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | @ChangeLoop(0)",
+                L"Inf_1_0 | While a | Break | Wend | For i=1 To 3 | Continue | Next | Select k | "
+                L"Case 1 | Break | EndSelect | If z | @ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
+    {"Break in the main program stays as written", L"Break", functions({L"INIT | Break"})},
+    // A Break in a loop that is never closed still names a function that is written.
+    {"Break in a loop never closed", L"Repeat | Break",
+     functions({L"INIT | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | @ChangeLoop(0)",
+                L"Inf_1_0 | @ChangeLoop(Inf_0_1) | @return 0"})},
     // The reader turns "If (a = 1)" into "If(a=1)" and "Until (e = 1)" into "Until(e=1)".
     {"parenthesis forms count, longer words do not",
-     {L"If(a=1)", L"Repeat", L"Until(e=1)", L"EndIf", L"Ifx = 1", L"Untilx = 1"},
-     {L"@function INIT(){", L"If(a=1)", L"@ChangeLoop(Inf_1_0)", L"@return 0", L"EndIf", L"Ifx = 1",
-      L"Untilx = 1", L"@}", L"@function Inf_0_1(){", L"Ifx = 1", L"Untilx = 1", L"@ChangeLoop(0)",
-      L"@}", L"@function Inf_1_0(){", L"If(e=1)", L"@ChangeLoop(Inf_0_1)", L"@return 0", L"EndIf",
-      L"@}"}},
-    {"keywords in any letter case",
-     {L"REPEAT", L"if a", L"ELSE", L"endif", L"UNTIL b"},
-     {L"@function INIT(){", L"@ChangeLoop(Inf_1_0)", L"@return 0", L"@}", L"@function Inf_0_1(){",
-      L"@ChangeLoop(0)", L"@}", L"@function Inf_1_0(){", L"if a", L"ELSE", L"endif", L"If b",
-      L"@ChangeLoop(Inf_0_1)", L"@return 0", L"EndIf", L"@}"}},
+     L"If(a=1) | Repeat | Until(e=1) | EndIf | Ifx = 1 | Untilx = 1",
+     functions({L"INIT | If(a=1) | @ChangeLoop(Inf_1_0) | @return 0 | EndIf | Ifx = 1 | "
+                L"Untilx = 1",
+                L"Inf_0_1 | Ifx = 1 | Untilx = 1 | @ChangeLoop(0)",
+                L"Inf_1_0 | If(e=1) | @ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
+    {"keywords in any letter case", L"REPEAT | if a | ELSE | endif | UNTIL b",
+     functions({L"INIT | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | @ChangeLoop(0)",
+                L"Inf_1_0 | if a | ELSE | endif | If b | @ChangeLoop(Inf_0_1) | @return 0 | "
+                L"EndIf"})},
     // Markers are placed like statements: the one before the loop start stays in INIT, the
     // one of the Until goes with the exit test, the one after the loop to the continuation.
-    {"line markers",
-     {L"#1", L"a", L"#2", L"Repeat", L"#3", L"b", L"#4", L"Until c", L"#5", L"d"},
-     {L"@function INIT(){",
-      L"#1",
-      L"a",
-      L"#2",
-      L"@ChangeLoop(Inf_1_0)",
-      L"@return 0",
-      L"@}",
-      L"@function Inf_0_1(){",
-      L"#5",
-      L"d",
-      L"@ChangeLoop(0)",
-      L"@}",
-      L"@function Inf_1_0(){",
-      L"#3",
-      L"b",
-      L"#4",
-      L"If c",
-      L"@ChangeLoop(Inf_0_1)",
-      L"@return 0",
-      L"EndIf",
-      L"@}"}},
+    {"line markers", L"#1 | a | #2 | Repeat | #3 | b | #4 | Until c | #5 | d",
+     functions({L"INIT | #1 | a | #2 | @ChangeLoop(Inf_1_0) | @return 0",
+                L"Inf_0_1 | #5 | d | @ChangeLoop(0)",
+                L"Inf_1_0 | #3 | b | #4 | If c | @ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
     // Without a loop open, Until acts on the main program itself, which is its own parent.
-    {"Until without Repeat",
-     {L"a", L"Until b", L"c"},
-     {L"@function INIT(){", L"a", L"If b", L"@ChangeLoop(Inf_0_1)", L"@return 0", L"EndIf", L"@}",
-      L"@function Inf_0_1(){", L"c", L"@ChangeLoop(0)", L"@}"}},
-    {"Repeat never closed",
-     {L"a", L"Repeat", L"b"},
-     {L"@function INIT(){", L"a", L"@ChangeLoop(Inf_1_0)", L"@return 0", L"@}",
-      L"@function Inf_1_0(){", L"b", L"@}"}},
+    {"Until without Repeat", L"a | Until b | c",
+     functions({L"INIT | a | If b | @ChangeLoop(Inf_0_1) | @return 0 | EndIf",
+                L"Inf_0_1 | c | @ChangeLoop(0)"})},
+    {"Repeat never closed", L"a | Repeat | b",
+     functions({L"INIT | a | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_1_0 | b"})},
 };
 
 TEST(RestructureLoops, Cases) {
     for (const LoopCase& c : kCases) {
         Diagnostics diag;
-        Lines got = restructureLoops(expandAll(c.input), diag);
-        EXPECT_EQ(show(got), show(expandAll(c.expected))) << c.name;
+        Lines got = restructureLoops(split(c.input), diag);
+        EXPECT_EQ(show(got), show(c.expected)) << c.name;
         EXPECT_EQ(diag.errors(), c.errors) << c.name;
     }
 }
@@ -474,7 +199,7 @@ TEST(RestructureLoops, Cases) {
 TEST(RestructureLoops, MismatchAlreadyReportedIsNotRepeated) {
     Diagnostics diag;
     diag.error(L"line 2: EndIf without If");
-    restructureLoops(expandAll({L"#2", L"EndIf", L"#3", L"EndIf"}), diag);
+    restructureLoops(split(L"#2 | EndIf | #3 | EndIf"), diag);
     EXPECT_EQ(diag.errors(), (Lines{L"line 2: EndIf without If", L"line 3: EndIf without If"}));
 }
 
