@@ -87,7 +87,7 @@ var target = ev.target;
 var pressed = "";
 if (target) { pressed = target.className; }
 setontop(id);
-if (pressed == "close") { QLCX_AddEvent(id, 1, 0, 0); }
+if (pressed == "close") { QLCX_AddEvent(id, PB_Ev_CloseWindow, 0, 0); }
 if (pressed == "title") {
 dragstart(id);
 return false;

@@ -62,23 +62,23 @@ return 1;
 
 function QLCX_GadgetEvent(el, type) {
 var id = window.parseInt(el.id);
-QLCX_AddEvent(QLCX_GadgetWindows[id], 2, id, type);
+QLCX_AddEvent(QLCX_GadgetWindows[id], PB_Ev_Gadget, id, type);
 }
 
 function QLCX_GadgetClicked() {
-QLCX_GadgetEvent(this, 1);
+QLCX_GadgetEvent(this, PB_EvTy_LClick);
 }
 
 function QLCX_GadgetFocused() {
-QLCX_GadgetEvent(this, 3);
+QLCX_GadgetEvent(this, PB_EvTy_Focus);
 }
 
 function QLCX_GadgetBlurred() {
-QLCX_GadgetEvent(this, 4);
+QLCX_GadgetEvent(this, PB_EvTy_LostFocus);
 }
 
 function QLCX_GadgetChanged() {
-QLCX_GadgetEvent(this, 5);
+QLCX_GadgetEvent(this, PB_EvTy_Change);
 }
 
 function QLCX_Input(type, value) {
