@@ -132,6 +132,7 @@ private:
     }
 
     int classifyLiteralOrName(const SeparatorEvent& event, std::wstring_view& word) {
+        if (word == L"-") return kOp; // a sign before "(" as in "y=-(x)"
         std::wstring_view name = startsWith(word, L".") ? word.substr(1) : word;
         switch (ClassifyWord(name)) {
         case kWordInteger:
@@ -153,7 +154,8 @@ private:
         size_t dot = word.find(L'.');
         if (dot == std::wstring_view::npos) return kVar;
         std::wstring_view object = word.substr(0, dot);
-        std::wstring_view objectLower = state_.lower(object);
+        // "-Math.PI" is a sign before browser vocabulary, not a script object called "-Math".
+        std::wstring_view objectLower = state_.lower(nameWithoutPrefix(object));
         for (auto fixed : kFixedObjects)
             if (objectLower == fixed) return kCommand;
         if (!object.empty()) tokens_.append(kVar, object);

@@ -2,7 +2,12 @@
 // compacted and once as written, and both pages must show the same title, dialogs and errors.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchBrowser, openPage, pageFromJs, scriptOf, waitFor } from './lib/harness.mjs';
+import fs from 'node:fs';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import {
+  convertSource, launchBrowser, openPage, pageFromJs, scriptOf, sourceDir, tempDir, waitFor,
+} from './lib/harness.mjs';
 
 let browser;
 before(async () => { browser = await launchBrowser(); });
@@ -106,3 +111,69 @@ ${chunks.join('\n')}
   const shown = await runBoth(js);
   assert.equal(shown.title, `sum:${expected}`);
 });
+
+// Every golden program and every example without image files: the compacted page and the plain
+// page must show the same dialogs, DOM and canvas after the same frames. The clock is fake and
+// Math.random repeats the same numbers, so both pages run exactly alike.
+const start = 1700000000000;
+const repeatableRandom = `(() => { let s = 12345;
+  Math.random = () => { s = (s * 1103515245 + 12345) % 2147483648; return s / 2147483648; }; })();`;
+
+async function observe(pagePath) {
+  const context = await browser.newContext({ viewport: { width: 1024, height: 768 } });
+  await context.addInitScript(repeatableRandom);
+  const page = await context.newPage();
+  await page.clock.install({ time: start - 60000 });
+  await page.clock.pauseAt(start);
+  const dialogs = [];
+  const errors = [];
+  page.on('pageerror', (e) => errors.push(String(e)));
+  page.on('dialog', async (d) => {
+    dialogs.push(`${d.type()}: ${d.message()}`);
+    await (d.type() === 'prompt' ? d.accept('7') : d.accept());
+  });
+  await page.route('**/*', (route) => (route.request().url().startsWith('file:')
+    ? route.continue() : route.abort()));
+  await page.goto(pathToFileURL(pagePath).href);
+  for (let t = 0; t < 3000; t += 100) await page.clock.runFor(100);
+  const seen = await page.evaluate(() => {
+    const canvas = document.getElementById('QLCXcanvas');
+    return { dom: document.body.innerHTML, canvas: canvas ? canvas.toDataURL() : '' };
+  });
+  await context.close();
+  return { ...seen, dialogs, errors };
+}
+
+function programsToCompare() {
+  const golden = path.join(sourceDir, 'tests/golden');
+  const list = fs.readdirSync(golden).filter((f) => f.endsWith('.bas'))
+    .map((f) => ({ name: `golden ${f}`, file: path.join(golden, f) }));
+  const examples = path.join(sourceDir, 'examples');
+  for (const name of fs.existsSync(examples) ? fs.readdirSync(examples) : []) {
+    const files = fs.readdirSync(path.join(examples, name));
+    const program = files.find((f) => f.endsWith('.pb'));
+    if (program && !files.some((f) => /\.(png|jpe?g|gif|bmp)$/i.test(f)))
+      list.push({ name: `example ${name}`, file: path.join(examples, name, program) });
+  }
+  return list;
+}
+
+for (const { name, file } of programsToCompare()) {
+  test(`${name}: compacted and plain pages behave alike`, async () => {
+    const dir = tempDir('qc-cmp-');
+    const compacted = convertSource(file, { compact: true, dir });
+    const plain = convertSource(file, { compact: false, dir });
+    // Programs with deliberate errors may pass odd words through; all others must not.
+    if (!fs.existsSync(file.replace(/\.bas$/, '.log'))) {
+      assert.deepEqual(compacted.log.filter((l) => l.includes('JSL unknow')), []);
+    }
+    const a = await observe(compacted.page);
+    const b = await observe(plain.page);
+    // Error messages name identifiers, which compaction renames: compare their kinds only.
+    const kinds = (errors) => errors.map((e) => e.split(':')[0]);
+    assert.deepEqual(kinds(a.errors), kinds(b.errors), 'page errors');
+    assert.deepEqual(a.dialogs, b.dialogs, 'dialogs');
+    assert.equal(a.dom, b.dom, 'DOM');
+    assert.ok(a.canvas === b.canvas, 'canvas pixels differ');
+  });
+}

@@ -56,6 +56,8 @@ TEST(TokenizeScript, KindsOfWords) {
         {L"}", "OP:} #END#"},
         {L"a[1]", "VAR:a OP:[ NUMB:1 OP:] #END#"},
         {L"t=\"a\u00A7b\"", "VAR:t OP:= TEXT:\"a\u00A7b\" #END#"},
+        {L"y=-(x)", "VAR:y OP:= OP:- OP:( VAR:x OP:) #END#"},
+        {L"z=-Math.PI*-p.q", "VAR:z OP:= COMND:-Math.PI OP:* OP:- VAR:p VAR:.q #END#"},
     };
     for (const auto& c : cases) {
         Diagnostics diag;
