@@ -25,18 +25,16 @@ bool blankIsKept(wchar_t before, wchar_t after, std::wstring_view dropAfter) {
     return !besideOperator;
 }
 
-void splitLine(std::wstring_view rawLine, StatementList& statements, std::wstring& line,
-               std::wstring& piece) {
-    line.assign(rawLine);
-    for (auto& c : line)
-        if (c == L'\t') c = L' ';
-    std::wstring_view text = trim(line);
+void splitLine(std::wstring_view rawLine, StatementList& statements, std::wstring& piece) {
+    // A Tab counts as a blank everywhere outside strings and inside them alike.
+    std::wstring_view text = trim(rawLine, L" \t");
+    auto at = [&](size_t i) { return text[i] == L'\t' ? L' ' : text[i]; };
     bool inString = false;
     int depth = 0;
     piece.clear();
     for (size_t i = 0; i < text.size(); ++i) {
-        wchar_t c = text[i];
-        wchar_t next = i + 1 < text.size() ? text[i + 1] : L'\0';
+        wchar_t c = at(i);
+        wchar_t next = i + 1 < text.size() ? at(i + 1) : L'\0';
         if (c == L'"') inString = !inString;
         if (inString) {
             piece.push_back(c);
@@ -56,9 +54,11 @@ void splitLine(std::wstring_view rawLine, StatementList& statements, std::wstrin
 
 StatementList splitStatements(const std::vector<std::wstring>& scriptLines) {
     StatementList statements;
-    std::wstring line;
+    size_t characters = 0;
+    for (const auto& line : scriptLines) characters += line.size();
+    statements.reserve(scriptLines.size(), characters);
     std::wstring piece;
-    for (const auto& scriptLine : scriptLines) splitLine(scriptLine, statements, line, piece);
+    for (const auto& line : scriptLines) splitLine(line, statements, piece);
     return statements;
 }
 

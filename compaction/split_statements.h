@@ -25,6 +25,10 @@ public:
         return std::wstring_view(text_).substr(start, ends_[i] - start);
     }
     size_t characterCount() const { return text_.size(); }
+    void reserve(size_t statementCount, size_t characterCount) {
+        ends_.reserve(statementCount);
+        text_.reserve(characterCount);
+    }
 
 private:
     std::wstring text_;
@@ -36,9 +40,8 @@ private:
 // "if(x){ y=1; }" gives "if(x){", "y=1" and "}"), "//" outside strings ends the line.
 StatementList splitStatements(const std::vector<std::wstring>& scriptLines);
 
-// Appends the statements of one line; line and piece are working buffers kept between calls.
-void splitLine(std::wstring_view rawLine, StatementList& statements, std::wstring& line,
-               std::wstring& piece);
+// Appends the statements of one line; piece is a working buffer kept between calls.
+void splitLine(std::wstring_view rawLine, StatementList& statements, std::wstring& piece);
 
 // Whether a blank between two characters carries meaning. It does not next to an operator
 // ("a = b" is "a=b"), except between two equal signs: "a - -1" must not become the decrement
