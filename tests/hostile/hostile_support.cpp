@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -70,8 +71,9 @@ bool isValidUtf8(const std::string& bytes) {
 
 void HostileTest::SetUp() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = fs::temp_directory_path() /
-          ("qc-hostile-" + std::string(info->test_suite_name()) + "-" + info->name());
+    // The process id keeps two builds running these tests at once out of each other's way.
+    dir = fs::temp_directory_path() / ("qc-hostile-" + std::to_string(::getpid()) + "-" +
+                                       info->test_suite_name() + "-" + info->name());
     fs::remove_all(dir);
     fs::create_directories(dir);
 }
