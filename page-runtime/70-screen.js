@@ -104,25 +104,32 @@ if (QLCX_Images[ID]) { return 1; }
 return 0;
 }
 
-function ImageWidth(ID) {
+// An image counts only once all of it has arrived: the browser knows the size from the first
+// bytes and would draw a half-loaded image in part, or nothing, and refuses a broken one. Its
+// "complete" member is read by name, since compaction renames members it does not know.
+function QLCX_Arrived(img) {
+if (!img) { return 0; }
+if (!window.Reflect.get(img, "complete")) { return 0; }
+return img.width > 0;
+}
+
+// The image of a number, or 0 while it is missing or still loading.
+function QLCX_LoadedImage(ID) {
 var img = QLCX_Images[ID];
+if (!QLCX_Arrived(img)) { return 0; }
+return img;
+}
+
+function ImageWidth(ID) {
+var img = QLCX_LoadedImage(ID);
 if (!img) { return 0; }
 return img.width;
 }
 
 function ImageHeight(ID) {
-var img = QLCX_Images[ID];
+var img = QLCX_LoadedImage(ID);
 if (!img) { return 0; }
 return img.height;
-}
-
-// An image that has not loaded (or failed to) has no size; drawing it must do nothing, and
-// the browser refuses to draw a broken one, so it is never handed over.
-function QLCX_LoadedImage(ID) {
-var img = QLCX_Images[ID];
-if (!img) { return 0; }
-if (!(img.width > 0)) { return 0; }
-return img;
 }
 
 // The black underlay makes transparent parts of a sprite black, as on a screen that is not
@@ -211,7 +218,7 @@ function DisplaySprite3D(ID, x, y, alpha) {
 var sprite = QLCX_Sprites3D[ID];
 if (!sprite) { return; }
 var img = sprite[0];
-if (!img || !(img.width > 0)) { return; }
+if (!QLCX_Arrived(img)) { return; }
 var w = sprite[2];
 var h = sprite[3];
 if (w < 0) {
