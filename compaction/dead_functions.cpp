@@ -71,11 +71,11 @@ size_t functionEnd(const TokenSequence& tokens, size_t i) {
     while (i + 1 < tokens.size()) {
         ++i;
         if (tokens.kind(i) == kOp) {
-            std::wstring_view op = tokens.text(i);
-            if (op == L"(") ++parentheses;
-            if (op == L")") --parentheses;
-            if (op == L"{") braces = braces == -1 ? 1 : braces + 1;
-            if (op == L"}") --braces;
+            wchar_t op = tokens.single(i);
+            if (op == L'(') ++parentheses;
+            if (op == L')') --parentheses;
+            if (op == L'{') braces = braces == -1 ? 1 : braces + 1;
+            if (op == L'}') --braces;
         }
         if (parentheses == 0 && braces == 0) break;
     }

@@ -21,6 +21,18 @@ bool keepsItsName(std::wstring_view text) {
     return text == kStartFunction || text == kEventHook;
 }
 
+// Whether a name token is written exactly as one of the names the page calls; only a token
+// without prefix and of the same length can be, so the text is rarely read.
+bool isWritten(const TokenSequence& tokens, size_t i, std::wstring_view name) {
+    int id = tokens.nameId(i);
+    return id != TokenSequence::kNoName && tokens.name(id).size() == name.size() &&
+           tokens.text(i) == name;
+}
+
+bool keepsItsNameAt(const TokenSequence& tokens, size_t i) {
+    return isWritten(tokens, i, kStartFunction) || isWritten(tokens, i, kEventHook);
+}
+
 // Declared functions that nothing uses; only their declarations are such tokens. The answer
 // is kept per name, so the function table is asked once per spelling, not once per token.
 class UnusedFunctions {
@@ -76,11 +88,11 @@ void nameByUseCount(const TokenSequence& tokens, const FunctionTable& functions,
     std::vector<int> firstUseOrder;
     UnusedFunctions unused(tokens, functions);
     for (size_t i = 0; i < tokens.size(); ++i) {
-        if (tokens.kind(i) == kProc && tokens.text(i) != kStartFunction && unused.at(i))
+        if (tokens.kind(i) == kProc && !isWritten(tokens, i, kStartFunction) && unused.at(i))
             i = functionEnd(tokens, i);
         int id = tokens.nameId(i);
         if (!isNameToken(tokens, i) || id == TokenSequence::kNoName) continue;
-        if (tokens.text(i) == kStartFunction) continue;
+        if (isWritten(tokens, i, kStartFunction)) continue;
         if (counts[static_cast<size_t>(id)]++ == 0) firstUseOrder.push_back(id);
     }
     std::stable_sort(firstUseOrder.begin(), firstUseOrder.end(), [&](int a, int b) {
@@ -94,7 +106,7 @@ void removeDeadFunctionsAndRename(TokenSequence& tokens, const FunctionTable& fu
     shortNames.resize(tokens.nameCount(), nullptr);
     UnusedFunctions unused(tokens, functions);
     for (size_t i = 0; i < tokens.size(); ++i) {
-        if (tokens.kind(i) == kProc && !keepsItsName(tokens.text(i)) && unused.at(i)) {
+        if (tokens.kind(i) == kProc && !keepsItsNameAt(tokens, i) && unused.at(i)) {
             if (i >= 1) emptyToken(tokens, i - 1, kOp, L" ");
             if (i >= 2) emptyToken(tokens, i - 2, kCommand, L"function");
             size_t last = functionEnd(tokens, i);
@@ -103,7 +115,7 @@ void removeDeadFunctionsAndRename(TokenSequence& tokens, const FunctionTable& fu
             continue;
         }
         int id = tokens.nameId(i);
-        if (isNameToken(tokens, i) && id != TokenSequence::kNoName && !keepsItsName(tokens.text(i)))
+        if (isNameToken(tokens, i) && id != TokenSequence::kNoName && !keepsItsNameAt(tokens, i))
             giveShortName(state, tokens, id, shortNames);
     }
 }

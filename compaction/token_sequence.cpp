@@ -18,7 +18,8 @@ void TokenSequence::reserve(size_t tokenCount, size_t characterCount) {
 
 void TokenSequence::append(int kind, std::wstring_view text) {
     Entry entry;
-    entry.kind = kind;
+    entry.kind = static_cast<std::int16_t>(kind);
+    if (text.size() == 1 && text[0] < 0x10000) entry.single = static_cast<char16_t>(text[0]);
     if (kind == kProc || kind == kVar) entry.nameId = internName(nameWithoutPrefix(text));
     pool_.append(text);
     entry.end = pool_.size();

@@ -4,6 +4,7 @@
 // passes index vectors instead of hashing strings.
 #include "compaction/token.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -34,7 +35,10 @@ public:
 
     size_t size() const { return tokens_.size(); }
     int kind(size_t i) const { return tokens_[i].kind; }
-    void setKind(size_t i, int kind) { tokens_[i].kind = kind; }
+    void setKind(size_t i, int kind) { tokens_[i].kind = static_cast<std::int16_t>(kind); }
+    // The character of a one-character token (an operator, a bracket), else '\0'. Answers
+    // without reading the text, for the passes that only look for brackets.
+    wchar_t single(size_t i) const { return static_cast<wchar_t>(tokens_[i].single); }
     std::wstring_view text(size_t i) const {
         size_t start = i == 0 ? 0 : tokens_[i - 1].end;
         return std::wstring_view(pool_).substr(start, tokens_[i].end - start);
@@ -48,8 +52,9 @@ private:
     // Texts follow each other in the pool, so a token's text starts where the one before ends.
     struct Entry {
         size_t end = 0;
-        int kind = kUnknown;
         int nameId = kNoName;
+        std::int16_t kind = kUnknown;
+        char16_t single = 0;
     };
     int internName(std::wstring_view name);
 
