@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -119,6 +120,7 @@ private slots:
     void droppedFile();
     void severalDroppedFiles();
     void convertThenRun();
+    void typedConvertedRunPageWorksInTheBrowser();
     void commandLineConvertsWithoutUserAction();
     void requesters();
     void sticky();
@@ -252,6 +254,36 @@ void MainWindowTest::convertThenRun() {
     scene.type("field41", scene.path("elsewhere.html"));
     scene.click("button52");
     QCOMPARE(scene.platform.opened, QStringList({page}));
+}
+
+// The whole road as a user takes it: type the path, press "convert", press "run"; the page
+// handed to the browser then really runs in Chromium.
+void MainWindowTest::typedConvertedRunPageWorksInTheBrowser() {
+    const QString browserTests = QStringLiteral(QUILLCAST_SOURCE_DIR "/tests/browser");
+    if (!QFileInfo::exists(browserTests + "/node_modules/playwright-core") ||
+        !QFileInfo::exists("/usr/bin/chromium"))
+        QSKIP("Chromium or playwright-core is not installed (scripts/install-deps installs both)");
+    Scene scene;
+    writeFile(scene.path("hello.pb"),
+              "OpenWindow(0, 10, 10, 200, 100, \"Hello\")\n"
+              "ButtonGadget(1, 10, 10, 80, 24, \"Press\")\n"
+              "Debug \"started\"\n"
+              "Repeat\n"
+              "\te = WaitWindowEvent()\n"
+              "\tIf e = #PB_Event_Gadget : SetGadgetText(1, \"Pressed\") : EndIf\n"
+              "Until e = #PB_Event_CloseWindow\n"
+              "Debug \"bye\"\n");
+    scene.type("field11", scene.path("hello.pb"));
+    scene.click("button51");
+    scene.click("button52");
+    QCOMPARE(scene.platform.opened, QStringList({scene.path("hello.pb.html")}));
+
+    QProcess node;
+    node.setProcessChannelMode(QProcess::MergedChannels);
+    node.start("node", {QStringLiteral(QUILLCAST_SOURCE_DIR "/tests/app/page-check.mjs"),
+                        scene.platform.opened.front()});
+    QVERIFY(node.waitForFinished(60000));
+    QVERIFY2(node.exitCode() == 0, node.readAll().constData());
 }
 
 void MainWindowTest::commandLineConvertsWithoutUserAction() {
