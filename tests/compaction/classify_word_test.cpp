@@ -23,11 +23,5 @@ TEST(ClassifyWord, EveryRule) {
     for (const auto& [word, expected] : cases) EXPECT_EQ(ClassifyWord(word), expected) << word;
 }
 
-TEST(TokenKinds, TagsAreFiveCharacters) {
-    for (int k = 0; k <= 12; ++k) EXPECT_EQ(kindTag(k).size(), 5u) << k;
-    EXPECT_EQ(kindTag(9), L"#END#");
-    EXPECT_TRUE(kindTag(13).empty());
-}
-
 } // namespace
 } // namespace qc
