@@ -3,7 +3,9 @@
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { launchBrowser, waitFor } from './lib/harness.mjs';
-import { ask, box, makePng, modes, openTestPage, requestedFiles } from './runtime-gui-support.mjs';
+import {
+  ask, box, makePng, modes, requestedFiles, withTestPage,
+} from './runtime-gui-support.mjs';
 
 let browser;
 let files;
@@ -89,9 +91,9 @@ const px = (left, top, width = '', height = '') => ({ left, top, width, height, 
 
 for (const { compact, label } of modes) {
   describe(`gadgets (${label})`, () => {
-    test('each kind is placed with its own offsets in the right parent', async () => {
-      const opened = await openTestPage(browser, allGadgets, { compact, files });
-      const { page, errors } = opened;
+    test('each kind is placed with its own offsets in the right parent',
+      () => withTestPage(browser, allGadgets, { compact, files }, async (opened) => {
+      const { page } = opened;
       const expected = {
         1: px('10px', '10px', '114px', '20px'),
         2: px('10px', '50px', '120px', '26px'),
@@ -121,12 +123,10 @@ for (const { compact, label } of modes) {
       assert.equal(await page.getAttribute('#\\36', 'src'), 'frame.html');
       assert.deepEqual(requestedFiles(opened).sort(), ['frame.html', 'pic.png', 'test' +
         (compact ? '.html' : '.plain.html')].sort());
-      assert.deepEqual(errors, []);
-      await opened.context.close();
-    });
+    }));
 
-    test('real input produces each kind of gadget event', async () => {
-      const { page, context, errors } = await openTestPage(browser, allGadgets, { compact, files });
+    test('real input produces each kind of gadget event',
+      () => withTestPage(browser, allGadgets, { compact, files }, async ({ page }) => {
       const typeAndLeave = async () => {
         await page.keyboard.type('xy');
         await page.keyboard.press('Tab');
@@ -149,13 +149,11 @@ for (const { compact, label } of modes) {
         assert.equal(await ask(page, 'events'), row.events, `gadget ${row.id}`);
       }
       assert.equal(await page.inputValue('[id="1"]'), 'abcxy');
-      assert.deepEqual(errors, []);
-      await context.close();
-    });
+    }));
 
-    test('text and state functions read and write each kind', async () => {
-      const opened = await openTestPage(browser, allGadgets, { compact, files });
-      const { page, errors } = opened;
+    test('text and state functions read and write each kind',
+      () => withTestPage(browser, allGadgets, { compact, files }, async (opened) => {
+      const { page } = opened;
       const texts = (await ask(page, 'texts')).split('|');
       assert.deepEqual([texts[0], texts[1], texts[2], texts[8], texts[9]],
         ['abc', 'Go', 'Label', 'early', '']);
@@ -182,12 +180,10 @@ for (const { compact, label } of modes) {
       await waitFor(() => requestedFiles(opened).includes('frame2.html'), 5000, 'new frame');
       assert.deepEqual(requestedFiles(opened).filter((f) => !f.startsWith('test')).sort(),
         ['frame.html', 'frame2.html', 'pic.png', 'pic2.png']);
-      assert.deepEqual(errors, []);
-      await opened.context.close();
-    });
+    }));
 
-    test('ResizeGadget keeps the offsets of string and text gadgets only', async () => {
-      const { page, context, errors } = await openTestPage(browser, allGadgets, { compact, files });
+    test('ResizeGadget keeps the offsets of string and text gadgets only',
+      () => withTestPage(browser, allGadgets, { compact, files }, async ({ page }) => {
       await ask(page, 'resize');
       const moved = {
         1: px('20px', '40px', '94px', '24px'),
@@ -202,8 +198,6 @@ for (const { compact, label } of modes) {
       assert.deepEqual(await box(page, 1), px('20px', '40px', '54px', '24px'));
       assert.deepEqual(await box(page, 3), px('20px', '27px', '60px', '30px'));
       assert.deepEqual(await box(page, 4), px('20px', '40px', '60px', '30px'));
-      assert.deepEqual(errors, []);
-      await context.close();
-    });
+    }));
   });
 }

@@ -4,7 +4,7 @@ import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { waitFor } from './lib/harness.mjs';
 import {
-  ask, launchGuiBrowser, makePng, modes, openTestPage, pixels, requestedFiles,
+  ask, launchGuiBrowser, makePng, modes, pixels, requestedFiles, withTestPage,
 } from './runtime-gui-support.mjs';
 
 const palette = {
@@ -121,10 +121,21 @@ ChangeLoop(0);
 }
 `;
 
+const fullScreen = `
+function INIT() {
+OpenScreen(200, 100, 32, "Game");
+InitMouse();
+ChangeLoop(qcLoop);
+}
+function qcAnswer(ask) {
+return [MouseX(), MouseY()].join(",");
+}
+`;
+
 for (const { compact, label } of modes) {
   describe(`screen and images (${label})`, () => {
-    test('shapes and ClearScreen leave the expected pixels', async () => {
-      const { page, context, errors } = await openTestPage(browser, shapes, { compact });
+    test('shapes and ClearScreen leave the expected pixels',
+      () => withTestPage(browser, shapes, { compact }, async ({ page }) => {
       assert.deepEqual(await page.evaluate(() => {
         const c = document.getElementById('QLCXcanvas');
         return [c.width, c.height];
@@ -149,13 +160,11 @@ for (const { compact, label } of modes) {
       await ask(page, 'clear');
       assert.deepEqual(await pixels(page, [[0, 0], [15, 15], [70, 70], [99, 99]]),
         [red, red, red, red]);
-      assert.deepEqual(errors, []);
-      await context.close();
-    });
+    }));
 
-    test('an image draws only once it has loaded, with a black underlay', async () => {
-      const opened = await openTestPage(browser, images, { compact, files });
-      const { page, errors } = opened;
+    test('an image draws only once it has loaded, with a black underlay',
+      () => withTestPage(browser, images, { compact, files }, async (opened) => {
+      const { page } = opened;
       await whenDrawn(page);
       assert.equal(await page.evaluate(() => window.qcEarly), '0,0,1,0,0');
       // Second LoadImage on one number keeps the second image; FreeImage forgets it.
@@ -167,12 +176,10 @@ for (const { compact, label } of modes) {
       assert.deepEqual(got[6].slice(0, 3).map((v) => Math.round(v / 10)), [26, 20, 20]);
       const fetched = new Set(requestedFiles(opened).filter((f) => !f.startsWith('test')));
       assert.deepEqual([...fetched].sort(), ['blue.png', 'half.png', 'red.png']);
-      assert.deepEqual(errors, []);
-      await opened.context.close();
-    });
+    }));
 
-    test('rotating sprites turn around their centre and collide at touching edges', async () => {
-      const { page, context, errors } = await openTestPage(browser, sprites, { compact, files });
+    test('rotating sprites turn around their centre and collide at touching edges',
+      () => withTestPage(browser, sprites, { compact, files }, async ({ page }) => {
       await whenDrawn(page);
       assert.equal(await page.evaluate(() => window.qcCollisions), '1,0,0,1,1,0,1');
       assert.equal(await page.evaluate(() => window.qcSprites), '1,0,0');
@@ -194,9 +201,7 @@ for (const { compact, label } of modes) {
       const [sharp, smooth] = await pixels(page, [[79, 4], [99, 14]]);
       assert.deepEqual(sharp, red);
       assert.ok(smooth[0] > 100 && smooth[1] > 30 && smooth[1] < 200, `smoothed ${smooth}`);
-      assert.deepEqual(errors, []);
-      await context.close();
-    });
+    }));
   });
 
   describe(`keyboard and mouse (${label})`, () => {
@@ -213,8 +218,8 @@ return [MouseButton(1), MouseButton(2), MouseButton(3), MouseButton(0), MouseBut
 }
 `;
 
-    test('a key release is reported once, a held key while it is held', async () => {
-      const { page, context, errors } = await openTestPage(browser, input, { compact });
+    test('a key release is reported once, a held key while it is held',
+      () => withTestPage(browser, input, { compact }, async ({ page }) => {
       assert.equal(await ask(page, 'keys'), '0,0,0,0');
       await page.keyboard.press('a');
       assert.equal(await ask(page, 'keys'), '1,0,0,0');
@@ -224,33 +229,19 @@ return [MouseButton(1), MouseButton(2), MouseButton(3), MouseButton(0), MouseBut
       assert.equal(await ask(page, 'keys'), '0,0,1,0');
       await page.keyboard.up('a');
       assert.equal(await ask(page, 'keys'), '1,0,0,0');
-      assert.deepEqual(errors, []);
-      await context.close();
-    });
+    }));
 
-    test('OpenScreen measures the mouse from the canvas and names the page', async () => {
-      const script = `
-function INIT() {
-OpenScreen(200, 100, 32, "Game");
-InitMouse();
-ChangeLoop(qcLoop);
-}
-function qcAnswer(ask) {
-return [MouseX(), MouseY()].join(",");
-}
-`;
-      const { page, context, errors } = await openTestPage(browser, script, { compact });
+    test('OpenScreen measures the mouse from the canvas and names the page',
+      () => withTestPage(browser, fullScreen, { compact }, async ({ page }) => {
       const canvas = await page.locator('#QLCXcanvas').boundingBox();
       assert.deepEqual([canvas.width, canvas.height], [200, 100]);
       assert.equal(await page.title(), 'Game');
       await page.mouse.move(canvas.x + 3, canvas.y + 4);
       assert.equal(await ask(page, 'mouse'), '3,4');
-      assert.deepEqual(errors, []);
-      await context.close();
-    });
+    }));
 
-    test('mouse position is relative to the screen, buttons follow the browser codes', async () => {
-      const { page, context, errors } = await openTestPage(browser, input, { compact });
+    test('mouse position is relative to the screen, buttons follow the browser codes',
+      () => withTestPage(browser, input, { compact }, async ({ page }) => {
       const canvas = await page.locator('#QLCXcanvas').boundingBox();
       assert.deepEqual([canvas.x, canvas.y, canvas.width, canvas.height], [20, 30, 320, 200]);
       await page.mouse.move(20, 50);
@@ -264,8 +255,6 @@ return [MouseX(), MouseY()].join(",");
         await page.mouse.up({ button });
         assert.equal(await ask(page, 'buttons'), '0,0,0,0,0', `${button} released`);
       }
-      assert.deepEqual(errors, []);
-      await context.close();
-    });
+    }));
   });
 }

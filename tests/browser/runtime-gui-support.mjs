@@ -6,19 +6,15 @@
 // question text into window.qcAsk, the program's loop function passes it to the script's
 // qcAnswer(ask) and leaves [answer] in window.qcReply. Only window.* names and strings cross
 // the border, and compaction leaves both alone.
+import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import { chromium } from 'playwright-core';
-import { openPage, pageFromJs, tempDir, waitFor } from './lib/harness.mjs';
+import { launchBrowser, openPage, pageFromJs, tempDir, waitFor } from './lib/harness.mjs';
 
-// The harness's browser, except that pages from files count as one origin: images loaded from
-// the test folder would otherwise taint the canvas, and the test could not read its pixels
-// back. The library itself never reads pixels, so this changes nothing it does.
+// Pages from files count as one origin here: images loaded from the test folder would otherwise
+// taint the canvas, and the test could not read its pixels back. The library never reads pixels.
 export function launchGuiBrowser() {
-  const flags = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync',
-    '--allow-file-access-from-files'];
-  return chromium.launch({ executablePath: '/usr/bin/chromium', args: flags, headless: true });
+  return launchBrowser(['--allow-file-access-from-files']);
 }
 
 // Written in the same narrow JavaScript as the library, since it is compacted with it.
@@ -57,6 +53,17 @@ export async function openTestPage(browser, script, { compact, files = {}, viewp
   opened.context.on('page', (popup) => popup.close());
   await waitFor(() => opened.page.evaluate(() => document.readyState === 'complete'), 5000, 'load');
   return opened;
+}
+
+// Opens the test page, runs `check` on it and requires that the page raised no script error.
+export async function withTestPage(browser, script, options, check) {
+  const opened = await openTestPage(browser, script, options);
+  try {
+    await check(opened);
+    assert.deepEqual(opened.errors, []);
+  } finally {
+    await opened.context.close();
+  }
 }
 
 // Asks the page's program one question and returns its answer.

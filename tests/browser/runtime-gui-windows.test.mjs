@@ -3,7 +3,7 @@
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { launchBrowser } from './lib/harness.mjs';
-import { ask, box, modes, openTestPage } from './runtime-gui-support.mjs';
+import { ask, box, modes, withTestPage } from './runtime-gui-support.mjs';
 
 let browser;
 before(async () => {
@@ -46,10 +46,20 @@ return "?";
 }
 `;
 
+const oneWindow = `
+function INIT() {
+OpenWindow(3, 50, 50, 150, 80, "Three");
+ChangeLoop(qcLoop);
+}
+function qcAnswer(ask) {
+return qcEvents();
+}
+`;
+
 for (const { compact, label } of modes) {
   describe(`windows (${label})`, () => {
-    test('OpenWindow builds the tree with the frame sizes and defaults', async () => {
-      const { page, context, errors } = await openTestPage(browser, twoWindows, { compact });
+    test('OpenWindow builds the tree with the frame sizes and defaults',
+      () => withTestPage(browser, twoWindows, { compact }, async ({ page }) => {
       // The tree as tag.class#id"text", children in brackets.
       const tree = await page.evaluate(() => {
         const shape = (el) => `${el.tagName.toLowerCase()}.${el.className}#${el.id}` +
@@ -66,12 +76,10 @@ for (const { compact, label } of modes) {
       assert.equal(await page.evaluate(() => document.body.id), 'winout');
       assert.equal(await page.evaluate(() => document.getElementById('window1').parentNode.id),
         'winout');
-      assert.deepEqual(errors, []);
-      await context.close();
-    });
+    }));
 
-    test('window functions change only what they are given', async () => {
-      const { page, context, errors } = await openTestPage(browser, twoWindows, { compact });
+    test('window functions change only what they are given',
+      () => withTestPage(browser, twoWindows, { compact }, async ({ page }) => {
       assert.equal(await ask(page, 'is'), '1,1,0');
       assert.equal(await ask(page, 'resize'), 1);
       assert.deepEqual(await box(page, 'window1'),
@@ -95,12 +103,10 @@ for (const { compact, label } of modes) {
       assert.equal(await ask(page, 'close again'), 0);
       await ask(page, 'end');
       assert.equal(await page.locator('section').count(), 0);
-      assert.deepEqual(errors, []);
-      await context.close();
-    });
+    }));
 
-    test('dragging by the title moves the window with the pointer', async () => {
-      const { page, context, errors } = await openTestPage(browser, twoWindows, { compact });
+    test('dragging by the title moves the window with the pointer',
+      () => withTestPage(browser, twoWindows, { compact }, async ({ page }) => {
       const start = await centreOf(page, '#window1_title');
       await page.mouse.move(start.x, start.y);
       await page.mouse.down();
@@ -118,12 +124,10 @@ for (const { compact, label } of modes) {
       await page.mouse.move(body.x + 40, body.y + 40, { steps: 3 });
       await page.mouse.up();
       assert.equal((await box(page, 'window1')).left, '210px');
-      assert.deepEqual(errors, []);
-      await context.close();
-    });
+    }));
 
-    test('raising takes a new z-index only for a window not already on top', async () => {
-      const { page, context, errors } = await openTestPage(browser, twoWindows, { compact });
+    test('raising takes a new z-index only for a window not already on top',
+      () => withTestPage(browser, twoWindows, { compact }, async ({ page }) => {
       const z = async () => [(await box(page, 'window0')).z, (await box(page, 'window1')).z];
       await pressAt(page, '#window1_content', { x: 40, y: 0 });
       await pressAt(page, '#window1_content', { x: 40, y: 10 });
@@ -132,21 +136,10 @@ for (const { compact, label } of modes) {
       assert.deepEqual(await z(), ['1001', '1000']);
       await pressAt(page, '#window1_title');
       assert.deepEqual(await z(), ['1001', '1002']);
-      assert.deepEqual(errors, []);
-      await context.close();
-    });
+    }));
 
-    test('the close box queues one close event per burst of presses', async () => {
-      const script = `
-function INIT() {
-OpenWindow(3, 50, 50, 150, 80, "Three");
-ChangeLoop(qcLoop);
-}
-function qcAnswer(ask) {
-return qcEvents();
-}
-`;
-      const { page, context, errors } = await openTestPage(browser, script, { compact });
+    test('the close box queues one close event per burst of presses',
+      () => withTestPage(browser, oneWindow, { compact }, async ({ page }) => {
       await pressAt(page, '#window3 .close');
       await pressAt(page, '#window3 .close');
       assert.equal(await ask(page, 'events'), '3,1,0,0');
@@ -155,8 +148,6 @@ return qcEvents();
       assert.equal(await ask(page, 'events'), '');
       // The close box only reports; closing is the program's decision.
       assert.equal(await page.locator('#window3').count(), 1);
-      assert.deepEqual(errors, []);
-      await context.close();
-    });
+    }));
   });
 }

@@ -14,8 +14,10 @@ export const cli = process.env.QUILLCAST_CLI ?? path.join(sourceDir, 'build/cli/
 const flags = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
   '--disable-background-networking', '--disable-component-update', '--disable-sync'];
 
-export async function launchBrowser() {
-  return chromium.launch({ executablePath: '/usr/bin/chromium', args: flags, headless: true });
+export async function launchBrowser(extraFlags = []) {
+  return chromium.launch({
+    executablePath: '/usr/bin/chromium', args: [...flags, ...extraFlags], headless: true,
+  });
 }
 
 export function tempDir(prefix = 'qc-') {
