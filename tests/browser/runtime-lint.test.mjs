@@ -13,13 +13,6 @@ function show(findings) {
   return findings.map((f) => `${f.where} [${f.rule}] ${f.detail}\n    ${f.line.trim()}`).join('\n');
 }
 
-test('the vocabulary tables were read', () => {
-  assert.ok(vocabulary.targetWords.get('.fillrect') === false, 'member .fillRect');
-  assert.ok(vocabulary.targetWords.get('image') === true, 'Image() is a function word');
-  assert.ok(vocabulary.commands.has('OpenWindow') && vocabulary.commands.has('LoadImage'));
-  assert.ok(!vocabulary.commands.has('Math.floor'), 'Math targets are no library names');
-});
-
 test('the runtime library keeps to what compaction carries', () => {
   const findings = lintLibrary(runtimeFiles(sourceDir), vocabulary);
   assert.equal(findings.length, 0, show(findings));
@@ -28,21 +21,6 @@ test('the runtime library keeps to what compaction carries', () => {
 test('the library starts with the INIT comment line', () => {
   const [first] = runtimeFiles(sourceDir);
   assert.equal(first.text.split('\n')[0], '// INIT ...');
-});
-
-test('every function of the core, lists, strings and helpers is defined', () => {
-  const text = runtimeFiles(sourceDir).map((f) => f.text).join('\n');
-  const names = ['QLCXInit', 'ChangeLoop', 'end', 'empty', 'WindowEvent', 'EventWindow',
-    'EventGadget', 'EventType', 'QLCX_AddEvent', 'ElapsedMilliseconds', 'FlipBuffers', 'GetFPS',
-    'NewList', 'ResetList', 'AddElement', 'DeleteElement', 'NextElement', 'PreviousElement',
-    'ListSize', 'ListIndex', 'SelectElement', 'ClearList', 'FirstElement', 'LastElement',
-    'ListJoin', 'dimfunc', 'ArraySize', 'initint', 'initfloat', 'initstring', 'Left', 'Mid',
-    'Right', 'FindString', 'LCase', 'UCase', 'Len', 'CountString', 'Space', 'ReverseString',
-    'Asc', 'ReplaceString', 'RemoveString', 'InsertString', 'StringField', 'LSet', 'RSet',
-    'LTrim', 'RTrim', 'Trim', 'Str', 'Val', 'RGB', 'RGBA', 'Red', 'Green', 'Blue', 'Alpha',
-    'Random', 'RandomFloat', 'Debug', 'InputRequester', 'MessageRequester', 'QLCX_ColorText'];
-  const missing = names.filter((n) => !new RegExp(`^function ${n}\\(`, 'm').test(text));
-  assert.deepEqual(missing, []);
 });
 
 // Compaction drops functions that nothing calls, so the program refers to every one of them:
