@@ -76,57 +76,38 @@ private slots:
 };
 
 void ShellActionsTest::switchScan_data() {
+    // clang-format off
     QTest::addColumn<QStringList>("parameters");
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("flags"); // c = convert, r/R = autoMode 1/2, s = sticky, q = quit
     QTest::addColumn<int>("pending");
 
-    QTest::newRow("nothing") << QStringList{} << ""
-                             << ""
-                             << "" << 0;
-    QTest::newRow("source only") << QStringList{"a.pb"} << "a.pb"
-                                 << ""
-                                 << "" << 1;
-    QTest::newRow("output only") << QStringList{"", "b.html"} << ""
-                                 << "b.html"
-                                 << "" << 2;
-    QTest::newRow("both") << QStringList{"a.pb", "b.html"} << "a.pb"
-                          << "b.html"
-                          << "" << 3;
-    QTest::newRow("parameter 1 is never a switch") << QStringList{"/c"} << "/c"
-                                                   << ""
-                                                   << "" << 1;
+    QTest::newRow("nothing") << QStringList{} << "" << "" << "" << 0;
+    QTest::newRow("source only") << QStringList{"a.pb"} << "a.pb" << "" << "" << 1;
+    QTest::newRow("output only") << QStringList{"", "b.html"} << "" << "b.html" << "" << 2;
+    QTest::newRow("both") << QStringList{"a.pb", "b.html"} << "a.pb" << "b.html" << "" << 3;
+    QTest::newRow("parameter 1 is never a switch") << QStringList{"/c"} << "/c" << "" << "" << 1;
     QTest::newRow("switch as parameter 2 leaves the output empty")
-        << QStringList{"a.pb", "/c"} << "a.pb"
-        << ""
-        << "c" << 1;
-    QTest::newRow("every switch") << QStringList{"a.pb", "b.html", "/q", "/s", "/r", "/c"} << "a.pb"
-                                  << "b.html"
-                                  << "crsq" << 3;
-    QTest::newRow("/R wins over a later /r") << QStringList{"a.pb", "b.html", "/R", "/r"} << "a.pb"
-                                             << "b.html"
-                                             << "R" << 3;
+        << QStringList{"a.pb", "/c"} << "a.pb" << "" << "c" << 1;
+    QTest::newRow("every switch")
+        << QStringList{"a.pb", "b.html", "/q", "/s", "/r", "/c"}
+        << "a.pb" << "b.html" << "crsq" << 3;
+    QTest::newRow("/R wins over a later /r")
+        << QStringList{"a.pb", "b.html", "/R", "/r"} << "a.pb" << "b.html" << "R" << 3;
     QTest::newRow("/R wins over an earlier /r")
-        << QStringList{"a.pb", "b.html", "/r", "/R"} << "a.pb"
-        << "b.html"
-        << "R" << 3;
+        << QStringList{"a.pb", "b.html", "/r", "/R"} << "a.pb" << "b.html" << "R" << 3;
     QTest::newRow("switches are case-sensitive")
-        << QStringList{"a.pb", "b.html", "/C", "/Q", "/S"} << "a.pb"
-        << "b.html"
-        << "" << 3;
+        << QStringList{"a.pb", "b.html", "/C", "/Q", "/S"} << "a.pb" << "b.html" << "" << 3;
     QTest::newRow("unknown parameters are ignored")
-        << QStringList{"a.pb", "b.html", "-c", "c", "/x"} << "a.pb"
-        << "b.html"
-        << "" << 3;
+        << QStringList{"a.pb", "b.html", "-c", "c", "/x"} << "a.pb" << "b.html" << "" << 3;
     QTest::newRow("seventh parameter counts")
-        << QStringList{"a.pb", "b.html", "x", "x", "x", "x", "/c"} << "a.pb"
-        << "b.html"
-        << "c" << 3;
+        << QStringList{"a.pb", "b.html", "x", "x", "x", "x", "/c"}
+        << "a.pb" << "b.html" << "c" << 3;
     QTest::newRow("eighth parameter is ignored")
-        << QStringList{"a.pb", "b.html", "x", "x", "x", "x", "x", "/c"} << "a.pb"
-        << "b.html"
-        << "" << 3;
+        << QStringList{"a.pb", "b.html", "x", "x", "x", "x", "x", "/c"}
+        << "a.pb" << "b.html" << "" << 3;
+    // clang-format on
 }
 
 void ShellActionsTest::switchScan() {
@@ -153,33 +134,23 @@ void ShellActionsTest::switchScan() {
 }
 
 void ShellActionsTest::fileNameRules_data() {
+    // clang-format off
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("posix") << "/home/u/game.pb"
-                           << "game.pb" << true;
-    QTest::newRow("backslashes") << "C:\\games\\pong.pb"
-                                 << "pong.pb" << true;
-    QTest::newRow("quoted path") << "\"C:\\x y\\game.pb\""
-                                 << "game.pb" << true;
-    QTest::newRow("quoted name") << "\"game.pb\" rest"
-                                 << "game.pb" << true;
-    QTest::newRow("folder only") << "/tmp/"
-                                 << "" << false;
-    QTest::newRow("empty") << ""
-                           << "" << false;
-    QTest::newRow("colon") << "a:b.pb"
-                           << "a:b.pb" << false;
-    QTest::newRow("wildcard") << "/tmp/*.pb"
-                              << "*.pb" << false;
-    QTest::newRow("pipe") << "x|y"
-                          << "x|y" << false;
-    QTest::newRow("two dropped files") << "/a/one.pb\n/a/two.pb"
-                                       << "two.pb" << true;
-    QTest::newRow("line feed in name") << "one.pb\ntwo.pb"
-                                       << "one.pb\ntwo.pb" << false;
-    QTest::newRow("tab") << "a\tb"
-                         << "a\tb" << false;
+    QTest::newRow("posix") << "/home/u/game.pb" << "game.pb" << true;
+    QTest::newRow("backslashes") << "C:\\games\\pong.pb" << "pong.pb" << true;
+    QTest::newRow("quoted path") << "\"C:\\x y\\game.pb\"" << "game.pb" << true;
+    QTest::newRow("quoted name") << "\"game.pb\" rest" << "game.pb" << true;
+    QTest::newRow("folder only") << "/tmp/" << "" << false;
+    QTest::newRow("empty") << "" << "" << false;
+    QTest::newRow("colon") << "a:b.pb" << "a:b.pb" << false;
+    QTest::newRow("wildcard") << "/tmp/*.pb" << "*.pb" << false;
+    QTest::newRow("pipe") << "x|y" << "x|y" << false;
+    QTest::newRow("two dropped files") << "/a/one.pb\n/a/two.pb" << "two.pb" << true;
+    QTest::newRow("line feed in name") << "one.pb\ntwo.pb" << "one.pb\ntwo.pb" << false;
+    QTest::newRow("tab") << "a\tb" << "a\tb" << false;
+    // clang-format on
 }
 
 void ShellActionsTest::fileNameRules() {
@@ -192,39 +163,28 @@ void ShellActionsTest::fileNameRules() {
 }
 
 void ShellActionsTest::pathValidation_data() {
+    // clang-format off
     QTest::addColumn<QString>("source"); // relative to the scene's folder
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("colours"); // field 11, field 41: G green, R red, Y yellow
     QTest::addColumn<bool>("convertEnabled");
     QTest::addColumn<QString>("lastLog");
 
-    QTest::newRow("new page") << "game.pb"
-                              << "new.html"
-                              << "GG" << true << "finished!";
-    QTest::newRow("existing page") << "game.pb"
-                                   << "old.html"
-                                   << "GY" << true << "finished!";
-    QTest::newRow("missing source") << "ghost.pb"
-                                    << "new.html"
-                                    << "RG" << false << "file not found!";
-    QTest::newRow("folder as source") << "sub"
-                                      << "new.html"
-                                      << "RG" << false << "file not found!";
-    QTest::newRow("two dropped files") << "game.pb\n/x/other.pb"
-                                       << "new.html"
-                                       << "RG" << false << "file not found!";
-    QTest::newRow("invalid name, file exists") << "odd:name.pb"
-                                               << "new.html"
-                                               << "RG" << true << "finished!";
-    QTest::newRow("output names a folder only") << "game.pb"
-                                                << "sub/"
-                                                << "GR" << false << "finished!";
-    QTest::newRow("invalid output name") << "game.pb"
-                                         << "a?.html"
-                                         << "GR" << false << "finished!";
-    QTest::newRow("output folder missing") << "game.pb"
-                                           << "nowhere/x.html"
-                                           << "GG" << true << "finished!";
+    QTest::newRow("new page") << "game.pb" << "new.html" << "GG" << true << "finished!";
+    QTest::newRow("existing page") << "game.pb" << "old.html" << "GY" << true << "finished!";
+    QTest::newRow("missing source")
+        << "ghost.pb" << "new.html" << "RG" << false << "file not found!";
+    QTest::newRow("folder as source") << "sub" << "new.html" << "RG" << false << "file not found!";
+    QTest::newRow("two dropped files")
+        << "game.pb\n/x/other.pb" << "new.html" << "RG" << false << "file not found!";
+    QTest::newRow("invalid name, file exists")
+        << "odd:name.pb" << "new.html" << "RG" << true << "finished!";
+    QTest::newRow("output names a folder only")
+        << "game.pb" << "sub/" << "GR" << false << "finished!";
+    QTest::newRow("invalid output name") << "game.pb" << "a?.html" << "GR" << false << "finished!";
+    QTest::newRow("output folder missing")
+        << "game.pb" << "nowhere/x.html" << "GG" << true << "finished!";
+    // clang-format on
 }
 
 void ShellActionsTest::pathValidation() {
@@ -320,18 +280,16 @@ void ShellActionsTest::sourceThatDisappears() {
 }
 
 void ShellActionsTest::errorsHoldBackOpening_data() {
+    // clang-format off
     QTest::addColumn<QString>("translateError");
     QTest::addColumn<QString>("compactError");
     QTest::addColumn<bool>("readAgain"); // a second request, which translates anew
     QTest::addColumn<bool>("opened");
-    QTest::newRow("no error") << ""
-                              << "" << false << true;
-    QTest::newRow("translation made at the path change") << "bad line"
-                                                         << "" << false << false;
-    QTest::newRow("translation made at the request") << "bad line"
-                                                     << "" << true << false;
-    QTest::newRow("compaction") << ""
-                                << "bad name" << false << false;
+    QTest::newRow("no error") << "" << "" << false << true;
+    QTest::newRow("translation made at the path change") << "bad line" << "" << false << false;
+    QTest::newRow("translation made at the request") << "bad line" << "" << true << false;
+    QTest::newRow("compaction") << "" << "bad name" << false << false;
+    // clang-format on
 }
 
 // "/r /q": the page is written in every case, but opened (and the program ended) only when
@@ -366,6 +324,7 @@ void ShellActionsTest::errorsHoldBackOpening() {
 }
 
 void ShellActionsTest::conversionRequest_data() {
+    // clang-format off
     QTest::addColumn<QString>("output"); // "page.html" exists already with "old"
     QTest::addColumn<int>("autoMode");
     QTest::addColumn<bool>("answer");
@@ -381,6 +340,7 @@ void ShellActionsTest::conversionRequest_data() {
         << "page.html" << 1 << false << true << false << 1;
     QTest::newRow("unusable output does nothing")
         << "bad?.html" << 0 << true << false << false << 0;
+    // clang-format on
 }
 
 void ShellActionsTest::conversionRequest() {
@@ -414,11 +374,13 @@ void ShellActionsTest::conversionRequest() {
 }
 
 void ShellActionsTest::unwritableOutput_data() {
+    // clang-format off
     QTest::addColumn<QString>("output");
     QTest::newRow("folder does not exist") << "nowhere/page.html";
     QTest::newRow("a folder") << "sub";
     QTest::newRow("the source itself") << "game.pb";
     QTest::newRow("read-only file system") << "/proc/quillcast-page.html";
+    // clang-format on
 }
 
 // A page that cannot be written is a failure: it is reported, sets the error flag and
