@@ -83,18 +83,13 @@ TEST(TokenizeScript, FunctionsAndTheirUse) {
 }
 
 TEST(TokenizeScript, HexadecimalRewriting) {
+    // clang-format off
     const std::pair<const wchar_t*, const char*> cases[] = {
-        {L"0xff", "255"},
-        {L"0X1F", "31"},
-        {L"0x7fffffffffffffff", "9223372036854775807"},
-        {L"0xffffffffffffffff", "-1"},
-        {L"0x1ffffffffffffffff", "-1"},
-        {L"0x", nullptr},
-        {L"0xg1", nullptr},
-        {L"0x1.5", nullptr},
-        {L"10", nullptr},
-        {L"x0ff", nullptr},
+        {L"0xff", "255"}, {L"0X1F", "31"}, {L"0x7fffffffffffffff", "9223372036854775807"},
+        {L"0xffffffffffffffff", "-1"}, {L"0x1ffffffffffffffff", "-1"}, {L"0x", nullptr},
+        {L"0xg1", nullptr}, {L"0x1.5", nullptr}, {L"10", nullptr}, {L"x0ff", nullptr},
     };
+    // clang-format on
     for (const auto& [word, expected] : cases) {
         std::optional<std::wstring> got = hexadecimalToDecimal(word);
         if (expected == nullptr) {

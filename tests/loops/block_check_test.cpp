@@ -92,25 +92,18 @@ TEST(BlockCheck, MessagesCarryTheLineOfTheNearestMarker) {
 }
 
 TEST(BlockWords, Classification) {
+    // clang-format off
     const std::pair<const wchar_t*, BlockWord> cases[] = {
-        {L"If a", BlockWord::kIf},
-        {L"if(a)", BlockWord::kIf},
-        {L"Ifx = 1", BlockWord::kNone},
-        {L"If", BlockWord::kIf},
-        {L"Until(x)", BlockWord::kUntil},
-        {L"Untilx", BlockWord::kNone},
-        {L"Repeat", BlockWord::kRepeat},
-        {L"Repeat(", BlockWord::kNone},
-        {L"Procedure.i f()", BlockWord::kProcedure},
-        {L"Procedure f()", BlockWord::kProcedure},
-        {L"ProcedureReturn x", BlockWord::kNone},
-        {L"Break", BlockWord::kBreak},
-        {L"Break 2", BlockWord::kNone},
-        {L"continue", BlockWord::kContinue},
-        {L"\u00B0line3", BlockWord::kLineMarker},
-        {L"\u00B0cl return 0", BlockWord::kNone},
+        {L"If a", BlockWord::kIf}, {L"if(a)", BlockWord::kIf}, {L"Ifx = 1", BlockWord::kNone},
+        {L"If", BlockWord::kIf}, {L"Until(x)", BlockWord::kUntil}, {L"Untilx", BlockWord::kNone},
+        {L"Repeat", BlockWord::kRepeat}, {L"Repeat(", BlockWord::kNone},
+        {L"Procedure.i f()", BlockWord::kProcedure}, {L"Procedure f()", BlockWord::kProcedure},
+        {L"ProcedureReturn x", BlockWord::kNone}, {L"Break", BlockWord::kBreak},
+        {L"Break 2", BlockWord::kNone}, {L"continue", BlockWord::kContinue},
+        {L"\u00B0line3", BlockWord::kLineMarker}, {L"\u00B0cl return 0", BlockWord::kNone},
         {L"", BlockWord::kNone},
     };
+    // clang-format on
     for (const auto& [text, kind] : cases)
         EXPECT_EQ(static_cast<int>(classifyBlockWord(text)), static_cast<int>(kind)) << text;
 }
