@@ -3,6 +3,7 @@
 // exit code 0 or 1 as the input deserves, and write a page that is valid UTF-8.
 #include "hostile_support.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -50,50 +51,63 @@ TEST_F(HostileInput, FiftyMegabyteSource) {
     }
 }
 
-TEST_F(HostileInput, TenMegabyteLines) {
-    const std::string tenMb(10u << 20, 'x');
-    struct Case {
-        const char* name;
-        std::string text;
-        int exitCode;
-        size_t smallestPage; // a literal must arrive whole; a long name is shortened
-    };
-    const Case cases[] = {
-        {"literal.pb", "Debug \"" + tenMb + "\"\n", 0, tenMb.size()},
-        {"unclosed-literal.pb", "Debug \"" + tenMb + "\n", 1, 0},
-        {"one-word.pb", "Debug " + tenMb + "\n", 0, 0},
-        // 2 MB of statements on one line: every one of them becomes a line of the script.
-        {"statements.pb", repeat("n = n + 1 : ", (2u << 20) / 12) + "\n", 0, (2u << 20) / 3},
-    };
-    for (const auto& c : cases) {
-        std::string page = convertText(c.name, c.text, c.exitCode);
-        EXPECT_GE(page.size(), c.smallestPage) << c.name;
-    }
+// One huge or deeply nested input per test, so that the test runner can spread them.
+struct BigInput {
+    const char* name;
+    std::string (*make)();
+    int exitCode;
+    size_t smallestPage; // a literal must arrive whole; a long name may be shortened
+};
+
+void PrintTo(const BigInput& input, std::ostream* out) {
+    *out << input.name;
 }
 
-TEST_F(HostileInput, DeepNesting) {
-    constexpr size_t kIfs = 100000;
-    constexpr size_t kLoops = 10000;
-    struct Case {
-        const char* name;
-        std::string text;
-        int exitCode;
-    };
-    const Case cases[] = {
-        {"ifs.pb", repeat("If a = 1\n", kIfs) + "a = 2\n" + repeat("EndIf\n", kIfs), 0},
-        {"repeats.pb",
-         repeat("Repeat\n", kLoops) + "e = WaitWindowEvent()\n" + repeat("Until e = 1\n", kLoops),
-         0},
-        {"repeats-in-ifs.pb",
-         repeat("If a = 1\nRepeat\n", kLoops) + "a = 2\n" + repeat("Until a = 2\nEndIf\n", kLoops),
-         0},
-        {"brackets.pb", "a = " + repeat("(", kIfs) + "1" + repeat(")", kIfs) + "\n", 0},
-        {"unclosed-ifs.pb", repeat("If a = 1\n", kIfs), 1},
-        {"stray-ends.pb", repeat("EndIf\nUntil a = 1\nNext\nWend\n", kLoops), 1},
-        {"unbalanced-brackets.pb", "a = " + repeat("(", kIfs) + "1\n" + repeat(")", kIfs), 1},
-    };
-    for (const auto& c : cases) convertText(c.name, c.text, c.exitCode);
+class HostileBigInput : public HostileInput, public ::testing::WithParamInterface<BigInput> {};
+
+TEST_P(HostileBigInput, EndsWithItsExitCodeAndACompletePage) {
+    const BigInput& input = GetParam();
+    std::string page = convertText(std::string(input.name) + ".pb", input.make(), input.exitCode);
+    EXPECT_GE(page.size(), input.smallestPage);
 }
+
+constexpr size_t kTenMb = 10u << 20;
+constexpr size_t kIfs = 100000;
+constexpr size_t kLoops = 10000;
+
+const BigInput kBigInputs[] = {
+    // Lines of 10 MB.
+    {"Literal", [] { return "Debug \"" + std::string(kTenMb, 'x') + "\"\n"; }, 0, kTenMb},
+    {"UnclosedLiteral", [] { return "Debug \"" + std::string(kTenMb, 'x') + "\n"; }, 1, 0},
+    {"OneWord", [] { return "Debug " + std::string(kTenMb, 'x') + "\n"; }, 0, 0},
+    // 2 MB of statements on one line: every one of them becomes a line of the script.
+    {"StatementsOnOneLine", [] { return repeat("n = n + 1 : ", (2u << 20) / 12) + "\n"; }, 0,
+     (2u << 20) / 3},
+    // Nesting far beyond any real program.
+    {"NestedIfs", [] { return repeat("If a = 1\n", kIfs) + "a = 2\n" + repeat("EndIf\n", kIfs); },
+     0, 0},
+    {"NestedRepeats",
+     [] {
+         return repeat("Repeat\n", kLoops) + "e = WaitWindowEvent()\n" +
+                repeat("Until e = 1\n", kLoops);
+     },
+     0, 0},
+    {"NestedRepeatsInIfs",
+     [] {
+         return repeat("If a = 1\nRepeat\n", kLoops) + "a = 2\n" +
+                repeat("Until a = 2\nEndIf\n", kLoops);
+     },
+     0, 0},
+    {"NestedBrackets", [] { return "a = " + repeat("(", kIfs) + "1" + repeat(")", kIfs) + "\n"; },
+     0, 0},
+    {"UnclosedIfs", [] { return repeat("If a = 1\n", kIfs); }, 1, 0},
+    {"StrayBlockEnds", [] { return repeat("EndIf\nUntil a = 1\nNext\nWend\n", kLoops); }, 1, 0},
+    {"UnbalancedBrackets", [] { return "a = " + repeat("(", kIfs) + "1\n" + repeat(")\n", kIfs); },
+     1, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Hostile, HostileBigInput, ::testing::ValuesIn(kBigInputs),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HostileInput, EveryByteValue) {
     std::string allBytes;
