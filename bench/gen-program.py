@@ -351,7 +351,7 @@ def body_proc(prog, index, budget):
         lines += ["\tRepeat", "\t\tn = n + 1", "\tUntil n >= b Or n > 8"]
     lines += w.block(0, budget - len(lines) - 3, [], 1)
     lines += ["\t" + result, "EndProcedure", ""]
-    prog.procs.append((name, kind if kind != "string" else "string", 2))
+    prog.procs.append((name, kind, 2))
     return lines
 
 
@@ -373,12 +373,12 @@ def main_program(prog, lines, budget):
     prog.gadget_count = 4
     lines += setup
     w = Writer(prog, in_main=True)
-    for name, _, nparams in prog.procs:
+    # A third of the procedures are called from the main program; the others are reached
+    # through the calls between procedures, or are dropped by the compaction as unused.
+    for name, kind, nparams in prog.procs:
         if r.randrange(3) == 0 and budget - (len(lines) - start) > 60:
-            lines.append(name + "(" + ", ".join(str(r.randrange(1, 9)) for _ in range(nparams))
-                         + ")" if not name.startswith(("Calc", "Fold", "Label"))
-                         else "level = Len(Str(" + name + "(" +
-                         ", ".join(str(r.randrange(1, 9)) for _ in range(nparams)) + ")))")
+            call = name + "(" + ", ".join(str(r.randrange(1, 9)) for _ in range(nparams)) + ")"
+            lines.append(call if kind == "void" else "level = Len(Str(" + call + "))")
     loop_no = 0
     final = 14
     while budget - (len(lines) - start) > final:
