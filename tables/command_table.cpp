@@ -1,6 +1,7 @@
 #include "tables/command_table.h"
 
 #include "common/text.h"
+#include "tables/grouped_rows.h"
 
 namespace qc {
 namespace {
@@ -8,16 +9,8 @@ namespace {
 // One row per built-in word: group, signature as the language documents it, and the target
 // name (the page runtime or Math function to call instead; empty to keep the name).
 const std::vector<CommandRegistration> kRows = [] {
-    struct Row {
-        const wchar_t* signature;
-        const wchar_t* target;
-    };
-    struct Group {
-        const wchar_t* name;
-        std::vector<Row> rows;
-    };
     // clang-format off
-    const std::vector<Group> groups = {
+    const std::vector<TableGroup> groups = {
         {L"Names of the page runtime that generated code uses", {
         {L"dimfunc(...)", L""},
         {L"var", L""},
@@ -227,10 +220,7 @@ const std::vector<CommandRegistration> kRows = [] {
         }},
     };
     // clang-format on
-    std::vector<CommandRegistration> flat;
-    for (const auto& g : groups)
-        for (const auto& r : g.rows) flat.push_back({g.name, r.signature, r.target});
-    return flat;
+    return flattenGroups<CommandRegistration>(groups);
 }();
 
 std::wstring keyOf(std::wstring_view word) {

@@ -1,6 +1,7 @@
 #include "tables/constant_table.h"
 
 #include "common/text.h"
+#include "tables/grouped_rows.h"
 
 namespace qc {
 namespace {
@@ -25,15 +26,7 @@ const std::vector<std::pair<const wchar_t*, const wchar_t*>> kBuiltIn = {
 };
 
 const std::vector<ConstantRegistration> kRows = [] {
-    struct Row {
-        const wchar_t* name;
-        const wchar_t* value;
-    };
-    struct Group {
-        const wchar_t* name;
-        std::vector<Row> rows;
-    };
-    const std::vector<Group> groups = {
+    const std::vector<TableGroup> groups = {
         {L"Events, event types and mouse buttons", {
         {L"#PB_Event_CloseWindow", L"1"},
         {L"#PB_Event_Gadget", L"2"},
@@ -163,10 +156,7 @@ const std::vector<ConstantRegistration> kRows = [] {
         {L"#PB_KEY_QUOTE", L"222"},
         }},
     };
-    std::vector<ConstantRegistration> flat;
-    for (const auto& g : groups)
-        for (const auto& r : g.rows) flat.push_back({g.name, r.name, r.value});
-    return flat;
+    return flattenGroups<ConstantRegistration>(groups);
 }();
 // clang-format on
 
