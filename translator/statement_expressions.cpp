@@ -76,7 +76,9 @@ void TokenRewriter::checkStatementShape(size_t i) {
     }
     // Two operands with only a blank between them are no expression: "ReDim a(20)".
     if (isOp(i + 1, L" ") && isOperand(t_[i + 2].kind))
-        report(message::unknownType(token.line, token.column, token.word + L" " + t_[i + 2].word));
+        report(
+            message::unknownType(token.line, token.column,
+                                 std::wstring(token.word) + L" " + std::wstring(t_[i + 2].word)));
 }
 
 void TokenRewriter::rewriteOperator(size_t i) {
@@ -101,7 +103,7 @@ void TokenRewriter::rewriteOperator(size_t i) {
         const SourceToken& before = t_[p];
         if (p == 0 || before.kind == kEnd || before.kind == kCommand ||
             (before.kind == kOp && containsChar(L"=(,<>+-*/", before.text.back())))
-            report(message::notSupported(token.line, L"pointer *" + t_[i + 1].word));
+            report(message::notSupported(token.line, L"pointer *" + std::wstring(t_[i + 1].word)));
     }
 }
 
@@ -229,7 +231,8 @@ void TokenRewriter::rewriteComma(size_t i) {
 void TokenRewriter::rewriteConstant(size_t i) {
     SourceToken& token = t_[i];
     if (startsStatement(i) && isOp(i + 1, L"=")) {
-        report(message::notSupported(token.line, L"constant definition " + token.word));
+        report(
+            message::notSupported(token.line, L"constant definition " + std::wstring(token.word)));
         remove(i);
         removeRestOfStatement(i);
         return;

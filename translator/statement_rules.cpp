@@ -170,7 +170,7 @@ void TokenRewriter::forHeader(size_t i) {
 
 void TokenRewriter::forBound(size_t i, const std::wstring& key) {
     if (clause_ == Clause::kCase) {
-        report(message::notSupported(t_[i].line, L"Case ... " + t_[i].word));
+        report(message::notSupported(t_[i].line, L"Case ... " + std::wstring(t_[i].word)));
         return;
     }
     if (clause_ != Clause::kFor) return;

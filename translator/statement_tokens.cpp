@@ -76,12 +76,14 @@ public:
     void scan(std::wstring_view statement, int statementNumber, int line) {
         statement_ = statementNumber;
         line_ = line;
-        s_ = std::wstring(trim(statement, L" \t")) + kEndMark;
-        word_.clear();
+        source_ = trim(statement, L" \t");
+        s_.assign(source_);
+        s_ += kEndMark;
+        wordLength_ = 0;
         size_t sentinel = s_.size() - 1;
         for (size_t i = 0; i < sentinel;) i = scanAt(i);
         flushWord(kEndMark);
-        push(kEnd, std::wstring(kEndMarkText), static_cast<int>(sentinel) + 1);
+        push(kEnd, std::wstring(kEndMarkText), static_cast<int>(sentinel) + 1, kEndMarkText);
     }
 
 private:
@@ -93,25 +95,26 @@ private:
             flushWord(c);
             return c == L'"' ? scanString(i) : scanCharacter(i);
         }
-        if (c == L'-' && word_.empty() && i > 0 && containsChar(L" =<>", prev) &&
+        if (c == L'-' && wordLength_ == 0 && i > 0 && containsChar(L" =<>", prev) &&
             startsNumber(s_, i + 1)) {
-            startWord(i, c);
+            startWord(i);
             return i + 1;
         }
         if (!containsChar(kDelimiters, c)) {
-            startWord(i, c);
+            startWord(i);
             return i + 1;
         }
         flushWord(c);
         bool pair = (c == L'=' && containsChar(L"=<>", next)) ||
                     (c == L'<' && containsChar(L">=", next)) || (c == L'>' && next == L'=');
-        push(kOp, pair ? std::wstring{c, next} : std::wstring(1, c), static_cast<int>(i) + 1);
+        push(kOp, pair ? std::wstring{c, next} : std::wstring(1, c), static_cast<int>(i) + 1,
+             source_.substr(i, pair ? 2 : 1));
         return i + (pair ? 2 : 1);
     }
 
-    void startWord(size_t i, wchar_t c) {
-        if (word_.empty()) wordColumn_ = static_cast<int>(i) + 1;
-        word_ += c;
+    void startWord(size_t i) {
+        if (wordLength_ == 0) wordColumn_ = static_cast<int>(i) + 1;
+        ++wordLength_;
     }
 
     size_t scanString(size_t open) {
@@ -120,10 +123,11 @@ private:
         int column = static_cast<int>(open) + 1;
         if (close >= sentinel) {
             diag_.error(message::withoutEnd(line_, L"string", L"closing quote"));
-            push(kText, escapeLiteral(s_.substr(open, sentinel - open)) + L"\"", column);
+            push(kText, escapeLiteral(source_.substr(open)) + L"\"", column, source_.substr(open));
             return sentinel;
         }
-        push(kText, escapeLiteral(s_.substr(open, close - open + 1)), column);
+        std::wstring_view literal = source_.substr(open, close - open + 1);
+        push(kText, escapeLiteral(literal), column, literal);
         return close + 1;
     }
 
@@ -133,46 +137,51 @@ private:
         size_t close = s_.find(L'\'', open + 1);
         int column = static_cast<int>(open) + 1;
         if (close >= sentinel) {
-            diag_.error(message::unknownType(line_, column, s_.substr(open, sentinel - open)));
+            diag_.error(message::unknownType(line_, column, source_.substr(open)));
             return sentinel;
         }
         int code = close > open + 1 ? static_cast<int>(s_[open + 1]) : 0;
-        push(kNumber, std::to_wstring(code), column);
+        push(kNumber, std::to_wstring(code), column, source_.substr(open, close - open + 1));
         return close + 1;
     }
 
     void flushWord(wchar_t delimiter) {
-        if (word_.empty()) return;
-        std::wstring word = std::move(word_);
-        word_.clear();
+        if (wordLength_ == 0) return;
+        std::wstring_view word = source_.substr(wordColumn_ - 1, wordLength_);
+        wordLength_ = 0;
         classify(word, delimiter);
     }
 
-    void classify(const std::wstring& word, wchar_t delimiter);
+    void classify(std::wstring_view word, wchar_t delimiter);
     bool isDeclared(std::wstring_view word) const;
 
-    void push(int kind, std::wstring text, int column) {
-        SourceToken token;
+    // The word of a token whose text is its word unchanged.
+    void push(int kind, std::wstring_view word, int column) {
+        push(kind, std::wstring(word), column, word);
+    }
+
+    void push(int kind, std::wstring text, int column, std::wstring_view word) {
+        SourceToken& token = out_.emplace_back();
         token.kind = kind;
-        token.word = text;
+        token.word = word;
         token.text = std::move(text);
         token.statement = statement_;
         token.line = line_;
         token.column = column;
-        out_.push_back(std::move(token));
     }
 
     const TranslatorState& state_;
     Diagnostics& diag_;
     std::vector<SourceToken>& out_;
-    std::wstring s_;
-    std::wstring word_;
+    std::wstring_view source_; // the statement trimmed; words and operators point into it
+    std::wstring s_;           // the same with the end mark, so a look ahead never leaves it
+    size_t wordLength_ = 0;
     int wordColumn_ = 0;
     int statement_ = 0;
     int line_ = -1;
 };
 
-void StatementScanner::classify(const std::wstring& word, wchar_t delimiter) {
+void StatementScanner::classify(std::wstring_view word, wchar_t delimiter) {
     std::wstring lower = toLower(word);
     int column = wordColumn_;
     bool call = delimiter == L'(';
@@ -180,28 +189,27 @@ void StatementScanner::classify(const std::wstring& word, wchar_t delimiter) {
         if (lower != L"not") diag_.error(message::notSupported(line_, word));
         return push(kCommand, word, column);
     }
-    if (word.find_first_of(L"%&") != std::wstring::npos) {
+    if (word.find_first_of(L"%&") != std::wstring_view::npos) {
         diag_.error(message::notSupported(line_, word.find(L'%') != word.npos ? L"%" : L"&"));
         return push(kUnknown, word, column);
     }
     const CommandRow* row = lower == L"var" ? nullptr : commandTable().LookUpCommand(lower);
     if (row != nullptr && (row->hasParentheses == call || (call && takesBracket(lower))))
         return push(kCommand, word, column);
-    if (const std::wstring* declared = call ? state_.procedures.find(lower) : nullptr) {
-        push(kProc, *declared, column);
-        out_.back().word = word;
-        return;
-    }
+    if (const std::wstring* declared = call ? state_.procedures.find(lower) : nullptr)
+        return push(kProc, *declared, column, word);
     if (word[0] == L'#') return push(kConst, word, column);
     int kind = ClassifyWord(word);
     // A string field of a structure: "p\name$", "l()\name$".
-    if (kind == kWordNone && word.back() == L'$' && word.find(L'\\') != std::wstring::npos)
-        kind = ClassifyWord(std::wstring_view(word).substr(0, word.size() - 1));
+    if (kind == kWordNone && word.back() == L'$' && word.find(L'\\') != std::wstring_view::npos)
+        kind = ClassifyWord(word.substr(0, word.size() - 1));
     if (kind == kWordInteger) {
         bool hex = word[0] == L'$' || (word.size() > 1 && word[1] == L'$');
-        return push(kNumber, hex ? hexToDecimal(word) : withoutLeadingZeros(word), column);
+        return push(kNumber, hex ? hexToDecimal(word) : withoutLeadingZeros(std::wstring(word)),
+                    column, word);
     }
-    if (kind == kWordFloat) return push(kFloat, withoutLeadingZeros(word), column);
+    if (kind == kWordFloat)
+        return push(kFloat, withoutLeadingZeros(std::wstring(word)), column, word);
     if (kind != kWordName && kind != kWordStringName) {
         diag_.error(message::unknownType(line_, column, word));
         return push(kUnknown, word, column);
@@ -210,9 +218,7 @@ void StatementScanner::classify(const std::wstring& word, wchar_t delimiter) {
     if (call && !isDeclared(word)) {
         if (lower != L"if" && lower != L"or" && lower != L"and")
             diag_.error(message::functionNotFound(line_, word));
-        push(kCommand, L"empty", column);
-        out_.back().word = word;
-        return;
+        return push(kCommand, L"empty", column, word);
     }
     push(kVar, word, column);
 }
@@ -239,6 +245,12 @@ TranslationTokens tokenizeStatements(const std::vector<std::wstring>& list,
                                      const TranslatorState& state, Diagnostics& diag) {
     TranslationTokens result;
     auto& tokens = result.tokens;
+    // Every token but a statement's end token takes at least one character, so this bound
+    // is never passed: the array is never moved while it grows. Pages of it that are not
+    // used are never touched.
+    size_t bound = 2;
+    for (const std::wstring& element : list) bound += element.size() + 1;
+    tokens.reserve(bound);
     tokens.emplace_back();
     StatementScanner scanner(state, diag, tokens);
     int line = -1;

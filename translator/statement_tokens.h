@@ -15,11 +15,13 @@ struct SourceToken {
     int kind = kEmpty;
     int savedKind = kEmpty; // the kind before a rule removed the token
     std::wstring text;      // rewritten in place by the rules
-    std::wstring word;      // as written in the source
-    int statement = 0;      // 1-based position in the translation list
-    int line = -1;          // source line of the statement
-    int column = 0;         // 1-based position of the word in its statement
-    int procedure = -1;     // a procedure header token: its index in procedures
+    // As written in the source: a view into the translation list, which outlives the
+    // tokens, so a million tokens do not each carry a second copy of their word.
+    std::wstring_view word;
+    int statement = 0;  // 1-based position in the translation list
+    int line = -1;      // source line of the statement
+    int column = 0;     // 1-based position of the word in its statement
+    int procedure = -1; // a procedure header token: its index in procedures
 };
 
 struct TranslationTokens {
@@ -31,6 +33,7 @@ struct TranslationTokens {
     size_t last() const { return tokens.size() - 2; }
 };
 
+// The tokens' words point into `list`, which must outlive them.
 // Line markers set the line number of the following tokens; a "°cl " line becomes one
 // token of kind "ready" and an end token; every statement ends with an end token ("§").
 // Words that fit nothing are reported ("ERROR unknow typ"), so are calls of unknown

@@ -34,26 +34,38 @@ std::vector<std::wstring> translateList(const std::vector<std::wstring>& list,
     return assembleLines(tokens, state);
 }
 
+// Each list is let go as soon as the next stage has its own: a 100,000-line program keeps
+// one list alive at a time instead of four, and freed memory is reused instead of new pages
+// being touched.
+template <typename T> void release(T& list) {
+    T().swap(list);
+}
+
 } // namespace
 
-TranslationResult TranslateStatements(const std::vector<std::wstring>& statements,
-                                      Diagnostics& diag, StageTimes* times) {
+TranslationResult TranslateStatements(std::vector<std::wstring> statements, Diagnostics& diag,
+                                      StageTimes* times) {
     StageTimes local;
     StageTimes& t = times != nullptr ? *times : local;
     auto t0 = std::chrono::steady_clock::now();
     TranslatorState state;
     checkBlockStructure(statements, diag);
     std::vector<std::wstring> declared = runDeclarationPass(statements, state, diag);
+    release(statements);
     CollectedProgram program = collectProcedures(declared, state, diag);
+    release(declared);
     addTime(&t.translateMs, t0);
 
     auto t1 = std::chrono::steady_clock::now();
     std::vector<std::wstring> mainProgram = restructureLoops(program.mainProgram, diag);
+    release(program.mainProgram);
     addTime(&t.loopsMs, t1);
 
     auto t2 = std::chrono::steady_clock::now();
     std::vector<std::wstring> list = std::move(program.procedures);
-    list.insert(list.end(), mainProgram.begin(), mainProgram.end());
+    list.insert(list.end(), std::make_move_iterator(mainProgram.begin()),
+                std::make_move_iterator(mainProgram.end()));
+    release(mainProgram);
     TranslationResult result = writePage(&state, translateList(list, state, diag));
     addTime(&t.translateMs, t2);
     return result;
@@ -64,7 +76,7 @@ TranslationResult TranslateText(std::wstring_view sourceText, Diagnostics& diag,
     auto t0 = std::chrono::steady_clock::now();
     std::vector<std::wstring> statements = readSource(sourceText, diag);
     if (times != nullptr) addTime(&times->readMs, t0);
-    return TranslateStatements(statements, diag, times);
+    return TranslateStatements(std::move(statements), diag, times);
 }
 
 TranslationResult TranslateSource(const std::filesystem::path& sourcePath, Diagnostics& diag,

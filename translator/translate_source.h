@@ -34,7 +34,7 @@ TranslationResult TranslateText(std::wstring_view sourceText, Diagnostics& diag,
 // Everything after reading: a statement list ("°line<N>" markers and statements) in, the
 // page out. Stages: block check, declarations, procedure collection, loop restructuring of
 // the main program, statement translation (tokens, rewrite rules, assembly), page writer.
-TranslationResult TranslateStatements(const std::vector<std::wstring>& statements,
-                                      Diagnostics& diag, StageTimes* times = nullptr);
+TranslationResult TranslateStatements(std::vector<std::wstring> statements, Diagnostics& diag,
+                                      StageTimes* times = nullptr);
 
 } // namespace qc
