@@ -22,7 +22,7 @@ std::wstring quoted(const std::filesystem::path& p) {
 
 size_t scriptByteCount(const std::vector<std::wstring>& lines) {
     size_t n = 0;
-    for (const auto& l : lines) n += toUtf8(l).size() + 2;
+    for (const auto& l : lines) n += utf8Size(l) + 2;
     return n;
 }
 

@@ -73,12 +73,30 @@ std::wstring decodeSourceBytes(std::string_view bytes) {
     return fromUtf8(bytes);
 }
 
+namespace {
+
+// A character that has no UTF-8 form (a lone surrogate, beyond U+10FFFF) is written as U+FFFD.
+char32_t encodableCodePoint(wchar_t wc) {
+    auto cp = static_cast<char32_t>(wc);
+    return cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF) ? 0xFFFD : cp;
+}
+
+} // namespace
+
+size_t utf8Size(std::wstring_view text) {
+    size_t n = 0;
+    for (wchar_t wc : text) {
+        char32_t cp = encodableCodePoint(wc);
+        n += cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+    }
+    return n;
+}
+
 std::string toUtf8(std::wstring_view text) {
     std::string out;
     out.reserve(text.size());
     for (wchar_t wc : text) {
-        auto cp = static_cast<char32_t>(wc);
-        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
+        char32_t cp = encodableCodePoint(wc);
         if (cp < 0x80) {
             out.push_back(static_cast<char>(cp));
         } else if (cp < 0x800) {

@@ -17,6 +17,8 @@ inline constexpr wchar_t kSectionSign = L'\u00A7'; // the end-of-statement senti
 std::wstring decodeSourceBytes(std::string_view bytes);
 std::wstring fromUtf8(std::string_view bytes);
 std::string toUtf8(std::wstring_view text);
+// The length of toUtf8(text), without building it.
+size_t utf8Size(std::wstring_view text);
 // Decodes ASCII or Windows-1252 text byte by byte (used for the embedded texts).
 std::wstring fromSingleByte(std::string_view bytes);
 

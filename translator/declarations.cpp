@@ -66,6 +66,7 @@ public:
     DeclarationPass(TranslatorState& state, Diagnostics& diag) : state_(state), diag_(diag) {}
 
     std::vector<std::wstring> run(const std::vector<std::wstring>& statements) {
+        out_.reserve(statements.size() + statements.size() / 8);
         for (size_t i = 0; i < statements.size(); ++i) {
             const std::wstring& element = statements[i];
             if (isLineMarker(element) || isTargetLine(element)) {

@@ -176,13 +176,18 @@ private:
     std::wstring_view source_; // the statement trimmed; words and operators point into it
     std::wstring s_;           // the same with the end mark, so a look ahead never leaves it
     size_t wordLength_ = 0;
+    std::wstring lower_;
     int wordColumn_ = 0;
     int statement_ = 0;
     int line_ = -1;
 };
 
 void StatementScanner::classify(std::wstring_view word, wchar_t delimiter) {
-    std::wstring lower = toLower(word);
+    // One buffer for every word: most words are longer than a string holds without
+    // allocating.
+    lower_.assign(word);
+    for (wchar_t& c : lower_) c = toLowerChar(c);
+    const std::wstring& lower = lower_;
     int column = wordColumn_;
     bool call = delimiter == L'(';
     if (lower == L"not" || lower == L"xor" || lower == L"elseif") {

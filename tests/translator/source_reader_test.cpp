@@ -107,6 +107,15 @@ TEST(ReadSource, DecodedFiles) {
     }
 }
 
+// The page's byte counts come from utf8Size, which must agree with the bytes written, also
+// for characters that have no UTF-8 form of their own.
+TEST(Utf8, SizeMatchesEncoding) {
+    for (std::wstring text : {std::wstring(L"aü€"), std::wstring(1, wchar_t(0x1F600)),
+                              std::wstring(1, wchar_t(0xD800)), std::wstring(1, wchar_t(0x110000))})
+        EXPECT_EQ(utf8Size(text), toUtf8(text).size());
+    EXPECT_EQ(toUtf8(std::wstring(1, wchar_t(0xD800))), "\xEF\xBF\xBD");
+}
+
 TEST(ReadSource, LargeInputs) {
     std::wstring manyLines;
     for (int i = 0; i < 100000; ++i) manyLines += L"x" + std::to_wstring(i) + L" = 1\r\n";
