@@ -39,9 +39,16 @@ struct LoopLevel {
     std::vector<CodeSegment> segments = std::vector<CodeSegment>(1);
     // The segments control can be in at the point being read: where the next line goes.
     SegmentSet live = {0};
-    // While, For, ForEach and Select blocks opened in this level and not yet closed; a
-    // Break or Continue inside one of them belongs to that block, not to the Repeat.
-    int innerBlocks = 0;
+    // While, For, ForEach and Select blocks opened in this level and not yet closed, by
+    // their opening word. A Break or Continue inside one of the loops among them belongs to
+    // that loop; a Select alone is no loop, so a Break inside it still leaves the Repeat.
+    std::vector<BlockWord> innerBlocks;
+
+    bool insideInnerLoop() const {
+        for (BlockWord kind : innerBlocks)
+            if (kind != BlockWord::kSelect) return true;
+        return false;
+    }
 
     int lastSegment() const { return static_cast<int>(segments.size()) - 1; }
 };
@@ -69,6 +76,12 @@ std::wstring changeLoopTo(int level, int segment) {
 bool opensInnerBlock(BlockWord kind) {
     return kind == BlockWord::kFor || kind == BlockWord::kForEach || kind == BlockWord::kWhile ||
            kind == BlockWord::kSelect;
+}
+
+bool isCaseLabel(std::wstring_view statement) {
+    if (equalsIgnoreCase(statement, L"default")) return true;
+    return startsWithIgnoreCase(statement, L"case") &&
+           (statement.size() == 4 || statement[4] == L' ' || statement[4] == L'(');
 }
 
 bool closesInnerBlock(BlockWord kind) {
@@ -136,9 +149,31 @@ private:
     void onOrdinary(const std::wstring& statement, BlockWord kind) {
         LoopLevel& level = levels_[current_];
         if (kind == BlockWord::kLineMarker) line_ = readLineMarker(statement).value_or(line_);
-        if (opensInnerBlock(kind)) ++level.innerBlocks;
-        if (closesInnerBlock(kind) && level.innerBlocks > 0) --level.innerBlocks;
-        appendCode(current_, level.live, statement);
+        bool inSelect =
+            !level.innerBlocks.empty() && level.innerBlocks.back() == BlockWord::kSelect;
+        if (inSelect && !selectStack_.empty() &&
+            (isCaseLabel(statement) || kind == BlockWord::kEndSelect)) {
+            onCaseOrEndSelect(statement, kind);
+            return;
+        }
+        if (opensInnerBlock(kind)) level.innerBlocks.push_back(kind);
+        if (closesInnerBlock(kind) && !level.innerBlocks.empty()) level.innerBlocks.pop_back();
+        SegmentSet placed;
+        appendCode(current_, level.live, statement, &placed);
+        if (kind == BlockWord::kSelect) selectStack_.push_back({current_, std::move(placed)});
+    }
+
+    // A Break in one Case does not end the others, nor what follows the EndSelect: like Else
+    // and EndIf, these lines go where their Select went, even after a segment's return.
+    void onCaseOrEndSelect(const std::wstring& statement, BlockWord kind) {
+        Frame frame = selectStack_.back();
+        LoopLevel& level = levels_[frame.level];
+        appendCode(frame.level, frame.placedIn, statement, nullptr, true);
+        level.live = unite(level.live, frame.placedIn);
+        if (kind == BlockWord::kEndSelect) {
+            level.innerBlocks.pop_back();
+            selectStack_.pop_back();
+        }
     }
 
     void onIf(const std::wstring& statement) {
@@ -212,7 +247,7 @@ private:
     // switch to); Continue starts the loop's next pass at its first segment.
     void onBreakOrContinue(const std::wstring& statement, BlockWord kind) {
         LoopLevel& level = levels_[current_];
-        if (current_ == 0 || level.innerBlocks > 0) {
+        if (current_ == 0 || level.insideInnerLoop()) {
             onOrdinary(statement, kind);
             return;
         }
@@ -245,6 +280,11 @@ private:
     Diagnostics& diag_;
     std::vector<LoopLevel> levels_;
     std::vector<IfFrame> ifStack_;
+    struct Frame {
+        int level = 0;
+        SegmentSet placedIn;
+    };
+    std::vector<Frame> selectStack_; // the Selects of innerBlocks, where each was placed
     int current_ = 0;
     long long line_ = -1;
     std::unordered_set<std::wstring> reported_;

@@ -11,6 +11,13 @@ enum class Clause { kNone, kIf, kWhile, kUntil, kFor, kSelect, kCase, kDebug };
 
 enum class BracketOwner { kPlain, kCall, kArray, kList };
 
+// A loop or Select block open at the point being read, for Break and Continue.
+struct OpenBlock {
+    bool loop = false;
+    size_t header = 0; // its keyword token
+    int label = 0;     // the number of its label once an exit needs one
+};
+
 struct BracketRecord {
     BracketOwner owner = BracketOwner::kPlain;
     size_t ownerIndex = 0; // the name before the "("
@@ -34,6 +41,8 @@ private:
     void caseLabel(size_t i, const std::wstring& key);
     void forHeader(size_t i);
     void forBound(size_t i, const std::wstring& key);
+    void closeBlock();
+    void loopExit(size_t i, const std::wstring& key);
     void declarationKeyword(size_t i, int scope);
     void closeStatement(size_t i);
     // expression rules
@@ -79,6 +88,8 @@ private:
     bool forStep_ = false;
     bool forDown_ = false;
     std::vector<int> caseCounts_; // one per open Select
+    std::vector<OpenBlock> blocks_;
+    int labels_ = 0;
     bool declaration_ = false;
     int declarationScope_ = kScopeNone; // every name of "Global a, b" is global
     int pendingScope_ = kScopeNone;

@@ -82,6 +82,9 @@ bool TokenRewriter::rewriteBlockKeyword(size_t i, const std::wstring& key) {
     } else if (key == L"endprocedure") {
         token.text = L"}";
         procedure_ = -1;
+        blocks_.clear();
+    } else if (key == L"break" || key == L"continue") {
+        loopExit(i, key);
     } else if (key == L"procedurereturn") {
         token.text = L"return";
     } else if (key == L"debug") {
@@ -89,30 +92,40 @@ bool TokenRewriter::rewriteBlockKeyword(size_t i, const std::wstring& key) {
     } else if (key == L"select") {
         openClause(i, L"switch(", Clause::kSelect);
         caseCounts_.push_back(0);
+        blocks_.push_back({false, i});
     } else if (key == L"case" || key == L"default") {
         caseLabel(i, key);
     } else if (key == L"if" || key == L"elseif") {
         openClause(i, key == L"if" ? L"if(" : L"}else if(", Clause::kIf);
     } else if (key == L"while") {
         openClause(i, L"while(", Clause::kWhile);
+        blocks_.push_back({true, i});
     } else if (key == L"until") {
         // Only loops inside procedures reach this pass; the main program's loops have been
         // cut into timer functions.
         openClause(i, L"if(", Clause::kUntil);
+        closeBlock();
     } else if (key == L"repeat") {
         token.text = L"while(1){";
-    } else if (key == L"forever" || key == L"endif" || key == L"wend") {
+        blocks_.push_back({true, i});
+    } else if (key == L"endif") {
         token.text = L"}";
+    } else if (key == L"forever" || key == L"wend") {
+        token.text = L"}";
+        closeBlock();
     } else if (key == L"endselect") {
         token.text = L"}";
         if (!caseCounts_.empty()) caseCounts_.pop_back();
+        closeBlock();
     } else if (key == L"next") {
         token.text = L"}";
         removeRestOfStatement(i); // "Next i"
+        closeBlock();
     } else if (key == L"else") {
         token.text = L"}else{";
     } else if (key == L"for") {
         forHeader(i);
+        blocks_.push_back({true, i});
     } else if (key == L"to" || key == L"step") {
         forBound(i, key);
     } else {
@@ -132,6 +145,7 @@ void TokenRewriter::startProcedure(size_t i) {
         }
     }
     all_.procedures.push_back(std::move(scope));
+    blocks_.clear();
     procedure_ = static_cast<int>(all_.procedures.size()) - 1;
     token.procedure = procedure_;
     headerStatement_ = token.statement;
@@ -182,6 +196,51 @@ void TokenRewriter::forBound(size_t i, const std::wstring& key) {
     }
     removeBlankBefore(i);
     removeBlankAfter(i);
+}
+
+// A closing keyword without its opening one has been reported by the block check.
+void TokenRewriter::closeBlock() {
+    if (!blocks_.empty()) blocks_.pop_back();
+}
+
+// "Break" inside a Select would only leave the switch, and "Break 2" has no plain
+// counterpart: such an exit names its loop by a label put in front of the loop's keyword.
+void TokenRewriter::loopExit(size_t i, const std::wstring& key) {
+    SourceToken& token = t_[i];
+    size_t k = i + 1;
+    while (isOp(k, L" ")) ++k;
+    int levels = 1;
+    if (t_[k].kind == kNumber && t_[k + 1].kind == kEnd) {
+        levels = t_[k].text.size() > 6 ? 1000000 : std::stoi(t_[k].text);
+        removeRestOfStatement(i);
+    }
+    std::wstring written = std::wstring(token.word) + (levels > 1 ? L" " + t_[k].text : L"");
+    bool crossesSelect = false;
+    int seen = 0;
+    auto target = blocks_.rbegin();
+    for (; target != blocks_.rend(); ++target) {
+        if (!target->loop)
+            crossesSelect = true;
+        else if (++seen == levels)
+            break;
+    }
+    if (levels < 1 || target == blocks_.rend()) {
+        report(levels == 1 ? message::withoutEnd(token.line, written, L"loop")
+                           : message::notSupported(token.line, written));
+        remove(i);
+        removeRestOfStatement(i);
+        return;
+    }
+    if (levels == 1 && (key == L"continue" || !crossesSelect)) {
+        token.text = key;
+        return;
+    }
+    if (target->label == 0) {
+        target->label = ++labels_;
+        SourceToken& header = t_[target->header];
+        header.text = L"qlcxloop" + std::to_wstring(target->label) + L":" + header.text;
+    }
+    token.text = key + L" qlcxloop" + std::to_wstring(target->label);
 }
 
 void TokenRewriter::declarationKeyword(size_t i, int scope) {

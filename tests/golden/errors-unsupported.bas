@@ -20,3 +20,7 @@ q = *p
 Procedure Sub()
 	Protected Dim local(5)
 EndProcedure
+Break
+For i = 1 To 2
+	Break 3
+Next

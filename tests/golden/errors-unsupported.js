@@ -5,6 +5,7 @@ var m=0
 var n=0
 var p=0
 var q=0
+var i=0
 function Sub(){
 }
 function INIT(){
@@ -25,6 +26,8 @@ m=a % 2;
 n=a & 1;
 *p=5;
 q=*p;
+for(i=1;i<=2;i++){
+}
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");

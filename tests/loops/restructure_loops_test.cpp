@@ -151,12 +151,15 @@ const LoopCase kCases[] = {
                 L"Inf_1_0 | If x | @ChangeLoop(Inf_0_1) | @return 0 | EndIf | If y | "
                 L"@ChangeLoop(Inf_1_0) | @return 0 | EndIf | a | If z | @ChangeLoop(Inf_0_1) | "
                 L"@return 0 | EndIf"})},
-    {"Break inside While, For and Select stays as written",
+    // A Select is no loop: its Break leaves the Repeat, and the next Case and what follows
+    // the EndSelect still run.
+    {"Break inside While and For stays as written, inside Select it leaves the Repeat",
      L"Repeat | While a | Break | Wend | For i=1 To 3 | Continue | Next | Select k | Case 1 | "
-     L"Break | EndSelect | Until z",
+     L"Break | b | Case 2 | c | EndSelect | d | Until z",
      functions({L"INIT | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | @ChangeLoop(0)",
                 L"Inf_1_0 | While a | Break | Wend | For i=1 To 3 | Continue | Next | Select k | "
-                L"Case 1 | Break | EndSelect | If z | @ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
+                L"Case 1 | @ChangeLoop(Inf_0_1) | @return 0 | Case 2 | c | EndSelect | d | If z | "
+                L"@ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
     {"Break in the main program stays as written", L"Break", functions({L"INIT | Break"})},
     // A Break in a loop that is never closed still names a function that is written.
     {"Break in a loop never closed", L"Repeat | Break",

@@ -1,0 +1,59 @@
+var n=0
+function FirstAbove(limit){
+var i=0;
+qlcxloop1:for(i=1;i<=100;i++){
+switch(i*i){
+case 49:
+continue;
+break;default:
+if(i*i > limit){
+break qlcxloop1;
+}
+}
+}
+return i;
+}
+function FindPair(target){
+var found=0;
+var a=0;
+var b=0;
+found=0;
+qlcxloop2:for(a=1;a<=9;a++){
+b=1;
+while(b <=9){
+if(a*b==target){
+found=a*10+b;
+break qlcxloop2;
+}
+b+=1;
+}
+}
+return found;
+}
+function INIT(){
+Debug(FirstAbove(50));
+Debug(FindPair(12));
+n=0;
+ChangeLoop(Inf_1_0)
+return 0
+}
+function Inf_0_1(){
+Debug(n);
+ChangeLoop(0)
+}
+function Inf_1_0(){
+n+=1;
+switch(n){
+case 2:
+ChangeLoop(Inf_1_0)
+return 0
+break;case 4:
+ChangeLoop(Inf_0_1)
+return 0
+}
+Debug(n);
+}
+function _qlcxi(){
+QLCXInit("QLCXcanvas");
+INIT();
+}
