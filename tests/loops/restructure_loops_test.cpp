@@ -49,6 +49,8 @@ std::string show(const Lines& lines) {
     return out;
 }
 
+// Shapes the property test generates are checked there for behaviour; these rows pin the
+// output of the tricky ones and cover what it never generates (bad nesting, markers, spelling).
 struct LoopCase {
     const char* name;
     const wchar_t* input;
@@ -63,11 +65,6 @@ const LoopCase kCases[] = {
                 L"Inf_0_1 | y = 2 | @ChangeLoop(0)",
                 L"Inf_1_0 | e = WaitWindowEvent() | If e = #PB_Event_CloseWindow | "
                 L"@ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
-    {"flat event loop with nothing after it: a closing function",
-     L"x = 1 | Repeat | e = WaitWindowEvent() | Until e = #PB_Event_CloseWindow",
-     functions({L"INIT | x = 1 | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | @ChangeLoop(0)",
-                L"Inf_1_0 | e = WaitWindowEvent() | If e = #PB_Event_CloseWindow | "
-                L"@ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
     {"nested loop inside an If",
      L"a | Repeat | b | If x | Repeat | c | Until y | d | EndIf | e | Until z | f",
      functions({L"INIT | a | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | f | @ChangeLoop(0)",
@@ -76,28 +73,6 @@ const LoopCase kCases[] = {
                 L"Inf_1_1 | d | e | If z | @ChangeLoop(Inf_0_1) | @return 0 | EndIf | "
                 L"@ChangeLoop(Inf_1_0)",
                 L"Inf_2_0 | c | If y | @ChangeLoop(Inf_1_1) | @return 0 | EndIf"})},
-    {"no loop at all", L"a = 1 | If a | b | EndIf",
-     functions({L"INIT | a = 1 | If a | b | EndIf"})},
-    {"empty program", L"", functions({L"INIT"})},
-    {"two loops in a row", L"a | Repeat | b | Until c | Repeat | d | Until e | f",
-     functions({L"INIT | a | @ChangeLoop(Inf_1_0) | @return 0",
-                L"Inf_0_1 | @ChangeLoop(Inf_2_0) | @return 0 | @ChangeLoop(0)",
-                L"Inf_0_2 | f | @ChangeLoop(0)",
-                L"Inf_1_0 | b | If c | @ChangeLoop(Inf_0_1) | @return 0 | EndIf",
-                L"Inf_2_0 | d | If e | @ChangeLoop(Inf_0_2) | @return 0 | EndIf"})},
-    {"ForEver right after a nested loop", L"Repeat | a | Repeat | b | Until c | ForEver",
-     functions({L"INIT | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | @ChangeLoop(0)",
-                L"Inf_1_0 | a | @ChangeLoop(Inf_2_0) | @return 0", L"Inf_1_1 | @ChangeLoop(0)",
-                L"Inf_2_0 | b | If c | @ChangeLoop(Inf_1_1) | @return 0 | EndIf"})},
-    {"three levels", L"Repeat | a | Repeat | b | Repeat | c | Until x | Until y | Until z | d",
-     functions({L"INIT | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | d | @ChangeLoop(0)",
-                L"Inf_1_0 | a | @ChangeLoop(Inf_2_0) | @return 0",
-                L"Inf_1_1 | If z | @ChangeLoop(Inf_0_1) | @return 0 | EndIf | "
-                L"@ChangeLoop(Inf_1_0)",
-                L"Inf_2_0 | b | @ChangeLoop(Inf_3_0) | @return 0",
-                L"Inf_2_1 | If y | @ChangeLoop(Inf_1_1) | @return 0 | EndIf | "
-                L"@ChangeLoop(Inf_2_0)",
-                L"Inf_3_0 | c | If x | @ChangeLoop(Inf_2_1) | @return 0 | EndIf"})},
     // The If is read in segment 1 while segment 0 has handed control to the inner loop: its
     // Else and EndIf must not reach segment 0, which never saw the If.
     {"If, Else and EndIf in a continuation",
@@ -117,10 +92,6 @@ const LoopCase kCases[] = {
                 L"Inf_1_1 | If p | q | Else | r | EndIf | If z | @ChangeLoop(Inf_0_1) | "
                 L"@return 0 | EndIf | @ChangeLoop(Inf_1_0)",
                 L"Inf_2_0 | If y | @ChangeLoop(Inf_1_1) | @return 0 | EndIf"})},
-    {"loop inside an Else branch", L"If x | Else | Repeat | c | Until y | d | EndIf",
-     functions({L"INIT | If x | Else | @ChangeLoop(Inf_1_0) | @return 0 | EndIf",
-                L"Inf_0_1 | d | @ChangeLoop(0)",
-                L"Inf_1_0 | c | If y | @ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
     // Each branch's own continuation carries the rest of that branch and then the code
     // after the EndIf; the If's own segment ends with the If, both branches having left.
     {"loops in both branches",
@@ -130,17 +101,6 @@ const LoopCase kCases[] = {
                 L"Inf_0_1 | b | e | @ChangeLoop(0)", L"Inf_0_2 | d | e | @ChangeLoop(0)",
                 L"Inf_1_0 | a | If y | @ChangeLoop(Inf_0_1) | @return 0 | EndIf",
                 L"Inf_2_0 | c | If z | @ChangeLoop(Inf_0_2) | @return 0 | EndIf"})},
-    {"loops in both branches with nothing after them",
-     L"If x | Repeat | Until y | Else | Repeat | Until z | EndIf",
-     functions({L"INIT | If x | @ChangeLoop(Inf_1_0) | @return 0 | Else | "
-                L"@ChangeLoop(Inf_2_0) | @return 0 | EndIf",
-                L"Inf_0_1 | @ChangeLoop(0)", L"Inf_0_2 | @ChangeLoop(0)",
-                L"Inf_1_0 | If y | @ChangeLoop(Inf_0_1) | @return 0 | EndIf",
-                L"Inf_2_0 | If z | @ChangeLoop(Inf_0_2) | @return 0 | EndIf"})},
-    {"loop in the If branch, plain Else branch", L"If x | Repeat | Until y | Else | b | EndIf | e",
-     functions({L"INIT | If x | @ChangeLoop(Inf_1_0) | @return 0 | Else | b | EndIf | e",
-                L"Inf_0_1 | e | @ChangeLoop(0)",
-                L"Inf_1_0 | If y | @ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
     {"EndIf and Else without If are dropped and reported",
      L"#1 | a | #2 | EndIf | #3 | Else | b",
      functions({L"INIT | #1 | a | #2 | #3 | b"}),
