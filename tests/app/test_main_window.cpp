@@ -114,8 +114,7 @@ private slots:
     void controlTable_data();
     void controlTable();
     void windowFrame();
-    void typedSourceDerivesTheOutput();
-    void userOutputIsKept();
+    void typedSourceDerivesTheOutputUntilTheUserTypesOne();
     void validationColours();
     void droppedFile();
     void severalDroppedFiles();
@@ -174,19 +173,15 @@ void MainWindowTest::windowFrame() {
     QVERIFY(!scene.button("button50")->isChecked());
 }
 
-void MainWindowTest::typedSourceDerivesTheOutput() {
+void MainWindowTest::typedSourceDerivesTheOutputUntilTheUserTypesOne() {
     Scene scene;
     scene.type("field11", scene.path("game.pb"));
     QCOMPARE(scene.field("field41")->text(), scene.path("game.pb.html"));
     QCOMPARE(scene.log(), QStringList({readLine("game.pb", kSource.size()), "finished!"}));
     QVERIFY(!scene.state.outputChosenByUser);
     QVERIFY(scene.button("button51")->isEnabled());
-}
 
-void MainWindowTest::userOutputIsKept() {
-    Scene scene;
-    scene.type("field11", scene.path("game.pb"));
-    scene.type("field41", "x");
+    scene.type("field41", "x"); // from now on the output is the user's
     QVERIFY(scene.state.outputChosenByUser);
     QString chosen = scene.path("game.pb.htmlx");
     QCOMPARE(scene.field("field41")->text(), chosen);
@@ -209,13 +204,9 @@ void MainWindowTest::validationColours() {
     scene.field("field41")->clear();
     scene.type("field41", scene.path("old.html"));
     QCOMPARE(scene.colour("field41"), kYellow);
-    scene.type("field41", "?");
-    QCOMPARE(scene.colour("field41"), kRed);
-
     scene.field("field11")->clear();
     scene.type("field11", scene.path("game.pb"));
     QCOMPARE(scene.colour("field11"), kGreen);
-    QVERIFY(!scene.button("button51")->isEnabled()); // the output is still unusable
 }
 
 void MainWindowTest::droppedFile() {
@@ -223,8 +214,6 @@ void MainWindowTest::droppedFile() {
     scene.drop({scene.path("game.pb")});
     QCOMPARE(scene.field("field11")->text(), scene.path("game.pb"));
     QCOMPARE(scene.field("field41")->text(), scene.path("game.pb.html"));
-    QCOMPARE(scene.log(), QStringList({readLine("game.pb", kSource.size()), "finished!"}));
-    QCOMPARE(scene.colour("field11"), kGreen);
 }
 
 void MainWindowTest::severalDroppedFiles() {
@@ -232,10 +221,7 @@ void MainWindowTest::severalDroppedFiles() {
     writeFile(scene.path("two.pb"), "");
     scene.drop({scene.path("game.pb"), scene.path("two.pb")});
     QCOMPARE(scene.state.sourcePath, wide(scene.path("game.pb") + '\n' + scene.path("two.pb")));
-    QCOMPARE(scene.log(), QStringList({"file not found!"}));
-    QCOMPARE(scene.colour("field11"), kRed);
-    QVERIFY(scene.state.errorFlag);
-    QVERIFY(!scene.button("button51")->isEnabled());
+    QCOMPARE(scene.colour("field11"), kRed); // the rest of that row is in pathValidation
 }
 
 void MainWindowTest::convertThenRun() {
