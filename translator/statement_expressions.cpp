@@ -18,13 +18,13 @@ bool isOperand(int kind) {
 void TokenRewriter::rewriteVariable(size_t i) {
     SourceToken& token = t_[i];
     std::wstring key = toLower(token.word);
-    if (inHeader(i) && (key == L"list" || key == L"array") && isOp(i + 1, L" ")) {
+    if (inHeader() && (key == L"list" || key == L"array") && isOp(i + 1, L" ")) {
         remove(i); // "Procedure Sum(List values())"
         removeBlankAfter(i);
         return;
     }
     if (startsWith(token.word, L"\\")) return rewriteFieldAfterBracket(i);
-    VariableUse use{token.word, pendingScope_, inHeader(i), token.line, token.column};
+    VariableUse use{token.word, pendingScope_, inHeader(), token.line, token.column};
     pendingScope_ = kScopeNone;
     token.text = registerVariable(use, state_, currentProcedure(), diag_);
     if (clause_ == Clause::kFor && loopVariable_.empty()) loopVariable_ = token.text;
@@ -136,7 +136,7 @@ void TokenRewriter::openBracket(size_t i) {
         for (size_t k = i - 1; k <= i + 1; ++k) remove(k);
         return;
     }
-    if (record.owner == BracketOwner::kArray && inHeader(i)) {
+    if (record.owner == BracketOwner::kArray && inHeader()) {
         // "Procedure Sum(Array grid.i(1))": the parameter is the array, its bracket only
         // tells the number of dimensions.
         --depth_;
@@ -182,7 +182,7 @@ void TokenRewriter::closeBracket(size_t i) {
         if (!isDirectArgument(record, i)) writeCurrentElement(record);
         break;
     default:
-        if (inHeader(i) && depth_ == 0) t_[i].text = L"){";
+        if (inHeader() && depth_ == 0) t_[i].text = L"){";
         return;
     }
     lastClose_ = i;
@@ -277,8 +277,8 @@ size_t TokenRewriter::previousKept(size_t i) const {
     return j;
 }
 
-bool TokenRewriter::inHeader(size_t i) const {
-    return procedure_ >= 0 && t_[i].statement == headerStatement_;
+bool TokenRewriter::inHeader() const {
+    return procedure_ >= 0 && statement_ == headerStatement_;
 }
 
 ProcedureScope* TokenRewriter::currentProcedure() {

@@ -67,7 +67,7 @@ private:
     bool isOp(size_t i, std::wstring_view text) const;
     bool startsStatement(size_t i) const;
     size_t previousKept(size_t i) const;
-    bool inHeader(size_t i) const;
+    bool inHeader() const;
     ProcedureScope* currentProcedure();
     void report(std::wstring text) { diag_.error(std::move(text)); }
 
@@ -82,6 +82,7 @@ private:
     size_t lastCloseStart_ = 0;
     std::unordered_map<size_t, size_t> fieldBase_; // "\x" after ")" -> its expression start
     int procedure_ = -1;       // index into all_.procedures while a procedure is current
+    int statement_ = 0;        // the number of the statement being read
     int headerStatement_ = -1; // the statement number of its header
     Clause clause_ = Clause::kNone;
     std::wstring loopVariable_;

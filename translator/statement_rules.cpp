@@ -148,7 +148,7 @@ void TokenRewriter::startProcedure(size_t i) {
     blocks_.clear();
     procedure_ = static_cast<int>(all_.procedures.size()) - 1;
     token.procedure = procedure_;
-    headerStatement_ = token.statement;
+    headerStatement_ = statement_;
 }
 
 void TokenRewriter::openClause(size_t i, std::wstring text, Clause clause) {
@@ -281,7 +281,8 @@ void TokenRewriter::closeStatement(size_t i) {
     loopVariable_.clear();
     forStep_ = forDown_ = declaration_ = false;
     declarationScope_ = pendingScope_ = kScopeNone;
-    if (end.statement == headerStatement_) headerStatement_ = -1;
+    if (statement_ == headerStatement_) headerStatement_ = -1;
+    ++statement_;
 }
 
 void rewriteTokens(TranslationTokens& tokens, TranslatorState& state, Diagnostics& diag) {

@@ -73,8 +73,7 @@ public:
     StatementScanner(const TranslatorState& state, Diagnostics& diag, std::vector<SourceToken>& out)
         : state_(state), diag_(diag), out_(out) {}
 
-    void scan(std::wstring_view statement, int statementNumber, int line) {
-        statement_ = statementNumber;
+    void scan(std::wstring_view statement, int line) {
         line_ = line;
         source_ = trim(statement, L" \t");
         s_.assign(source_);
@@ -162,10 +161,9 @@ private:
 
     void push(int kind, std::wstring text, int column, std::wstring_view word) {
         SourceToken& token = out_.emplace_back();
-        token.kind = kind;
+        token.kind = static_cast<std::int16_t>(kind);
         token.word = word;
         token.text = std::move(text);
-        token.statement = statement_;
         token.line = line_;
         token.column = column;
     }
@@ -178,7 +176,6 @@ private:
     size_t wordLength_ = 0;
     std::wstring lower_;
     int wordColumn_ = 0;
-    int statement_ = 0;
     int line_ = -1;
 };
 
@@ -259,22 +256,19 @@ TranslationTokens tokenizeStatements(const std::vector<std::wstring>& list,
     tokens.emplace_back();
     StatementScanner scanner(state, diag, tokens);
     int line = -1;
-    for (size_t k = 0; k < list.size(); ++k) {
-        const std::wstring& element = list[k];
-        int statement = static_cast<int>(k) + 1;
+    for (const std::wstring& element : list) {
         if (isLineMarker(element)) {
             line = markerLine(element);
         } else if (!element.empty() && element[0] == kDegreeSign) {
             for (int kind : {kReady, kEnd}) {
                 SourceToken token;
-                token.kind = kind;
+                token.kind = static_cast<std::int16_t>(kind);
                 token.text = kind == kReady ? element : std::wstring(kEndMarkText);
-                token.statement = statement;
                 token.line = line;
                 tokens.push_back(std::move(token));
             }
         } else if (!trim(element, L" \t").empty()) {
-            scanner.scan(element, statement, line);
+            scanner.scan(element, line);
         }
     }
     tokens.emplace_back();
