@@ -40,21 +40,35 @@ void TokenRewriter::rewriteFieldAfterBracket(size_t i) {
 }
 
 // "Static n = 0" sets the value once, before the first call; run on every call it would
-// make the variable forget its value.
+// make the variable forget its value. So the value must be known before any call: numbers,
+// strings and constants with arithmetic ("Static limit = #Rows * 2").
 bool TokenRewriter::captureStaticValue(size_t i) {
     if (!startsWith(t_[i].text, L"static_") || !isOp(i + 1, L"=")) return false;
-    size_t value = i + 2;
-    int kind = t_[value].kind;
-    if (kind != kNumber && kind != kFloat && kind != kText && kind != kConst) return false;
-    if (t_[value + 1].kind != kEnd && !isOp(value + 1, L",")) return false;
-    std::wstring text = t_[value].text;
-    if (kind == kConst) {
-        std::optional<std::wstring> resolved = ResolveConstant(t_[value].word);
-        if (!resolved) return false;
-        text = *resolved;
+    std::wstring value;
+    int depth = 0;
+    size_t k = i + 2;
+    for (; t_[k].kind != kEnd && !(depth == 0 && isOp(k, L",")); ++k) {
+        const SourceToken& token = t_[k];
+        std::optional<std::wstring> resolved;
+        if (token.kind == kConst) {
+            resolved = ResolveConstant(token.word);
+            if (!resolved) return false; // reported where the constant is rewritten
+        }
+        bool constant = token.kind == kNumber || token.kind == kFloat || token.kind == kText ||
+                        (token.kind == kOp && containsChar(L"+-*/() ", token.text[0]) &&
+                         token.text.size() == 1) ||
+                        resolved;
+        if (!constant) {
+            report(message::notSupported(token.line, L"Static value that is not constant"));
+            return false;
+        }
+        if (isOp(k, L"(")) ++depth;
+        if (isOp(k, L")")) --depth;
+        value += resolved ? *resolved : token.text;
     }
-    state_.initialValues[t_[i].text] = text;
-    for (size_t k = i; k <= value; ++k) remove(k);
+    if (value.empty()) return false;
+    state_.initialValues[t_[i].text] = value;
+    for (size_t j = i; j < k; ++j) remove(j);
     return true;
 }
 

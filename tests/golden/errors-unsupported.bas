@@ -17,8 +17,9 @@ m = a % 2
 n = a & 1
 *p = 5
 q = *p
-Procedure Sub()
+Procedure Sub(start)
 	Protected Dim local(5)
+	Static first = start
 EndProcedure
 Break
 For i = 1 To 2

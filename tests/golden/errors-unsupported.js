@@ -1,3 +1,4 @@
+var static_Sub_first=0
 var a=0
 var b=0
 var c=0
@@ -6,7 +7,8 @@ var n=0
 var p=0
 var q=0
 var i=0
-function Sub(){
+function Sub(start){
+static_Sub_first=start;
 }
 function INIT(){
 a=1;

@@ -19,7 +19,7 @@ EndProcedure
 
 Procedure Counter()
 	Static calls.i = 0
-	Static label$ = "count"
+	Static label$ = "count", limit = (#PB_Key_Space + 8) * 2
 	calls + 1
 	total + calls
 	Debug label$ + Str(calls)

@@ -1,5 +1,6 @@
 var static_Counter_calls=0
 var static_Counter_label$="count"
+var static_Counter_limit=(32+8)*2
 var total=0
 var g=0
 function Twice(x){
