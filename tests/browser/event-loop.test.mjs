@@ -1,10 +1,12 @@
-// Restructured loops in Chromium: the main program's Repeat loops run as timer functions.
-// A real event loop must react to clicks, end when its window is closed, run the code after
-// it exactly once, and never hold the page for a long task; programs with nested loops,
-// loops in Else branches, Break and Continue must show their effects in source order.
+// Translated programs in Chromium, where the main program's Repeat loops run as timer
+// functions. A real event loop must react to clicks, end when its window is closed, run the
+// code after it exactly once, and never hold the page for a long task; nested loops, loops in
+// Else branches, Break, Continue and End inside a procedure must show their effects in source
+// order.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { convertSource, debugLines, launchBrowser, openPage, waitFor } from './lib/harness.mjs';
+import { modes } from './lib/runtime-page.mjs';
 
 let browser;
 before(async () => {
@@ -56,47 +58,33 @@ async function letFramesPass(page, frames) {
   }), frames);
 }
 
-for (const compact of [true, false]) {
-  test(`an event loop reacts, ends with its window and never blocks (${compact ? 'compacted' : 'plain'})`,
-    async () => {
-      const converted = convertSource(eventLoop, { compact });
-      assert.equal(converted.status, 0, converted.log.join('\n'));
-      const { page, context, errors } = await openPage(browser, converted.page);
-      await page.addInitScript(longTaskProbe);
-      await page.reload();
-      await page.waitForSelector('#window0 input');
+for (const { compact, name } of modes) {
+  test(`an event loop reacts, ends with its window and never blocks (${name})`, async () => {
+    const converted = convertSource(eventLoop, { compact });
+    assert.equal(converted.status, 0, converted.log.join('\n'));
+    const { page, context, errors } = await openPage(browser, converted.page,
+      { init: longTaskProbe });
+    await page.waitForSelector('#window0 input');
 
-      for (let i = 1; i <= 3; i++) {
-        await page.click('#window0 input');
-        await waitFor(async () => (await page.inputValue('#window0 input')) === `Clicked ${i}`,
-          5000, `click ${i}`);
-      }
-      assert.equal(await page.textContent('#window1 p'), 'running');
+    for (let i = 1; i <= 3; i++) {
+      await page.click('#window0 input');
+      await waitFor(async () => (await page.inputValue('#window0 input')) === `Clicked ${i}`,
+        5000, `click ${i}`);
+    }
+    assert.equal(await page.textContent('#window1 p'), 'running');
 
-      await page.click('#window0 .close');
-      await waitFor(async () => (await page.locator('#window0').count()) === 0, 5000,
-        'the window to close');
-      await letFramesPass(page, 20);
-      assert.equal(await page.textContent('#window1 p'), 'after 1 clicks 3');
-      assert.deepEqual(await page.evaluate(() => window.qcLongTasks), []);
-      assert.deepEqual(errors, []);
-      await context.close();
-    });
+    await page.click('#window0 .close');
+    await waitFor(async () => (await page.locator('#window0').count()) === 0, 5000,
+      'the window to close');
+    await letFramesPass(page, 20);
+    assert.equal(await page.textContent('#window1 p'), 'after 1 clicks 3');
+    assert.deepEqual(await page.evaluate(() => window.qcLongTasks), []);
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
 }
 
 const orderCases = [
-  {
-    name: 'a flat loop, then the code after it',
-    source: `x = 1
-Debug "x" + Str(x)
-Repeat
-  k = k + 1
-  Debug "k" + Str(k)
-Until k = 3
-y = 2
-Debug "y" + Str(y)`,
-    expected: ['x1', 'k1', 'k2', 'k3', 'y2'],
-  },
   {
     name: 'a loop nested in an If inside a loop',
     source: `Debug "a"
@@ -172,5 +160,116 @@ for (const { name, source, expected } of orderCases) {
     assert.deepEqual(debugLines(dialogs), expected);
     assert.deepEqual(errors, []);
     await context.close();
+  });
+}
+
+// Lists of numbers and of structures, a two-dimensional array, string functions and
+// procedures, then a loop that ends the program from inside a procedure: nothing after that
+// End may run, and the open window closes.
+const program = `Structure Point
+  x.i
+  y.i
+EndStructure
+
+NewList scores.i()
+NewList points.Point()
+Dim grid.i(2, 3)
+
+Procedure.i Sum(a, b)
+  ProcedureReturn a + b
+EndProcedure
+
+Procedure AddPoint(px, py)
+  AddElement(points())
+  points()\\x = px
+  points()\\y = py
+EndProcedure
+
+For i = 1 To 4
+  AddElement(scores())
+  scores() = i * 10
+Next
+FirstElement(scores())
+DeleteElement(scores())
+Debug "scores: " + ListJoin(scores(), ",")
+Debug "size: " + Str(ListSize(scores()))
+
+AddPoint(1, 2)
+AddPoint(3, 4)
+total = 0
+ForEach points()
+  total = total + Sum(points()\\x, points()\\y)
+Next
+Debug "points: " + Str(total)
+
+For r = 0 To 2
+  For c = 0 To 3
+    grid(r, c) = r * 10 + c
+  Next
+Next
+Debug "grid: " + Str(grid(2, 3)) + " of " + Str(ArraySize(grid(), 1)) + "x" + Str(ArraySize(grid(), 2))
+
+name$ = "  Quill Cast  "
+name$ = Trim(name$)
+Debug "text: " + UCase(ReplaceString(name$, " ", "-")) + " " + Str(FindString(name$, "Cast", 0)) + " " + StringField("a;b;c", 2, ";")
+Debug "val: " + Str(Val("$1F") + Val("12abc"))
+
+frames = 0
+Repeat
+  frames = frames + 1
+  If frames = 3
+    Debug "frames: " + Str(frames)
+  EndIf
+Until frames = 5
+Debug "done " + Str(frames)
+
+Procedure Quit()
+  Debug "bye"
+  End
+EndProcedure
+
+OpenWindow(0, 10, 10, 200, 100, "Main")
+ticks = 0
+Repeat
+  ticks = ticks + 1
+  If ticks = 2
+    Quit()
+  EndIf
+Until ticks >= 2
+Debug "after the loop"
+`;
+
+const frame = Math.floor(1000 / 30);
+// Moves the page's fake clock one frame at a time until `done` holds (at most `limit` frames).
+async function runUntil(session, done, limit) {
+  for (let i = 0; i < limit && !(await done()); i++) await session.page.clock.runFor(frame);
+  assert.ok(await done(), 'the program did not get there');
+}
+
+for (const mode of modes) {
+  test(`a translated program shows the expected Debug lines (${mode.name})`, async () => {
+    const converted = convertSource(program, { compact: mode.compact });
+    assert.equal(converted.status, 0, converted.log.join('\n'));
+    const session = await openPage(browser, converted.page, { clock: 1700000000000 });
+    const lines = () => debugLines(session.dialogs);
+    const windows = () => session.page.evaluate(() => document.querySelectorAll('section').length);
+    await runUntil(session, () => lines().includes('done 5'), 100);
+    assert.equal(await windows(), 1, 'the window is open while the last loop runs');
+    await runUntil(session, () => lines().includes('bye'), 100);
+    await session.page.clock.runFor(frame * 30);
+    assert.deepEqual(lines(), [
+      'scores: 20,30,40',
+      'size: 3',
+      'points: 10',
+      'grid: 23 of 3x4',
+      'text: QUILL-CAST 7 b',
+      'val: 43',
+      'frames: 3',
+      'done 5',
+      'bye',
+    ]);
+    assert.equal(await windows(), 0, 'End closed the window');
+    assert.deepEqual(session.errors, []);
+    await session.context.close();
   });
 }

@@ -78,40 +78,6 @@ rec("the caller goes on");
     await run.context.close();
   });
 
-  // The shape the translator gives an End inside a procedure called from a loop function.
-  test(`nothing restarts after end (${mode.name})`, async () => {
-    const js = `var na=0;
-var nb=0;
-function quit(){
-end();
-ChangeLoop(0);
-return;
-}
-function loopA(){
-na++;
-window.QCA=na;
-if(na==3){
-quit();
-ChangeLoop(loopB);
-return 0;
-}
-}
-function loopB(){
-nb++;
-window.QCB=nb;
-}
-function INIT(){
-window.QCA=0;
-window.QCB=0;
-ChangeLoop(loopA);
-}`;
-    const run = await runScript(browser, js, opts);
-    await run.page.clock.runFor(frame * 20);
-    assert.deepEqual(await read(run.page, ['QCA', 'QCB']), [3, 0]);
-    assert.deepEqual(run.errors, []);
-    await run.context.close();
-  });
-
   test(`end closes the open windows only, in ascending order (${mode.name})`, async () => {
     const js = `var shut=[];
 function CloseWindow(id){
@@ -176,45 +142,6 @@ rec(drain());
       ['Select EventGadget() matches Case 5', 'case 5'],
       ['an event equal to one already taken is queued again', [[2, 3, 5, 1], [0, -1, 0, 0]]],
     ]);
-    await run.context.close();
-  });
-
-  test(`element handlers queue through QLCX_AddEvent (${mode.name})`, async () => {
-    const js = `function clicked(){
-QLCX_AddEvent(0,PB_Ev_Gadget,7,PB_EvTy_LClick);
-}
-function changed(){
-QLCX_AddEvent(0,PB_Ev_Gadget,7,PB_EvTy_Change);
-}
-function drain(){
-var taken=[];
-var code=WindowEvent();
-while(code){
-taken.push([code,EventGadget(),EventType()]);
-code=WindowEvent();
-}
-return taken;
-}
-function INIT(){
-var b=document.createElement("input");
-b.type="button";
-b.value="press";
-b.id="pressme";
-b.onclick=clicked;
-b.onchange=changed;
-document.body.appendChild(b);
-window.QCdrain=drain;
-}`;
-    const run = await runScript(browser, js, opts);
-    await run.page.click('#pressme');
-    await run.page.click('#pressme');
-    assert.deepEqual(await run.page.evaluate(() => window.QCdrain()), [[2, 7, 1]],
-      'two identical clicks queue one event');
-    await run.page.click('#pressme');
-    await run.page.dispatchEvent('#pressme', 'change');
-    await run.page.click('#pressme');
-    assert.deepEqual(await run.page.evaluate(() => window.QCdrain()),
-      [[2, 7, 1], [2, 7, 5], [2, 7, 1]], 'a change between two clicks keeps all three');
     await run.context.close();
   });
 

@@ -56,9 +56,11 @@ export function pageFromJs(js, { compact = true, dir = tempDir() } = {}) {
 // recorded, so a test can assert the page fetched nothing else. With `clock` (milliseconds
 // since 1970) the page's clock and timers are fake and stand still at that time from the first
 // script on; only page.clock.runFor moves them, so frame timers can be tested without waiting.
-export async function openPage(browser, pagePath, { answer, allowedDir, viewport, clock } = {}) {
+// `init` (a function or script text) runs in the page before the page's own script.
+export async function openPage(browser, pagePath, { answer, allowedDir, viewport, clock, init } = {}) {
   const context = await browser.newContext({ viewport: viewport ?? { width: 1024, height: 768 } });
   const page = await context.newPage();
+  if (init) await page.addInitScript(init);
   if (clock !== undefined) {
     // The installed clock runs on until paused, and it cannot pause in its past: start it a
     // minute early and pause at the time asked for (no page script has run yet).
