@@ -132,7 +132,7 @@ return [MouseX(), MouseY()].join(",");
 }
 `;
 
-for (const { compact, label } of modes) {
+for (const { compact, name: label } of modes) {
   describe(`screen and images (${label})`, () => {
     test('shapes and ClearScreen leave the expected pixels',
       () => withTestPage(browser, shapes, { compact }, async ({ page }) => {

@@ -104,7 +104,7 @@ async function screenshotOf(compact) {
 }
 
 describe('the look of windows and gadgets', () => {
-  for (const { compact, label } of modes) {
+  for (const { compact, name: label } of modes) {
     test(`two windows with one gadget of each kind match the reference (${label})`, async () => {
       const { shot, opened } = await screenshotOf(compact);
       if (process.env.UPDATE_REFERENCE && !compact) {

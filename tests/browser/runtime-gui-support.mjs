@@ -36,10 +36,7 @@ window.qcReply = [qcAnswer(ask)];
 }
 `;
 
-export const modes = [
-  { compact: false, label: 'plain' },
-  { compact: true, label: 'compacted' },
-];
+export { modes } from './lib/runtime-page.mjs';
 
 // Builds and opens a page whose script is `script` (it defines INIT, which should end with
 // ChangeLoop(qcLoop), and qcAnswer) plus the ask loop. `files` are written next to the page.
