@@ -24,7 +24,7 @@ void TokenRewriter::rewriteVariable(size_t i) {
         return;
     }
     if (startsWith(token.word, L"\\")) return rewriteFieldAfterBracket(i);
-    VariableUse use{token.word, pendingScope_, inHeader(), token.line, token.column};
+    VariableUse use{token.word, pendingScope_, inHeader(), token.line, token.column, defaultType_};
     pendingScope_ = kScopeNone;
     token.text = registerVariable(use, state_, currentProcedure(), diag_);
     if (clause_ == Clause::kFor && loopVariable_.empty()) loopVariable_ = token.text;

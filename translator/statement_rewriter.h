@@ -94,6 +94,7 @@ private:
     bool declaration_ = false;
     int declarationScope_ = kScopeNone; // every name of "Global a, b" is global
     int pendingScope_ = kScopeNone;
+    std::wstring defaultType_;
 };
 
 } // namespace qc

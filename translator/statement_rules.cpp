@@ -17,7 +17,9 @@ bool hasNoBrowserCounterpart(const std::wstring& key) {
     return false;
 }
 
-int declarationScope(const std::wstring& key) {
+// "Global.i" and the like: the keyword before the dot decides the scope.
+int declarationScope(std::wstring_view key) {
+    key = key.substr(0, key.find(L'.'));
     if (key == L"define") return kScopeNone;
     if (key == L"global") return kScopeGlobal;
     if (key == L"static") return kScopeStatic;
@@ -244,6 +246,17 @@ void TokenRewriter::loopExit(size_t i, const std::wstring& key) {
 }
 
 void TokenRewriter::declarationKeyword(size_t i, int scope) {
+    // "Define.s a, b" gives its type to the names that have none of their own.
+    size_t dot = t_[i].word.find(L'.');
+    if (dot != std::wstring_view::npos) {
+        std::wstring type = toLower(t_[i].word.substr(dot + 1));
+        if (isBasicType(type) || state_.isStructure(type))
+            defaultType_ = type;
+        else
+            report(message::unknownType(t_[i].line, t_[i].column, t_[i].word));
+        if (t_[i + 1].kind == kEnd)
+            report(message::notSupported(t_[i].line, std::wstring(t_[i].word) + L" without names"));
+    }
     remove(i);
     removeBlankAfter(i);
     declaration_ = true;
@@ -281,6 +294,7 @@ void TokenRewriter::closeStatement(size_t i) {
     loopVariable_.clear();
     forStep_ = forDown_ = declaration_ = false;
     declarationScope_ = pendingScope_ = kScopeNone;
+    defaultType_.clear();
     if (statement_ == headerStatement_) headerStatement_ = -1;
     ++statement_;
 }

@@ -26,6 +26,7 @@ struct VariableUse {
     bool parameter = false; // in a procedure header
     int line = -1;
     int column = 0;
+    std::wstring_view defaultType; // "Define.s a, b": the type of names written without one
 };
 std::wstring registerVariable(const VariableUse& use, TranslatorState& state,
                               ProcedureScope* procedure, Diagnostics& diag);

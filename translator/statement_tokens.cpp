@@ -19,6 +19,15 @@ bool takesBracket(std::wstring_view lowerWord) {
     return false;
 }
 
+// "Define.s", "Global.i", "Protected.f": a declaration keyword with the type of its names.
+bool isTypedDeclaration(std::wstring_view lowerWord) {
+    size_t dot = lowerWord.find(L'.');
+    if (dot == std::wstring_view::npos) return false;
+    for (std::wstring_view keyword : {L"define", L"global", L"static", L"protected", L"shared"})
+        if (lowerWord.substr(0, dot) == keyword) return true;
+    return false;
+}
+
 bool isDigit(wchar_t c) {
     return c >= L'0' && c <= L'9';
 }
@@ -195,6 +204,7 @@ void StatementScanner::classify(std::wstring_view word, wchar_t delimiter) {
         diag_.error(message::notSupported(line_, word.find(L'%') != word.npos ? L"%" : L"&"));
         return push(kUnknown, word, column);
     }
+    if (!call && isTypedDeclaration(lower)) return push(kCommand, word, column);
     const CommandRow* row = lower == L"var" ? nullptr : commandTable().LookUpCommand(lower);
     if (row != nullptr && (row->hasParentheses == call || (call && takesBracket(lower))))
         return push(kCommand, word, column);

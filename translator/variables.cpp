@@ -29,6 +29,7 @@ std::wstring registerVariable(const VariableUse& use, TranslatorState& state,
     // "l()\x" leaves "\x" alone and "-x" is an operator and a name: neither is a variable.
     if (name.empty() || name[0] == L'-') return std::wstring(word);
     if (name.back() == L'$') type = L"s";
+    if (type.empty()) type = use.defaultType;
     if (!type.empty() && !isBasicType(type) && !state.isStructure(type)) {
         diag.error(message::unknownType(use.line, use.column, word));
         type.clear();

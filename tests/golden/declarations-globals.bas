@@ -10,3 +10,10 @@ w.f = 1
 w.s = "x"
 Global NewList shots.i()
 Global Dim board.i(7, 7)
+Define.s first, second = "b", third.i
+Global.f ratio
+Procedure Tally()
+	Protected.s text
+	Static.i calls
+	calls + 1
+EndProcedure

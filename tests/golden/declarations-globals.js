@@ -1,3 +1,4 @@
+var static_Tally_calls=0
 var a=0
 var b=0
 var score=0
@@ -8,8 +9,18 @@ var count=0
 var title=""
 var v=0.0
 var w=0.0
+var first=""
+var second=""
+var third=0
+var ratio=0.0
 var board=0;
 var shots=0;
+function Tally(){
+var text="";
+text;
+static_Tally_calls;
+static_Tally_calls+=1;
+}
 function INIT(){
 a;
 score=10;
@@ -23,6 +34,9 @@ w=1;
 w="x";
 shots=NewList(initint);
 board=dimfunc(initint,7,7,-1);
+first;
+second="b";
+ratio;
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");

@@ -25,3 +25,4 @@ Break
 For i = 1 To 2
 	Break 3
 Next
+Define.q
