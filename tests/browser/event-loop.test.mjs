@@ -148,6 +148,48 @@ ForEver
 Debug "end"`,
     expected: ['t0', 't1', 'skip', 'c1', 'c2', 'd', 'e', 'p2', 'n1', 'n3', 'n4', 'end'],
   },
+  {
+    // A Break inside a Select leaves the loop, not just the Select; Break 2 leaves two.
+    // Typed declarations start strings empty, and a Static value is set once.
+    name: 'exits through Select and by level, typed and static declarations',
+    source: `Procedure FirstAbove(limit)
+  Static.i calls, base = (#PB_Key_Space - 2) * 10
+  calls + 1
+  For i = 1 To 100
+    Select i * i
+      Case 49
+        Continue
+      Default
+        If i * i > limit : Break : EndIf
+    EndSelect
+  Next
+  ProcedureReturn base + i * 10 + calls
+EndProcedure
+Procedure FindPair(target)
+  For a = 1 To 9
+    b = 1
+    While b <= 9
+      If a * b = target : Break 2 : EndIf
+      b + 1
+    Wend
+  Next
+  ProcedureReturn a * 10 + b
+EndProcedure
+Define.s label
+Debug label + Str(FirstAbove(50)) + " " + Str(FirstAbove(50)) + " " + Str(FindPair(12))
+Repeat
+  n + 1
+  Select n
+    Case 2
+      Continue
+    Case 4
+      Break
+  EndSelect
+  Debug "n" + Str(n)
+ForEver
+Debug "end" + Str(n)`,
+    expected: ['381 382 26', 'n1', 'n3', 'end4'],
+  },
 ];
 
 for (const { name, source, expected } of orderCases) {
