@@ -49,6 +49,7 @@ QLCX_GadgetKinds[id] = kind;
 QLCX_GadgetWindows[id] = QLCX_CurrentWindow;
 QLCX_GadgetStates[id] = 0;
 el.onclick = QLCX_GadgetClicked;
+el.ondblclick = QLCX_GadgetDoubleClicked;
 el.onchange = QLCX_GadgetChanged;
 if (withFocus) {
 el.onfocus = QLCX_GadgetFocused;
@@ -67,6 +68,12 @@ QLCX_AddEvent(QLCX_GadgetWindows[id], PB_Ev_Gadget, id, type);
 
 function QLCX_GadgetClicked() {
 QLCX_GadgetEvent(this, PB_EvTy_LClick);
+}
+
+// The clicks of a double-click come first (the queue keeps one of two alike), as on the
+// desktop.
+function QLCX_GadgetDoubleClicked() {
+QLCX_GadgetEvent(this, PB_EvTy_LdbClick);
 }
 
 function QLCX_GadgetFocused() {

@@ -80,6 +80,7 @@ const std::vector<const wchar_t*> kWords = {
     L".ondbclick",
     L".onfocus",
     L".onclick",
+    L".ondblclick",
     L".onchange",
     L".onmousedown",
     L".onmousemove",

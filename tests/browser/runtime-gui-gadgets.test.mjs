@@ -129,6 +129,7 @@ for (const { compact, name: label } of modes) {
         { id: 1, then: typeAndLeave, events: '0,2,1,3 0,2,1,1 0,2,1,5 0,2,1,4' },
         { id: 2, events: '0,2,2,1' },
         { id: 3, events: '0,2,3,1' },
+        { id: 3, double: true, events: '0,2,3,1 0,2,3,2' },
         { id: 4, events: '0,2,4,1' },
         { id: 5, events: '0,2,5,1' },
         { id: 7, then: () => page.keyboard.press('ArrowRight'), events: '0,2,7,3 0,2,7,5 0,2,7,1 0,2,7,5' },
@@ -138,7 +139,8 @@ for (const { compact, name: label } of modes) {
       for (const row of rows) {
         await page.evaluate(() => document.activeElement.blur());
         await ask(page, 'events');
-        await page.click(`[id="${row.id}"]`);
+        if (row.double) await page.dblclick(`[id="${row.id}"]`);
+        else await page.click(`[id="${row.id}"]`);
         if (row.then) await row.then();
         assert.equal(await ask(page, 'events'), row.events, `gadget ${row.id}`);
       }
