@@ -211,12 +211,12 @@ void TokenRewriter::loopExit(size_t i, const std::wstring& key) {
     SourceToken& token = t_[i];
     size_t k = i + 1;
     while (isOp(k, L" ")) ++k;
-    int levels = 1;
+    int levels = t_[k].kind == kEnd ? 1 : 0; // anything but a level after it: no exit
     if (t_[k].kind == kNumber && t_[k + 1].kind == kEnd) {
         levels = t_[k].text.size() > 6 ? 1000000 : std::stoi(t_[k].text);
         removeRestOfStatement(i);
     }
-    std::wstring written = std::wstring(token.word) + (levels > 1 ? L" " + t_[k].text : L"");
+    std::wstring written = std::wstring(token.word) + (levels != 1 ? L" " + t_[k].text : L"");
     bool crossesSelect = false;
     int seen = 0;
     auto target = blocks_.rbegin();

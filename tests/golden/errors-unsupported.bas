@@ -24,5 +24,6 @@ EndProcedure
 Break
 For i = 1 To 2
 	Break 3
+	Continue i
 Next
 Define.q
