@@ -48,9 +48,14 @@ def median_runs(runs, cli, source, output, extra=()):
     med = {"ms": statistics.median(r["ms"] for r in results),
            "peak_kb": statistics.median(r["peak_kb"] for r in results),
            "exit": results[-1]["exit"], "bytes": results[-1]["bytes"], "stages": {}}
+    # The fastest run as well: on a shared machine the neighbours only ever add time, so the
+    # minimum shows the program's own cost when the median is pulled up by them.
+    med["best_ms"] = min(r["ms"] for r in results)
+    med["best_stages"] = {}
     for stage in STAGES:
         values = [r["stages"].get(stage, float("nan")) for r in results]
         med["stages"][stage] = statistics.median(values)
+        med["best_stages"][stage] = min(values)
     return med
 
 
@@ -116,12 +121,13 @@ def lines_for_script_bytes(target, small, large):
 
 
 def print_tables(rows, linear):
-    print("Whole process (median of runs): quillcast-cli SOURCE -o PAGE")
-    print("{:>9} {:>10} {:>9} {:>9} {:>5}".format("lines", "source KB", "time ms", "peak MB",
-                                                  "exit"))
+    print("Whole process (median of runs; best: the fastest run): quillcast-cli SOURCE -o PAGE")
+    print("{:>9} {:>10} {:>9} {:>9} {:>9} {:>5}".format("lines", "source KB", "time ms",
+                                                         "best ms", "peak MB", "exit"))
     for r in rows:
-        print("{:>9,} {:>10} {:>9.1f} {:>9.1f} {:>5}".format(
-            r["lines"], kb(r["source_bytes"]), r["ms"], r["peak_kb"] / 1024, r["exit"]))
+        print("{:>9,} {:>10} {:>9.1f} {:>9.1f} {:>9.1f} {:>5}".format(
+            r["lines"], kb(r["source_bytes"]), r["ms"], r["best_ms"], r["peak_kb"] / 1024,
+            r["exit"]))
     print()
     print("Stages (median of runs, ms), from --timings")
     print("{:>9} ".format("lines") + " ".join("{:>10}".format(s) for s in STAGES)
@@ -137,6 +143,10 @@ def print_tables(rows, linear):
               + " ".join("{:>9.1f}x".format(ratio(b["stages"][s], a["stages"][s]))
                          for s in STAGES)
               + "   whole process {:.1f}x".format(ratio(b["ms"], a["ms"])))
+        print("{:>9} ".format("best runs")
+              + " ".join("{:>9.1f}x".format(ratio(b["best_stages"][s], a["best_stages"][s]))
+                         for s in STAGES)
+              + "   whole process {:.1f}x".format(ratio(b["best_ms"], a["best_ms"])))
     print()
     print("Compaction beside esbuild --minify, on the script that --no-compact writes")
     print("{:>14} {:>10} {:>11} {:>8} {:>12} {:>11} {:>8} {:>8}".format(
@@ -153,10 +163,11 @@ def print_tables(rows, linear):
     if len(linear) == 2:
         small, large = linear
         print()
-        print("Linear-time check: {} -> {} script ({:.1f}x input): compaction {:.1f}x, "
-              "esbuild {:.1f}x".format(
+        print("Linear-time check: {} -> {} script ({:.1f}x input): compaction {:.1f}x "
+              "(best runs {:.1f}x), esbuild {:.1f}x".format(
                   small["label"], large["label"], ratio(large["bytes"][0], small["bytes"][0]),
                   ratio(large["stages"]["compact"], small["stages"]["compact"]),
+                  ratio(large["best_stages"]["compact"], small["best_stages"]["compact"]),
                   ratio(large["esbuild_own_ms"], small["esbuild_own_ms"])))
 
 
