@@ -66,7 +66,8 @@ bool TokenRewriter::captureStaticValue(size_t i) {
         if (isOp(k, L")")) --depth;
         value += resolved ? *resolved : token.text;
     }
-    if (value.empty()) return false;
+    // Unbalanced brackets are left to the statement, which reports them.
+    if (value.empty() || depth != 0) return false;
     state_.initialValues[t_[i].text] = value;
     for (size_t j = i; j < k; ++j) remove(j);
     return true;

@@ -20,6 +20,7 @@ q = *p
 Procedure Sub(start)
 	Protected Dim local(5)
 	Static first = start
+	Static second = (2 * 3
 EndProcedure
 Break
 For i = 1 To 2

@@ -1,4 +1,5 @@
 var static_Sub_first=0
+var static_Sub_second=0
 var a=0
 var b=0
 var c=0
@@ -9,6 +10,7 @@ var q=0
 var i=0
 function Sub(start){
 static_Sub_first=start;
+static_Sub_second=(2*3;
 }
 function INIT(){
 a=1;
