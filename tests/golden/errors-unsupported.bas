@@ -22,6 +22,7 @@ Procedure Sub(start)
 	Static first = start
 	Static second = (2 * 3
 EndProcedure
+Sub(1)
 Break
 For i = 1 To 2
 	Break 3
