@@ -5,7 +5,10 @@
 // order.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { convertSource, debugLines, launchBrowser, openPage, waitFor } from './lib/harness.mjs';
+import path from 'node:path';
+import {
+  convertSource, debugLines, launchBrowser, openPage, sourceDir, waitFor,
+} from './lib/harness.mjs';
 import { modes } from './lib/runtime-page.mjs';
 
 let browser;
@@ -150,45 +153,21 @@ Debug "end"`,
   },
   {
     // A Break inside a Select leaves the loop, not just the Select; Break 2 leaves two.
+    name: 'exits through Select and by level (the golden program)',
+    source: path.join(sourceDir, 'tests/golden/statements-break-continue.bas'),
+    expected: ['8', '26', '1', '3', '4'],
+  },
+  {
     // Typed declarations start strings empty, and a Static value is set once.
-    name: 'exits through Select and by level, typed and static declarations',
-    source: `Procedure FirstAbove(limit)
+    name: 'typed and static declarations',
+    source: `Procedure Count()
   Static.i calls, base = (#PB_Key_Space - 2) * 10
   calls + 1
-  For i = 1 To 100
-    Select i * i
-      Case 49
-        Continue
-      Default
-        If i * i > limit : Break : EndIf
-    EndSelect
-  Next
-  ProcedureReturn base + i * 10 + calls
-EndProcedure
-Procedure FindPair(target)
-  For a = 1 To 9
-    b = 1
-    While b <= 9
-      If a * b = target : Break 2 : EndIf
-      b + 1
-    Wend
-  Next
-  ProcedureReturn a * 10 + b
+  ProcedureReturn base + calls
 EndProcedure
 Define.s label
-Debug label + Str(FirstAbove(50)) + " " + Str(FirstAbove(50)) + " " + Str(FindPair(12))
-Repeat
-  n + 1
-  Select n
-    Case 2
-      Continue
-    Case 4
-      Break
-  EndSelect
-  Debug "n" + Str(n)
-ForEver
-Debug "end" + Str(n)`,
-    expected: ['381 382 26', 'n1', 'n3', 'end4'],
+Debug label + Str(Count()) + " " + Str(Count())`,
+    expected: ['301 302'],
   },
 ];
 
