@@ -1,0 +1,94 @@
+// Small programs with what they must show, run in Chromium compacted and plain. Each case is
+// one file under tests/programs/ (folders group them by area): the program, then comment
+// blocks that say what to expect. Adding a case is adding a file; no test code changes.
+//
+//   ; expect:            the Debug lines, in order (a lone ";" is an empty line)
+//   ; expect-log:        the conversion's messages, in order; without it there must be none
+//   ; expect-error:      text the page's uncaught error must contain (without it: no error)
+//   ; run-ms: N          how long to go on once that was shown (default 150)
+//   ; answer: TEXT       the reply to every input box (default: accept with the preset)
+//
+// Math.random repeats the same numbers, so both pages run alike.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
+import {
+  convertSource, debugLines, launchBrowser, openPage, sourceDir, tempDir, waitFor,
+} from './lib/harness.mjs';
+
+const root = path.join(sourceDir, 'tests/programs');
+const repeatableRandom = `(() => { let s = 12345;
+  Math.random = () => { s = (s * 1103515245 + 12345) % 2147483648; return s / 2147483648; }; })();`;
+
+let browser;
+before(async () => { browser = await launchBrowser(); });
+after(async () => { await browser?.close(); });
+
+// The blocks of a case file: a line "; name:" opens a block, each "; text" line after it
+// belongs to it; "; name: value" is a one-line setting.
+export function parseCase(text) {
+  const blocks = {};
+  let open = null;
+  for (const raw of text.split(/\r?\n/)) {
+    const m = raw.match(/^; ([a-z-]+):\s*(.*)$/);
+    if (m) {
+      open = m[2] === '' ? m[1] : null;
+      blocks[m[1]] = m[2] === '' ? [] : m[2];
+    } else if (open && raw.startsWith(';')) {
+      blocks[open].push(raw.slice(raw.startsWith('; ') ? 2 : 1));
+    } else {
+      open = null;
+    }
+  }
+  return blocks;
+}
+
+function caseFiles(dir) {
+  if (!fs.existsSync(dir)) return [];
+  return fs.readdirSync(dir, { withFileTypes: true }).flatMap((e) => {
+    const full = path.join(dir, e.name);
+    if (e.isDirectory()) return caseFiles(full);
+    return e.name.endsWith('.pb') ? [full] : [];
+  }).sort();
+}
+
+// Real time: the page runs until it has shown what the case expects (or 5 s pass), then a
+// little longer, so that lines it should not show have their chance to appear.
+async function run(pagePath, spec) {
+  const answer = (d) => (d.type() === 'prompt' && spec.answer !== undefined ? spec.answer : undefined);
+  const { page, context, dialogs, errors } = await openPage(browser, pagePath,
+    { init: repeatableRandom, answer, allowedDir: '/' });
+  const wanted = (spec.expect ?? []).length;
+  const done = () => (spec['expect-error'] ? errors.length > 0 : debugLines(dialogs).length >= wanted);
+  await waitFor(async () => done() || errors.length > 0, 5000, 'the expected output').catch(() => {});
+  await new Promise((r) => setTimeout(r, Number(spec['run-ms'] ?? 150)));
+  await context.close();
+  return { debug: debugLines(dialogs), errors };
+}
+
+// QUILLCAST_CASES=text runs only the cases whose path contains text.
+const only = process.env.QUILLCAST_CASES ?? '';
+const files = caseFiles(root).filter((f) => path.relative(root, f).includes(only));
+
+for (const file of files) {
+  const name = path.relative(root, file);
+  test(name, async () => {
+    const spec = parseCase(fs.readFileSync(file, 'utf8'));
+    const dir = tempDir('qc-prog-');
+    for (const compact of [true, false]) {
+      const built = convertSource(file, { compact, dir });
+      const how = compact ? 'compacted' : 'plain';
+      assert.deepEqual(built.log.filter((l) => /^line \d/.test(l)), spec['expect-log'] ?? [],
+        `${how}: conversion messages`);
+      const seen = await run(built.page, spec);
+      if (spec['expect-error']) {
+        assert.ok(seen.errors.some((e) => e.includes(spec['expect-error'].join('\n'))),
+          `${how}: page error ${JSON.stringify(seen.errors)}`);
+      } else {
+        assert.deepEqual(seen.errors, [], `${how}: page errors`);
+      }
+      if (spec.expect) assert.deepEqual(seen.debug, spec.expect, `${how}: Debug lines`);
+    }
+  });
+}
