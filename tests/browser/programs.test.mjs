@@ -4,7 +4,10 @@
 //
 //   ; expect:            the Debug lines, in order (a lone ";" is an empty line)
 //   ; expect-log:        the conversion's messages, in order; without it there must be none
-//   ; expect-error:      text the page's uncaught error must contain (without it: no error)
+//   ; expect-error:      text the page's error must contain, uncaught or in its fault panel
+//                        (without it: no error)
+//   ; console:           the console's text, line by line (blanks at line ends do not count)
+//   ; type:              lines typed, Enter after each; each waits up to 1 s for an input line
 //   ; run-ms: N          how long to go on once that was shown (default 150)
 //   ; answer: TEXT       the reply to every input box (default: accept with the preset)
 //
@@ -60,11 +63,24 @@ async function run(pagePath, spec) {
   const { page, context, dialogs, errors } = await openPage(browser, pagePath,
     { init: repeatableRandom, answer, allowedDir: '/' });
   const wanted = (spec.expect ?? []).length;
-  const done = () => (spec['expect-error'] ? errors.length > 0 : debugLines(dialogs).length >= wanted);
-  await waitFor(async () => done() || errors.length > 0, 5000, 'the expected output').catch(() => {});
+  const text = (id) => page.evaluate((i) => document.getElementById(i)?.innerText ?? null, id);
+  const consoleLines = async () => ((await text('QLCXconsole')) ?? '').replace(/\n$/, '')
+    .split('\n').map((l) => l.trimEnd());
+  const wantedConsole = (spec.console ?? []).map((l) => l.trimEnd());
+  const shown = async () => (spec.console ? JSON.stringify(await consoleLines()) === JSON.stringify(wantedConsole) : true);
+  const faulted = async () => errors.length > 0 || (await text('QLCXfault')) !== null;
+  const done = async () => (spec['expect-error'] ? faulted() : debugLines(dialogs).length >= wanted && shown());
+  for (const line of spec.type ?? []) {
+    await waitFor(async () => (await text('QLCXinput')) !== null, 1000, 'input line').catch(() => {});
+    await page.keyboard.type(line);
+    await page.keyboard.press('Enter');
+  }
+  await waitFor(async () => (await done()) || (await faulted()), 5000, 'the expected output').catch(() => {});
   await new Promise((r) => setTimeout(r, Number(spec['run-ms'] ?? 150)));
+  const fault = await text('QLCXfault');
+  const seen = { debug: debugLines(dialogs), errors: fault === null ? errors : [...errors, fault], console: await consoleLines() };
   await context.close();
-  return { debug: debugLines(dialogs), errors };
+  return seen;
 }
 
 // QUILLCAST_CASES=text runs only the cases whose path contains text.
@@ -89,6 +105,7 @@ for (const file of files) {
         assert.deepEqual(seen.errors, [], `${how}: page errors`);
       }
       if (spec.expect) assert.deepEqual(seen.debug, spec.expect, `${how}: Debug lines`);
+      if (spec.console) assert.deepEqual(seen.console, spec.console.map((l) => l.trimEnd()), `${how}: console`);
     }
   });
 }
