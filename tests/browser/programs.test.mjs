@@ -6,7 +6,7 @@
 //   ; expect-log:        the conversion's messages, in order; without it there must be none
 //   ; expect-error:      text the page's error must contain, uncaught or in its fault panel
 //                        (without it: no error)
-//   ; console:           the console's text, line by line (blanks at line ends do not count)
+//   ; console:           the console's text, line by line (blanks at the end do not count)
 //   ; type:              lines typed, Enter after each; each waits up to 1 s for an input line
 //   ; run-ms: N          how long to go on once that was shown (default 150)
 //   ; answer: TEXT       the reply to every input box (default: accept with the preset)
@@ -64,9 +64,9 @@ async function run(pagePath, spec) {
     { init: repeatableRandom, answer, allowedDir: '/' });
   const wanted = (spec.expect ?? []).length;
   const text = (id) => page.evaluate((i) => document.getElementById(i)?.innerText ?? null, id);
-  const consoleLines = async () => ((await text('QLCXconsole')) ?? '').replace(/\n$/, '')
+  const consoleLines = async () => ((await text('QLCXconsole')) ?? '').trimEnd()
     .split('\n').map((l) => l.trimEnd());
-  const wantedConsole = (spec.console ?? []).map((l) => l.trimEnd());
+  const wantedConsole = (spec.console ?? []).join('\n').trimEnd().split('\n').map((l) => l.trimEnd());
   const shown = async () => (spec.console ? JSON.stringify(await consoleLines()) === JSON.stringify(wantedConsole) : true);
   const faulted = async () => errors.length > 0 || (await text('QLCXfault')) !== null;
   const done = async () => (spec['expect-error'] ? faulted() : debugLines(dialogs).length >= wanted && shown());
@@ -78,7 +78,7 @@ async function run(pagePath, spec) {
   await waitFor(async () => (await done()) || (await faulted()), 5000, 'the expected output').catch(() => {});
   await new Promise((r) => setTimeout(r, Number(spec['run-ms'] ?? 150)));
   const fault = await text('QLCXfault');
-  const seen = { debug: debugLines(dialogs), errors: fault === null ? errors : [...errors, fault], console: await consoleLines() };
+  const seen = { debug: debugLines(dialogs), errors: fault === null ? errors : [...errors, fault], console: await consoleLines(), wantedConsole };
   await context.close();
   return seen;
 }
@@ -105,7 +105,7 @@ for (const file of files) {
         assert.deepEqual(seen.errors, [], `${how}: page errors`);
       }
       if (spec.expect) assert.deepEqual(seen.debug, spec.expect, `${how}: Debug lines`);
-      if (spec.console) assert.deepEqual(seen.console, spec.console.map((l) => l.trimEnd()), `${how}: console`);
+      if (spec.console) assert.deepEqual(seen.console, seen.wantedConsole, `${how}: console`);
     }
   });
 }
