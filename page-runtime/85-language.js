@@ -3,7 +3,7 @@
 
 // The character of a code.
 function Chr(code){
-return String.fromCharCode(code);
+return window.String.fromCharCode(code);
 }
 
 // The digits of a whole number 0 <= value < 2^53 in base 2 or 16, upper-case, no leading
@@ -13,7 +13,7 @@ var digits="0123456789ABCDEF";
 var text="";
 var v=Math.floor(value);
 while(v>0){
-text=digits.charAt(v%radix)+text;
+text=digits.charAt(v-Math.floor(v/radix)*radix)+text;
 v=Math.floor(v/radix);
 }
 if(text==""){
@@ -94,7 +94,7 @@ return 0;
 
 // The float remainder, with the sign of a.
 function Mod(a,b){
-return a%b;
+return a-b*Math.trunc(a/b);
 }
 
 // Modes as the dialect numbers them: 1 nearest (halves away from zero), 2 down, 3 up.
@@ -115,7 +115,7 @@ return Math.floor(x+0.5);
 // it were universal time, so a date and its parts never shift with the time zone.
 function QLCX_DateValue(y,m,d,h,i,s){
 if(y||y===0){
-return Math.floor(Date.UTC(y,m-1,d,h||0,i||0,s||0)/1000);
+return Math.floor(window.Date.UTC(y,m-1,d,h||0,i||0,s||0)/1000);
 }
 var now=new Date();
 return Math.floor(now.getTime()/1000)-now.getTimezoneOffset()*60;
@@ -166,7 +166,7 @@ return ""+n;
 function FormatDate(mask,date){
 var t=""+mask;
 t=ReplaceString(t,"%yyyy",""+Year(date));
-t=ReplaceString(t,"%yy",QLCX_TwoDigits(Year(date)%100));
+t=ReplaceString(t,"%yy",QLCX_TwoDigits(Mod(Year(date),100)));
 t=ReplaceString(t,"%mm",QLCX_TwoDigits(Month(date)));
 t=ReplaceString(t,"%dd",QLCX_TwoDigits(Day(date)));
 t=ReplaceString(t,"%hh",QLCX_TwoDigits(Hour(date)));
@@ -184,10 +184,8 @@ var QLCX_DataLabels=[];
 var QLCX_DataAt=[];
 var QLCX_DataRead=0;
 
-function datavalues(){
-for(var i=0;i<arguments.length;i++){
-QLCX_Data.push(arguments[i]);
-}
+function datavalue(value){
+QLCX_Data.push(value);
 }
 
 function datalabel(name){
@@ -222,12 +220,13 @@ return m;
 // The position of the key's element, created with its type's zero value when missing; it
 // becomes the current element.
 function mapslot(m,key){
-var at=m.QLCX_Keys.indexOf(""+key);
+var keys=m.QLCX_Keys;
+var at=keys.indexOf(""+key);
 if(at<3){
 m[2]=m[2]+1;
 at=m[2];
 m[at]=m[1]();
-m.QLCX_Keys[at]=""+key;
+keys[at]=""+key;
 }
 m[0]=at;
 return at;
@@ -240,7 +239,8 @@ return 1;
 }
 
 function FindMapElement(m,key){
-var at=m.QLCX_Keys.indexOf(""+key);
+var keys=m.QLCX_Keys;
+var at=keys.indexOf(""+key);
 if(at<3){
 return 0;
 }
@@ -251,15 +251,16 @@ return at;
 // Without a key the current element goes; the one before it becomes current, so a ForEach
 // goes on with the element after it.
 function DeleteMapElement(m,key){
+var keys=m.QLCX_Keys;
 var at=m[0];
-if(arguments.length>1){
-at=m.QLCX_Keys.indexOf(""+key);
+if(key||key===""||key===0){
+at=keys.indexOf(""+key);
 }
 if(at<3||at>m[2]){
 return 0;
 }
 m.splice(at,1);
-m.QLCX_Keys.splice(at,1);
+keys.splice(at,1);
 m[2]=m[2]-1;
 if(m[0]>=at){
 m[0]=m[0]-1;
@@ -268,8 +269,9 @@ return 1;
 }
 
 function ClearMap(m){
+var keys=m.QLCX_Keys;
 m.length=3;
-m.QLCX_Keys.length=3;
+keys.length=3;
 m[0]=2;
 m[2]=2;
 }
@@ -279,10 +281,11 @@ return m[2]-2;
 }
 
 function MapKey(m){
+var keys=m.QLCX_Keys;
 if(m[0]<3){
 return "";
 }
-return m.QLCX_Keys[m[0]];
+return keys[m[0]];
 }
 
 function ResetMap(m){
@@ -298,9 +301,9 @@ return NextElement(m);
 function QLCX_SortKey(value,options,field){
 var v=value;
 if(field>=0){
-v=value[Object.keys(value)[field]];
+v=value[window.Object.keys(value)[field]];
 }
-if(options&2){
+if(Mod(Math.floor(options/2),2)==1){
 return (""+v).toLowerCase();
 }
 return v;
@@ -309,7 +312,7 @@ return v;
 function QLCX_Before(a,b,options,field){
 var x=QLCX_SortKey(a,options,field);
 var y=QLCX_SortKey(b,options,field);
-if(options&1){
+if(Mod(options,2)==1){
 return y<x;
 }
 return x<y;

@@ -22,7 +22,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"initint()", L""},
         {L"initfloat()", L""},
         {L"initstring()", L""},
-        {L"datavalues(...)", L""},
+        {L"datavalue(value)", L""},
         {L"datalabel(name)", L""},
         {L"datarestore(name)", L""},
         {L"dataread()", L""},

@@ -319,7 +319,6 @@ private:
         if (startsKeyword(lc, L"data")) {
             size_t blank = s.find(L' ');
             std::wstring type = toLower(s.substr(0, blank));
-            std::wstring values;
             if (blank != std::wstring::npos) {
                 for (const std::wstring& part :
                      splitArguments(std::wstring_view(s).substr(blank + 1))) {
@@ -336,10 +335,9 @@ private:
                         v->text = constantSource(*v);
                         v->kind = ConstantValue::Kind::kString;
                     }
-                    values += (values.empty() ? L"" : L",") + constantSource(*v);
+                    addData(L"datavalue(" + constantSource(*v) + L")");
                 }
             }
-            addData(L"datavalues(" + values + L")");
             return;
         }
         std::wstring_view label = trim(s, L" ");

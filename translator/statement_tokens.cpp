@@ -176,8 +176,8 @@ private:
             case L'v':
                 text += L"\\v";
                 break;
-            case L'"':
-                text += L"\\\"";
+            case L'"': // the script compaction reads no escaped quote inside a string
+                text += L"\\x22";
                 break;
             case L'\\':
                 text += L"\\\\";
