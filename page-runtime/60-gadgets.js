@@ -136,7 +136,7 @@ return 1;
 function QLCX_ShowImage(id, el, img) {
 if (!IsImage(img)) { return; }
 QLCX_GadgetStates[id] = img;
-el.src = QLCX_ImagePaths[img];
+el.src = QLCX_ImageSource(img, id);
 }
 
 function WebGadget(ID, x, y, w, h, url) {

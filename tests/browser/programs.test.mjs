@@ -7,6 +7,10 @@
 //   ; expect-error:      text the page's uncaught error must contain (without it: no error)
 //   ; run-ms: N          how long to go on once that was shown (default 150)
 //   ; answer: TEXT       the reply to every input box (default: accept with the preset)
+//   ; mouse:             actions done once the page has loaded, one a line, "ACTION GADGET X Y"
+//                        with X, Y from the top left of gadget number GADGET: move, down, up,
+//                        click, dblclick (then left, right or middle; left when missing),
+//                        wheel (then the wheel's DY); "key GADGET KEY" presses a key there
 //
 // Math.random repeats the same numbers, so both pages run alike.
 import { after, before, test } from 'node:test';
@@ -59,12 +63,36 @@ async function run(pagePath, spec) {
   const answer = (d) => (d.type() === 'prompt' && spec.answer !== undefined ? spec.answer : undefined);
   const { page, context, dialogs, errors } = await openPage(browser, pagePath,
     { init: repeatableRandom, answer, allowedDir: '/' });
+  if (spec.mouse) await useMouse(page, spec.mouse);
   const wanted = (spec.expect ?? []).length;
   const done = () => (spec['expect-error'] ? errors.length > 0 : debugLines(dialogs).length >= wanted);
   await waitFor(async () => done() || errors.length > 0, 5000, 'the expected output').catch(() => {});
   await new Promise((r) => setTimeout(r, Number(spec['run-ms'] ?? 150)));
   await context.close();
   return { debug: debugLines(dialogs), errors };
+}
+
+// Each action waits for its gadget and leaves the program a few frames to take the events.
+async function useMouse(page, actions) {
+  for (const action of actions) {
+    const [what, gadget, x, y, more] = action.trim().split(/\s+/);
+    const el = page.locator(`[id="${gadget}"]`).first();
+    await el.waitFor();
+    if (what === 'key') {
+      await el.focus();
+      await page.keyboard.press(x);
+    } else {
+      const box = await el.boundingBox();
+      const [px, py, button] = [box.x + Number(x), box.y + Number(y), more ?? 'left'];
+      await page.mouse.move(px, py);
+      if (what === 'down') await page.mouse.down({ button });
+      if (what === 'up') await page.mouse.up({ button });
+      if (what === 'click') await page.mouse.click(px, py, { button });
+      if (what === 'dblclick') await page.mouse.dblclick(px, py, { button });
+      if (what === 'wheel') await page.mouse.wheel(0, Number(more));
+    }
+    await new Promise((r) => setTimeout(r, 150));
+  }
 }
 
 // QUILLCAST_CASES=text runs only the cases whose path contains text.
