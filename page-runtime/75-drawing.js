@@ -65,6 +65,8 @@ QLCX_DrawContext = 0;
 if (QLCX_IsCanvas(output)) {
 QLCX_DrawCanvas = output;
 QLCX_DrawContext = output.getContext("2d");
+// A scaled image keeps whole pixels, as the screen does without Sprite3DQuality.
+QLCX_DrawContext.imageSmoothingEnabled = false;
 }
 QLCX_DrawMode = 0;
 QLCX_DrawFont = QLCX_DefaultFont;

@@ -91,7 +91,7 @@ if (ev.ctrlKey) { mods = mods + 2; }
 if (ev.altKey) { mods = mods + 4; }
 if (ev.metaKey) { mods = mods + 8; }
 state[6] = mods;
-QLCX_AddEvent(QLCX_GadgetWindows[id], PB_Ev_Gadget, id, type);
+QLCX_AddEvent(QLCX_GadgetWindows[id], PB_Ev_Gadget, id, type, state.slice(0));
 return state;
 }
 
@@ -178,10 +178,12 @@ return true;
 }
 
 // GetGadgetAttribute(id, attribute): for a canvas, #PB_Canvas_MouseX (1) to
-// #PB_Canvas_Modifiers (7); 0 for anything else.
+// #PB_Canvas_Modifiers (7) as they were when the current event happened (as they are now,
+// outside its events); 0 for anything else.
 function GetGadgetAttribute(ID, attribute) {
 var state = QLCX_CanvasStates[ID];
 if (!state || QLCX_GadgetKind(ID) != "canvas") { return 0; }
+if (QLCX_EventGadget == ID && QLCX_EventDetails) { state = QLCX_EventDetails; }
 if (attribute >= 1 && attribute <= 7) { return state[attribute - 1]; }
 return 0;
 }

@@ -57,24 +57,36 @@ function caseFiles(dir) {
   }).sort();
 }
 
+// With mouse actions the Debug boxes stay closed (their texts are kept in the page), since the
+// browser drops input while one is open.
+const closedAlerts = `window.alert = (m) => {
+  (window.qcShown = window.qcShown || []).push({ type: 'alert', message: String(m) }); };`;
+
 // Real time: the page runs until it has shown what the case expects (or 5 s pass), then a
 // little longer, so that lines it should not show have their chance to appear.
 async function run(pagePath, spec) {
   const answer = (d) => (d.type() === 'prompt' && spec.answer !== undefined ? spec.answer : undefined);
+  const init = spec.mouse ? repeatableRandom + closedAlerts : repeatableRandom;
   const { page, context, dialogs, errors } = await openPage(browser, pagePath,
-    { init: repeatableRandom, answer, allowedDir: '/' });
-  if (spec.mouse) await useMouse(page, spec.mouse);
+    { init, answer, allowedDir: '/' });
+  const shown = async () => (spec.mouse ? page.evaluate(() => window.qcShown || []) : dialogs);
+  if (spec.mouse) await useMouse(page, shown, spec.mouse);
   const wanted = (spec.expect ?? []).length;
-  const done = () => (spec['expect-error'] ? errors.length > 0 : debugLines(dialogs).length >= wanted);
-  await waitFor(async () => done() || errors.length > 0, 5000, 'the expected output').catch(() => {});
+  const done = async () => (spec['expect-error'] ? errors.length > 0
+    : debugLines(await shown()).length >= wanted);
+  await waitFor(async () => (await done()) || errors.length > 0, 5000, 'the expected output')
+    .catch(() => {});
   await new Promise((r) => setTimeout(r, Number(spec['run-ms'] ?? 150)));
+  const debug = debugLines(await shown());
   await context.close();
-  return { debug: debugLines(dialogs), errors };
+  return { debug, errors };
 }
 
-// Each action waits for its gadget and leaves the program a few frames to take the events.
-async function useMouse(page, actions) {
+// Each action waits for its gadget and until the program has shown everything for the last one.
+async function useMouse(page, shown, actions) {
+  const pause = () => new Promise((r) => setTimeout(r, 250));
   for (const action of actions) {
+    for (let seen = -1; seen !== (await shown()).length; await pause()) seen = (await shown()).length;
     const [what, gadget, x, y, more] = action.trim().split(/\s+/);
     const el = page.locator(`[id="${gadget}"]`).first();
     await el.waitFor();
@@ -91,7 +103,6 @@ async function useMouse(page, actions) {
       if (what === 'dblclick') await page.mouse.dblclick(px, py, { button });
       if (what === 'wheel') await page.mouse.wheel(0, Number(more));
     }
-    await new Promise((r) => setTimeout(r, 150));
   }
 }
 
