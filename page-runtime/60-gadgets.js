@@ -129,7 +129,7 @@ var el = document.createElement("img");
 el.style.left = QLCX_Pixels(x);
 el.style.top = QLCX_Pixels(y);
 QLCX_AddGadget(ID, "image", el, 1);
-if (img) { QLCX_ShowImage(ID, el, img); }
+QLCX_ShowImage(ID, el, img);
 return 1;
 }
 
