@@ -43,6 +43,9 @@ var QLCX_EventQueue=NewList(QLCX_NewEventRecord);
 var QLCX_EventWindow=0;
 var QLCX_EventGadget=0;
 var QLCX_EventType=0;
+// What the element that queued the current event knew about it (a canvas: the mouse position,
+// buttons and keys at that moment), or 0.
+var QLCX_EventDetails=0;
 
 // Frame counting for GetFPS: flips since the last measurement, its time, the last rate.
 var QLCX_FlipCount=0;
@@ -91,18 +94,21 @@ return 1;
 }
 
 // Queues an event unless it repeats the last queued one in all four fields, so a burst of
-// identical events (a double press, repeated change notifications) is seen once. Element
+// identical events (a double press, repeated change notifications, mouse moves) is seen once;
+// the details of a repeat replace those of the event it repeats, so the newest count. Element
 // handlers may pass attribute texts; the record always holds numbers, so that a translated
 // "Case 5" matches.
-function QLCX_AddEvent(win,code,gadget,kind){
+function QLCX_AddEvent(win,code,gadget,kind,details){
 var queue=QLCX_EventQueue;
 var record=[QLCX_Number(win),QLCX_Number(code),QLCX_Number(gadget),QLCX_Number(kind)];
 if(LastElement(queue)){
 var last=queue[queue[0]];
 if(last[0]==record[0]&&last[1]==record[1]&&last[2]==record[2]&&last[3]==record[3]){
+last[4]=details;
 return 0;
 }
 }
+record[4]=details;
 AddElement(queue);
 queue[queue[0]]=record;
 return 1;
@@ -116,6 +122,7 @@ if(!FirstElement(queue)){
 QLCX_EventWindow=-1;
 QLCX_EventGadget=0;
 QLCX_EventType=0;
+QLCX_EventDetails=0;
 return 0;
 }
 var record=queue[queue[0]];
@@ -123,6 +130,7 @@ DeleteElement(queue);
 QLCX_EventWindow=record[0];
 QLCX_EventGadget=record[2];
 QLCX_EventType=record[3];
+QLCX_EventDetails=record[4];
 return record[1];
 }
 

@@ -129,14 +129,14 @@ var el = document.createElement("img");
 el.style.left = QLCX_Pixels(x);
 el.style.top = QLCX_Pixels(y);
 QLCX_AddGadget(ID, "image", el, 1);
-if (img) { QLCX_ShowImage(ID, el, img); }
+QLCX_ShowImage(ID, el, img);
 return 1;
 }
 
 function QLCX_ShowImage(id, el, img) {
 if (!IsImage(img)) { return; }
 QLCX_GadgetStates[id] = img;
-el.src = QLCX_ImagePaths[img];
+el.src = QLCX_ImageSource(img, id);
 }
 
 function WebGadget(ID, x, y, w, h, url) {

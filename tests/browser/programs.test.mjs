@@ -7,6 +7,10 @@
 //   ; expect-error:      text the page's uncaught error must contain (without it: no error)
 //   ; run-ms: N          how long to go on once that was shown (default 150)
 //   ; answer: TEXT       the reply to every input box (default: accept with the preset)
+//   ; mouse:             actions done once the page has loaded, one a line, "ACTION GADGET X Y"
+//                        with X, Y from the top left of gadget number GADGET: move, down, up,
+//                        click, dblclick (then left, right or middle; left when missing),
+//                        wheel (then the wheel's DY); "key GADGET KEY" presses a key there
 //
 // Math.random repeats the same numbers, so both pages run alike.
 import { after, before, test } from 'node:test';
@@ -53,18 +57,53 @@ function caseFiles(dir) {
   }).sort();
 }
 
+// With mouse actions the Debug boxes stay closed (their texts are kept in the page), since the
+// browser drops input while one is open.
+const closedAlerts = `window.alert = (m) => {
+  (window.qcShown = window.qcShown || []).push({ type: 'alert', message: String(m) }); };`;
+
 // Real time: the page runs until it has shown what the case expects (or 5 s pass), then a
 // little longer, so that lines it should not show have their chance to appear.
 async function run(pagePath, spec) {
   const answer = (d) => (d.type() === 'prompt' && spec.answer !== undefined ? spec.answer : undefined);
+  const init = spec.mouse ? repeatableRandom + closedAlerts : repeatableRandom;
   const { page, context, dialogs, errors } = await openPage(browser, pagePath,
-    { init: repeatableRandom, answer, allowedDir: '/' });
+    { init, answer, allowedDir: '/' });
+  const shown = async () => (spec.mouse ? page.evaluate(() => window.qcShown || []) : dialogs);
+  if (spec.mouse) await useMouse(page, shown, spec.mouse);
   const wanted = (spec.expect ?? []).length;
-  const done = () => (spec['expect-error'] ? errors.length > 0 : debugLines(dialogs).length >= wanted);
-  await waitFor(async () => done() || errors.length > 0, 5000, 'the expected output').catch(() => {});
+  const done = async () => (spec['expect-error'] ? errors.length > 0
+    : debugLines(await shown()).length >= wanted);
+  await waitFor(async () => (await done()) || errors.length > 0, 5000, 'the expected output')
+    .catch(() => {});
   await new Promise((r) => setTimeout(r, Number(spec['run-ms'] ?? 150)));
+  const debug = debugLines(await shown());
   await context.close();
-  return { debug: debugLines(dialogs), errors };
+  return { debug, errors };
+}
+
+// Each action waits for its gadget and until the program has shown everything for the last one.
+async function useMouse(page, shown, actions) {
+  const pause = () => new Promise((r) => setTimeout(r, 250));
+  for (const action of actions) {
+    for (let seen = -1; seen !== (await shown()).length; await pause()) seen = (await shown()).length;
+    const [what, gadget, x, y, more] = action.trim().split(/\s+/);
+    const el = page.locator(`[id="${gadget}"]`).first();
+    await el.waitFor();
+    if (what === 'key') {
+      await el.focus();
+      await page.keyboard.press(x);
+    } else {
+      const box = await el.boundingBox();
+      const [px, py, button] = [box.x + Number(x), box.y + Number(y), more ?? 'left'];
+      await page.mouse.move(px, py);
+      if (what === 'down') await page.mouse.down({ button });
+      if (what === 'up') await page.mouse.up({ button });
+      if (what === 'click') await page.mouse.click(px, py, { button });
+      if (what === 'dblclick') await page.mouse.dblclick(px, py, { button });
+      if (what === 'wheel') await page.mouse.wheel(0, Number(more));
+    }
+  }
 }
 
 // QUILLCAST_CASES=text runs only the cases whose path contains text.
