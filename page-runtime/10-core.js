@@ -24,6 +24,12 @@ var QLCX_FramePeriod=Math.floor(1000/30);
 var QLCX_LoopTimer=0;
 // 1 once the program has ended: no loop function may start after that.
 var QLCX_Ended=0;
+// The running loop function, which the timer calls through QLCX_Tick.
+var QLCX_LoopFunction=0;
+// Delay asks for the next pass to start no earlier than this clock time (0: no wait).
+var QLCX_ResumeAt=0;
+// 1 while the console waits for a typed line: the program goes on once it is there.
+var QLCX_WaitingLine=0;
 
 // The page's canvas and its 2d context, set by QLCXInit; the canvas position turns mouse
 // coordinates into canvas coordinates.
@@ -72,9 +78,26 @@ if(QLCX_LoopTimer){
 clearInterval(QLCX_LoopTimer);
 }
 QLCX_LoopTimer=0;
+QLCX_LoopFunction=newfunc;
 if(newfunc&&!QLCX_Ended){
-QLCX_LoopTimer=setInterval(newfunc,QLCX_FramePeriod);
+QLCX_LoopTimer=setInterval(QLCX_Tick,QLCX_FramePeriod);
 }
+}
+
+// One frame: the running loop function gets its next pass unless the program waits for a
+// typed line or for the end of a Delay. Waiting is skipping frames, never spinning.
+function QLCX_Tick(){
+if(QLCX_WaitingLine){
+return 0;
+}
+if(QLCX_ResumeAt){
+if(new Date().getTime()<QLCX_ResumeAt){
+return 0;
+}
+QLCX_ResumeAt=0;
+}
+QLCX_LoopFunction();
+return 1;
 }
 
 // The source statement End. An End inside a procedure returns only from the procedure; the

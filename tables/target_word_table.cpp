@@ -167,6 +167,21 @@ const std::vector<const wchar_t*> kWords = {
     L".UTC",
     L".value",
     L".width",
+    // Members the console and the fault panel use
+    L".firstChild",
+    L".focus",
+    L".insertBefore",
+    L".key",
+    L".lastIndexOf",
+    L".message",
+    L".offsetHeight",
+    L".scrollHeight",
+    L".scrollTop",
+    L".shift",
+    L".split",
+    L".stack",
+    L".style.marginTop",
+    L".toString",
 };
 // clang-format on
 
