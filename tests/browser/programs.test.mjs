@@ -7,6 +7,10 @@
 //   ; expect-error:      text the page's uncaught error must contain (without it: no error)
 //   ; run-ms: N          how long to go on once that was shown (default 150)
 //   ; answer: TEXT       the reply to every input box (default: accept with the preset)
+//   ; do:                what a person does once the page runs, one action a line:
+//                        click TEXT (a control, item or menu found by its visible text),
+//                        choose LABEL [in GADGET] (an entry of a combo box or list view),
+//                        type TEXT into GADGET, key KEYS (as "Control+Q"), wait MS
 //
 // Math.random repeats the same numbers, so both pages run alike.
 import { after, before, test } from 'node:test';
@@ -59,12 +63,32 @@ async function run(pagePath, spec) {
   const answer = (d) => (d.type() === 'prompt' && spec.answer !== undefined ? spec.answer : undefined);
   const { page, context, dialogs, errors } = await openPage(browser, pagePath,
     { init: repeatableRandom, answer, allowedDir: '/' });
+  for (const action of spec.do ?? []) await act(page, action);
   const wanted = (spec.expect ?? []).length;
   const done = () => (spec['expect-error'] ? errors.length > 0 : debugLines(dialogs).length >= wanted);
   await waitFor(async () => done() || errors.length > 0, 5000, 'the expected output').catch(() => {});
   await new Promise((r) => setTimeout(r, Number(spec['run-ms'] ?? 150)));
   await context.close();
   return { debug: debugLines(dialogs), errors };
+}
+
+// Gadgets are found by their number (the element id) or, inside them, by visible text; each
+// action leaves the page's frame timer time to take its events.
+async function act(page, action) {
+  const [, verb, rest] = action.match(/^(\S+)\s*(.*)$/);
+  const gadget = (n) => page.locator(`[id="${n}"]`);
+  const m = rest.match(/^(.*?)(?: (?:in|into) (\S+))?$/);
+  if (verb === 'click') await page.getByText(rest, { exact: true }).first().click();
+  else if (verb === 'choose') {
+    const list = m[2] ? gadget(m[2]) : page.locator(`select:has(option:text-is("${m[1]}"))`);
+    await list.first().selectOption({ label: m[1] });
+  } else if (verb === 'type') {
+    const field = gadget(m[2]);
+    await (await field.evaluate((e) => e.tagName === 'SPAN') ? field.locator('input') : field).fill(m[1]);
+  } else if (verb === 'key') await page.keyboard.press(rest);
+  else if (verb === 'wait') await page.waitForTimeout(Number(rest));
+  else throw new Error(`unknown action: ${action}`);
+  await page.waitForTimeout(120);
 }
 
 // QUILLCAST_CASES=text runs only the cases whose path contains text.
