@@ -5,6 +5,7 @@
 #include "loops/block_check.h"
 #include "loops/restructure_loops.h"
 #include "translator/declarations.h"
+#include "translator/language_pass.h"
 #include "translator/page_writer.h"
 #include "translator/procedures.h"
 #include "translator/source_reader.h"
@@ -50,6 +51,7 @@ TranslationResult TranslateStatements(std::vector<std::wstring> statements, Diag
     StageTimes& t = times != nullptr ? *times : local;
     auto t0 = std::chrono::steady_clock::now();
     TranslatorState state;
+    statements = runLanguagePass(statements, diag);
     checkBlockStructure(statements, diag);
     std::vector<std::wstring> declared = runDeclarationPass(statements, state, diag);
     release(statements);
