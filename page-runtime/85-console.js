@@ -39,7 +39,7 @@ var QLCX_LastRawKey = 0;
 document.addEventListener("keydown", QLCX_ConsoleKey);
 
 function OpenConsole(title) {
-if (title && document.title == "-") { document.title = "" + title; }
+if (title) { QLCX_TitlePage("" + title); }
 if (QLCX_ConsoleBox) { return 1; }
 QLCX_ConsoleBox = document.createElement("div");
 QLCX_ConsoleBox.className = "console";
@@ -56,6 +56,7 @@ return 1;
 }
 
 function ConsoleTitle(title) {
+QLCX_PageTitled = 1;
 document.title = "" + title;
 return 1;
 }
