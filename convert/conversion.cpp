@@ -1,8 +1,9 @@
-#include "common/conversion.h"
+#include "convert/conversion.h"
 
 #include "common/files.h"
 #include "common/text.h"
 #include "translator/page_writer.h"
+#include "vocabulary/statement_list.h"
 
 #include <chrono>
 
@@ -20,15 +21,27 @@ std::wstring quoted(const std::filesystem::path& p) {
 
 } // namespace
 
+const ConversionStages& coreStages() {
+    static const ConversionStages stages{
+        [](std::wstring_view text, Diagnostics& diag, StageTimes* times) {
+            return TranslateText(text, diag, times);
+        },
+        [](const std::vector<std::wstring>& lines, RenameState& names, Diagnostics& diag,
+           const ReportedWords* reported) { return CompactScript(lines, names, diag, reported); }};
+    return stages;
+}
+
 size_t scriptByteCount(const std::vector<std::wstring>& lines) {
     size_t n = 0;
     for (const auto& l : lines) n += utf8Size(l) + 2;
     return n;
 }
 
-ConversionStatus convertFile(const std::filesystem::path& source,
-                             const std::filesystem::path& output, const ConversionOptions& options,
-                             RenameState& names, Diagnostics& diag, ConversionTimes* times) {
+ConversionStatus loadSource(const std::filesystem::path& source, Diagnostics& diag,
+                            LoadedSource& loaded, ConversionTimes* times,
+                            const ConversionStages& stages,
+                            const std::filesystem::path& refusedOutput,
+                            const std::function<void()>& afterReadLine) {
     ConversionTimes local;
     ConversionTimes& t = times != nullptr ? *times : local;
     std::int64_t size = fileSize(source);
@@ -43,50 +56,57 @@ ConversionStatus convertFile(const std::filesystem::path& source,
         diag.error(L"cannot read " + quoted(source));
         return ConversionStatus::kSourceUnreadable;
     }
-    if (sameFile(source, output)) {
-        diag.error(L"cannot write " + quoted(output));
+    if (!refusedOutput.empty() && sameFile(source, refusedOutput)) {
+        diag.error(L"cannot write " + quoted(refusedOutput));
         return ConversionStatus::kOutputIsSource;
     }
     diag.note(L"read \"" + fromUtf8(source.filename().string()) + L"\" " + std::to_wstring(size) +
               L" bytes...");
-    TranslationResult page = TranslateText(decodeSourceBytes(*bytes), diag, &t.translation);
+    if (afterReadLine) afterReadLine();
+    // The flag is taken apart for a moment to learn whether this translation reported errors.
+    const bool earlierErrors = diag.errorFlag();
+    diag.setErrorFlag(false);
+    const size_t earlierMessages = diag.errors().size();
+    loaded.source = source;
+    loaded.translation = stages.translate(decodeSourceBytes(*bytes), diag, &t.translation);
+    loaded.hadErrors = diag.errorFlag();
+    for (size_t i = earlierMessages; i < diag.errors().size(); ++i) {
+        std::wstring_view word = message::unknownTypeWord(diag.errors()[i]);
+        if (!word.empty()) loaded.reportedWords.emplace(word);
+    }
+    if (earlierErrors) diag.setErrorFlag(true);
     diag.note(L"finished!");
+    return ConversionStatus::kWritten;
+}
+
+ConversionStatus writeConvertedPage(const LoadedSource& loaded, const std::filesystem::path& output,
+                                    const ConversionOptions& options, RenameState& names,
+                                    Diagnostics& diag, ConversionTimes* times,
+                                    const ConversionStages& stages) {
+    ConversionTimes local;
+    ConversionTimes& t = times != nullptr ? *times : local;
     diag.note(L"");
     diag.note(L"convert...");
-    t.scriptBytesBefore = scriptByteCount(page.scriptLines);
+    const std::vector<std::wstring>& translated = loaded.translation.scriptLines;
+    t.scriptBytesBefore = scriptByteCount(translated);
     auto t1 = std::chrono::steady_clock::now();
-    std::vector<std::wstring> script =
-        options.compact ? CompactScript(page.scriptLines, names, diag) : page.scriptLines;
+    std::vector<std::wstring> compacted;
+    if (options.compact) compacted = stages.compact(translated, names, diag, &loaded.reportedWords);
+    const std::vector<std::wstring>& script = options.compact ? compacted : translated;
     t.compactMs += msSince(t1);
     t.scriptBytesAfter = scriptByteCount(script);
+    if (output.empty() || sameFile(loaded.source, output)) {
+        diag.error(L"cannot write " + quoted(output));
+        return ConversionStatus::kOutputIsSource;
+    }
     auto t2 = std::chrono::steady_clock::now();
-    bool ok = writePageFile(output, page.pageLines, script, styleBlockLines());
+    bool ok = writePageFile(output, loaded.translation.pageLines, script, styleBlockLines());
     t.writeMs += msSince(t2);
     if (!ok) {
         diag.error(L"cannot write " + quoted(output));
         return ConversionStatus::kCannotWrite;
     }
     diag.note(L"finished! " + std::to_wstring(fileSize(output)) + L" bytes");
-    return ConversionStatus::kWritten;
-}
-
-ConversionStatus convertScriptFile(const std::filesystem::path& script,
-                                   const std::filesystem::path& output,
-                                   const ConversionOptions& options, RenameState& names,
-                                   Diagnostics& diag) {
-    std::optional<std::string> bytes = readFileBytes(script);
-    if (!bytes) {
-        diag.error(L"file not found!");
-        return ConversionStatus::kSourceMissing;
-    }
-    std::vector<std::wstring> lines = splitEmbeddedLines(decodeSourceBytes(*bytes), false);
-    TranslationResult page = writePage(nullptr, lines);
-    std::vector<std::wstring> compacted =
-        options.compact ? CompactScript(page.scriptLines, names, diag) : page.scriptLines;
-    if (!writePageFile(output, page.pageLines, compacted, styleBlockLines())) {
-        diag.error(L"cannot write " + quoted(output));
-        return ConversionStatus::kCannotWrite;
-    }
     return ConversionStatus::kWritten;
 }
 
