@@ -1,6 +1,7 @@
 #include "convert/conversion.h"
 
 #include "common/files.h"
+#include "common/line_table.h"
 #include "common/text.h"
 #include "translator/page_writer.h"
 #include "vocabulary/statement_list.h"
@@ -90,9 +91,18 @@ ConversionStatus writeConvertedPage(const LoadedSource& loaded, const std::files
     const std::vector<std::wstring>& translated = loaded.translation.scriptLines;
     t.scriptBytesBefore = scriptByteCount(translated);
     auto t1 = std::chrono::steady_clock::now();
-    std::vector<std::wstring> compacted;
-    if (options.compact) compacted = stages.compact(translated, names, diag, &loaded.reportedWords);
-    const std::vector<std::wstring>& script = options.compact ? compacted : translated;
+    std::vector<std::wstring> script;
+    std::vector<int> sourceLines;
+    if (options.compact) {
+        script = stages.compact(withLineMarkers(translated, loaded.translation.sourceLines), names,
+                                diag, &loaded.reportedWords);
+        sourceLines = takeLineMarkers(script);
+    } else {
+        script = translated;
+        sourceLines = loaded.translation.sourceLines;
+    }
+    script.push_back(
+        lineTableScript(sourceLines, scriptFirstPageLine(loaded.translation.pageLines)));
     t.compactMs += msSince(t1);
     t.scriptBytesAfter = scriptByteCount(script);
     if (output.empty() || sameFile(loaded.source, output)) {
