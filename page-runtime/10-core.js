@@ -17,13 +17,29 @@ var PB_EvTy_LdbClick=2;
 var PB_EvTy_Focus=3;
 var PB_EvTy_LostFocus=4;
 var PB_EvTy_Change=5;
+var QLCX_EvTyRightClick=6;
+var QLCX_EvMenu=3;
+var QLCX_EvTimer=4;
+var QLCX_EvSizeWindow=5;
+var QLCX_EvMoveWindow=6;
+var QLCX_EvActivateWindow=7;
 
 // Whole milliseconds between two calls of the running loop function (30 frames a second).
 var QLCX_FramePeriod=Math.floor(1000/30);
 // Handle of the interval timer that calls the running loop function, 0 when none runs.
 var QLCX_LoopTimer=0;
+// The running loop function, and what it waits for since its last WaitWindowEvent: 0 nothing
+// (it runs every frame), -1 an event, otherwise an event or this time, whichever comes first.
+// A program waits in WaitWindowEvent between two passes of its loop, so the frame timer skips
+// the loop function until the wait is over instead of handing it "no event" 30 times a second.
+var QLCX_LoopFunction=0;
+var QLCX_WaitUntil=0;
 // 1 once the program has ended: no loop function may start after that.
 var QLCX_Ended=0;
+// Delay asks for the next pass to start no earlier than this clock time (0: no wait).
+var QLCX_ResumeAt=0;
+// 1 while the console waits for a typed line: the program goes on once it is there.
+var QLCX_WaitingLine=0;
 
 // The page's canvas and its 2d context, set by QLCXInit; the canvas position turns mouse
 // coordinates into canvas coordinates.
@@ -72,9 +88,49 @@ if(QLCX_LoopTimer){
 clearInterval(QLCX_LoopTimer);
 }
 QLCX_LoopTimer=0;
+QLCX_LoopFunction=newfunc;
+QLCX_WaitUntil=0;
 if(newfunc&&!QLCX_Ended){
-QLCX_LoopTimer=setInterval(newfunc,QLCX_FramePeriod);
+QLCX_LoopTimer=setInterval(QLCX_RunFrame,QLCX_FramePeriod);
 }
+}
+
+// One frame: window timers that are due queue their events, then the loop function gets its
+// next pass unless the program waits for a typed line, for the end of a Delay or in
+// WaitWindowEvent. Waiting is skipping frames, never spinning.
+function QLCX_RunFrame(){
+var now=new Date().getTime();
+QLCX_FireTimers(now);
+if(QLCX_WaitingLine){
+return 0;
+}
+if(QLCX_ResumeAt){
+if(now<QLCX_ResumeAt){
+return 0;
+}
+QLCX_ResumeAt=0;
+}
+if(QLCX_WaitUntil&&ListSize(QLCX_EventQueue)==0){
+if(QLCX_WaitUntil<0||now<QLCX_WaitUntil){
+return 0;
+}
+}
+QLCX_WaitUntil=0;
+if(QLCX_LoopFunction){
+QLCX_LoopFunction();
+}
+return 1;
+}
+
+// The next event, or 0; the loop that asks waits before its next pass for an event, or at
+// most timeout milliseconds when one is given.
+function WaitWindowEvent(timeout){
+var code=WindowEvent();
+QLCX_WaitUntil=-1;
+if(timeout>0){
+QLCX_WaitUntil=new Date().getTime()+timeout;
+}
+return code;
 }
 
 // The source statement End. An End inside a procedure returns only from the procedure; the
@@ -111,6 +167,7 @@ return 0;
 record[4]=details;
 AddElement(queue);
 queue[queue[0]]=record;
+QLCX_CallBound(record);
 return 1;
 }
 

@@ -35,11 +35,14 @@ return 1;
 
 // The canvas goes where the program puts its screen, so that mouse positions, measured from
 // x, y, are positions on the screen: left in the page's flow, the canvas would sit behind the
-// body margin and a pen would land beside the pointer. WindowID is not used.
+// body margin and a pen would land beside the pointer. In an open window it goes into the
+// window's inner area, above the window's own background.
 function OpenWindowedScreen(WindowID, x, y, Width, Height) {
 if (!x) { x = 0; }
 if (!y) { y = 0; }
 QLCX_SetUpScreen(Width, Height);
+var holder = document.getElementById("window" + WindowID + "_content");
+if (holder) { holder.appendChild(QLCX_Canvas); }
 QLCX_Canvas.style.position = "absolute";
 QLCX_Canvas.style.left = QLCX_Pixels(x);
 QLCX_Canvas.style.top = QLCX_Pixels(y);
