@@ -1,4 +1,4 @@
-// Windows: each one is a positioned section in the page body, with a title bar, a close box
+// Windows: each one is a positioned section in the page body, with a title bar, a close place
 // and a body that holds its gadgets. The window number names the elements ("window3",
 // "window3_title", "window3_content"), so every later call finds them by id; opening a number
 // twice adds a second tree, and lookups then find the first one. The open-flags are
@@ -87,7 +87,7 @@ titleCell.appendChild(document.createTextNode(title));
 row.appendChild(titleCell);
 if (flags & QLCX_WinMinimizeGadget) { row.appendChild(QLCX_TitleButton("minimize", "_")); }
 if (flags & QLCX_WinMaximizeGadget) { row.appendChild(QLCX_TitleButton("maximize", "[]")); }
-// Without flags a window has its close box, as before flags existed.
+// Without flags a window has its close place, as before flags existed.
 if (!flags || (flags & QLCX_WinSystemMenu)) { row.appendChild(QLCX_TitleButton("close", "X")); }
 table.appendChild(row);
 return table;
@@ -148,19 +148,19 @@ QLCX_TitlePage(title);
 return QLCX_Created(asked, ID);
 }
 
-// Puts a window's section where its box says: the section is 13 pixels wider and 11 lower
+// Puts a window's section where its place says: the section is 13 pixels wider and 11 lower
 // than the inner size, the rest of its height being the title bar and the bottom margin.
 function QLCX_PlaceWindow(id) {
 var section = QLCX_WindowSection(id);
-var box = QLCX_WindowBoxes[id];
-if (!section || !box) { return; }
-var x = box[0];
-var y = box[1];
-var w = box[2];
-var h = box[3];
+var place = QLCX_WindowBoxes[id];
+if (!section || !place) { return; }
+var x = place[0];
+var y = place[1];
+var w = place[2];
+var h = place[3];
 var body = document.getElementById("window" + id + "_content");
 body.style.display = "";
-if (box[4] == QLCX_WinMaximize) {
+if (place[4] == QLCX_WinMaximize) {
 x = 0;
 y = 0;
 w = window.innerWidth - 20;
@@ -170,14 +170,14 @@ section.style.left = QLCX_Pixels(x);
 section.style.top = QLCX_Pixels(y);
 section.style.width = QLCX_Pixels(w + 13);
 section.style.height = QLCX_Pixels(h - 11);
-if (box[4] == QLCX_WinMinimize) {
+if (place[4] == QLCX_WinMinimize) {
 body.style.display = "none";
 section.style.height = QLCX_Pixels(0);
 }
 }
 
 // One handler on the whole section: any press raises the window, a press on the title starts
-// a drag, on the grip a resize, a press on the close box queues the close event. The title
+// a drag, on the grip a resize, a press on the close place queues the close event. The title
 // buttons have no ids of their own, so the window number comes from the section.
 function QLCX_WindowPressed(ev) {
 var section = this;
@@ -241,12 +241,12 @@ if (body) { body.style.backgroundColor = QLCX_ColorText(color); }
 }
 
 function ResizeWindow(ID, x, y, w, h) {
-var box = QLCX_WindowBoxes[ID];
-if (!box) { return 0; }
-if (QLCX_Given(x)) { box[0] = x; }
-if (QLCX_Given(y)) { box[1] = y; }
-if (QLCX_Given(w)) { box[2] = w; }
-if (QLCX_Given(h)) { box[3] = h; }
+var place = QLCX_WindowBoxes[ID];
+if (!place) { return 0; }
+if (QLCX_Given(x)) { place[0] = x; }
+if (QLCX_Given(y)) { place[1] = y; }
+if (QLCX_Given(w)) { place[2] = w; }
+if (QLCX_Given(h)) { place[3] = h; }
 QLCX_PlaceWindow(ID);
 return 1;
 }
@@ -258,9 +258,9 @@ return ID;
 }
 
 function QLCX_BoxValue(ID, index) {
-var box = QLCX_WindowBoxes[ID];
-if (!box) { return 0; }
-return box[index];
+var place = QLCX_WindowBoxes[ID];
+if (!place) { return 0; }
+return place[index];
 }
 
 function WindowX(ID) {
@@ -287,10 +287,10 @@ if (state) { section.style.display = "none"; }
 }
 
 function SetWindowState(ID, state) {
-var box = QLCX_WindowBoxes[ID];
-if (!box) { return; }
-box[4] = 0;
-if (state == QLCX_WinMaximize || state == QLCX_WinMinimize) { box[4] = state; }
+var place = QLCX_WindowBoxes[ID];
+if (!place) { return; }
+place[4] = 0;
+if (state == QLCX_WinMaximize || state == QLCX_WinMinimize) { place[4] = state; }
 QLCX_PlaceWindow(ID);
 }
 
@@ -391,8 +391,8 @@ QLCX_DragSection.style.top = QLCX_Pixels(QLCX_PointerY - QLCX_DragOffsetY);
 return false;
 }
 
-// The end of a drag moves the window's box and reports the move; the end of a resize takes
-// the new size into the box and reports it.
+// The end of a drag moves the window's place and reports the move; the end of a resize takes
+// the new size into the place and reports it.
 function dragstop() {
 var section = QLCX_DragSection;
 var code = QLCX_EvMoveWindow;
@@ -405,13 +405,13 @@ QLCX_ResizeSection = 0;
 if (!section) { return; }
 var sectionId = section.id;
 var id = window.parseInt(sectionId.substr(6));
-var box = QLCX_WindowBoxes[id];
-if (!box) { return; }
-box[0] = section.offsetLeft;
-box[1] = section.offsetTop;
+var place = QLCX_WindowBoxes[id];
+if (!place) { return; }
+place[0] = section.offsetLeft;
+place[1] = section.offsetTop;
 if (code == QLCX_EvSizeWindow) {
-box[2] = section.offsetWidth - 15;
-box[3] = section.offsetHeight - 34;
+place[2] = section.offsetWidth - 15;
+place[3] = section.offsetHeight - 34;
 }
 QLCX_AddEvent(id, code, 0, 0);
 }
