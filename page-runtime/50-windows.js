@@ -1,4 +1,4 @@
-// Windows: each one is a positioned section in the page body, with a title bar, a close place
+// Windows: each one is a positioned section in the page body, with a title bar, a close box
 // and a body that holds its gadgets. The window number names the elements ("window3",
 // "window3_title", "window3_content"), so every later call finds them by id; opening a number
 // twice adds a second tree, and lookups then find the first one. The open-flags are
@@ -57,7 +57,8 @@ var QLCX_WinInvisible = 512;
 var QLCX_WinMaximize = 1024;
 var QLCX_WinMinimize = 2048;
 var QLCX_WinNoGadgets = 4096;
-// Per window number: [x, y, inner width, inner height, state] where state is 0 (normal),
+// Per window number: [x, y, inner width, inner height, state, bars] where bars is the height
+// its menu and status bars add, and state is 0 (normal),
 // QLCX_WinMaximize or QLCX_WinMinimize; the size a program asked for, which WindowWidth and
 // WindowHeight report and a restore goes back to.
 var QLCX_WindowBoxes = [];
@@ -87,7 +88,7 @@ titleCell.appendChild(document.createTextNode(title));
 row.appendChild(titleCell);
 if (flags & QLCX_WinMinimizeGadget) { row.appendChild(QLCX_TitleButton("minimize", "_")); }
 if (flags & QLCX_WinMaximizeGadget) { row.appendChild(QLCX_TitleButton("maximize", "[]")); }
-// Without flags a window has its close place, as before flags existed.
+// Without flags a window has its close box, as before flags existed.
 if (!flags || (flags & QLCX_WinSystemMenu)) { row.appendChild(QLCX_TitleButton("close", "X")); }
 table.appendChild(row);
 return table;
@@ -137,7 +138,7 @@ if (flags & QLCX_WinSizeGadget) { section.appendChild(QLCX_MakeElement("div", "g
 section.onmousedown = QLCX_WindowPressed;
 QLCX_PageBody().appendChild(section);
 QLCX_WindowOpen[ID] = 1;
-QLCX_WindowBoxes[ID] = [x, y, w, h, 0];
+QLCX_WindowBoxes[ID] = [x, y, w, h, 0, 0];
 QLCX_PlaceWindow(ID);
 if (flags & QLCX_WinInvisible) { section.style.display = "none"; }
 if (flags & QLCX_WinMaximize) { SetWindowState(ID, QLCX_WinMaximize); }
@@ -148,8 +149,9 @@ QLCX_TitlePage(title);
 return QLCX_Created(asked, ID);
 }
 
-// Puts a window's section where its place says: the section is 13 pixels wider and 11 lower
-// than the inner size, the rest of its height being the title bar and the bottom margin.
+// Puts a window's section where its box says: the section is 13 pixels wider and 11 lower
+// than the inner size, the rest of its height being the title bar and the bottom margin, plus
+// the height of its menu bar and status bar (the box's sixth value).
 function QLCX_PlaceWindow(id) {
 var section = QLCX_WindowSection(id);
 var place = QLCX_WindowBoxes[id];
@@ -169,7 +171,8 @@ h = window.innerHeight - 40;
 section.style.left = QLCX_Pixels(x);
 section.style.top = QLCX_Pixels(y);
 section.style.width = QLCX_Pixels(w + 13);
-section.style.height = QLCX_Pixels(h - 11);
+section.style.height = QLCX_Pixels(h - 11 + place[5]);
+body.style.height = QLCX_Pixels(h - 11);
 if (place[4] == QLCX_WinMinimize) {
 body.style.display = "none";
 section.style.height = QLCX_Pixels(0);
@@ -177,7 +180,7 @@ section.style.height = QLCX_Pixels(0);
 }
 
 // One handler on the whole section: any press raises the window, a press on the title starts
-// a drag, on the grip a resize, a press on the close place queues the close event. The title
+// a drag, on the grip a resize, a press on the close box queues the close event. The title
 // buttons have no ids of their own, so the window number comes from the section.
 function QLCX_WindowPressed(ev) {
 var section = this;
@@ -261,6 +264,14 @@ function QLCX_BoxValue(ID, index) {
 var place = QLCX_WindowBoxes[ID];
 if (!place) { return 0; }
 return place[index];
+}
+
+// A menu bar or status bar adds its height to the window, outside its inner area.
+function QLCX_AddBar(ID, height) {
+var place = QLCX_WindowBoxes[ID];
+if (!place) { return; }
+place[5] = place[5] + height;
+QLCX_PlaceWindow(ID);
 }
 
 function WindowX(ID) {
@@ -391,8 +402,8 @@ QLCX_DragSection.style.top = QLCX_Pixels(QLCX_PointerY - QLCX_DragOffsetY);
 return false;
 }
 
-// The end of a drag moves the window's place and reports the move; the end of a resize takes
-// the new size into the place and reports it.
+// The end of a drag moves the window's box and reports the move; the end of a resize takes
+// the new size into the box and reports it.
 function dragstop() {
 var section = QLCX_DragSection;
 var code = QLCX_EvMoveWindow;

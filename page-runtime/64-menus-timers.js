@@ -26,6 +26,7 @@ QLCX_MenuBar = QLCX_MakeElement("div", "menubar", "QLCXmenubar" + ID);
 section.insertBefore(QLCX_MenuBar, document.getElementById("window" + win + "_content"));
 QLCX_MenuWindow = win;
 QLCX_MenuStack = [];
+QLCX_AddBar(win, 22);
 return 1;
 }
 
@@ -265,6 +266,7 @@ var bar = QLCX_MakeElement("div", "statusbar", "QLCXstatus" + ID);
 section.appendChild(bar);
 QLCX_StatusBars[ID] = bar;
 QLCX_LastStatusBar = ID;
+QLCX_AddBar(win, 22);
 return 1;
 }
 

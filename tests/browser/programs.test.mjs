@@ -7,6 +7,7 @@
 //   ; expect-error:      text the page's uncaught error must contain (without it: no error)
 //   ; run-ms: N          how long to go on once that was shown (default 150)
 //   ; answer: TEXT       the reply to every input box (default: accept with the preset)
+//   ; program: PATH      run this program (relative to the case file) instead of the case itself
 //   ; do:                what a person does once the page runs, one action a line:
 //                        click TEXT (a control, item or menu found by its visible text),
 //                        choose LABEL [in GADGET] (an entry of a combo box or list view),
@@ -78,7 +79,7 @@ async function act(page, action) {
   const [, verb, rest] = action.match(/^(\S+)\s*(.*)$/);
   const gadget = (n) => page.locator(`[id="${n}"]`);
   const m = rest.match(/^(.*?)(?: (?:in|into) (\S+))?$/);
-  if (verb === 'click') await page.getByText(rest, { exact: true }).first().click();
+  if (verb === 'click') await page.getByText(rest, { exact: true }).filter({ visible: true }).first().click();
   else if (verb === 'choose') {
     const list = m[2] ? gadget(m[2]) : page.locator(`select:has(option:text-is("${m[1]}"))`);
     await list.first().selectOption({ label: m[1] });
@@ -101,7 +102,8 @@ for (const file of files) {
     const spec = parseCase(fs.readFileSync(file, 'utf8'));
     const dir = tempDir('qc-prog-');
     for (const compact of [true, false]) {
-      const built = convertSource(file, { compact, dir });
+      const program = spec.program ? path.resolve(path.dirname(file), spec.program) : file;
+      const built = convertSource(program, { compact, dir });
       const how = compact ? 'compacted' : 'plain';
       assert.deepEqual(built.log.filter((l) => /^line \d/.test(l)), spec['expect-log'] ?? [],
         `${how}: conversion messages`);
