@@ -227,7 +227,6 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"CanvasGadget(ID,x,y,w,h [,flags])", L""},
         {L"CanvasOutput(ID)", L""},
         {L"WindowOutput(ID)", L""},
-        {L"GetGadgetAttribute(ID,attribute)", L""},
         {L"DrawingMode(mode)", L""},
         {L"FrontColor(color)", L""},
         {L"BackColor(color)", L""},
