@@ -6,14 +6,14 @@
 var QLCX_Faulted = 0;
 window.onerror = QLCX_Fault;
 
-function QLCX_Fault(message, source, line, column, error) {
+function QLCX_Fault(message, source, pageLine, column, error) {
 if (QLCX_Faulted) { return true; }
 QLCX_Faulted = 1;
 QLCX_Ended = 1;
 ChangeLoop(0);
 QLCX_WaitingLine = 0;
 var text = QLCX_FaultMessage(error, message);
-var at = QLCX_FaultLine(error, line);
+var at = QLCX_FaultLine(error, pageLine);
 if (at > 0) { text = "line " + at + ": " + text; }
 var panel = document.createElement("div");
 panel.className = "fault";
@@ -26,7 +26,7 @@ return true;
 
 // The source line of the innermost call that is the program's own: the runtime's frames
 // (a list function, a string function) have no source line and are passed over.
-function QLCX_FaultLine(error, line) {
+function QLCX_FaultLine(error, pageLine) {
 var stack = "";
 if (error && error.stack) { stack = error.stack; }
 if (stack) {
@@ -36,7 +36,7 @@ var at = QLCX_SourceLine(QLCX_FrameLine(frames[i]));
 if (at > 0) { return at; }
 }
 }
-return QLCX_SourceLine(line);
+return QLCX_SourceLine(pageLine);
 }
 
 // The page line of one stack frame, written "...:LINE:COLUMN" or "...:LINE:COLUMN)".
