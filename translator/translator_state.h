@@ -53,6 +53,7 @@ struct TranslatorState {
     OrderedMap<int> globals;                    // names declared Global
     OrderedMap<std::wstring> variables;         // name -> type text
     OrderedMap<std::wstring> initialValues;     // static variables: their value before any call
+    OrderedMap<int> maps;                       // lists that are maps, by written name
 
     // What the expression pass needs to know the type of every operand. A type is a basic
     // type letter, a structure name, or empty for a name without one (an integer).
@@ -68,6 +69,7 @@ struct TranslatorState {
     bool isList(const std::wstring& name) const {
         return !name.empty() && name[0] != L'\\' && listDeclarations.contains(name);
     }
+    bool isMap(const std::wstring& name) const { return maps.contains(name); }
     bool isListField(const std::wstring& field) const {
         return listDeclarations.contains(L"\\" + field);
     }
