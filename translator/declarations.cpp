@@ -136,9 +136,13 @@ private:
         std::wstring sizes(bounds);
         if (dimensions == 1) sizes += L",-1,-1";
         if (dimensions == 2) sizes += L",-1";
+        if (!type.empty() && !isBasicType(type) && !state_.isStructure(type))
+            return report(message::unknownType(line_, static_cast<int>(p) + 5,
+                                               trim(rest.substr(0, open), kBlanks)));
         std::wstring initialiser = elementInitialiser(name, type, state_);
         out_.push_back(prefix + name + L"=dimfunc(" + initialiser + L"," + sizes + L")");
         registerArray(name);
+        state_.elementTypes[variableName(name)] = valueType(name, type);
     }
 
     // NewList and NewMap ("newmap " is 7 long): a map is a list whose elements have keys.
@@ -154,6 +158,7 @@ private:
         out_.push_back(name + (map ? L"=NewMap(" : L"=NewList(") +
                        elementInitialiser(name, type, state_) + L")");
         registerList(name);
+        state_.elementTypes[variableName(name)] = valueType(name, type);
         if (map) state_.maps[variableName(name)] = 1;
     }
 
@@ -173,23 +178,51 @@ private:
 
     // "Procedure Sum(List values.i(), Array grid.i(2))": the body reads these like the
     // program's own lists and arrays.
+    // The header also gives the procedure's result type and its parameters' types, which
+    // decide where a value passed or returned is rounded to an integer.
     void registerParameters(const std::wstring& header) {
         size_t open = header.find(L'(');
         size_t close = open == std::wstring::npos ? open : matchingParen(header, open);
         if (close == std::wstring::npos) return;
+        std::wstring lowerHead = toLower(header.substr(0, open));
+        std::wstring result;
+        if (lowerHead[9] == L'.') {
+            size_t blank = lowerHead.find_first_of(kBlanks, 10);
+            result = lowerHead.substr(10, blank == std::wstring::npos ? 0 : blank - 10);
+        }
+        size_t nameStart = lowerHead.find_first_of(kBlanks, 9);
+        std::wstring procedure(
+            trim(nameStart == std::wstring::npos ? L"" : lowerHead.substr(nameStart), kBlanks));
+        state_.procedureResults[procedure] = result;
+        std::vector<std::wstring>& list = state_.parameterLists[procedure];
+        list.clear();
         std::wstring_view inside = std::wstring_view(header).substr(open + 1, close - open - 1);
         for (std::wstring_view parameter : splitTopLevel(inside)) {
             std::wstring lc = toLower(trim(parameter, kBlanks));
+            if (lc.empty()) continue;
             bool isList = startsWith(lc, L"list ");
-            if (!isList && !startsWith(lc, L"array ")) continue;
-            std::wstring_view head = std::wstring_view(lc).substr(isList ? 5 : 6);
+            bool isContainer = isList || startsWith(lc, L"array ") || startsWith(lc, L"map ");
+            if (!isContainer) {
+                auto [name, type] = splitNameAndType(lc.substr(0, lc.find(L'=')));
+                list.push_back(valueType(name, type));
+                state_.parameterTypes[procedure + L"\\" + variableName(name)] = list.back();
+                continue;
+            }
+            list.push_back(std::wstring(kSelfDeclared));
+            std::wstring_view head = trim(std::wstring_view(lc).substr(lc.find(L' ')), kBlanks);
             auto [name, type] = splitNameAndType(head.substr(0, head.find(L'(')));
             if (!isPlainName(name)) continue;
             if (isList)
                 registerList(name);
             else
                 registerArray(name);
+            state_.elementTypes[variableName(name)] = valueType(name, type);
         }
+    }
+
+    // "name$" is a string whatever its suffix says.
+    static std::wstring valueType(const std::wstring& name, const std::wstring& type) {
+        return !name.empty() && name.back() == L'$' ? L"s" : type;
     }
 
     size_t readStructure(const std::vector<std::wstring>& statements, size_t start);
@@ -271,6 +304,7 @@ void DeclarationPass::addField(TypeRecord& record, const std::wstring& statement
         if (!state_.isStructure(type)) return report(message::unknownType(line_, 1, statement));
         record.initialisers.push_back(L"bufvar." + name + L"=init" + type + L"();");
     }
+    state_.fieldTypes[structure_ + L"\\" + name] = type;
     if (type == L"s")
         record.fields.push_back(name + L"=\"\";");
     else if (type == L"f" || type == L"d")

@@ -281,11 +281,13 @@ void StatementScanner::classify(std::wstring_view word, wchar_t delimiter) {
         return push(kUnknown, word, column);
     }
     if (!call && isTypedDeclaration(lower)) return push(kCommand, word, column);
+    // The program's own procedure comes before a built-in command of the same name.
+    const std::wstring* declared =
+        call && !takesBracket(lower) ? state_.procedures.find(lower) : nullptr;
+    if (declared != nullptr) return push(kProc, *declared, column, word);
     const CommandRow* row = lower == L"var" ? nullptr : commandTable().LookUpCommand(lower);
     if (row != nullptr && (row->hasParentheses == call || (call && takesBracket(lower))))
         return push(kCommand, word, column);
-    if (const std::wstring* declared = call ? state_.procedures.find(lower) : nullptr)
-        return push(kProc, *declared, column, word);
     if (word[0] == L'#') return push(kConst, word, column);
     int kind = ClassifyWord(word);
     // A string field of a structure: "p\name$", "l()\name$".

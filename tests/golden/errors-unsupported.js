@@ -8,7 +8,9 @@ var n=0
 var p=0
 var q=0
 var i=0
+var local=0;
 function Sub(start){
+local=dimfunc(initint,5,-1,-1);
 static_Sub_first=start;
 static_Sub_second=(2*3;
 }
@@ -16,14 +18,16 @@ function INIT(){
 a=1;
 if(a==1){
 b=1;
-}else if(a==2){
+}else{
+if(a==2){
 b=2;
 }
+}
 c=a^3;
-switch(a){
-case 1,2:
+switch(1){
+case Bool(a==(1)||a==(2)):
 b=3;
-break;case 3 To 5:
+break;case Bool((a>=(3)&&a<=(5))):
 b=4;
 }
 m=a % 2;
