@@ -88,7 +88,6 @@ TEST(DeclarationPass, ReportsWhatItCannotDeclare) {
         {L"Dim a(1,2,3,4)", L"line 1: not supported: Dim a(1,2,3,4)"},
         {L"Dim a", L"line 1 () error!"},
         {L"Dim a(3", L"line 1 () error!"},
-        {L"Protected Dim a(3)", L"line 1: not supported: Protected Dim"},
         {L"Structure Float", L"line 1: Structure without EndStructure"},
     };
     for (const auto& row : rows) {
