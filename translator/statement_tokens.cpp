@@ -114,12 +114,25 @@ private:
             startWord(i);
             return i + 1;
         }
+        if (c == L'(' && next == L')' && procedureReference()) return i + 2;
         flushWord(c);
         bool pair = (c == L'=' && containsChar(L"=<>", next)) ||
                     (c == L'<' && containsChar(L">=", next)) || (c == L'>' && next == L'=');
         push(kOp, pair ? std::wstring{c, next} : std::wstring(1, c), static_cast<int>(i) + 1,
              source_.substr(i, pair ? 2 : 1));
         return i + (pair ? 2 : 1);
+    }
+
+    // "@Name()" of a procedure is the procedure itself, as BindEvent takes it: the name
+    // without its call. Any other "@" stays a word the classification reports.
+    bool procedureReference() {
+        if (wordLength_ < 2 || source_[wordColumn_ - 1] != L'@') return false;
+        std::wstring_view word = source_.substr(wordColumn_, wordLength_ - 1);
+        const std::wstring* declared = state_.procedures.find(toLower(word));
+        if (declared == nullptr) return false;
+        wordLength_ = 0;
+        push(kProc, *declared, wordColumn_, source_.substr(wordColumn_ - 1, word.size() + 3));
+        return true;
     }
 
     void startWord(size_t i) {

@@ -29,10 +29,11 @@ void addTime(double* slot, std::chrono::steady_clock::time_point start) {
 
 // Pass 1 to 3 over the translation list: tokens, rewrite rules, one line per statement.
 std::vector<std::wstring> translateList(const std::vector<std::wstring>& list,
-                                        TranslatorState& state, Diagnostics& diag) {
+                                        TranslatorState& state, Diagnostics& diag,
+                                        std::vector<int>& sourceLines) {
     TranslationTokens tokens = tokenizeStatements(list, state, diag);
     rewriteTokens(tokens, state, diag);
-    return assembleLines(tokens, state);
+    return assembleLines(tokens, state, &sourceLines);
 }
 
 // Each list is let go as soon as the next stage has its own: a 100,000-line program keeps
@@ -68,7 +69,9 @@ TranslationResult TranslateStatements(std::vector<std::wstring> statements, Diag
     list.insert(list.end(), std::make_move_iterator(mainProgram.begin()),
                 std::make_move_iterator(mainProgram.end()));
     release(mainProgram);
-    TranslationResult result = writePage(&state, translateList(list, state, diag));
+    std::vector<int> sourceLines;
+    std::vector<std::wstring> translated = translateList(list, state, diag, sourceLines);
+    TranslationResult result = writePage(&state, translated, &sourceLines);
     addTime(&t.translateMs, t2);
     return result;
 }
