@@ -17,10 +17,10 @@ function QLCX_ItemRow(id, cells, tag, record, index) {
 var row = document.createElement("tr");
 if (index >= 0 && (QLCX_GadgetFlags[id] & 4)) {
 var cell = document.createElement("td");
-var box = QLCX_Input("checkbox", "");
-if (record[2] & QLCX_ItemChecked) { box.checked = true; }
-box.onclick = QLCX_ItemBoxClicked;
-cell.appendChild(box);
+var tick = QLCX_Input("checkbox", "");
+if (record[2] & QLCX_ItemChecked) { tick.checked = true; }
+tick.onclick = QLCX_ItemBoxClicked;
+cell.appendChild(tick);
 row.appendChild(cell);
 } else if (QLCX_GadgetFlags[id] & 4) {
 row.appendChild(document.createElement(tag));
@@ -151,9 +151,9 @@ return false;
 }
 
 function QLCX_ItemBoxClicked(ev) {
-var box = this;
-var id = QLCX_OwnerId(box);
-var index = QLCX_ClickedItem(box);
+var tick = this;
+var id = QLCX_OwnerId(tick);
+var index = QLCX_ClickedItem(tick);
 var record = QLCX_GadgetItems[id][index];
 record[2] = (record[2] | QLCX_ItemChecked) - (record[2] & QLCX_ItemChecked);
 if (!ev) { ev = window.event; }
@@ -315,21 +315,21 @@ return "none";
 
 function QLCX_SetKindState(ID, kind, value) {
 var el = QLCX_Gadget(ID);
-var box = QLCX_Control(ID);
+var tick = QLCX_Control(ID);
 QLCX_GadgetStates[ID] = value;
 if (kind == "checkbox") {
-box.checked = value == 1;
-box.indeterminate = value == -1;
+tick.checked = value == 1;
+tick.indeterminate = value == -1;
 } else if (kind == "option") {
 if (value) { QLCX_CheckOption(ID); }
-box.checked = value != 0;
+tick.checked = value != 0;
 } else if (kind == "toggle" || kind == "buttonimage") {
 el.className = "";
 if (value) { el.className = "pressed"; }
 } else if (kind == "listicon" || kind == "tree") {
 QLCX_SelectItem(ID, value);
 } else if (kind == "combotext") {
-box.value = GetGadgetItemText(ID, value);
+tick.value = GetGadgetItemText(ID, value);
 } else if (kind == "panel") {
 QLCX_ShowTab(ID, value);
 } else if (kind == "combo" || kind == "listview" || kind == "spin") {

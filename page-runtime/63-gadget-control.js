@@ -140,6 +140,7 @@ if (attribute == 4) { inner.style.height = QLCX_Pixels(value); }
 function GetGadgetAttribute(ID, attribute) {
 var el = QLCX_Gadget(ID);
 if (!el) { return 0; }
+if (QLCX_GadgetKind(ID) == "canvas") { return QLCX_CanvasAttribute(ID, attribute); }
 if (attribute == 1) { return QLCX_AsNumber(el.min); }
 if (attribute == 2) { return QLCX_AsNumber(el.max); }
 if (QLCX_GadgetKind(ID) != "scrollarea") { return 0; }

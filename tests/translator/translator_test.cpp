@@ -48,7 +48,7 @@ std::string show(const Lines& lines) {
 Lines programOf(const Lines& statements, qc::Diagnostics& diag) {
     qc::TranslationResult page = qc::TranslateStatements(statementList(statements), diag);
     Lines script(page.scriptLines.begin() + static_cast<long>(qc::runtimeLibraryLines().size()),
-                 page.scriptLines.end() - 4);
+                 page.scriptLines.end() - 5);
     return script;
 }
 
@@ -155,7 +155,6 @@ TEST(StatementTranslation, WritesTheProgramLines) {
         {{L"x.q=1"}, {L"x=1;"}},
         {{L"Global a.i, b.i"}, {L"a;"}},
         {{L"End"}, {L"end();ChangeLoop(0);return;"}},
-        {{L"\u00B0cl ChangeLoop(0)"}, {L"ChangeLoop(0)"}},
     };
     for (const auto& row : rows) {
         qc::Diagnostics diag;
