@@ -1,6 +1,7 @@
 #include "common/conversion.h"
 
 #include "common/files.h"
+#include "common/line_table.h"
 #include "common/text.h"
 #include "translator/page_writer.h"
 
@@ -55,8 +56,16 @@ ConversionStatus convertFile(const std::filesystem::path& source,
     diag.note(L"convert...");
     t.scriptBytesBefore = scriptByteCount(page.scriptLines);
     auto t1 = std::chrono::steady_clock::now();
-    std::vector<std::wstring> script =
-        options.compact ? CompactScript(page.scriptLines, names, diag) : page.scriptLines;
+    std::vector<std::wstring> script;
+    std::vector<int> sourceLines;
+    if (options.compact) {
+        script = CompactScript(withLineMarkers(page.scriptLines, page.sourceLines), names, diag);
+        sourceLines = takeLineMarkers(script);
+    } else {
+        script = std::move(page.scriptLines);
+        sourceLines = std::move(page.sourceLines);
+    }
+    script.push_back(lineTableScript(sourceLines, scriptFirstPageLine(page.pageLines)));
     t.compactMs += msSince(t1);
     t.scriptBytesAfter = scriptByteCount(script);
     auto t2 = std::chrono::steady_clock::now();

@@ -65,7 +65,7 @@ return QLCX_PlaceGadget(id, kind, el);
 // Returns what the creating command returns.
 function QLCX_PlaceGadget(id, kind, el) {
 var asked = id;
-id = QLCX_PickNumber(id, QLCX_GadgetKinds);
+id = QLCX_NumberFor(id, QLCX_GadgetKinds);
 el.id = "" + id;
 el.style.position = "absolute";
 QLCX_GadgetKinds[id] = kind;
@@ -167,14 +167,14 @@ var el = document.createElement("img");
 el.style.left = QLCX_Pixels(x);
 el.style.top = QLCX_Pixels(y);
 QLCX_AddGadget(ID, "image", el, 1);
-if (img) { QLCX_ShowImage(ID, el, img); }
+QLCX_ShowImage(ID, el, img);
 return 1;
 }
 
 function QLCX_ShowImage(id, el, img) {
 if (!IsImage(img)) { return; }
 QLCX_GadgetStates[id] = img;
-el.src = QLCX_ImagePaths[img];
+el.src = QLCX_ImageSource(img, id);
 }
 
 function WebGadget(ID, x, y, w, h, url) {

@@ -66,11 +66,11 @@ if (kind == "listicon") { return QLCX_DrawListIcon(id, el, items); }
 for (var i = 0; i < items.length; i++) {
 var selected = i == QLCX_GadgetStates[id];
 if (kind == "tree") {
-var line = QLCX_MakeElement("div", "", id + "_" + i);
-line.appendChild(document.createTextNode(items[i][0]));
-line.style.paddingLeft = QLCX_Pixels(4 + 16 * items[i][3]);
-if (selected) { line.className = "selected"; }
-el.appendChild(line);
+var entry = QLCX_MakeElement("div", "", id + "_" + i);
+entry.appendChild(document.createTextNode(items[i][0]));
+entry.style.paddingLeft = QLCX_Pixels(4 + 16 * items[i][3]);
+if (selected) { entry.className = "selected"; }
+el.appendChild(entry);
 } else {
 holder.appendChild(QLCX_ItemOption(items[i][0], selected));
 }

@@ -5,6 +5,7 @@
 #include "loops/block_check.h"
 #include "loops/restructure_loops.h"
 #include "translator/declarations.h"
+#include "translator/language_pass.h"
 #include "translator/page_writer.h"
 #include "translator/procedures.h"
 #include "translator/source_reader.h"
@@ -28,10 +29,11 @@ void addTime(double* slot, std::chrono::steady_clock::time_point start) {
 
 // Pass 1 to 3 over the translation list: tokens, rewrite rules, one line per statement.
 std::vector<std::wstring> translateList(const std::vector<std::wstring>& list,
-                                        TranslatorState& state, Diagnostics& diag) {
+                                        TranslatorState& state, Diagnostics& diag,
+                                        std::vector<int>& sourceLines) {
     TranslationTokens tokens = tokenizeStatements(list, state, diag);
     rewriteTokens(tokens, state, diag);
-    return assembleLines(tokens, state);
+    return assembleLines(tokens, state, &sourceLines);
 }
 
 // Each list is let go as soon as the next stage has its own: a 100,000-line program keeps
@@ -49,6 +51,7 @@ TranslationResult TranslateStatements(std::vector<std::wstring> statements, Diag
     StageTimes& t = times != nullptr ? *times : local;
     auto t0 = std::chrono::steady_clock::now();
     TranslatorState state;
+    statements = runLanguagePass(statements, diag);
     checkBlockStructure(statements, diag);
     std::vector<std::wstring> declared = runDeclarationPass(statements, state, diag);
     release(statements);
@@ -66,7 +69,9 @@ TranslationResult TranslateStatements(std::vector<std::wstring> statements, Diag
     list.insert(list.end(), std::make_move_iterator(mainProgram.begin()),
                 std::make_move_iterator(mainProgram.end()));
     release(mainProgram);
-    TranslationResult result = writePage(&state, translateList(list, state, diag));
+    std::vector<int> sourceLines;
+    std::vector<std::wstring> translated = translateList(list, state, diag, sourceLines);
+    TranslationResult result = writePage(&state, translated, &sourceLines);
     addTime(&t.translateMs, t2);
     return result;
 }

@@ -101,7 +101,7 @@ TEST_F(Cli, EmptySourceGivesTheSkeleton) {
             "</canvas>",
             "</body>",
             "</html>"};
-        ASSERT_GT(lines.size(), head.size() + tail.size() + 67);
+        ASSERT_GT(lines.size(), head.size() + tail.size() + 127);
         for (size_t i = 0; i < head.size(); ++i) EXPECT_EQ(lines[i], head[i]);
         for (size_t i = 0; i < tail.size(); ++i)
             EXPECT_EQ(lines[lines.size() - tail.size() + i], tail[i]);
@@ -112,7 +112,8 @@ TEST_F(Cli, EmptySourceGivesTheSkeleton) {
         for (size_t i = close + 1; i < lines.size() - tail.size(); ++i) style += lines[i] + "\r\n";
         EXPECT_EQ(style.substr(0, 9), "<style>\r\n");
         EXPECT_EQ(style.substr(style.size() - 10), "</style>\r\n");
-        EXPECT_EQ(lines[close - 1], "}") << "the start-up function ends the script";
+        EXPECT_EQ(lines[close - 1], "window.QLCXLines=[];") << "the line table ends the script";
+        EXPECT_EQ(lines[close - 2], "}") << "the start-up function ends the program";
         EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string("</script>")), 1);
     }
 }
