@@ -94,6 +94,16 @@ table.appendChild(row);
 return table;
 }
 
+// The number a command gives its new object: the one asked for, or with -1 (#PB_Any) the
+// first number from 5000 on that `used` (an array by number) does not hold, so picked numbers
+// never meet the small ones programs count up from.
+function QLCX_PickNumber(id, used) {
+if (id != -1) { return id; }
+var n = 5000;
+while (used[n]) { n++; }
+return n;
+}
+
 // What a creating command returns: the picked number when the program asked for one with
 // #PB_Any, otherwise non-zero for success, so that "If OpenWindow(0, ...)" holds.
 function QLCX_Created(asked, id) {
@@ -103,7 +113,7 @@ return 1;
 
 function OpenWindow(ID, x, y, w, h, title, flags, parentID) {
 var asked = ID;
-ID = QLCX_NumberFor(ID, QLCX_WindowOpen);
+ID = QLCX_PickNumber(ID, QLCX_WindowOpen);
 if (!x) { x = 0; }
 if (!y) { y = 0; }
 if (!w) { w = 100; }

@@ -65,7 +65,7 @@ return QLCX_PlaceGadget(id, kind, el);
 // Returns what the creating command returns.
 function QLCX_PlaceGadget(id, kind, el) {
 var asked = id;
-id = QLCX_NumberFor(id, QLCX_GadgetKinds);
+id = QLCX_PickNumber(id, QLCX_GadgetKinds);
 el.id = "" + id;
 el.style.position = "absolute";
 QLCX_GadgetKinds[id] = kind;

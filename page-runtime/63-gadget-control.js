@@ -108,8 +108,8 @@ if (!colors || type < 1 || type > 2) { return -1; }
 return colors[type - 1];
 }
 
-// A font as LoadFont made it, by its number (FontID gives the number); anything else (0,
-// #PB_Default) goes back to the window's font.
+// A font from FontID (or a font number); anything else (0, #PB_Default) goes back to the
+// window's font.
 function SetGadgetFont(ID, font) {
 var el = QLCX_Gadget(ID);
 if (!el) { return; }

@@ -17,12 +17,11 @@ return canvas;
 // The number and the result of a command that makes image id: with #PB_Any the picked number
 // is returned, otherwise 1.
 function QLCX_StoreImage(id, canvas) {
-var picked = id == -1;
-id = QLCX_NumberFor(id, QLCX_Images);
+var asked = id;
+id = QLCX_PickNumber(id, QLCX_Images);
 QLCX_Images[id] = canvas;
 QLCX_ImagePaths[id] = "";
-if (picked) { return id; }
-return 1;
+return QLCX_Created(asked, id);
 }
 
 // CreateImage(id, width, height [, depth [, background]]): filled with the background, black

@@ -1,8 +1,8 @@
 #include "translator/declarations.h"
 
 #include "common/text.h"
-#include "compaction/classify_word.h"
-#include "translator/statement_list.h"
+#include "vocabulary/classify_word.h"
+#include "vocabulary/statement_list.h"
 
 #include <optional>
 

@@ -3,7 +3,7 @@
 #include "common/text.h"
 #include "translator/constant_folder.h"
 #include "translator/macro_expansion.h"
-#include "translator/statement_list.h"
+#include "vocabulary/statement_list.h"
 
 #include <unordered_map>
 

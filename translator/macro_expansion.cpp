@@ -1,7 +1,7 @@
 #include "translator/macro_expansion.h"
 
 #include "common/text.h"
-#include "translator/statement_list.h"
+#include "vocabulary/statement_list.h"
 
 #include <unordered_map>
 

@@ -41,7 +41,7 @@ TEST(CommandTable, TargetNamesAndSpelling) {
         {L"log", L"Log", L"Math.log", true}, {L"exp", L"Exp", L"Math.exp", true},
         {L"int", L"Int", L"Math.floor", true}, {L"abs", L"Abs", L"Math.abs", true},
         {L"sqr", L"Sqr", L"Math.sqrt", true}, {L"pow", L"Pow", L"Math.pow", true},
-        {L"round", L"Round", L"Math.round", true}, {L"roundup", L"RoundUp", L"Math.ceil", true},
+        {L"roundup", L"RoundUp", L"Math.ceil", true},
         {L"rounddown", L"RoundDown", L"Math.floor", true},
         {L"OpenWindow(", L"OpenWindow", L"", true}, {L"drawtext", L"DrawText", L"", true},
         {L"CASE", L"case", L"", false}, {L"var", L"var", L"", false},
@@ -55,7 +55,7 @@ TEST(CommandTable, TargetNamesAndSpelling) {
         EXPECT_EQ(row->targetName, c.target) << c.word;
         EXPECT_EQ(row->hasParentheses, c.parens) << c.word;
     }
-    for (const wchar_t* missing : {L"Sleep", L"Not", L"ElseIf", L" If", L""})
+    for (const wchar_t* missing : {L"Sleep", L"Not", L" If", L""})
         EXPECT_EQ(commandTable().LookUpCommand(missing), nullptr) << missing;
 }
 
