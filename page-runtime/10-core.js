@@ -17,7 +17,6 @@ var PB_EvTy_LdbClick=2;
 var PB_EvTy_Focus=3;
 var PB_EvTy_LostFocus=4;
 var PB_EvTy_Change=5;
-var QLCX_EvTyRightClick=6;
 var QLCX_EvMenu=3;
 var QLCX_EvTimer=4;
 var QLCX_EvSizeWindow=5;

@@ -106,7 +106,13 @@ if (index >= 0 && index < items.length) {
 items[index][2] = items[index][2] | QLCX_ItemSelected;
 QLCX_GadgetStates[id] = index;
 }
-QLCX_DrawItems(id);
+// The marks change in place: a row drawn anew between the two clicks of a double-click
+// would lose the double-click.
+for (var k = 0; k < items.length; k++) {
+var entry = document.getElementById(id + "_" + k);
+if (entry) { entry.className = ""; }
+if (entry && k == index) { entry.className = "selected"; }
+}
 }
 
 function QLCX_ListEvent(el, ev, type) {

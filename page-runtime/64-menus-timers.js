@@ -326,13 +326,14 @@ QLCX_Unbind(QLCX_EvMenu, handler, -1, item, -1);
 // rest describing it, then gives the main loop its own current event back.
 function QLCX_CallBound(record) {
 if (!QLCX_Bindings.length) { return; }
-var saved = [QLCX_EventWindow, QLCX_EventGadget, QLCX_EventType];
+var saved = [QLCX_EventWindow, QLCX_EventGadget, QLCX_EventType, QLCX_EventDetails];
 for (var i = 0; i < QLCX_Bindings.length; i++) {
 var b = QLCX_Bindings[i];
 if (b[0] == record[1] && (b[2] < 0 || b[2] == record[0]) && (b[3] < 0 || b[3] == record[2]) && (b[4] < 0 || b[4] == record[3])) {
 QLCX_EventWindow = record[0];
 QLCX_EventGadget = record[2];
 QLCX_EventType = record[3];
+QLCX_EventDetails = record[4];
 var handler = b[1];
 handler();
 }
@@ -340,4 +341,5 @@ handler();
 QLCX_EventWindow = saved[0];
 QLCX_EventGadget = saved[1];
 QLCX_EventType = saved[2];
+QLCX_EventDetails = saved[3];
 }

@@ -16,7 +16,8 @@
 //                        wheel (then the wheel's DY); "key GADGET KEY" presses a key there
 //   ; program: PATH      run this program (relative to the case file) instead of the case itself
 //   ; do:                what a person does once the page runs, one action a line:
-//                        click TEXT (a control, item or menu found by its visible text),
+//                        click, double-click or right-click TEXT (a control, item or menu
+//                        found by its visible text),
 //                        choose LABEL [in GADGET] (an entry of a combo box or list view),
 //                        type TEXT into GADGET, key KEYS (as "Control+Q"), wait MS
 //
@@ -139,7 +140,10 @@ async function act(page, action) {
   const [, verb, rest] = action.match(/^(\S+)\s*(.*)$/);
   const gadget = (n) => page.locator(`[id="${n}"]`);
   const m = rest.match(/^(.*?)(?: (?:in|into) (\S+))?$/);
-  if (verb === 'click') await page.getByText(rest, { exact: true }).filter({ visible: true }).first().click();
+  const shown = () => page.getByText(rest, { exact: true }).filter({ visible: true }).first();
+  if (verb === 'click') await shown().click();
+  else if (verb === 'double-click') await shown().dblclick();
+  else if (verb === 'right-click') await shown().click({ button: 'right' });
   else if (verb === 'choose') {
     const list = m[2] ? gadget(m[2]) : page.locator(`select:has(option:text-is("${m[1]}"))`);
     await list.first().selectOption({ label: m[1] });
