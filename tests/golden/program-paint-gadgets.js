@@ -9,7 +9,7 @@ r=GetGadgetState(1);
 g=GetGadgetState(2);
 b=GetGadgetState(3);
 SetGadgetText(5,"RGB("+Str(r)+", "+Str(g)+", "+Str(b)+") = $"+Str(RGB(r,g,b)));
-SetGadgetState(6,(r+g+b)/3);
+SetGadgetState(6,Math.trunc((r+g+b)/3));
 SetWindowColor(0,RGB(r,g,b));
 }
 function INIT(){
@@ -37,7 +37,7 @@ end();ChangeLoop(0);return;
 ChangeLoop(0)
 }
 function Inf_1_0(){
-qlcxv_event=WindowEvent();
+qlcxv_event=WaitWindowEvent();
 if(qlcxv_event==2){
 gadget=EventGadget();
 if(gadget >=1&&gadget <=3&&EventType()==5){
