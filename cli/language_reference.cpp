@@ -3,6 +3,7 @@
 #include "common/text.h"
 #include "tables/command_table.h"
 #include "tables/constant_table.h"
+#include "tables/target_word_table.h"
 
 namespace qc {
 
@@ -38,6 +39,15 @@ std::string languageReferenceMarkdown() {
     }
     md += L"\n";
     return toUtf8(md);
+}
+
+std::string tableDump() {
+    std::wstring out;
+    for (const auto& row : commandRegistrations())
+        out += std::wstring(L"command\t") + row.signature + L"\t" + row.targetName + L"\n";
+    for (const wchar_t* word : targetWordRegistrations())
+        out += std::wstring(L"target\t") + word + L"\n";
+    return toUtf8(out);
 }
 
 } // namespace qc

@@ -28,6 +28,7 @@ constexpr const char* kUsage =
     "  --timings      print the time of each stage to stderr\n"
     "  --language-reference  print the supported commands and constants (Markdown)\n"
     "  --page-from-js  SOURCE is a script defining INIT() to run on the runtime library\n"
+    "  --dump-tables  print the command and target-word tables (tab-separated)\n"
     "\n"
     "Exit code: 0 written without errors, 1 written but errors were reported,\n"
     "2 the source is missing or unreadable, or the page cannot be written.\n";
@@ -92,6 +93,10 @@ int main(int argc, char** argv) {
         std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--dump-tables") {
+            std::fputs(qc::tableDump().c_str(), stdout);
             return 0;
         }
         if (arg == "--language-reference") {

@@ -16,7 +16,7 @@ ConversionStatus convertScriptFile(const std::filesystem::path& script,
         return ConversionStatus::kSourceMissing;
     }
     std::vector<std::wstring> lines = splitEmbeddedLines(decodeSourceBytes(*bytes), false);
-    TranslationResult page = writePage(nullptr, lines);
+    TranslationResult page = buildPage(nullptr, lines);
     std::vector<std::wstring> compacted =
         options.compact ? CompactScript(page.scriptLines, names, diag) : page.scriptLines;
     if (!writePageFile(output, page.pageLines, compacted, styleBlockLines())) {

@@ -30,8 +30,6 @@ public:
     bool errorFlag() const { return errorFlag_; }
     void setErrorFlag(bool on) { errorFlag_ = on; }
     const std::vector<std::wstring>& errors() const { return errors_; }
-    void clearErrorList() { errors_.clear(); }
-    LogSink* sink() const { return sink_; }
 
 private:
     LogSink* sink_;

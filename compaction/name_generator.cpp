@@ -2,6 +2,7 @@
 
 #include "common/text.h"
 #include "tables/target_word_table.h"
+#include "vocabulary/reserved_words.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -16,32 +17,15 @@ constexpr int kFirstLetter = 2;
 constexpr int kUnderscore = 54; // the first character that may not lead a name
 constexpr int kLast = 64;
 
-// The words a short name must never be. Compared exactly; the target words are added in
-// lower case and compared in lower case.
-// clang-format off
-constexpr std::wstring_view kSkippedNames[] = {
-    // Reserved words of the language, including those reserved only in strict mode or modules
-    L"await", L"break", L"case", L"catch", L"class", L"const", L"continue", L"debugger",
-    L"default", L"delete", L"do", L"else", L"enum", L"export", L"extends", L"false",
-    L"finally", L"for", L"function", L"if", L"implements", L"import", L"in", L"instanceof",
-    L"interface", L"let", L"new", L"null", L"package", L"private", L"protected", L"public",
-    L"return", L"static", L"super", L"switch", L"this", L"throw", L"true", L"try", L"typeof",
-    L"var", L"void", L"while", L"with", L"yield",
-    // Global values and names that cannot be redeclared or reassigned
-    L"NaN", L"Infinity", L"undefined", L"arguments", L"eval",
-    // Properties of the browser's window that a global "var" cannot safely take: they are
-    // read-only, convert what is stored into a string, or navigate away
-    L"top", L"name", L"self", L"status", L"event", L"parent", L"length", L"closed", L"origin",
-    L"opener", L"frames", L"window", L"location", L"history", L"navigator",
-};
-// clang-format on
-
+// The words a short name must never be: the reserved words and fixed globals, compared
+// exactly, and the target words, compared in lower case.
 struct SkipList {
     std::unordered_set<std::wstring> exact;
     std::unordered_set<std::wstring> anyCase; // lower case
 
     SkipList() {
-        for (auto word : kSkippedNames) exact.emplace(word);
+        for (auto list : {reservedWords(), fixedGlobals(), windowProperties()})
+            for (auto word : list) exact.emplace(word);
         for (const wchar_t* registered : targetWordRegistrations()) {
             std::wstring word = toLower(registered);
             if (endsWith(word, L"()")) word.resize(word.size() - 2);

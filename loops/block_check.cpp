@@ -1,6 +1,7 @@
 #include "loops/block_check.h"
 
 #include "loops/block_words.h"
+#include "vocabulary/statement_list.h"
 
 #include <optional>
 #include <string_view>
@@ -110,7 +111,7 @@ public:
     void read(std::wstring_view statement) {
         BlockWord kind = classifyBlockWord(statement);
         if (kind == BlockWord::kLineMarker) {
-            line_ = readLineMarker(statement).value_or(line_);
+            line_ = markerLine(statement);
         } else if (opensBlock(kind)) {
             open(kind);
         } else if (auto openers = openersOf(kind)) {
@@ -174,11 +175,12 @@ private:
     }
 
     void reportNeverClosed(const OpenBlock& block) {
-        diag_.error(blockMessage(block.line, std::wstring(keywordName(block.kind)) + L" without " +
-                                                 std::wstring(closingName(block.kind))));
+        diag_.error(message::atLine(block.line, std::wstring(keywordName(block.kind)) +
+                                                    L" without " +
+                                                    std::wstring(closingName(block.kind))));
     }
 
-    void report(const std::wstring& text) { diag_.error(blockMessage(line_, text)); }
+    void report(const std::wstring& text) { diag_.error(message::atLine(line_, text)); }
 
     Diagnostics& diag_;
     std::vector<OpenBlock> stack_;

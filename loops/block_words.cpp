@@ -1,13 +1,12 @@
 #include "loops/block_words.h"
 
 #include "common/text.h"
+#include "vocabulary/statement_list.h"
 
 #include <array>
 
 namespace qc {
 namespace {
-
-constexpr std::wstring_view kLineMarker = L"\u00B0line";
 
 struct KeywordRow {
     std::wstring_view word;
@@ -41,7 +40,7 @@ bool matchesKeyword(std::wstring_view firstWord, const KeywordRow& row) {
 } // namespace
 
 BlockWord classifyBlockWord(std::wstring_view statement) {
-    if (startsWith(statement, kLineMarker)) return BlockWord::kLineMarker;
+    if (isLineMarker(statement)) return BlockWord::kLineMarker;
     // Procedure headers are recognised the way procedures are collected: "Procedure name"
     // or "Procedure.t name" (with a return type).
     if (startsWithIgnoreCase(statement, L"procedure ") ||
@@ -54,15 +53,6 @@ BlockWord classifyBlockWord(std::wstring_view statement) {
     for (const KeywordRow& row : kKeywords)
         if (matchesKeyword(firstWord, row)) return row.kind;
     return BlockWord::kNone;
-}
-
-std::optional<long long> readLineMarker(std::wstring_view statement) {
-    if (!startsWith(statement, kLineMarker)) return std::nullopt;
-    return parseDecimal(statement.substr(kLineMarker.size()));
-}
-
-std::wstring blockMessage(long long lineNumber, std::wstring_view text) {
-    return L"line " + std::to_wstring(lineNumber) + L": " + std::wstring(text);
 }
 
 } // namespace qc

@@ -36,11 +36,4 @@ enum class BlockWord {
 // "Until (e = 16)". "Ifx = 1" is an ordinary statement.
 BlockWord classifyBlockWord(std::wstring_view statement);
 
-// The line number of a "°line<N>" marker, or nothing when the text is no marker.
-std::optional<long long> readLineMarker(std::wstring_view statement);
-
-// A block message: "line N: " + text. Messages name the line of the nearest marker before
-// the statement; before any marker the number is -1, as in the translator's messages.
-std::wstring blockMessage(long long lineNumber, std::wstring_view text);
-
 } // namespace qc

@@ -2,6 +2,7 @@
 
 #include "common/text.h"
 #include "loops/block_words.h"
+#include "vocabulary/statement_list.h"
 
 #include <optional>
 

@@ -3,6 +3,7 @@
 #include "common/text.h"
 #include "loops/block_words.h"
 #include "loops/cut_points.h"
+#include "vocabulary/statement_list.h"
 
 #include <algorithm>
 #include <iterator>
@@ -12,9 +13,8 @@
 namespace qc {
 namespace {
 
-constexpr std::wstring_view kTargetCode = L"\u00B0cl ";
 // A segment whose last line starts so has handed control on; code after it never runs.
-constexpr std::wstring_view kReturnPrefix = L"\u00B0cl return ";
+const std::wstring kReturnPrefix = targetLine(L"return ");
 
 // Segment indexes of one level, ascending, without repeats.
 using SegmentSet = std::vector<int>;
@@ -70,7 +70,7 @@ std::wstring functionName(int level, int segment) {
 }
 
 std::wstring targetCode(std::wstring_view code) {
-    return std::wstring(kTargetCode) + std::wstring(code);
+    return targetLine(code);
 }
 
 std::wstring changeLoopTo(int level, int segment) {
@@ -194,7 +194,7 @@ private:
 
     void onOrdinary(const std::wstring& statement, BlockWord kind) {
         LoopLevel& level = levels_[current_];
-        if (kind == BlockWord::kLineMarker) line_ = readLineMarker(statement).value_or(line_);
+        if (kind == BlockWord::kLineMarker) line_ = markerLine(statement);
         bool inSelect =
             !level.innerBlocks.empty() && level.innerBlocks.back() == BlockWord::kSelect;
         if (inSelect && !selectStack_.empty() &&
@@ -331,7 +331,7 @@ private:
             reported_.insert(diag_.errors().begin(), diag_.errors().end());
             reportedLoaded_ = true;
         }
-        std::wstring message = blockMessage(line_, text);
+        std::wstring message = message::atLine(line_, text);
         if (reported_.insert(message).second) diag_.error(message);
     }
 

@@ -144,7 +144,7 @@ private:
         std::wstring key = toLower(name);
         auto it = constants_.find(key);
         if (it != constants_.end() && !(it->second == *value)) {
-            report(L"line " + std::to_wstring(line_) + L": constant redefined: #" + name);
+            report(message::atLine(line_, L"constant redefined: #" + name));
             return value;
         }
         constants_[key] = *value;

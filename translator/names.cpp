@@ -3,6 +3,7 @@
 #include "common/text.h"
 #include "translator/page_writer.h"
 #include "translator/statement_tokens.h"
+#include "vocabulary/reserved_words.h"
 
 #include <unordered_set>
 
@@ -13,22 +14,20 @@ namespace {
 // lower-case functions, the target language's reserved words, and browser globals whose
 // assignment changes the page (a variable called "location" would navigate away).
 const std::unordered_set<std::wstring>& reservedVariableNames() {
-    static const std::unordered_set<std::wstring> names = {
-        // the page runtime
-        L"empty", L"dimfunc", L"drag", L"draginit", L"dragstart", L"dragstop", L"setontop", L"end",
-        L"var",
-        // reserved words of the target language
-        L"await", L"break", L"case", L"catch", L"class", L"const", L"continue", L"debugger",
-        L"default", L"delete", L"do", L"else", L"enum", L"export", L"extends", L"false", L"finally",
-        L"for", L"function", L"if", L"implements", L"import", L"in", L"instanceof", L"interface",
-        L"let", L"new", L"null", L"package", L"private", L"protected", L"public", L"return",
-        L"static", L"super", L"switch", L"this", L"throw", L"true", L"try", L"typeof", L"void",
-        L"while", L"with", L"yield", L"arguments", L"eval", L"undefined",
-        // browser globals
-        L"alert", L"blur", L"close", L"closed", L"confirm", L"console", L"document", L"event",
-        L"find", L"focus", L"frames", L"history", L"length", L"location", L"name", L"navigator",
-        L"open", L"opener", L"origin", L"parent", L"print", L"prompt", L"screen", L"scroll",
-        L"self", L"status", L"stop", L"top", L"window"};
+    static const std::unordered_set<std::wstring> names = [] {
+        std::unordered_set<std::wstring> set = {// the page runtime
+                                                L"empty", L"dimfunc", L"drag", L"draginit",
+                                                L"dragstart", L"dragstop", L"setontop", L"end",
+                                                // browser globals the page calls
+                                                L"alert", L"blur", L"close", L"confirm", L"console",
+                                                L"document", L"find", L"focus", L"open", L"print",
+                                                L"prompt", L"screen", L"scroll", L"stop"};
+        // The program's names are written in lower case, so only lower-case words collide.
+        for (auto list : {reservedWords(), fixedGlobals(), windowProperties()})
+            for (auto word : list)
+                if (word == toLower(word)) set.emplace(word);
+        return set;
+    }();
     return names;
 }
 

@@ -84,7 +84,7 @@ std::vector<std::wstring> programScriptLines(const TranslatorState* state,
     return script;
 }
 
-TranslationResult writePage(const TranslatorState* state,
+TranslationResult buildPage(const TranslatorState* state,
                             const std::vector<std::wstring>& translatedProgram,
                             const std::vector<int>* programSourceLines) {
     TranslationResult page;

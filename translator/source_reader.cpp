@@ -1,6 +1,7 @@
 #include "translator/source_reader.h"
 
 #include "common/text.h"
+#include "vocabulary/statement_list.h"
 
 #include <array>
 #include <optional>
@@ -84,7 +85,7 @@ bool isIncludeLine(std::wstring_view line) {
 class StatementSplitter {
 public:
     StatementSplitter(std::vector<std::wstring>& out, long long lineNumber)
-        : out_(out), marker_(std::wstring(L"\u00B0line") + std::to_wstring(lineNumber)) {}
+        : out_(out), marker_(lineMarker(lineNumber)) {}
 
     // Walks one trimmed line. Inside string literals every character is kept as written;
     // outside them a tab counts as a blank, ";" starts a comment and ":" ends a statement.

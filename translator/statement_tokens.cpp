@@ -335,8 +335,8 @@ std::wstring baseName(std::wstring_view word) {
     return lower.substr(0, lower.find(L'.'));
 }
 
-TranslationTokens tokenizeStatements(const std::vector<std::wstring>& list,
-                                     const TranslatorState& state, Diagnostics& diag) {
+TranslationTokens tokenizeProgram(const std::vector<std::wstring>& list,
+                                  const TranslatorState& state, Diagnostics& diag) {
     TranslationTokens result;
     auto& tokens = result.tokens;
     // Every token but a statement's end token takes at least one character, so this bound

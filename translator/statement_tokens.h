@@ -39,8 +39,8 @@ struct TranslationTokens {
 // token of kind "ready" and an end token; every statement ends with an end token ("§").
 // Words that fit nothing are reported ("ERROR unknow typ"), so are calls of unknown
 // functions ("function Not found", the call becomes "empty").
-TranslationTokens tokenizeStatements(const std::vector<std::wstring>& list,
-                                     const TranslatorState& state, Diagnostics& diag);
+TranslationTokens tokenizeProgram(const std::vector<std::wstring>& list,
+                                  const TranslatorState& state, Diagnostics& diag);
 
 // The lower-case name part of a word ("Pos.f" -> "pos", "p\x" -> "p").
 std::wstring baseName(std::wstring_view word);

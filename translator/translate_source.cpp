@@ -31,7 +31,7 @@ void addTime(double* slot, std::chrono::steady_clock::time_point start) {
 std::vector<std::wstring> translateList(const std::vector<std::wstring>& list,
                                         TranslatorState& state, Diagnostics& diag,
                                         std::vector<int>& sourceLines) {
-    TranslationTokens tokens = tokenizeStatements(list, state, diag);
+    TranslationTokens tokens = tokenizeProgram(list, state, diag);
     rewriteTokens(tokens, state, diag);
     return assembleLines(tokens, state, &sourceLines);
 }
@@ -71,7 +71,7 @@ TranslationResult TranslateStatements(std::vector<std::wstring> statements, Diag
     release(mainProgram);
     std::vector<int> sourceLines;
     std::vector<std::wstring> translated = translateList(list, state, diag, sourceLines);
-    TranslationResult result = writePage(&state, translated, &sourceLines);
+    TranslationResult result = buildPage(&state, translated, &sourceLines);
     addTime(&t.translateMs, t2);
     return result;
 }
@@ -82,15 +82,6 @@ TranslationResult TranslateText(std::wstring_view sourceText, Diagnostics& diag,
     std::vector<std::wstring> statements = readSource(sourceText, diag);
     if (times != nullptr) addTime(&times->readMs, t0);
     return TranslateStatements(std::move(statements), diag, times);
-}
-
-TranslationResult TranslateSource(const std::filesystem::path& sourcePath, Diagnostics& diag,
-                                  StageTimes* times) {
-    auto t0 = std::chrono::steady_clock::now();
-    std::optional<std::string> bytes = readFileBytes(sourcePath);
-    if (times != nullptr) addTime(&times->readMs, t0);
-    if (!bytes) return writePage(nullptr, {});
-    return TranslateText(decodeSourceBytes(*bytes), diag, times);
 }
 
 } // namespace qc

@@ -25,13 +25,7 @@ struct StageTimes {
     double loopsMs = 0;
 };
 
-// Reads and translates the source file. A file that cannot be opened still gives a page:
-// the skeleton, the runtime library and the start-up function (no message here; the caller
-// has validated the path).
-TranslationResult TranslateSource(const std::filesystem::path& sourcePath, Diagnostics& diag,
-                                  StageTimes* times = nullptr);
-
-// The same for source text that is already decoded (tests, fuzzing).
+// Translates decoded source text.
 TranslationResult TranslateText(std::wstring_view sourceText, Diagnostics& diag,
                                 StageTimes* times = nullptr);
 

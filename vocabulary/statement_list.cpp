@@ -8,7 +8,7 @@ namespace {
 constexpr std::wstring_view kMarker = L"\u00B0line";
 constexpr std::wstring_view kTargetLine = L"\u00B0cl ";
 
-std::wstring linePrefix(int line) {
+std::wstring linePrefix(long long line) {
     return L"line " + std::to_wstring(line);
 }
 } // namespace
@@ -23,7 +23,7 @@ int markerLine(std::wstring_view element) {
     return n > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(n);
 }
 
-std::wstring lineMarker(int line) {
+std::wstring lineMarker(long long line) {
     return std::wstring(kMarker) + std::to_wstring(line);
 }
 
@@ -31,7 +31,15 @@ bool isTargetLine(std::wstring_view element) {
     return startsWith(element, kTargetLine);
 }
 
+std::wstring targetLine(std::wstring_view code) {
+    return std::wstring(kTargetLine) + std::wstring(code);
+}
+
 namespace message {
+
+std::wstring atLine(long long line, std::wstring_view text) {
+    return linePrefix(line) + L": " + std::wstring(text);
+}
 
 std::wstring functionNotFound(int line, std::wstring_view word) {
     return linePrefix(line) + L": function Not found: " + std::wstring(word) + L"()";

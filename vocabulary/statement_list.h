@@ -9,11 +9,16 @@ namespace qc {
 bool isLineMarker(std::wstring_view element);
 // The number of a line marker; -1 when the element is none.
 int markerLine(std::wstring_view element);
-std::wstring lineMarker(int line);
+std::wstring lineMarker(long long line);
 bool isTargetLine(std::wstring_view element);
+// A finished target-code line: `code` behind the target-line mark.
+std::wstring targetLine(std::wstring_view code);
 
 // The translator's messages, built from fixed pieces so that every stage words them alike.
 namespace message {
+// "line N: " + text. Messages name the line of the nearest marker before the statement;
+// before any marker the number is -1.
+std::wstring atLine(long long line, std::wstring_view text);
 std::wstring functionNotFound(int line, std::wstring_view word);
 std::wstring unknownType(int line, int column, std::wstring_view word);
 // The word an unknownType message names; empty for any other message.

@@ -4,10 +4,10 @@
 // page (a false alarm shows at once on the library itself, so it needs no table here).
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { nodeCheck, pageFromJs, scriptOf, sourceDir } from './lib/harness.mjs';
+import { cli, nodeCheck, pageFromJs, scriptOf, sourceDir } from './lib/harness.mjs';
 import { lintLibrary, loadVocabulary, runtimeFiles } from './lib/runtime-lint.mjs';
 
-const vocabulary = loadVocabulary(sourceDir);
+const vocabulary = loadVocabulary(cli);
 
 function show(findings) {
   return findings.map((f) => `${f.where} [${f.rule}] ${f.detail}\n    ${f.line.trim()}`).join('\n');

@@ -216,7 +216,7 @@ TEST(StatementTranslation, SurvivesHostileInput) {
 }
 
 TEST(PageWriter, WithoutAProgramWritesTheLibraryAndTheStartFunctionOnly) {
-    qc::TranslationResult page = qc::writePage(nullptr, {});
+    qc::TranslationResult page = qc::buildPage(nullptr, {});
     const Lines& library = qc::runtimeLibraryLines();
     ASSERT_EQ(library.size() + 4, page.scriptLines.size());
     EXPECT_TRUE(std::equal(library.begin(), library.end(), page.scriptLines.begin()));

@@ -3,6 +3,7 @@
 // and renames every word it does not know by its spelling, so constructs that are fine
 // JavaScript (single quotes, typeof, a member chain, "-(") break a page or stop
 // the conversion with "JSL unknow". Each finding names the file, the line and a rule.
+import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 
@@ -20,25 +21,21 @@ const publicFunctions = ['QLCXInit', 'ChangeLoop', 'end', 'empty', 'dimfunc', 'N
   'initint', 'initfloat', 'initstring', 'Debug', 'Str', 'Val', 'QLCX_AddEvent'];
 const operatorChars = '=+-*/<>!&|?:;,(){}[] \t';
 
-function cppStrings(text) {
-  return [...text.matchAll(/L"((?:[^"\\]|\\.)*)"/g)].map((m) => m[1]);
-}
-
-// The target-word table and the command table, read from their C++ sources so the check
+// The target-word table and the command table, as the built tool dumps them, so the check
 // follows the tables as they change.
-export function loadVocabulary(sourceDir) {
-  const twt = fs.readFileSync(path.join(sourceDir, 'tables/target_word_table.cpp'), 'utf8');
-  const block = twt.slice(twt.indexOf('kWords'), twt.indexOf('};', twt.indexOf('kWords')));
+export function loadVocabulary(cli) {
+  const dump = execFileSync(cli, ['--dump-tables'], { encoding: 'utf8' });
   const targetWords = new Map();
-  for (const w of cppStrings(block)) {
-    const isFunction = w.endsWith('()');
-    targetWords.set((isFunction ? w.slice(0, -2) : w).toLowerCase(), isFunction);
-  }
-  const ct = fs.readFileSync(path.join(sourceDir, 'tables/command_table.cpp'), 'utf8');
   const commands = new Set(publicFunctions);
-  for (const m of ct.matchAll(/\{L"([^"]*)",\s*L"([^"]*)"\}/g)) {
-    commands.add(m[1].split('(')[0].trim());
-    if (m[2] !== '' && !m[2].includes('.')) commands.add(m[2]);
+  for (const line of dump.split('\n')) {
+    const [kind, word, targetName] = line.split('\t');
+    if (kind === 'target') {
+      const isFunction = word.endsWith('()');
+      targetWords.set((isFunction ? word.slice(0, -2) : word).toLowerCase(), isFunction);
+    } else if (kind === 'command') {
+      commands.add(word.split('(')[0].trim());
+      if (targetName !== '' && !targetName.includes('.')) commands.add(targetName);
+    }
   }
   return { targetWords, commands };
 }
