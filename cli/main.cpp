@@ -4,13 +4,17 @@
 #include "common/text.h"
 #include "convert/conversion.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cwchar>
 #include <iostream>
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
+#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -20,7 +24,7 @@ constexpr const char* kUsage =
     "Converts a program in the BASIC dialect into one self-contained HTML5 page.\n"
     "  -o OUTPUT      the page to write (default: SOURCE.html); an existing page is replaced\n"
     "  --no-compact   write the script as translated, without compaction\n"
-    "  --quiet        no log lines\n"
+    "  --quiet        no progress lines (errors are still printed)\n"
     "  --timings      print the time of each stage to stderr\n"
     "  --language-reference  print the supported commands and constants (Markdown)\n"
     "  --page-from-js  SOURCE is a script defining INIT() to run on the runtime library\n"
@@ -28,14 +32,38 @@ constexpr const char* kUsage =
     "Exit code: 0 written without errors, 1 written but errors were reported,\n"
     "2 the source is missing or unreadable, or the page cannot be written.\n";
 
-class StderrSink : public qc::LogSink {
-public:
-    void appendLine(std::wstring_view line) override {
-        std::string bytes = qc::toUtf8(line);
-        bytes += '\n';
-        std::fwrite(bytes.data(), 1, bytes.size(), stderr);
+void printLine(std::wstring_view line) {
+    std::string bytes = qc::toUtf8(line);
+    bytes += '\n';
+    std::fwrite(bytes.data(), 1, bytes.size(), stderr);
+}
+
+// The source line an error names ("line 12: ..."), 0 for one that names none.
+long errorLine(const std::wstring& message) {
+    if (message.rfind(L"line ", 0) != 0) return 0;
+    return std::wcstol(message.c_str() + 5, nullptr, 10);
+}
+
+// The passes report as they meet things (procedures before the main program, loops after
+// the statements around them), so errors are collected and printed in source-line order
+// after the progress lines; --quiet drops only the progress lines.
+void printLog(const std::vector<std::wstring>& lines, const qc::Diagnostics& diag, bool quiet) {
+    std::vector<std::wstring> errors = diag.errors();
+    std::multiset<std::wstring> pending(errors.begin(), errors.end());
+    for (const std::wstring& line : lines) {
+        auto error = pending.find(line);
+        if (error != pending.end())
+            pending.erase(error);
+        else if (!quiet)
+            printLine(line);
     }
-};
+    std::stable_sort(
+        errors.begin(), errors.end(),
+        [](const std::wstring& a, const std::wstring& b) { return errorLine(a) < errorLine(b); });
+    for (const std::wstring& error : errors) printLine(error);
+    if (!errors.empty())
+        printLine(std::to_wstring(errors.size()) + (errors.size() == 1 ? L" error" : L" errors"));
+}
 
 // One conversion allocates a few large arrays one after another (the statement lists, the
 // translator's tokens, the compactor's tokens). By default the C library gives each large
@@ -93,8 +121,8 @@ int main(int argc, char** argv) {
     }
     if (output.empty()) output = source + ".html";
 
-    StderrSink sink;
-    qc::Diagnostics diag(quiet ? nullptr : &sink);
+    qc::CollectingSink sink;
+    qc::Diagnostics diag(&sink);
     qc::RenameState names;
     qc::ConversionTimes times;
     qc::ConversionStatus status = qc::ConversionStatus::kWritten;
@@ -106,6 +134,7 @@ int main(int argc, char** argv) {
         if (status == qc::ConversionStatus::kWritten)
             status = qc::writeConvertedPage(loaded, output, options, names, diag, &times);
     }
+    printLog(sink.lines, diag, quiet);
     if (timings) {
         std::fprintf(stderr,
                      "timings: read %.3f ms, translate %.3f ms, loops %.3f ms, compact %.3f ms, "

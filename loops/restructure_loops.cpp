@@ -44,6 +44,9 @@ struct LoopLevel {
     // their opening word. A Break or Continue inside one of the loops among them belongs to
     // that loop; a Select alone is no loop, so a Break inside it still leaves the Repeat.
     std::vector<BlockWord> innerBlocks;
+    // The loop's "Until c" statement, read ahead so that Continue can make the same test;
+    // null for a ForEver loop.
+    const std::wstring* until = nullptr;
 
     bool insideInnerLoop() const {
         for (BlockWord kind : innerBlocks)
@@ -101,6 +104,9 @@ public:
             canCut(kind))
             cut(L"");
     }
+
+    // The Until statement of every Repeat, in the order the Repeats come (null for ForEver).
+    void setLoopEnds(std::vector<const std::wstring*> ends) { loopEnds_ = std::move(ends); }
 
     // Hands the placed lines over as the finished functions; the pass is spent afterwards.
     std::vector<std::wstring> emit();
@@ -259,6 +265,8 @@ private:
         appendCode(current_, placed, targetCode(L"return 0"));
         LoopLevel level;
         level.parent = current_;
+        if (repeatsSeen_ < loopEnds_.size()) level.until = loopEnds_[repeatsSeen_];
+        ++repeatsSeen_;
         levels_.push_back(std::move(level));
         current_ = loop;
     }
@@ -293,8 +301,18 @@ private:
         }
         std::wstring target =
             kind == BlockWord::kBreak ? continuationOf(level.parent) : changeLoopTo(current_, 0);
+        SegmentSet live = level.live;
+        if (kind == BlockWord::kContinue && level.until != nullptr) {
+            // Continue goes to the loop's test, as the loop's own end does.
+            std::wstring condition = level.until->size() > 5 ? level.until->substr(5) : L"";
+            SegmentSet tested;
+            appendCode(current_, live, L"If" + condition, &tested);
+            appendCode(current_, tested, continuationOf(levels_[current_].parent));
+            appendCode(current_, tested, targetCode(L"return 0"));
+            appendCode(current_, tested, L"EndIf", nullptr, true);
+        }
         SegmentSet placed;
-        appendCode(current_, level.live, target, &placed);
+        appendCode(current_, live, target, &placed);
         appendCode(current_, placed, targetCode(L"return 0"));
     }
 
@@ -326,6 +344,8 @@ private:
     };
     std::vector<Frame> selectStack_; // the Selects of innerBlocks, where each was placed
     int current_ = 0;
+    std::vector<const std::wstring*> loopEnds_;
+    size_t repeatsSeen_ = 0;
     long long line_ = -1;
     std::unordered_set<std::wstring> reported_;
     bool reportedLoaded_ = false;
@@ -362,7 +382,21 @@ std::vector<std::wstring> LoopPass::emit() {
 std::vector<std::wstring> restructureLoops(const std::vector<std::wstring>& mainProgram,
                                            Diagnostics& diag) {
     LoopPass pass(diag);
-    for (const std::wstring& statement : loopsAroundCuts(mainProgram)) pass.read(statement);
+    std::vector<std::wstring> program = loopsAroundCuts(mainProgram);
+    std::vector<const std::wstring*> ends;
+    std::vector<size_t> open;
+    for (const std::wstring& statement : program) {
+        BlockWord kind = classifyBlockWord(statement);
+        if (kind == BlockWord::kRepeat) {
+            open.push_back(ends.size());
+            ends.push_back(nullptr);
+        } else if ((kind == BlockWord::kUntil || kind == BlockWord::kForEver) && !open.empty()) {
+            if (kind == BlockWord::kUntil) ends[open.back()] = &statement;
+            open.pop_back();
+        }
+    }
+    pass.setLoopEnds(std::move(ends));
+    for (const std::wstring& statement : program) pass.read(statement);
     return pass.emit();
 }
 

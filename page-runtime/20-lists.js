@@ -138,8 +138,8 @@ a[i]=ctor();
 return a;
 }
 
-// The number of entries in dimension dim (1 when missing) of an array made by dimfunc; -1
-// when the array or the dimension does not exist.
+// The upper bound of dimension dim (1 when missing) as Dim gave it, so that a loop from 0 to
+// it visits every element once; -1 when the array or the dimension does not exist.
 function ArraySize(a,dim){
 var d=1;
 if(dim>1){
@@ -155,7 +155,7 @@ level=level[0];
 if(!QLCX_IsArray(level)){
 return -1;
 }
-return level.length;
+return level.length-1;
 }
 
 // Arrays are the only objects of the library with a push member; strings and numbers have

@@ -35,14 +35,15 @@ return t;
 return t.substr(t.length-n);
 }
 
-// Position (from 1) of the first occurrence of f that begins at or after the zero-based offset
-// start; 0 when there is none. An empty f is never found.
+// Position (from 1) of the first occurrence of f that begins at or after position start,
+// which counts from 1 like every other position (0 or missing: from the beginning); 0 when
+// there is none. An empty f is never found.
 function FindString(s,f,start){
 var t=""+s;
 var find=""+f;
 var from=0;
-if(start>0){
-from=Math.floor(start);
+if(start>1){
+from=Math.floor(start)-1;
 }
 if(find.length<1){
 return 0;

@@ -31,9 +31,20 @@ return (c>>24)&255;
 // The colour text that the drawing context and style sheets take, QLCX_ColorText, lives with
 // the screen functions, its main users.
 
-// A whole number from 0 to v: the ends 0 and v come half as often as the numbers between.
-function Random(v){
-return Math.round(Math.random()*v);
+// A whole number from 0 to v (or from low to v), every one equally likely: a die must show 1
+// and 6 as often as 3.
+function Random(v,low){
+var lo=0;
+if(low){
+lo=Math.floor(low);
+}
+var hi=Math.floor(v);
+if(hi<lo){
+var swap=hi;
+hi=lo;
+lo=swap;
+}
+return lo+Math.floor(Math.random()*(hi-lo+1));
 }
 
 // A real number at least 0 and below v.

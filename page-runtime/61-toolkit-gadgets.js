@@ -309,7 +309,7 @@ QLCX_GadgetHolders.pop();
 function ButtonImageGadget(ID, x, y, w, h, imageID, flags) {
 var el = document.createElement("button");
 var picture = document.createElement("img");
-if (IsImage(imageID)) { picture.src = QLCX_ImagePaths[imageID]; }
+if (IsImage(imageID)) { picture.src = QLCX_ImageSource(imageID, -1); }
 el.appendChild(picture);
 QLCX_SetBox(el, x, y, w, h);
 var made = QLCX_AddGadget(ID, "buttonimage", el, 0);

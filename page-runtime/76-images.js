@@ -103,13 +103,15 @@ return 1;
 }
 
 // What an img element shows for image id: the file of a loaded image, a picture of the pixels
-// of a created one. The gadget is remembered, so that later drawing shows in it.
+// of a created one. An image gadget (gadget not -1) is remembered, so that later drawing shows
+// in it.
 function QLCX_ImageSource(id, gadget) {
 var img = QLCX_Images[id];
-QLCX_ShownCanvases[gadget] = 0;
+var follows = gadget != -1;
+if (follows) { QLCX_ShownCanvases[gadget] = 0; }
 if (!img || !img.getContext) { return QLCX_ImagePaths[id]; }
-if (QLCX_ShowingGadgets.indexOf(gadget) < 0) { QLCX_ShowingGadgets.push(gadget); }
-QLCX_ShownCanvases[gadget] = img;
+if (follows && QLCX_ShowingGadgets.indexOf(gadget) < 0) { QLCX_ShowingGadgets.push(gadget); }
+if (follows) { QLCX_ShownCanvases[gadget] = img; }
 QLCX_Settle(img);
 if (QLCX_Tainted.indexOf(img) >= 0) { return ""; }
 return img.toDataURL("image/png");

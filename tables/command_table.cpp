@@ -266,7 +266,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"Tan(Value)", L"Math.tan"},
         {L"Log(Value)", L"Math.log"},
         {L"Exp(Value)", L"Math.exp"},
-        {L"Int(Value)", L"Math.floor"},
+        {L"Int(Value)", L"Math.trunc"},
         {L"Abs(Value)", L"Math.abs"},
         {L"Sqr(Value)", L"Math.sqrt"},
         {L"Pow(x,y)", L"Math.pow"},

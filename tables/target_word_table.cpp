@@ -22,6 +22,7 @@ const std::vector<const wchar_t*> kWords = {
     L"clearInterval()",
     L"Date()",
     L"default",
+    L"do",
     L"document",
     L"else",
     L"false",

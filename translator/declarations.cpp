@@ -61,6 +61,15 @@ std::pair<std::wstring, std::wstring> splitNameAndType(std::wstring_view head) {
     return {lower.substr(0, dot), lower.substr(dot + 1)};
 }
 
+// Cuts a trailing "[n]" off and returns n; empty when there is none.
+std::wstring takeFixedCount(std::wstring& text) {
+    size_t open = text.find(L'[');
+    if (open == std::wstring::npos || !endsWith(text, L"]")) return L"";
+    std::wstring count = text.substr(open + 1, text.size() - open - 2);
+    text.erase(open);
+    return count;
+}
+
 class DeclarationPass {
 public:
     DeclarationPass(TranslatorState& state, Diagnostics& diag) : state_(state), diag_(diag) {}
@@ -136,9 +145,13 @@ private:
         std::wstring sizes(bounds);
         if (dimensions == 1) sizes += L",-1,-1";
         if (dimensions == 2) sizes += L",-1";
+        if (!type.empty() && !isBasicType(type) && !state_.isStructure(type))
+            return report(message::unknownType(line_, static_cast<int>(p) + 5,
+                                               trim(rest.substr(0, open), kBlanks)));
         std::wstring initialiser = elementInitialiser(name, type, state_);
         out_.push_back(prefix + name + L"=dimfunc(" + initialiser + L"," + sizes + L")");
         registerArray(name);
+        state_.elementTypes[variableName(name)] = valueType(name, type);
     }
 
     // NewList and NewMap ("newmap " is 7 long): a map is a list whose elements have keys.
@@ -154,6 +167,7 @@ private:
         out_.push_back(name + (map ? L"=NewMap(" : L"=NewList(") +
                        elementInitialiser(name, type, state_) + L")");
         registerList(name);
+        state_.elementTypes[variableName(name)] = valueType(name, type);
         if (map) state_.maps[variableName(name)] = 1;
     }
 
@@ -173,23 +187,51 @@ private:
 
     // "Procedure Sum(List values.i(), Array grid.i(2))": the body reads these like the
     // program's own lists and arrays.
+    // The header also gives the procedure's result type and its parameters' types, which
+    // decide where a value passed or returned is rounded to an integer.
     void registerParameters(const std::wstring& header) {
         size_t open = header.find(L'(');
         size_t close = open == std::wstring::npos ? open : matchingParen(header, open);
         if (close == std::wstring::npos) return;
+        std::wstring lowerHead = toLower(header.substr(0, open));
+        std::wstring result;
+        if (lowerHead[9] == L'.') {
+            size_t blank = lowerHead.find_first_of(kBlanks, 10);
+            result = lowerHead.substr(10, blank == std::wstring::npos ? 0 : blank - 10);
+        }
+        size_t nameStart = lowerHead.find_first_of(kBlanks, 9);
+        std::wstring procedure(
+            trim(nameStart == std::wstring::npos ? L"" : lowerHead.substr(nameStart), kBlanks));
+        state_.procedureResults[procedure] = result;
+        std::vector<std::wstring>& list = state_.parameterLists[procedure];
+        list.clear();
         std::wstring_view inside = std::wstring_view(header).substr(open + 1, close - open - 1);
         for (std::wstring_view parameter : splitTopLevel(inside)) {
             std::wstring lc = toLower(trim(parameter, kBlanks));
+            if (lc.empty()) continue;
             bool isList = startsWith(lc, L"list ");
-            if (!isList && !startsWith(lc, L"array ")) continue;
-            std::wstring_view head = std::wstring_view(lc).substr(isList ? 5 : 6);
+            bool isContainer = isList || startsWith(lc, L"array ") || startsWith(lc, L"map ");
+            if (!isContainer) {
+                auto [name, type] = splitNameAndType(lc.substr(0, lc.find(L'=')));
+                list.push_back(valueType(name, type));
+                state_.parameterTypes[procedure + L"\\" + variableName(name)] = list.back();
+                continue;
+            }
+            list.push_back(std::wstring(kSelfDeclared));
+            std::wstring_view head = trim(std::wstring_view(lc).substr(lc.find(L' ')), kBlanks);
             auto [name, type] = splitNameAndType(head.substr(0, head.find(L'(')));
             if (!isPlainName(name)) continue;
             if (isList)
                 registerList(name);
             else
                 registerArray(name);
+            state_.elementTypes[variableName(name)] = valueType(name, type);
         }
+    }
+
+    // "name$" is a string whatever its suffix says.
+    static std::wstring valueType(const std::wstring& name, const std::wstring& type) {
+        return !name.empty() && name.back() == L'$' ? L"s" : type;
     }
 
     size_t readStructure(const std::vector<std::wstring>& statements, size_t start);
@@ -224,6 +266,11 @@ size_t DeclarationPass::readStructure(const std::vector<std::wstring>& statement
         return start;
     }
     std::wstring name = toLower(trim(std::wstring_view(statements[start]).substr(10), kBlanks));
+    std::wstring base;
+    if (size_t extends = name.find(L" extends "); extends != std::wstring::npos) {
+        base = std::wstring(trim(std::wstring_view(name).substr(extends + 9), kBlanks));
+        name = std::wstring(trim(std::wstring_view(name).substr(0, extends), kBlanks));
+    }
     bool valid = isPlainName(name) && name.back() != L'$';
     if (!valid) report(message::notSupported(headLine, statements[start]));
     if (name == L"int" || name == L"float" || name == L"string") {
@@ -235,6 +282,18 @@ size_t DeclarationPass::readStructure(const std::vector<std::wstring>& statement
     record.name = L"struct" + name;
     record.initialisers = {L"function init" + name + L"(){",
                            L"var bufvar=new struct" + name + L"();"};
+    // "Structure B Extends A": A's fields come first, as they are in A.
+    if (!base.empty()) {
+        if (const TypeRecord* inherited = state_.types.find(L"struct" + base)) {
+            record.fields = inherited->fields;
+            record.listFields = inherited->listFields;
+            record.initialisers.insert(record.initialisers.end(),
+                                       inherited->initialisers.begin() + 2,
+                                       inherited->initialisers.end() - 2);
+        } else {
+            report(message::unknownType(headLine, 1, base));
+        }
+    }
     for (size_t i = start + 1; i < *end; ++i) {
         if (isLineMarker(statements[i])) {
             line_ = markerLine(statements[i]);
@@ -262,15 +321,28 @@ void DeclarationPass::addField(TypeRecord& record, const std::wstring& statement
     size_t dot = lc.find(L'.');
     std::wstring name = lc.substr(0, dot);
     std::wstring type = dot == std::wstring::npos ? L"" : lc.substr(dot + 1);
+    // "cells.i[10]": ten elements, 0 to 9, each its type's zero.
+    std::wstring fixedCount = takeFixedCount(dot == std::wstring::npos ? name : type);
     // A pointer holds an address in the dialect; in the page it is a plain number.
     if (startsWith(name, L"*")) name.erase(0, 1), type = L"i";
     if (endsWith(name, L"$")) name.pop_back(), type = L"s";
-    if (!isPlainName(name) || lc.find_first_of(L"[(") != std::wstring::npos)
+    if (!isPlainName(name) || lc.find(L'(') != std::wstring::npos ||
+        type.find(L'[') != std::wstring::npos)
         return report(message::notSupported(line_, statement));
+    if (!fixedCount.empty()) {
+        if (!type.empty() && !isBasicType(type) && !state_.isStructure(type))
+            return report(message::unknownType(line_, 1, statement));
+        record.initialisers.push_back(L"bufvar." + name + L"=dimfunc(" +
+                                      elementInitialiser(name, type, state_) + L"," + fixedCount +
+                                      L"-1,-1,-1);");
+        record.fields.push_back(name + L"=0;");
+        return;
+    }
     if (!type.empty() && !isBasicType(type)) {
         if (!state_.isStructure(type)) return report(message::unknownType(line_, 1, statement));
         record.initialisers.push_back(L"bufvar." + name + L"=init" + type + L"();");
     }
+    state_.fieldTypes[structure_ + L"\\" + name] = type;
     if (type == L"s")
         record.fields.push_back(name + L"=\"\";");
     else if (type == L"f" || type == L"d")

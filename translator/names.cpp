@@ -1,5 +1,9 @@
 #include "translator/translator_state.h"
 
+#include "common/text.h"
+#include "translator/page_writer.h"
+#include "translator/statement_tokens.h"
+
 #include <unordered_set>
 
 namespace qc {
@@ -28,7 +32,69 @@ const std::unordered_set<std::wstring>& reservedVariableNames() {
     return names;
 }
 
+bool isNameCharacter(wchar_t c) {
+    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') ||
+           c == L'_' || c == L'$';
+}
+
+// Every name the page runtime's text spells outside a member access, as written: its own
+// functions and globals and every browser global it calls (alert, Date, Image, setInterval,
+// Math, ...). Read from the runtime itself, so a routine added to it is covered at once.
+const std::unordered_set<std::wstring>& runtimeNames() {
+    static const std::unordered_set<std::wstring> names = [] {
+        std::unordered_set<std::wstring> found;
+        for (const std::wstring& line : runtimeLibraryLines()) {
+            std::wstring_view text = line;
+            size_t comment = text.find(L"//");
+            if (comment != std::wstring_view::npos) text = text.substr(0, comment);
+            bool quoted = false;
+            for (size_t i = 0; i < text.size();) {
+                wchar_t c = text[i];
+                if (c == L'"') quoted = !quoted;
+                if (quoted || !isNameCharacter(c)) {
+                    ++i;
+                    continue;
+                }
+                size_t end = i;
+                while (end < text.size() && isNameCharacter(text[end])) ++end;
+                bool member = i > 0 && text[i - 1] == L'.';
+                if (!member && !(c >= L'0' && c <= L'9')) found.emplace(text.substr(i, end - i));
+                i = end;
+            }
+        }
+        return found;
+    }();
+    return names;
+}
+
+// A procedure keeps its name in the page unless that name is taken: by the runtime or the
+// browser, by the page's own functions, or by a variable, array or list of the program (the
+// dialect keeps procedures and variables apart; the script does not).
+// The script tells names apart by case, so only a name spelled the same collides; variables
+// are written in lower case.
+bool needsPrivateName(const std::wstring& name, const std::wstring& lower,
+                      const TranslationTokens& all, const TranslatorState& state) {
+    for (std::wstring_view prefix : {L"init", L"struct", L"inf_", L"qlcx", L"static_", L"_qlcx"})
+        if (startsWith(lower, prefix)) return true;
+    if (name == L"bufvar" || name == L"INIT") return true;
+    if (reservedVariableNames().count(name) != 0 || runtimeNames().count(name) != 0) return true;
+    if (name != lower) return false;
+    for (const ProcedureScope& scope : all.procedures)
+        if (scope.locals.contains(lower)) return true;
+    return state.variables.contains(lower) || state.isArray(lower) || state.isList(lower);
+}
+
 } // namespace
+
+void giveProceduresTheirNames(TranslationTokens& all, const TranslatorState& state) {
+    std::unordered_set<std::wstring> renamed;
+    for (const auto& [lower, declared] : state.procedures)
+        if (needsPrivateName(declared, lower, all, state)) renamed.insert(declared);
+    if (renamed.empty()) return;
+    for (SourceToken& token : all.tokens)
+        if (token.kind == kProc && renamed.count(token.text) != 0)
+            token.text = L"QLCXp_" + token.text;
+}
 
 bool isBasicType(std::wstring_view type) {
     return type.size() == 1 &&

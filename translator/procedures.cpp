@@ -13,33 +13,6 @@ namespace {
 
 constexpr std::wstring_view kBlanks = L" \t";
 
-// The lower-case names of the functions the runtime library defines.
-const std::unordered_set<std::wstring>& runtimeFunctionNames() {
-    static const std::unordered_set<std::wstring> names = [] {
-        std::unordered_set<std::wstring> found;
-        for (const std::wstring& line : runtimeLibraryLines()) {
-            std::wstring_view text = trim(line, kBlanks);
-            if (!startsWith(text, L"function ")) continue;
-            text.remove_prefix(9);
-            found.insert(toLower(trim(text.substr(0, text.find(L'(')), kBlanks)));
-        }
-        return found;
-    }();
-    return names;
-}
-
-bool isReservedProcedureName(const std::wstring& name, const TranslatorState& state) {
-    std::wstring lower = toLower(name);
-    if (state.types.contains(lower)) return true;
-    for (std::wstring_view fixed : {L"init", L"_qlcxi", L"changeloop", L"end", L"empty", L"dimfunc",
-                                    L"initint", L"initfloat", L"initstring"})
-        if (lower == fixed) return true;
-    if (startsWith(lower, L"inf_") || startsWith(lower, L"qlcx")) return true;
-    const CommandRow* row = commandTable().LookUpCommand(lower);
-    if (row != nullptr) return true;
-    return runtimeFunctionNames().count(lower) != 0;
-}
-
 struct Header {
     std::wstring statement; // without a return type
     std::wstring name;
@@ -96,8 +69,6 @@ private:
             diag_.error(message::bracketError(line_));
         else if (ClassifyWord(name) != kWordName || name.find_first_of(L".\\*") != name.npos)
             diag_.error(message::notSupported(line_, statement));
-        else if (isReservedProcedureName(header.name, state_))
-            diag_.error(message::reservedName(line_, L"procedure", header.name));
         std::wstring lower = toLower(header.name);
         if (!state_.procedures.contains(lower)) {
             state_.procedures[lower] = header.name;

@@ -2,6 +2,7 @@
 
 #include "common/text.h"
 #include "tables/command_table.h"
+#include "translator/expression_tree.h"
 #include "vocabulary/statement_list.h"
 
 namespace qc {
@@ -104,16 +105,17 @@ bool TokenRewriter::rewriteBlockKeyword(size_t i, const std::wstring& key) {
         blocks_.push_back({true, i});
     } else if (key == L"until") {
         // Only loops inside procedures reach this pass; the main program's loops have been
-        // cut into timer functions.
-        openClause(i, L"if(", Clause::kUntil);
+        // cut into timer functions. A loop with its test at the end, so that Continue goes
+        // to the test.
+        openClause(i, L"}while(!(", Clause::kUntil);
         closeBlock();
     } else if (key == L"repeat") {
-        token.text = L"while(1){";
+        token.text = L"do{";
         blocks_.push_back({true, i});
     } else if (key == L"endif") {
         token.text = L"}";
     } else if (key == L"forever" || key == L"wend") {
-        token.text = L"}";
+        token.text = key == L"forever" ? L"}while(1);" : L"}";
         closeBlock();
     } else if (key == L"endselect") {
         token.text = L"}";
@@ -277,7 +279,7 @@ void TokenRewriter::closeStatement(size_t i) {
         end.text = L"){";
         break;
     case Clause::kUntil:
-        end.text = L"){break;}}";
+        end.text = L"));";
         break;
     case Clause::kFor:
         end.text = forStep_ ? L"){" : L";" + loopVariable_ + L"++){";
@@ -328,6 +330,8 @@ void TokenRewriter::writeSwap(size_t end) {
 
 void rewriteTokens(TranslationTokens& tokens, TranslatorState& state, Diagnostics& diag) {
     TokenRewriter(tokens, state, diag).run();
+    typeExpressions(tokens, state);
+    giveProceduresTheirNames(tokens, state);
 }
 
 } // namespace qc

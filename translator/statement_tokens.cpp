@@ -9,7 +9,7 @@
 namespace qc {
 namespace {
 
-constexpr std::wstring_view kDelimiters = L"=+ -)*/<>|(,'\"";
+constexpr std::wstring_view kDelimiters = L"=+ -)*/<>|(,'\"[]";
 
 // Keywords that a condition or value may follow directly in brackets: the reader turns
 // "While (a < 5)" into "While(a < 5)", which must still be the keyword While.
@@ -281,12 +281,18 @@ void StatementScanner::classify(std::wstring_view word, wchar_t delimiter) {
         return push(kUnknown, word, column);
     }
     if (!call && isTypedDeclaration(lower)) return push(kCommand, word, column);
+    // The program's own procedure comes before a built-in command of the same name.
+    const std::wstring* declared =
+        call && !takesBracket(lower) ? state_.procedures.find(lower) : nullptr;
+    if (declared != nullptr) return push(kProc, *declared, column, word);
     const CommandRow* row = lower == L"var" ? nullptr : commandTable().LookUpCommand(lower);
     if (row != nullptr && (row->hasParentheses == call || (call && takesBracket(lower))))
         return push(kCommand, word, column);
-    if (const std::wstring* declared = call ? state_.procedures.find(lower) : nullptr)
-        return push(kProc, *declared, column, word);
     if (word[0] == L'#') return push(kConst, word, column);
+    if (word[0] == L'@') { // an address: there is no memory to point into in a page
+        diag_.error(message::notSupported(line_, L"address " + std::wstring(word)));
+        return push(kNumber, L"0", column, word);
+    }
     int kind = ClassifyWord(word);
     // A string field of a structure: "p\name$", "l()\name$".
     if (kind == kWordNone && word.back() == L'$' && word.find(L'\\') != std::wstring_view::npos)

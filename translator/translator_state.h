@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace qc {
@@ -54,6 +55,16 @@ struct TranslatorState {
     OrderedMap<std::wstring> initialValues;     // static variables: their value before any call
     OrderedMap<int> maps;                       // lists that are maps, by written name
 
+    // What the expression pass needs to know the type of every operand. A type is a basic
+    // type letter, a structure name, or empty for a name without one (an integer).
+    std::unordered_map<std::wstring, std::wstring> elementTypes; // array or list -> its elements
+    std::unordered_map<std::wstring, std::wstring> fieldTypes;   // "structure\field" -> type
+    std::unordered_map<std::wstring, std::wstring> procedureResults; // lower-case name -> type
+    // Lower-case procedure name -> its parameters' types in order ("##" for an array, list
+    // or map); "procedure\parameter" -> that parameter's type.
+    std::unordered_map<std::wstring, std::vector<std::wstring>> parameterLists;
+    std::unordered_map<std::wstring, std::wstring> parameterTypes;
+
     bool isArray(const std::wstring& name) const { return arrayDeclarations.contains(name); }
     bool isList(const std::wstring& name) const {
         return !name.empty() && name[0] != L'\\' && listDeclarations.contains(name);
@@ -74,6 +85,11 @@ bool isBasicType(std::wstring_view type);
 // for themselves ("empty", "drag", "document", "new", ...) get a private prefix, so a
 // program that calls a counter "empty" neither breaks the runtime nor the script.
 std::wstring variableName(const std::wstring& lowerName);
+
+// Procedures whose name the runtime, the browser, the page or a variable of the program
+// already uses are written under a private prefix; the others keep their names.
+struct TranslationTokens;
+void giveProceduresTheirNames(TranslationTokens& all, const TranslatorState& state);
 
 // A field path as the page writes it: "\Pos\Name$" -> ".pos.name". Fields lose their "$" (a
 // member "name$" is no name the script compaction accepts); structures declare them so.

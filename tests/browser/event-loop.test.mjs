@@ -282,7 +282,7 @@ for (const mode of modes) {
       'scores: 20,30,40',
       'size: 3',
       'points: 10',
-      'grid: 23 of 3x4',
+      'grid: 23 of 2x3',
       'text: QUILL-CAST 7 b',
       'val: 43',
       'frames: 3',

@@ -45,6 +45,14 @@ TEST_F(Cli, QuietAndHelp) {
     EXPECT_EQ(quiet.exitCode, 0);
     EXPECT_EQ(quiet.log, "");
     EXPECT_TRUE(fs::exists(dir / "q.pb.html"));
+    // Errors still come, in source-line order (the procedure's is found after the main
+    // program's otherwise), with their count last.
+    fs::path bad = write("bad.pb", "x = #Nope1\nProcedure P()\ny = #Nope2\nEndProcedure\n");
+    CliRun errors = runCli(shellQuote(bad.string()) + " --quiet");
+    EXPECT_EQ(errors.exitCode, 1);
+    EXPECT_EQ(errors.log.substr(0, 7), "line 1 ") << errors.log;
+    EXPECT_NE(errors.log.find("line 3 "), std::string::npos) << errors.log;
+    EXPECT_NE(errors.log.find("\n2 errors\n"), std::string::npos) << errors.log;
     CliRun help = runCli("--help");
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.log.find("--no-compact"), std::string::npos);

@@ -18,7 +18,7 @@ names$=dimfunc(initstring,10,-1,-1);
 sizes=dimfunc(initint,Len(s$),2,-1);
 a[1]=5;
 m[1][2]=a[1]*1.5;
-cube[1][2][3]=m[1][2];
+cube[1][2][3]=QLCX_Round(m[1][2]);
 names$[0]="x";
 Debug(ArraySize(a));
 Debug(ArraySize(m,2));

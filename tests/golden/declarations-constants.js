@@ -11,7 +11,7 @@ if(KeyboardPushed(27)||KeyboardReleased(32)){
 t=1;
 }
 e=1;
-p=Math.PI*2;
+p=QLCX_Round(Math.PI*2);
 ev=5+2;
 x=-1;
 }

@@ -1,13 +1,13 @@
 var x=0
-function INIT(){
+function QLCXp_INIT(){
 }
-function Inf_1_0(){
+function QLCXp_Inf_1_0(){
 }
-function ChangeLoop(f){
+function QLCXp_ChangeLoop(f){
 }
-function QLCXStart(){
+function QLCXp_QLCXStart(){
 }
-function Box(x){
+function QLCXp_Box(x){
 }
 function INIT(){
 x=1;

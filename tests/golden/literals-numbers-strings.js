@@ -18,8 +18,8 @@ dir$="C:\\temp\\";
 LoadImage(0,"img\\ship.png");
 html$="<\/script>";
 n=10;
-f=1.5;
-g=.5;
+f=QLCX_Round(1.5);
+g=QLCX_Round(.5);
 line$="a"+"\n";
 quote$="say ;hi: there";
 }

@@ -4,20 +4,20 @@ var values=0;
 var numbers=0;
 function WaitKey(){
 var k=0;
-while(1){
+do{
 k=Random(10);
-if(k==5){break;}}
+}while(!(k==5));
 }
 function Spin(n){
-while(1){
+do{
 n-=1;
 if(n < 0){
 break;
 }
-}
-while(1){
+}while(1);
+do{
 n+=1;
-if((n > 10)){break;}}
+}while(!((n > 10)));
 }
 function Sum(values,grid){
 var s=0;

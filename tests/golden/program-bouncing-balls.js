@@ -51,8 +51,8 @@ SpawnBall(MouseX(),MouseY());
 StartDrawing(empty());
 ResetList(balls);
 while(NextElement(balls)){
-balls[balls[0]].x+balls[balls[0]].dx;
-balls[balls[0]].y+balls[balls[0]].dy;
+balls[balls[0]].x+=balls[balls[0]].dx;
+balls[balls[0]].y+=balls[balls[0]].dy;
 if(balls[balls[0]].x < 5||balls[balls[0]].x > 395){
 balls[balls[0]].dx=-balls[balls[0]].dx;
 }

@@ -43,7 +43,7 @@ DrawFace();
 Hand(seconds*2*Math.PI/60,95,255);
 Hand(seconds*2*Math.PI/3600,80,0);
 Hand(seconds*2*Math.PI/43200,55,RGB(40,40,120));
-DrawText(85,180,RSet(Str(Math.floor(seconds)),5,"0")+" s",16711680);
+DrawText(85,180,RSet(Str(Math.trunc(seconds)),5,"0")+" s",16711680);
 StopDrawing();
 FlipBuffers();
 e=WindowEvent();

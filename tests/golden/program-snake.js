@@ -15,10 +15,10 @@ function PlaceFood(){
 var x=0;
 var y=0;
 x;
-while(1){
+do{
 x=Random(19);
 y=Random(14);
-if(field[x][y]==0){break;}}
+}while(!(field[x][y]==0));
 field[x][y]=2;
 }
 function Grow(){

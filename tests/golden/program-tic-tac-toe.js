@@ -36,11 +36,11 @@ var tries=0;
 x;
 y;
 tries=0;
-while(1){
+do{
 x=Random(2);
 y=Random(2);
 tries+=1;
-if(board[x][y]==0||tries > 100){break;}}
+}while(!(board[x][y]==0||tries > 100));
 board[x][y]=2;
 }
 function DrawBoard(){
@@ -78,10 +78,10 @@ ChangeLoop(0)
 function Inf_1_0(){
 empty();
 if(winner==0&&MouseButton(1)){
-cx=MouseX()/100;
-cy=MouseY()/100;
-if(cx >=0&&cx <=2&&cy >=0&&cy <=2&&board[Math.floor(cx)][Math.floor(cy)]==0){
-board[Math.floor(cx)][Math.floor(cy)]=1;
+cx=Math.trunc(MouseX()/100);
+cy=Math.trunc(MouseY()/100);
+if(cx >=0&&cx <=2&&cy >=0&&cy <=2&&board[Math.trunc(cx)][Math.trunc(cy)]==0){
+board[Math.trunc(cx)][Math.trunc(cy)]=1;
 winner=FindWinner();
 if(winner==0){
 ComputerMove();

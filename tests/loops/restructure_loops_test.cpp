@@ -105,12 +105,13 @@ const LoopCase kCases[] = {
      L"#1 | a | #2 | EndIf | #3 | Else | b",
      functions({L"INIT | #1 | a | #2 | #3 | b"}),
      {L"line 2: EndIf without If", L"line 3: Else without If"}},
+    // Continue makes the Until test first, as the loop's end does.
     {"Break and Continue directly in a loop",
      L"Repeat | If x | Break | EndIf | If y | Continue | EndIf | a | Until z | f",
      functions({L"INIT | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | f | @ChangeLoop(0)",
-                L"Inf_1_0 | If x | @ChangeLoop(Inf_0_1) | @return 0 | EndIf | If y | "
-                L"@ChangeLoop(Inf_1_0) | @return 0 | EndIf | a | If z | @ChangeLoop(Inf_0_1) | "
-                L"@return 0 | EndIf"})},
+                L"Inf_1_0 | If x | @ChangeLoop(Inf_0_1) | @return 0 | EndIf | If y | If z | "
+                L"@ChangeLoop(Inf_0_1) | @return 0 | EndIf | @ChangeLoop(Inf_1_0) | @return 0 | "
+                L"EndIf | a | If z | @ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
     // A Select is no loop: its Break leaves the Repeat, and the next Case and what follows
     // the EndSelect still run.
     {"Break inside While and For stays as written, inside Select it leaves the Repeat",

@@ -205,7 +205,8 @@ Flow runSource(const std::vector<Node>& nodes, World& world) {
                 Flow f = runSource(n.body, world);
                 if (f == Flow::kStop) return f;
                 if (f == Flow::kBreak) break;
-                if (f == Flow::kContinue || n.forever) continue;
+                if (n.forever) continue; // Continue too goes to the Until test
+
                 if (world.condition(n.text)) break;
             }
             if (world.stopped()) return Flow::kStop;

@@ -39,7 +39,7 @@ TEST(CommandTable, TargetNamesAndSpelling) {
         {L"atan", L"ATan", L"Math.atan", true}, {L"cos", L"Cos", L"Math.cos", true},
         {L"sin", L"Sin", L"Math.sin", true}, {L"tan", L"Tan", L"Math.tan", true},
         {L"log", L"Log", L"Math.log", true}, {L"exp", L"Exp", L"Math.exp", true},
-        {L"int", L"Int", L"Math.floor", true}, {L"abs", L"Abs", L"Math.abs", true},
+        {L"int", L"Int", L"Math.trunc", true}, {L"abs", L"Abs", L"Math.abs", true},
         {L"sqr", L"Sqr", L"Math.sqrt", true}, {L"pow", L"Pow", L"Math.pow", true},
         {L"roundup", L"RoundUp", L"Math.ceil", true},
         {L"rounddown", L"RoundDown", L"Math.floor", true},

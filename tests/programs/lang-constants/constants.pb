@@ -11,7 +11,7 @@ Debug #Title$ + "!"
 Debug #Mask
 Debug 10 - #Neg
 ; expect:
-; 8
+; 7
 ; grid!
 ; 30
 ; 15

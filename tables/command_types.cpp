@@ -1,0 +1,92 @@
+#include "tables/command_types.h"
+
+#include "common/text.h"
+
+#include <string>
+#include <unordered_map>
+
+namespace qc {
+namespace {
+
+const std::unordered_map<std::wstring, wchar_t>& resultTypes() {
+    static const std::unordered_map<std::wstring, wchar_t> types = [] {
+        std::unordered_map<std::wstring, wchar_t> t;
+        for (const wchar_t* name : {L"openwindow",
+                                    L"waitwindowevent",
+                                    L"windowevent",
+                                    L"eventwindow",
+                                    L"iswindow",
+                                    L"eventgadget",
+                                    L"eventtype",
+                                    L"getgadgetstate",
+                                    L"keyboardreleased",
+                                    L"keyboardpushed",
+                                    L"mousex",
+                                    L"mousey",
+                                    L"mousebutton",
+                                    L"getfps",
+                                    L"spritewidth",
+                                    L"spriteheight",
+                                    L"issprite",
+                                    L"spritecollision",
+                                    L"imagewidth",
+                                    L"imageheight",
+                                    L"isimage",
+                                    L"elapsedmilliseconds",
+                                    L"arraysize",
+                                    L"listsize",
+                                    L"listindex",
+                                    L"addelement",
+                                    L"nextelement",
+                                    L"previouselement",
+                                    L"firstelement",
+                                    L"lastelement",
+                                    L"selectelement",
+                                    L"findstring",
+                                    L"len",
+                                    L"countstring",
+                                    L"asc",
+                                    L"val",
+                                    L"random",
+                                    L"rgb",
+                                    L"rgba",
+                                    L"red",
+                                    L"green",
+                                    L"blue",
+                                    L"alpha",
+                                    L"int",
+                                    L"messagerequester",
+                                    L"loadimage",
+                                    L"loadsprite",
+                                    L"textgadget",
+                                    L"stringgadget",
+                                    L"buttongadget"})
+            t[name] = L'i';
+        for (const wchar_t* name : {L"acos", L"asin", L"atan", L"cos", L"sin", L"tan", L"log",
+                                    L"exp", L"sqr", L"pow", L"randomfloat"})
+            t[name] = L'f';
+        for (const wchar_t* name : {L"getgadgettext",  L"left",          L"mid",
+                                    L"right",          L"lcase",         L"ucase",
+                                    L"space",          L"reversestring", L"replacestring",
+                                    L"removestring",   L"insertstring",  L"stringfield",
+                                    L"lset",           L"rset",          L"ltrim",
+                                    L"rtrim",          L"trim",          L"str",
+                                    L"inputrequester", L"listjoin"})
+            t[name] = L's';
+        return t;
+    }();
+    return types;
+}
+
+} // namespace
+
+wchar_t commandResultType(std::wstring_view name) {
+    auto it = resultTypes().find(toLower(name));
+    return it == resultTypes().end() ? 0 : it->second;
+}
+
+bool takesFloatArguments(std::wstring_view name) {
+    return commandResultType(name) == L'f';
+}
+
+} // namespace qc
