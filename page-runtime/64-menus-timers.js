@@ -78,7 +78,9 @@ function OpenSubMenu(text) {
 var holder = QLCX_MenuHolder();
 if (!holder) { return; }
 var item = QLCX_MakeElement("div", "menuitem submenu", "");
-item.appendChild(document.createTextNode(QLCX_Text(text)));
+var label = QLCX_MakeElement("span", "", "");
+label.appendChild(document.createTextNode(QLCX_Text(text)));
+item.appendChild(label);
 var list = QLCX_MakeElement("div", "menu", "");
 item.appendChild(list);
 holder.appendChild(item);
