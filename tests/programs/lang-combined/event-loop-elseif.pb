@@ -3,7 +3,7 @@ OpenWindow(0, 0, 0, 200, 100, "loop")
 ButtonGadget(1, 10, 10, 80, 20, "go")
 count = 0
 Repeat
-  event = WaitWindowEvent()
+  event = WindowEvent()
   count + 1
   If count = 1
     Debug "first pass"
