@@ -1,7 +1,8 @@
 // quillcast-cli: the headless converter. Runs the same conversion as the window program.
 #include "cli/language_reference.h"
-#include "common/conversion.h"
+#include "cli/page_from_js.h"
 #include "common/text.h"
+#include "convert/conversion.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -124,9 +125,15 @@ int main(int argc, char** argv) {
     qc::Diagnostics diag(&sink);
     qc::RenameState names;
     qc::ConversionTimes times;
-    qc::ConversionStatus status =
-        fromScript ? qc::convertScriptFile(source, output, options, names, diag)
-                   : qc::convertFile(source, output, options, names, diag, &times);
+    qc::ConversionStatus status = qc::ConversionStatus::kWritten;
+    if (fromScript) {
+        status = qc::convertScriptFile(source, output, options, names, diag);
+    } else {
+        qc::LoadedSource loaded;
+        status = qc::loadSource(source, diag, loaded, &times, qc::coreStages(), output);
+        if (status == qc::ConversionStatus::kWritten)
+            status = qc::writeConvertedPage(loaded, output, options, names, diag, &times);
+    }
     printLog(sink.lines, diag, quiet);
     if (timings) {
         std::fprintf(stderr,

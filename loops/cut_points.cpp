@@ -126,11 +126,24 @@ std::vector<std::wstring> loopsAroundCuts(const std::vector<std::wstring>& mainP
         bool repeatOpen = false;
         for (const OpenBlock& block : open) repeatOpen |= block.kind == BlockWord::kRepeat;
         bool cut = waitsForLine(statement) || (!repeatOpen && isDelayStatement(statement));
-        if (isLoopOpening(kind)) open.push_back({i, kind, false, {}});
-        if (cut)
+        if (isLoopOpening(kind) || kind == BlockWord::kSelect) open.push_back({i, kind, false, {}});
+        if (kind == BlockWord::kEndSelect && !open.empty() &&
+            open.back().kind == BlockWord::kSelect)
+            open.pop_back();
+        // Inside a Select or a ForEach the loop pass cannot cut (their script blocks would be
+        // split), so the loops around such a cut stay as they are.
+        bool blocked = false;
+        for (const OpenBlock& block : open)
+            blocked |= block.kind == BlockWord::kSelect || block.kind == BlockWord::kForEach;
+        if (cut && !blocked)
             for (OpenBlock& block : open) block.holdsCut = true;
-        if (kind == BlockWord::kContinue && !open.empty()) open.back().continues.push_back(i);
-        if (!isLoopEnd(kind) || open.empty()) continue;
+        if (kind == BlockWord::kContinue)
+            for (auto it = open.rbegin(); it != open.rend(); ++it)
+                if (it->kind != BlockWord::kSelect) {
+                    it->continues.push_back(i);
+                    break;
+                }
+        if (!isLoopEnd(kind) || open.empty() || open.back().kind == BlockWord::kSelect) continue;
         OpenBlock block = open.back();
         open.pop_back();
         if (!block.holdsCut) continue;

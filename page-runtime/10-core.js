@@ -17,7 +17,6 @@ var PB_EvTy_LdbClick=2;
 var PB_EvTy_Focus=3;
 var PB_EvTy_LostFocus=4;
 var PB_EvTy_Change=5;
-var QLCX_EvTyRightClick=6;
 var QLCX_EvMenu=3;
 var QLCX_EvTimer=4;
 var QLCX_EvSizeWindow=5;
@@ -40,6 +39,8 @@ var QLCX_Ended=0;
 var QLCX_ResumeAt=0;
 // 1 while the console waits for a typed line: the program goes on once it is there.
 var QLCX_WaitingLine=0;
+// 1 while a timer of its own runs the next pass at the end of a Delay.
+var QLCX_PassPending=0;
 
 // The page's canvas and its 2d context, set by QLCXInit; the canvas position turns mouse
 // coordinates into canvas coordinates.
@@ -97,15 +98,21 @@ QLCX_LoopTimer=setInterval(QLCX_RunFrame,QLCX_FramePeriod);
 
 // One frame: window timers that are due queue their events, then the loop function gets its
 // next pass unless the program waits for a typed line, for the end of a Delay or in
-// WaitWindowEvent. Waiting is skipping frames, never spinning.
+// WaitWindowEvent. Waiting is skipping frames, never spinning. A Delay that ends before the
+// next frame gets a timer of its own, so that Delay(10) in a loop neither costs a frame nor
+// ends early when frames come unevenly.
 function QLCX_RunFrame(){
 var now=new Date().getTime();
 QLCX_FireTimers(now);
-if(QLCX_WaitingLine){
+if(QLCX_WaitingLine||QLCX_PassPending){
 return 0;
 }
 if(QLCX_ResumeAt){
 if(now<QLCX_ResumeAt){
+if(QLCX_ResumeAt-now<QLCX_FramePeriod){
+QLCX_PassPending=1;
+window.setTimeout(QLCX_DelayedPass,QLCX_ResumeAt-now);
+}
 return 0;
 }
 QLCX_ResumeAt=0;
@@ -119,6 +126,17 @@ QLCX_WaitUntil=0;
 if(QLCX_LoopFunction){
 QLCX_LoopFunction();
 }
+return 1;
+}
+
+// The pass that a short Delay held back; the program may have ended or started to wait since.
+function QLCX_DelayedPass(){
+QLCX_PassPending=0;
+QLCX_ResumeAt=0;
+if(QLCX_Ended||QLCX_WaitingLine||!QLCX_LoopFunction){
+return 0;
+}
+QLCX_LoopFunction();
 return 1;
 }
 

@@ -57,7 +57,8 @@ var QLCX_WinInvisible = 512;
 var QLCX_WinMaximize = 1024;
 var QLCX_WinMinimize = 2048;
 var QLCX_WinNoGadgets = 4096;
-// Per window number: [x, y, inner width, inner height, state] where state is 0 (normal),
+// Per window number: [x, y, inner width, inner height, state, bars] where bars is the height
+// its menu and status bars add, and state is 0 (normal),
 // QLCX_WinMaximize or QLCX_WinMinimize; the size a program asked for, which WindowWidth and
 // WindowHeight report and a restore goes back to.
 var QLCX_WindowBoxes = [];
@@ -137,7 +138,7 @@ if (flags & QLCX_WinSizeGadget) { section.appendChild(QLCX_MakeElement("div", "g
 section.onmousedown = QLCX_WindowPressed;
 QLCX_PageBody().appendChild(section);
 QLCX_WindowOpen[ID] = 1;
-QLCX_WindowBoxes[ID] = [x, y, w, h, 0];
+QLCX_WindowBoxes[ID] = [x, y, w, h, 0, 0];
 QLCX_PlaceWindow(ID);
 if (flags & QLCX_WinInvisible) { section.style.display = "none"; }
 if (flags & QLCX_WinMaximize) { SetWindowState(ID, QLCX_WinMaximize); }
@@ -149,18 +150,19 @@ return QLCX_Created(asked, ID);
 }
 
 // Puts a window's section where its box says: the section is 13 pixels wider and 11 lower
-// than the inner size, the rest of its height being the title bar and the bottom margin.
+// than the inner size, the rest of its height being the title bar and the bottom margin, plus
+// the height of its menu bar and status bar (the box's sixth value).
 function QLCX_PlaceWindow(id) {
 var section = QLCX_WindowSection(id);
-var box = QLCX_WindowBoxes[id];
-if (!section || !box) { return; }
-var x = box[0];
-var y = box[1];
-var w = box[2];
-var h = box[3];
+var place = QLCX_WindowBoxes[id];
+if (!section || !place) { return; }
+var x = place[0];
+var y = place[1];
+var w = place[2];
+var h = place[3];
 var body = document.getElementById("window" + id + "_content");
 body.style.display = "";
-if (box[4] == QLCX_WinMaximize) {
+if (place[4] == QLCX_WinMaximize) {
 x = 0;
 y = 0;
 w = window.innerWidth - 20;
@@ -169,8 +171,9 @@ h = window.innerHeight - 40;
 section.style.left = QLCX_Pixels(x);
 section.style.top = QLCX_Pixels(y);
 section.style.width = QLCX_Pixels(w + 13);
-section.style.height = QLCX_Pixels(h - 11);
-if (box[4] == QLCX_WinMinimize) {
+section.style.height = QLCX_Pixels(h - 11 + place[5]);
+body.style.height = QLCX_Pixels(h - 11);
+if (place[4] == QLCX_WinMinimize) {
 body.style.display = "none";
 section.style.height = QLCX_Pixels(0);
 }
@@ -241,12 +244,12 @@ if (body) { body.style.backgroundColor = QLCX_ColorText(color); }
 }
 
 function ResizeWindow(ID, x, y, w, h) {
-var box = QLCX_WindowBoxes[ID];
-if (!box) { return 0; }
-if (QLCX_Given(x)) { box[0] = x; }
-if (QLCX_Given(y)) { box[1] = y; }
-if (QLCX_Given(w)) { box[2] = w; }
-if (QLCX_Given(h)) { box[3] = h; }
+var place = QLCX_WindowBoxes[ID];
+if (!place) { return 0; }
+if (QLCX_Given(x)) { place[0] = x; }
+if (QLCX_Given(y)) { place[1] = y; }
+if (QLCX_Given(w)) { place[2] = w; }
+if (QLCX_Given(h)) { place[3] = h; }
 QLCX_PlaceWindow(ID);
 return 1;
 }
@@ -258,9 +261,17 @@ return ID;
 }
 
 function QLCX_BoxValue(ID, index) {
-var box = QLCX_WindowBoxes[ID];
-if (!box) { return 0; }
-return box[index];
+var place = QLCX_WindowBoxes[ID];
+if (!place) { return 0; }
+return place[index];
+}
+
+// A menu bar or status bar adds its height to the window, outside its inner area.
+function QLCX_AddBar(ID, height) {
+var place = QLCX_WindowBoxes[ID];
+if (!place) { return; }
+place[5] = place[5] + height;
+QLCX_PlaceWindow(ID);
 }
 
 function WindowX(ID) {
@@ -287,10 +298,10 @@ if (state) { section.style.display = "none"; }
 }
 
 function SetWindowState(ID, state) {
-var box = QLCX_WindowBoxes[ID];
-if (!box) { return; }
-box[4] = 0;
-if (state == QLCX_WinMaximize || state == QLCX_WinMinimize) { box[4] = state; }
+var place = QLCX_WindowBoxes[ID];
+if (!place) { return; }
+place[4] = 0;
+if (state == QLCX_WinMaximize || state == QLCX_WinMinimize) { place[4] = state; }
 QLCX_PlaceWindow(ID);
 }
 
@@ -405,13 +416,13 @@ QLCX_ResizeSection = 0;
 if (!section) { return; }
 var sectionId = section.id;
 var id = window.parseInt(sectionId.substr(6));
-var box = QLCX_WindowBoxes[id];
-if (!box) { return; }
-box[0] = section.offsetLeft;
-box[1] = section.offsetTop;
+var place = QLCX_WindowBoxes[id];
+if (!place) { return; }
+place[0] = section.offsetLeft;
+place[1] = section.offsetTop;
 if (code == QLCX_EvSizeWindow) {
-box[2] = section.offsetWidth - 15;
-box[3] = section.offsetHeight - 34;
+place[2] = section.offsetWidth - 15;
+place[3] = section.offsetHeight - 34;
 }
 QLCX_AddEvent(id, code, 0, 0);
 }

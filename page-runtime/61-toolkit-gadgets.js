@@ -16,8 +16,8 @@ var QLCX_ItemChecked = 2;
 // works the box as on the desktop.
 function QLCX_LabelledBox(type, text) {
 var el = document.createElement("label");
-var box = QLCX_Input(type, "");
-el.appendChild(box);
+var tick = QLCX_Input(type, "");
+el.appendChild(tick);
 el.appendChild(document.createTextNode(QLCX_Text(text)));
 el.style.whiteSpace = "nowrap";
 return el;
@@ -39,8 +39,8 @@ var el = QLCX_LabelledBox("checkbox", text);
 QLCX_SetBox(el, x, y, w, h);
 var made = QLCX_PlaceGadget(ID, "checkbox", el);
 QLCX_GadgetFlags[QLCX_LastGadget] = flags;
-var box = el.firstChild;
-box.onclick = QLCX_BoxClicked;
+var tick = el.firstChild;
+tick.onclick = QLCX_BoxClicked;
 return made;
 }
 
@@ -48,9 +48,9 @@ function OptionGadget(ID, x, y, w, h, text) {
 var el = QLCX_LabelledBox("radio", text);
 QLCX_SetBox(el, x, y, w, h);
 var made = QLCX_PlaceGadget(ID, "option", el);
-var box = el.firstChild;
-box.name = "QLCXgroup" + QLCX_OptionGroup;
-box.onclick = QLCX_BoxClicked;
+var tick = el.firstChild;
+tick.name = "QLCXgroup" + QLCX_OptionGroup;
+tick.onclick = QLCX_BoxClicked;
 return made;
 }
 
@@ -66,8 +66,8 @@ return window.parseInt(id);
 // A click on a check box steps its state: 0, 1 and, with three states, -1; an option box
 // clears the other boxes of its group.
 function QLCX_BoxClicked() {
-var box = this;
-var id = QLCX_OwnerId(box);
+var tick = this;
+var id = QLCX_OwnerId(tick);
 var state = QLCX_GadgetStates[id];
 if (QLCX_GadgetKind(id) == "checkbox") {
 state = 1 - Math.abs(state);
@@ -81,12 +81,12 @@ return true;
 }
 
 function QLCX_CheckOption(id) {
-var box = QLCX_Control(id);
+var tick = QLCX_Control(id);
 for (var other = 0; other < QLCX_GadgetKinds.length; other++) {
-if (QLCX_GadgetKinds[other] == "option" && QLCX_Control(other).name == box.name) { QLCX_GadgetStates[other] = 0; }
+if (QLCX_GadgetKinds[other] == "option" && QLCX_Control(other).name == tick.name) { QLCX_GadgetStates[other] = 0; }
 }
 QLCX_GadgetStates[id] = 1;
-box.checked = true;
+tick.checked = true;
 }
 
 function QLCX_ToggleClicked() {
@@ -309,7 +309,7 @@ QLCX_GadgetHolders.pop();
 function ButtonImageGadget(ID, x, y, w, h, imageID, flags) {
 var el = document.createElement("button");
 var picture = document.createElement("img");
-if (IsImage(imageID)) { picture.src = QLCX_ImagePaths[imageID]; }
+if (IsImage(imageID)) { picture.src = QLCX_ImageSource(imageID, -1); }
 el.appendChild(picture);
 QLCX_SetBox(el, x, y, w, h);
 var made = QLCX_AddGadget(ID, "buttonimage", el, 0);

@@ -17,10 +17,10 @@ function QLCX_ItemRow(id, cells, tag, record, index) {
 var row = document.createElement("tr");
 if (index >= 0 && (QLCX_GadgetFlags[id] & 4)) {
 var cell = document.createElement("td");
-var box = QLCX_Input("checkbox", "");
-if (record[2] & QLCX_ItemChecked) { box.checked = true; }
-box.onclick = QLCX_ItemBoxClicked;
-cell.appendChild(box);
+var tick = QLCX_Input("checkbox", "");
+if (record[2] & QLCX_ItemChecked) { tick.checked = true; }
+tick.onclick = QLCX_ItemBoxClicked;
+cell.appendChild(tick);
 row.appendChild(cell);
 } else if (QLCX_GadgetFlags[id] & 4) {
 row.appendChild(document.createElement(tag));
@@ -66,11 +66,11 @@ if (kind == "listicon") { return QLCX_DrawListIcon(id, el, items); }
 for (var i = 0; i < items.length; i++) {
 var selected = i == QLCX_GadgetStates[id];
 if (kind == "tree") {
-var line = QLCX_MakeElement("div", "", id + "_" + i);
-line.appendChild(document.createTextNode(items[i][0]));
-line.style.paddingLeft = QLCX_Pixels(4 + 16 * items[i][3]);
-if (selected) { line.className = "selected"; }
-el.appendChild(line);
+var entry = QLCX_MakeElement("div", "", id + "_" + i);
+entry.appendChild(document.createTextNode(items[i][0]));
+entry.style.paddingLeft = QLCX_Pixels(4 + 16 * items[i][3]);
+if (selected) { entry.className = "selected"; }
+el.appendChild(entry);
 } else {
 holder.appendChild(QLCX_ItemOption(items[i][0], selected));
 }
@@ -106,7 +106,13 @@ if (index >= 0 && index < items.length) {
 items[index][2] = items[index][2] | QLCX_ItemSelected;
 QLCX_GadgetStates[id] = index;
 }
-QLCX_DrawItems(id);
+// The marks change in place: a row drawn anew between the two clicks of a double-click
+// would lose the double-click.
+for (var k = 0; k < items.length; k++) {
+var entry = document.getElementById(id + "_" + k);
+if (entry) { entry.className = ""; }
+if (entry && k == index) { entry.className = "selected"; }
+}
 }
 
 function QLCX_ListEvent(el, ev, type) {
@@ -151,9 +157,9 @@ return false;
 }
 
 function QLCX_ItemBoxClicked(ev) {
-var box = this;
-var id = QLCX_OwnerId(box);
-var index = QLCX_ClickedItem(box);
+var tick = this;
+var id = QLCX_OwnerId(tick);
+var index = QLCX_ClickedItem(tick);
 var record = QLCX_GadgetItems[id][index];
 record[2] = (record[2] | QLCX_ItemChecked) - (record[2] & QLCX_ItemChecked);
 if (!ev) { ev = window.event; }
@@ -315,21 +321,21 @@ return "none";
 
 function QLCX_SetKindState(ID, kind, value) {
 var el = QLCX_Gadget(ID);
-var box = QLCX_Control(ID);
+var tick = QLCX_Control(ID);
 QLCX_GadgetStates[ID] = value;
 if (kind == "checkbox") {
-box.checked = value == 1;
-box.indeterminate = value == -1;
+tick.checked = value == 1;
+tick.indeterminate = value == -1;
 } else if (kind == "option") {
 if (value) { QLCX_CheckOption(ID); }
-box.checked = value != 0;
+tick.checked = value != 0;
 } else if (kind == "toggle" || kind == "buttonimage") {
 el.className = "";
 if (value) { el.className = "pressed"; }
 } else if (kind == "listicon" || kind == "tree") {
 QLCX_SelectItem(ID, value);
 } else if (kind == "combotext") {
-box.value = GetGadgetItemText(ID, value);
+tick.value = GetGadgetItemText(ID, value);
 } else if (kind == "panel") {
 QLCX_ShowTab(ID, value);
 } else if (kind == "combo" || kind == "listview" || kind == "spin") {

@@ -108,20 +108,12 @@ if (!colors || type < 1 || type > 2) { return -1; }
 return colors[type - 1];
 }
 
-// A font as FontID gives it: [name, size in points, bold, italic]; anything else (0,
-// #PB_Default) goes back to the window's font.
+// A font from FontID (or a font number); anything else (0, #PB_Default) goes back to the
+// window's font.
 function SetGadgetFont(ID, font) {
 var el = QLCX_Gadget(ID);
 if (!el) { return; }
-el.style.fontFamily = "";
-el.style.fontSize = "";
-el.style.fontWeight = "";
-el.style.fontStyle = "";
-if (!font || !font.length) { return; }
-el.style.fontFamily = font[0];
-el.style.fontSize = font[1] + "pt";
-if (font[2]) { el.style.fontWeight = "bold"; }
-if (font[3]) { el.style.fontStyle = "italic"; }
+el.style.font = QLCX_FontText(font);
 }
 
 // Attributes 1 and 2 are the minimum and maximum of spins, track bars and progress bars;
@@ -140,6 +132,7 @@ if (attribute == 4) { inner.style.height = QLCX_Pixels(value); }
 function GetGadgetAttribute(ID, attribute) {
 var el = QLCX_Gadget(ID);
 if (!el) { return 0; }
+if (QLCX_GadgetKind(ID) == "canvas") { return QLCX_CanvasAttribute(ID, attribute); }
 if (attribute == 1) { return QLCX_AsNumber(el.min); }
 if (attribute == 2) { return QLCX_AsNumber(el.max); }
 if (QLCX_GadgetKind(ID) != "scrollarea") { return 0; }

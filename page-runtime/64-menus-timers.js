@@ -19,13 +19,14 @@ var QLCX_LastStatusBar = -1;
 var QLCX_Bindings = [];
 
 // The menu bar sits between the window's title and its inner area.
-function CreateMenu(ID, windowID) {
-var section = QLCX_WindowSection(windowID);
+function CreateMenu(ID, win) {
+var section = QLCX_WindowSection(win);
 if (!section) { return 0; }
 QLCX_MenuBar = QLCX_MakeElement("div", "menubar", "QLCXmenubar" + ID);
-section.insertBefore(QLCX_MenuBar, document.getElementById("window" + windowID + "_content"));
-QLCX_MenuWindow = windowID;
+section.insertBefore(QLCX_MenuBar, document.getElementById("window" + win + "_content"));
+QLCX_MenuWindow = win;
 QLCX_MenuStack = [];
+QLCX_AddBar(win, 22);
 return 1;
 }
 
@@ -138,7 +139,7 @@ return 1;
 }
 
 // Shows the menu at the pointer (or at x, y in the page); its items report to the window.
-function DisplayPopupMenu(ID, windowID, x, y) {
+function DisplayPopupMenu(ID, win, x, y) {
 var popup = QLCX_Popups[ID];
 if (!popup) { return; }
 if (!QLCX_Given(x) && !QLCX_Given(y)) {
@@ -148,7 +149,7 @@ y = QLCX_PointerY;
 QLCX_CloseMenus();
 for (var i = 0; i < QLCX_MenuItems.length; i++) {
 var record = QLCX_MenuItems[i];
-if (record && record[0].parentNode == popup[0]) { record[1] = windowID; }
+if (record && record[0].parentNode == popup[0]) { record[1] = win; }
 }
 var list = popup[0];
 list.style.left = QLCX_Pixels(x);
@@ -258,13 +259,14 @@ return QLCX_EventGadget;
 }
 
 // The status bar sits below the window's inner area.
-function CreateStatusBar(ID, windowID) {
-var section = QLCX_WindowSection(windowID);
+function CreateStatusBar(ID, win) {
+var section = QLCX_WindowSection(win);
 if (!section) { return 0; }
 var bar = QLCX_MakeElement("div", "statusbar", "QLCXstatus" + ID);
 section.appendChild(bar);
 QLCX_StatusBars[ID] = bar;
 QLCX_LastStatusBar = ID;
+QLCX_AddBar(win, 22);
 return 1;
 }
 
@@ -324,13 +326,14 @@ QLCX_Unbind(QLCX_EvMenu, handler, -1, item, -1);
 // rest describing it, then gives the main loop its own current event back.
 function QLCX_CallBound(record) {
 if (!QLCX_Bindings.length) { return; }
-var saved = [QLCX_EventWindow, QLCX_EventGadget, QLCX_EventType];
+var saved = [QLCX_EventWindow, QLCX_EventGadget, QLCX_EventType, QLCX_EventDetails];
 for (var i = 0; i < QLCX_Bindings.length; i++) {
 var b = QLCX_Bindings[i];
 if (b[0] == record[1] && (b[2] < 0 || b[2] == record[0]) && (b[3] < 0 || b[3] == record[2]) && (b[4] < 0 || b[4] == record[3])) {
 QLCX_EventWindow = record[0];
 QLCX_EventGadget = record[2];
 QLCX_EventType = record[3];
+QLCX_EventDetails = record[4];
 var handler = b[1];
 handler();
 }
@@ -338,4 +341,5 @@ handler();
 QLCX_EventWindow = saved[0];
 QLCX_EventGadget = saved[1];
 QLCX_EventType = saved[2];
+QLCX_EventDetails = saved[3];
 }

@@ -60,7 +60,7 @@ QLCX_Context.fillRect(0, 0, QLCX_Canvas.width, QLCX_Canvas.height);
 // With #PB_Any the picked number is returned, otherwise the image.
 function LoadImage(ID, path) {
 var picked = ID == -1;
-ID = QLCX_NumberFor(ID, QLCX_Images);
+ID = QLCX_PickNumber(ID, QLCX_Images);
 if (QLCX_Images[ID]) { FreeImage(ID); }
 var img = new Image();
 QLCX_Images[ID] = img;

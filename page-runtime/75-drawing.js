@@ -37,7 +37,7 @@ var QLCX_CopyScheduled = 0;
 // pixels back, so single-pixel work there falls back to what the context can do.
 var QLCX_Tainted = [];
 
-// Fonts by number: the text the drawing context takes, and the size in points.
+// Fonts by number, as FontID gives them: [name, size in points, bold, italic].
 var QLCX_Fonts = [];
 
 function QLCX_IsCanvas(output) {
@@ -439,28 +439,31 @@ QLCX_CopyChanged();
 
 // Fonts: LoadFont(id, name$, size [, flags]) with #PB_Font_Bold 256 and #PB_Font_Italic 512.
 function LoadFont(id, name, size, flags) {
-id = QLCX_NumberFor(id, QLCX_Fonts);
-var style = "";
-if (flags & 512) { style = "italic "; }
-if (flags & 256) { style = style + "bold "; }
+var asked = id;
+id = QLCX_PickNumber(id, QLCX_Fonts);
 if (!(size > 0)) { size = 10; }
-QLCX_Fonts[id] = style + size + "pt " + QLCX_Text(name) + ", sans-serif";
-return id;
+QLCX_Fonts[id] = [QLCX_Text(name), size, (flags & 256) != 0, (flags & 512) != 0];
+return QLCX_Created(asked, id);
 }
 
 function FontID(id) {
-return id;
-}
-
-// The font text of a font number, or "" when there is none; SetGadgetFont uses it too.
-function QLCX_FontText(id) {
 var font = QLCX_Fonts[id];
-if (!font) { return ""; }
+if (!font) { return 0; }
 return font;
 }
 
-function DrawingFont(id) {
-QLCX_DrawFont = QLCX_FontText(id);
+// The text the drawing context takes for a font from FontID (or a font number); "" for none.
+function QLCX_FontText(font) {
+if (font && !font.length) { font = QLCX_Fonts[font]; }
+if (!font || !font.length) { return ""; }
+var style = "";
+if (font[3]) { style = "italic "; }
+if (font[2]) { style = style + "bold "; }
+return style + font[1] + "pt " + font[0] + ", sans-serif";
+}
+
+function DrawingFont(font) {
+QLCX_DrawFont = QLCX_FontText(font);
 if (!QLCX_DrawFont) { QLCX_DrawFont = QLCX_DefaultFont; }
 var ctx = QLCX_TargetContext();
 if (ctx) { ctx.font = QLCX_DrawFont; }

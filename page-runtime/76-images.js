@@ -17,12 +17,11 @@ return canvas;
 // The number and the result of a command that makes image id: with #PB_Any the picked number
 // is returned, otherwise 1.
 function QLCX_StoreImage(id, canvas) {
-var picked = id == -1;
-id = QLCX_NumberFor(id, QLCX_Images);
+var asked = id;
+id = QLCX_PickNumber(id, QLCX_Images);
 QLCX_Images[id] = canvas;
 QLCX_ImagePaths[id] = "";
-if (picked) { return id; }
-return 1;
+return QLCX_Created(asked, id);
 }
 
 // CreateImage(id, width, height [, depth [, background]]): filled with the background, black
@@ -104,13 +103,15 @@ return 1;
 }
 
 // What an img element shows for image id: the file of a loaded image, a picture of the pixels
-// of a created one. The gadget is remembered, so that later drawing shows in it.
+// of a created one. An image gadget (gadget not -1) is remembered, so that later drawing shows
+// in it.
 function QLCX_ImageSource(id, gadget) {
 var img = QLCX_Images[id];
-QLCX_ShownCanvases[gadget] = 0;
+var follows = gadget != -1;
+if (follows) { QLCX_ShownCanvases[gadget] = 0; }
 if (!img || !img.getContext) { return QLCX_ImagePaths[id]; }
-if (QLCX_ShowingGadgets.indexOf(gadget) < 0) { QLCX_ShowingGadgets.push(gadget); }
-QLCX_ShownCanvases[gadget] = img;
+if (follows && QLCX_ShowingGadgets.indexOf(gadget) < 0) { QLCX_ShowingGadgets.push(gadget); }
+if (follows) { QLCX_ShownCanvases[gadget] = img; }
 QLCX_Settle(img);
 if (QLCX_Tainted.indexOf(img) >= 0) { return ""; }
 return img.toDataURL("image/png");

@@ -31,8 +31,8 @@ ctx.fillStyle = "rgb(255,255,255)";
 ctx.fillRect(0, 0, el.width, el.height);
 el.style.left = QLCX_Pixels(x);
 el.style.top = QLCX_Pixels(y);
-var picked = ID == -1;
-ID = QLCX_NumberFor(ID, QLCX_GadgetKinds);
+var asked = ID;
+ID = QLCX_PickNumber(ID, QLCX_GadgetKinds);
 QLCX_AddGadget(ID, "canvas", el, 0);
 QLCX_CanvasStates[ID] = [0, 0, 0, 0, 0, 0, 0];
 el.onmousedown = QLCX_CanvasDown;
@@ -49,8 +49,7 @@ el.tabIndex = 0;
 el.onkeydown = QLCX_CanvasKeyDown;
 el.onkeyup = QLCX_CanvasKeyUp;
 }
-if (picked) { return ID; }
-return 1;
+return QLCX_Created(asked, ID);
 }
 
 function CanvasOutput(ID) {
@@ -177,12 +176,11 @@ QLCX_CanvasEvent(el, ev, QLCX_EvTyKeyUp);
 return true;
 }
 
-// GetGadgetAttribute(id, attribute): for a canvas, #PB_Canvas_MouseX (1) to
-// #PB_Canvas_Modifiers (7) as they were when the current event happened (as they are now,
-// outside its events); 0 for anything else.
-function GetGadgetAttribute(ID, attribute) {
+// GetGadgetAttribute of a canvas: #PB_Canvas_MouseX (1) to #PB_Canvas_Modifiers (7) as they
+// were when the current event happened (as they are now, outside its events).
+function QLCX_CanvasAttribute(ID, attribute) {
 var state = QLCX_CanvasStates[ID];
-if (!state || QLCX_GadgetKind(ID) != "canvas") { return 0; }
+if (!state) { return 0; }
 if (QLCX_EventGadget == ID && QLCX_EventDetails) { state = QLCX_EventDetails; }
 if (attribute >= 1 && attribute <= 7) { return state[attribute - 1]; }
 return 0;

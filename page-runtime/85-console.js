@@ -39,7 +39,7 @@ var QLCX_LastRawKey = 0;
 document.addEventListener("keydown", QLCX_ConsoleKey);
 
 function OpenConsole(title) {
-if (title && document.title == "-") { document.title = "" + title; }
+if (title) { QLCX_TitlePage("" + title); }
 if (QLCX_ConsoleBox) { return 1; }
 QLCX_ConsoleBox = document.createElement("div");
 QLCX_ConsoleBox.className = "console";
@@ -56,6 +56,7 @@ return 1;
 }
 
 function ConsoleTitle(title) {
+QLCX_PageTitled = 1;
 document.title = "" + title;
 return 1;
 }
@@ -78,6 +79,21 @@ QLCX_ConsoleRun = 0;
 return 1;
 }
 
+// On the console's own background (0, black, or none set) the text colour is a class, which the
+// style block gives a shade that reads well in the page's light or dark theme; on any other
+// background the pair is shown as the palette has it.
+function QLCX_ColouredRun(front, back) {
+var run = document.createElement("span");
+if (back > 0) {
+run.style.backgroundColor = QLCX_ConsolePalette[back];
+run.style.color = QLCX_ConsolePalette[7];
+if (front >= 0) { run.style.color = QLCX_ConsolePalette[front]; }
+} else if (front >= 0) {
+run.className = "f" + front;
+}
+return run;
+}
+
 function QLCX_PaletteIndex(v) {
 var n = Math.floor(QLCX_Number(v));
 if (n < 0 || n > 15) { return -1; }
@@ -93,7 +109,7 @@ QLCX_ConsoleRun = 0;
 QLCX_ConsoleLine = "";
 QLCX_ConsoleShown = "";
 box.style.backgroundColor = "";
-if (QLCX_ConsoleBack >= 0) { box.style.backgroundColor = QLCX_ConsolePalette[QLCX_ConsoleBack]; }
+if (QLCX_ConsoleBack > 0) { box.style.backgroundColor = QLCX_ConsolePalette[QLCX_ConsoleBack]; }
 if (QLCX_Grid) { QLCX_MakeGrid(); }
 if (QLCX_InputLine) { box.appendChild(QLCX_InputLine); }
 return 1;
@@ -125,9 +141,7 @@ QLCX_GridWrite(text);
 return 0;
 }
 if (!QLCX_ConsoleRun) {
-QLCX_ConsoleRun = document.createElement("span");
-if (QLCX_ConsoleFront >= 0) { QLCX_ConsoleRun.style.color = QLCX_ConsolePalette[QLCX_ConsoleFront]; }
-if (QLCX_ConsoleBack >= 0) { QLCX_ConsoleRun.style.backgroundColor = QLCX_ConsolePalette[QLCX_ConsoleBack]; }
+QLCX_ConsoleRun = QLCX_ColouredRun(QLCX_ConsoleFront, QLCX_ConsoleBack);
 if (QLCX_InputLine) { QLCX_ConsoleBox.insertBefore(QLCX_ConsoleRun, QLCX_InputLine); }
 else { QLCX_ConsoleBox.appendChild(QLCX_ConsoleRun); }
 }
@@ -266,9 +280,7 @@ while (row.firstChild) { row.removeChild(row.firstChild); }
 var start = 0;
 for (var x = 1; x <= QLCX_GridColumns; x++) {
 if (x == QLCX_GridColumns || QLCX_GridFront[y][x] != QLCX_GridFront[y][start] || QLCX_GridBack[y][x] != QLCX_GridBack[y][start]) {
-var run = document.createElement("span");
-if (QLCX_GridFront[y][start] >= 0) { run.style.color = QLCX_ConsolePalette[QLCX_GridFront[y][start]]; }
-if (QLCX_GridBack[y][start] >= 0) { run.style.backgroundColor = QLCX_ConsolePalette[QLCX_GridBack[y][start]]; }
+var run = QLCX_ColouredRun(QLCX_GridFront[y][start], QLCX_GridBack[y][start]);
 run.appendChild(document.createTextNode(QLCX_Grid[y].slice(start, x).join("")));
 row.appendChild(run);
 start = x;

@@ -6,14 +6,14 @@
 var QLCX_Faulted = 0;
 window.onerror = QLCX_Fault;
 
-function QLCX_Fault(message, source, line, column, error) {
+function QLCX_Fault(message, source, pageLine, column, error) {
 if (QLCX_Faulted) { return true; }
 QLCX_Faulted = 1;
 QLCX_Ended = 1;
 ChangeLoop(0);
 QLCX_WaitingLine = 0;
 var text = QLCX_FaultMessage(error, message);
-var at = QLCX_FaultLine(error, line);
+var at = QLCX_FaultLine(error, pageLine, text == "too many nested procedure calls");
 if (at > 0) { text = "line " + at + ": " + text; }
 var panel = document.createElement("div");
 panel.className = "fault";
@@ -25,18 +25,29 @@ return true;
 }
 
 // The source line of the innermost call that is the program's own: the runtime's frames
-// (a list function, a string function) have no source line and are passed over.
-function QLCX_FaultLine(error, line) {
+// (a list function, a string function) have no source line and are passed over. When calls
+// nest without end, the browser may stop at the entry of a procedure rather than at a call;
+// the line that recurs most among the frames is then the call that repeats.
+function QLCX_FaultLine(error, pageLine, recursion) {
 var stack = "";
 if (error && error.stack) { stack = error.stack; }
-if (stack) {
 var frames = stack.split("\n");
+var best = 0;
+var bestCount = 0;
+var counts = [];
 for (var i = 0; i < frames.length; i++) {
 var at = QLCX_SourceLine(QLCX_FrameLine(frames[i]));
-if (at > 0) { return at; }
+if (at > 0 && !recursion) { return at; }
+if (at > 0) {
+counts[at] = (counts[at] || 0) + 1;
+if (counts[at] > bestCount) {
+best = at;
+bestCount = counts[at];
 }
 }
-return QLCX_SourceLine(line);
+}
+if (best > 0) { return best; }
+return QLCX_SourceLine(pageLine);
 }
 
 // The page line of one stack frame, written "...:LINE:COLUMN" or "...:LINE:COLUMN)".

@@ -22,6 +22,7 @@ const std::vector<std::pair<const wchar_t*, const wchar_t*>> kBuiltIn = {
     {L"cr$", L"\"\\n\""},
     {L"lfcr$", L"\"\\n\""},
     {L"crlf$", L"\"\\n\""},
+    {L"tab$", L"\"\\t\""},
     {L"pb_ignore", L"-1"},
 };
 

@@ -201,6 +201,7 @@ const std::vector<const wchar_t*> kWords = {
     L".stopPropagation",
     L".style.border",
     L".style.display",
+    L".style.font",
     L".style.fontFamily",
     L".style.fontSize",
     L".style.fontStyle",

@@ -1,8 +1,8 @@
 #include "translator/declarations.h"
 
 #include "common/text.h"
-#include "compaction/classify_word.h"
-#include "translator/statement_list.h"
+#include "vocabulary/classify_word.h"
+#include "vocabulary/statement_list.h"
 
 #include <optional>
 
@@ -59,6 +59,15 @@ std::pair<std::wstring, std::wstring> splitNameAndType(std::wstring_view head) {
     size_t dot = lower.find(L'.');
     if (dot == std::wstring::npos) return {lower, L""};
     return {lower.substr(0, dot), lower.substr(dot + 1)};
+}
+
+// Cuts a trailing "[n]" off and returns n; empty when there is none.
+std::wstring takeFixedCount(std::wstring& text) {
+    size_t open = text.find(L'[');
+    if (open == std::wstring::npos || !endsWith(text, L"]")) return L"";
+    std::wstring count = text.substr(open + 1, text.size() - open - 2);
+    text.erase(open);
+    return count;
 }
 
 class DeclarationPass {
@@ -257,6 +266,11 @@ size_t DeclarationPass::readStructure(const std::vector<std::wstring>& statement
         return start;
     }
     std::wstring name = toLower(trim(std::wstring_view(statements[start]).substr(10), kBlanks));
+    std::wstring base;
+    if (size_t extends = name.find(L" extends "); extends != std::wstring::npos) {
+        base = std::wstring(trim(std::wstring_view(name).substr(extends + 9), kBlanks));
+        name = std::wstring(trim(std::wstring_view(name).substr(0, extends), kBlanks));
+    }
     bool valid = isPlainName(name) && name.back() != L'$';
     if (!valid) report(message::notSupported(headLine, statements[start]));
     if (name == L"int" || name == L"float" || name == L"string") {
@@ -268,6 +282,18 @@ size_t DeclarationPass::readStructure(const std::vector<std::wstring>& statement
     record.name = L"struct" + name;
     record.initialisers = {L"function init" + name + L"(){",
                            L"var bufvar=new struct" + name + L"();"};
+    // "Structure B Extends A": A's fields come first, as they are in A.
+    if (!base.empty()) {
+        if (const TypeRecord* inherited = state_.types.find(L"struct" + base)) {
+            record.fields = inherited->fields;
+            record.listFields = inherited->listFields;
+            record.initialisers.insert(record.initialisers.end(),
+                                       inherited->initialisers.begin() + 2,
+                                       inherited->initialisers.end() - 2);
+        } else {
+            report(message::unknownType(headLine, 1, base));
+        }
+    }
     for (size_t i = start + 1; i < *end; ++i) {
         if (isLineMarker(statements[i])) {
             line_ = markerLine(statements[i]);
@@ -295,11 +321,23 @@ void DeclarationPass::addField(TypeRecord& record, const std::wstring& statement
     size_t dot = lc.find(L'.');
     std::wstring name = lc.substr(0, dot);
     std::wstring type = dot == std::wstring::npos ? L"" : lc.substr(dot + 1);
+    // "cells.i[10]": ten elements, 0 to 9, each its type's zero.
+    std::wstring fixedCount = takeFixedCount(dot == std::wstring::npos ? name : type);
     // A pointer holds an address in the dialect; in the page it is a plain number.
     if (startsWith(name, L"*")) name.erase(0, 1), type = L"i";
     if (endsWith(name, L"$")) name.pop_back(), type = L"s";
-    if (!isPlainName(name) || lc.find_first_of(L"[(") != std::wstring::npos)
+    if (!isPlainName(name) || lc.find(L'(') != std::wstring::npos ||
+        type.find(L'[') != std::wstring::npos)
         return report(message::notSupported(line_, statement));
+    if (!fixedCount.empty()) {
+        if (!type.empty() && !isBasicType(type) && !state_.isStructure(type))
+            return report(message::unknownType(line_, 1, statement));
+        record.initialisers.push_back(L"bufvar." + name + L"=dimfunc(" +
+                                      elementInitialiser(name, type, state_) + L"," + fixedCount +
+                                      L"-1,-1,-1);");
+        record.fields.push_back(name + L"=0;");
+        return;
+    }
     if (!type.empty() && !isBasicType(type)) {
         if (!state_.isStructure(type)) return report(message::unknownType(line_, 1, statement));
         record.initialisers.push_back(L"bufvar." + name + L"=init" + type + L"();");

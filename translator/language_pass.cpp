@@ -3,7 +3,7 @@
 #include "common/text.h"
 #include "translator/constant_folder.h"
 #include "translator/macro_expansion.h"
-#include "translator/statement_list.h"
+#include "vocabulary/statement_list.h"
 
 #include <unordered_map>
 
@@ -45,11 +45,13 @@ public:
         statements_ = &statements;
         for (i_ = 0; i_ < statements.size(); ++i_) {
             const std::wstring& element = statements[i_];
-            if (isLineMarker(element) || isTargetLine(element)) {
-                if (isLineMarker(element)) {
-                    line_ = markerLine(element);
-                    marker_ = element;
-                }
+            if (isTargetLine(element)) {
+                out_.push_back(element);
+                continue;
+            }
+            if (isLineMarker(element)) {
+                line_ = markerLine(element);
+                marker_ = element;
                 continue;
             }
             statement(element);
@@ -379,31 +381,35 @@ private:
 
     // ---- SizeOf and OffsetOf
 
+    // The size and the field order of a structure, for SizeOf and OffsetOf.
     void recordStructureSize(const std::vector<std::wstring>& statements, size_t start) {
         std::wstring name = toLower(trim(std::wstring_view(statements[start]).substr(10), L" "));
         size_t extends = findWholeWord(name, L"extends");
         long long size = 0;
+        std::vector<std::wstring> fields;
         if (extends != std::wstring::npos) {
-            auto base = structureSizes_.find(
-                std::wstring(trim(std::wstring_view(name).substr(extends + 7), L" ")));
-            if (base != structureSizes_.end()) size = base->second;
+            std::wstring base(trim(std::wstring_view(name).substr(extends + 7), L" "));
+            if (auto known = structureSizes_.find(base); known != structureSizes_.end())
+                size = known->second;
+            fields = structureFields_[base];
             name = std::wstring(trim(std::wstring_view(name).substr(0, extends), L" "));
         }
         for (size_t k = start + 1; k < statements.size(); ++k) {
-            const std::wstring& field = statements[k];
-            if (isLineMarker(field)) continue;
-            std::wstring lc = toLower(field);
+            if (isLineMarker(statements[k])) continue;
+            std::wstring lc = toLower(statements[k]);
             if (lc == L"endstructure") break;
             long long count = 1;
-            size_t open = lc.find(L'[');
-            if (open != std::wstring::npos) {
+            if (size_t open = lc.find(L'['); open != std::wstring::npos) {
                 auto n = foldConstant(
                     std::wstring_view(lc).substr(open + 1, lc.find(L']') - open - 1), lookup());
                 if (n && n->kind == ConstantValue::Kind::kInteger) count = n->integer;
                 lc.erase(open);
             }
-            if (startsWith(lc, L"list ") || startsWith(lc, L"array ") || startsWith(lc, L"map ") ||
-                startsWith(lc, L"*")) {
+            bool container =
+                startsWith(lc, L"list ") || startsWith(lc, L"array ") || startsWith(lc, L"map ");
+            std::wstring field = container ? lc.substr(lc.find(L' ') + 1) : lc;
+            fields.push_back(fieldName(field.substr(0, field.find_first_of(L".("))));
+            if (container || startsWith(lc, L"*")) {
                 size += 8;
                 continue;
             }
@@ -418,9 +424,31 @@ private:
             size += one * count;
         }
         structureSizes_[name] = size;
+        structureFields_[name] = std::move(fields);
     }
 
-    // "SizeOf(Long)" -> 4, "OffsetOf(Point\y)" -> "y" (the page sorts by a field's name).
+    static std::wstring fieldName(std::wstring name) {
+        if (startsWith(name, L"*")) name.erase(0, 1);
+        if (endsWith(name, L"$")) name.pop_back();
+        return name;
+    }
+
+    // The page names a field by its position among the structure's fields: names are
+    // shortened when the page is compacted, the order of the fields is not.
+    std::wstring fieldPosition(const std::wstring& path) {
+        size_t slash = path.find(L'\\');
+        if (slash != std::wstring::npos) {
+            auto fields = structureFields_.find(path.substr(0, slash));
+            std::wstring name = fieldName(path.substr(slash + 1));
+            if (fields != structureFields_.end())
+                for (size_t k = 0; k < fields->second.size(); ++k)
+                    if (fields->second[k] == name) return std::to_wstring(k);
+        }
+        report(message::notSupported(line_, L"OffsetOf(" + path + L")"));
+        return L"0";
+    }
+
+    // "SizeOf(Long)" -> 4, "OffsetOf(Point\y)" -> 1 (the position of the field).
     std::wstring replaceSizeAndOffset(const std::wstring& s) {
         std::wstring out = s;
         for (const wchar_t* word : {L"sizeof", L"offsetof"}) {
@@ -443,10 +471,7 @@ private:
                     }
                     value = std::to_wstring(size);
                 } else {
-                    size_t field = inside.rfind(L'\\');
-                    std::wstring name = inside.substr(field == std::wstring::npos ? 0 : field + 1);
-                    if (endsWith(name, L"$")) name.pop_back();
-                    value = L"\"" + name + L"\"";
+                    value = fieldPosition(inside);
                 }
                 out.replace(at, close + 1 - at, value);
             }
@@ -477,6 +502,7 @@ private:
     std::unordered_map<std::wstring, int> labels_;
     std::vector<std::pair<std::wstring, int>> restores_;
     std::unordered_map<std::wstring, long long> structureSizes_;
+    std::unordered_map<std::wstring, std::vector<std::wstring>> structureFields_;
 };
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "translator/macro_expansion.h"
 
 #include "common/text.h"
-#include "translator/statement_list.h"
+#include "vocabulary/statement_list.h"
 
 #include <unordered_map>
 
@@ -149,7 +149,7 @@ size_t findWholeWord(std::wstring_view text, std::wstring_view name, size_t from
         if (text[i] == L'"') quoted = !quoted;
         if (quoted || i < from) continue;
         if (i + name.size() > text.size()) return std::wstring_view::npos;
-        if (i > 0 && (isWordChar(text[i - 1]) || containsChar(L"#\\.*$", text[i - 1]))) continue;
+        if (i > 0 && (isWordChar(text[i - 1]) || containsChar(L"#\\.$", text[i - 1]))) continue;
         if (!equalsIgnoreCase(text.substr(i, name.size()), name)) continue;
         size_t end = i + name.size();
         if (end < text.size() && (isWordChar(text[end]) || text[end] == L'$')) continue;

@@ -16,7 +16,7 @@ std::vector<std::wstring> expandMacros(const std::vector<std::wstring>& statemen
                                        Diagnostics& diag);
 
 // Where the word `name` (case-insensitive) stands as a whole word outside string literals,
-// from `from` on; npos when nowhere. A word is not whole after "#", "\", "." or "*".
+// from `from` on; npos when nowhere. A word is not whole after "#", "\", "." or "$".
 size_t findWholeWord(std::wstring_view text, std::wstring_view name, size_t from = 0);
 
 // The comma-separated parts at the top level of `text`: outside brackets and strings.

@@ -1,8 +1,12 @@
 #include "translator/procedures.h"
 
 #include "common/text.h"
-#include "compaction/classify_word.h"
-#include "translator/statement_list.h"
+#include "tables/command_table.h"
+#include "translator/page_writer.h"
+#include "vocabulary/classify_word.h"
+#include "vocabulary/statement_list.h"
+
+#include <unordered_set>
 
 namespace qc {
 namespace {

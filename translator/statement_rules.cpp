@@ -3,7 +3,7 @@
 #include "common/text.h"
 #include "tables/command_table.h"
 #include "translator/expression_tree.h"
-#include "translator/statement_list.h"
+#include "vocabulary/statement_list.h"
 
 namespace qc {
 namespace {

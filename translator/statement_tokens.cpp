@@ -1,15 +1,15 @@
 #include "translator/statement_tokens.h"
 
 #include "common/text.h"
-#include "compaction/classify_word.h"
 #include "tables/command_table.h"
 #include "translator/language_pass.h"
-#include "translator/statement_list.h"
+#include "vocabulary/classify_word.h"
+#include "vocabulary/statement_list.h"
 
 namespace qc {
 namespace {
 
-constexpr std::wstring_view kDelimiters = L"=+ -)*/<>|(,'\"";
+constexpr std::wstring_view kDelimiters = L"=+ -)*/<>|(,'\"[]";
 
 // Keywords that a condition or value may follow directly in brackets: the reader turns
 // "While (a < 5)" into "While(a < 5)", which must still be the keyword While.
@@ -289,6 +289,10 @@ void StatementScanner::classify(std::wstring_view word, wchar_t delimiter) {
     if (row != nullptr && (row->hasParentheses == call || (call && takesBracket(lower))))
         return push(kCommand, word, column);
     if (word[0] == L'#') return push(kConst, word, column);
+    if (word[0] == L'@') { // an address: there is no memory to point into in a page
+        diag_.error(message::notSupported(line_, L"address " + std::wstring(word)));
+        return push(kNumber, L"0", column, word);
+    }
     int kind = ClassifyWord(word);
     // A string field of a structure: "p\name$", "l()\name$".
     if (kind == kWordNone && word.back() == L'$' && word.find(L'\\') != std::wstring_view::npos)

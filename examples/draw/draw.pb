@@ -9,7 +9,7 @@ width = 400
 height = 300
 depth = 60
 
-OpenWindow(0, 10, 10, 640, 390, "Drawing")
+OpenWindow(0, 10, 10, 640, 365, "Drawing")
 TextGadget(1, 10, 320, 400, 20, "Computing...")
 CanvasGadget(2, 420, 10, 200, 300)
 TextGadget(4, 420, 320, 200, 20, "Draw here with the mouse")
@@ -34,7 +34,7 @@ For py = 0 To height - 1
 		If n = depth
 			Plot(px, py, RGB(0, 0, 0))
 		Else
-			Plot(px, py, RGB(255 - n * 4, 120 + n * 2, n * 4))
+			Plot(px, py, RGB(n * 4, n * 3, 90 + n * 2))
 		EndIf
 	Next
 Next

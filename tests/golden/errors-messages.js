@@ -19,7 +19,7 @@ c=0;
 d=(a+1;
 e=a+1;
 f=a%2;
-g=@a;
+g=0;
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");

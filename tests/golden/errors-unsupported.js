@@ -8,9 +8,7 @@ var n=0
 var p=0
 var q=0
 var i=0
-var local=0;
 function Sub(start){
-local=dimfunc(initint,5,-1,-1);
 static_Sub_first=start;
 static_Sub_second=(2*3;
 }
@@ -18,18 +16,8 @@ function INIT(){
 a=1;
 if(a==1){
 b=1;
-}else{
-if(a==2){
-b=2;
-}
 }
 c=a^3;
-switch(1){
-case Bool(a==(1)||a==(2)):
-b=3;
-break;case Bool((a>=(3)&&a<=(5))):
-b=4;
-}
 m=a % 2;
 n=a & 1;
 *p=5;

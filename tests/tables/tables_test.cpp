@@ -26,6 +26,7 @@ TEST(CommandTable, TargetNamesAndSpelling) {
     };
     // clang-format off
     const Case cases[] = {
+        {L"waitwindowevent", L"WaitWindowEvent", L"", true},
         {L"LOADSPRITE", L"LoadSprite", L"LoadImage", true},
         {L"SpriteWidth", L"SpriteWidth", L"ImageWidth", true},
         {L"spriteheight", L"SpriteHeight", L"ImageHeight", true},
