@@ -72,23 +72,26 @@ const std::unordered_set<std::wstring>& runtimeNames() {
 // The script tells names apart by case, so only a name spelled the same collides; variables
 // are written in lower case.
 bool needsPrivateName(const std::wstring& name, const std::wstring& lower,
-                      const TranslationTokens& all, const TranslatorState& state) {
+                      const std::unordered_set<std::wstring>& locals,
+                      const TranslatorState& state) {
     for (std::wstring_view prefix : {L"init", L"struct", L"inf_", L"qlcx", L"static_", L"_qlcx"})
         if (startsWith(lower, prefix)) return true;
     if (name == L"bufvar" || name == L"INIT") return true;
     if (reservedVariableNames().count(name) != 0 || runtimeNames().count(name) != 0) return true;
     if (name != lower) return false;
-    for (const ProcedureScope& scope : all.procedures)
-        if (scope.locals.contains(lower)) return true;
+    if (locals.count(lower) != 0) return true;
     return state.variables.contains(lower) || state.isArray(lower) || state.isList(lower);
 }
 
 } // namespace
 
 void giveProceduresTheirNames(TranslationTokens& all, const TranslatorState& state) {
+    std::unordered_set<std::wstring> locals;
+    for (const ProcedureScope& scope : all.procedures)
+        for (const auto& [name, type] : scope.locals) locals.insert(name);
     std::unordered_set<std::wstring> renamed;
     for (const auto& [lower, declared] : state.procedures)
-        if (needsPrivateName(declared, lower, all, state)) renamed.insert(declared);
+        if (needsPrivateName(declared, lower, locals, state)) renamed.insert(declared);
     if (renamed.empty()) return;
     for (SourceToken& token : all.tokens)
         if (token.kind == kProc && renamed.count(token.text) != 0)
