@@ -14,8 +14,10 @@ void rewriteTokens(TranslationTokens& tokens, TranslatorState& state, Diagnostic
 
 // Pass 3: one target line per statement; the local declarations of a procedure follow its
 // header line.
+// lineNumbers, when given, receives the source line of each line returned.
 std::vector<std::wstring> assembleLines(const TranslationTokens& tokens,
-                                        const TranslatorState& state);
+                                        const TranslatorState& state,
+                                        std::vector<int>* lineNumbers = nullptr);
 
 // The registration of a variable met in a statement: splits off the type suffix and the
 // field path, records the type in the right map and returns the text to write
