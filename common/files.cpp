@@ -31,6 +31,43 @@ std::optional<std::string> readFileBytes(const fs::path& path) {
     return bytes;
 }
 
+namespace {
+
+bool markupAt(std::wstring_view rest, std::wstring_view what) {
+    return startsWithIgnoreCase(rest, what);
+}
+
+} // namespace
+
+std::wstring guardScriptLine(std::wstring_view line) {
+    std::wstring out;
+    out.reserve(line.size());
+    wchar_t quote = 0;
+    for (size_t i = 0; i < line.size(); ++i) {
+        wchar_t c = line[i];
+        std::wstring_view rest = line.substr(i);
+        if (quote != 0) {
+            if (c == L'<' && (markupAt(rest, L"<!--") || markupAt(rest, L"<script"))) {
+                out += L"\\x3C";
+                continue;
+            }
+            out += c;
+            if (c == L'<' && markupAt(rest, L"</")) out += L'\\';
+            if (c == L'\\' && i + 1 < line.size())
+                out += line[++i];
+            else if (c == quote)
+                quote = 0;
+            continue;
+        }
+        out += c;
+        if (c == L'"' || c == L'\'') quote = c;
+        if (c == L'<' &&
+            (markupAt(rest, L"</") || markupAt(rest, L"<!--") || markupAt(rest, L"<script")))
+            out += L' ';
+    }
+    return out;
+}
+
 std::string writePageText(const std::vector<std::wstring>& pageLines,
                           const std::vector<std::wstring>& scriptLines,
                           const std::vector<std::wstring>& styleLines) {
@@ -44,7 +81,7 @@ std::string writePageText(const std::vector<std::wstring>& pageLines,
         put(pageLines[i]);
         if (inserted || !startsWith(pageLines[i], L"<script")) continue;
         inserted = true;
-        for (const auto& s : scriptLines) put(s);
+        for (const auto& s : scriptLines) put(guardScriptLine(s));
         if (i + 1 < pageLines.size()) put(pageLines[++i]);
         for (const auto& s : styleLines) put(s);
     }
