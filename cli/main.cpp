@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <new>
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -25,7 +26,7 @@ constexpr const char* kUsage =
     "  --page-from-js  SOURCE is a script defining INIT() to run on the runtime library\n"
     "\n"
     "Exit code: 0 written without errors, 1 written but errors were reported,\n"
-    "2 the source is missing or unreadable, or the page cannot be written.\n";
+    "2 the source is missing or unreadable, the page cannot be written, or memory ran out.\n";
 
 class StderrSink : public qc::LogSink {
 public:
@@ -96,9 +97,16 @@ int main(int argc, char** argv) {
     qc::Diagnostics diag(quiet ? nullptr : &sink);
     qc::RenameState names;
     qc::ConversionTimes times;
-    qc::ConversionStatus status =
-        fromScript ? qc::convertScriptFile(source, output, options, names, diag)
-                   : qc::convertFile(source, output, options, names, diag, &times);
+    qc::ConversionStatus status = qc::ConversionStatus::kCannotWrite;
+    // Running out of memory is the one failure the core cannot report as a line of its own;
+    // the page on disk is untouched then (it is replaced only by a finished temporary file).
+    try {
+        status = fromScript ? qc::convertScriptFile(source, output, options, names, diag)
+                            : qc::convertFile(source, output, options, names, diag, &times);
+    } catch (const std::bad_alloc&) {
+        std::fputs("out of memory\n", stderr);
+        return 2;
+    }
     if (timings) {
         std::fprintf(stderr,
                      "timings: read %.3f ms, translate %.3f ms, loops %.3f ms, compact %.3f ms, "

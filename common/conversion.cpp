@@ -79,6 +79,10 @@ ConversionStatus convertScriptFile(const std::filesystem::path& script,
         diag.error(L"file not found!");
         return ConversionStatus::kSourceMissing;
     }
+    if (sameFile(script, output)) {
+        diag.error(L"cannot write " + quoted(output));
+        return ConversionStatus::kOutputIsSource;
+    }
     std::vector<std::wstring> lines = splitEmbeddedLines(decodeSourceBytes(*bytes), false);
     TranslationResult page = writePage(nullptr, lines);
     std::vector<std::wstring> compacted =
