@@ -18,6 +18,11 @@ std::wstring quoted(const std::filesystem::path& p) {
     return L"\"" + fromUtf8(p.string()) + L"\"";
 }
 
+std::wstring hexByte(unsigned char byte) {
+    constexpr std::wstring_view kDigits = L"0123456789ABCDEF";
+    return {kDigits[byte >> 4], kDigits[byte & 15]};
+}
+
 } // namespace
 
 size_t scriptByteCount(const std::vector<std::wstring>& lines) {
@@ -49,7 +54,13 @@ ConversionStatus convertFile(const std::filesystem::path& source,
     }
     diag.note(L"read \"" + fromUtf8(source.filename().string()) + L"\" " + std::to_wstring(size) +
               L" bytes...");
-    TranslationResult page = TranslateText(decodeSourceBytes(*bytes), diag, &t.translation);
+    std::vector<StrayByte> strays;
+    std::wstring text = decodeSourceBytes(*bytes, &strays);
+    for (const StrayByte& stray : strays)
+        diag.error(L"line " + std::to_wstring(stray.line) + L": stray byte $" +
+                   hexByte(stray.byte) + L" is not UTF-8, read as \"" +
+                   std::wstring(1, stray.readAs) + L"\"");
+    TranslationResult page = TranslateText(text, diag, &t.translation);
     diag.note(L"finished!");
     diag.note(L"");
     diag.note(L"convert...");
