@@ -352,6 +352,8 @@ void LineParser::piece() {
             ++pos_;
         return expect(L":");
     }
+    // A switch holds nothing but its cases.
+    if (!blocks_.empty() && blocks_.top().kind == Block::kSwitch) return fail();
     std::wstring_view label;
     if (atName() && pos_ + 1 < t_.size() && t_[pos_ + 1].text == L":" &&
         t_[pos_ + 1].kind == Kind::kPunct) {
@@ -714,14 +716,16 @@ private:
     static std::wstring_view shortened(std::wstring_view text) { return text.substr(0, 20); }
 
     // Replaces a line by its braces, applied to the open blocks: "}else{" becomes "}{". A
-    // brace that would close nothing is dropped; braces beyond the nesting limit are
-    // dropped in pairs.
+    // brace that would close nothing is dropped; a block beyond the nesting limit, or
+    // directly in a switch, is dropped with everything up to its closing brace.
     std::wstring keepBraces(std::wstring_view line) {
         std::wstring kept;
         afterReplaced_ = false;
         for (wchar_t brace : bracesOf(line)) {
             if (brace == L'{') {
-                if (excessBraces_ > 0 || blocks_.size() >= static_cast<size_t>(kMaxNesting)) {
+                // A block cannot stand in a switch before a case: it goes with its content.
+                if (excessBraces_ > 0 || blocks_.size() >= static_cast<size_t>(kMaxNesting) ||
+                    (!blocks_.empty() && blocks_.top().kind == Block::kSwitch)) {
                     ++excessBraces_;
                     continue;
                 }
