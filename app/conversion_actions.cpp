@@ -2,10 +2,6 @@
 
 #include "common/files.h"
 #include "common/text.h"
-#include "translator/page_writer.h"
-
-#include <cstdint>
-#include <fstream>
 
 namespace qc::shell {
 namespace {
@@ -29,11 +25,6 @@ bool fileExists(std::wstring_view path) {
     return fileSize(ToFsPath(path)) >= 0;
 }
 
-bool isReadable(std::wstring_view path) {
-    std::ifstream in(ToFsPath(path), std::ios::binary);
-    return static_cast<bool>(in);
-}
-
 bool isUsableSource(std::wstring_view path) {
     return !path.empty() && fileExists(path) && IsValidFileName(FileNamePart(path));
 }
@@ -53,13 +44,6 @@ void validateOutput(ShellState& state, ShellWindow& window) {
     }
 }
 
-void reportLoadFailure(ShellState& state, ShellWindow& window, std::wstring_view message) {
-    window.appendLog(message);
-    state.errorFlag = true;
-    state.sourceFound = false;
-    state.sourceLoaded = false;
-}
-
 bool shouldConvert(const ShellState& state, ShellWindow& window) {
     if (state.outputState == OutputState::kNew) return true;
     if (state.autoMode == AutoMode::kOverwriteSilently) return true;
@@ -70,38 +54,19 @@ bool shouldConvert(const ShellState& state, ShellWindow& window) {
 // Compacts the translation waiting in the state and writes it to `outputPath`.
 void convertLoadedSource(ShellState& state, ShellWindow& window, const ConversionStages& stages,
                          std::wstring_view outputPath) {
-    window.appendLog(L"");
-    window.appendLog(L"convert...");
     WindowLog log(window);
     Diagnostics diag(&log);
-    std::vector<std::wstring> compacted =
-        stages.compact(state.translation.scriptLines, state.renameState, diag);
+    ConversionStatus status = writeConvertedPage(state.loaded, ToFsPath(outputPath), {},
+                                                 state.renameState, diag, nullptr, stages);
     if (diag.errorFlag()) state.errorFlag = true;
     state.sourceLoaded = false;
-    bool written = WritePage(outputPath, state.translatedPath, state.translation, compacted);
-    state.translation = {};
-    if (!written) {
-        window.appendLog(L"cannot write " + inQuotes(outputPath));
-        state.errorFlag = true;
-        return;
-    }
-    window.appendLog(L"finished! " + std::to_wstring(fileSize(ToFsPath(outputPath))) + L" bytes");
+    state.loaded = {};
+    if (status != ConversionStatus::kWritten) return;
     window.enableButton(kRunButton);
     state.lastWrittenPage = outputPath;
 }
 
 } // namespace
-
-const ConversionStages& coreStages() {
-    static const ConversionStages stages{
-        [](const std::filesystem::path& source, Diagnostics& diag) {
-            return TranslateSource(source, diag);
-        },
-        [](const std::vector<std::wstring>& lines, RenameState& names, Diagnostics& diag) {
-            return CompactScript(lines, names, diag);
-        }};
-    return stages;
-}
 
 std::wstring FileNamePart(std::wstring_view path) {
     size_t separator = path.find_last_of(L"/\\");
@@ -146,23 +111,18 @@ void ProcessPathChange(ShellState& state, ShellWindow& window, const ConversionS
 void LoadSource(ShellState& state, ShellWindow& window, const ConversionStages& stages) {
     // The field may change while events are drained below; this read stays with this path.
     const std::wstring source = state.sourcePath;
-    std::int64_t size = fileSize(ToFsPath(source));
-    if (size < 0) return reportLoadFailure(state, window, L"file not found!");
-    if (!isReadable(source))
-        return reportLoadFailure(state, window, L"cannot read " + inQuotes(source));
-    window.focusLog();
-    window.appendLog(L"read " + inQuotes(FileNamePart(source)) + L" " + std::to_wstring(size) +
-                     L" bytes...");
-    window.drainEvents();
     WindowLog log(window);
     Diagnostics diag(&log);
-    state.translation = stages.translate(ToFsPath(source), diag);
-    state.translatedPath = source;
-    state.translationHadErrors = diag.errorFlag();
+    LoadedSource loaded;
+    ConversionStatus status =
+        loadSource(ToFsPath(source), diag, loaded, nullptr, stages, {}, [&window] {
+            window.focusLog();
+            window.drainEvents();
+        });
     if (diag.errorFlag()) state.errorFlag = true;
-    state.sourceLoaded = true;
-    window.appendLog(L"finished!");
-    state.sourceFound = true;
+    state.sourceFound = status == ConversionStatus::kWritten;
+    state.sourceLoaded = state.sourceFound;
+    if (state.sourceLoaded) state.loaded = std::move(loaded);
 }
 
 void ProcessConvertRequest(ShellState& state, ShellWindow& window, const ConversionStages& stages) {
@@ -176,7 +136,7 @@ void ProcessConvertRequest(ShellState& state, ShellWindow& window, const Convers
         if (!state.sourceLoaded) LoadSource(state, window, stages);
         if (state.sourceLoaded) {
             // Errors belong to the translation being written, even one made at the path change.
-            if (state.translationHadErrors) state.errorFlag = true;
+            if (state.loaded.hadErrors) state.errorFlag = true;
             convertLoadedSource(state, window, stages, output);
         }
     }
@@ -184,13 +144,6 @@ void ProcessConvertRequest(ShellState& state, ShellWindow& window, const Convers
         OpenLastPage(state, window);
         if (state.quitAfterRun) window.shutDown();
     }
-}
-
-bool WritePage(std::wstring_view outputPath, std::wstring_view sourcePath,
-               const TranslationResult& translation, const std::vector<std::wstring>& compacted) {
-    std::filesystem::path target = ToFsPath(outputPath);
-    if (target.empty() || sameFile(target, ToFsPath(sourcePath))) return false;
-    return writePageFile(target, translation.pageLines, compacted, styleBlockLines());
 }
 
 void OpenLastPage(const ShellState& state, ShellWindow& window) {

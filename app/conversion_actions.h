@@ -5,25 +5,13 @@
 // thread, called by the event loop, and reach the window only through ShellWindow.
 #include "app/shell_state.h"
 #include "app/shell_window.h"
-#include "common/diagnostics.h"
+#include "convert/conversion.h"
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace qc::shell {
-
-// The two stages of the core that a conversion chains. The program uses the real ones;
-// tests put in stages that report errors or process events at will.
-struct ConversionStages {
-    std::function<TranslationResult(const std::filesystem::path&, Diagnostics&)> translate;
-    std::function<std::vector<std::wstring>(const std::vector<std::wstring>&, RenameState&,
-                                            Diagnostics&)>
-        compact;
-};
-const ConversionStages& coreStages();
 
 // The text after the last "/" or "\", without a leading double quote and ending before the
 // next one: `"C:\games\pong.pb"` gives `pong.pb`.
@@ -49,11 +37,6 @@ void LoadSource(ShellState& state, ShellWindow& window,
 // program then ends.
 void ProcessConvertRequest(ShellState& state, ShellWindow& window,
                            const ConversionStages& stages = coreStages());
-
-// Writes the page file. Refuses an output that is the source file itself; returns false when
-// nothing could be written (a page that was there before is left as it was).
-bool WritePage(std::wstring_view outputPath, std::wstring_view sourcePath,
-               const TranslationResult& translation, const std::vector<std::wstring>& compacted);
 
 // Opens the page written last in this run, if any.
 void OpenLastPage(const ShellState& state, ShellWindow& window);

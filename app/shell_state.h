@@ -3,8 +3,7 @@
 // conversion state and the error flag. The event loop and the conversion actions read and
 // write it; it outlives every conversion, and so does the rename state it owns (converting
 // the same source twice in one run gives the same short names).
-#include "compaction/compact_script.h"
-#include "translator/translate_source.h"
+#include "convert/conversion.h"
 
 #include <array>
 #include <string>
@@ -65,14 +64,12 @@ struct ShellState {
     bool outputDerived = false;
     OutputState outputState = OutputState::kUnusable;
     bool sourceFound = false;
-    bool sourceLoaded = false; // `translation` holds the current source, not yet written
+    bool sourceLoaded = false; // `loaded` holds the current source, not yet written
     std::wstring lastWrittenPage;
 
-    // The translation made by the last successful read, and whether it reported errors:
-    // those errors hold back the automatic opening when this translation is written.
-    TranslationResult translation;
-    std::wstring translatedPath; // the source file it was made from
-    bool translationHadErrors = false;
+    // The translation made by the last successful read. Its errors hold back the automatic
+    // opening when this translation is written.
+    LoadedSource loaded;
 
     RenameState renameState;
 };

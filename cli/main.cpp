@@ -1,7 +1,8 @@
 // quillcast-cli: the headless converter. Runs the same conversion as the window program.
 #include "cli/language_reference.h"
-#include "common/conversion.h"
+#include "cli/page_from_js.h"
 #include "common/text.h"
+#include "convert/conversion.h"
 
 #include <cstdio>
 #include <iostream>
@@ -97,12 +98,18 @@ int main(int argc, char** argv) {
     qc::Diagnostics diag(quiet ? nullptr : &sink);
     qc::RenameState names;
     qc::ConversionTimes times;
-    qc::ConversionStatus status = qc::ConversionStatus::kCannotWrite;
+    qc::ConversionStatus status = qc::ConversionStatus::kWritten;
     // Running out of memory is the one failure the core cannot report as a line of its own;
     // the page on disk is untouched then (it is replaced only by a finished temporary file).
     try {
-        status = fromScript ? qc::convertScriptFile(source, output, options, names, diag)
-                            : qc::convertFile(source, output, options, names, diag, &times);
+        if (fromScript) {
+            status = qc::convertScriptFile(source, output, options, names, diag);
+        } else {
+            qc::LoadedSource loaded;
+            status = qc::loadSource(source, diag, loaded, &times, qc::coreStages(), output);
+            if (status == qc::ConversionStatus::kWritten)
+                status = qc::writeConvertedPage(loaded, output, options, names, diag, &times);
+        }
     } catch (const std::bad_alloc&) {
         std::fputs("out of memory\n", stderr);
         return 2;

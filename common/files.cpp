@@ -95,6 +95,12 @@ std::string writePageText(const std::vector<std::wstring>& pageLines,
     return out;
 }
 
+int scriptFirstPageLine(const std::vector<std::wstring>& pageLines) {
+    for (size_t i = 0; i < pageLines.size(); ++i)
+        if (startsWith(pageLines[i], L"<script")) return static_cast<int>(i) + 2;
+    return 0;
+}
+
 namespace {
 
 // The temporary page being written, for the signal handler: a conversion stopped by Ctrl+C

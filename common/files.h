@@ -15,6 +15,10 @@ std::int64_t fileSize(const std::filesystem::path& path);
 // Whole file as bytes; nothing when it cannot be opened or read.
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
+// The page line (from 1) on which writePageText puts the script's first line: the line after
+// the first page line that starts "<script"; 0 when there is none.
+int scriptFirstPageLine(const std::vector<std::wstring>& pageLines);
+
 // Writes the page: the page lines, with the compacted script and the style block inserted
 // after the first line beginning with "<script" (see writePageText). The text goes to a
 // temporary file beside the target, which is then renamed over it, so a failed write never

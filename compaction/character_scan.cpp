@@ -2,7 +2,7 @@
 
 #include "common/text.h"
 #include "compaction/split_statements.h"
-#include "compaction/token.h"
+#include "vocabulary/token.h"
 
 #include <optional>
 

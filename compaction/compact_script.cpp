@@ -8,11 +8,12 @@
 namespace qc {
 
 std::vector<std::wstring> CompactScript(const std::vector<std::wstring>& scriptLines,
-                                        RenameState& names, Diagnostics& diag) {
+                                        RenameState& names, Diagnostics& diag,
+                                        const ReportedWords* reported) {
     ScanResult scan;
     {
         StatementList statements = splitStatements(scriptLines);
-        scan = tokenizeStatements(statements, diag);
+        scan = tokenizeStatements(statements, diag, reported);
     }
     markReachableFunctions(scan.tokens, scan.declarations, scan.functions);
     ShortNameTable shortNames;

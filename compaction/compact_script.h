@@ -6,14 +6,20 @@
 #include "compaction/rename_state.h"
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace qc {
 
+// Words an earlier stage of the same conversion has already reported to the user.
+using ReportedWords = std::unordered_set<std::wstring>;
+
 // Compacts the whole page script (runtime library and translated program). The lines are
-// read, not changed. Unknown words are reported through diag and passed through; the work
-// always completes. Short names are taken from and added to names.
+// read, not changed. Unknown words are reported through diag (unless `reported` holds them)
+// and passed through; the work always completes. Short names are taken from and added to
+// names.
 std::vector<std::wstring> CompactScript(const std::vector<std::wstring>& scriptLines,
-                                        RenameState& names, Diagnostics& diag);
+                                        RenameState& names, Diagnostics& diag,
+                                        const ReportedWords* reported = nullptr);
 
 } // namespace qc

@@ -1,7 +1,7 @@
 #include "compaction/split_statements.h"
 
 #include "common/text.h"
-#include "compaction/token.h"
+#include "vocabulary/token.h"
 
 namespace qc {
 namespace {

@@ -2,7 +2,7 @@
 // The flat token sequence of one compaction. All token texts live in one text pool and every
 // name is interned once, so a multi-megabyte script costs a few bytes per token and the later
 // passes index vectors instead of hashing strings.
-#include "compaction/token.h"
+#include "vocabulary/token.h"
 
 #include <cstdint>
 #include <functional>

@@ -2,8 +2,8 @@
 
 #include "common/text.h"
 #include "compaction/character_scan.h"
-#include "compaction/classify_word.h"
 #include "tables/target_word_table.h"
+#include "vocabulary/classify_word.h"
 
 #include <array>
 #include <cstdint>
@@ -87,8 +87,10 @@ private:
 
 class Tokenizer : public SeparatorHandler {
 public:
-    Tokenizer(ScanState& state, ScanResult& result, Diagnostics& diag)
-        : state_(state), tokens_(result.tokens), declarations_(result.declarations), diag_(diag) {}
+    Tokenizer(ScanState& state, ScanResult& result, Diagnostics& diag,
+              const std::unordered_set<std::wstring>* reported)
+        : state_(state), tokens_(result.tokens), declarations_(result.declarations), diag_(diag),
+          reported_(reported) {}
 
     ScanStep atSeparator(const SeparatorEvent& event) override {
         if (event.unclosed) {
@@ -188,6 +190,7 @@ private:
     }
 
     void report(std::wstring_view buffer, std::wstring_view name) {
+        if (reported_ != nullptr && reported_->count(std::wstring(name)) != 0) return;
         std::wstring line = L"JSL unknow ";
         line.append(buffer);
         line += L" " + std::to_wstring(buffer.size()) + L" check ";
@@ -199,6 +202,7 @@ private:
     TokenSequence& tokens_;
     std::vector<size_t>& declarations_;
     Diagnostics& diag_;
+    const std::unordered_set<std::wstring>* reported_;
 };
 
 } // namespace
@@ -213,7 +217,8 @@ std::optional<std::wstring> hexadecimalToDecimal(std::wstring_view word) {
     return std::to_wstring(static_cast<std::int64_t>(value));
 }
 
-ScanResult tokenizeStatements(const StatementList& statements, Diagnostics& diag) {
+ScanResult tokenizeStatements(const StatementList& statements, Diagnostics& diag,
+                              const std::unordered_set<std::wstring>* reported) {
     ScanResult result;
     ScanState state;
     std::wstring buffer;
@@ -224,7 +229,7 @@ ScanResult tokenizeStatements(const StatementList& statements, Diagnostics& diag
     // grow only by the end marks; half the characters is a fair guess at the token count.
     size_t characters = statements.characterCount() + statements.size();
     result.tokens.reserve(characters / 2, characters + characters / 8);
-    Tokenizer tokenizer(state, result, diag);
+    Tokenizer tokenizer(state, result, diag, reported);
     for (size_t i = 0; i < statements.size(); ++i)
         scanStatement(statements[i], charset::kTokenSeparators, tokenizer, buffer);
     result.functions = std::move(state.functions);

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace qc {
@@ -24,8 +25,10 @@ struct ScanResult {
 };
 
 // Runs the pre-scan over all statements, then the tokenizing scan. Words that fit no kind are
-// reported as "JSL unknow <buffer> <length> check <word>" and passed through unchanged.
-ScanResult tokenizeStatements(const StatementList& statements, Diagnostics& diag);
+// reported as "JSL unknow <buffer> <length> check <word>" (unless `reported` holds the word,
+// so the user is not told twice) and passed through unchanged.
+ScanResult tokenizeStatements(const StatementList& statements, Diagnostics& diag,
+                              const std::unordered_set<std::wstring>* reported = nullptr);
 
 // "0xff" gives "255". Only "0x" or "0X" followed by at least one character, all of them
 // hexadecimal digits, is rewritten; the value wraps at 64 bits like a signed integer.

@@ -2,6 +2,7 @@
 
 #include "common/text.h"
 #include "loops/block_words.h"
+#include "loops/cut_points.h"
 
 #include <algorithm>
 #include <iterator>
@@ -94,6 +95,18 @@ public:
 
     void read(const std::wstring& statement) {
         BlockWord kind = classifyBlockWord(statement);
+        if (waitsForLine(statement) && canCut(kind)) cut(L"QLCX_AskLine()");
+        dispatch(statement, kind);
+        if (current_ == 0 && kind == BlockWord::kNone && isDelayStatement(statement) &&
+            canCut(kind))
+            cut(L"");
+    }
+
+    // Hands the placed lines over as the finished functions; the pass is spent afterwards.
+    std::vector<std::wstring> emit();
+
+private:
+    void dispatch(const std::wstring& statement, BlockWord kind) {
         switch (kind) {
         case BlockWord::kIf:
             onIf(statement);
@@ -123,10 +136,37 @@ public:
         }
     }
 
-    // Hands the placed lines over as the finished functions; the pass is spent afterwards.
-    std::vector<std::wstring> emit();
+    // A cut needs the statement to start a part of its own: not inside a script loop or a
+    // Select of this level, and not on a line that continues a block (Else, Case). Where it
+    // cannot cut, Input() asks with the browser's input box and Delay() only delays the next
+    // pass, as they do in procedures.
+    bool canCut(BlockWord kind) const {
+        bool opensPart = kind == BlockWord::kNone || kind == BlockWord::kIf ||
+                         kind == BlockWord::kUntil || kind == BlockWord::kSelect ||
+                         kind == BlockWord::kWhile || kind == BlockWord::kFor ||
+                         kind == BlockWord::kForEach;
+        return opensPart && levels_[current_].innerBlocks.empty();
+    }
 
-private:
+    // Ends the part being read and goes on in the level's next continuation: `call` (a wait
+    // of the runtime) then the switch and return, as at the start of a nested loop that ends at
+    // once. The runtime's timer holds the continuation back while a line or a Delay is
+    // awaited.
+    void cut(std::wstring_view call) {
+        LoopLevel& level = levels_[current_];
+        std::wstring next = continuationOf(current_);
+        SegmentSet placed;
+        if (!call.empty()) {
+            appendCode(current_, level.live, targetCode(call), &placed);
+            appendCode(current_, placed, next);
+        } else {
+            appendCode(current_, level.live, next, &placed);
+        }
+        appendCode(current_, placed, targetCode(L"return 0"));
+        ++level.currentSegment;
+        level.live = {level.currentSegment};
+    }
+
     // Places `text` in each of the given segments of the level; `placed`, when given,
     // receives the segments that took it. A segment that has handed control on (its last
     // line returns) refuses everything but the Else and EndIf lines that re-open it.
@@ -322,7 +362,7 @@ std::vector<std::wstring> LoopPass::emit() {
 std::vector<std::wstring> restructureLoops(const std::vector<std::wstring>& mainProgram,
                                            Diagnostics& diag) {
     LoopPass pass(diag);
-    for (const std::wstring& statement : mainProgram) pass.read(statement);
+    for (const std::wstring& statement : loopsAroundCuts(mainProgram)) pass.read(statement);
     return pass.emit();
 }
 

@@ -17,13 +17,29 @@ var PB_EvTy_LdbClick=2;
 var PB_EvTy_Focus=3;
 var PB_EvTy_LostFocus=4;
 var PB_EvTy_Change=5;
+var QLCX_EvTyRightClick=6;
+var QLCX_EvMenu=3;
+var QLCX_EvTimer=4;
+var QLCX_EvSizeWindow=5;
+var QLCX_EvMoveWindow=6;
+var QLCX_EvActivateWindow=7;
 
 // Whole milliseconds between two calls of the running loop function (30 frames a second).
 var QLCX_FramePeriod=Math.floor(1000/30);
 // Handle of the interval timer that calls the running loop function, 0 when none runs.
 var QLCX_LoopTimer=0;
+// The running loop function, and what it waits for since its last WaitWindowEvent: 0 nothing
+// (it runs every frame), -1 an event, otherwise an event or this time, whichever comes first.
+// A program waits in WaitWindowEvent between two passes of its loop, so the frame timer skips
+// the loop function until the wait is over instead of handing it "no event" 30 times a second.
+var QLCX_LoopFunction=0;
+var QLCX_WaitUntil=0;
 // 1 once the program has ended: no loop function may start after that.
 var QLCX_Ended=0;
+// Delay asks for the next pass to start no earlier than this clock time (0: no wait).
+var QLCX_ResumeAt=0;
+// 1 while the console waits for a typed line: the program goes on once it is there.
+var QLCX_WaitingLine=0;
 
 // The page's canvas and its 2d context, set by QLCXInit; the canvas position turns mouse
 // coordinates into canvas coordinates.
@@ -43,6 +59,9 @@ var QLCX_EventQueue=NewList(QLCX_NewEventRecord);
 var QLCX_EventWindow=0;
 var QLCX_EventGadget=0;
 var QLCX_EventType=0;
+// What the element that queued the current event knew about it (a canvas: the mouse position,
+// buttons and keys at that moment), or 0.
+var QLCX_EventDetails=0;
 
 // Frame counting for GetFPS: flips since the last measurement, its time, the last rate.
 var QLCX_FlipCount=0;
@@ -69,9 +88,49 @@ if(QLCX_LoopTimer){
 clearInterval(QLCX_LoopTimer);
 }
 QLCX_LoopTimer=0;
+QLCX_LoopFunction=newfunc;
+QLCX_WaitUntil=0;
 if(newfunc&&!QLCX_Ended){
-QLCX_LoopTimer=setInterval(newfunc,QLCX_FramePeriod);
+QLCX_LoopTimer=setInterval(QLCX_RunFrame,QLCX_FramePeriod);
 }
+}
+
+// One frame: window timers that are due queue their events, then the loop function gets its
+// next pass unless the program waits for a typed line, for the end of a Delay or in
+// WaitWindowEvent. Waiting is skipping frames, never spinning.
+function QLCX_RunFrame(){
+var now=new Date().getTime();
+QLCX_FireTimers(now);
+if(QLCX_WaitingLine){
+return 0;
+}
+if(QLCX_ResumeAt){
+if(now<QLCX_ResumeAt){
+return 0;
+}
+QLCX_ResumeAt=0;
+}
+if(QLCX_WaitUntil&&ListSize(QLCX_EventQueue)==0){
+if(QLCX_WaitUntil<0||now<QLCX_WaitUntil){
+return 0;
+}
+}
+QLCX_WaitUntil=0;
+if(QLCX_LoopFunction){
+QLCX_LoopFunction();
+}
+return 1;
+}
+
+// The next event, or 0; the loop that asks waits before its next pass for an event, or at
+// most timeout milliseconds when one is given.
+function WaitWindowEvent(timeout){
+var code=WindowEvent();
+QLCX_WaitUntil=-1;
+if(timeout>0){
+QLCX_WaitUntil=new Date().getTime()+timeout;
+}
+return code;
 }
 
 // The source statement End. An End inside a procedure returns only from the procedure; the
@@ -91,20 +150,24 @@ return 1;
 }
 
 // Queues an event unless it repeats the last queued one in all four fields, so a burst of
-// identical events (a double press, repeated change notifications) is seen once. Element
+// identical events (a double press, repeated change notifications, mouse moves) is seen once;
+// the details of a repeat replace those of the event it repeats, so the newest count. Element
 // handlers may pass attribute texts; the record always holds numbers, so that a translated
 // "Case 5" matches.
-function QLCX_AddEvent(win,code,gadget,kind){
+function QLCX_AddEvent(win,code,gadget,kind,details){
 var queue=QLCX_EventQueue;
 var record=[QLCX_Number(win),QLCX_Number(code),QLCX_Number(gadget),QLCX_Number(kind)];
 if(LastElement(queue)){
 var last=queue[queue[0]];
 if(last[0]==record[0]&&last[1]==record[1]&&last[2]==record[2]&&last[3]==record[3]){
+last[4]=details;
 return 0;
 }
 }
+record[4]=details;
 AddElement(queue);
 queue[queue[0]]=record;
+QLCX_CallBound(record);
 return 1;
 }
 
@@ -116,6 +179,7 @@ if(!FirstElement(queue)){
 QLCX_EventWindow=-1;
 QLCX_EventGadget=0;
 QLCX_EventType=0;
+QLCX_EventDetails=0;
 return 0;
 }
 var record=queue[queue[0]];
@@ -123,6 +187,7 @@ DeleteElement(queue);
 QLCX_EventWindow=record[0];
 QLCX_EventGadget=record[2];
 QLCX_EventType=record[3];
+QLCX_EventDetails=record[4];
 return record[1];
 }
 

@@ -59,12 +59,40 @@ return "";
 return answer;
 }
 
-// With a flag other than 0: the confirmation box, true for OK and false for Cancel.
-// Otherwise the message box, and 0.
+// Flags: 1 Yes and No, the confirmation box, giving 6 (Yes) or 7 (No); 2 Yes, No and Cancel,
+// an input box answered with "yes" or "no" (any other answer or Cancel gives 2, Cancel); 4, 8
+// and 16 (information, warning, error) name the kind of message before its title. The plain
+// message box gives 0 (OK).
 function MessageRequester(title,message,flag){
 var text=title+"\n\n"+message;
-if(flag){
-return window.confirm(text);
+if(flag&4){
+text="Information: "+text;
+}
+if(flag&8){
+text="Warning: "+text;
+}
+if(flag&16){
+text="Error: "+text;
+}
+if(flag&1){
+if(window.confirm(text)){
+return 6;
+}
+return 7;
+}
+if(flag&2){
+var answer=window.prompt(text+"\n\n(yes, no or cancel)","yes");
+if(!answer){
+return 2;
+}
+answer=answer.toLowerCase();
+if(answer.charAt(0)=="y"){
+return 6;
+}
+if(answer.charAt(0)=="n"){
+return 7;
+}
+return 2;
 }
 alert(text);
 return 0;

@@ -4,8 +4,16 @@
 var QLCX_GadgetKinds = [];
 var QLCX_GadgetWindows = [];
 // The state of gadgets whose element has no value of its own (the image number of an image
-// gadget, whatever a program stores in a text, web or link gadget).
+// gadget, whatever a program stores in a text, web or link gadget, the selected item of a
+// list, the check of a check box).
 var QLCX_GadgetStates = [];
+// Flags given at creation.
+var QLCX_GadgetFlags = [];
+// The kind and window of the gadget made last: option gadgets made one after the other form
+// one group.
+var QLCX_LastKind = "";
+var QLCX_OptionGroup = 0;
+var QLCX_LastGadget = 0;
 
 function QLCX_Gadget(id) {
 return document.getElementById("" + id);
@@ -40,14 +48,8 @@ el.style.width = QLCX_Pixels(w);
 el.style.height = QLCX_Pixels(h);
 }
 
-// Records the gadget, hooks its events and puts it into the current window's body (or the
-// page body when that window has none).
+// Records the gadget, hooks its events and puts it into the current gadget list.
 function QLCX_AddGadget(id, kind, el, withFocus) {
-el.id = "" + id;
-el.style.position = "absolute";
-QLCX_GadgetKinds[id] = kind;
-QLCX_GadgetWindows[id] = QLCX_CurrentWindow;
-QLCX_GadgetStates[id] = 0;
 el.onclick = QLCX_GadgetClicked;
 el.ondblclick = QLCX_GadgetDoubleClicked;
 el.onchange = QLCX_GadgetChanged;
@@ -55,10 +57,28 @@ if (withFocus) {
 el.onfocus = QLCX_GadgetFocused;
 el.onblur = QLCX_GadgetBlurred;
 }
+return QLCX_PlaceGadget(id, kind, el);
+}
+
+// Records the gadget without hooking any event (composite gadgets hook their parts) and puts
+// it into the innermost open gadget list, the current window's inner area or the page body.
+// Returns what the creating command returns.
+function QLCX_PlaceGadget(id, kind, el) {
+var asked = id;
+id = QLCX_PickNumber(id, QLCX_GadgetKinds);
+el.id = "" + id;
+el.style.position = "absolute";
+QLCX_GadgetKinds[id] = kind;
+QLCX_GadgetWindows[id] = QLCX_CurrentWindow;
+QLCX_GadgetStates[id] = 0;
+if (kind == "option" && QLCX_LastKind != "option") { QLCX_OptionGroup++; }
+QLCX_LastKind = kind;
 var holder = document.getElementById("window" + QLCX_CurrentWindow + "_content");
+if (QLCX_GadgetHolders.length) { holder = QLCX_GadgetHolders[QLCX_GadgetHolders.length - 1]; }
 if (!holder) { holder = QLCX_PageBody(); }
 holder.appendChild(el);
-return 1;
+QLCX_LastGadget = id;
+return QLCX_Created(asked, id);
 }
 
 function QLCX_GadgetEvent(el, type) {
@@ -95,22 +115,40 @@ el.value = QLCX_Text(value);
 return el;
 }
 
-function StringGadget(ID, x, y, w, h, string) {
-var el = QLCX_Input("text", string);
+// Flags: 1 password, 2 numbers only, 4 read-only.
+function StringGadget(ID, x, y, w, h, string, flags) {
+var type = "text";
+if (flags & 1) { type = "password"; }
+if (flags & 2) { type = "number"; }
+var el = QLCX_Input(type, string);
+if (flags & 4) { el.readOnly = true; }
 QLCX_SetBox(el, x, y, w - 6, h - 6);
 return QLCX_AddGadget(ID, "string", el, 1);
 }
 
-function ButtonGadget(ID, x, y, w, h, string) {
+// Flags: 1 a toggle button that stays pressed (its state 1) until clicked again, 2 the
+// default button, drawn bold.
+function ButtonGadget(ID, x, y, w, h, string, flags) {
 var el = QLCX_Input("submit", string);
 QLCX_SetBox(el, x, y, w, h);
-return QLCX_AddGadget(ID, "button", el, 0);
+if (flags & 2) { el.style.fontWeight = "bold"; }
+var made = QLCX_AddGadget(ID, "button", el, 0);
+if (flags & 1) {
+QLCX_GadgetKinds[QLCX_LastGadget] = "toggle";
+el.onclick = QLCX_ToggleClicked;
+}
+return made;
 }
 
-// A paragraph keeps its top margin inside the window body, hence the 13 pixels.
-function TextGadget(ID, x, y, w, h, string) {
+// A paragraph keeps its top margin inside the window body, hence the 13 pixels; its line
+// breaks show. Flags: 1 centred, 2 right-aligned, 4 a border.
+function TextGadget(ID, x, y, w, h, string, flags) {
 var el = document.createElement("p");
 el.appendChild(document.createTextNode(QLCX_Text(string)));
+el.style.whiteSpace = "pre-line";
+if (flags & 1) { el.style.textAlign = "center"; }
+if (flags & 2) { el.style.textAlign = "right"; }
+if (flags & 4) { el.style.border = "1px solid #888"; }
 QLCX_SetBox(el, x, y - 13, w, h);
 return QLCX_AddGadget(ID, "text", el, 0);
 }
@@ -129,14 +167,14 @@ var el = document.createElement("img");
 el.style.left = QLCX_Pixels(x);
 el.style.top = QLCX_Pixels(y);
 QLCX_AddGadget(ID, "image", el, 1);
-if (img) { QLCX_ShowImage(ID, el, img); }
+QLCX_ShowImage(ID, el, img);
 return 1;
 }
 
 function QLCX_ShowImage(id, el, img) {
 if (!IsImage(img)) { return; }
 QLCX_GadgetStates[id] = img;
-el.src = QLCX_ImagePaths[img];
+el.src = QLCX_ImageSource(img, id);
 }
 
 function WebGadget(ID, x, y, w, h, url) {
@@ -170,6 +208,8 @@ function GetGadgetText(ID) {
 var el = QLCX_Gadget(ID);
 if (!el) { return ""; }
 var kind = QLCX_GadgetKind(ID);
+var own = QLCX_KindText(ID, kind);
+if (own != "none") { return own; }
 if (kind == "text") { return el.firstChild.nodeValue; }
 if (kind == "web") { return el.src; }
 if (kind == "link") { return el.href; }
@@ -181,6 +221,7 @@ var el = QLCX_Gadget(ID);
 if (!el) { return; }
 text = QLCX_Text(text);
 var kind = QLCX_GadgetKind(ID);
+if (QLCX_SetKindText(ID, kind, text)) { return; }
 if (kind == "text") {
 el.firstChild.nodeValue = text;
 } else if (kind == "web") {
@@ -212,6 +253,8 @@ if (QLCX_Given(h)) { el.style.height = QLCX_Pixels(h - dx); }
 function GetGadgetState(ID) {
 var el = QLCX_Gadget(ID);
 if (!el) { return 0; }
+var own = QLCX_KindState(ID, QLCX_GadgetKind(ID));
+if (own != "none") { return own; }
 if (QLCX_HasOwnValue(QLCX_GadgetKind(ID))) { return QLCX_AsNumber(el.value); }
 return QLCX_AsNumber(QLCX_GadgetStates[ID]);
 }
@@ -220,6 +263,7 @@ function SetGadgetState(ID, value) {
 var el = QLCX_Gadget(ID);
 if (!el) { return; }
 var kind = QLCX_GadgetKind(ID);
+if (QLCX_SetKindState(ID, kind, value)) { return; }
 if (kind == "image") {
 QLCX_ShowImage(ID, el, value);
 } else if (QLCX_HasOwnValue(kind)) {

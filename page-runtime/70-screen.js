@@ -1,5 +1,5 @@
-// Screen, drawing, images and rotating sprites. The screen is the page's one canvas, set up by
-// QLCXInit; drawing goes straight to it, so StartDrawing and StopDrawing have nothing to do.
+// Screen, images and rotating sprites. The screen is the page's one canvas, set up by
+// QLCXInit; the drawing commands are in 75-drawing.js.
 // The screen functions set the canvas position (QLCX_CanvasX, QLCX_CanvasY) that mouse
 // coordinates are measured from.
 // Image number -> browser image (0 once freed) and the path it was loaded from.
@@ -17,6 +17,7 @@ return "rgb(" + (color & 255) + "," + ((color >> 8) & 255) + "," + ((color >> 16
 }
 
 function QLCX_SetUpScreen(width, height) {
+QLCX_Settle(QLCX_Canvas);
 QLCX_Canvas.width = width;
 QLCX_Canvas.height = height;
 QLCX_Context.textBaseline = "top";
@@ -34,11 +35,14 @@ return 1;
 
 // The canvas goes where the program puts its screen, so that mouse positions, measured from
 // x, y, are positions on the screen: left in the page's flow, the canvas would sit behind the
-// body margin and a pen would land beside the pointer. WindowID is not used.
+// body margin and a pen would land beside the pointer. In an open window it goes into the
+// window's inner area, above the window's own background.
 function OpenWindowedScreen(WindowID, x, y, Width, Height) {
 if (!x) { x = 0; }
 if (!y) { y = 0; }
 QLCX_SetUpScreen(Width, Height);
+var holder = document.getElementById("window" + WindowID + "_content");
+if (holder) { holder.appendChild(QLCX_Canvas); }
 QLCX_Canvas.style.position = "absolute";
 QLCX_Canvas.style.left = QLCX_Pixels(x);
 QLCX_Canvas.style.top = QLCX_Pixels(y);
@@ -48,50 +52,21 @@ return 1;
 }
 
 function ClearScreen(color) {
+QLCX_Settle(QLCX_Canvas);
 QLCX_Context.fillStyle = QLCX_ColorText(color);
 QLCX_Context.fillRect(0, 0, QLCX_Canvas.width, QLCX_Canvas.height);
 }
 
-function StartDrawing() {
-return 1;
-}
-
-function StopDrawing() {
-return 1;
-}
-
-function DrawText(x, y, text, color) {
-QLCX_Context.fillStyle = QLCX_ColorText(color);
-QLCX_Context.fillText(QLCX_Text(text), x, y);
-}
-
-function Box(x, y, w, h, color) {
-QLCX_Context.fillStyle = QLCX_ColorText(color);
-QLCX_Context.fillRect(x, y, w, h);
-}
-
-function LineXY(x1, y1, x2, y2, color) {
-QLCX_Context.strokeStyle = QLCX_ColorText(color);
-QLCX_Context.beginPath();
-QLCX_Context.moveTo(x1, y1);
-QLCX_Context.lineTo(x2, y2);
-QLCX_Context.stroke();
-}
-
-function Circle(x, y, radius, color) {
-QLCX_Context.fillStyle = QLCX_ColorText(color);
-QLCX_Context.beginPath();
-QLCX_Context.arc(x, y, radius, 0, 2 * Math.PI);
-QLCX_Context.closePath();
-QLCX_Context.fill();
-}
-
+// With #PB_Any the picked number is returned, otherwise the image.
 function LoadImage(ID, path) {
+var picked = ID == -1;
+ID = QLCX_PickNumber(ID, QLCX_Images);
 if (QLCX_Images[ID]) { FreeImage(ID); }
 var img = new Image();
 QLCX_Images[ID] = img;
 QLCX_ImagePaths[ID] = path;
 img.src = path;
+if (picked) { return ID; }
 return img;
 }
 
@@ -104,11 +79,12 @@ if (QLCX_Images[ID]) { return 1; }
 return 0;
 }
 
-// An image counts only once all of it has arrived: the browser knows the size from the first
+// An image counts only once all of it has arrived (a created image, a canvas, at once): the browser knows the size from the first
 // bytes and would draw a half-loaded image in part, or nothing, and refuses a broken one. Its
 // "complete" member is read by name, since compaction renames members it does not know.
 function QLCX_Arrived(img) {
 if (!img) { return 0; }
+if (img.getContext) { return 1; }
 if (!window.Reflect.get(img, "complete")) { return 0; }
 return img.width > 0;
 }
@@ -130,28 +106,6 @@ function ImageHeight(ID) {
 var img = QLCX_LoadedImage(ID);
 if (!img) { return 0; }
 return img.height;
-}
-
-// The black underlay makes transparent parts of a sprite black, as on a screen that is not
-// cleared between sprites.
-function DrawImage(ID, x, y) {
-var img = QLCX_LoadedImage(ID);
-if (!img) { return; }
-QLCX_Context.fillStyle = "rgb(0,0,0)";
-QLCX_Context.fillRect(x, y, img.width, img.height);
-QLCX_Context.drawImage(img, x, y);
-}
-
-function QLCX_UseAlpha(alpha) {
-if (alpha) { QLCX_Context.globalAlpha = alpha / 255; }
-}
-
-function DrawAlphaImage(ID, x, y, alpha) {
-var img = QLCX_LoadedImage(ID);
-if (!img) { return; }
-QLCX_UseAlpha(alpha);
-QLCX_Context.drawImage(img, x, y);
-QLCX_Context.globalAlpha = 1;
 }
 
 // Touching edges count as a collision.
@@ -225,11 +179,13 @@ if (w < 0) {
 w = img.width;
 h = img.height;
 }
+QLCX_Settle(QLCX_Canvas);
 QLCX_Context.save();
-QLCX_UseAlpha(alpha);
+if (alpha) { QLCX_Context.globalAlpha = alpha / 255; }
 QLCX_Context.translate(x, y);
 QLCX_Context.rotate(sprite[1]);
 QLCX_Context.drawImage(img, 0 - w / 2, 0 - h / 2, w, h);
+if (!img.getContext) { QLCX_Taint(QLCX_Canvas); }
 QLCX_Context.restore();
 QLCX_Context.globalAlpha = 1;
 }

@@ -18,6 +18,7 @@ if (!ev) { ev = window.event; }
 var code = ev.keyCode;
 QLCX_KeysPushed[code] = 1;
 QLCX_KeysReleased[code] = 0;
+if (QLCX_TakeShortcut(ev)) { return false; }
 return true;
 }
 
@@ -51,8 +52,10 @@ return 1;
 
 function QLCX_MouseMoved(ev) {
 if (!ev) { ev = window.event; }
-QLCX_MouseX = ev.clientX - QLCX_CanvasX;
-QLCX_MouseY = ev.clientY - QLCX_CanvasY;
+// Measured from where the canvas is now: it may sit in a window that has been dragged.
+var area = QLCX_Canvas.getBoundingClientRect();
+QLCX_MouseX = ev.clientX - Math.round(area.left);
+QLCX_MouseY = ev.clientY - Math.round(area.top);
 }
 
 // The browser's button code names one button or, on some browsers, a pair of them held

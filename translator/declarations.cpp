@@ -1,8 +1,8 @@
 #include "translator/declarations.h"
 
 #include "common/text.h"
-#include "compaction/classify_word.h"
-#include "translator/statement_list.h"
+#include "vocabulary/classify_word.h"
+#include "vocabulary/statement_list.h"
 
 #include <optional>
 
@@ -85,19 +85,22 @@ public:
     }
 
 private:
-    void declare(const std::wstring& statement, const std::wstring& lc) {
+    void declare(const std::wstring& given, const std::wstring& givenLc) {
+        // Arrays, lists and maps live in the page's global scope: a scope keyword other
+        // than Global before them changes nothing there.
+        size_t scope = scopeBeforeDeclaration(givenLc);
+        std::wstring statement = given.substr(scope);
+        std::wstring lc = givenLc.substr(scope);
         if (startsWith(lc, L"dim ") || startsWith(lc, L"global dim ")) {
             declareArray(statement, lc);
         } else if (startsWith(lc, L"newlist ") || startsWith(lc, L"global newlist ")) {
-            declareList(statement, lc);
+            declareList(statement, lc, 8);
+        } else if (startsWith(lc, L"newmap ") || startsWith(lc, L"global newmap ")) {
+            declareList(statement, lc, 7);
         } else if (startsWith(lc, L"foreach ")) {
             std::wstring list = std::wstring(trim(std::wstring_view(lc).substr(8), kBlanks));
             out_.push_back(L"ResetList(" + list + L")");
             out_.push_back(L"While NextElement(" + list + L")");
-        } else if (isScopedDeclaration(lc)) {
-            size_t blank = statement.find(L' ');
-            size_t second = statement.find(L' ', blank + 1);
-            report(message::notSupported(line_, statement.substr(0, second)));
         } else {
             if (startsWith(lc, L"procedure ") || startsWith(lc, L"procedure."))
                 registerParameters(statement);
@@ -105,14 +108,16 @@ private:
         }
     }
 
-    // Arrays and lists are always global in the page: only Global may stand before them.
-    static bool isScopedDeclaration(const std::wstring& lc) {
+    // The length of "Protected " in "Protected Dim a(10)"; 0 when no such keyword leads.
+    static size_t scopeBeforeDeclaration(const std::wstring& lc) {
         for (std::wstring_view keyword : {L"protected ", L"static ", L"shared ", L"define "}) {
             if (!startsWith(lc, keyword)) continue;
             std::wstring_view rest = std::wstring_view(lc).substr(keyword.size());
-            return startsWith(rest, L"dim ") || startsWith(rest, L"newlist ");
+            if (startsWith(rest, L"dim ") || startsWith(rest, L"newlist ") ||
+                startsWith(rest, L"newmap "))
+                return keyword.size();
         }
-        return false;
+        return 0;
     }
 
     void declareArray(const std::wstring& statement, const std::wstring& lc) {
@@ -136,16 +141,20 @@ private:
         registerArray(name);
     }
 
-    void declareList(const std::wstring& statement, const std::wstring& lc) {
-        size_t p = lc.find(L"newlist ");
-        std::wstring_view rest = std::wstring_view(statement).substr(p + 8);
+    // NewList and NewMap ("newmap " is 7 long): a map is a list whose elements have keys.
+    void declareList(const std::wstring& statement, const std::wstring& lc, size_t length) {
+        bool map = length == 7;
+        size_t p = lc.find(map ? L"newmap " : L"newlist ");
+        std::wstring_view rest = std::wstring_view(statement).substr(p + length);
         size_t open = rest.find(L'(');
         if (open == std::wstring_view::npos) return report(message::bracketError(line_));
         auto [name, type] = splitNameAndType(rest.substr(0, open));
         if (!isPlainName(name) || trim(rest.substr(open), kBlanks) != L"()")
             return report(message::notSupported(line_, statement));
-        out_.push_back(name + L"=NewList(" + elementInitialiser(name, type, state_) + L")");
+        out_.push_back(name + (map ? L"=NewMap(" : L"=NewList(") +
+                       elementInitialiser(name, type, state_) + L")");
         registerList(name);
+        if (map) state_.maps[variableName(name)] = 1;
     }
 
     void registerArray(const std::wstring& name) {

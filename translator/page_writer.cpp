@@ -4,8 +4,13 @@
 #include "common/text.h"
 #include "translator/translator_state.h"
 
+#include <algorithm>
+
 namespace qc {
 namespace {
+
+// The lines of the start-up function _qlcxi, the last of every script.
+constexpr size_t kStartUpLines = 4;
 
 // For each Structure: the constructor that declares its fields, the element factory that
 // fills a new element (nested structures and lists included), and, when it has list
@@ -80,7 +85,8 @@ std::vector<std::wstring> programScriptLines(const TranslatorState* state,
 }
 
 TranslationResult writePage(const TranslatorState* state,
-                            const std::vector<std::wstring>& translatedProgram) {
+                            const std::vector<std::wstring>& translatedProgram,
+                            const std::vector<int>* programSourceLines) {
     TranslationResult page;
     page.pageLines = {
         L"<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\"  "
@@ -92,6 +98,14 @@ TranslationResult writePage(const TranslatorState* state,
     };
     page.scriptLines = runtimeLibraryLines();
     std::vector<std::wstring> program = programScriptLines(state, translatedProgram);
+    if (programSourceLines != nullptr) {
+        // The program's lines sit between the declarations and the start-up function.
+        size_t programStart =
+            page.scriptLines.size() + program.size() - kStartUpLines - translatedProgram.size();
+        page.sourceLines.assign(page.scriptLines.size() + program.size(), 0);
+        for (size_t i = 0; i < translatedProgram.size() && i < programSourceLines->size(); ++i)
+            page.sourceLines[programStart + i] = std::max(0, (*programSourceLines)[i]);
+    }
     page.scriptLines.insert(page.scriptLines.end(), program.begin(), program.end());
     page.pageLines.insert(page.pageLines.end(),
                           {L"</script>", L"</head>", L"<body id=\"winout\" onLoad=\"_qlcxi();\">",

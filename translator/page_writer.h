@@ -11,9 +11,11 @@ namespace qc {
 struct TranslatorState;
 
 // state may be null: a page without program registries (a source that cannot be opened,
-// or a hand-written script for runtime tests).
+// or a hand-written script for runtime tests). programSourceLines, when given, holds the
+// source line of each program line and fills the result's sourceLines.
 TranslationResult writePage(const TranslatorState* state,
-                            const std::vector<std::wstring>& translatedProgram);
+                            const std::vector<std::wstring>& translatedProgram,
+                            const std::vector<int>* programSourceLines = nullptr);
 
 // The script lines that follow the runtime library: structure code, declarations, the
 // translated program and _qlcxi.

@@ -1,10 +1,10 @@
 #include "translator/procedures.h"
 
 #include "common/text.h"
-#include "compaction/classify_word.h"
 #include "tables/command_table.h"
 #include "translator/page_writer.h"
-#include "translator/statement_list.h"
+#include "vocabulary/classify_word.h"
+#include "vocabulary/statement_list.h"
 
 #include <unordered_set>
 

@@ -178,6 +178,7 @@ enum class Block { kFunction, kLoop, kSwitch, kIf, kPlain, kDo };
 struct OpenBlock {
     Block kind;
     bool replaced = false; // opened by a line that was replaced by its braces
+    bool caseSeen = false; // a switch that has had its first case
     std::wstring_view label;
 };
 
@@ -294,7 +295,7 @@ private:
 
     void open(Block kind, std::wstring_view label = {}) {
         if (blocks_.size() >= static_cast<size_t>(kMaxNesting)) return fail(Fault::kTooDeep);
-        blocks_.push({kind, false, label});
+        blocks_.push({kind, false, false, label});
     }
 
     void piece();
@@ -350,10 +351,17 @@ void LineParser::piece() {
             expression();
         else
             ++pos_;
-        return expect(L":");
+        expect(L":");
+        if (ok() && !blocks_.top().caseSeen) {
+            OpenBlock block = blocks_.pop();
+            block.caseSeen = true;
+            blocks_.push(block);
+        }
+        return;
     }
     // A switch holds nothing but its cases.
-    if (!blocks_.empty() && blocks_.top().kind == Block::kSwitch) return fail();
+    if (!blocks_.empty() && blocks_.top().kind == Block::kSwitch && !blocks_.top().caseSeen)
+        return fail();
     std::wstring_view label;
     if (atName() && pos_ + 1 < t_.size() && t_[pos_ + 1].text == L":" &&
         t_[pos_ + 1].kind == Kind::kPunct) {
@@ -668,7 +676,7 @@ std::set<int> linesWithErrors(const Diagnostics& diag) {
 
 class ScriptChecker {
 public:
-    ScriptChecker(const std::vector<int>& lineNumbers, Diagnostics& diag)
+    ScriptChecker(std::vector<int>& lineNumbers, Diagnostics& diag)
         : lineNumbers_(lineNumbers), diag_(diag), reported_(linesWithErrors(diag)) {}
 
     void check(std::vector<std::wstring>& lines) {
@@ -681,8 +689,10 @@ public:
             closing += L'}';
         }
         if (closing.empty()) return;
+        int last = lineOf(lines.size() - 1);
         lines.push_back(closing);
-        if (unexplained) report(lineOf(lines.size() - 2), L"syntax error near end of program");
+        lineNumbers_.resize(lines.size(), last);
+        if (unexplained) report(last, L"syntax error near end of program");
     }
 
 private:
@@ -725,11 +735,12 @@ private:
             if (brace == L'{') {
                 // A block cannot stand in a switch before a case: it goes with its content.
                 if (excessBraces_ > 0 || blocks_.size() >= static_cast<size_t>(kMaxNesting) ||
-                    (!blocks_.empty() && blocks_.top().kind == Block::kSwitch)) {
+                    (!blocks_.empty() && blocks_.top().kind == Block::kSwitch &&
+                     !blocks_.top().caseSeen)) {
                     ++excessBraces_;
                     continue;
                 }
-                blocks_.push({Block::kPlain, true, {}});
+                blocks_.push({Block::kPlain, true, false, {}});
             } else if (excessBraces_ > 0) {
                 --excessBraces_;
                 continue;
@@ -754,7 +765,7 @@ private:
         report(sourceLine, L"nesting too deep");
     }
 
-    const std::vector<int>& lineNumbers_;
+    std::vector<int>& lineNumbers_;
     Diagnostics& diag_;
     std::set<int> reported_;
     BlockStack blocks_;
@@ -766,7 +777,7 @@ private:
 
 } // namespace
 
-void checkScriptLines(std::vector<std::wstring>& lines, const std::vector<int>& lineNumbers,
+void checkScriptLines(std::vector<std::wstring>& lines, std::vector<int>& lineNumbers,
                       Diagnostics& diag) {
     ScriptChecker(lineNumbers, diag).check(lines);
 }

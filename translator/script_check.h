@@ -19,11 +19,11 @@ namespace qc {
 inline constexpr int kMaxNesting = 500;
 
 // Checks the lines of the translated program; lineNumbers[i] is the source line of
-// lines[i] (0 or missing when unknown). A line that does not parse is reported as
-// "line N: syntax error near X" and replaced by its braces alone, so the blocks around it
-// still close and the rest of the page runs. A line whose source line already has an error
-// reported, or that sits in a block whose opening line was replaced, is replaced silently.
-void checkScriptLines(std::vector<std::wstring>& lines, const std::vector<int>& lineNumbers,
+// lines[i] (0 or less when unknown; an entry is added for a line the check adds). A line that does
+// not parse is reported as "line N: syntax error near X" and replaced by its braces alone, so the
+// blocks around it still close and the rest of the page runs. A line whose source line already has
+// an error reported, or that sits in a block whose opening line was replaced, is replaced silently.
+void checkScriptLines(std::vector<std::wstring>& lines, std::vector<int>& lineNumbers,
                       Diagnostics& diag);
 
 } // namespace qc

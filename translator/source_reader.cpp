@@ -92,11 +92,16 @@ public:
     void scan(std::wstring_view line) {
         buffer_.reserve(line.size());
         bool inQuote = false;
+        bool escapes = false; // ~"..." holds \" and \\ as escapes
         for (size_t i = 0; i < line.size(); ++i) {
             wchar_t c = line[i];
-            if (c == L'"') inQuote = !inQuote;
+            if (c == L'"') {
+                inQuote = !inQuote;
+                escapes = inQuote && i > 0 && line[i - 1] == L'~';
+            }
             if (inQuote) {
                 buffer_.push_back(c);
+                if (escapes && c == L'\\' && i + 1 < line.size()) buffer_.push_back(line[++i]);
                 continue;
             }
             if (c == L';') break;

@@ -33,7 +33,7 @@ bool endsLine(const std::wstring& line) {
 } // namespace
 
 std::vector<std::wstring> assembleLines(const TranslationTokens& all, const TranslatorState& state,
-                                        std::vector<int>* lineNumbers) {
+                                        std::vector<int>* sourceLines) {
     const auto& t = all.tokens;
     std::vector<std::wstring> lines;
     std::wstring line;
@@ -62,7 +62,7 @@ std::vector<std::wstring> assembleLines(const TranslationTokens& all, const Tran
                 auto locals = localDeclarations(all.procedures[pendingHeader], state);
                 lines.insert(lines.end(), locals.begin(), locals.end());
             }
-            if (lineNumbers != nullptr) lineNumbers->resize(lines.size(), token.line);
+            if (sourceLines != nullptr) sourceLines->resize(lines.size(), token.line);
             pendingHeader = -1;
         }
     }

@@ -3,7 +3,7 @@
 #include "common/text.h"
 #include "tables/command_table.h"
 #include "tables/constant_table.h"
-#include "translator/statement_list.h"
+#include "vocabulary/statement_list.h"
 
 namespace qc {
 namespace {
@@ -99,8 +99,9 @@ void TokenRewriter::checkStatementShape(size_t i) {
 void TokenRewriter::rewriteOperator(size_t i) {
     SourceToken& token = t_[i];
     const std::wstring op = token.text;
-    bool condition =
-        clause_ == Clause::kIf || clause_ == Clause::kWhile || clause_ == Clause::kUntil;
+    // A Case value is never an assignment: "Case Bool(x = 1 Or x = 3)" compares.
+    bool condition = clause_ == Clause::kIf || clause_ == Clause::kWhile ||
+                     clause_ == Clause::kUntil || clause_ == Clause::kCase;
     if (op == L"(") {
         openBracket(i);
     } else if (op == L")") {
@@ -169,6 +170,11 @@ void TokenRewriter::openBracket(size_t i) {
             remove(i);
         else
             t_[i].text = L"[";
+    } else if (record.owner == BracketOwner::kList && state_.isMap(owner.text) &&
+               !isOp(i + 1, L")")) {
+        // "m(key)" is the element of that key, made when missing: m[mapslot(m,key)].
+        record.owner = BracketOwner::kMapKey;
+        t_[i].text = L"[mapslot(" + owner.text + L",";
     } else if (record.owner == BracketOwner::kList) {
         remove(i);
     }
@@ -192,6 +198,9 @@ void TokenRewriter::closeBracket(size_t i) {
         else
             t_[i].text = L"]";
         break;
+    case BracketOwner::kMapKey:
+        t_[i].text = L")]";
+        break;
     case BracketOwner::kList:
         remove(i);
         if (!isDirectArgument(record, i)) writeCurrentElement(record);
@@ -208,6 +217,16 @@ void TokenRewriter::closeBracket(size_t i) {
 // ("AddElement(l())", "ListSize(l())"); everywhere else "l()" is its current element.
 bool TokenRewriter::isDirectArgument(const BracketRecord& record, size_t close) const {
     if (brackets_.empty() || brackets_.back().owner != BracketOwner::kCall) return false;
+    // "Str(m())" and "Len(l())" take the current element's value; only procedures and
+    // the commands made for lists and maps take the whole of it.
+    const SourceToken& call = t_[brackets_.back().ownerIndex];
+    if (call.kind == kCommand) {
+        std::wstring name = toLower(call.word);
+        if (name.find(L"list") == std::wstring::npos &&
+            name.find(L"element") == std::wstring::npos &&
+            name.find(L"map") == std::wstring::npos && !startsWith(name, L"sort"))
+            return false;
+    }
     size_t before = previousKept(record.exprStart);
     return (isOp(before, L"(") || isOp(before, L",")) &&
            (isOp(close + 1, L",") || isOp(close + 1, L")"));

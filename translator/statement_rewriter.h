@@ -7,9 +7,9 @@
 
 namespace qc {
 
-enum class Clause { kNone, kIf, kWhile, kUntil, kFor, kSelect, kCase, kDebug };
+enum class Clause { kNone, kIf, kWhile, kUntil, kFor, kSelect, kCase, kDebug, kSwap };
 
-enum class BracketOwner { kPlain, kCall, kArray, kList };
+enum class BracketOwner { kPlain, kCall, kArray, kList, kMapKey };
 
 // A loop or Select block open at the point being read, for Break and Continue.
 struct OpenBlock {
@@ -45,6 +45,7 @@ private:
     void loopExit(size_t i, const std::wstring& key);
     void declarationKeyword(size_t i, int scope);
     void closeStatement(size_t i);
+    void writeSwap(size_t end);
     // expression rules
     void rewriteVariable(size_t i);
     void rewriteFieldAfterBracket(size_t i);
@@ -95,6 +96,7 @@ private:
     int declarationScope_ = kScopeNone; // every name of "Global a, b" is global
     int pendingScope_ = kScopeNone;
     std::wstring defaultType_;
+    size_t swap_ = 0; // the Swap keyword of the statement being read
 };
 
 } // namespace qc

@@ -2,7 +2,7 @@
 
 #include "common/text.h"
 #include "tables/command_table.h"
-#include "translator/statement_list.h"
+#include "vocabulary/statement_list.h"
 
 namespace qc {
 namespace {
@@ -125,6 +125,9 @@ bool TokenRewriter::rewriteBlockKeyword(size_t i, const std::wstring& key) {
         closeBlock();
     } else if (key == L"else") {
         token.text = L"}else{";
+    } else if (key == L"swap") {
+        openClause(i, L"", Clause::kSwap);
+        swap_ = i;
     } else if (key == L"for") {
         forHeader(i);
         blocks_.push_back({true, i});
@@ -285,6 +288,9 @@ void TokenRewriter::closeStatement(size_t i) {
     case Clause::kDebug:
         end.text = L");";
         break;
+    case Clause::kSwap:
+        writeSwap(i);
+        break;
     case Clause::kNone:
         break;
     }
@@ -297,6 +303,27 @@ void TokenRewriter::closeStatement(size_t i) {
     defaultType_.clear();
     if (statement_ == headerStatement_) headerStatement_ = -1;
     ++statement_;
+}
+
+// "Swap a, b" once both places are written: qlcxswap=a;a=b;b=qlcxswap.
+void TokenRewriter::writeSwap(size_t end) {
+    size_t comma = 0;
+    int depth = 0;
+    for (size_t k = swap_ + 1; k < end; ++k) {
+        if (t_[k].kind != kOp) continue;
+        const std::wstring& text = t_[k].text;
+        if (text == L"," && depth == 0) comma = k;
+        if (text.find_first_of(L"([") != std::wstring::npos) ++depth;
+        if (text.find_first_of(L")]") != std::wstring::npos) --depth;
+    }
+    std::wstring a = comma == 0 ? L"" : joinedText(swap_ + 1, comma - 1);
+    std::wstring b = comma == 0 ? L"" : joinedText(comma + 1, end - 1);
+    if (a.empty() || b.empty()) {
+        report(message::notSupported(t_[swap_].line, L"Swap without two places"));
+        return;
+    }
+    t_[swap_].text = L"qlcxswap=" + a + L";" + a + L"=" + b + L";" + b + L"=qlcxswap;";
+    for (size_t k = swap_ + 1; k < end; ++k) remove(k);
 }
 
 void rewriteTokens(TranslationTokens& tokens, TranslatorState& state, Diagnostics& diag) {

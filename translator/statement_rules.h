@@ -13,11 +13,11 @@ namespace qc {
 void rewriteTokens(TranslationTokens& tokens, TranslatorState& state, Diagnostics& diag);
 
 // Pass 3: one target line per statement; the local declarations of a procedure follow its
-// header line.
-// lineNumbers, when given, receives the source line of each line returned.
+// header line. sourceLines, when given, receives the source line of each target line (-1
+// before the first line marker).
 std::vector<std::wstring> assembleLines(const TranslationTokens& tokens,
                                         const TranslatorState& state,
-                                        std::vector<int>* lineNumbers = nullptr);
+                                        std::vector<int>* sourceLines = nullptr);
 
 // The registration of a variable met in a statement: splits off the type suffix and the
 // field path, records the type in the right map and returns the text to write

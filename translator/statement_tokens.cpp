@@ -1,9 +1,10 @@
 #include "translator/statement_tokens.h"
 
 #include "common/text.h"
-#include "compaction/classify_word.h"
 #include "tables/command_table.h"
-#include "translator/statement_list.h"
+#include "translator/language_pass.h"
+#include "vocabulary/classify_word.h"
+#include "vocabulary/statement_list.h"
 
 #include <algorithm>
 
@@ -114,6 +115,7 @@ private:
         wchar_t c = s_[i];
         wchar_t prev = i > 0 ? s_[i - 1] : 0;
         wchar_t next = s_[i + 1];
+        if (c == L'~' && next == L'"' && wordLength_ == 0) return scanEscapedString(i + 1);
         if (c == L'"' || c == L'\'') {
             flushWord(c);
             return c == L'"' ? scanString(i) : scanCharacter(i);
@@ -127,12 +129,25 @@ private:
             startWord(i);
             return i + 1;
         }
+        if (c == L'(' && next == L')' && procedureReference()) return i + 2;
         flushWord(c);
         bool pair = (c == L'=' && containsChar(L"=<>", next)) ||
                     (c == L'<' && containsChar(L">=", next)) || (c == L'>' && next == L'=');
         push(kOp, pair ? std::wstring{c, next} : std::wstring(1, c), static_cast<int>(i) + 1,
              source_.substr(i, pair ? 2 : 1));
         return i + (pair ? 2 : 1);
+    }
+
+    // "@Name()" of a procedure is the procedure itself, as BindEvent takes it: the name
+    // without its call. Any other "@" stays a word the classification reports.
+    bool procedureReference() {
+        if (wordLength_ < 2 || source_[wordColumn_ - 1] != L'@') return false;
+        std::wstring_view word = source_.substr(wordColumn_, wordLength_ - 1);
+        const std::wstring* declared = state_.procedures.find(toLower(word));
+        if (declared == nullptr) return false;
+        wordLength_ = 0;
+        push(kProc, *declared, wordColumn_, source_.substr(wordColumn_ - 1, word.size() + 3));
+        return true;
     }
 
     void startWord(size_t i) {
@@ -152,6 +167,63 @@ private:
         std::wstring_view literal = source_.substr(open, close - open + 1);
         push(kText, escapeLiteral(literal), column, literal);
         return close + 1;
+    }
+
+    // ~"a\tb": the escapes the dialect knows become the target language's; any other
+    // backslash stays a backslash.
+    size_t scanEscapedString(size_t open) {
+        size_t sentinel = s_.size() - 1;
+        std::wstring text = L"\"";
+        size_t k = open + 1;
+        for (; k < sentinel && s_[k] != L'"'; ++k) {
+            if (s_[k] != L'\\' || k + 1 >= sentinel) {
+                if (s_[k] == L'<' && s_[k + 1] == L'/') text += L'\\';
+                text += s_[k];
+                continue;
+            }
+            wchar_t e = s_[++k];
+            switch (e) {
+            case L'n':
+                text += L"\\n";
+                break;
+            case L'r':
+                text += L"\\r";
+                break;
+            case L't':
+                text += L"\\t";
+                break;
+            case L'a':
+                text += L"\\x07";
+                break;
+            case L'b':
+                text += L"\\b";
+                break;
+            case L'f':
+                text += L"\\f";
+                break;
+            case L'v':
+                text += L"\\v";
+                break;
+            case L'"': // the script compaction reads no escaped quote inside a string
+                text += L"\\x22";
+                break;
+            case L'\\':
+                text += L"\\\\";
+                break;
+            default:
+                text += L"\\\\";
+                text += e;
+                break;
+            }
+        }
+        int column = static_cast<int>(open);
+        if (k >= sentinel) {
+            diag_.error(message::withoutEnd(line_, L"string", L"closing quote"));
+            push(kText, text + L"\"", column, source_.substr(open - 1));
+            return sentinel;
+        }
+        push(kText, text + L"\"", column, source_.substr(open - 1, k - open + 2));
+        return k + 1;
     }
 
     // 'A' is the character code 65.
@@ -211,7 +283,11 @@ void StatementScanner::classify(std::wstring_view word, wchar_t delimiter) {
     const std::wstring& lower = lower_;
     int column = wordColumn_;
     bool call = delimiter == L'(';
-    if (lower == L"not" || lower == L"xor" || lower == L"elseif") {
+    if (call && staysOutsideThePage(lower)) {
+        diag_.error(message::notSupported(line_, word));
+        return push(kCommand, L"empty", column, word);
+    }
+    if (lower == L"not" || lower == L"xor") {
         if (lower != L"not") diag_.error(message::notSupported(line_, word));
         return push(kCommand, word, column);
     }

@@ -3,8 +3,8 @@
 // tokens, and every word is classified (command, procedure call, variable, literal,
 // constant, structure name) with the kind codes the script compaction uses.
 #include "common/diagnostics.h"
-#include "compaction/token.h"
 #include "translator/translator_state.h"
+#include "vocabulary/token.h"
 
 #include <cstdint>
 #include <string>

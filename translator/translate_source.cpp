@@ -5,6 +5,7 @@
 #include "loops/block_check.h"
 #include "loops/restructure_loops.h"
 #include "translator/declarations.h"
+#include "translator/language_pass.h"
 #include "translator/page_writer.h"
 #include "translator/procedures.h"
 #include "translator/script_check.h"
@@ -30,12 +31,12 @@ void addTime(double* slot, std::chrono::steady_clock::time_point start) {
 // Pass 1 to 3 over the translation list: tokens, rewrite rules, one line per statement;
 // then every line is checked to parse, so no typo can stop the whole page.
 std::vector<std::wstring> translateList(const std::vector<std::wstring>& list,
-                                        TranslatorState& state, Diagnostics& diag) {
+                                        TranslatorState& state, Diagnostics& diag,
+                                        std::vector<int>& sourceLines) {
     TranslationTokens tokens = tokenizeStatements(list, state, diag);
     rewriteTokens(tokens, state, diag);
-    std::vector<int> lineNumbers;
-    std::vector<std::wstring> lines = assembleLines(tokens, state, &lineNumbers);
-    checkScriptLines(lines, lineNumbers, diag);
+    std::vector<std::wstring> lines = assembleLines(tokens, state, &sourceLines);
+    checkScriptLines(lines, sourceLines, diag);
     return lines;
 }
 
@@ -54,6 +55,7 @@ TranslationResult TranslateStatements(std::vector<std::wstring> statements, Diag
     StageTimes& t = times != nullptr ? *times : local;
     auto t0 = std::chrono::steady_clock::now();
     TranslatorState state;
+    statements = runLanguagePass(statements, diag);
     checkBlockStructure(statements, diag);
     std::vector<std::wstring> declared = runDeclarationPass(statements, state, diag);
     release(statements);
@@ -71,7 +73,9 @@ TranslationResult TranslateStatements(std::vector<std::wstring> statements, Diag
     list.insert(list.end(), std::make_move_iterator(mainProgram.begin()),
                 std::make_move_iterator(mainProgram.end()));
     release(mainProgram);
-    TranslationResult result = writePage(&state, translateList(list, state, diag));
+    std::vector<int> sourceLines;
+    std::vector<std::wstring> translated = translateList(list, state, diag, sourceLines);
+    TranslationResult result = writePage(&state, translated, &sourceLines);
     addTime(&t.translateMs, t2);
     return result;
 }

@@ -12,6 +12,10 @@ namespace qc {
 struct TranslationResult {
     std::vector<std::wstring> pageLines;   // the HTML skeleton, one line each
     std::vector<std::wstring> scriptLines; // runtime library, structures, variables, program
+    // The source line each script line was translated from, 0 for the lines that come from
+    // no statement (the runtime library, structures, declarations, the start-up function).
+    // Empty for a page made without a source.
+    std::vector<int> sourceLines;
 };
 
 // Milliseconds spent in each stage of one translation, for the benchmark.

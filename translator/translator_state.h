@@ -52,11 +52,13 @@ struct TranslatorState {
     OrderedMap<int> globals;                    // names declared Global
     OrderedMap<std::wstring> variables;         // name -> type text
     OrderedMap<std::wstring> initialValues;     // static variables: their value before any call
+    OrderedMap<int> maps;                       // lists that are maps, by written name
 
     bool isArray(const std::wstring& name) const { return arrayDeclarations.contains(name); }
     bool isList(const std::wstring& name) const {
         return !name.empty() && name[0] != L'\\' && listDeclarations.contains(name);
     }
+    bool isMap(const std::wstring& name) const { return maps.contains(name); }
     bool isListField(const std::wstring& field) const {
         return listDeclarations.contains(L"\\" + field);
     }

@@ -1,6 +1,6 @@
 #include "common/text.h"
-#include "translator/statement_list.h"
 #include "translator/statement_rules.h"
+#include "vocabulary/statement_list.h"
 
 namespace qc {
 namespace {

@@ -117,6 +117,7 @@ Repeat
 	Stop3D()
 
 	StartDrawing(ScreenOutput())
+	DrawingMode(#PB_2DDrawing_Transparent)
 	DrawText(10, 6, "Score: " + Str(score) + "   Lives: " + Str(lives) + "   FPS: " + Str(fps), RGB(255, 255, 255))
 	If gameOver
 		DrawText(170, 160, "GAME OVER - press Space", RGB(255, 80, 80))

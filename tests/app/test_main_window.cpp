@@ -15,6 +15,8 @@
 #include <QtTest>
 
 using namespace qc::shell;
+using qc::ConversionStages;
+using qc::coreStages;
 using namespace qc::shell::testing;
 
 namespace {
@@ -360,10 +362,10 @@ void MainWindowTest::closeWhileSourceIsReadIsDiscarded() {
 void MainWindowTest::closeWhileTranslatingEndsAtOnce() {
     QWidget* target = nullptr;
     ConversionStages stages = coreStages();
-    stages.translate = [&](const std::filesystem::path& source, qc::Diagnostics& diag) {
+    stages.translate = [&](std::wstring_view text, qc::Diagnostics& diag, qc::StageTimes* times) {
         QCoreApplication::postEvent(target, new QCloseEvent);
         diag.error(L"unknown command");
-        return coreStages().translate(source, diag);
+        return coreStages().translate(text, diag, times);
     };
     Scene scene(stages);
     target = scene.window.get();
@@ -378,13 +380,13 @@ void MainWindowTest::convertClickDuringConversionOnlySetsTheFlag() {
     int conversions = 0;
     ConversionStages stages = coreStages();
     stages.compact = [&](const std::vector<std::wstring>& lines, qc::RenameState& names,
-                         qc::Diagnostics& diag) {
+                         qc::Diagnostics& diag, const qc::ReportedWords* reported) {
         deepest = std::max(deepest, ++depth);
         if (++conversions == 1) {
             convert->click();
             diag.error(L"slow"); // the host processes events here
         }
-        auto result = coreStages().compact(lines, names, diag);
+        auto result = coreStages().compact(lines, names, diag, reported);
         --depth;
         return result;
     };

@@ -5,10 +5,13 @@
 #include "recording_window.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace qc::shell;
+using qc::ConversionStages;
+using qc::coreStages;
 using namespace qc::shell::testing;
 
 namespace {
@@ -16,18 +19,18 @@ namespace {
 // The real stages, optionally reporting one error each, and counting translations.
 ConversionStages stagesReporting(std::wstring translateError, std::wstring compactError,
                                  int* translations = nullptr) {
-    return {
-        [=](const std::filesystem::path& source, qc::Diagnostics& diag) {
-            if (translations != nullptr) ++*translations;
-            auto result = coreStages().translate(source, diag);
-            if (!translateError.empty()) diag.error(translateError);
-            return result;
-        },
-        [=](const std::vector<std::wstring>& lines, qc::RenameState& names, qc::Diagnostics& diag) {
-            auto result = coreStages().compact(lines, names, diag);
-            if (!compactError.empty()) diag.error(compactError);
-            return result;
-        }};
+    return {[=](std::wstring_view text, qc::Diagnostics& diag, qc::StageTimes* times) {
+                if (translations != nullptr) ++*translations;
+                auto result = coreStages().translate(text, diag, times);
+                if (!translateError.empty()) diag.error(translateError);
+                return result;
+            },
+            [=](const std::vector<std::wstring>& lines, qc::RenameState& names,
+                qc::Diagnostics& diag, const qc::ReportedWords* reported) {
+                auto result = coreStages().compact(lines, names, diag, reported);
+                if (!compactError.empty()) diag.error(compactError);
+                return result;
+            }};
 }
 
 struct Scene {
@@ -73,6 +76,7 @@ private slots:
     void conversionRequest();
     void unwritableOutput_data();
     void unwritableOutput();
+    void sameOutputAsTheHeadlessTool();
 };
 
 void ShellActionsTest::switchScan_data() {
@@ -404,6 +408,34 @@ void ShellActionsTest::unwritableOutput() {
     QVERIFY(scene.state.lastWrittenPage == L"earlier.html");
     QCOMPARE(readFile(scene.path("game.pb")), sourceText().toUtf8());
     QVERIFY(QDir(scene.dir.path()).entryList({"*.tmp*"}, QDir::Files).isEmpty());
+}
+
+// Both programs run the same driver: for every golden program the window's path change and
+// "convert" write the very bytes, and log the very lines, that the headless tool does.
+void ShellActionsTest::sameOutputAsTheHeadlessTool() {
+    QDir golden(QUILLCAST_SOURCE_DIR "/tests/golden");
+    const QStringList programs = golden.entryList({"*.bas"}, QDir::Files);
+    QVERIFY(!programs.isEmpty());
+    for (const QString& name : programs) {
+        Scene scene;
+        QString source = scene.path(name);
+        QVERIFY(QFile::copy(golden.filePath(name), source));
+        scene.givePaths(source, scene.path("window.html"));
+        ProcessPathChange(scene.state, scene.window);
+        ProcessConvertRequest(scene.state, scene.window);
+
+        QProcess cli;
+        cli.start(QUILLCAST_CLI, {source, "-o", scene.path("cli.html")});
+        QVERIFY(cli.waitForFinished(60000));
+        std::vector<std::wstring> cliLog;
+        for (const QString& line : QString::fromUtf8(cli.readAllStandardError()).split('\n'))
+            cliLog.push_back(wide(line));
+        cliLog.pop_back(); // after the last line's end
+
+        QVERIFY2(scene.window.log == cliLog, qPrintable(name));
+        QByteArray page = readFile(scene.path("cli.html"));
+        QVERIFY2(!page.isEmpty() && readFile(scene.path("window.html")) == page, qPrintable(name));
+    }
 }
 
 QTEST_GUILESS_MAIN(ShellActionsTest)

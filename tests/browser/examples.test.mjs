@@ -519,3 +519,53 @@ test('windows: two windows used and closed one after the other', async () => {
   assert.equal(facts.goodbye, 'Two windows\n\nBoth windows are closed. Goodbye!');
   assert.equal(facts.sectionsLeft, 0);
 });
+
+// ---------------------------------------------------------------- console
+
+test('console: a name and guesses typed into the console, two games, the summary', async () => {
+  const facts = await compactedAndPlain('console', async ({ page }) => {
+    const text = () => page.locator('#QLCXconsole').innerText();
+    const typeLine = async (line) => {
+      await page.locator('#QLCXinput').waitFor();
+      const before = (await text()).length;
+      await page.keyboard.type(line);
+      await page.keyboard.press('Enter');
+      await waitFor(async () => (await text()).length > before, 5000, 'the echo');
+    };
+    // Halves the range on each answer, so a game takes at most seven guesses.
+    const answers = async () => (await text()).match(/Too low|Too high|Right!/g) ?? [];
+    const play = async () => {
+      let low = 1; let high = 100;
+      for (let tries = 1; tries <= 7; tries++) {
+        const guess = Math.floor((low + high) / 2);
+        const count = (await answers()).length;
+        await typeLine(String(guess));
+        await waitFor(async () => (await answers()).length > count, 5000, 'an answer');
+        const answer = (await answers())[count];
+        if (answer === 'Right!') return tries;
+        if (answer === 'Too low') low = guess + 1; else high = guess - 1;
+      }
+      return 0;
+    };
+    await typeLine('Ada');
+    const first = await play();
+    await typeLine('y');
+    const second = await play();
+    await typeLine('n');
+    await waitFor(async () => (await page.title()) === 'Thanks for playing', 5000, 'the end');
+    const lines = (await text()).trimEnd().split('\n');
+    return {
+      greeting: lines[3],
+      won: first > 0 && second > 0,
+      summary: lines.at(-1),
+      best: Math.min(first, second),
+      focus: await page.evaluate(() => document.activeElement?.id ?? ''),
+      colour: await page.locator('#QLCXconsole span').first().evaluate((e) => e.className),
+    };
+  }, { init: () => { let seed = 7; Math.random = () => { seed = (seed * 16807) % 2147483647; return (seed - 1) / 2147483646; }; } });
+  assert.equal(facts.greeting, 'Hello, Ada! I am thinking of a number from 1 to 100.');
+  assert.equal(facts.won, true);
+  assert.equal(facts.summary, `2 game(s), best ${facts.best} tries. Bye, Ada!`);
+  assert.equal(facts.colour, 'f11', 'the title line in light cyan');
+  assert.notEqual(facts.focus, 'QLCXinput', 'no input line once the program ended');
+});

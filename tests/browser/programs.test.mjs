@@ -4,9 +4,21 @@
 //
 //   ; expect:            the Debug lines, in order (a lone ";" is an empty line)
 //   ; expect-log:        the conversion's messages, in order; without it there must be none
-//   ; expect-error:      text the page's uncaught error must contain (without it: no error)
+//   ; expect-error:      text the page's error must contain, uncaught or in its fault panel
+//                        (without it: no error)
+//   ; console:           the console's text, line by line (blanks at the end do not count)
+//   ; type:              lines typed, Enter after each; each waits up to 1 s for an input line
 //   ; run-ms: N          how long to go on once that was shown (default 150)
 //   ; answer: TEXT       the reply to every input box (default: accept with the preset)
+//   ; mouse:             actions done once the page has loaded, one a line, "ACTION GADGET X Y"
+//                        with X, Y from the top left of gadget number GADGET: move, down, up,
+//                        click, dblclick (then left, right or middle; left when missing),
+//                        wheel (then the wheel's DY); "key GADGET KEY" presses a key there
+//   ; program: PATH      run this program (relative to the case file) instead of the case itself
+//   ; do:                what a person does once the page runs, one action a line:
+//                        click TEXT (a control, item or menu found by its visible text),
+//                        choose LABEL [in GADGET] (an entry of a combo box or list view),
+//                        type TEXT into GADGET, key KEYS (as "Control+Q"), wait MS
 //
 // Math.random repeats the same numbers, so both pages run alike.
 import { after, before, test } from 'node:test';
@@ -53,19 +65,95 @@ function caseFiles(dir) {
   }).sort();
 }
 
+// With mouse actions the Debug boxes stay closed (their texts are kept in the page), since the
+// browser drops input while one is open.
+const closedAlerts = `window.alert = (m) => {
+  (window.qcShown = window.qcShown || []).push({ type: 'alert', message: String(m) }); };`;
+
 // Real time: the page runs until it has shown what the case expects (or 5 s pass), then a
 // little longer, so that lines it should not show have their chance to appear.
 async function run(pagePath, spec) {
   const answer = (d) => (d.type() === 'prompt' && spec.answer !== undefined ? spec.answer : undefined);
+  const init = spec.mouse ? repeatableRandom + closedAlerts : repeatableRandom;
   const { page, context, dialogs, errors } = await openPage(browser, pagePath,
-    { init: repeatableRandom, answer, allowedDir: '/' });
+    { init, answer, allowedDir: '/' });
+  const shown = async () => (spec.mouse ? page.evaluate(() => window.qcShown || []) : dialogs);
+  const text = (id) => page.evaluate((i) => document.getElementById(i)?.innerText ?? null, id);
+  const lines = (t) => t.trimEnd().split('\n').map((l) => l.trimEnd());
+  const consoleLines = async () => lines((await text('QLCXconsole')) ?? '');
+  const wantedConsole = lines((spec.console ?? []).join('\n'));
+  const consoleDone = async () => !spec.console
+    || JSON.stringify(await consoleLines()) === JSON.stringify(wantedConsole);
+  const faulted = async () => errors.length > 0 || (await text('QLCXfault')) !== null;
   const wanted = (spec.expect ?? []).length;
-  const done = () => (spec['expect-error'] ? errors.length > 0 : debugLines(dialogs).length >= wanted);
-  await waitFor(async () => done() || errors.length > 0, 5000, 'the expected output').catch(() => {});
+  const done = async () => (spec['expect-error'] ? faulted()
+    : debugLines(await shown()).length >= wanted && consoleDone());
+  if (spec.mouse) await useMouse(page, shown, spec.mouse);
+  for (const action of spec.do ?? []) await act(page, action);
+  for (const line of spec.type ?? []) {
+    await waitFor(async () => (await text('QLCXinput')) !== null, 1000, 'input line').catch(() => {});
+    await page.keyboard.type(line);
+    await page.keyboard.press('Enter');
+  }
+  await waitFor(async () => (await done()) || (await faulted()), 5000, 'the expected output')
+    .catch(() => {});
   await new Promise((r) => setTimeout(r, Number(spec['run-ms'] ?? 150)));
+  const fault = await text('QLCXfault');
+  const seen = {
+    debug: debugLines(await shown()),
+    errors: fault === null ? errors : [...errors, fault],
+    console: await consoleLines(),
+    wantedConsole,
+  };
   await context.close();
-  return { debug: debugLines(dialogs), errors };
+  return seen;
 }
+
+// Each action waits for its gadget and until the program has shown everything for the last one.
+async function useMouse(page, shown, actions) {
+  const pause = () => new Promise((r) => setTimeout(r, 250));
+  for (const action of actions) {
+    for (let seen = -1; seen !== (await shown()).length; await pause()) seen = (await shown()).length;
+    const [what, gadget, x, y, more] = action.trim().split(/\s+/);
+    const el = page.locator(`[id="${gadget}"]`).first();
+    await el.waitFor();
+    if (what === 'key') {
+      await el.focus();
+      await page.keyboard.press(x);
+    } else {
+      const box = await el.boundingBox();
+      const [px, py, button] = [box.x + Number(x), box.y + Number(y), more ?? 'left'];
+      await page.mouse.move(px, py);
+      if (what === 'down') await page.mouse.down({ button });
+      if (what === 'up') await page.mouse.up({ button });
+      if (what === 'click') await page.mouse.click(px, py, { button });
+      if (what === 'dblclick') await page.mouse.dblclick(px, py, { button });
+      if (what === 'wheel') await page.mouse.wheel(0, Number(more));
+    }
+  }
+}
+
+// Gadgets are found by their number (the element id) or, inside them, by visible text; each
+// action leaves the page's frame timer time to take its events.
+async function act(page, action) {
+  const [, verb, rest] = action.match(/^(\S+)\s*(.*)$/);
+  const gadget = (n) => page.locator(`[id="${n}"]`);
+  const m = rest.match(/^(.*?)(?: (?:in|into) (\S+))?$/);
+  if (verb === 'click') await page.getByText(rest, { exact: true }).filter({ visible: true }).first().click();
+  else if (verb === 'choose') {
+    const list = m[2] ? gadget(m[2]) : page.locator(`select:has(option:text-is("${m[1]}"))`);
+    await list.first().selectOption({ label: m[1] });
+  } else if (verb === 'type') {
+    const field = gadget(m[2]);
+    await (await field.evaluate((e) => e.tagName === 'SPAN') ? field.locator('input') : field).fill(m[1]);
+  } else if (verb === 'key') await page.keyboard.press(rest);
+  else if (verb === 'wait') await page.waitForTimeout(Number(rest));
+  else throw new Error(`unknown action: ${action}`);
+  await page.waitForTimeout(120);
+}
+
+// Every other line of the log is a message, internal ones ("JSL unknow ...") included.
+const progress = /^(read ".*" \d+ bytes\.\.\.|finished!( \d+ bytes)?|convert\.\.\.|)$/;
 
 // QUILLCAST_CASES=text runs only the cases whose path contains text.
 const only = process.env.QUILLCAST_CASES ?? '';
@@ -77,9 +165,10 @@ for (const file of files) {
     const spec = parseCase(fs.readFileSync(file, 'utf8'));
     const dir = tempDir('qc-prog-');
     for (const compact of [true, false]) {
-      const built = convertSource(file, { compact, dir });
+      const program = spec.program ? path.resolve(path.dirname(file), spec.program) : file;
+      const built = convertSource(program, { compact, dir });
       const how = compact ? 'compacted' : 'plain';
-      assert.deepEqual(built.log.filter((l) => /^line \d/.test(l)), spec['expect-log'] ?? [],
+      assert.deepEqual(built.log.filter((l) => !progress.test(l)), spec['expect-log'] ?? [],
         `${how}: conversion messages`);
       const seen = await run(built.page, spec);
       if (spec['expect-error']) {
@@ -89,6 +178,7 @@ for (const file of files) {
         assert.deepEqual(seen.errors, [], `${how}: page errors`);
       }
       if (spec.expect) assert.deepEqual(seen.debug, spec.expect, `${how}: Debug lines`);
+      if (spec.console) assert.deepEqual(seen.console, seen.wantedConsole, `${how}: console`);
     }
   });
 }

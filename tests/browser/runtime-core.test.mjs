@@ -196,7 +196,7 @@ rec(MessageRequester("Sure?","Press cancel",1));
       ['confirm', 'Sure?\n\nPress cancel', ''],
     ]);
     assertRows(run.results, [['entered', 'Zoe'], ['cancelled', ''], ['typed', 'typed'],
-      ['message box', 0], ['OK', true], ['Cancel', false]]);
+      ['message box', 0], ['OK', 6], ['Cancel', 7]]);
     await run.context.close();
   });
 }

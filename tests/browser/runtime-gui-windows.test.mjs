@@ -76,7 +76,7 @@ for (const { compact, name: label } of modes) {
       assert.equal(await ask(page, 'is'), '1,1,0');
       assert.equal(await ask(page, 'resize'), 1);
       assert.deepEqual(await box(page, 'window1'),
-        { left: '150px', top: '50px', width: '213px', height: '200px', z: '' });
+        { left: '150px', top: '50px', width: '213px', height: '189px', z: '' });
       assert.equal(await ask(page, 'resize missing'), 0);
       await ask(page, 'title');
       assert.equal(await page.textContent('#window1_title'), 'Renamed');

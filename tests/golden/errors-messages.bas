@@ -1,6 +1,6 @@
 ; every message of statement translation, with its line
 a = 1
-Delay(10)
+Pause(10)
 x = a b
 c = #PB_Key_Separator
 d = (a + 1

@@ -37,7 +37,7 @@ end();ChangeLoop(0);return;
 ChangeLoop(0)
 }
 function Inf_1_0(){
-qlcxv_event=WindowEvent();
+qlcxv_event=WaitWindowEvent();
 if(qlcxv_event==2){
 gadget=EventGadget();
 if(gadget >=1&&gadget <=3&&EventType()==5){

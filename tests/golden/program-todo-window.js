@@ -29,7 +29,7 @@ end();ChangeLoop(0);return;
 ChangeLoop(0)
 }
 function Inf_1_0(){
-qlcxv_event=WindowEvent();
+qlcxv_event=WaitWindowEvent();
 switch(qlcxv_event){
 case 2:
 switch(EventGadget()){

@@ -25,7 +25,7 @@ y=x-1;
 y=-(x);
 y=Math.abs(-x);
 r=Math.round(2.5)+Math.floor(3.7)+Math.floor(3.7);
-e=WindowEvent();
+e=WaitWindowEvent();
 DrawText(10,10,"hi");
 bar=255+16;
 }

@@ -1,7 +1,7 @@
 // One-line typos and worse (tests/hostile/data/malformed-lines.txt, one program per line):
 // whatever the converter makes of them, compacted and plain, the page's script must parse,
 // so a typo can never silently stop the whole program; and both pages report the same.
-#include "common/conversion.h"
+#include "convert/conversion.h"
 #include "hostile_support.h"
 
 #include <string>
@@ -44,7 +44,10 @@ TEST_F(MalformedSources, EveryPageParsesAndBothPagesReportAlike) {
             qc::RenameState names;
             qc::ConversionOptions options;
             options.compact = compact == 1;
-            ASSERT_EQ(qc::convertFile(source, page, options, names, diag),
+            qc::LoadedSource loaded;
+            ASSERT_EQ(qc::loadSource(source, diag, loaded, nullptr, qc::coreStages(), page),
+                      qc::ConversionStatus::kWritten);
+            ASSERT_EQ(qc::writeConvertedPage(loaded, page, options, names, diag),
                       qc::ConversionStatus::kWritten);
             logs[compact] = diag.errors();
             pages += " " + shellQuote(page.string());

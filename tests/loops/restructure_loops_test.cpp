@@ -148,6 +148,42 @@ const LoopCase kCases[] = {
                 L"Inf_0_1 | c | @ChangeLoop(0)"})},
     {"Repeat never closed", L"a | Repeat | b",
      functions({L"INIT | a | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_1_0 | b"})},
+    // Cut points: the part before an Input() asks for a line and hands over to a new
+    // continuation that starts with the statement; a Delay() in straight code hands over after
+    // the statement. Code after an If that held a cut reaches both paths, as after a loop.
+    {"Input in an If", L"a | If x | n$ = Input() | b | EndIf | c",
+     functions({L"INIT | a | If x | @QLCX_AskLine() | @ChangeLoop(Inf_0_1) | @return 0 | EndIf | c",
+                L"Inf_0_1 | n$ = Input() | b | c | @ChangeLoop(0)"})},
+    {"Input in an exit test, Delay in a loop does not cut",
+     L"Repeat | Delay(20) | Until Input ()=\"q\"",
+     functions({L"INIT | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | @ChangeLoop(0)",
+                L"Inf_1_0 | Delay(20) | @QLCX_AskLine() | @ChangeLoop(Inf_1_1) | @return 0",
+                L"Inf_1_1 | If Input ()=\"q\" | @ChangeLoop(Inf_0_1) | @return 0 | EndIf | "
+                L"@ChangeLoop(Inf_1_0)"})},
+    {"Delay in straight code, the word in a string or a longer name does not count",
+     L"Delay(300) | a$ = \"Input()\" | MyInput() | Delay(1)",
+     functions({L"INIT | Delay(300) | @ChangeLoop(Inf_0_1) | @return 0",
+                L"Inf_0_1 | a$ = \"Input()\" | MyInput() | Delay(1) | @ChangeLoop(Inf_0_2) | "
+                L"@return 0 | @ChangeLoop(0)",
+                L"Inf_0_2 | @ChangeLoop(0)"})},
+    // A For or While around a cut becomes a Repeat; its Continue steps and tests first. In a
+    // Select the program cannot be cut: the runtime asks with an input box there.
+    {"For around an Input, Continue in it",
+     L"For i = 1 To n Step 2 | Continue | x = Input() | Next",
+     functions({L"INIT | i = 1 | If i <= (n) | @ChangeLoop(Inf_1_0) | @return 0 | EndIf",
+                L"Inf_0_1 | @ChangeLoop(0)",
+                L"Inf_1_0 | i = i + (2) | If i > (n) | @ChangeLoop(Inf_0_1) | @return 0 | EndIf | "
+                L"@ChangeLoop(Inf_1_0) | @return 0",
+                L"Inf_1_1 | x = Input() | i = i + (2) | If i > (n) | @ChangeLoop(Inf_0_1) | "
+                L"@return 0 | EndIf | @ChangeLoop(Inf_1_0)"})},
+    {"While counting down around a Delay, Select keeps its Input",
+     L"While a > 0 | Delay(9) | Wend | For k = 9 To 1 Step -1 | Select k | Case 1 | "
+     L"x = Input() | EndSelect | Next",
+     functions({L"INIT | If a > 0 | @ChangeLoop(Inf_1_0) | @return 0 | EndIf | "
+                L"For k = 9 To 1 Step -1 | Select k | Case 1 | x = Input() | EndSelect | Next",
+                L"Inf_0_1 | For k = 9 To 1 Step -1 | Select k | Case 1 | x = Input() | "
+                L"EndSelect | Next | @ChangeLoop(0)",
+                L"Inf_1_0 | Delay(9) | If Not(a > 0) | @ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
 };
 
 TEST(RestructureLoops, Cases) {

@@ -1,4 +1,4 @@
-#include "compaction/classify_word.h"
+#include "vocabulary/classify_word.h"
 
 #include "common/text.h"
 

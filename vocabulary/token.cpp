@@ -1,4 +1,4 @@
-#include "compaction/token.h"
+#include "vocabulary/token.h"
 
 #include <array>
 

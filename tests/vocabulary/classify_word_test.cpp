@@ -1,5 +1,5 @@
-#include "compaction/classify_word.h"
-#include "compaction/token.h"
+#include "vocabulary/classify_word.h"
+#include "vocabulary/token.h"
 
 #include <gtest/gtest.h>
 

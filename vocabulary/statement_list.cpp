@@ -1,4 +1,4 @@
-#include "translator/statement_list.h"
+#include "vocabulary/statement_list.h"
 
 #include "common/text.h"
 
@@ -40,6 +40,14 @@ std::wstring functionNotFound(int line, std::wstring_view word) {
 std::wstring unknownType(int line, int column, std::wstring_view word) {
     return linePrefix(line) + L"  column " + std::to_wstring(column) + L" ERROR unknow typ \"" +
            std::wstring(word) + L"\"";
+}
+
+std::wstring_view unknownTypeWord(std::wstring_view message) {
+    constexpr std::wstring_view kLead = L" ERROR unknow typ \"";
+    size_t start = message.find(kLead);
+    if (start == std::wstring_view::npos || message.back() != L'"') return {};
+    start += kLead.size();
+    return message.substr(start, message.size() - 1 - start);
 }
 
 std::wstring constNotFound(int line, std::wstring_view constant) {

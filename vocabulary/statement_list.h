@@ -16,6 +16,8 @@ bool isTargetLine(std::wstring_view element);
 namespace message {
 std::wstring functionNotFound(int line, std::wstring_view word);
 std::wstring unknownType(int line, int column, std::wstring_view word);
+// The word an unknownType message names; empty for any other message.
+std::wstring_view unknownTypeWord(std::wstring_view message);
 std::wstring constNotFound(int line, std::wstring_view constant);
 std::wstring bracketError(int line);
 // Constructs the dialect has but the translator does not take: "line 4: not supported: %".

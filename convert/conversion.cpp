@@ -1,0 +1,134 @@
+#include "convert/conversion.h"
+
+#include "common/files.h"
+#include "common/line_table.h"
+#include "common/text.h"
+#include "translator/page_writer.h"
+#include "vocabulary/statement_list.h"
+
+#include <chrono>
+
+namespace qc {
+namespace {
+
+double msSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+std::wstring quoted(const std::filesystem::path& p) {
+    return L"\"" + fromUtf8(p.string()) + L"\"";
+}
+
+std::wstring hexByte(unsigned char byte) {
+    constexpr std::wstring_view kDigits = L"0123456789ABCDEF";
+    return {kDigits[byte >> 4], kDigits[byte & 15]};
+}
+
+} // namespace
+
+const ConversionStages& coreStages() {
+    static const ConversionStages stages{
+        [](std::wstring_view text, Diagnostics& diag, StageTimes* times) {
+            return TranslateText(text, diag, times);
+        },
+        [](const std::vector<std::wstring>& lines, RenameState& names, Diagnostics& diag,
+           const ReportedWords* reported) { return CompactScript(lines, names, diag, reported); }};
+    return stages;
+}
+
+size_t scriptByteCount(const std::vector<std::wstring>& lines) {
+    size_t n = 0;
+    for (const auto& l : lines) n += utf8Size(l) + 2;
+    return n;
+}
+
+ConversionStatus loadSource(const std::filesystem::path& source, Diagnostics& diag,
+                            LoadedSource& loaded, ConversionTimes* times,
+                            const ConversionStages& stages,
+                            const std::filesystem::path& refusedOutput,
+                            const std::function<void()>& afterReadLine) {
+    ConversionTimes local;
+    ConversionTimes& t = times != nullptr ? *times : local;
+    std::int64_t size = fileSize(source);
+    if (size < 0) {
+        diag.error(L"file not found!");
+        return ConversionStatus::kSourceMissing;
+    }
+    auto t0 = std::chrono::steady_clock::now();
+    std::optional<std::string> bytes = readFileBytes(source);
+    t.translation.readMs += msSince(t0);
+    if (!bytes) {
+        diag.error(L"cannot read " + quoted(source));
+        return ConversionStatus::kSourceUnreadable;
+    }
+    if (!refusedOutput.empty() && sameFile(source, refusedOutput)) {
+        diag.error(L"cannot write " + quoted(refusedOutput));
+        return ConversionStatus::kOutputIsSource;
+    }
+    diag.note(L"read \"" + fromUtf8(source.filename().string()) + L"\" " + std::to_wstring(size) +
+              L" bytes...");
+    if (afterReadLine) afterReadLine();
+    // The flag is taken apart for a moment to learn whether this translation reported errors.
+    const bool earlierErrors = diag.errorFlag();
+    diag.setErrorFlag(false);
+    const size_t earlierMessages = diag.errors().size();
+    loaded.source = source;
+    std::vector<StrayByte> strays;
+    std::wstring text = decodeSourceBytes(*bytes, &strays);
+    for (const StrayByte& stray : strays)
+        diag.error(L"line " + std::to_wstring(stray.line) + L": stray byte $" +
+                   hexByte(stray.byte) + L" is not UTF-8, read as \"" +
+                   std::wstring(1, stray.readAs) + L"\"");
+    loaded.translation = stages.translate(text, diag, &t.translation);
+    loaded.hadErrors = diag.errorFlag();
+    for (size_t i = earlierMessages; i < diag.errors().size(); ++i) {
+        std::wstring_view word = message::unknownTypeWord(diag.errors()[i]);
+        if (!word.empty()) loaded.reportedWords.emplace(word);
+    }
+    if (earlierErrors) diag.setErrorFlag(true);
+    diag.note(L"finished!");
+    return ConversionStatus::kWritten;
+}
+
+ConversionStatus writeConvertedPage(const LoadedSource& loaded, const std::filesystem::path& output,
+                                    const ConversionOptions& options, RenameState& names,
+                                    Diagnostics& diag, ConversionTimes* times,
+                                    const ConversionStages& stages) {
+    ConversionTimes local;
+    ConversionTimes& t = times != nullptr ? *times : local;
+    diag.note(L"");
+    diag.note(L"convert...");
+    const std::vector<std::wstring>& translated = loaded.translation.scriptLines;
+    t.scriptBytesBefore = scriptByteCount(translated);
+    auto t1 = std::chrono::steady_clock::now();
+    std::vector<std::wstring> script;
+    std::vector<int> sourceLines;
+    if (options.compact) {
+        script = stages.compact(withLineMarkers(translated, loaded.translation.sourceLines), names,
+                                diag, &loaded.reportedWords);
+        sourceLines = takeLineMarkers(script);
+    } else {
+        script = translated;
+        sourceLines = loaded.translation.sourceLines;
+    }
+    script.push_back(
+        lineTableScript(sourceLines, scriptFirstPageLine(loaded.translation.pageLines)));
+    t.compactMs += msSince(t1);
+    t.scriptBytesAfter = scriptByteCount(script);
+    if (output.empty() || sameFile(loaded.source, output)) {
+        diag.error(L"cannot write " + quoted(output));
+        return ConversionStatus::kOutputIsSource;
+    }
+    auto t2 = std::chrono::steady_clock::now();
+    bool ok = writePageFile(output, loaded.translation.pageLines, script, styleBlockLines());
+    t.writeMs += msSince(t2);
+    if (!ok) {
+        diag.error(L"cannot write " + quoted(output));
+        return ConversionStatus::kCannotWrite;
+    }
+    diag.note(L"finished! " + std::to_wstring(fileSize(output)) + L" bytes");
+    return ConversionStatus::kWritten;
+}
+
+} // namespace qc

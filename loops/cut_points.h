@@ -1,0 +1,32 @@
+#pragma once
+// Cut points: statements at which the main program must stop and go on later, because the
+// browser cannot wait inside a script. Before an Input() the program is cut so that the next
+// part runs once the user has typed a line; after a Delay() in straight code (outside any
+// loop) it is cut so that the next part runs once the time is over. The loop pass makes the
+// cuts; this file finds them and turns the For and While blocks that hold one into Repeat
+// loops, which the loop pass can cut (a For or While stays one script loop that runs to its end
+// within one call).
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qc {
+
+// Whether the statement calls `name` (lower case): the word, outside strings, with "(" after.
+bool callsCommand(std::wstring_view statement, std::wstring_view name);
+
+inline bool waitsForLine(std::wstring_view statement) {
+    return callsCommand(statement, L"input");
+}
+
+// A Delay that is the statement itself: "Delay(300)".
+bool isDelayStatement(std::wstring_view statement);
+
+// The main program with every For and While block that holds a cut point rewritten:
+//   While c ... Wend               ->  If c / Repeat ... / Until Not(c) / EndIf
+//   For v = a To b Step s ... Next ->  v = a / If v <= b / Repeat ... / v = v + (s) /
+//                                      Until v > b / EndIf      (">=" and "<" for s < 0)
+// A Continue of such a block steps and tests first ("If Not(c)" / Break / EndIf / Continue).
+std::vector<std::wstring> loopsAroundCuts(const std::vector<std::wstring>& mainProgram);
+
+} // namespace qc

@@ -1,0 +1,547 @@
+#include "translator/language_pass.h"
+
+#include "common/text.h"
+#include "translator/constant_folder.h"
+#include "translator/macro_expansion.h"
+#include "vocabulary/statement_list.h"
+
+#include <unordered_map>
+
+namespace qc {
+namespace {
+
+bool isNameChar(wchar_t c) {
+    return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') ||
+           c == L'_' || c >= 0x80;
+}
+
+// "kw" followed by a blank, a bracket or nothing.
+bool startsKeyword(std::wstring_view lc, std::wstring_view keyword) {
+    if (!startsWith(lc, keyword)) return false;
+    return lc.size() == keyword.size() || containsChar(L" (.", lc[keyword.size()]);
+}
+
+std::wstring_view afterKeyword(std::wstring_view statement, size_t length) {
+    return trim(statement.substr(std::min(length, statement.size())), L" ");
+}
+
+// The byte sizes of the dialect's built-in types, for SizeOf and structure sizes.
+long long typeSize(std::wstring_view lowerType) {
+    static const std::unordered_map<std::wstring, long long> sizes = {
+        {L"integer", 8}, {L"long", 4}, {L"word", 2},      {L"byte", 1},  {L"float", 4},
+        {L"double", 8},  {L"quad", 8}, {L"character", 2}, {L"ascii", 1}, {L"unicode", 2},
+        {L"string", 8},  {L"i", 8},    {L"l", 4},         {L"w", 2},     {L"b", 1},
+        {L"f", 4},       {L"d", 8},    {L"q", 8},         {L"c", 2},     {L"a", 1},
+        {L"u", 2},       {L"s", 8},    {L"", 8}};
+    auto it = sizes.find(std::wstring(lowerType));
+    return it == sizes.end() ? -1 : it->second;
+}
+
+class LanguagePass {
+public:
+    explicit LanguagePass(Diagnostics& diag) : diag_(diag) {}
+
+    std::vector<std::wstring> run(const std::vector<std::wstring>& statements) {
+        statements_ = &statements;
+        for (i_ = 0; i_ < statements.size(); ++i_) {
+            const std::wstring& element = statements[i_];
+            if (isLineMarker(element) || isTargetLine(element)) {
+                if (isLineMarker(element)) {
+                    line_ = markerLine(element);
+                    marker_ = element;
+                }
+                continue;
+            }
+            statement(element);
+        }
+        checkRestores();
+        if (!dataStatements_.empty())
+            out_.insert(out_.begin(), dataStatements_.begin(), dataStatements_.end());
+        return std::move(out_);
+    }
+
+private:
+    void statement(const std::wstring& original) {
+        std::wstring lc = toLower(original);
+        if (startsKeyword(lc, L"declare") || startsWith(lc, L"declarec") ||
+            lc == L"disableexplicit")
+            return;
+        if (startsWith(lc, L"structure ")) recordStructureSize(*statements_, i_);
+        if (enumeration_) return enumerationMember(original, lc);
+        if (inData_) return dataStatement(original, lc);
+        if (startsKeyword(lc, L"enumeration") || startsKeyword(lc, L"enumerationbinary"))
+            return startEnumeration(original, lc);
+        if (lc == L"datasection") {
+            inData_ = true;
+            return;
+        }
+        if (startsWith(lc, L"#") && defineConstant(original)) return;
+        std::wstring s = substituteConstants(replaceSizeAndOffset(original));
+        lc = toLower(s);
+        if (startsKeyword(lc, L"if")) {
+            ifs_.push_back(0);
+        } else if (startsKeyword(lc, L"elseif")) {
+            if (ifs_.empty()) return write(s); // the block check reports it
+            ++ifs_.back();
+            write(L"Else");
+            return write(L"If " + std::wstring(afterKeyword(s, 6)));
+        } else if (lc == L"endif" && !ifs_.empty()) {
+            for (int k = 0; k < ifs_.back(); ++k) write(L"EndIf");
+            ifs_.pop_back();
+        } else if (startsKeyword(lc, L"select")) {
+            return startSelect(s);
+        } else if (startsKeyword(lc, L"case") && !selects_.empty() && !selects_.back().empty()) {
+            return write(L"Case Bool(" + caseCondition(afterKeyword(s, 4)) + L")");
+        } else if (lc == L"endselect" && !selects_.empty()) {
+            selects_.pop_back();
+        } else if (startsKeyword(lc, L"restore")) {
+            return restore(s);
+        } else if (startsKeyword(lc, L"read")) {
+            return read(s);
+        }
+        write(s);
+    }
+
+    void write(std::wstring s) {
+        out_.push_back(marker_);
+        out_.push_back(std::move(s));
+    }
+
+    // ---- constants
+
+    ConstantLookup lookup() const {
+        return [this](const std::wstring& name) -> std::optional<ConstantValue> {
+            auto it = constants_.find(name);
+            if (it == constants_.end()) return std::nullopt;
+            return it->second;
+        };
+    }
+
+    // "#Name = value": false when the statement is something else ("#A" alone).
+    bool defineConstant(const std::wstring& s) {
+        size_t eq = s.find(L'=');
+        if (eq == std::wstring::npos) return false;
+        std::wstring_view name = trim(std::wstring_view(s).substr(1, eq - 1), L" ");
+        for (wchar_t c : name)
+            if (!isNameChar(c) && c != L'$') return false;
+        setConstant(std::wstring(name), std::wstring_view(s).substr(eq + 1));
+        return true;
+    }
+
+    // Folds and records; the value is returned for enumerations.
+    std::optional<ConstantValue> setConstant(const std::wstring& name, std::wstring_view text) {
+        std::wstring unknown;
+        std::optional<ConstantValue> value = foldConstant(text, lookup(), &unknown);
+        if (!value) {
+            if (!unknown.empty())
+                report(message::constNotFound(line_, unknown));
+            else
+                report(message::notSupported(line_, L"constant definition #" + name));
+            return std::nullopt;
+        }
+        std::wstring key = toLower(name);
+        auto it = constants_.find(key);
+        if (it != constants_.end() && !(it->second == *value)) {
+            report(L"line " + std::to_wstring(line_) + L": constant redefined: #" + name);
+            return value;
+        }
+        constants_[key] = *value;
+        return value;
+    }
+
+    // Every "#name" outside strings that the program defined becomes its value. Built-in
+    // constants stay for the statement translation, which knows them.
+    std::wstring substituteConstants(const std::wstring& s) const {
+        if (constants_.empty() || s.find(L'#') == std::wstring::npos) return s;
+        std::wstring out;
+        bool quoted = false;
+        for (size_t i = 0; i < s.size(); ++i) {
+            if (s[i] == L'"') quoted = !quoted;
+            if (quoted || s[i] != L'#' || (i > 0 && isNameChar(s[i - 1]))) {
+                out += s[i];
+                continue;
+            }
+            size_t end = i + 1;
+            while (end < s.size() && isNameChar(s[end])) ++end;
+            if (end < s.size() && s[end] == L'$') ++end;
+            auto it = constants_.find(toLower(std::wstring_view(s).substr(i + 1, end - i - 1)));
+            if (it == constants_.end()) {
+                out += s[i];
+                continue;
+            }
+            out += constantSource(it->second);
+            i = end - 1;
+        }
+        return out;
+    }
+
+    // ---- enumerations
+
+    void startEnumeration(const std::wstring& s, const std::wstring& lc) {
+        binary_ = startsKeyword(lc, L"enumerationbinary");
+        std::wstring rest(afterKeyword(s, binary_ ? 17 : 11));
+        std::wstring lrest = toLower(rest);
+        // "Enumeration Gadgets": a named enumeration continues where it stopped.
+        enumerationName_.clear();
+        if (!rest.empty() && rest[0] != L'#' && rest[0] != L'$' &&
+            !(rest[0] >= L'0' && rest[0] <= L'9') && rest[0] != L'-') {
+            size_t end = 0;
+            while (end < rest.size() && isNameChar(rest[end])) ++end;
+            enumerationName_ = toLower(rest.substr(0, end));
+            rest = std::wstring(trim(std::wstring_view(rest).substr(end), L" "));
+            lrest = toLower(rest);
+        }
+        next_ = binary_ ? 1 : 0;
+        step_ = 1;
+        if (auto named = namedEnumerations_.find(enumerationName_);
+            !enumerationName_.empty() && named != namedEnumerations_.end())
+            next_ = named->second;
+        size_t stepAt = findWholeWord(lrest, L"step");
+        std::wstring start = rest.substr(0, stepAt);
+        if (!trim(start, L" ").empty()) next_ = foldedInteger(start, next_);
+        if (stepAt != std::wstring::npos) step_ = foldedInteger(rest.substr(stepAt + 4), 1);
+        enumeration_ = true;
+    }
+
+    long long foldedInteger(std::wstring_view text, long long fallback) {
+        std::wstring unknown;
+        std::optional<ConstantValue> v = foldConstant(text, lookup(), &unknown);
+        if (v && v->kind == ConstantValue::Kind::kInteger) return v->integer;
+        report(unknown.empty() ? message::notSupported(line_, text)
+                               : message::constNotFound(line_, unknown));
+        return fallback;
+    }
+
+    void enumerationMember(const std::wstring& s, const std::wstring& lc) {
+        if (lc == L"endenumeration") {
+            enumeration_ = false;
+            if (!enumerationName_.empty()) namedEnumerations_[enumerationName_] = next_;
+            return;
+        }
+        for (const std::wstring& part : splitArguments(s)) {
+            std::wstring_view member = trim(part, L" ");
+            if (member.empty()) continue;
+            size_t eq = member.find(L'=');
+            std::wstring name(
+                trim(member.substr(1, eq == member.npos ? member.npos : eq - 1), L" "));
+            if (member[0] != L'#' || name.empty()) {
+                report(message::notSupported(line_, member));
+                continue;
+            }
+            if (eq != std::wstring_view::npos) {
+                std::optional<ConstantValue> v = setConstant(name, member.substr(eq + 1));
+                if (v && v->kind == ConstantValue::Kind::kInteger) next_ = v->integer;
+            } else {
+                ConstantValue v;
+                v.integer = next_;
+                v.number = static_cast<double>(next_);
+                setConstant(name, std::to_wstring(next_));
+            }
+            next_ = binary_ ? next_ * 2 : next_ + step_;
+        }
+    }
+
+    // ---- Select with lists and ranges
+
+    // A Select whose cases hold a list or a range compares by conditions: the value is
+    // kept in a variable of its own (evaluated once), and every Case tests it.
+    void startSelect(const std::wstring& s) {
+        std::wstring_view value = afterKeyword(s, 6);
+        if (!needsConditions()) {
+            selects_.emplace_back();
+            return write(s);
+        }
+        bool simple = !value.empty();
+        for (wchar_t c : value)
+            if (!isNameChar(c) && !containsChar(L"$\\.", c)) simple = false;
+        std::wstring subject(value);
+        if (!simple) {
+            bool text =
+                value.find(L'"') != value.npos || value.find(L'$') != value.npos || casesHoldText();
+            subject = L"qlcxselect" + std::to_wstring(++selectCount_) + (text ? L"$" : L".d");
+            write(subject + L"=" + std::wstring(value));
+            subject = subject.substr(0, subject.size() - (text ? 0 : 2));
+        }
+        selects_.push_back(subject);
+        write(L"Select 1");
+    }
+
+    // Looks ahead to this Select's own cases.
+    bool needsConditions() const {
+        return scanOwnCases([](std::wstring_view values) {
+            for (const std::wstring& part : splitArguments(values))
+                if (findWholeWord(part, L"to") != std::wstring::npos) return true;
+            return splitArguments(values).size() > 1;
+        });
+    }
+
+    bool casesHoldText() const {
+        return scanOwnCases(
+            [](std::wstring_view values) { return values.find(L'"') != values.npos; });
+    }
+
+    template <typename Test> bool scanOwnCases(Test test) const {
+        int depth = 0;
+        for (size_t k = i_ + 1; k < statements_->size(); ++k) {
+            std::wstring lc = toLower((*statements_)[k]);
+            if (startsKeyword(lc, L"select")) ++depth;
+            if (lc == L"endselect" && depth-- == 0) return false;
+            if (depth == 0 && startsKeyword(lc, L"case") && test(afterKeyword(lc, 4))) return true;
+        }
+        return false;
+    }
+
+    std::wstring caseCondition(std::wstring_view values) const {
+        const std::wstring& subject = selects_.back();
+        std::wstring condition;
+        for (const std::wstring& part : splitArguments(values)) {
+            if (!condition.empty()) condition += L" Or ";
+            size_t to = findWholeWord(part, L"to");
+            if (to == std::wstring::npos) {
+                condition += subject + L"=(" + std::wstring(trim(part, L" ")) + L")";
+            } else {
+                condition +=
+                    L"(" + subject + L">=(" + std::wstring(trim(part.substr(0, to), L" ")) +
+                    L") And " + subject + L"<=(" +
+                    std::wstring(trim(std::wstring_view(part).substr(to + 2), L" ")) + L"))";
+            }
+        }
+        return condition;
+    }
+
+    // ---- data sections
+
+    void dataStatement(const std::wstring& s, const std::wstring& lc) {
+        if (lc == L"enddatasection") {
+            inData_ = false;
+            return;
+        }
+        if (startsKeyword(lc, L"data")) {
+            size_t blank = s.find(L' ');
+            std::wstring type = toLower(s.substr(0, blank));
+            if (blank != std::wstring::npos) {
+                for (const std::wstring& part :
+                     splitArguments(std::wstring_view(s).substr(blank + 1))) {
+                    std::wstring unknown;
+                    std::optional<ConstantValue> v = foldConstant(part, lookup(), &unknown);
+                    if (!v) {
+                        report(unknown.empty()
+                                   ? message::notSupported(
+                                         line_, L"Data value " + std::wstring(trim(part, L" ")))
+                                   : message::constNotFound(line_, unknown));
+                        continue;
+                    }
+                    if (type == L"data.s" && v->kind != ConstantValue::Kind::kString) {
+                        v->text = constantSource(*v);
+                        v->kind = ConstantValue::Kind::kString;
+                    }
+                    addData(L"datavalue(" + constantSource(*v) + L")");
+                }
+            }
+            return;
+        }
+        std::wstring_view label = trim(s, L" ");
+        bool plain = !label.empty();
+        for (wchar_t c : label) plain = plain && isNameChar(c);
+        if (!plain) return report(message::notSupported(line_, s));
+        labels_[toLower(label)] = line_;
+        addData(L"datalabel(\"" + toLower(label) + L"\")");
+    }
+
+    void addData(std::wstring s) {
+        dataStatements_.push_back(marker_);
+        dataStatements_.push_back(std::move(s));
+    }
+
+    void restore(const std::wstring& s) {
+        std::wstring label = toLower(afterKeyword(s, 7));
+        restores_.push_back({label, line_});
+        write(L"datarestore(\"" + label + L"\")");
+    }
+
+    // "Read.s a$, b$": each variable takes the next value.
+    void read(const std::wstring& s) {
+        size_t blank = s.find(L' ');
+        if (blank == std::wstring::npos) return report(message::notSupported(line_, s));
+        std::wstring type = s.substr(4, blank - 4); // ".s" or ""
+        for (const std::wstring& part : splitArguments(std::wstring_view(s).substr(blank + 1))) {
+            std::wstring target(trim(part, L" "));
+            bool typed = target.find_first_of(L".$") != std::wstring::npos;
+            write(target + (typed ? L"" : type) + L"=dataread()");
+        }
+    }
+
+    void checkRestores() {
+        for (const auto& [label, line] : restores_)
+            if (!labels_.contains(label))
+                report(message::notSupported(line, L"Restore without its label: " + label));
+    }
+
+    // ---- SizeOf and OffsetOf
+
+    void recordStructureSize(const std::vector<std::wstring>& statements, size_t start) {
+        std::wstring name = toLower(trim(std::wstring_view(statements[start]).substr(10), L" "));
+        size_t extends = findWholeWord(name, L"extends");
+        long long size = 0;
+        if (extends != std::wstring::npos) {
+            auto base = structureSizes_.find(
+                std::wstring(trim(std::wstring_view(name).substr(extends + 7), L" ")));
+            if (base != structureSizes_.end()) size = base->second;
+            name = std::wstring(trim(std::wstring_view(name).substr(0, extends), L" "));
+        }
+        for (size_t k = start + 1; k < statements.size(); ++k) {
+            const std::wstring& field = statements[k];
+            if (isLineMarker(field)) continue;
+            std::wstring lc = toLower(field);
+            if (lc == L"endstructure") break;
+            long long count = 1;
+            size_t open = lc.find(L'[');
+            if (open != std::wstring::npos) {
+                auto n = foldConstant(
+                    std::wstring_view(lc).substr(open + 1, lc.find(L']') - open - 1), lookup());
+                if (n && n->kind == ConstantValue::Kind::kInteger) count = n->integer;
+                lc.erase(open);
+            }
+            if (startsWith(lc, L"list ") || startsWith(lc, L"array ") || startsWith(lc, L"map ") ||
+                startsWith(lc, L"*")) {
+                size += 8;
+                continue;
+            }
+            size_t dot = lc.find(L'.');
+            std::wstring type =
+                dot == std::wstring::npos ? (endsWith(lc, L"$") ? L"s" : L"i") : lc.substr(dot + 1);
+            long long one = typeSize(type);
+            if (one < 0) {
+                auto nested = structureSizes_.find(type);
+                one = nested == structureSizes_.end() ? 8 : nested->second;
+            }
+            size += one * count;
+        }
+        structureSizes_[name] = size;
+    }
+
+    // "SizeOf(Long)" -> 4, "OffsetOf(Point\y)" -> "y" (the page sorts by a field's name).
+    std::wstring replaceSizeAndOffset(const std::wstring& s) {
+        std::wstring out = s;
+        for (const wchar_t* word : {L"sizeof", L"offsetof"}) {
+            for (size_t at = findWholeWord(out, word); at != std::wstring::npos;
+                 at = findWholeWord(out, word, at + 1)) {
+                size_t open = out.find(L'(', at);
+                size_t close = out.find(L')', at);
+                if (open == std::wstring::npos || close == std::wstring::npos || close < open)
+                    break;
+                std::wstring inside =
+                    toLower(trim(std::wstring_view(out).substr(open + 1, close - open - 1), L" "));
+                std::wstring value;
+                if (word[0] == L's') {
+                    long long size = typeSize(inside);
+                    auto structure = structureSizes_.find(inside);
+                    if (structure != structureSizes_.end()) size = structure->second;
+                    if (size < 0) {
+                        report(message::notSupported(line_, L"SizeOf(" + inside + L")"));
+                        size = 0;
+                    }
+                    value = std::to_wstring(size);
+                } else {
+                    size_t field = inside.rfind(L'\\');
+                    std::wstring name = inside.substr(field == std::wstring::npos ? 0 : field + 1);
+                    if (endsWith(name, L"$")) name.pop_back();
+                    value = L"\"" + name + L"\"";
+                }
+                out.replace(at, close + 1 - at, value);
+            }
+        }
+        return out;
+    }
+
+    void report(std::wstring text) { diag_.error(std::move(text)); }
+
+    Diagnostics& diag_;
+    const std::vector<std::wstring>* statements_ = nullptr;
+    size_t i_ = 0;
+    std::vector<std::wstring> out_;
+    std::wstring marker_;
+    int line_ = -1;
+    std::unordered_map<std::wstring, ConstantValue> constants_;
+    bool enumeration_ = false;
+    bool binary_ = false;
+    long long next_ = 0;
+    long long step_ = 1;
+    std::wstring enumerationName_;
+    std::unordered_map<std::wstring, long long> namedEnumerations_;
+    std::vector<int> ifs_;              // ElseIf count of every open If
+    std::vector<std::wstring> selects_; // per open Select: the tested value, or "" for a plain one
+    int selectCount_ = 0;
+    bool inData_ = false;
+    std::vector<std::wstring> dataStatements_;
+    std::unordered_map<std::wstring, int> labels_;
+    std::vector<std::pair<std::wstring, int>> restores_;
+    std::unordered_map<std::wstring, long long> structureSizes_;
+};
+
+} // namespace
+
+std::vector<std::wstring> runLanguagePass(const std::vector<std::wstring>& statements,
+                                          Diagnostics& diag) {
+    return LanguagePass(diag).run(expandMacros(statements, diag));
+}
+
+bool staysOutsideThePage(std::wstring_view command) {
+    for (std::wstring_view prefix : {L"peek", L"poke"})
+        if (startsWith(command, prefix)) return true;
+    for (std::wstring_view word : {L"allocatememory",
+                                   L"freememory",
+                                   L"reallocatememory",
+                                   L"copymemory",
+                                   L"fillmemory",
+                                   L"memorysize",
+                                   L"createthread",
+                                   L"waitthread",
+                                   L"killthread",
+                                   L"isthread",
+                                   L"createmutex",
+                                   L"lockmutex",
+                                   L"unlockmutex",
+                                   L"freemutex",
+                                   L"trylockmutex",
+                                   L"createsemaphore",
+                                   L"signalsemaphore",
+                                   L"waitsemaphore",
+                                   L"openfile",
+                                   L"readfile",
+                                   L"createfile",
+                                   L"closefile",
+                                   L"readstring",
+                                   L"writestring",
+                                   L"writestringn",
+                                   L"readinteger",
+                                   L"writeinteger",
+                                   L"eof",
+                                   L"lof",
+                                   L"filesize",
+                                   L"deletefile",
+                                   L"copyfile",
+                                   L"renamefile",
+                                   L"examinedirectory",
+                                   L"createdirectory",
+                                   L"initnetwork",
+                                   L"opennetworkconnection",
+                                   L"createnetworkserver",
+                                   L"closenetworkconnection",
+                                   L"sendnetworkstring",
+                                   L"receivenetworkdata",
+                                   L"networkserverevent",
+                                   L"networkclientevent",
+                                   L"runprogram",
+                                   L"programexitcode",
+                                   L"programrunning",
+                                   L"openlibrary",
+                                   L"closelibrary",
+                                   L"callfunction",
+                                   L"getfunction",
+                                   L"callcfunction"})
+        if (command == word) return true;
+    return false;
+}
+
+} // namespace qc

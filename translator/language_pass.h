@@ -1,0 +1,26 @@
+#pragma once
+// The language pass: the constructs that are plain rewritings of other statements are
+// rewritten before the block check, so every later pass (declarations, procedures, loop
+// restructuring, statement translation) sees only statements it already knows.
+//   #Rows = 4 * 2                 -> removed; every later #Rows becomes 8
+//   Enumeration ... EndEnumeration -> removed; its members become constants
+//   ElseIf c                      -> Else + If c, and one more EndIf at the end of the If
+//   Select with Case 1, 3 To 5    -> a Select whose cases test each value or range
+//   DataSection ... Read x        -> the values given to the page at start, x = dataread()
+//   Declare, OffsetOf, SizeOf      -> nothing, the field's name, the size
+#include "common/diagnostics.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qc {
+
+std::vector<std::wstring> runLanguagePass(const std::vector<std::wstring>& statements,
+                                          Diagnostics& diag);
+
+// Commands of the dialect that a page in a browser cannot have: memory and pointers,
+// threads, files, network, other programs, libraries. The argument is lower case.
+bool staysOutsideThePage(std::wstring_view command);
+
+} // namespace qc
