@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <iostream>
+#include <new>
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -31,7 +32,7 @@ constexpr const char* kUsage =
     "  --dump-tables  print the command and target-word tables (tab-separated)\n"
     "\n"
     "Exit code: 0 written without errors, 1 written but errors were reported,\n"
-    "2 the source is missing or unreadable, or the page cannot be written.\n";
+    "2 the source is missing or unreadable, the page cannot be written, or memory ran out.\n";
 
 void printLine(std::wstring_view line) {
     std::string bytes = qc::toUtf8(line);
@@ -131,13 +132,20 @@ int main(int argc, char** argv) {
     qc::RenameState names;
     qc::ConversionTimes times;
     qc::ConversionStatus status = qc::ConversionStatus::kWritten;
-    if (fromScript) {
-        status = qc::convertScriptFile(source, output, options, names, diag);
-    } else {
-        qc::LoadedSource loaded;
-        status = qc::loadSource(source, diag, loaded, &times, qc::coreStages(), output);
-        if (status == qc::ConversionStatus::kWritten)
-            status = qc::writeConvertedPage(loaded, output, options, names, diag, &times);
+    // Running out of memory is the one failure the core cannot report as a line of its own;
+    // the page on disk is untouched then (it is replaced only by a finished temporary file).
+    try {
+        if (fromScript) {
+            status = qc::convertScriptFile(source, output, options, names, diag);
+        } else {
+            qc::LoadedSource loaded;
+            status = qc::loadSource(source, diag, loaded, &times, qc::coreStages(), output);
+            if (status == qc::ConversionStatus::kWritten)
+                status = qc::writeConvertedPage(loaded, output, options, names, diag, &times);
+        }
+    } catch (const std::bad_alloc&) {
+        std::fputs("out of memory\n", stderr);
+        return 2;
     }
     printLog(sink.lines, diag, quiet);
     if (timings) {

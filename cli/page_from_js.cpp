@@ -15,6 +15,10 @@ ConversionStatus convertScriptFile(const std::filesystem::path& script,
         diag.error(L"file not found!");
         return ConversionStatus::kSourceMissing;
     }
+    if (sameFile(script, output)) {
+        diag.error(L"cannot write \"" + fromUtf8(output.string()) + L"\"");
+        return ConversionStatus::kOutputIsSource;
+    }
     std::vector<std::wstring> lines = splitEmbeddedLines(decodeSourceBytes(*bytes), false);
     TranslationResult page = buildPage(nullptr, lines);
     std::vector<std::wstring> compacted =

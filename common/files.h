@@ -32,6 +32,13 @@ std::string writePageText(const std::vector<std::wstring>& pageLines,
                           const std::vector<std::wstring>& scriptLines,
                           const std::vector<std::wstring>& styleLines);
 
+// A script line made safe to stand inside the page's script element, which ends at the first
+// "</script" and is confused by "<!--" and "<script", in any letter case, wherever they
+// stand. Inside a string literal they are escaped ("<\/", "\x3C!--", "\x3Cscript"), which
+// keeps the string's text; elsewhere a blank is put after the "<" (the syntax check has
+// already reported the first two outside literals; "a<script" is a comparison).
+std::wstring guardScriptLine(std::wstring_view line);
+
 // True when both paths name the same existing file (so a page never replaces its source).
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 

@@ -12,42 +12,82 @@ constexpr std::array<wchar_t, 32> kCp1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// Returns false when the bytes are not well-formed UTF-8 (overlong forms, surrogates and
-// values above U+10FFFF count as malformed).
+// The UTF-8 sequence at bytes[i]: its character and length, or length 0 when it is not
+// well-formed (overlong forms, surrogates and values above U+10FFFF count as malformed).
+struct Utf8Step {
+    char32_t cp = 0;
+    size_t length = 0;
+};
+
+Utf8Step decodeUtf8At(std::string_view bytes, size_t i) {
+    auto b0 = static_cast<unsigned char>(bytes[i]);
+    if (b0 < 0x80) return {b0, 1};
+    size_t extra = 0;
+    char32_t cp = 0;
+    char32_t min = 0;
+    if ((b0 & 0xE0) == 0xC0) {
+        extra = 1, cp = b0 & 0x1F, min = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        extra = 2, cp = b0 & 0x0F, min = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        extra = 3, cp = b0 & 0x07, min = 0x10000;
+    } else {
+        return {};
+    }
+    if (i + extra >= bytes.size()) return {};
+    for (size_t k = 1; k <= extra; ++k) {
+        auto b = static_cast<unsigned char>(bytes[i + k]);
+        if ((b & 0xC0) != 0x80) return {};
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return {};
+    return {cp, extra + 1};
+}
+
 bool decodeUtf8Strict(std::string_view bytes, std::wstring& out) {
     out.clear();
     out.reserve(bytes.size());
-    size_t i = 0;
-    while (i < bytes.size()) {
-        auto b0 = static_cast<unsigned char>(bytes[i]);
-        if (b0 < 0x80) {
-            out.push_back(static_cast<wchar_t>(b0));
-            ++i;
-            continue;
-        }
-        int extra = 0;
-        char32_t cp = 0;
-        char32_t min = 0;
-        if ((b0 & 0xE0) == 0xC0) {
-            extra = 1, cp = b0 & 0x1F, min = 0x80;
-        } else if ((b0 & 0xF0) == 0xE0) {
-            extra = 2, cp = b0 & 0x0F, min = 0x800;
-        } else if ((b0 & 0xF8) == 0xF0) {
-            extra = 3, cp = b0 & 0x07, min = 0x10000;
-        } else {
-            return false;
-        }
-        if (i + extra >= bytes.size()) return false;
-        for (int k = 1; k <= extra; ++k) {
-            auto b = static_cast<unsigned char>(bytes[i + k]);
-            if ((b & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (b & 0x3F);
-        }
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-        out.push_back(static_cast<wchar_t>(cp));
-        i += extra + 1;
+    for (size_t i = 0; i < bytes.size();) {
+        Utf8Step step = decodeUtf8At(bytes, i);
+        if (step.length == 0) return false;
+        out.push_back(static_cast<wchar_t>(step.cp));
+        i += step.length;
     }
     return true;
+}
+
+// UTF-16 after its byte-order mark; a lone surrogate becomes U+FFFD, an odd last byte is
+// dropped.
+std::wstring decodeUtf16(std::string_view bytes, bool bigEndian) {
+    std::wstring out;
+    out.reserve(bytes.size() / 2);
+    auto unit = [&](size_t i) -> char32_t {
+        auto a = static_cast<unsigned char>(bytes[i]);
+        auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? (a << 8 | b) : (b << 8 | a);
+    };
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        char32_t u = unit(i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
+            char32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                out.push_back(
+                    static_cast<wchar_t>(0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00)));
+                i += 2;
+                continue;
+            }
+        }
+        out.push_back(u >= 0xD800 && u <= 0xDFFF ? L'\uFFFD' : static_cast<wchar_t>(u));
+    }
+    return out;
+}
+
+} // namespace
+
+namespace {
+
+wchar_t fromWindows1252(unsigned char b) {
+    return b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : static_cast<wchar_t>(b);
 }
 
 } // namespace
@@ -55,10 +95,7 @@ bool decodeUtf8Strict(std::string_view bytes, std::wstring& out) {
 std::wstring fromSingleByte(std::string_view bytes) {
     std::wstring out;
     out.reserve(bytes.size());
-    for (char ch : bytes) {
-        auto b = static_cast<unsigned char>(ch);
-        out.push_back(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : static_cast<wchar_t>(b));
-    }
+    for (char ch : bytes) out.push_back(fromWindows1252(static_cast<unsigned char>(ch)));
     return out;
 }
 
@@ -68,9 +105,41 @@ std::wstring fromUtf8(std::string_view bytes) {
     return fromSingleByte(bytes);
 }
 
-std::wstring decodeSourceBytes(std::string_view bytes) {
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    return fromUtf8(bytes);
+std::wstring decodeSourceBytes(std::string_view bytes, std::vector<StrayByte>* strays) {
+    if (bytes.substr(0, 2) == "\xFF\xFE") return decodeUtf16(bytes.substr(2), false);
+    if (bytes.substr(0, 2) == "\xFE\xFF") return decodeUtf16(bytes.substr(2), true);
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    // Mostly UTF-8 means more well-formed sequences beyond ASCII than bytes that fit none: one
+    // stray byte in a comment must not turn every accented letter into two wrong characters,
+    // while a Windows-1252 file rarely holds even one pair that happens to be UTF-8.
+    size_t wellFormed = 0;
+    size_t stray = 0;
+    for (size_t i = 0; i < bytes.size();) {
+        Utf8Step step = decodeUtf8At(bytes, i);
+        if (step.length > 1) ++wellFormed;
+        if (step.length == 0) ++stray;
+        i += step.length == 0 ? 1 : step.length;
+    }
+    if (stray == 0 || wellFormed <= stray) return fromUtf8(bytes);
+    std::wstring out;
+    out.reserve(bytes.size());
+    long long line = 1;
+    for (size_t i = 0; i < bytes.size();) {
+        Utf8Step step = decodeUtf8At(bytes, i);
+        if (step.length == 0) {
+            auto b = static_cast<unsigned char>(bytes[i]);
+            out.push_back(fromWindows1252(b));
+            if (strays != nullptr) strays->push_back({line, b, out.back()});
+            ++i;
+            continue;
+        }
+        if (step.cp == U'\n' ||
+            (step.cp == U'\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+            ++line;
+        out.push_back(static_cast<wchar_t>(step.cp));
+        i += step.length;
+    }
+    return out;
 }
 
 namespace {

@@ -12,9 +12,17 @@ namespace qc {
 inline constexpr wchar_t kDegreeSign = L'\u00B0';  // starts line markers and target-code lines
 inline constexpr wchar_t kSectionSign = L'\u00A7'; // the end-of-statement sentinel
 
-// Decodes a source file: a UTF-8 byte-order mark is skipped; text that is not valid UTF-8
-// is read as Windows-1252 so that every byte keeps a character.
-std::wstring decodeSourceBytes(std::string_view bytes);
+// A byte of a UTF-8 source that fits no UTF-8 sequence, read as Windows-1252.
+struct StrayByte {
+    long long line;
+    unsigned char byte;
+    wchar_t readAs;
+};
+
+// Decodes a source file: a UTF-16 byte-order mark (either order) means UTF-16; a UTF-8 one is
+// skipped. Text that is mostly UTF-8 is read as UTF-8, each stray byte as Windows-1252 and
+// listed in strays; other text is read as Windows-1252, so that every byte keeps a character.
+std::wstring decodeSourceBytes(std::string_view bytes, std::vector<StrayByte>* strays = nullptr);
 std::wstring fromUtf8(std::string_view bytes);
 std::string toUtf8(std::wstring_view text);
 // The length of toUtf8(text), without building it.

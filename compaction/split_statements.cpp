@@ -26,20 +26,21 @@ bool blankIsKept(wchar_t before, wchar_t after, std::wstring_view dropAfter) {
 }
 
 void splitLine(std::wstring_view rawLine, StatementList& statements, std::wstring& piece) {
-    // A Tab counts as a blank everywhere outside strings and inside them alike.
+    // A Tab counts as a blank outside strings; inside them it is data and stays.
     std::wstring_view text = trim(rawLine, L" \t");
     auto at = [&](size_t i) { return text[i] == L'\t' ? L' ' : text[i]; };
     bool inString = false;
     int depth = 0;
     piece.clear();
     for (size_t i = 0; i < text.size(); ++i) {
-        wchar_t c = at(i);
-        wchar_t next = i + 1 < text.size() ? at(i + 1) : L'\0';
+        wchar_t c = text[i];
         if (c == L'"') inString = !inString;
         if (inString) {
             piece.push_back(c);
             continue;
         }
+        c = at(i);
+        wchar_t next = i + 1 < text.size() ? at(i + 1) : L'\0';
         if (c == L'(') ++depth;
         if (c == L')') --depth;
         if (c == L'/' && next == L'/') break;

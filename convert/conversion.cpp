@@ -20,6 +20,11 @@ std::wstring quoted(const std::filesystem::path& p) {
     return L"\"" + fromUtf8(p.string()) + L"\"";
 }
 
+std::wstring hexByte(unsigned char byte) {
+    constexpr std::wstring_view kDigits = L"0123456789ABCDEF";
+    return {kDigits[byte >> 4], kDigits[byte & 15]};
+}
+
 } // namespace
 
 const ConversionStages& coreStages() {
@@ -69,7 +74,13 @@ ConversionStatus loadSource(const std::filesystem::path& source, Diagnostics& di
     diag.setErrorFlag(false);
     const size_t earlierMessages = diag.errors().size();
     loaded.source = source;
-    loaded.translation = stages.translate(decodeSourceBytes(*bytes), diag, &t.translation);
+    std::vector<StrayByte> strays;
+    std::wstring text = decodeSourceBytes(*bytes, &strays);
+    for (const StrayByte& stray : strays)
+        diag.error(L"line " + std::to_wstring(stray.line) + L": stray byte $" +
+                   hexByte(stray.byte) + L" is not UTF-8, read as \"" +
+                   std::wstring(1, stray.readAs) + L"\"");
+    loaded.translation = stages.translate(text, diag, &t.translation);
     loaded.hadErrors = diag.errorFlag();
     for (size_t i = earlierMessages; i < diag.errors().size(); ++i) {
         std::wstring_view word = message::unknownTypeWord(diag.errors()[i]);

@@ -9,12 +9,13 @@
 namespace qc {
 namespace {
 
-constexpr std::wstring_view kLineEnds{L"\r\n\0", 3};
+constexpr std::wstring_view kLineEnds = L"\r\n";
 constexpr std::wstring_view kBlankOrTab = L" \t";
 
 // Control codes that no source may hold, in the order in which they are looked for: the
 // first code of this order that occurs is the one reported, wherever the others stand.
-constexpr std::array<wchar_t, 4> kForbiddenControls = {0x1B, 0x1C, 0x0C, 0x1A};
+// A zero character is no text at all: most often a file saved as UTF-16 without its mark.
+constexpr std::array<wchar_t, 5> kForbiddenControls = {0x1B, 0x1C, 0x0C, 0x1A, 0x00};
 // The marker characters start line markers and target-code lines in the statement list,
 // so source code must not contain them (inside a string literal they are plain text).
 constexpr std::array<wchar_t, 2> kMarkerCharacters = {kDegreeSign, kSectionSign};

@@ -9,13 +9,13 @@
 
 namespace qc {
 
-// Splits the text into physical lines (CR, LF, CR LF and the zero character each end one;
+// Splits the text into physical lines (CR, LF and CR LF each end one;
 // line numbers count every physical line, from 1), drops lines that carry no code (empty,
 // comment, EnableExplicit, IncludeFile and XIncludeFile lines: no other file is opened),
 // strips comments and blanks that carry no meaning outside string literals, and cuts each
 // line into statements at colons. Returns "°line<N>", statement, "°line<N>", statement, ...
 //
-// A line holding a forbidden control character (codes 27, 28, 12, 26), or a marker
+// A line holding a forbidden control character (codes 27, 28, 12, 26, 0), or a marker
 // character "°" or "§" outside string literals and comments, is reported as
 // "line N  column C error unknow character($HEX)!" and dropped; reading goes on.
 //

@@ -6,6 +6,8 @@
 #include "vocabulary/classify_word.h"
 #include "vocabulary/statement_list.h"
 
+#include <algorithm>
+
 namespace qc {
 namespace {
 
@@ -52,6 +54,19 @@ std::wstring hexToDecimal(std::wstring_view word) {
         value = value * 16 + static_cast<unsigned>(isDigit(c) ? c - L'0' : c - L'a' + 10);
     }
     return (negative ? L"-" : L"") + std::to_wstring(value);
+}
+
+// Whether an integer literal ("123", "-9", "$FF", "-$10") lies outside the dialect's 64-bit
+// integers. Hexadecimal takes all 64 bits ("$FFFFFFFFFFFFFFFF" is -1).
+bool beyond64Bits(std::wstring_view word) {
+    bool negative = !word.empty() && word[0] == L'-';
+    if (negative) word.remove_prefix(1);
+    bool hex = !word.empty() && word[0] == L'$';
+    if (hex) word.remove_prefix(1);
+    word = word.substr(std::min(word.find_first_not_of(L'0'), word.size()));
+    if (hex) return word.size() > 16;
+    std::wstring_view limit = negative ? L"9223372036854775808" : L"9223372036854775807";
+    return word.size() > limit.size() || (word.size() == limit.size() && word > limit);
 }
 
 // "010" is ten in the dialect but eight (or an error) to the target language.
@@ -298,6 +313,9 @@ void StatementScanner::classify(std::wstring_view word, wchar_t delimiter) {
     if (kind == kWordNone && word.back() == L'$' && word.find(L'\\') != std::wstring_view::npos)
         kind = ClassifyWord(word.substr(0, word.size() - 1));
     if (kind == kWordInteger) {
+        if (beyond64Bits(word))
+            diag_.error(L"line " + std::to_wstring(line_) + L": number too large: " +
+                        std::wstring(word.substr(0, 40)));
         bool hex = word[0] == L'$' || (word.size() > 1 && word[1] == L'$');
         return push(kNumber, hex ? hexToDecimal(word) : withoutLeadingZeros(std::wstring(word)),
                     column, word);

@@ -8,6 +8,7 @@
 #include "translator/language_pass.h"
 #include "translator/page_writer.h"
 #include "translator/procedures.h"
+#include "translator/script_check.h"
 #include "translator/source_reader.h"
 #include "translator/statement_rules.h"
 #include "translator/statement_tokens.h"
@@ -27,13 +28,16 @@ void addTime(double* slot, std::chrono::steady_clock::time_point start) {
     *slot += msSince(start);
 }
 
-// Pass 1 to 3 over the translation list: tokens, rewrite rules, one line per statement.
+// Pass 1 to 3 over the translation list: tokens, rewrite rules, one line per statement;
+// then every line is checked to parse, so no typo can stop the whole page.
 std::vector<std::wstring> translateList(const std::vector<std::wstring>& list,
                                         TranslatorState& state, Diagnostics& diag,
                                         std::vector<int>& sourceLines) {
     TranslationTokens tokens = tokenizeProgram(list, state, diag);
     rewriteTokens(tokens, state, diag);
-    return assembleLines(tokens, state, &sourceLines);
+    std::vector<std::wstring> lines = assembleLines(tokens, state, &sourceLines);
+    checkScriptLines(lines, sourceLines, diag);
+    return lines;
 }
 
 // Each list is let go as soon as the next stage has its own: a 100,000-line program keeps

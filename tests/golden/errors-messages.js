@@ -14,12 +14,12 @@ z=0;
 function INIT(){
 a=1;
 empty(10);
-x=a b;
+
 c=0;
-d=(a+1;
+
 e=a+1;
 f=a%2;
-g=0;
+
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");

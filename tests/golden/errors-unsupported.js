@@ -10,18 +10,26 @@ var q=0
 var i=0
 function Sub(start){
 static_Sub_first=start;
-static_Sub_second=(2*3;
+
 }
 function INIT(){
 a=1;
 if(a==1){
 b=1;
+}else if(a==2){
+b=2;
 }
 c=a^3;
+switch(a){
+case 1,2:
+b=3;
+
+b=4;
+}
 m=a % 2;
 n=a & 1;
-*p=5;
-q=*p;
+
+
 Sub(1);
 for(i=1;i<=2;i++){
 }

@@ -114,3 +114,68 @@ TEST_F(HostilePaths, SourceUnderAnotherNameIsNeverOverwritten) {
 }
 
 } // namespace
+
+namespace {
+
+// Outputs that are not pages: replacing a device, a pipe or the script itself would destroy
+// it. Each is refused with exit 2 and stays as it was; a page that is replaced keeps its
+// permission bits.
+TEST_F(HostilePaths, OnlyRegularPagesAreReplacedAndKeepTheirPermissions) {
+    write("game.pb", "Debug \"hello\"\n");
+    write("init.js", "function INIT(){}\n");
+    ASSERT_EQ(::mkfifo((dir / "pipe.html").c_str(), 0600), 0);
+    const std::string game = shellQuote((dir / "game.pb").string());
+    const std::pair<std::string, std::string> runs[] = {
+        {game + " -o /dev/null", "/dev/null"},
+        {game + " -o " + shellQuote((dir / "pipe.html").string()), (dir / "pipe.html").string()},
+        {"--page-from-js " + shellQuote((dir / "init.js").string()) + " -o " +
+             shellQuote((dir / "init.js").string()),
+         (dir / "init.js").string()},
+    };
+    for (const auto& [args, output] : runs) {
+        CliRun run = hostile::runCli(args, 20);
+        EXPECT_EQ(run.exitCode, 2) << args << "\n" << run.log;
+        EXPECT_NE(run.log.find("cannot write \"" + output + "\""), std::string::npos) << run.log;
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_TRUE(fs::is_fifo(dir / "pipe.html"));
+    EXPECT_EQ(readAll(dir / "init.js"), "function INIT(){}\n");
+
+    write("game.pb.html", "old page");
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(dir / "game.pb.html", mode);
+    ASSERT_EQ(convert("game.pb").exitCode, 0);
+    EXPECT_EQ(fs::status(dir / "game.pb.html").permissions(), mode);
+    EXPECT_EQ(listing(), "game.pb game.pb.html init.js pipe.html ");
+}
+
+// Stopped by a signal while the page is being written (a test hook holds the write half
+// way): the temporary file goes with the process, and the old page stays.
+TEST_F(HostilePaths, ConversionStoppedDuringTheWriteLeavesNoTemporaryFile) {
+    write("game.pb", "Debug \"hello\"\n");
+    write("game.pb.html", "old page");
+    const std::string tmpGlob = shellQuote((dir / "game.pb.html").string()) + ".tmp*";
+    CliRun run = hostile::runShell(
+        "QUILLCAST_TEST_WRITE_PAUSE_MS=20000 " + shellQuote(QUILLCAST_CLI) + " " +
+        shellQuote((dir / "game.pb").string()) + " & pid=$!; for i in $(seq 200); do " + "ls " +
+        tmpGlob + " >/dev/null 2>&1 && break; sleep 0.05; done; kill -TERM $pid; " +
+        "wait $pid; echo exit=$?");
+    EXPECT_NE(run.log.find("exit=143"), std::string::npos) << run.log;
+    EXPECT_EQ(listing(), "game.pb game.pb.html ");
+    EXPECT_EQ(readAll(dir / "game.pb.html"), "old page");
+}
+
+// Memory runs out (an address space limit): a message and exit code 2, not an abort.
+TEST_F(HostilePaths, OutOfMemoryIsReported) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer reserves more address space than the limit allows";
+#endif
+    std::string text;
+    while (text.size() < (8u << 20)) text += "a = 1 : b = 2 : c$ = \"xx\" + d$\n";
+    write("big.pb", text);
+    CliRun run = hostile::runCli(shellQuote((dir / "big.pb").string()), 120, "ulimit -v 400000;");
+    EXPECT_EQ(run.exitCode, 2) << run.log.substr(0, 2000);
+    EXPECT_NE(run.log.find("out of memory"), std::string::npos);
+}
+
+} // namespace

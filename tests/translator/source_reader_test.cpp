@@ -47,8 +47,12 @@ const ReaderCase kCases[] = {
      {L"4:IncludeFiles=2"}},
     {"empty text", L"", {}},
     {"every kind of line end counts a line",
-     std::wstring(L"a\rb\r\nc\nd") + std::wstring(1, L'\0') + L"e\r\rf\n",
-     {L"1:a", L"2:b", L"3:c", L"4:d", L"5:e", L"7:f"}},
+     L"a\rb\r\nc\nd\r\re\n",
+     {L"1:a", L"2:b", L"3:c", L"4:d", L"6:e"}},
+    {"a zero character is no line end but reported",
+     std::wstring(L"a\nd") + L'\0' + L"e\nf",
+     {L"1:a", L"3:f"},
+     {L"line 2  column 2 error unknow character($0)!"}},
     {"tabs indent like blanks, but stay inside strings",
      L"\tIf a\t=\t1\n\t\tDebug \"x\ty\"\t\nRepeat\t",
      {L"1:If a=1", L"2:Debug \"x\ty\"", L"3:Repeat"}},
@@ -91,19 +95,40 @@ TEST(ReadSource, WithoutLogTheMessageOnlyGoesToTheErrorList) {
 
 // Bytes as they come from a file: decoded, then read.
 TEST(ReadSource, DecodedFiles) {
-    const std::pair<std::string, Lines> cases[] = {
+    struct Case {
+        std::string bytes;
+        Lines expected;
+        std::vector<long long> strayLines = {};
+    };
+    const Case cases[] = {
         {"\xEF\xBB\xBF"
          "a = 1",
          {L"1:a=1"}},
         {"Debug \"Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC\"", {L"1:Debug \"Gr\u00FC\u00DF\u20AC\""}},
         // Not UTF-8: every byte is a Windows-1252 character, none is lost.
         {"Debug \"Gr\xFC\xDF\x80\"", {L"1:Debug \"Gr\u00FC\u00DF\u20AC\""}},
+        // UTF-8 but for one stray byte: the letters stay letters, the stray byte is listed.
+        {"a$ = \"\xC3\xA9t\xC3\xA9\"\r\n; \xE9\r\nb = 1",
+         {L"1:a$=\"\u00E9t\u00E9\"", L"3:b=1"},
+         {2}},
+        // UTF-16 in both byte orders, with a character beyond the first plane.
+        {std::string("\xFF\xFE"
+                     "a\0=\0\"\0\x3D\xD8\x00\xDE\"\0\n\0b\0",
+                     18),
+         {L"1:a=\"\U0001F600\"", L"2:b"}},
+        {std::string("\xFE\xFF\0a\0=\0\"\xD8\x3D\xDE\x00\0\"\0\n\0b", 18),
+         {L"1:a=\"\U0001F600\"", L"2:b"}},
     };
-    for (const auto& [bytes, expected] : cases) {
+    for (const auto& c : cases) {
         Diagnostics diag;
-        EXPECT_EQ(numberedStatements(readSource(decodeSourceBytes(bytes), diag)), expected)
-            << bytes;
-        EXPECT_TRUE(diag.errors().empty()) << bytes;
+        std::vector<StrayByte> strays;
+        EXPECT_EQ(numberedStatements(readSource(decodeSourceBytes(c.bytes, &strays), diag)),
+                  c.expected)
+            << c.bytes;
+        EXPECT_TRUE(diag.errors().empty()) << c.bytes;
+        std::vector<long long> strayLines;
+        for (const auto& stray : strays) strayLines.push_back(stray.line);
+        EXPECT_EQ(strayLines, c.strayLines) << c.bytes;
     }
 }
 
