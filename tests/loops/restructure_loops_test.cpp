@@ -167,13 +167,15 @@ const LoopCase kCases[] = {
                 L"Inf_0_1 | a$ = \"Input()\" | MyInput() | Delay(1) | @ChangeLoop(Inf_0_2) | "
                 L"@return 0 | @ChangeLoop(0)",
                 L"Inf_0_2 | @ChangeLoop(0)"})},
-    // A For or While around a cut becomes a Repeat; its Continue steps and tests first. In a
+    // A For or While around a cut becomes a Repeat; its Continue steps and tests first (the
+    // Repeat's own Continue test repeats that test, which changes nothing). In a
     // Select the program cannot be cut: the runtime asks with an input box there.
     {"For around an Input, Continue in it",
      L"For i = 1 To n Step 2 | Continue | x = Input() | Next",
      functions({L"INIT | i = 1 | If i <= (n) | @ChangeLoop(Inf_1_0) | @return 0 | EndIf",
                 L"Inf_0_1 | @ChangeLoop(0)",
                 L"Inf_1_0 | i = i + (2) | If i > (n) | @ChangeLoop(Inf_0_1) | @return 0 | EndIf | "
+                L"If i > (n) | @ChangeLoop(Inf_0_1) | @return 0 | EndIf | "
                 L"@ChangeLoop(Inf_1_0) | @return 0",
                 L"Inf_1_1 | x = Input() | i = i + (2) | If i > (n) | @ChangeLoop(Inf_0_1) | "
                 L"@return 0 | EndIf | @ChangeLoop(Inf_1_0)"})},
