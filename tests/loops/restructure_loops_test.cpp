@@ -167,7 +167,8 @@ const LoopCase kCases[] = {
                 L"Inf_0_1 | a$ = \"Input()\" | MyInput() | Delay(1) | @ChangeLoop(Inf_0_2) | "
                 L"@return 0 | @ChangeLoop(0)",
                 L"Inf_0_2 | @ChangeLoop(0)"})},
-    // A For or While around a cut becomes a Repeat; its Continue steps and tests first. In a
+    // A For or While around a cut becomes a Repeat; its Continue steps and tests first (the
+    // Repeat's own Continue test repeats that test, which changes nothing). In a
     // Select the program cannot be cut: the runtime asks with an input box there.
     {"For around an Input, Continue in it",
      L"For i = 1 To n Step 2 | Continue | x = Input() | Next",
