@@ -19,7 +19,7 @@ c=0;
 
 e=a+1;
 f=a%2;
-
+g=0;
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");

@@ -16,16 +16,8 @@ function INIT(){
 a=1;
 if(a==1){
 b=1;
-}else if(a==2){
-b=2;
 }
 c=a^3;
-switch(a){
-case 1,2:
-b=3;
-
-b=4;
-}
 m=a % 2;
 n=a & 1;
 
