@@ -685,8 +685,9 @@ public:
         std::wstring closing;
         bool unexplained = false;
         while (!blocks_.empty()) {
-            if (!blocks_.pop().replaced) unexplained = true;
-            closing += L'}';
+            OpenBlock block = blocks_.pop();
+            if (!block.replaced) unexplained = true;
+            closing += closingOf(block);
         }
         if (closing.empty()) return;
         int last = lineOf(lines.size() - 1);
@@ -725,6 +726,11 @@ private:
 
     static std::wstring_view shortened(std::wstring_view text) { return text.substr(0, 20); }
 
+    // A do-block must end with its test, or the brace alone breaks the script.
+    static std::wstring_view closingOf(const OpenBlock& block) {
+        return block.kind == Block::kDo ? L"}while(0);" : L"}";
+    }
+
     // Replaces a line by its braces, applied to the open blocks: "}else{" becomes "}{". A
     // brace that would close nothing is dropped; a block beyond the nesting limit, or
     // directly in a switch, is dropped with everything up to its closing brace.
@@ -745,7 +751,10 @@ private:
                 --excessBraces_;
                 continue;
             } else if (!blocks_.empty()) {
-                afterReplaced_ = blocks_.pop().replaced;
+                OpenBlock block = blocks_.pop();
+                afterReplaced_ = block.replaced;
+                kept += closingOf(block);
+                continue;
             } else {
                 continue;
             }
