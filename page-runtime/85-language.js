@@ -175,7 +175,7 @@ return ReplaceString(t,"%ss",QLCX_TwoDigits(Second(date)));
 }
 
 // Swap goes through this variable: the two places are read and written once each.
-var qlcxswap=0;
+var QLCX_Swap=0;
 
 // The values of every DataSection in source order, and the labels as positions in them.
 // The program's first statements fill them; Read takes the next value.

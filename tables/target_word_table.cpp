@@ -92,6 +92,7 @@ const std::vector<const wchar_t*> kWords = {
     L".fillStyle",
     L".fillText",
     L".fromCharCode",
+    L".QLCX_Keys",
     L".getTimezoneOffset",
     L".getUTCDate",
     L".getUTCDay",

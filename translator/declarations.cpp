@@ -1,6 +1,7 @@
 #include "translator/declarations.h"
 
 #include "common/text.h"
+#include "translator/macro_expansion.h"
 #include "vocabulary/classify_word.h"
 #include "vocabulary/statement_list.h"
 
@@ -24,27 +25,6 @@ size_t matchingParen(std::wstring_view text, size_t open) {
         if (c == L')' && --depth == 0) return i;
     }
     return std::wstring_view::npos;
-}
-
-// Splits at the commas outside brackets and string literals.
-std::vector<std::wstring_view> splitTopLevel(std::wstring_view text) {
-    std::vector<std::wstring_view> parts;
-    int depth = 0;
-    bool quoted = false;
-    size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        wchar_t c = text[i];
-        if (c == L'"') quoted = !quoted;
-        if (quoted) continue;
-        if (c == L'(') ++depth;
-        if (c == L')') --depth;
-        if (c == L',' && depth == 0) {
-            parts.push_back(text.substr(start, i - start));
-            start = i + 1;
-        }
-    }
-    parts.push_back(text.substr(start));
-    return parts;
 }
 
 bool isPlainName(std::wstring_view name) {
@@ -138,7 +118,7 @@ private:
         if (close == std::wstring_view::npos) return report(message::bracketError(line_));
         auto [name, type] = splitNameAndType(rest.substr(0, open));
         std::wstring_view bounds = trim(rest.substr(open + 1, close - open - 1), kBlanks);
-        size_t dimensions = splitTopLevel(bounds).size();
+        size_t dimensions = splitArguments(bounds).size();
         if (!isPlainName(name) || bounds.empty() || dimensions > 3 ||
             !trim(rest.substr(close + 1), kBlanks).empty())
             return report(message::notSupported(line_, statement));
@@ -206,7 +186,7 @@ private:
         std::vector<std::wstring>& list = state_.parameterLists[procedure];
         list.clear();
         std::wstring_view inside = std::wstring_view(header).substr(open + 1, close - open - 1);
-        for (std::wstring_view parameter : splitTopLevel(inside)) {
+        for (std::wstring_view parameter : splitArguments(inside)) {
             std::wstring lc = toLower(trim(parameter, kBlanks));
             if (lc.empty()) continue;
             bool isList = startsWith(lc, L"list ");

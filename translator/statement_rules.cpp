@@ -307,7 +307,7 @@ void TokenRewriter::closeStatement(size_t i) {
     ++statement_;
 }
 
-// "Swap a, b" once both places are written: qlcxswap=a;a=b;b=qlcxswap.
+// "Swap a, b" once both places are written: QLCX_Swap=a;a=b;b=QLCX_Swap.
 void TokenRewriter::writeSwap(size_t end) {
     size_t comma = 0;
     int depth = 0;
@@ -324,7 +324,7 @@ void TokenRewriter::writeSwap(size_t end) {
         report(message::notSupported(t_[swap_].line, L"Swap without two places"));
         return;
     }
-    t_[swap_].text = L"qlcxswap=" + a + L";" + a + L"=" + b + L";" + b + L"=qlcxswap;";
+    t_[swap_].text = L"QLCX_Swap=" + a + L";" + a + L"=" + b + L";" + b + L"=QLCX_Swap;";
     for (size_t k = swap_ + 1; k < end; ++k) remove(k);
 }
 

@@ -138,7 +138,11 @@ for (const { name, file } of programsToCompare()) {
     const kinds = (errors) => errors.map((e) => e.split(':')[0]);
     assert.deepEqual(kinds(a.errors), kinds(b.errors), 'page errors');
     assert.deepEqual(a.dialogs, b.dialogs, 'dialogs');
-    assert.equal(a.dom, b.dom, 'DOM');
+    // A statement that was reported may still be left in the page, where compaction can break
+    // it (an unsupported operator): for such programs only the fault panel may differ.
+    const deliberate = fs.existsSync(file.replace(/\.bas$/, '.log'));
+    const dom = (d) => (deliberate ? d.replace(/<div class="fault"[^>]*>.*?<\/div>/s, '') : d);
+    assert.equal(dom(a.dom), dom(b.dom), 'DOM');
     assert.ok(a.canvas === b.canvas, 'canvas pixels differ');
   });
 }

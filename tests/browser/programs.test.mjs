@@ -157,7 +157,7 @@ async function act(page, action) {
 }
 
 // Every other line of the log is a message, internal ones ("JSL unknow ...") included.
-const progress = /^(read ".*" \d+ bytes\.\.\.|finished!( \d+ bytes)?|convert\.\.\.|)$/;
+const progress = /^(read ".*" \d+ bytes\.\.\.|finished!( \d+ bytes)?|convert\.\.\.|\d+ errors?|)$/;
 
 // QUILLCAST_CASES=text runs only the cases whose path contains text.
 const only = process.env.QUILLCAST_CASES ?? '';

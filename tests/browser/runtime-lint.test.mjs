@@ -49,7 +49,7 @@ const caught = [
   ['for(a in s){', 'forbidden-word'], ['x=this.value;', 'this-member'],
   ['x=-(a+b);', 'minus-paren'], ['x=-Math.PI;', 'minus-prefixed'],
   ['if(a<-(b)){', 'minus-paren'], ['x = - window.innerWidth;', 'minus-prefixed'],
-  ['x=el.target.id;', 'member'], ['x=s.codePointAt(1);', 'member'], ['x=Date.now();', 'undeclared'],
+  ['x=el.target.id;', 'member'], ['x=s.codePointAt(1);', 'member'], ['x=Reflect.ownKeys(a);', 'undeclared'],
   ['x=parseInt(s);', 'undeclared'], ['x=new Image;', 'undeclared'], ['x=a%b;', 'bad-char'],
   ['x=f(a,', 'multi-line'], ['x=a+', 'multi-line'], ['x="open;', 'multi-line'],
 ];

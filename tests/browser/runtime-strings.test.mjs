@@ -104,7 +104,8 @@ rec(floats);
     const [seen, odd, floats] = run.results;
     assert.equal(odd, 0, 'every Random(3) is a whole number from 0 to 3');
     assert.ok(seen.every((n) => n > 0), `every value from 0 to 3 occurs: ${seen}`);
-    assert.ok(seen[0] < seen[1] && seen[3] < seen[2], `the ends come half as often: ${seen}`);
+    // 1000 expected each; a Random that favoured the middle gave the ends about 500.
+    assert.ok(seen.every((n) => n > 850 && n < 1150), `each value about equally often: ${seen}`);
     assert.equal(floats, 4000, 'every RandomFloat(2) is at least 0 and below 2');
     await run.context.close();
   });

@@ -8,8 +8,8 @@ import fs from 'node:fs';
 import path from 'node:path';
 
 // Words that compaction would rename into undeclared names.
-const forbiddenWords = new Set(['typeof', 'instanceof', 'in', 'do', 'let', 'null', 'undefined',
-  'arguments', 'NaN', 'try', 'throw', 'delete', 'void', 'catch', 'finally', 'of', 'class',
+const forbiddenWords = new Set(['typeof', 'instanceof', 'in', 'let', 'null', 'undefined',
+  'arguments', 'NaN', 'try', 'delete', 'void', 'catch', 'finally', 'of', 'class',
   'Infinity', 'yield', 'await', 'async']);
 // Objects whose dotted words compaction passes through whole.
 const keptPrefixes = new Set(['math', 'document', 'window', 'navigator']);

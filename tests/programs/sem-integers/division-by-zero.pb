@@ -1,4 +1,4 @@
-; An integer division by zero stops the program
+; An integer division by zero stops the program and shows its line
 z = 0
 Debug "before"
 Debug 5 / z
@@ -6,4 +6,4 @@ Debug "after"
 ; expect:
 ; before
 ; expect-error:
-; division by zero
+; line 4: division by zero

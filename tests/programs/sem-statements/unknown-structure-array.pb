@@ -2,4 +2,3 @@
 Dim a.Nope(3)
 ; expect-log:
 ; line 2  column 5 ERROR unknow typ "a.Nope"
-; 1 error
