@@ -73,32 +73,32 @@ const closedAlerts = `window.alert = (m) => {
 
 // Real time: the page runs until it has shown what the case expects (or 5 s pass), then a
 // little longer, so that lines it should not show have their chance to appear.
-async function run(pagePath, spec) {
-  const answer = (d) => (d.type() === 'prompt' && spec.answer !== undefined ? spec.answer : undefined);
-  const init = spec.mouse ? repeatableRandom + closedAlerts : repeatableRandom;
+async function run(pagePath, want) {
+  const answer = (d) => (d.type() === 'prompt' && want.answer !== undefined ? want.answer : undefined);
+  const init = want.mouse ? repeatableRandom + closedAlerts : repeatableRandom;
   const { page, context, dialogs, errors } = await openPage(browser, pagePath,
     { init, answer, allowedDir: '/' });
-  const shown = async () => (spec.mouse ? page.evaluate(() => window.qcShown || []) : dialogs);
+  const shown = async () => (want.mouse ? page.evaluate(() => window.qcShown || []) : dialogs);
   const text = (id) => page.evaluate((i) => document.getElementById(i)?.innerText ?? null, id);
   const lines = (t) => t.trimEnd().split('\n').map((l) => l.trimEnd());
   const consoleLines = async () => lines((await text('QLCXconsole')) ?? '');
-  const wantedConsole = lines((spec.console ?? []).join('\n'));
-  const consoleDone = async () => !spec.console
+  const wantedConsole = lines((want.console ?? []).join('\n'));
+  const consoleDone = async () => !want.console
     || JSON.stringify(await consoleLines()) === JSON.stringify(wantedConsole);
   const faulted = async () => errors.length > 0 || (await text('QLCXfault')) !== null;
-  const wanted = (spec.expect ?? []).length;
-  const done = async () => (spec['expect-error'] ? faulted()
+  const wanted = (want.expect ?? []).length;
+  const done = async () => (want['expect-error'] ? faulted()
     : debugLines(await shown()).length >= wanted && consoleDone());
-  if (spec.mouse) await useMouse(page, shown, spec.mouse);
-  for (const action of spec.do ?? []) await act(page, action);
-  for (const line of spec.type ?? []) {
+  if (want.mouse) await useMouse(page, shown, want.mouse);
+  for (const action of want.do ?? []) await act(page, action);
+  for (const line of want.type ?? []) {
     await waitFor(async () => (await text('QLCXinput')) !== null, 1000, 'input line').catch(() => {});
     await page.keyboard.type(line);
     await page.keyboard.press('Enter');
   }
   await waitFor(async () => (await done()) || (await faulted()), 5000, 'the expected output')
     .catch(() => {});
-  await new Promise((r) => setTimeout(r, Number(spec['run-ms'] ?? 150)));
+  await new Promise((r) => setTimeout(r, Number(want['run-ms'] ?? 150)));
   const fault = await text('QLCXfault');
   const seen = {
     debug: debugLines(await shown()),
@@ -166,23 +166,23 @@ const files = caseFiles(root).filter((f) => path.relative(root, f).includes(only
 for (const file of files) {
   const name = path.relative(root, file);
   test(name, async () => {
-    const spec = parseCase(fs.readFileSync(file, 'utf8'));
+    const want = parseCase(fs.readFileSync(file, 'utf8'));
     const dir = tempDir('qc-prog-');
     for (const compact of [true, false]) {
-      const program = spec.program ? path.resolve(path.dirname(file), spec.program) : file;
+      const program = want.program ? path.resolve(path.dirname(file), want.program) : file;
       const built = convertSource(program, { compact, dir });
       const how = compact ? 'compacted' : 'plain';
-      assert.deepEqual(built.log.filter((l) => !progress.test(l)), spec['expect-log'] ?? [],
+      assert.deepEqual(built.log.filter((l) => !progress.test(l)), want['expect-log'] ?? [],
         `${how}: conversion messages`);
-      const seen = await run(built.page, spec);
-      if (spec['expect-error']) {
-        assert.ok(seen.errors.some((e) => e.includes(spec['expect-error'].join('\n'))),
+      const seen = await run(built.page, want);
+      if (want['expect-error']) {
+        assert.ok(seen.errors.some((e) => e.includes(want['expect-error'].join('\n'))),
           `${how}: page error ${JSON.stringify(seen.errors)}`);
       } else {
         assert.deepEqual(seen.errors, [], `${how}: page errors`);
       }
-      if (spec.expect) assert.deepEqual(seen.debug, spec.expect, `${how}: Debug lines`);
-      if (spec.console) assert.deepEqual(seen.console, seen.wantedConsole, `${how}: console`);
+      if (want.expect) assert.deepEqual(seen.debug, want.expect, `${how}: Debug lines`);
+      if (want.console) assert.deepEqual(seen.console, seen.wantedConsole, `${how}: console`);
     }
   });
 }
