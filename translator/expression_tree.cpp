@@ -9,6 +9,7 @@
 #include "tables/command_types.h"
 
 #include <cstdint>
+#include <cwchar>
 
 namespace qc {
 namespace {
@@ -44,7 +45,17 @@ bool isNarrow(wchar_t width) {
     return width != L'i' && width != L'q';
 }
 
-enum class Op : std::uint8_t { kNone, kLogical, kCompare, kAdd, kMultiply, kDivide, kBitwise };
+enum class Op : std::uint8_t {
+    kNone,
+    kLogical,
+    kCompare,
+    kAdd,
+    kMultiply,
+    kDivide,
+    kBitwise, // "|" "&" "!"
+    kShift,
+    kRemainder
+};
 
 struct Node {
     size_t first = 0; // token index of its first and last token
@@ -56,6 +67,7 @@ struct Node {
     ValueType type;
     bool literal = false; // a whole-number literal other than zero
     bool grouped = false; // in brackets of its own
+    bool logical = false; // And, Or, XOr, also in brackets: a truth value of the script
 };
 
 class ExpressionPass {
@@ -86,7 +98,7 @@ private:
         }
         if (kept_.empty()) return;
         nodes_.clear();
-        divisions_.clear();
+        pending_.clear();
         pos_ = 0;
         argumentDepth_ = 0;
         nesting_ = 0;
@@ -124,7 +136,7 @@ private:
     void placeStatement() {
         size_t startLevel = beginLevel();
         int place = primary();
-        divisions_.resize(startLevel);
+        pending_.resize(startLevel);
         if (place < 0 || pos_ >= kept_.size()) return;
         const SourceToken& next = t_[kept_[pos_]];
         if (next.kind != kOp) return;
@@ -198,7 +210,7 @@ private:
         case kCommand:
             return isWord(token, L"not") || followedByBracket(p);
         case kOp:
-            return token.word == L"(" || token.word == L"-";
+            return token.word == L"(" || token.word == L"-" || token.word == L"~";
         default:
             return false;
         }
@@ -241,6 +253,10 @@ private:
             *kind = Op::kBitwise;
             return 6;
         }
+        if (w == L"!" || w == L"<<" || w == L">>" || w == L"%") {
+            *kind = w == L"!" ? Op::kBitwise : w == L"%" ? Op::kRemainder : Op::kShift;
+            return 7;
+        }
         return 0;
     }
 
@@ -251,22 +267,31 @@ private:
         sawFloat_ = false;
         int root = expression(0);
         endLevel(level, destination);
+        if (root >= 0 && nodes_[root].logical && !(condition_ && argumentDepth_ == 0))
+            asNumber(nodes_[root]);
         if (root >= 0 && store) convertForStore(nodes_[root], destination);
         sawFloat_ = sawFloat;
         return root;
     }
 
-    size_t beginLevel() const { return divisions_.size(); }
+    size_t beginLevel() const { return pending_.size(); }
 
-    // The divisions of one expression divide as integers when no operand of it is a float
-    // and its value does not go to a float place.
+    // The operators of one expression are written once it is read whole, innermost first,
+    // so that an outer operator's brackets go around an inner one's. Its divisions divide
+    // as integers when no operand of it is a float and its value does not go to a float
+    // place.
     void endLevel(size_t level, ValueType destination) {
         bool integer = !sawFloat_ && destination.kind != ValueKind::kFloat;
-        for (size_t d = level; integer && d < divisions_.size(); ++d) {
-            const Node& node = nodes_[divisions_[d]];
-            if (node.type.kind == ValueKind::kInt) writeIntegerDivision(node);
+        for (size_t d = level; d < pending_.size(); ++d) {
+            Node& node = nodes_[pending_[d].node];
+            if (pending_[d].asNumber)
+                asNumber(node);
+            else if (node.kind != Op::kDivide)
+                writeOperator(node);
+            else if (integer && node.type.kind == ValueKind::kInt)
+                writeIntegerDivision(node);
         }
-        divisions_.resize(level);
+        pending_.resize(level);
     }
 
     // Brackets nested deeper than this leave the statement as the rules wrote it: the
@@ -310,7 +335,16 @@ private:
         node.kind = kind;
         ValueType a = nodes_[left].type;
         ValueType b = nodes_[right].type;
-        if (kind == Op::kCompare || kind == Op::kLogical) {
+        node.logical = kind == Op::kLogical;
+        if (kind != Op::kLogical) {
+            // And and Or give the script's truth values; inside arithmetic they count 1 or 0.
+            for (int child : {left, right})
+                if (nodes_[child].logical) pending_.push_back({child, true});
+        }
+        if (kind == Op::kCompare && argumentDepth_ > 0 && t_[opIndex].text == L"=")
+            t_[opIndex].text = L"=="; // "Bool(a = 1)": no assignment inside brackets
+        if (kind == Op::kCompare || kind == Op::kLogical || kind == Op::kBitwise ||
+            kind == Op::kShift) {
             node.type = kIntType;
         } else if (a.kind == ValueKind::kString || b.kind == ValueKind::kString) {
             node.type = kStringType;
@@ -321,7 +355,8 @@ private:
         }
         nodes_.push_back(node);
         int index = static_cast<int>(nodes_.size()) - 1;
-        if (kind == Op::kDivide) divisions_.push_back(index);
+        if (kind != Op::kAdd && kind != Op::kMultiply && kind != Op::kCompare)
+            pending_.push_back({index, false});
         return index;
     }
 
@@ -340,11 +375,17 @@ private:
             if (!grouped) t_[nodes_[operand].last].text += L")";
             return wrapped(index, nodes_[operand].last, kIntType);
         }
-        if (token.kind == kOp && token.word == L"-") {
+        if (token.kind == kOp && (token.word == L"-" || token.word == L"~")) {
             ++pos_;
             int operand = unary();
             if (operand < 0) return -1;
-            return wrapped(index, nodes_[operand].last, nodes_[operand].type);
+            if (token.word == L"-")
+                return wrapped(index, nodes_[operand].last, nodes_[operand].type);
+            // The bitwise not of a 64-bit integer, exact where the browser's ~ keeps 32 bits.
+            wholeOperand(nodes_[operand]);
+            t_[index].text = L"(-(";
+            t_[nodes_[operand].last].text += L")-1)";
+            return wrapped(index, nodes_[operand].last, kIntType);
         }
         return primary();
     }
@@ -372,6 +413,7 @@ private:
                 last = nodes_[inner].last;
             int group = wrapped(index, last, inner >= 0 ? nodes_[inner].type : kUnknownType);
             nodes_[group].grouped = last != index && t_[last].word == L")";
+            nodes_[group].logical = inner >= 0 && nodes_[inner].logical;
             return group;
         }
         if (!startsOperand(pos_)) return -1;
@@ -576,6 +618,66 @@ private:
         t_[last].text += suffix;
     }
 
+    void writeOperator(const Node& node) {
+        Node& left = nodes_[node.left];
+        Node& right = nodes_[node.right];
+        std::wstring_view op = t_[node.op].word;
+        if (node.kind == Op::kLogical) return writeLogical(node, left, right);
+        if (node.kind == Op::kRemainder) {
+            // The script's % keeps the sign of the left operand, as the dialect's does.
+            bool checked = node.type.kind == ValueKind::kInt && !right.literal;
+            wrap(left.first, right.last, checked ? L"QLCX_Mod(" : L"(", L")");
+            if (checked) t_[node.op].text = L",";
+            return;
+        }
+        wholeOperand(left);
+        wholeOperand(right);
+        if (node.kind == Op::kBitwise && fits32Bits(left) && fits32Bits(right)) {
+            wrap(left.first, right.last, L"(", L")");
+            t_[node.op].text = op == L"!" ? L"^" : std::wstring(op);
+            return;
+        }
+        std::wstring_view call = op == L"|"    ? L"QLCX_BitOr("
+                                 : op == L"&"  ? L"QLCX_BitAnd("
+                                 : op == L"!"  ? L"QLCX_BitXOr("
+                                 : op == L"<<" ? L"QLCX_Shl("
+                                               : L"QLCX_Shr(";
+        wrap(left.first, right.last, call, L")");
+        t_[node.op].text = L",";
+    }
+
+    // XOr holds when exactly one side does; an And after an Or takes the Or whole, as both
+    // bind alike in the dialect.
+    void writeLogical(const Node& node, const Node& left, const Node& right) {
+        if (isWord(t_[node.op], L"xor")) {
+            wrap(left.first, left.last, L"!(", L")");
+            wrap(right.first, right.last, L"!(", L")");
+            t_[node.op].text = L"!==";
+        } else if (isWord(t_[node.op], L"and") && !left.grouped && left.logical &&
+                   isWord(t_[left.op], L"or")) {
+            wrap(left.first, left.last, L"(", L")");
+        }
+    }
+
+    // A truth value where a number is wanted: "x = a And b" stores 1 or 0.
+    void asNumber(Node& node) {
+        wrap(node.first, node.last, L"+!!(", L")");
+        node.logical = false;
+    }
+
+    // The bit operators work on integers: a float operand is rounded first.
+    void wholeOperand(const Node& node) {
+        if (node.type.kind == ValueKind::kFloat) wrap(node.first, node.last, L"QLCX_Round(", L")");
+    }
+
+    bool fits32Bits(const Node& node) const {
+        if (node.first != node.last || t_[node.first].kind != kNumber) return false;
+        const std::wstring& text = t_[node.first].text;
+        if (text.empty() || text.size() > 11) return false;
+        long long value = std::wcstoll(text.c_str(), nullptr, 10);
+        return value >= INT32_MIN && value <= INT32_MAX;
+    }
+
     // A divisor known not to be zero needs no test; any other goes through the runtime,
     // which stops the program on zero as the dialect does.
     void writeIntegerDivision(const Node& node) {
@@ -621,7 +723,11 @@ private:
     const TranslatorState& state_;
     std::vector<size_t> kept_; // the statement's tokens that take part, in order
     std::vector<Node> nodes_;
-    std::vector<int> divisions_; // the divisions of the expressions being read
+    struct Pending {
+        int node;
+        bool asNumber; // a truth value that counts as 1 or 0 where it is
+    };
+    std::vector<Pending> pending_; // operators of the expressions being read, to be written
     size_t pos_ = 0;
     int procedure_ = -1;
     int argumentDepth_ = 0;

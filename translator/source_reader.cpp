@@ -23,7 +23,7 @@ constexpr std::array<wchar_t, 2> kMarkerCharacters = {kDegreeSign, kSectionSign}
 // A blank is dropped after one of these characters and before one of the second set. The
 // sets differ on purpose: "Foo (1)" becomes "Foo(1)", but "(a) b" keeps its blank.
 constexpr std::wstring_view kNoBlankAfter = L" =|,+-*/($";
-constexpr std::wstring_view kNoBlankBefore = L" =+|,-*/()$";
+constexpr std::wstring_view kNoBlankBefore = L" =+|,-*/()";
 
 struct BadCharacter {
     wchar_t code;

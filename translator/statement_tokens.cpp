@@ -11,7 +11,7 @@
 namespace qc {
 namespace {
 
-constexpr std::wstring_view kDelimiters = L"=+ -)*/<>|(,'\"[]";
+constexpr std::wstring_view kDelimiters = L"=+ -)*/<>|&!~%(,'\"[]";
 
 // Keywords that a condition or value may follow directly in brackets: the reader turns
 // "While (a < 5)" into "While(a < 5)", which must still be the keyword While.
@@ -54,6 +54,13 @@ std::wstring hexToDecimal(std::wstring_view word) {
         value = value * 16 + static_cast<unsigned>(isDigit(c) ? c - L'0' : c - L'a' + 10);
     }
     return (negative ? L"-" : L"") + std::to_wstring(value);
+}
+
+// "%1010" -> "10". Wraps around beyond 64 bits, as hexadecimal does.
+std::wstring binaryToDecimal(std::wstring_view digits) {
+    unsigned long long value = 0;
+    for (wchar_t c : digits) value = value * 2 + static_cast<unsigned>(c - L'0');
+    return std::to_wstring(static_cast<long long>(value));
 }
 
 // Whether an integer literal ("123", "-9", "$FF", "-$10") lies outside the dialect's 64-bit
@@ -125,6 +132,10 @@ private:
             startWord(i);
             return i + 1;
         }
+        if (c == L'%' && wordLength_ == 0 && !followsOperand() && containsChar(L"01", next)) {
+            startWord(i); // "%1010", a binary number
+            return i + 1;
+        }
         if (!containsChar(kDelimiters, c)) {
             startWord(i);
             return i + 1;
@@ -132,7 +143,8 @@ private:
         if (c == L'(' && next == L')' && procedureReference()) return i + 2;
         flushWord(c);
         bool pair = (c == L'=' && containsChar(L"=<>", next)) ||
-                    (c == L'<' && containsChar(L">=", next)) || (c == L'>' && next == L'=');
+                    (c == L'<' && containsChar(L"<>=", next)) ||
+                    (c == L'>' && containsChar(L">=", next));
         push(kOp, pair ? std::wstring{c, next} : std::wstring(1, c), static_cast<int>(i) + 1,
              source_.substr(i, pair ? 2 : 1));
         return i + (pair ? 2 : 1);
@@ -267,6 +279,13 @@ private:
     const TranslatorState& state_;
     Diagnostics& diag_;
     std::vector<SourceToken>& out_;
+    // Whether the token before ends an operand, so that a "%" after it is the remainder.
+    bool followsOperand() const {
+        const SourceToken& before = out_.back();
+        if (before.kind == kOp) return before.word == L")";
+        return before.kind != kEnd && before.kind != kCommand && before.kind != kEmpty;
+    }
+
     std::wstring_view source_; // the statement trimmed; words and operators point into it
     std::wstring s_;           // the same with the end mark, so a look ahead never leaves it
     size_t wordLength_ = 0;
@@ -287,14 +306,10 @@ void StatementScanner::classify(std::wstring_view word, wchar_t delimiter) {
         diag_.error(message::notSupported(line_, word));
         return push(kCommand, L"empty", column, word);
     }
-    if (lower == L"not" || lower == L"xor") {
-        if (lower != L"not") diag_.error(message::notSupported(line_, word));
-        return push(kCommand, word, column);
-    }
-    if (word.find_first_of(L"%&") != std::wstring_view::npos) {
-        diag_.error(message::notSupported(line_, word.find(L'%') != word.npos ? L"%" : L"&"));
-        return push(kUnknown, word, column);
-    }
+    if (lower == L"not" || lower == L"xor") return push(kCommand, word, column);
+    if (word[0] == L'%' && word.size() > 1 &&
+        word.find_first_not_of(L"01", 1) == std::wstring_view::npos)
+        return push(kNumber, binaryToDecimal(word.substr(1)), column, word);
     if (!call && isTypedDeclaration(lower)) return push(kCommand, word, column);
     // The program's own procedure comes before a built-in command of the same name.
     const std::wstring* declared =

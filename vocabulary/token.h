@@ -38,9 +38,9 @@ namespace charset {
 inline constexpr std::wstring_view kSplitDropBlankAfter = L" =+-*/($";  // char before blank
 inline constexpr std::wstring_view kDropBlankBefore = L" =+-*/()$";     // char after blank
 inline constexpr std::wstring_view kScanDropBlankAfter = L" =+-<>*/($"; // char before blank
-inline constexpr std::wstring_view kPreScanSeparators = L"=+ ;-)*/<{}[]>(,\u00A7";
-inline constexpr std::wstring_view kTokenSeparators = L"=+ ;-)*!&:|/<{}[]>?(,\u00A7";
-inline constexpr std::wstring_view kOperatorChars = L"{} ,()<=>+-*/:?![]|&";
+inline constexpr std::wstring_view kPreScanSeparators = L"=+ ;-)*/%^<{}[]>(,\u00A7";
+inline constexpr std::wstring_view kTokenSeparators = L"=+ ;-)*!&:|/%^<{}[]>?(,\u00A7";
+inline constexpr std::wstring_view kOperatorChars = L"{} ,()<=>+-*/%^:?![]|&";
 inline constexpr std::wstring_view kAfterEquals = L"=<>";
 inline constexpr std::wstring_view kSignBefore = L" =<>";
 } // namespace charset

@@ -108,7 +108,7 @@ TEST(TokenizeScript, UnknownWordsAreReportedAndPassedThrough) {
     };
     const Case cases[] = {
         {L"x='a'", "VAR:x OP:= UNKNW:'a' #END#", "JSL unknow 'a'\u00A7 4 check 'a'"},
-        {L"y=a%b;", "VAR:y OP:= UNKNW:a%b OP:; #END#", "JSL unknow a%b; 4 check a%b"},
+        {L"y=a#b;", "VAR:y OP:= UNKNW:a#b OP:; #END#", "JSL unknow a#b; 4 check a#b"},
         {L"z=\"open(", "VAR:z OP:= UNKNW:\"open( #END#",
          "JSL unknow \"open(\u00A7 7 check \"open("},
         {L"w=0xzz", "VAR:w OP:= UNKNW:0xzz #END#", "JSL unknow 0xzz\u00A7 5 check 0xzz"},

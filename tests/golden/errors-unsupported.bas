@@ -1,5 +1,5 @@
 ; constructs outside the language are reported, not translated into broken script
-; (constants, ElseIf, Case lists and scoped Dim are part of the language now)
+; (constants, ElseIf, Case lists, scoped Dim, XOr, % and & are part of the language now)
 a = 1
 If a = 1
 	b = 1
