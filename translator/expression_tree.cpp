@@ -160,8 +160,8 @@ private:
         if (value < 0) return;
         const Node& v = nodes_[value];
         bool integer = target.kind == ValueKind::kInt;
-        bool rewrite =
-            integer && (op == L'/' || v.type.kind == ValueKind::kFloat || isNarrow(target.width));
+        bool rewrite = integer && (op == L'/' || op == L'|' || v.type.kind == ValueKind::kFloat ||
+                                   isNarrow(target.width));
         if (!rewrite) {
             t_[opIndex].text = std::wstring(1, op) + L"=";
             return;
@@ -169,7 +169,13 @@ private:
         std::wstring targetText = placeText(nodes_[place]);
         std::wstring prefix;
         std::wstring suffix = L")";
-        if (op == L'/' && v.literal) {
+        if (op == L'|') {
+            prefix = L"QLCX_BitOr(" + targetText + L",";
+            if (v.type.kind == ValueKind::kFloat) {
+                prefix += L"QLCX_Round(";
+                suffix = L"))";
+            }
+        } else if (op == L'/' && v.literal) {
             prefix = L"Math.trunc(" + targetText + L"/";
         } else if (op == L'/' && v.type.kind == ValueKind::kInt) {
             prefix = L"QLCX_Div(" + targetText + L",";
