@@ -202,20 +202,12 @@ bool equalsIgnoreCase(std::wstring_view a, std::wstring_view b) {
     return true;
 }
 
-bool startsWith(std::wstring_view text, std::wstring_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 bool startsWithIgnoreCase(std::wstring_view text, std::wstring_view prefix) {
     return text.size() >= prefix.size() && equalsIgnoreCase(text.substr(0, prefix.size()), prefix);
 }
 
 bool endsWith(std::wstring_view text, std::wstring_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
-
-bool containsChar(std::wstring_view set, wchar_t c) {
-    return set.find(c) != std::wstring_view::npos;
 }
 
 std::wstring_view trim(std::wstring_view text, std::wstring_view chars) {

@@ -35,10 +35,24 @@ std::wstring fromSingleByte(std::string_view bytes);
 std::wstring toLower(std::wstring_view text);
 wchar_t toLowerChar(wchar_t c);
 bool equalsIgnoreCase(std::wstring_view a, std::wstring_view b);
-bool startsWith(std::wstring_view text, std::wstring_view prefix);
+
 bool startsWithIgnoreCase(std::wstring_view text, std::wstring_view prefix);
 bool endsWith(std::wstring_view text, std::wstring_view suffix);
-bool containsChar(std::wstring_view set, wchar_t c);
+
+// These two run for every character of every statement in several passes: inline, and
+// written as plain loops, which beat a library call on the few characters they compare.
+inline bool startsWith(std::wstring_view text, std::wstring_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i)
+        if (text[i] != prefix[i]) return false;
+    return true;
+}
+
+inline bool containsChar(std::wstring_view set, wchar_t c) {
+    for (wchar_t s : set)
+        if (s == c) return true;
+    return false;
+}
 
 // Trims the given characters (default: the blank only) from both ends.
 std::wstring_view trim(std::wstring_view text, std::wstring_view chars = L" ");

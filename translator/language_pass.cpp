@@ -41,12 +41,15 @@ class LanguagePass {
 public:
     explicit LanguagePass(Diagnostics& diag) : diag_(diag) {}
 
-    std::vector<std::wstring> run(const std::vector<std::wstring>& statements) {
+    // Statements pass through by moving: only those the pass rewrites are copied. A
+    // statement is moved out only once the look-ahead of earlier ones is past it.
+    std::vector<std::wstring> run(std::vector<std::wstring> statements) {
         statements_ = &statements;
+        out_.reserve(statements.size());
         for (i_ = 0; i_ < statements.size(); ++i_) {
-            const std::wstring& element = statements[i_];
+            std::wstring& element = statements[i_];
             if (isTargetLine(element)) {
-                out_.push_back(element);
+                out_.push_back(std::move(element));
                 continue;
             }
             if (isLineMarker(element)) {
@@ -63,7 +66,7 @@ public:
     }
 
 private:
-    void statement(const std::wstring& original) {
+    void statement(std::wstring& original) {
         std::wstring lc = toLower(original);
         if (startsKeyword(lc, L"declare") || startsWith(lc, L"declarec") ||
             lc == L"disableexplicit")
@@ -78,8 +81,12 @@ private:
             return;
         }
         if (startsWith(lc, L"#") && defineConstant(original)) return;
-        std::wstring s = substituteConstants(replaceSizeAndOffset(original));
-        lc = toLower(s);
+        bool sizes =
+            lc.find(L"sizeof") != std::wstring::npos || lc.find(L"offsetof") != std::wstring::npos;
+        bool constants = !constants_.empty() && lc.find(L'#') != std::wstring::npos;
+        std::wstring s = sizes ? replaceSizeAndOffset(original) : std::move(original);
+        if (constants) s = substituteConstants(s);
+        if (sizes || constants) lc = toLower(s);
         if (startsKeyword(lc, L"if")) {
             ifs_.push_back(0);
         } else if (startsKeyword(lc, L"elseif")) {
@@ -101,7 +108,7 @@ private:
         } else if (startsKeyword(lc, L"read")) {
             return read(s);
         }
-        write(s);
+        write(std::move(s));
     }
 
     void write(std::wstring s) {
@@ -507,9 +514,8 @@ private:
 
 } // namespace
 
-std::vector<std::wstring> runLanguagePass(const std::vector<std::wstring>& statements,
-                                          Diagnostics& diag) {
-    return LanguagePass(diag).run(expandMacros(statements, diag));
+std::vector<std::wstring> runLanguagePass(std::vector<std::wstring> statements, Diagnostics& diag) {
+    return LanguagePass(diag).run(expandMacros(std::move(statements), diag));
 }
 
 bool staysOutsideThePage(std::wstring_view command) {

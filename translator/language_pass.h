@@ -16,8 +16,7 @@
 
 namespace qc {
 
-std::vector<std::wstring> runLanguagePass(const std::vector<std::wstring>& statements,
-                                          Diagnostics& diag);
+std::vector<std::wstring> runLanguagePass(std::vector<std::wstring> statements, Diagnostics& diag);
 
 // Commands of the dialect that a page in a browser cannot have: memory and pointers,
 // threads, files, network, other programs, libraries. The argument is lower case.

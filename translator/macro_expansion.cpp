@@ -3,6 +3,7 @@
 #include "common/text.h"
 #include "vocabulary/statement_list.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace qc {
@@ -178,8 +179,12 @@ std::vector<std::wstring> splitArguments(std::wstring_view text) {
     return parts;
 }
 
-std::vector<std::wstring> expandMacros(const std::vector<std::wstring>& statements,
-                                       Diagnostics& diag) {
+std::vector<std::wstring> expandMacros(std::vector<std::wstring> statements, Diagnostics& diag) {
+    // Most programs define no macro: their list passes through untouched.
+    bool any = std::any_of(statements.begin(), statements.end(), [](const std::wstring& s) {
+        return startsWithIgnoreCase(s, L"macro ");
+    });
+    if (!any) return statements;
     return MacroExpander(diag).run(statements);
 }
 

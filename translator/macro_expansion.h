@@ -12,8 +12,7 @@ namespace qc {
 // Input and output: the statement list with its line markers. The expanded statements
 // carry the line marker of the use, so messages about them point at the line that uses
 // the macro. Macro definitions leave only their markers behind.
-std::vector<std::wstring> expandMacros(const std::vector<std::wstring>& statements,
-                                       Diagnostics& diag);
+std::vector<std::wstring> expandMacros(std::vector<std::wstring> statements, Diagnostics& diag);
 
 // Where the word `name` (case-insensitive) stands as a whole word outside string literals,
 // from `from` on; npos when nowhere. A word is not whole after "#", "\", "." or "$".

@@ -68,8 +68,9 @@ class Lexer {
 public:
     explicit Lexer(std::wstring_view line) : s_(line) {}
 
-    std::vector<Token> run() {
-        std::vector<Token> tokens;
+    // Into a vector the caller keeps, so that a million lines do not allocate a million.
+    void run(std::vector<Token>& tokens) {
+        tokens.clear();
         while (p_ < s_.size()) {
             wchar_t c = s_[p_];
             if (c == L' ' || c == L'\t') {
@@ -80,7 +81,6 @@ public:
             tokens.push_back(token);
             if (token.kind == Kind::kBad) break;
         }
-        return tokens;
     }
 
 private:
@@ -107,7 +107,7 @@ private:
             startsWith(rest, L"<!--"))
             return bad(2);
         for (auto punct : kPunctuators)
-            if (startsWith(rest, punct)) {
+            if (punct[0] == c && startsWith(rest, punct)) {
                 p_ += punct.size();
                 return take(Kind::kPunct, start);
             }
@@ -699,12 +699,14 @@ public:
 private:
     int lineOf(size_t i) const { return i < lineNumbers_.size() ? lineNumbers_[i] : 0; }
 
+    std::vector<Token> tokens_; // of the line being checked
+
     void checkLine(std::wstring& line, int sourceLine) {
         blocks_.startLine();
         if (excessBraces_ == 0) {
             bool afterIf = afterIf_;
-            std::vector<Token> tokens = Lexer(line).run();
-            LineParser parser(tokens, blocks_, afterIf_);
+            Lexer(line).run(tokens_);
+            LineParser parser(tokens_, blocks_, afterIf_);
             Fault fault = parser.run();
             if (fault == Fault::kNone) {
                 afterReplaced_ = blocks_.closedReplaced();
