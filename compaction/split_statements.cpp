@@ -19,7 +19,9 @@ void flushPiece(std::wstring& piece, StatementList& statements) {
 } // namespace
 
 bool blankIsKept(wchar_t before, wchar_t after, std::wstring_view dropAfter) {
+    // "a - -1" would become a decrement, "a < !b" the opening of an old-style comment.
     if ((before == L'-' || before == L'+') && after == before) return true;
+    if (before == L'<' && after == L'!') return true;
     bool besideOperator = (before != L'\0' && containsChar(dropAfter, before)) ||
                           (after != L'\0' && containsChar(charset::kDropBlankBefore, after));
     return !besideOperator;

@@ -8,7 +8,7 @@
 
 namespace qc {
 
-// Registers every variable (Part of the rewrite: the page writer declares what it finds)
+// Registers every variable (the page writer declares what the rewrite finds)
 // and fills tokens.procedures with the scope of every procedure.
 void rewriteTokens(TranslationTokens& tokens, TranslatorState& state, Diagnostics& diag);
 

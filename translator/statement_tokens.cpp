@@ -142,6 +142,11 @@ private:
         }
         if (c == L'(' && next == L')' && procedureReference()) return i + 2;
         flushWord(c);
+        if (c == L'!' && !followsOperand()) { // "!" joins two values; it starts none
+            diag_.error(message::unknownType(line_, static_cast<int>(i) + 1, L"!"));
+            push(kUnknown, L"!", static_cast<int>(i) + 1);
+            return i + 1;
+        }
         bool pair = (c == L'=' && containsChar(L"=<>", next)) ||
                     (c == L'<' && containsChar(L"<>=", next)) ||
                     (c == L'>' && containsChar(L">=", next));

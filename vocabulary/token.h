@@ -35,9 +35,12 @@ inline constexpr std::wstring_view kEndMarkText = L"\u00A7";
 
 // Character sets of the splitting and tokenizing scans.
 namespace charset {
-inline constexpr std::wstring_view kSplitDropBlankAfter = L" =+-*/($";  // char before blank
-inline constexpr std::wstring_view kDropBlankBefore = L" =+-*/()$";     // char after blank
-inline constexpr std::wstring_view kScanDropBlankAfter = L" =+-<>*/($"; // char before blank
+inline constexpr std::wstring_view kSplitDropBlankAfter =
+    L" =+-*/($)]{},;:?&|%^"; // char before blank
+inline constexpr std::wstring_view kDropBlankBefore =
+    L" =+-*/()$]{},;:?&|!%^<>"; // char after blank
+inline constexpr std::wstring_view kScanDropBlankAfter =
+    L" =+-<>*/($)]{},;:?&|%^"; // char before blank
 inline constexpr std::wstring_view kPreScanSeparators = L"=+ ;-)*/%^<{}[]>(,\u00A7";
 inline constexpr std::wstring_view kTokenSeparators = L"=+ ;-)*!&:|/%^<{}[]>?(,\u00A7";
 inline constexpr std::wstring_view kOperatorChars = L"{} ,()<=>+-*/%^:?![]|&";

@@ -50,7 +50,7 @@ const caught = [
   ['x=-(a+b);', 'minus-paren'], ['x=-Math.PI;', 'minus-prefixed'],
   ['if(a<-(b)){', 'minus-paren'], ['x = - window.innerWidth;', 'minus-prefixed'],
   ['x=el.target.id;', 'member'], ['x=s.codePointAt(1);', 'member'], ['x=Reflect.ownKeys(a);', 'undeclared'],
-  ['x=parseInt(s);', 'undeclared'], ['x=new Image;', 'undeclared'], ['x=a%b;', 'bad-char'],
+  ['x=parseInt(s);', 'undeclared'], ['x=new Image;', 'undeclared'], ['x=a#b;', 'bad-char'],
   ['x=f(a,', 'multi-line'], ['x=a+', 'multi-line'], ['x="open;', 'multi-line'],
 ];
 

@@ -35,7 +35,7 @@ TEST(CompactScript, MostUsedNamesGetTheShortestNames) {
         compact({L"var total = 0; // running sum", L"function add(v) {", L"  total = total + v;",
                  L"  return total;", L"}", L"function unused(a){return a}", L"x = 1; add(0x10);"}),
         "var a=0;\n"
-        "function b(c) {\n"
+        "function b(c){\n"
         "a=a+c;\n"
         "return a;\n"
         "}\n"
@@ -84,7 +84,7 @@ TEST(CompactScript, Cases) {
          "a=\"x = y; // not code\"+a;\n"},
         {"a line end ends a statement",
          {L"if (x) {", L"  x = 1", L"} else {", L"}"},
-         "if(a) {\na=1;\n} else {\n}\n"},
+         "if(a){\na=1;\n}else{\n}\n"},
         {"a for head split over lines", {L"for(i=0;", L"i<9;i++){}"}, "for(a=0;\na<9;\na++){}\n"},
         {"an open string ends with its line", {L"x=\"open;"}, "a=\"open;\n", true},
         {"empty statements vanish", {L"x=1;;", L";"}, "a=1;\n"},

@@ -26,7 +26,7 @@ TEST(SplitStatements, OneLineAtATime) {
         {L"if(x){ y=1; }", {L"if(x){", L"y=1", L"}"}},
         {L"\t\treturn  total ;\t", {L"return total"}},
         {L"a = b + c * (d - e)", {L"a=b+c*(d-e)"}},
-        {L"if (a < b) {", {L"if(a < b) {"}},
+        {L"if (a < b) {", {L"if(a< b){"}},
         {L"x = \"  two  blanks  \"", {L"x=\"  two  blanks  \""}},
         {L"// only a comment", {}},
         {L"   ", {}},

@@ -43,7 +43,7 @@ TEST(TokenizeScript, KindsOfWords) {
         {L"e.style.left=e.style.cursor",
          "VAR:e COMND:.style.left OP:= VAR:e VAR:.style.cursor #END#"},
         {L"return x", "COMND:return OP:  VAR:x #END#"},
-        {L"if(a < b){", "COMND:if OP:( VAR:a OP:  OP:< VAR:b OP:) OP:{ #END#"},
+        {L"if(a < b){", "COMND:if OP:( VAR:a OP:< VAR:b OP:) OP:{ #END#"},
         {L"i=new Image()", "VAR:i OP:= COMND:new OP:  COMND:Image OP:( OP:) #END#"},
         {L"image=alert", "VAR:image OP:= VAR:alert #END#"},
         {L"DOCUMENT.x=Window.y", "COMND:DOCUMENT.x OP:= COMND:Window.y #END#"},

@@ -19,7 +19,7 @@ const publicConstants = new Set(['PB_Ev_CloseWindow', 'PB_Ev_Gadget', 'PB_EvTy_L
 // Functions that generated code calls by names that stand in no command-table row.
 const publicFunctions = ['QLCXInit', 'ChangeLoop', 'end', 'empty', 'dimfunc', 'NewList',
   'initint', 'initfloat', 'initstring', 'Debug', 'Str', 'Val', 'QLCX_AddEvent'];
-const operatorChars = '=+-*/<>!&|?:;,(){}[] \t';
+const operatorChars = '=+-*/%^<>!&|?:;,(){}[] \t';
 
 // The target-word table and the command table, as the built tool dumps them, so the check
 // follows the tables as they change.
