@@ -10,90 +10,90 @@
 
 // Event codes and event types, equal to the source constants #PB_Event_... and
 // #PB_EventType_... so that translated comparisons with those constants work.
-var PB_Ev_CloseWindow=1;
-var PB_Ev_Gadget=2;
-var PB_EvTy_LClick=1;
-var PB_EvTy_LdbClick=2;
-var PB_EvTy_Focus=3;
-var PB_EvTy_LostFocus=4;
-var PB_EvTy_Change=5;
-var QLCX_EvMenu=3;
-var QLCX_EvTimer=4;
-var QLCX_EvSizeWindow=5;
-var QLCX_EvMoveWindow=6;
-var QLCX_EvActivateWindow=7;
+var PB_Ev_CloseWindow = 1;
+var PB_Ev_Gadget = 2;
+var PB_EvTy_LClick = 1;
+var PB_EvTy_LdbClick = 2;
+var PB_EvTy_Focus = 3;
+var PB_EvTy_LostFocus = 4;
+var PB_EvTy_Change = 5;
+var QLCX_EvMenu = 3;
+var QLCX_EvTimer = 4;
+var QLCX_EvSizeWindow = 5;
+var QLCX_EvMoveWindow = 6;
+var QLCX_EvActivateWindow = 7;
 
 // Whole milliseconds between two calls of the running loop function (30 frames a second).
-var QLCX_FramePeriod=Math.floor(1000/30);
+var QLCX_FramePeriod = Math.floor(1000 / 30);
 // Handle of the interval timer that calls the running loop function, 0 when none runs.
-var QLCX_LoopTimer=0;
+var QLCX_LoopTimer = 0;
 // The running loop function, and what it waits for since its last WaitWindowEvent: 0 nothing
 // (it runs every frame), -1 an event, otherwise an event or this time, whichever comes first.
 // A program waits in WaitWindowEvent between two passes of its loop, so the frame timer skips
 // the loop function until the wait is over instead of handing it "no event" 30 times a second.
-var QLCX_LoopFunction=0;
-var QLCX_WaitUntil=0;
+var QLCX_LoopFunction = 0;
+var QLCX_WaitUntil = 0;
 // 1 once the program has ended: no loop function may start after that.
-var QLCX_Ended=0;
+var QLCX_Ended = 0;
 // Delay asks for the next pass to start no earlier than this clock time (0: no wait).
-var QLCX_ResumeAt=0;
+var QLCX_ResumeAt = 0;
 // 1 while the console waits for a typed line: the program goes on once it is there.
-var QLCX_WaitingLine=0;
+var QLCX_WaitingLine = 0;
 // 1 while a timer of its own runs the next pass at the end of a Delay.
-var QLCX_PassPending=0;
+var QLCX_PassPending = 0;
 
 // The page's canvas and its 2d context, set by QLCXInit; the canvas position turns mouse
 // coordinates into canvas coordinates.
-var QLCX_Canvas=0;
-var QLCX_Context=0;
-var QLCX_CanvasX=0;
-var QLCX_CanvasY=0;
+var QLCX_Canvas = 0;
+var QLCX_Context = 0;
+var QLCX_CanvasX = 0;
+var QLCX_CanvasY = 0;
 
 // Open-flags of the windows by window number (1 open, 0 closed); OpenWindow and CloseWindow
 // keep them, end() reads them.
-var QLCX_WindowOpen=[];
+var QLCX_WindowOpen = [];
 
 // The event queue is a runtime list whose elements are records
 // [window number, event code, gadget number, event type].
-var QLCX_EventQueue=NewList(QLCX_NewEventRecord);
+var QLCX_EventQueue = NewList(QLCX_NewEventRecord);
 // The event that the last WindowEvent() took out of the queue.
-var QLCX_EventWindow=0;
-var QLCX_EventGadget=0;
-var QLCX_EventType=0;
+var QLCX_EventWindow = 0;
+var QLCX_EventGadget = 0;
+var QLCX_EventType = 0;
 // What the element that queued the current event knew about it (a canvas: the mouse position,
 // buttons and keys at that moment), or 0.
-var QLCX_EventDetails=0;
+var QLCX_EventDetails = 0;
 
 // Frame counting for GetFPS: flips since the last measurement, its time, the last rate.
-var QLCX_FlipCount=0;
-var QLCX_FlipTime=new Date().getTime();
-var QLCX_FramesPerSecond=0;
+var QLCX_FlipCount = 0;
+var QLCX_FlipTime = new Date().getTime();
+var QLCX_FramesPerSecond = 0;
 
-function QLCX_NewEventRecord(){
-return [0,0,0,0];
+function QLCX_NewEventRecord() {
+    return [0, 0, 0, 0];
 }
 
 // Called once by the page's start function, before INIT().
-function QLCXInit(canvasname){
-QLCX_Canvas=document.getElementById(canvasname);
-if(QLCX_Canvas){
-QLCX_Context=QLCX_Canvas.getContext("2d");
-}
-InitKeyboard();
+function QLCXInit(canvasname) {
+    QLCX_Canvas = document.getElementById(canvasname);
+    if (QLCX_Canvas) {
+        QLCX_Context = QLCX_Canvas.getContext("2d");
+    }
+    InitKeyboard();
 }
 
 // Switches the running loop function. It never calls newfunc itself: the caller goes on with
 // its next statement (generated code returns right after). ChangeLoop(0) stops the timer.
-function ChangeLoop(newfunc){
-if(QLCX_LoopTimer){
-clearInterval(QLCX_LoopTimer);
-}
-QLCX_LoopTimer=0;
-QLCX_LoopFunction=newfunc;
-QLCX_WaitUntil=0;
-if(newfunc&&!QLCX_Ended){
-QLCX_LoopTimer=setInterval(QLCX_RunFrame,QLCX_FramePeriod);
-}
+function ChangeLoop(newfunc) {
+    if (QLCX_LoopTimer) {
+        clearInterval(QLCX_LoopTimer);
+    }
+    QLCX_LoopTimer = 0;
+    QLCX_LoopFunction = newfunc;
+    QLCX_WaitUntil = 0;
+    if (newfunc && !QLCX_Ended) {
+        QLCX_LoopTimer = setInterval(QLCX_RunFrame, QLCX_FramePeriod);
+    }
 }
 
 // One frame: window timers that are due queue their events, then the loop function gets its
@@ -101,70 +101,70 @@ QLCX_LoopTimer=setInterval(QLCX_RunFrame,QLCX_FramePeriod);
 // WaitWindowEvent. Waiting is skipping frames, never spinning. A Delay that ends before the
 // next frame gets a timer of its own, so that Delay(10) in a loop neither costs a frame nor
 // ends early when frames come unevenly.
-function QLCX_RunFrame(){
-var now=new Date().getTime();
-QLCX_FireTimers(now);
-if(QLCX_WaitingLine||QLCX_PassPending){
-return 0;
-}
-if(QLCX_ResumeAt){
-if(now<QLCX_ResumeAt){
-if(QLCX_ResumeAt-now<QLCX_FramePeriod){
-QLCX_PassPending=1;
-window.setTimeout(QLCX_DelayedPass,QLCX_ResumeAt-now);
-}
-return 0;
-}
-QLCX_ResumeAt=0;
-}
-if(QLCX_WaitUntil&&ListSize(QLCX_EventQueue)==0){
-if(QLCX_WaitUntil<0||now<QLCX_WaitUntil){
-return 0;
-}
-}
-QLCX_WaitUntil=0;
-if(QLCX_LoopFunction){
-QLCX_LoopFunction();
-}
-return 1;
+function QLCX_RunFrame() {
+    var now = new Date().getTime();
+    QLCX_FireTimers(now);
+    if (QLCX_WaitingLine || QLCX_PassPending) {
+        return 0;
+    }
+    if (QLCX_ResumeAt) {
+        if (now < QLCX_ResumeAt) {
+            if (QLCX_ResumeAt - now < QLCX_FramePeriod) {
+                QLCX_PassPending = 1;
+                window.setTimeout(QLCX_DelayedPass, QLCX_ResumeAt - now);
+            }
+            return 0;
+        }
+        QLCX_ResumeAt = 0;
+    }
+    if (QLCX_WaitUntil && ListSize(QLCX_EventQueue) == 0) {
+        if (QLCX_WaitUntil < 0 || now < QLCX_WaitUntil) {
+            return 0;
+        }
+    }
+    QLCX_WaitUntil = 0;
+    if (QLCX_LoopFunction) {
+        QLCX_LoopFunction();
+    }
+    return 1;
 }
 
 // The pass that a short Delay held back; the program may have ended or started to wait since.
-function QLCX_DelayedPass(){
-QLCX_PassPending=0;
-QLCX_ResumeAt=0;
-if(QLCX_Ended||QLCX_WaitingLine||!QLCX_LoopFunction){
-return 0;
-}
-QLCX_LoopFunction();
-return 1;
+function QLCX_DelayedPass() {
+    QLCX_PassPending = 0;
+    QLCX_ResumeAt = 0;
+    if (QLCX_Ended || QLCX_WaitingLine || !QLCX_LoopFunction) {
+        return 0;
+    }
+    QLCX_LoopFunction();
+    return 1;
 }
 
 // The next event, or 0; the loop that asks waits before its next pass for an event, or at
 // most timeout milliseconds when one is given.
-function WaitWindowEvent(timeout){
-var code=WindowEvent();
-QLCX_WaitUntil=-1;
-if(timeout>0){
-QLCX_WaitUntil=new Date().getTime()+timeout;
-}
-return code;
+function WaitWindowEvent(timeout) {
+    var code = WindowEvent();
+    QLCX_WaitUntil = -1;
+    if (timeout > 0) {
+        QLCX_WaitUntil = new Date().getTime() + timeout;
+    }
+    return code;
 }
 
 // The source statement End. An End inside a procedure returns only from the procedure; the
 // loop function that called it may still ask for its next loop, which QLCX_Ended refuses.
-function end(){
-QLCX_Ended=1;
-for(var id=0;id<QLCX_WindowOpen.length;id++){
-if(QLCX_WindowOpen[id]==1){
-CloseWindow(id);
-}
-}
+function end() {
+    QLCX_Ended = 1;
+    for (var id = 0; id < QLCX_WindowOpen.length; id++) {
+        if (QLCX_WindowOpen[id] == 1) {
+            CloseWindow(id);
+        }
+    }
 }
 
 // Stands in for source commands that need no browser counterpart (InitSprite and the like).
-function empty(){
-return 1;
+function empty() {
+    return 1;
 }
 
 // Queues an event unless it repeats the last queued one in all four fields, so a burst of
@@ -172,85 +172,85 @@ return 1;
 // the details of a repeat replace those of the event it repeats, so the newest count. Element
 // handlers may pass attribute texts; the record always holds numbers, so that a translated
 // "Case 5" matches.
-function QLCX_AddEvent(win,code,gadget,kind,details){
-var queue=QLCX_EventQueue;
-var record=[QLCX_Number(win),QLCX_Number(code),QLCX_Number(gadget),QLCX_Number(kind)];
-if(LastElement(queue)){
-var last=queue[queue[0]];
-if(last[0]==record[0]&&last[1]==record[1]&&last[2]==record[2]&&last[3]==record[3]){
-last[4]=details;
-return 0;
-}
-}
-record[4]=details;
-AddElement(queue);
-queue[queue[0]]=record;
-QLCX_CallBound(record);
-return 1;
+function QLCX_AddEvent(win, code, gadget, kind, details) {
+    var queue = QLCX_EventQueue;
+    var record = [QLCX_Number(win), QLCX_Number(code), QLCX_Number(gadget), QLCX_Number(kind)];
+    if (LastElement(queue)) {
+        var last = queue[queue[0]];
+        if (last[0] == record[0] && last[1] == record[1] && last[2] == record[2] && last[3] == record[3]) {
+            last[4] = details;
+            return 0;
+        }
+    }
+    record[4] = details;
+    AddElement(queue);
+    queue[queue[0]] = record;
+    QLCX_CallBound(record);
+    return 1;
 }
 
 // Takes the oldest event out of the queue and returns its code; never waits. With an empty
 // queue the current event becomes window -1, gadget 0, type 0 and the result is 0.
-function WindowEvent(){
-var queue=QLCX_EventQueue;
-if(!FirstElement(queue)){
-QLCX_EventWindow=-1;
-QLCX_EventGadget=0;
-QLCX_EventType=0;
-QLCX_EventDetails=0;
-return 0;
-}
-var record=queue[queue[0]];
-DeleteElement(queue);
-QLCX_EventWindow=record[0];
-QLCX_EventGadget=record[2];
-QLCX_EventType=record[3];
-QLCX_EventDetails=record[4];
-return record[1];
+function WindowEvent() {
+    var queue = QLCX_EventQueue;
+    if (!FirstElement(queue)) {
+        QLCX_EventWindow = -1;
+        QLCX_EventGadget = 0;
+        QLCX_EventType = 0;
+        QLCX_EventDetails = 0;
+        return 0;
+    }
+    var record = queue[queue[0]];
+    DeleteElement(queue);
+    QLCX_EventWindow = record[0];
+    QLCX_EventGadget = record[2];
+    QLCX_EventType = record[3];
+    QLCX_EventDetails = record[4];
+    return record[1];
 }
 
 // A number from a number or a numeric text; 0 for anything else (a missing argument).
-function QLCX_Number(value){
-var n=value*1;
-// Only a value that is not a number differs from itself.
-if(n==n){
-return n;
-}
-return 0;
-}
-
-function EventWindow(){
-return QLCX_EventWindow;
+function QLCX_Number(value) {
+    var n = value * 1;
+    // Only a value that is not a number differs from itself.
+    if (n == n) {
+        return n;
+    }
+    return 0;
 }
 
-function EventGadget(){
-return QLCX_EventGadget;
+function EventWindow() {
+    return QLCX_EventWindow;
 }
 
-function EventType(){
-return QLCX_EventType;
+function EventGadget() {
+    return QLCX_EventGadget;
+}
+
+function EventType() {
+    return QLCX_EventType;
 }
 
 // The browser clock; only differences between two calls mean anything.
-function ElapsedMilliseconds(){
-return new Date().getTime();
+function ElapsedMilliseconds() {
+    return new Date().getTime();
 }
 
 // Drawing on the canvas is immediate, so flipping only counts frames for GetFPS: at most once
 // a second the rate is measured over the time since the last measurement.
-function FlipBuffers(){
-QLCX_FlipCount++;
-var now=new Date().getTime();
-var elapsed=now-QLCX_FlipTime;
-if(elapsed>=1000){
-QLCX_FramesPerSecond=Math.round(QLCX_FlipCount*1000/elapsed);
-QLCX_FlipCount=0;
-QLCX_FlipTime=now;
-}
-return 1;
+function FlipBuffers() {
+    QLCX_FlipCount++;
+    var now = new Date().getTime();
+    var elapsed = now - QLCX_FlipTime;
+    if (elapsed >= 1000) {
+        QLCX_FramesPerSecond = Math.round(QLCX_FlipCount * 1000 / elapsed);
+        QLCX_FlipCount = 0;
+        QLCX_FlipTime = now;
+    }
+    return 1;
 }
 
 // Frames per second of the last full measurement; 0 during the first second.
-function GetFPS(){
-return QLCX_FramesPerSecond;
+function GetFPS() {
+    return QLCX_FramesPerSecond;
 }

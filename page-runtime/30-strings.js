@@ -2,322 +2,322 @@
 // first turns its string arguments into text, so a number passed where the source meant a
 // string is read as its digits, never as a missing method.
 
-function Left(s,n){
-var t=""+s;
-if(!(n>0)){
-return "";
-}
-return t.substr(0,n);
+function Left(s, n) {
+    var t = "" + s;
+    if (!(n > 0)) {
+        return "";
+    }
+    return t.substr(0, n);
 }
 
 // n characters from position start; all the rest when n is missing or negative.
-function Mid(s,start,n){
-var t=""+s;
-var from=0;
-if(start>1){
-from=Math.floor(start)-1;
-}
-if(!(n>=0)){
-return t.substr(from);
-}
-return t.substr(from,n);
+function Mid(s, start, n) {
+    var t = "" + s;
+    var from = 0;
+    if (start > 1) {
+        from = Math.floor(start) - 1;
+    }
+    if (!(n >= 0)) {
+        return t.substr(from);
+    }
+    return t.substr(from, n);
 }
 
 // The last n characters; the whole string when n exceeds its length.
-function Right(s,n){
-var t=""+s;
-if(!(n>0)){
-return "";
-}
-if(n>=t.length){
-return t;
-}
-return t.substr(t.length-n);
+function Right(s, n) {
+    var t = "" + s;
+    if (!(n > 0)) {
+        return "";
+    }
+    if (n >= t.length) {
+        return t;
+    }
+    return t.substr(t.length - n);
 }
 
 // Position (from 1) of the first occurrence of f that begins at or after position start,
 // which counts from 1 like every other position (0 or missing: from the beginning); 0 when
 // there is none. An empty f is never found.
-function FindString(s,f,start){
-var t=""+s;
-var find=""+f;
-var from=0;
-if(start>1){
-from=Math.floor(start)-1;
-}
-if(find.length<1){
-return 0;
-}
-return t.indexOf(find,from)+1;
-}
-
-function LCase(s){
-var t=""+s;
-return t.toLowerCase();
+function FindString(s, f, start) {
+    var t = "" + s;
+    var find = "" + f;
+    var from = 0;
+    if (start > 1) {
+        from = Math.floor(start) - 1;
+    }
+    if (find.length < 1) {
+        return 0;
+    }
+    return t.indexOf(find, from) + 1;
 }
 
-function UCase(s){
-var t=""+s;
-return t.toUpperCase();
+function LCase(s) {
+    var t = "" + s;
+    return t.toLowerCase();
 }
 
-function Len(s){
-var t=""+s;
-return t.length;
+function UCase(s) {
+    var t = "" + s;
+    return t.toUpperCase();
+}
+
+function Len(s) {
+    var t = "" + s;
+    return t.length;
 }
 
 // Non-overlapping occurrences, scanning from the left: "aa" occurs twice in "aaaa".
-function CountString(s,f){
-var t=""+s;
-var find=""+f;
-if(find.length<1){
-return 0;
-}
-var count=0;
-var at=t.indexOf(find,0);
-while(at>=0){
-count++;
-at=t.indexOf(find,at+find.length);
-}
-return count;
+function CountString(s, f) {
+    var t = "" + s;
+    var find = "" + f;
+    if (find.length < 1) {
+        return 0;
+    }
+    var count = 0;
+    var at = t.indexOf(find, 0);
+    while (at >= 0) {
+        count++;
+        at = t.indexOf(find, at + find.length);
+    }
+    return count;
 }
 
 // chars (a blank when missing) repeated count times.
-function Space(count,chars){
-var unit=" ";
-if(chars||chars===""){
-unit=""+chars;
-}
-var times=Math.floor(count);
-var out="";
-for(var i=0;i<times;i++){
-out+=unit;
-}
-return out;
+function Space(count, chars) {
+    var unit = " ";
+    if (chars || chars === "") {
+        unit = "" + chars;
+    }
+    var times = Math.floor(count);
+    var out = "";
+    for (var i = 0; i < times; i++) {
+        out += unit;
+    }
+    return out;
 }
 
-function ReverseString(s){
-var t=""+s;
-var out="";
-for(var i=t.length-1;i>=0;i--){
-out+=t.charAt(i);
-}
-return out;
+function ReverseString(s) {
+    var t = "" + s;
+    var out = "";
+    for (var i = t.length - 1; i >= 0; i--) {
+        out += t.charAt(i);
+    }
+    return out;
 }
 
 // The character code of the first character; 0 for an empty string.
-function Asc(s){
-var t=""+s;
-if(t.length<1){
-return 0;
-}
-return t.charCodeAt(0);
+function Asc(s) {
+    var t = "" + s;
+    if (t.length < 1) {
+        return 0;
+    }
+    return t.charCodeAt(0);
 }
 
 // Every occurrence of f replaced by r, scanning from the left; the search goes on behind the
 // inserted text, so replacing "a" by "aa" cannot loop.
-function ReplaceString(s,f,r){
-var t=""+s;
-var find=""+f;
-var by=""+r;
-if(find.length<1){
-return t;
-}
-var out="";
-var from=0;
-var at=t.indexOf(find,0);
-while(at>=0){
-out+=t.substr(from,at-from)+by;
-from=at+find.length;
-at=t.indexOf(find,from);
-}
-return out+t.substr(from);
+function ReplaceString(s, f, r) {
+    var t = "" + s;
+    var find = "" + f;
+    var by = "" + r;
+    if (find.length < 1) {
+        return t;
+    }
+    var out = "";
+    var from = 0;
+    var at = t.indexOf(find, 0);
+    while (at >= 0) {
+        out += t.substr(from, at - from) + by;
+        from = at + find.length;
+        at = t.indexOf(find, from);
+    }
+    return out + t.substr(from);
 }
 
 // Removes the first occurrence of f until none is left: removing "ab" from "aabb" leaves "".
 // A new occurrence can only form across the seam of a removal, so the search restarts there.
-function RemoveString(s,f){
-var t=""+s;
-var find=""+f;
-if(find.length<1){
-return t;
-}
-var at=t.indexOf(find,0);
-while(at>=0){
-t=t.substr(0,at)+t.substr(at+find.length);
-at=at-find.length+1;
-if(at<0){
-at=0;
-}
-at=t.indexOf(find,at);
-}
-return t;
+function RemoveString(s, f) {
+    var t = "" + s;
+    var find = "" + f;
+    if (find.length < 1) {
+        return t;
+    }
+    var at = t.indexOf(find, 0);
+    while (at >= 0) {
+        t = t.substr(0, at) + t.substr(at + find.length);
+        at = at - find.length + 1;
+        if (at < 0) {
+            at = 0;
+        }
+        at = t.indexOf(find, at);
+    }
+    return t;
 }
 
 // The first pos-1 characters, ins, the rest; a position before the start inserts in front.
-function InsertString(s,ins,pos){
-var t=""+s;
-var at=0;
-if(pos>1){
-at=Math.floor(pos)-1;
-}
-return t.substr(0,at)+ins+t.substr(at);
+function InsertString(s, ins, pos) {
+    var t = "" + s;
+    var at = 0;
+    if (pos > 1) {
+        at = Math.floor(pos) - 1;
+    }
+    return t.substr(0, at) + ins + t.substr(at);
 }
 
 // The index-th field of s cut at sep; "" when index is below 1, sep is empty or s has fewer
 // fields.
-function StringField(s,index,sep){
-var t=""+s;
-var cut=""+sep;
-if(!(index>=1)||cut.length<1){
-return "";
-}
-var from=0;
-for(var field=1;field<Math.floor(index);field++){
-var next=t.indexOf(cut,from);
-if(next<0){
-return "";
-}
-from=next+cut.length;
-}
-var end=t.indexOf(cut,from);
-if(end<0){
-return t.substr(from);
-}
-return t.substr(from,end-from);
+function StringField(s, index, sep) {
+    var t = "" + s;
+    var cut = "" + sep;
+    if (!(index >= 1) || cut.length < 1) {
+        return "";
+    }
+    var from = 0;
+    for (var field = 1; field < Math.floor(index); field++) {
+        var next = t.indexOf(cut, from);
+        if (next < 0) {
+            return "";
+        }
+        from = next + cut.length;
+    }
+    var end = t.indexOf(cut, from);
+    if (end < 0) {
+        return t.substr(from);
+    }
+    return t.substr(from, end - from);
 }
 
 // s cut to n characters, or s with chars (a blank when missing) appended n-Len(s) times.
-function LSet(s,n,chars){
-var t=""+s;
-if(!(n>0)){
-return "";
-}
-if(t.length>=n){
-return t.substr(0,n);
-}
-return t+Space(n-t.length,chars);
+function LSet(s, n, chars) {
+    var t = "" + s;
+    if (!(n > 0)) {
+        return "";
+    }
+    if (t.length >= n) {
+        return t.substr(0, n);
+    }
+    return t + Space(n - t.length, chars);
 }
 
 // The same as LSet with the padding in front: RSet("7",3,"0") is "007".
-function RSet(s,n,chars){
-var t=""+s;
-if(!(n>0)){
-return "";
-}
-if(t.length>=n){
-return t.substr(0,n);
-}
-return Space(n-t.length,chars)+t;
+function RSet(s, n, chars) {
+    var t = "" + s;
+    if (!(n > 0)) {
+        return "";
+    }
+    if (t.length >= n) {
+        return t.substr(0, n);
+    }
+    return Space(n - t.length, chars) + t;
 }
 
 // The character that the trim functions remove: the first of chars, a blank when chars is
 // missing, none ("") when chars is empty.
-function QLCX_TrimChar(chars){
-if(chars||chars===""){
-var t=""+chars;
-return t.charAt(0);
-}
-return " ";
-}
-
-function LTrim(s,chars){
-var t=""+s;
-var c=QLCX_TrimChar(chars);
-if(c.length<1){
-return t;
-}
-var from=0;
-while(from<t.length&&t.charAt(from)==c){
-from++;
-}
-return t.substr(from);
+function QLCX_TrimChar(chars) {
+    if (chars || chars === "") {
+        var t = "" + chars;
+        return t.charAt(0);
+    }
+    return " ";
 }
 
-function RTrim(s,chars){
-var t=""+s;
-var c=QLCX_TrimChar(chars);
-if(c.length<1){
-return t;
-}
-var to=t.length;
-while(to>0&&t.charAt(to-1)==c){
-to--;
-}
-return t.substr(0,to);
+function LTrim(s, chars) {
+    var t = "" + s;
+    var c = QLCX_TrimChar(chars);
+    if (c.length < 1) {
+        return t;
+    }
+    var from = 0;
+    while (from < t.length && t.charAt(from) == c) {
+        from++;
+    }
+    return t.substr(from);
 }
 
-function Trim(s,chars){
-return LTrim(RTrim(s,chars),chars);
+function RTrim(s, chars) {
+    var t = "" + s;
+    var c = QLCX_TrimChar(chars);
+    if (c.length < 1) {
+        return t;
+    }
+    var to = t.length;
+    while (to > 0 && t.charAt(to - 1) == c) {
+        to--;
+    }
+    return t.substr(0, to);
+}
+
+function Trim(s, chars) {
+    return LTrim(RTrim(s, chars), chars);
 }
 
 // The text of a number.
-function Str(x){
-return ""+x;
+function Str(x) {
+    return "" + x;
 }
 
 // The number at the start of a text after any blanks: an optional sign, then decimal digits
 // with an optional fraction, or "$" and hexadecimal digits. 0 when there is no number.
-function Val(s){
-var t=""+s;
-var at=0;
-while(t.charAt(at)==" "){
-at++;
-}
-var negative=0;
-if(t.charAt(at)=="-"){
-negative=1;
-at++;
-}else if(t.charAt(at)=="+"){
-at++;
-}
-var value=0;
-if(t.charAt(at)=="$"){
-value=QLCX_HexValue(t,at+1);
-}else{
-value=QLCX_DecimalValue(t,at);
-}
-// 0-value, not -1*value: a lone "-" must give 0, not -0.
-if(negative){
-return 0-value;
-}
-return value;
+function Val(s) {
+    var t = "" + s;
+    var at = 0;
+    while (t.charAt(at) == " ") {
+        at++;
+    }
+    var negative = 0;
+    if (t.charAt(at) == "-") {
+        negative = 1;
+        at++;
+    } else if (t.charAt(at) == "+") {
+        at++;
+    }
+    var value = 0;
+    if (t.charAt(at) == "$") {
+        value = QLCX_HexValue(t, at + 1);
+    } else {
+        value = QLCX_DecimalValue(t, at);
+    }
+    // 0-value, not -1*value: a lone "-" must give 0, not -0.
+    if (negative) {
+        return 0 - value;
+    }
+    return value;
 }
 
 // The value of the decimal digits (and fraction) of t from position at (zero-based), or 0.
-function QLCX_DecimalValue(t,at){
-var end=QLCX_DigitsEnd(t,at);
-var digits=end-at;
-if(t.charAt(end)=="."){
-var fractionEnd=QLCX_DigitsEnd(t,end+1);
-digits+=fractionEnd-end-1;
-end=fractionEnd;
-}
-if(digits<1){
-return 0;
-}
-return window.parseFloat(t.substr(at,end-at));
+function QLCX_DecimalValue(t, at) {
+    var end = QLCX_DigitsEnd(t, at);
+    var digits = end - at;
+    if (t.charAt(end) == ".") {
+        var fractionEnd = QLCX_DigitsEnd(t, end + 1);
+        digits += fractionEnd - end - 1;
+        end = fractionEnd;
+    }
+    if (digits < 1) {
+        return 0;
+    }
+    return window.parseFloat(t.substr(at, end - at));
 }
 
 // Position behind the run of decimal digits that starts at position at (zero-based).
-function QLCX_DigitsEnd(t,at){
-var end=at;
-while(end<t.length&&t.charCodeAt(end)>=48&&t.charCodeAt(end)<=57){
-end++;
-}
-return end;
+function QLCX_DigitsEnd(t, at) {
+    var end = at;
+    while (end < t.length && t.charCodeAt(end) >= 48 && t.charCodeAt(end) <= 57) {
+        end++;
+    }
+    return end;
 }
 
 // The value of the hexadecimal digits of t from position at (zero-based); 0 when none.
-function QLCX_HexValue(t,at){
-var digitsText="0123456789abcdef";
-var lower=t.toLowerCase();
-var value=0;
-var d=digitsText.indexOf(lower.charAt(at));
-while(at<lower.length&&d>=0){
-value=value*16+d;
-at++;
-d=digitsText.indexOf(lower.charAt(at));
-}
-return value;
+function QLCX_HexValue(t, at) {
+    var digitsText = "0123456789abcdef";
+    var lower = t.toLowerCase();
+    var value = 0;
+    var d = digitsText.indexOf(lower.charAt(at));
+    while (at < lower.length && d >= 0) {
+        value = value * 16 + d;
+        at++;
+        d = digitsText.indexOf(lower.charAt(at));
+    }
+    return value;
 }

@@ -1,79 +1,79 @@
 // Integer arithmetic of the dialect on the script's numbers.
 
 // Integer division truncates toward zero; a zero divisor stops the program.
-function QLCX_Div(a,b){
-if(b==0){
-throw new Error("division by zero");
-}
-return Math.trunc(a/b);
+function QLCX_Div(a, b) {
+    if (b == 0) {
+        throw new Error("division by zero");
+    }
+    return Math.trunc(a / b);
 }
 
 // A float stored into an integer place: the nearest integer, a tie to the even one.
-function QLCX_Round(x){
-var r=Math.round(x);
-if(r-x==0.5&&Math.floor(r/2)*2!=r){
-r=r-1;
-}
-return r;
+function QLCX_Round(x) {
+    var r = Math.round(x);
+    if (r - x == 0.5 && Math.floor(r / 2) * 2 != r) {
+        r = r - 1;
+    }
+    return r;
 }
 
 // The remainder of an integer division: a zero divisor stops the program, as division does.
-function QLCX_Mod(a,b){
-if(b==0){
-throw new Error("division by zero");
-}
-return a%b;
+function QLCX_Mod(a, b) {
+    if (b == 0) {
+        throw new Error("division by zero");
+    }
+    return a % b;
 }
 
 // The dialect's bit operators work on 64-bit integers, the browser's on 32 bits. Values that
 // fit 32 bits take the browser's operator; others are split into their high and low 32-bit
 // halves, exact up to 2^53.
-var QLCX_Two32=4294967296;
+var QLCX_Two32 = 4294967296;
 
-function QLCX_BitOr(a,b){
-if((a|0)==a&&(b|0)==b){
-return a|b;
-}
-return QLCX_WideBits(a,b,1);
-}
-
-function QLCX_BitAnd(a,b){
-if((a|0)==a&&(b|0)==b){
-return a&b;
-}
-return QLCX_WideBits(a,b,2);
+function QLCX_BitOr(a, b) {
+    if ((a | 0) == a && (b | 0) == b) {
+        return a | b;
+    }
+    return QLCX_WideBits(a, b, 1);
 }
 
-function QLCX_BitXOr(a,b){
-if((a|0)==a&&(b|0)==b){
-return a^b;
-}
-return QLCX_WideBits(a,b,3);
+function QLCX_BitAnd(a, b) {
+    if ((a | 0) == a && (b | 0) == b) {
+        return a & b;
+    }
+    return QLCX_WideBits(a, b, 2);
 }
 
-function QLCX_WideBits(a,b,op){
-var ha=Math.floor(a/QLCX_Two32);
-var hb=Math.floor(b/QLCX_Two32);
-var la=a-ha*QLCX_Two32;
-var lb=b-hb*QLCX_Two32;
-if(op==1){
-return (ha|hb)*QLCX_Two32+((la|lb)>>>0);
+function QLCX_BitXOr(a, b) {
+    if ((a | 0) == a && (b | 0) == b) {
+        return a ^ b;
+    }
+    return QLCX_WideBits(a, b, 3);
 }
-if(op==2){
-return (ha&hb)*QLCX_Two32+((la&lb)>>>0);
-}
-return (ha^hb)*QLCX_Two32+((la^lb)>>>0);
+
+function QLCX_WideBits(a, b, op) {
+    var ha = Math.floor(a / QLCX_Two32);
+    var hb = Math.floor(b / QLCX_Two32);
+    var la = a - ha * QLCX_Two32;
+    var lb = b - hb * QLCX_Two32;
+    if (op == 1) {
+        return (ha | hb) * QLCX_Two32 + ((la | lb) >>> 0);
+    }
+    if (op == 2) {
+        return (ha & hb) * QLCX_Two32 + ((la & lb) >>> 0);
+    }
+    return (ha ^ hb) * QLCX_Two32 + ((la ^ lb) >>> 0);
 }
 
 // Arithmetic shifts: the count is taken modulo 64, as the processor does.
-function QLCX_Shl(a,n){
-return a*Math.pow(2,n&63);
+function QLCX_Shl(a, n) {
+    return a * Math.pow(2, n & 63);
 }
 
-function QLCX_Shr(a,n){
-n=n&63;
-if((a|0)==a&&n<32){
-return a>>n;
-}
-return Math.floor(a/Math.pow(2,n));
+function QLCX_Shr(a, n) {
+    n = n & 63;
+    if ((a | 0) == a && n < 32) {
+        return a >> n;
+    }
+    return Math.floor(a / Math.pow(2, n));
 }

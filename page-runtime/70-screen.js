@@ -12,25 +12,25 @@ var QLCX_Sprites3D = [];
 // The text form of a colour value for the drawing context and element styles; alpha is left
 // out, and a missing colour is black.
 function QLCX_ColorText(color) {
-if (!color) { color = 0; }
-return "rgb(" + (color & 255) + "," + ((color >> 8) & 255) + "," + ((color >> 16) & 255) + ")";
+    if (!color) { color = 0; }
+    return "rgb(" + (color & 255) + "," + ((color >> 8) & 255) + "," + ((color >> 16) & 255) + ")";
 }
 
 function QLCX_SetUpScreen(width, height) {
-QLCX_Settle(QLCX_Canvas);
-QLCX_Canvas.width = width;
-QLCX_Canvas.height = height;
-QLCX_Context.textBaseline = "top";
-QLCX_Context.font = "10pt Arial";
-QLCX_Context.imageSmoothingEnabled = false;
+    QLCX_Settle(QLCX_Canvas);
+    QLCX_Canvas.width = width;
+    QLCX_Canvas.height = height;
+    QLCX_Context.textBaseline = "top";
+    QLCX_Context.font = "10pt Arial";
+    QLCX_Context.imageSmoothingEnabled = false;
 }
 
 function OpenScreen(width, height, depth, title) {
-QLCX_SetUpScreen(width, height);
-if (title) { document.title = title; }
-QLCX_CanvasX = QLCX_Canvas.offsetLeft;
-QLCX_CanvasY = QLCX_Canvas.offsetTop;
-return 1;
+    QLCX_SetUpScreen(width, height);
+    if (title) { document.title = title; }
+    QLCX_CanvasX = QLCX_Canvas.offsetLeft;
+    QLCX_CanvasY = QLCX_Canvas.offsetTop;
+    return 1;
 }
 
 // The canvas goes where the program puts its screen, so that mouse positions, measured from
@@ -38,154 +38,154 @@ return 1;
 // body margin and a pen would land beside the pointer. In an open window it goes into the
 // window's inner area, above the window's own background.
 function OpenWindowedScreen(WindowID, x, y, Width, Height) {
-if (!x) { x = 0; }
-if (!y) { y = 0; }
-QLCX_SetUpScreen(Width, Height);
-var holder = document.getElementById("window" + WindowID + "_content");
-if (holder) { holder.appendChild(QLCX_Canvas); }
-QLCX_Canvas.style.position = "absolute";
-QLCX_Canvas.style.left = QLCX_Pixels(x);
-QLCX_Canvas.style.top = QLCX_Pixels(y);
-QLCX_CanvasX = x;
-QLCX_CanvasY = y;
-return 1;
+    if (!x) { x = 0; }
+    if (!y) { y = 0; }
+    QLCX_SetUpScreen(Width, Height);
+    var holder = document.getElementById("window" + WindowID + "_content");
+    if (holder) { holder.appendChild(QLCX_Canvas); }
+    QLCX_Canvas.style.position = "absolute";
+    QLCX_Canvas.style.left = QLCX_Pixels(x);
+    QLCX_Canvas.style.top = QLCX_Pixels(y);
+    QLCX_CanvasX = x;
+    QLCX_CanvasY = y;
+    return 1;
 }
 
 function ClearScreen(color) {
-QLCX_Settle(QLCX_Canvas);
-QLCX_Context.fillStyle = QLCX_ColorText(color);
-QLCX_Context.fillRect(0, 0, QLCX_Canvas.width, QLCX_Canvas.height);
+    QLCX_Settle(QLCX_Canvas);
+    QLCX_Context.fillStyle = QLCX_ColorText(color);
+    QLCX_Context.fillRect(0, 0, QLCX_Canvas.width, QLCX_Canvas.height);
 }
 
 // With #PB_Any the picked number is returned, otherwise the image.
 function LoadImage(ID, path) {
-var picked = ID == -1;
-ID = QLCX_PickNumber(ID, QLCX_Images);
-if (QLCX_Images[ID]) { FreeImage(ID); }
-var img = new Image();
-QLCX_Images[ID] = img;
-QLCX_ImagePaths[ID] = path;
-img.src = path;
-if (picked) { return ID; }
-return img;
+    var picked = ID == -1;
+    ID = QLCX_PickNumber(ID, QLCX_Images);
+    if (QLCX_Images[ID]) { FreeImage(ID); }
+    var img = new Image();
+    QLCX_Images[ID] = img;
+    QLCX_ImagePaths[ID] = path;
+    img.src = path;
+    if (picked) { return ID; }
+    return img;
 }
 
 function FreeImage(ID) {
-QLCX_Images[ID] = 0;
+    QLCX_Images[ID] = 0;
 }
 
 function IsImage(ID) {
-if (QLCX_Images[ID]) { return 1; }
-return 0;
+    if (QLCX_Images[ID]) { return 1; }
+    return 0;
 }
 
 // An image counts only once all of it has arrived (a created image, a canvas, at once): the browser knows the size from the first
 // bytes and would draw a half-loaded image in part, or nothing, and refuses a broken one. Its
 // "complete" member is read by name, since compaction renames members it does not know.
 function QLCX_Arrived(img) {
-if (!img) { return 0; }
-if (img.getContext) { return 1; }
-if (!window.Reflect.get(img, "complete")) { return 0; }
-return img.width > 0;
+    if (!img) { return 0; }
+    if (img.getContext) { return 1; }
+    if (!window.Reflect.get(img, "complete")) { return 0; }
+    return img.width > 0;
 }
 
 // The image of a number, or 0 while it is missing or still loading.
 function QLCX_LoadedImage(ID) {
-var img = QLCX_Images[ID];
-if (!QLCX_Arrived(img)) { return 0; }
-return img;
+    var img = QLCX_Images[ID];
+    if (!QLCX_Arrived(img)) { return 0; }
+    return img;
 }
 
 function ImageWidth(ID) {
-var img = QLCX_LoadedImage(ID);
-if (!img) { return 0; }
-return img.width;
+    var img = QLCX_LoadedImage(ID);
+    if (!img) { return 0; }
+    return img.width;
 }
 
 function ImageHeight(ID) {
-var img = QLCX_LoadedImage(ID);
-if (!img) { return 0; }
-return img.height;
+    var img = QLCX_LoadedImage(ID);
+    if (!img) { return 0; }
+    return img.height;
 }
 
 // Touching edges count as a collision.
 function SpriteCollision(ID1, x1, y1, ID2, x2, y2) {
-var w1 = ImageWidth(ID1);
-var h1 = ImageHeight(ID1);
-var w2 = ImageWidth(ID2);
-var h2 = ImageHeight(ID2);
-if (x1 > x2 + w2 || y1 > y2 + h2) { return 0; }
-if (x1 < x2 && x1 + w1 < x2) { return 0; }
-if (y1 < y2 && y1 + h1 < y2) { return 0; }
-return 1;
+    var w1 = ImageWidth(ID1);
+    var h1 = ImageHeight(ID1);
+    var w2 = ImageWidth(ID2);
+    var h2 = ImageHeight(ID2);
+    if (x1 > x2 + w2 || y1 > y2 + h2) { return 0; }
+    if (x1 < x2 && x1 + w1 < x2) { return 0; }
+    if (y1 < y2 && y1 + h1 < y2) { return 0; }
+    return 1;
 }
 
 function CreateSprite3D(ID3D, ID) {
-var img = QLCX_Images[ID];
-var w = ImageWidth(ID);
-var h = ImageHeight(ID);
-if (!(w > 0)) {
-w = -1;
-h = -1;
-}
-QLCX_Sprites3D[ID3D] = [img, 0, w, h];
-return 1;
+    var img = QLCX_Images[ID];
+    var w = ImageWidth(ID);
+    var h = ImageHeight(ID);
+    if (!(w > 0)) {
+        w = -1;
+        h = -1;
+    }
+    QLCX_Sprites3D[ID3D] = [img, 0, w, h];
+    return 1;
 }
 
 function RotateSprite3D(ID, angle, mode) {
-var sprite = QLCX_Sprites3D[ID];
-if (!sprite) { return; }
-var radians = angle * Math.PI / 180;
-if (mode) { radians = radians + sprite[1]; }
-sprite[1] = radians;
+    var sprite = QLCX_Sprites3D[ID];
+    if (!sprite) { return; }
+    var radians = angle * Math.PI / 180;
+    if (mode) { radians = radians + sprite[1]; }
+    sprite[1] = radians;
 }
 
 function ZoomSprite3D(ID, w, h) {
-var sprite = QLCX_Sprites3D[ID];
-if (!sprite) { return; }
-sprite[2] = w;
-sprite[3] = h;
+    var sprite = QLCX_Sprites3D[ID];
+    if (!sprite) { return; }
+    sprite[2] = w;
+    sprite[3] = h;
 }
 
 function FreeSprite3D(ID) {
-var sprite = QLCX_Sprites3D[ID];
-if (sprite) { sprite[0] = 0; }
+    var sprite = QLCX_Sprites3D[ID];
+    if (sprite) { sprite[0] = 0; }
 }
 
 function IsSprite3D(ID) {
-var sprite = QLCX_Sprites3D[ID];
-if (!sprite) { return 0; }
-if (!sprite[0]) { return 0; }
-return 1;
+    var sprite = QLCX_Sprites3D[ID];
+    if (!sprite) { return 0; }
+    if (!sprite[0]) { return 0; }
+    return 1;
 }
 
 function Sprite3DQuality(Quality) {
-if (Quality) {
-QLCX_Context.imageSmoothingEnabled = true;
-} else {
-QLCX_Context.imageSmoothingEnabled = false;
-}
+    if (Quality) {
+        QLCX_Context.imageSmoothingEnabled = true;
+    } else {
+        QLCX_Context.imageSmoothingEnabled = false;
+    }
 }
 
 // x, y is the centre of the sprite: it turns around its middle.
 function DisplaySprite3D(ID, x, y, alpha) {
-var sprite = QLCX_Sprites3D[ID];
-if (!sprite) { return; }
-var img = sprite[0];
-if (!QLCX_Arrived(img)) { return; }
-var w = sprite[2];
-var h = sprite[3];
-if (w < 0) {
-w = img.width;
-h = img.height;
-}
-QLCX_Settle(QLCX_Canvas);
-QLCX_Context.save();
-if (alpha) { QLCX_Context.globalAlpha = alpha / 255; }
-QLCX_Context.translate(x, y);
-QLCX_Context.rotate(sprite[1]);
-QLCX_Context.drawImage(img, 0 - w / 2, 0 - h / 2, w, h);
-if (!img.getContext) { QLCX_Taint(QLCX_Canvas); }
-QLCX_Context.restore();
-QLCX_Context.globalAlpha = 1;
+    var sprite = QLCX_Sprites3D[ID];
+    if (!sprite) { return; }
+    var img = sprite[0];
+    if (!QLCX_Arrived(img)) { return; }
+    var w = sprite[2];
+    var h = sprite[3];
+    if (w < 0) {
+        w = img.width;
+        h = img.height;
+    }
+    QLCX_Settle(QLCX_Canvas);
+    QLCX_Context.save();
+    if (alpha) { QLCX_Context.globalAlpha = alpha / 255; }
+    QLCX_Context.translate(x, y);
+    QLCX_Context.rotate(sprite[1]);
+    QLCX_Context.drawImage(img, 0 - w / 2, 0 - h / 2, w, h);
+    if (!img.getContext) { QLCX_Taint(QLCX_Canvas); }
+    QLCX_Context.restore();
+    QLCX_Context.globalAlpha = 1;
 }

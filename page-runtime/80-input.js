@@ -8,84 +8,84 @@ var QLCX_MouseY = 0;
 var QLCX_MouseButtons = [0, 0, 0, 0];
 
 function InitKeyboard() {
-document.onkeydown = QLCX_KeyDown;
-document.onkeyup = QLCX_KeyUp;
-return 1;
+    document.onkeydown = QLCX_KeyDown;
+    document.onkeyup = QLCX_KeyUp;
+    return 1;
 }
 
 function QLCX_KeyDown(ev) {
-if (!ev) { ev = window.event; }
-var code = ev.keyCode;
-QLCX_KeysPushed[code] = 1;
-QLCX_KeysReleased[code] = 0;
-if (QLCX_TakeShortcut(ev)) { return false; }
-return true;
+    if (!ev) { ev = window.event; }
+    var code = ev.keyCode;
+    QLCX_KeysPushed[code] = 1;
+    QLCX_KeysReleased[code] = 0;
+    if (QLCX_TakeShortcut(ev)) { return false; }
+    return true;
 }
 
 function QLCX_KeyUp(ev) {
-if (!ev) { ev = window.event; }
-var code = ev.keyCode;
-QLCX_KeysPushed[code] = 0;
-QLCX_KeysReleased[code] = 1;
-return true;
+    if (!ev) { ev = window.event; }
+    var code = ev.keyCode;
+    QLCX_KeysPushed[code] = 0;
+    QLCX_KeysReleased[code] = 1;
+    return true;
 }
 
 function KeyboardPushed(key) {
-if (QLCX_KeysPushed[key]) { return 1; }
-return 0;
+    if (QLCX_KeysPushed[key]) { return 1; }
+    return 0;
 }
 
 // Reading a release clears it, so each release is reported once.
 function KeyboardReleased(key) {
-var released = QLCX_KeysReleased[key];
-QLCX_KeysReleased[key] = 0;
-if (released) { return 1; }
-return 0;
+    var released = QLCX_KeysReleased[key];
+    QLCX_KeysReleased[key] = 0;
+    if (released) { return 1; }
+    return 0;
 }
 
 function InitMouse() {
-QLCX_Canvas.onmousemove = QLCX_MouseMoved;
-QLCX_Canvas.onmousedown = QLCX_MouseDown;
-QLCX_Canvas.onmouseup = QLCX_MouseUp;
-return 1;
+    QLCX_Canvas.onmousemove = QLCX_MouseMoved;
+    QLCX_Canvas.onmousedown = QLCX_MouseDown;
+    QLCX_Canvas.onmouseup = QLCX_MouseUp;
+    return 1;
 }
 
 function QLCX_MouseMoved(ev) {
-if (!ev) { ev = window.event; }
-// Measured from where the canvas is now: it may sit in a window that has been dragged.
-var area = QLCX_Canvas.getBoundingClientRect();
-QLCX_MouseX = ev.clientX - Math.round(area.left);
-QLCX_MouseY = ev.clientY - Math.round(area.top);
+    if (!ev) { ev = window.event; }
+    // Measured from where the canvas is now: it may sit in a window that has been dragged.
+    var area = QLCX_Canvas.getBoundingClientRect();
+    QLCX_MouseX = ev.clientX - Math.round(area.left);
+    QLCX_MouseY = ev.clientY - Math.round(area.top);
 }
 
 // The browser's button code names one button or, on some browsers, a pair of them held
 // together: 0 left, 1 middle, 2 right, 3 left and right, 5 left and middle, 6 right and
 // middle. Other codes change nothing.
 function QLCX_SetButtons(code, flag) {
-if (code == 0 || code == 3 || code == 5) { QLCX_MouseButtons[1] = flag; }
-if (code == 2 || code == 3 || code == 6) { QLCX_MouseButtons[2] = flag; }
-if (code == 1 || code == 5 || code == 6) { QLCX_MouseButtons[3] = flag; }
+    if (code == 0 || code == 3 || code == 5) { QLCX_MouseButtons[1] = flag; }
+    if (code == 2 || code == 3 || code == 6) { QLCX_MouseButtons[2] = flag; }
+    if (code == 1 || code == 5 || code == 6) { QLCX_MouseButtons[3] = flag; }
 }
 
 function QLCX_MouseDown(ev) {
-if (!ev) { ev = window.event; }
-QLCX_SetButtons(ev.button, 1);
+    if (!ev) { ev = window.event; }
+    QLCX_SetButtons(ev.button, 1);
 }
 
 function QLCX_MouseUp(ev) {
-if (!ev) { ev = window.event; }
-QLCX_SetButtons(ev.button, 0);
+    if (!ev) { ev = window.event; }
+    QLCX_SetButtons(ev.button, 0);
 }
 
 function MouseButton(button) {
-if (button == 1 || button == 2 || button == 3) { return QLCX_MouseButtons[button]; }
-return 0;
+    if (button == 1 || button == 2 || button == 3) { return QLCX_MouseButtons[button]; }
+    return 0;
 }
 
 function MouseX() {
-return QLCX_MouseX;
+    return QLCX_MouseX;
 }
 
 function MouseY() {
-return QLCX_MouseY;
+    return QLCX_MouseY;
 }

@@ -2,372 +2,372 @@
 // language (Swap, Bool, Sign, Mod).
 
 // The character of a code.
-function Chr(code){
-return window.String.fromCharCode(code);
+function Chr(code) {
+    return window.String.fromCharCode(code);
 }
 
 // The digits of a whole number 0 <= value < 2^53 in base 2 or 16, upper-case, no leading
 // zeros.
-function QLCX_Digits(value,radix){
-var digits="0123456789ABCDEF";
-var text="";
-var v=Math.floor(value);
-while(v>0){
-text=digits.charAt(v-Math.floor(v/radix)*radix)+text;
-v=Math.floor(v/radix);
-}
-if(text==""){
-return "0";
-}
-return text;
+function QLCX_Digits(value, radix) {
+    var digits = "0123456789ABCDEF";
+    var text = "";
+    var v = Math.floor(value);
+    while (v > 0) {
+        text = digits.charAt(v - Math.floor(v / radix) * radix) + text;
+        v = Math.floor(v / radix);
+    }
+    if (text == "") {
+        return "0";
+    }
+    return text;
 }
 
 // A negative number is written as its 64-bit two's complement: the high and the low 32 bits
 // are converted apart, so the digits stay exact.
-function QLCX_Radix(n,radix,width){
-var v=Math.floor(n);
-if(v>=0){
-return QLCX_Digits(v,radix);
-}
-var high=Math.floor(v/4294967296);
-var low=v-high*4294967296;
-high=high+4294967296;
-var lowText=QLCX_Digits(low,radix);
-while(lowText.length<width){
-lowText="0"+lowText;
-}
-return QLCX_Digits(high,radix)+lowText;
-}
-
-function Hex(n){
-return QLCX_Radix(n,16,8);
+function QLCX_Radix(n, radix, width) {
+    var v = Math.floor(n);
+    if (v >= 0) {
+        return QLCX_Digits(v, radix);
+    }
+    var high = Math.floor(v / 4294967296);
+    var low = v - high * 4294967296;
+    high = high + 4294967296;
+    var lowText = QLCX_Digits(low, radix);
+    while (lowText.length < width) {
+        lowText = "0" + lowText;
+    }
+    return QLCX_Digits(high, radix) + lowText;
 }
 
-function Bin(n){
-return QLCX_Radix(n,2,32);
+function Hex(n) {
+    return QLCX_Radix(n, 16, 8);
+}
+
+function Bin(n) {
+    return QLCX_Radix(n, 2, 32);
 }
 
 // Rounded to the given decimals; without them the shortest text that reads back the same.
-function StrF(x,decimals){
-if(decimals||decimals===0){
-return (x*1).toFixed(Math.max(0,Math.floor(decimals)));
-}
-return ""+x;
+function StrF(x, decimals) {
+    if (decimals || decimals === 0) {
+        return (x * 1).toFixed(Math.max(0, Math.floor(decimals)));
+    }
+    return "" + x;
 }
 
-function StrD(x,decimals){
-return StrF(x,decimals);
+function StrD(x, decimals) {
+    return StrF(x, decimals);
 }
 
 // A number read as unsigned 64 bits.
-function StrU(n){
-if(n<0){
-return ""+(n+18446744073709551616);
-}
-return ""+n;
-}
-
-function ValF(s){
-return Val(s);
+function StrU(n) {
+    if (n < 0) {
+        return "" + (n + 18446744073709551616);
+    }
+    return "" + n;
 }
 
-function ValD(s){
-return Val(s);
+function ValF(s) {
+    return Val(s);
 }
 
-function Bool(x){
-if(x){
-return 1;
-}
-return 0;
+function ValD(s) {
+    return Val(s);
 }
 
-function Sign(x){
-if(x>0){
-return 1;
+function Bool(x) {
+    if (x) {
+        return 1;
+    }
+    return 0;
 }
-if(x<0){
-return -1;
-}
-return 0;
+
+function Sign(x) {
+    if (x > 0) {
+        return 1;
+    }
+    if (x < 0) {
+        return -1;
+    }
+    return 0;
 }
 
 // The float remainder, with the sign of a.
-function Mod(a,b){
-return a-b*Math.trunc(a/b);
+function Mod(a, b) {
+    return a - b * Math.trunc(a / b);
 }
 
 // Modes as the dialect numbers them: 1 nearest (halves away from zero), 2 down, 3 up.
-function Round(x,mode){
-if(mode==2){
-return Math.floor(x);
-}
-if(mode==3){
-return Math.ceil(x);
-}
-if(x<0){
-return 0-Math.floor(0-x+0.5);
-}
-return Math.floor(x+0.5);
+function Round(x, mode) {
+    if (mode == 2) {
+        return Math.floor(x);
+    }
+    if (mode == 3) {
+        return Math.ceil(x);
+    }
+    if (x < 0) {
+        return 0 - Math.floor(0 - x + 0.5);
+    }
+    return Math.floor(x + 0.5);
 }
 
 // Dates are seconds since 1970-01-01 00:00 of the local clock: the local time is read as if
 // it were universal time, so a date and its parts never shift with the time zone.
-function QLCX_DateValue(y,m,d,h,i,s){
-if(y||y===0){
-return Math.floor(window.Date.UTC(y,m-1,d,h||0,i||0,s||0)/1000);
-}
-var now=new Date();
-return Math.floor(now.getTime()/1000)-now.getTimezoneOffset()*60;
-}
-
-function QLCX_DateOf(date){
-if(date||date===0){
-return new Date(date*1000);
-}
-return new Date(QLCX_DateValue()*1000);
+function QLCX_DateValue(y, m, d, h, i, s) {
+    if (y || y === 0) {
+        return Math.floor(window.Date.UTC(y, m - 1, d, h || 0, i || 0, s || 0) / 1000);
+    }
+    var now = new Date();
+    return Math.floor(now.getTime() / 1000) - now.getTimezoneOffset() * 60;
 }
 
-function Year(date){
-return QLCX_DateOf(date).getUTCFullYear();
+function QLCX_DateOf(date) {
+    if (date || date === 0) {
+        return new Date(date * 1000);
+    }
+    return new Date(QLCX_DateValue() * 1000);
 }
 
-function Month(date){
-return QLCX_DateOf(date).getUTCMonth()+1;
+function Year(date) {
+    return QLCX_DateOf(date).getUTCFullYear();
 }
 
-function Day(date){
-return QLCX_DateOf(date).getUTCDate();
+function Month(date) {
+    return QLCX_DateOf(date).getUTCMonth() + 1;
 }
 
-function Hour(date){
-return QLCX_DateOf(date).getUTCHours();
+function Day(date) {
+    return QLCX_DateOf(date).getUTCDate();
 }
 
-function Minute(date){
-return QLCX_DateOf(date).getUTCMinutes();
+function Hour(date) {
+    return QLCX_DateOf(date).getUTCHours();
 }
 
-function Second(date){
-return QLCX_DateOf(date).getUTCSeconds();
+function Minute(date) {
+    return QLCX_DateOf(date).getUTCMinutes();
 }
 
-function DayOfWeek(date){
-return QLCX_DateOf(date).getUTCDay();
+function Second(date) {
+    return QLCX_DateOf(date).getUTCSeconds();
 }
 
-function QLCX_TwoDigits(n){
-if(n<10){
-return "0"+n;
-}
-return ""+n;
+function DayOfWeek(date) {
+    return QLCX_DateOf(date).getUTCDay();
 }
 
-function FormatDate(mask,date){
-var t=""+mask;
-t=ReplaceString(t,"%yyyy",""+Year(date));
-t=ReplaceString(t,"%yy",QLCX_TwoDigits(Mod(Year(date),100)));
-t=ReplaceString(t,"%mm",QLCX_TwoDigits(Month(date)));
-t=ReplaceString(t,"%dd",QLCX_TwoDigits(Day(date)));
-t=ReplaceString(t,"%hh",QLCX_TwoDigits(Hour(date)));
-t=ReplaceString(t,"%ii",QLCX_TwoDigits(Minute(date)));
-return ReplaceString(t,"%ss",QLCX_TwoDigits(Second(date)));
+function QLCX_TwoDigits(n) {
+    if (n < 10) {
+        return "0" + n;
+    }
+    return "" + n;
+}
+
+function FormatDate(mask, date) {
+    var t = "" + mask;
+    t = ReplaceString(t, "%yyyy", "" + Year(date));
+    t = ReplaceString(t, "%yy", QLCX_TwoDigits(Mod(Year(date), 100)));
+    t = ReplaceString(t, "%mm", QLCX_TwoDigits(Month(date)));
+    t = ReplaceString(t, "%dd", QLCX_TwoDigits(Day(date)));
+    t = ReplaceString(t, "%hh", QLCX_TwoDigits(Hour(date)));
+    t = ReplaceString(t, "%ii", QLCX_TwoDigits(Minute(date)));
+    return ReplaceString(t, "%ss", QLCX_TwoDigits(Second(date)));
 }
 
 // Swap goes through this variable: the two places are read and written once each.
-var QLCX_Swap=0;
+var QLCX_Swap = 0;
 
 // The values of every DataSection in source order, and the labels as positions in them.
 // The program's first statements fill them; Read takes the next value.
-var QLCX_Data=[];
-var QLCX_DataLabels=[];
-var QLCX_DataAt=[];
-var QLCX_DataRead=0;
+var QLCX_Data = [];
+var QLCX_DataLabels = [];
+var QLCX_DataAt = [];
+var QLCX_DataRead = 0;
 
-function datavalue(value){
-QLCX_Data.push(value);
-}
-
-function datalabel(name){
-QLCX_DataLabels.push(name);
-QLCX_DataAt.push(QLCX_Data.length);
+function datavalue(value) {
+    QLCX_Data.push(value);
 }
 
-function datarestore(name){
-var at=QLCX_DataLabels.indexOf(name);
-if(at>=0){
-QLCX_DataRead=QLCX_DataAt[at];
-}
+function datalabel(name) {
+    QLCX_DataLabels.push(name);
+    QLCX_DataAt.push(QLCX_Data.length);
 }
 
-function dataread(){
-if(QLCX_DataRead>=QLCX_Data.length){
-throw new Error("no more data");
+function datarestore(name) {
+    var at = QLCX_DataLabels.indexOf(name);
+    if (at >= 0) {
+        QLCX_DataRead = QLCX_DataAt[at];
+    }
 }
-QLCX_DataRead++;
-return QLCX_Data[QLCX_DataRead-1];
+
+function dataread() {
+    if (QLCX_DataRead >= QLCX_Data.length) {
+        throw new Error("no more data");
+    }
+    QLCX_DataRead++;
+    return QLCX_Data[QLCX_DataRead - 1];
 }
 
 // A map is laid out as a list (see the lists' file), so ForEach, the current element m[m[0]]
 // and the position bookkeeping are the lists' own; QLCX_Keys holds each element's key at
 // the element's position.
-function NewMap(ctor){
-var m=[2,ctor,2];
-m.QLCX_Keys=[0,0,0];
-return m;
+function NewMap(ctor) {
+    var m = [2, ctor, 2];
+    m.QLCX_Keys = [0, 0, 0];
+    return m;
 }
 
 // The position of the key's element, created with its type's zero value when missing; it
 // becomes the current element.
-function mapslot(m,key){
-var keys=m.QLCX_Keys;
-var at=keys.indexOf(""+key);
-if(at<3){
-m[2]=m[2]+1;
-at=m[2];
-m[at]=m[1]();
-keys[at]=""+key;
-}
-m[0]=at;
-return at;
-}
-
-function AddMapElement(m,key){
-var at=mapslot(m,key);
-m[at]=m[1]();
-return 1;
+function mapslot(m, key) {
+    var keys = m.QLCX_Keys;
+    var at = keys.indexOf("" + key);
+    if (at < 3) {
+        m[2] = m[2] + 1;
+        at = m[2];
+        m[at] = m[1]();
+        keys[at] = "" + key;
+    }
+    m[0] = at;
+    return at;
 }
 
-function FindMapElement(m,key){
-var keys=m.QLCX_Keys;
-var at=keys.indexOf(""+key);
-if(at<3){
-return 0;
+function AddMapElement(m, key) {
+    var at = mapslot(m, key);
+    m[at] = m[1]();
+    return 1;
 }
-m[0]=at;
-return at;
+
+function FindMapElement(m, key) {
+    var keys = m.QLCX_Keys;
+    var at = keys.indexOf("" + key);
+    if (at < 3) {
+        return 0;
+    }
+    m[0] = at;
+    return at;
 }
 
 // Without a key the current element goes; the one before it becomes current, so a ForEach
 // goes on with the element after it.
-function DeleteMapElement(m,key){
-var keys=m.QLCX_Keys;
-var at=m[0];
-if(key||key===""||key===0){
-at=keys.indexOf(""+key);
-}
-if(at<3||at>m[2]){
-return 0;
-}
-m.splice(at,1);
-keys.splice(at,1);
-m[2]=m[2]-1;
-if(m[0]>=at){
-m[0]=m[0]-1;
-}
-return 1;
-}
-
-function ClearMap(m){
-var keys=m.QLCX_Keys;
-m.length=3;
-keys.length=3;
-m[0]=2;
-m[2]=2;
+function DeleteMapElement(m, key) {
+    var keys = m.QLCX_Keys;
+    var at = m[0];
+    if (key || key === "" || key === 0) {
+        at = keys.indexOf("" + key);
+    }
+    if (at < 3 || at > m[2]) {
+        return 0;
+    }
+    m.splice(at, 1);
+    keys.splice(at, 1);
+    m[2] = m[2] - 1;
+    if (m[0] >= at) {
+        m[0] = m[0] - 1;
+    }
+    return 1;
 }
 
-function MapSize(m){
-return m[2]-2;
+function ClearMap(m) {
+    var keys = m.QLCX_Keys;
+    m.length = 3;
+    keys.length = 3;
+    m[0] = 2;
+    m[2] = 2;
 }
 
-function MapKey(m){
-var keys=m.QLCX_Keys;
-if(m[0]<3){
-return "";
-}
-return keys[m[0]];
+function MapSize(m) {
+    return m[2] - 2;
 }
 
-function ResetMap(m){
-return ResetList(m);
+function MapKey(m) {
+    var keys = m.QLCX_Keys;
+    if (m[0] < 3) {
+        return "";
+    }
+    return keys[m[0]];
 }
 
-function NextMapElement(m){
-return NextElement(m);
+function ResetMap(m) {
+    return ResetList(m);
+}
+
+function NextMapElement(m) {
+    return NextElement(m);
 }
 
 // Sorting keeps equal elements in their order (a merge sort). Options: 1 descending,
 // 2 letter case ignored; a field is named by its position among the structure's fields.
-function QLCX_SortKey(value,options,field){
-var v=value;
-if(field>=0){
-v=value[window.Object.keys(value)[field]];
-}
-if(Mod(Math.floor(options/2),2)==1){
-return (""+v).toLowerCase();
-}
-return v;
+function QLCX_SortKey(value, options, field) {
+    var v = value;
+    if (field >= 0) {
+        v = value[window.Object.keys(value)[field]];
+    }
+    if (Mod(Math.floor(options / 2), 2) == 1) {
+        return ("" + v).toLowerCase();
+    }
+    return v;
 }
 
-function QLCX_Before(a,b,options,field){
-var x=QLCX_SortKey(a,options,field);
-var y=QLCX_SortKey(b,options,field);
-if(Mod(options,2)==1){
-return y<x;
-}
-return x<y;
+function QLCX_Before(a, b, options, field) {
+    var x = QLCX_SortKey(a, options, field);
+    var y = QLCX_SortKey(b, options, field);
+    if (Mod(options, 2) == 1) {
+        return y < x;
+    }
+    return x < y;
 }
 
 // Sorts items[first..last] in place.
-function QLCX_Sort(items,first,last,options,field){
-var width=1;
-var n=last-first+1;
-var buffer=[];
-while(width<n){
-for(var lo=0;lo<n-width;lo+=2*width){
-var mid=lo+width;
-var hi=Math.min(lo+2*width,n);
-var i=lo;
-var j=mid;
-var k=0;
-while(i<mid||j<hi){
-if(j>=hi||(i<mid&&!QLCX_Before(items[first+j],items[first+i],options,field))){
-buffer[k]=items[first+i];
-i++;
-}else{
-buffer[k]=items[first+j];
-j++;
-}
-k++;
-}
-for(k=0;k<hi-lo;k++){
-items[first+lo+k]=buffer[k];
-}
-}
-width=width*2;
-}
-}
-
-function SortArray(a,options,first,last){
-if(first||first===0){
-QLCX_Sort(a,first,last,options,-1);
-}else{
-QLCX_Sort(a,0,a.length-1,options,-1);
-}
+function QLCX_Sort(items, first, last, options, field) {
+    var width = 1;
+    var n = last - first + 1;
+    var buffer = [];
+    while (width < n) {
+        for (var lo = 0; lo < n - width; lo += 2 * width) {
+            var mid = lo + width;
+            var hi = Math.min(lo + 2 * width, n);
+            var i = lo;
+            var j = mid;
+            var k = 0;
+            while (i < mid || j < hi) {
+                if (j >= hi || (i < mid && !QLCX_Before(items[first + j], items[first + i], options, field))) {
+                    buffer[k] = items[first + i];
+                    i++;
+                } else {
+                    buffer[k] = items[first + j];
+                    j++;
+                }
+                k++;
+            }
+            for (k = 0; k < hi - lo; k++) {
+                items[first + lo + k] = buffer[k];
+            }
+        }
+        width = width * 2;
+    }
 }
 
-function SortList(l,options){
-QLCX_Sort(l,3,l[2],options,-1);
+function SortArray(a, options, first, last) {
+    if (first || first === 0) {
+        QLCX_Sort(a, first, last, options, -1);
+    } else {
+        QLCX_Sort(a, 0, a.length - 1, options, -1);
+    }
 }
 
-function SortStructuredArray(a,options,field,type,first,last){
-if(first||first===0){
-QLCX_Sort(a,first,last,options,field);
-}else{
-QLCX_Sort(a,0,a.length-1,options,field);
-}
+function SortList(l, options) {
+    QLCX_Sort(l, 3, l[2], options, -1);
 }
 
-function SortStructuredList(l,options,field,type){
-QLCX_Sort(l,3,l[2],options,field);
+function SortStructuredArray(a, options, field, type, first, last) {
+    if (first || first === 0) {
+        QLCX_Sort(a, first, last, options, field);
+    } else {
+        QLCX_Sort(a, 0, a.length - 1, options, field);
+    }
+}
+
+function SortStructuredList(l, options, field, type) {
+    QLCX_Sort(l, 3, l[2], options, field);
 }

@@ -7,21 +7,21 @@ var QLCX_Faulted = 0;
 window.onerror = QLCX_Fault;
 
 function QLCX_Fault(message, source, pageLine, column, error) {
-if (QLCX_Faulted) { return true; }
-QLCX_Faulted = 1;
-QLCX_Ended = 1;
-ChangeLoop(0);
-QLCX_WaitingLine = 0;
-var text = QLCX_FaultMessage(error, message);
-var at = QLCX_FaultLine(error, pageLine, text == "too many nested procedure calls");
-if (at > 0) { text = "line " + at + ": " + text; }
-var panel = document.createElement("div");
-panel.className = "fault";
-panel.id = "QLCXfault";
-panel.appendChild(document.createTextNode(text));
-QLCX_PageBody().appendChild(panel);
-// Handled: the browser does not report it a second time.
-return true;
+    if (QLCX_Faulted) { return true; }
+    QLCX_Faulted = 1;
+    QLCX_Ended = 1;
+    ChangeLoop(0);
+    QLCX_WaitingLine = 0;
+    var text = QLCX_FaultMessage(error, message);
+    var at = QLCX_FaultLine(error, pageLine, text == "too many nested procedure calls");
+    if (at > 0) { text = "line " + at + ": " + text; }
+    var panel = document.createElement("div");
+    panel.className = "fault";
+    panel.id = "QLCXfault";
+    panel.appendChild(document.createTextNode(text));
+    QLCX_PageBody().appendChild(panel);
+    // Handled: the browser does not report it a second time.
+    return true;
 }
 
 // The source line of the innermost call that is the program's own: the runtime's frames
@@ -29,68 +29,68 @@ return true;
 // nest without end, the browser may stop at the entry of a procedure rather than at a call;
 // the line that recurs most among the frames is then the call that repeats.
 function QLCX_FaultLine(error, pageLine, recursion) {
-var stack = "";
-if (error && error.stack) { stack = error.stack; }
-var frames = stack.split("\n");
-var best = 0;
-var bestCount = 0;
-var counts = [];
-for (var i = 0; i < frames.length; i++) {
-var at = QLCX_SourceLine(QLCX_FrameLine(frames[i]));
-if (at > 0 && !recursion) { return at; }
-if (at > 0) {
-counts[at] = (counts[at] || 0) + 1;
-if (counts[at] > bestCount) {
-best = at;
-bestCount = counts[at];
-}
-}
-}
-if (best > 0) { return best; }
-return QLCX_SourceLine(pageLine);
+    var stack = "";
+    if (error && error.stack) { stack = error.stack; }
+    var frames = stack.split("\n");
+    var best = 0;
+    var bestCount = 0;
+    var counts = [];
+    for (var i = 0; i < frames.length; i++) {
+        var at = QLCX_SourceLine(QLCX_FrameLine(frames[i]));
+        if (at > 0 && !recursion) { return at; }
+        if (at > 0) {
+            counts[at] = (counts[at] || 0) + 1;
+            if (counts[at] > bestCount) {
+                best = at;
+                bestCount = counts[at];
+            }
+        }
+    }
+    if (best > 0) { return best; }
+    return QLCX_SourceLine(pageLine);
 }
 
 // The page line of one stack frame, written "...:LINE:COLUMN" or "...:LINE:COLUMN)".
 function QLCX_FrameLine(frame) {
-var end = frame.lastIndexOf(":");
-if (end < 0) { return 0; }
-var start = frame.lastIndexOf(":", end - 1);
-if (start < 0) { return 0; }
-return QLCX_Number(frame.slice(start + 1, end));
+    var end = frame.lastIndexOf(":");
+    if (end < 0) { return 0; }
+    var start = frame.lastIndexOf(":", end - 1);
+    if (start < 0) { return 0; }
+    return QLCX_Number(frame.slice(start + 1, end));
 }
 
 // The table holds pairs: page lines since the last change, change of the source line.
 function QLCX_SourceLine(pageLine) {
-var table = window.QLCXLines;
-if (!table || !pageLine) { return 0; }
-var at = 0;
-var source = 0;
-for (var i = 0; i + 1 < table.length; i += 2) {
-if (at + table[i] > pageLine) { return source; }
-at = at + table[i];
-source = source + table[i + 1];
-}
-return source;
+    var table = window.QLCXLines;
+    if (!table || !pageLine) { return 0; }
+    var at = 0;
+    var source = 0;
+    for (var i = 0; i + 1 < table.length; i += 2) {
+        if (at + table[i] > pageLine) { return source; }
+        at = at + table[i];
+        source = source + table[i + 1];
+    }
+    return source;
 }
 
 // The browser's wording of its own faults, in the program's terms. Its texts differ between
 // browsers; the kind of fault and a few words of it are enough to tell them apart.
 function QLCX_FaultMessage(error, message) {
-if (!error) { return "" + message; }
-var text = "" + error.message;
-var kind = error.name;
-if (kind == "TypeError") {
-if (text.indexOf("is not a function") >= 0) { return "called something that is not a procedure"; }
-if (text.indexOf("undefined") >= 0 || text.indexOf("null") >= 0 || text.indexOf("no properties") >= 0) {
-return "array index out of bounds";
-}
-}
-if (kind == "RangeError") {
-if (text.indexOf("call stack") >= 0 || text.indexOf("recursion") >= 0) {
-return "too many nested procedure calls";
-}
-if (text.indexOf("array length") >= 0) { return "array size out of range"; }
-}
-if (kind == "Error") { return text; }
-return "run-time error: " + text;
+    if (!error) { return "" + message; }
+    var text = "" + error.message;
+    var kind = error.name;
+    if (kind == "TypeError") {
+        if (text.indexOf("is not a function") >= 0) { return "called something that is not a procedure"; }
+        if (text.indexOf("undefined") >= 0 || text.indexOf("null") >= 0 || text.indexOf("no properties") >= 0) {
+            return "array index out of bounds";
+        }
+    }
+    if (kind == "RangeError") {
+        if (text.indexOf("call stack") >= 0 || text.indexOf("recursion") >= 0) {
+            return "too many nested procedure calls";
+        }
+        if (text.indexOf("array length") >= 0) { return "array size out of range"; }
+    }
+    if (kind == "Error") { return text; }
+    return "run-time error: " + text;
 }
