@@ -138,6 +138,57 @@ a[i]=ctor();
 return a;
 }
 
+// Dim of an array parameter (keep 0) and ReDim (keep 1) change the array a in place, so the
+// procedure's caller, which passed it, sees the change; an array not made yet is made.
+// Dim fills it anew. ReDim changes only the last dimension given (the others keep their
+// sizes): elements that still fit keep their values, new ones are their type's zero.
+function redimfunc(a,keep,ctor,b1,b2,b3){
+if(!QLCX_IsArray(a)){
+return dimfunc(ctor,b1,b2,b3);
+}
+if(keep){
+var depth=0;
+var last=b1;
+if(b2>=0){
+depth=1;
+last=b2;
+}
+if(b3>=0){
+depth=2;
+last=b3;
+}
+QLCX_Resize(a,ctor,depth,last);
+return a;
+}
+var fresh=dimfunc(ctor,b1,b2,b3);
+a.length=0;
+for(var i=0;i<fresh.length;i++){
+a[i]=fresh[i];
+}
+return a;
+}
+
+// Gives every array depth levels below level last+1 entries.
+function QLCX_Resize(level,ctor,depth,last){
+if(!QLCX_IsArray(level)){
+return;
+}
+if(depth>0){
+for(var i=0;i<level.length;i++){
+QLCX_Resize(level[i],ctor,depth-1,last);
+}
+return;
+}
+var n=Math.floor(last)+1;
+if(!(n>=0)){
+n=0;
+}
+for(var k=level.length;k<n;k++){
+level[k]=ctor();
+}
+level.length=n;
+}
+
 // The upper bound of dimension dim (1 when missing) as Dim gave it, so that a loop from 0 to
 // it visits every element once; -1 when the array or the dimension does not exist.
 function ArraySize(a,dim){
