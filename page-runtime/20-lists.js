@@ -120,11 +120,12 @@ return list.slice(3,list[2]+1).join(separator);
 }
 
 // An array of b1+1 entries; with b2 each entry is an array of b2+1 entries, with b3 each of
-// those an array of b3+1. An absent bound is -1; b1 below 0 gives no array (0). Every
-// innermost entry is a fresh value from the element constructor.
+// those an array of b3+1. An absent bound is -1; b1 below 0 gives an array without entries,
+// which a procedure can still grow for its caller. Every innermost entry is a fresh value
+// from the element constructor.
 function dimfunc(ctor,b1,b2,b3){
 if(!(b1>=0)){
-return 0;
+return [];
 }
 var inner=b2>=0;
 var a=[];

@@ -16,6 +16,10 @@ Procedure KeepRows(Array g.s(2))
   ReDim g(1, 3)
   g(1, 3) = "new"
 EndProcedure
+Procedure Append(Array items.s(1), text$)
+  ReDim items(ArraySize(items()) + 1)
+  items(ArraySize(items())) = text$
+EndProcedure
 Dim grid(1, 1)
 Debug Size(grid())
 Debug ArraySize(grid(), 2)
@@ -33,6 +37,11 @@ g(1, 1) = "kept"
 g(2, 0) = "row"
 KeepRows(g())
 Debug Str(ArraySize(g())) + " " + Str(ArraySize(g(), 2)) + " " + g(1, 1) + " " + g(2, 0) + " " + g(1, 3) + "[" + g(0, 2) + "]"
+Dim e.s(-1)
+Debug ArraySize(e())
+Append(e(), "x")
+Append(e(), "y")
+Debug Str(ArraySize(e())) + " " + e(0) + e(1)
 ; expect:
 ; 3
 ; 3
@@ -40,3 +49,5 @@ Debug Str(ArraySize(g())) + " " + Str(ArraySize(g(), 2)) + " " + g(1, 1) + " " +
 ; 6 7 0 66
 ; 1 7
 ; 2 3 kept row new[]
+; -1
+; 1 xy
