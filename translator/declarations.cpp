@@ -116,7 +116,7 @@ private:
     // fit; "Dim" of an array parameter refills the caller's array. Both change the array
     // object itself, so the caller that passed it sees the change.
     void declareArray(const std::wstring& statement, const std::wstring& lc, bool keep) {
-        size_t p = keep ? 2 : lc.find(L"dim");
+        size_t p = keep ? 2 : lc.find(L"dim"); // where "dim" starts, "ReDim" included
         std::wstring prefix = keep ? L"" : lc.substr(0, p);
         std::wstring_view rest = std::wstring_view(statement).substr(p + 4);
         size_t open = rest.find(L'(');
