@@ -13,6 +13,7 @@ const std::vector<CommandRegistration> kRows = [] {
     const std::vector<TableGroup> groups = {
         {L"Names of the page runtime that generated code uses", {
         {L"dimfunc(...)", L""},
+        {L"redimfunc(...)", L""},
         {L"var", L""},
         {L"draginit()", L""},
         {L"dragstart()", L""},
@@ -386,6 +387,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"Shared", L""},
         {L"Debug", L""},
         {L"Dim", L""},
+        {L"ReDim", L""},
         {L"Repeat", L""},
         {L"Until", L""},
         {L"ForEver", L""},
@@ -437,6 +439,12 @@ void CommandTable::RegisterCommand(std::wstring_view signature, std::wstring_vie
     row.name = std::wstring(name);
     row.targetName = std::wstring(targetName);
     row.hasParentheses = paren != std::wstring_view::npos;
+    if (row.hasParentheses) {
+        std::wstring_view first = sig.substr(paren + 1);
+        first = trim(first.substr(0, first.find_first_of(L",)[ ")));
+        row.takesList =
+            first == L"list" || first == L"list(" || first == L"map" || first == L"map(";
+    }
 }
 
 const CommandRow* CommandTable::LookUpCommand(std::wstring_view word) const {

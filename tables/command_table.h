@@ -12,6 +12,9 @@ struct CommandRow {
     std::wstring name;       // the registered spelling, written into the script
     std::wstring targetName; // the name to write instead; empty for most rows
     bool hasParentheses = false;
+    // Its first argument is a list or map itself ("ListSize(list)", "MapSize(map())"):
+    // there "l()" is the whole list, everywhere else the current element.
+    bool takesList = false;
 };
 
 struct CommandRegistration {

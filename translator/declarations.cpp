@@ -81,7 +81,9 @@ private:
         std::wstring statement = given.substr(scope);
         std::wstring lc = givenLc.substr(scope);
         if (startsWith(lc, L"dim ") || startsWith(lc, L"global dim ")) {
-            declareArray(statement, lc);
+            declareArray(statement, lc, false);
+        } else if (startsWith(lc, L"redim ")) {
+            declareArray(statement, lc, true);
         } else if (startsWith(lc, L"newlist ") || startsWith(lc, L"global newlist ")) {
             declareList(statement, lc, 8);
         } else if (startsWith(lc, L"newmap ") || startsWith(lc, L"global newmap ")) {
@@ -93,6 +95,7 @@ private:
         } else {
             if (startsWith(lc, L"procedure ") || startsWith(lc, L"procedure."))
                 registerParameters(statement);
+            if (lc == L"endprocedure") arrayParameters_.clear();
             out_.push_back(statement);
         }
     }
@@ -109,9 +112,12 @@ private:
         return 0;
     }
 
-    void declareArray(const std::wstring& statement, const std::wstring& lc) {
-        size_t p = lc.find(L"dim");
-        std::wstring prefix = lc.substr(0, p);
+    // "ReDim a(n)" (keep) resizes the array where it is, keeping the elements that still
+    // fit; "Dim" of an array parameter refills the caller's array. Both change the array
+    // object itself, so the caller that passed it sees the change.
+    void declareArray(const std::wstring& statement, const std::wstring& lc, bool keep) {
+        size_t p = keep ? 2 : lc.find(L"dim"); // where "dim" starts, "ReDim" included
+        std::wstring prefix = keep ? L"" : lc.substr(0, p);
         std::wstring_view rest = std::wstring_view(statement).substr(p + 4);
         size_t open = rest.find(L'(');
         size_t close = open == std::wstring_view::npos ? open : matchingParen(rest, open);
@@ -128,10 +134,21 @@ private:
         if (!type.empty() && !isBasicType(type) && !state_.isStructure(type))
             return report(message::unknownType(line_, static_cast<int>(p) + 5,
                                                trim(rest.substr(0, open), kBlanks)));
+        std::wstring written = variableName(name);
+        bool inPlace = keep || arrayParameters_.contains(written);
+        // An array that exists keeps its element type where the statement names none.
+        auto known = state_.elementTypes.find(written);
+        if (inPlace && type.empty() && known != state_.elementTypes.end() &&
+            state_.isArray(written))
+            type = known->second;
         std::wstring initialiser = elementInitialiser(name, type, state_);
-        out_.push_back(prefix + name + L"=dimfunc(" + initialiser + L"," + sizes + L")");
+        if (inPlace)
+            out_.push_back(name + L"=redimfunc(" + name + (keep ? L",1," : L",0,") + initialiser +
+                           L"," + sizes + L")");
+        else
+            out_.push_back(prefix + name + L"=dimfunc(" + initialiser + L"," + sizes + L")");
         registerArray(name);
-        state_.elementTypes[variableName(name)] = valueType(name, type);
+        state_.elementTypes[written] = valueType(name, type);
     }
 
     // NewList and NewMap ("newmap " is 7 long): a map is a list whose elements have keys.
@@ -185,12 +202,14 @@ private:
         state_.procedureResults[procedure] = result;
         std::vector<std::wstring>& list = state_.parameterLists[procedure];
         list.clear();
+        arrayParameters_.clear();
         std::wstring_view inside = std::wstring_view(header).substr(open + 1, close - open - 1);
         for (std::wstring_view parameter : splitArguments(inside)) {
             std::wstring lc = toLower(trim(parameter, kBlanks));
             if (lc.empty()) continue;
             bool isList = startsWith(lc, L"list ");
-            bool isContainer = isList || startsWith(lc, L"array ") || startsWith(lc, L"map ");
+            bool isMap = startsWith(lc, L"map ");
+            bool isContainer = isList || isMap || startsWith(lc, L"array ");
             if (!isContainer) {
                 auto [name, type] = splitNameAndType(lc.substr(0, lc.find(L'=')));
                 list.push_back(valueType(name, type));
@@ -201,11 +220,15 @@ private:
             std::wstring_view head = trim(std::wstring_view(lc).substr(lc.find(L' ')), kBlanks);
             auto [name, type] = splitNameAndType(head.substr(0, head.find(L'(')));
             if (!isPlainName(name)) continue;
-            if (isList)
+            std::wstring written = variableName(name);
+            if (isList || isMap) {
                 registerList(name);
-            else
+                if (isMap) state_.maps[written] = 1;
+            } else {
                 registerArray(name);
-            state_.elementTypes[variableName(name)] = valueType(name, type);
+                arrayParameters_[written] = 1;
+            }
+            state_.elementTypes[written] = valueType(name, type);
         }
     }
 
@@ -223,6 +246,7 @@ private:
     TranslatorState& state_;
     Diagnostics& diag_;
     std::vector<std::wstring> out_;
+    OrderedMap<int> arrayParameters_; // of the procedure being read, by written name
     int line_ = -1;
     std::wstring structure_; // the structure being read
 };

@@ -18,7 +18,7 @@ bool isOperand(int kind) {
 void TokenRewriter::rewriteVariable(size_t i) {
     SourceToken& token = t_[i];
     std::wstring key = toLower(token.word);
-    if (inHeader() && (key == L"list" || key == L"array") && isOp(i + 1, L" ")) {
+    if (inHeader() && (key == L"list" || key == L"array" || key == L"map") && isOp(i + 1, L" ")) {
         remove(i); // "Procedure Sum(List values())"
         removeBlankAfter(i);
         return;
@@ -213,18 +213,22 @@ void TokenRewriter::closeBracket(size_t i) {
     lastCloseStart_ = record.exprStart;
 }
 
-// A list is itself only where it is directly the argument of a command or procedure call
-// ("AddElement(l())", "ListSize(l())"); everywhere else "l()" is its current element.
+// A list is itself only where it is directly the argument of a command made for lists and
+// maps ("AddElement(l())", "MapSize(m())") or of a procedure parameter declared List or Map
+// ("Procedure Fill(List l())"); everywhere else, "Str(l())", "Twice(l())" included, "l()" is
+// its current element.
 bool TokenRewriter::isDirectArgument(const BracketRecord& record, size_t close) const {
+    if (inHeader()) return true;
     if (brackets_.empty() || brackets_.back().owner != BracketOwner::kCall) return false;
-    // "Str(m())" and "Len(l())" take the current element's value; only procedures and
-    // the commands made for lists and maps take the whole of it.
-    const SourceToken& call = t_[brackets_.back().ownerIndex];
-    if (call.kind == kCommand) {
-        std::wstring name = toLower(call.word);
-        if (name.find(L"list") == std::wstring::npos &&
-            name.find(L"element") == std::wstring::npos &&
-            name.find(L"map") == std::wstring::npos && !startsWith(name, L"sort"))
+    const BracketRecord& call = brackets_.back();
+    const SourceToken& callee = t_[call.ownerIndex];
+    if (callee.kind == kCommand) {
+        const CommandRow* row = commandTable().LookUpCommand(callee.word);
+        if (row == nullptr || !row->takesList || call.commas != 0) return false;
+    } else {
+        auto it = state_.parameterLists.find(toLower(callee.word));
+        if (it != state_.parameterLists.end() &&
+            (call.commas >= it->second.size() || it->second[call.commas] != kSelfDeclared))
             return false;
     }
     size_t before = previousKept(record.exprStart);
@@ -260,6 +264,8 @@ void TokenRewriter::rewriteComma(size_t i) {
     if (depth_ == 0 && clause_ == Clause::kCase)
         report(message::notSupported(t_[i].line, L"Case with several values"));
     if (!brackets_.empty() && brackets_.back().owner == BracketOwner::kArray) t_[i].text = L"][";
+    if (!brackets_.empty() && brackets_.back().owner == BracketOwner::kCall)
+        ++brackets_.back().commas;
 }
 
 void TokenRewriter::rewriteConstant(size_t i) {

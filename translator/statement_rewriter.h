@@ -23,6 +23,7 @@ struct BracketRecord {
     size_t ownerIndex = 0; // the name before the "("
     size_t exprStart = 0;  // first token of that name's expression ("l" in "l()\items()")
     bool emptyArray = false;
+    size_t commas = 0; // of a call: the commas read so far, the argument being read
 };
 
 class TokenRewriter {

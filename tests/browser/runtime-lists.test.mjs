@@ -104,8 +104,8 @@ rec(p.slice(3));
 const arrayRows = [
   ['dimfunc(initint,3,-1,-1)', [0, 0, 0, 0]],
   ['dimfunc(initint,0,-1,-1)', [0]],
-  ['dimfunc(initint,-1,-1,-1)', 0],
-  ['dimfunc(initint,-1,2,2)', 0],
+  ['dimfunc(initint,-1,-1,-1)', []],
+  ['dimfunc(initint,-1,2,2)', []],
   ['dimfunc(initint,1,2,-1)', [[0, 0, 0], [0, 0, 0]]],
   ['dimfunc(initstring,1,1,1)', [[['', ''], ['', '']], [['', ''], ['', '']]]],
   ['dimfunc(initfloat,1,-1,-1)', [0, 0]],
