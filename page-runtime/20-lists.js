@@ -7,226 +7,226 @@
 //   l[2] position of the last element (2: the list is empty)
 //   l[3] onwards the elements, in list order.
 
-function NewList(ctor){
-return [2,ctor,2];
+function NewList(ctor) {
+    return [2, ctor, 2];
 }
 
-function ResetList(list){
-list[0]=2;
-return 1;
+function ResetList(list) {
+    list[0] = 2;
+    return 1;
 }
 
 // Inserts a new element directly behind the current one (at the front when the list is reset)
 // and makes it current.
-function AddElement(list){
-var at=list[0]+1;
-for(var i=list[2];i>=at;i--){
-list[i+1]=list[i];
-}
-list[at]=list[1]();
-list[0]=at;
-list[2]=list[2]+1;
-return 1;
+function AddElement(list) {
+    var at = list[0] + 1;
+    for (var i = list[2]; i >= at; i--) {
+        list[i + 1] = list[i];
+    }
+    list[at] = list[1]();
+    list[0] = at;
+    list[2] = list[2] + 1;
+    return 1;
 }
 
 // Removes the current element; the one before it (or the reset position) becomes current.
 // Without a current element nothing changes: slot 2 is bookkeeping, not an element.
-function DeleteElement(list){
-var at=list[0];
-if(at<3||at>list[2]){
-return 0;
-}
-for(var i=at;i<list[2];i++){
-list[i]=list[i+1];
-}
-list.pop();
-list[2]=list[2]-1;
-list[0]=at-1;
-return 1;
+function DeleteElement(list) {
+    var at = list[0];
+    if (at < 3 || at > list[2]) {
+        return 0;
+    }
+    for (var i = at; i < list[2]; i++) {
+        list[i] = list[i + 1];
+    }
+    list.pop();
+    list[2] = list[2] - 1;
+    list[0] = at - 1;
+    return 1;
 }
 
 // Moves to the next element; at the last element it stays and returns 0. After ResetList the
 // first call reaches the first element, which is how ForEach walks a list.
-function NextElement(list){
-if(list[0]>=list[2]){
-return 0;
-}
-list[0]=list[0]+1;
-return 1;
-}
-
-function PreviousElement(list){
-if(list[0]<=3){
-list[0]=2;
-return 0;
-}
-list[0]=list[0]-1;
-return 1;
+function NextElement(list) {
+    if (list[0] >= list[2]) {
+        return 0;
+    }
+    list[0] = list[0] + 1;
+    return 1;
 }
 
-function ListSize(list){
-return list[2]-2;
+function PreviousElement(list) {
+    if (list[0] <= 3) {
+        list[0] = 2;
+        return 0;
+    }
+    list[0] = list[0] - 1;
+    return 1;
+}
+
+function ListSize(list) {
+    return list[2] - 2;
 }
 
 // 1 for the first element, 0 before it.
-function ListIndex(list){
-return list[0]-2;
+function ListIndex(list) {
+    return list[0] - 2;
 }
 
 // Position 0 is the first element. A position outside the list leaves the current element
 // where it is, so l[l[0]] never reaches past the elements.
-function SelectElement(list,position){
-var p=Math.floor(position);
-if(!(p>=0)||p>=ListSize(list)){
-return 0;
-}
-list[0]=p+3;
-return 1;
-}
-
-function ClearList(list){
-if(list[2]<3){
-return 0;
-}
-list.length=3;
-list[0]=2;
-list[2]=2;
-return 1;
+function SelectElement(list, position) {
+    var p = Math.floor(position);
+    if (!(p >= 0) || p >= ListSize(list)) {
+        return 0;
+    }
+    list[0] = p + 3;
+    return 1;
 }
 
-function FirstElement(list){
-if(list[2]<3){
-return 0;
-}
-list[0]=3;
-return 1;
+function ClearList(list) {
+    if (list[2] < 3) {
+        return 0;
+    }
+    list.length = 3;
+    list[0] = 2;
+    list[2] = 2;
+    return 1;
 }
 
-function LastElement(list){
-if(list[2]<3){
-return 0;
+function FirstElement(list) {
+    if (list[2] < 3) {
+        return 0;
+    }
+    list[0] = 3;
+    return 1;
 }
-list[0]=list[2];
-return 1;
+
+function LastElement(list) {
+    if (list[2] < 3) {
+        return 0;
+    }
+    list[0] = list[2];
+    return 1;
 }
 
 // The elements as text, joined by chars (a line feed when chars is missing or empty).
-function ListJoin(list,chars){
-var separator="\n";
-if(chars){
-separator=""+chars;
-}
-return list.slice(3,list[2]+1).join(separator);
+function ListJoin(list, chars) {
+    var separator = "\n";
+    if (chars) {
+        separator = "" + chars;
+    }
+    return list.slice(3, list[2] + 1).join(separator);
 }
 
 // An array of b1+1 entries; with b2 each entry is an array of b2+1 entries, with b3 each of
 // those an array of b3+1. An absent bound is -1; b1 below 0 gives an array without entries,
 // which a procedure can still grow for its caller. Every innermost entry is a fresh value
 // from the element constructor.
-function dimfunc(ctor,b1,b2,b3){
-if(!(b1>=0)){
-return [];
-}
-var inner=b2>=0;
-var a=[];
-for(var i=0;i<=b1;i++){
-if(inner){
-a[i]=dimfunc(ctor,b2,b3,-1);
-}else{
-a[i]=ctor();
-}
-}
-return a;
+function dimfunc(ctor, b1, b2, b3) {
+    if (!(b1 >= 0)) {
+        return [];
+    }
+    var inner = b2 >= 0;
+    var a = [];
+    for (var i = 0; i <= b1; i++) {
+        if (inner) {
+            a[i] = dimfunc(ctor, b2, b3, -1);
+        } else {
+            a[i] = ctor();
+        }
+    }
+    return a;
 }
 
 // Dim of an array parameter (keep 0) and ReDim (keep 1) change the array a in place, so the
 // procedure's caller, which passed it, sees the change; an array not made yet is made.
 // Dim fills it anew. ReDim changes only the last dimension given (the others keep their
 // sizes): elements that still fit keep their values, new ones are their type's zero.
-function redimfunc(a,keep,ctor,b1,b2,b3){
-if(!QLCX_IsArray(a)){
-return dimfunc(ctor,b1,b2,b3);
-}
-if(keep){
-var depth=0;
-var last=b1;
-if(b2>=0){
-depth=1;
-last=b2;
-}
-if(b3>=0){
-depth=2;
-last=b3;
-}
-QLCX_Resize(a,ctor,depth,last);
-return a;
-}
-var fresh=dimfunc(ctor,b1,b2,b3);
-a.length=0;
-for(var i=0;i<fresh.length;i++){
-a[i]=fresh[i];
-}
-return a;
+function redimfunc(a, keep, ctor, b1, b2, b3) {
+    if (!QLCX_IsArray(a)) {
+        return dimfunc(ctor, b1, b2, b3);
+    }
+    if (keep) {
+        var depth = 0;
+        var last = b1;
+        if (b2 >= 0) {
+            depth = 1;
+            last = b2;
+        }
+        if (b3 >= 0) {
+            depth = 2;
+            last = b3;
+        }
+        QLCX_Resize(a, ctor, depth, last);
+        return a;
+    }
+    var fresh = dimfunc(ctor, b1, b2, b3);
+    a.length = 0;
+    for (var i = 0; i < fresh.length; i++) {
+        a[i] = fresh[i];
+    }
+    return a;
 }
 
 // Gives every array depth levels below level last+1 entries.
-function QLCX_Resize(level,ctor,depth,last){
-if(!QLCX_IsArray(level)){
-return;
-}
-if(depth>0){
-for(var i=0;i<level.length;i++){
-QLCX_Resize(level[i],ctor,depth-1,last);
-}
-return;
-}
-var n=Math.floor(last)+1;
-if(!(n>=0)){
-n=0;
-}
-for(var k=level.length;k<n;k++){
-level[k]=ctor();
-}
-level.length=n;
+function QLCX_Resize(level, ctor, depth, last) {
+    if (!QLCX_IsArray(level)) {
+        return;
+    }
+    if (depth > 0) {
+        for (var i = 0; i < level.length; i++) {
+            QLCX_Resize(level[i], ctor, depth - 1, last);
+        }
+        return;
+    }
+    var n = Math.floor(last) + 1;
+    if (!(n >= 0)) {
+        n = 0;
+    }
+    for (var k = level.length; k < n; k++) {
+        level[k] = ctor();
+    }
+    level.length = n;
 }
 
 // The upper bound of dimension dim (1 when missing) as Dim gave it, so that a loop from 0 to
 // it visits every element once; -1 when the array or the dimension does not exist.
-function ArraySize(a,dim){
-var d=1;
-if(dim>1){
-d=Math.floor(dim);
-}
-var level=a;
-for(var k=1;k<d;k++){
-if(!QLCX_IsArray(level)){
-return -1;
-}
-level=level[0];
-}
-if(!QLCX_IsArray(level)){
-return -1;
-}
-return level.length-1;
+function ArraySize(a, dim) {
+    var d = 1;
+    if (dim > 1) {
+        d = Math.floor(dim);
+    }
+    var level = a;
+    for (var k = 1; k < d; k++) {
+        if (!QLCX_IsArray(level)) {
+            return -1;
+        }
+        level = level[0];
+    }
+    if (!QLCX_IsArray(level)) {
+        return -1;
+    }
+    return level.length - 1;
 }
 
 // Arrays are the only objects of the library with a push member; strings and numbers have
 // none.
-function QLCX_IsArray(value){
-if(!value||!value.push){
-return 0;
-}
-return 1;
-}
-
-function initint(){
-return 0;
+function QLCX_IsArray(value) {
+    if (!value || !value.push) {
+        return 0;
+    }
+    return 1;
 }
 
-function initfloat(){
-return 0.0;
+function initint() {
+    return 0;
 }
 
-function initstring(){
-return "";
+function initfloat() {
+    return 0.0;
+}
+
+function initstring() {
+    return "";
 }
