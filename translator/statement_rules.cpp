@@ -8,16 +8,6 @@
 namespace qc {
 namespace {
 
-// Commands that have nothing to do in a browser: they become the runtime's do-nothing
-// function "empty", which returns 1 (so "If InitSprite()" holds).
-bool hasNoBrowserCounterpart(const std::wstring& key) {
-    for (std::wstring_view word :
-         {L"isscreenactive", L"initsprite", L"initkeyboard", L"usepngimagedecoder", L"screenoutput",
-          L"examinekeyboard", L"examinemouse", L"initsprite3d", L"start3d", L"stop3d"})
-        if (key == word) return true;
-    return false;
-}
-
 // "Global.i" and the like: the keyword before the dot decides the scope.
 int declarationScope(std::wstring_view key) {
     key = key.substr(0, key.find(L'.'));
@@ -66,8 +56,6 @@ void TokenRewriter::rewriteKeyword(size_t i) {
         token.text = key == L"not" ? L"!" : key == L"and" ? L"&&" : key == L"or" ? L"||" : L"^";
         removeBlankBefore(i);
         removeBlankAfter(i);
-    } else if (hasNoBrowserCounterpart(key)) {
-        token.text = L"empty";
     } else if (key == L"imageid") {
         remove(i);
     } else if (key == L"end") {
