@@ -39,7 +39,8 @@ long long typeSize(std::wstring_view lowerType) {
 
 class LanguagePass {
 public:
-    explicit LanguagePass(Diagnostics& diag) : diag_(diag) {}
+    LanguagePass(Diagnostics& diag, std::vector<std::pair<int, bool>>* switches)
+        : diag_(diag), switches_(switches) {}
 
     std::vector<std::wstring> run(const std::vector<std::wstring>& statements) {
         statements_ = &statements;
@@ -65,9 +66,11 @@ public:
 private:
     void statement(const std::wstring& original) {
         std::wstring lc = toLower(original);
-        if (startsKeyword(lc, L"declare") || startsWith(lc, L"declarec") ||
-            lc == L"disableexplicit")
+        if (startsKeyword(lc, L"declare") || startsWith(lc, L"declarec")) return;
+        if (lc == L"enableexplicit" || lc == L"disableexplicit") {
+            if (switches_ != nullptr) switches_->push_back({line_, lc[0] == L'e'});
             return;
+        }
         if (startsWith(lc, L"structure ")) recordStructureSize(*statements_, i_);
         if (enumeration_) return enumerationMember(original, lc);
         if (inData_) return dataStatement(original, lc);
@@ -482,6 +485,7 @@ private:
     void report(std::wstring text) { diag_.error(std::move(text)); }
 
     Diagnostics& diag_;
+    std::vector<std::pair<int, bool>>* switches_;
     const std::vector<std::wstring>* statements_ = nullptr;
     size_t i_ = 0;
     std::vector<std::wstring> out_;
@@ -508,8 +512,9 @@ private:
 } // namespace
 
 std::vector<std::wstring> runLanguagePass(const std::vector<std::wstring>& statements,
-                                          Diagnostics& diag) {
-    return LanguagePass(diag).run(expandMacros(statements, diag));
+                                          Diagnostics& diag,
+                                          std::vector<std::pair<int, bool>>* switches) {
+    return LanguagePass(diag, switches).run(expandMacros(statements, diag));
 }
 
 bool staysOutsideThePage(std::wstring_view command) {

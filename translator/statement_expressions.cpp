@@ -24,12 +24,27 @@ void TokenRewriter::rewriteVariable(size_t i) {
         return;
     }
     if (startsWith(token.word, L"\\")) return rewriteFieldAfterBracket(i);
+    if (state_.undeclared.active()) noteForExplicit(token, declaring_ || inHeader());
+    declaring_ = false;
     VariableUse use{token.word, pendingScope_, inHeader(), token.line, token.column, defaultType_};
     pendingScope_ = kScopeNone;
     token.text = registerVariable(use, state_, currentProcedure(), diag_);
     if (clause_ == Clause::kFor && loopVariable_.empty()) loopVariable_ = token.text;
     if (declaration_ && captureStaticValue(i)) return;
     checkStatementShape(i);
+}
+
+// Plain variables only: arrays, lists and maps cannot be used undeclared (their use is a
+// call of an unknown function), and the Select pass's own subjects are declared by it.
+void TokenRewriter::noteForExplicit(const SourceToken& token, bool declares) {
+    std::wstring key = baseName(token.word);
+    if (key.empty() || key[0] == L'-' || startsWith(key, L"qlcxselect")) return;
+    std::wstring written = variableName(key);
+    if (state_.isArray(written) || state_.isList(written)) return;
+    if (declares)
+        state_.undeclared.declare(procedure_, key, token.line, pendingScope_ == kScopeGlobal);
+    else
+        state_.undeclared.use(procedure_, key, token.word.substr(0, key.size()), token.line);
 }
 
 // "a(i)\x" and "l()\name": the field of the element the brackets reach.
@@ -265,6 +280,7 @@ void TokenRewriter::rewriteComma(size_t i) {
         t_[i].kind = kEnd;
         t_[i].text = std::wstring(kEndMarkText);
         pendingScope_ = declarationScope_;
+        declaring_ = true;
         removeBlankAfter(i);
         return;
     }

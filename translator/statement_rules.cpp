@@ -252,7 +252,7 @@ void TokenRewriter::declarationKeyword(size_t i, int scope) {
     }
     remove(i);
     removeBlankAfter(i);
-    declaration_ = true;
+    declaration_ = declaring_ = true;
     declarationScope_ = pendingScope_ = scope;
 }
 
@@ -288,7 +288,7 @@ void TokenRewriter::closeStatement(size_t i) {
     brackets_.clear();
     clause_ = Clause::kNone;
     loopVariable_.clear();
-    forStep_ = forDown_ = declaration_ = false;
+    forStep_ = forDown_ = declaration_ = declaring_ = false;
     declarationScope_ = pendingScope_ = kScopeNone;
     defaultType_.clear();
     if (statement_ == headerStatement_) headerStatement_ = -1;
@@ -318,6 +318,7 @@ void TokenRewriter::writeSwap(size_t end) {
 
 void rewriteTokens(TranslationTokens& tokens, TranslatorState& state, Diagnostics& diag) {
     TokenRewriter(tokens, state, diag).run();
+    state.undeclared.report(diag);
     typeExpressions(tokens, state);
     giveProceduresTheirNames(tokens, state);
 }
