@@ -18,7 +18,11 @@ std::string languageReferenceMarkdown() {
             md += L", ";
         }
         md += L"`" + std::wstring(row.signature) + L"`";
-        if (*row.targetName != 0) md += L" (runs as `" + std::wstring(row.targetName) + L"`)";
+        std::wstring_view target = row.targetName;
+        if (target == L"empty")
+            md += L" (does nothing in a page; gives 1)";
+        else if (!target.empty())
+            md += L" (runs as `" + std::wstring(target) + L"`)";
     }
     md += L"\n\n### Constants\n\nResolved first: ";
     bool first = true;

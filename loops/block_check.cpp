@@ -15,66 +15,33 @@ struct OpenBlock {
     long long line;
 };
 
-std::wstring_view keywordName(BlockWord kind) {
-    switch (kind) {
+// The word that closes a block; kNone for a word that opens none.
+BlockWord closerOf(BlockWord opener) {
+    switch (opener) {
     case BlockWord::kIf:
-        return L"If";
-    case BlockWord::kElse:
-        return L"Else";
-    case BlockWord::kEndIf:
-        return L"EndIf";
+        return BlockWord::kEndIf;
     case BlockWord::kRepeat:
-        return L"Repeat";
-    case BlockWord::kUntil:
-        return L"Until";
-    case BlockWord::kForEver:
-        return L"ForEver";
+        return BlockWord::kUntil;
     case BlockWord::kFor:
-        return L"For";
     case BlockWord::kForEach:
-        return L"ForEach";
-    case BlockWord::kNext:
-        return L"Next";
+        return BlockWord::kNext;
     case BlockWord::kWhile:
-        return L"While";
-    case BlockWord::kWend:
-        return L"Wend";
+        return BlockWord::kWend;
     case BlockWord::kSelect:
-        return L"Select";
-    case BlockWord::kEndSelect:
-        return L"EndSelect";
+        return BlockWord::kEndSelect;
     case BlockWord::kProcedure:
-        return L"Procedure";
-    case BlockWord::kEndProcedure:
-        return L"EndProcedure";
+        return BlockWord::kEndProcedure;
     default:
-        return L"";
+        return BlockWord::kNone;
     }
 }
 
-// The word that closes a block, as named in "never closed" messages.
-std::wstring_view closingName(BlockWord opener) {
-    switch (opener) {
-    case BlockWord::kIf:
-        return L"EndIf";
-    case BlockWord::kRepeat:
-        return L"Until";
-    case BlockWord::kFor:
-    case BlockWord::kForEach:
-        return L"Next";
-    case BlockWord::kWhile:
-        return L"Wend";
-    case BlockWord::kSelect:
-        return L"EndSelect";
-    case BlockWord::kProcedure:
-        return L"EndProcedure";
-    default:
-        return L"";
-    }
+std::wstring name(BlockWord kind) {
+    return std::wstring(blockWordSpelling(kind));
 }
 
 bool opensBlock(BlockWord kind) {
-    return !closingName(kind).empty();
+    return closerOf(kind) != BlockWord::kNone;
 }
 
 // The opening lines a closing (or dividing) line belongs to; nothing for other lines.
@@ -148,8 +115,7 @@ private:
             if (open == BlockWord::kProcedure && !crossesProcedures) break;
         }
         if (!match) {
-            report(std::wstring(keywordName(kind)) + L" without " +
-                   std::wstring(keywordName(openers.first)));
+            report(name(kind) + L" without " + name(openers.first));
             return;
         }
         for (size_t i = *match + 1; i < stack_.size(); ++i) reportNeverClosed(stack_[i]);
@@ -162,7 +128,7 @@ private:
         for (size_t i = stack_.size(); i-- > 0;) {
             BlockWord open = stack_[i].kind;
             if (blocksRepeat(open)) {
-                report(L"Repeat inside " + std::wstring(keywordName(open)) + L" is not supported");
+                report(L"Repeat inside " + name(open) + L" is not supported");
                 return;
             }
         }
@@ -175,9 +141,8 @@ private:
     }
 
     void reportNeverClosed(const OpenBlock& block) {
-        diag_.error(message::atLine(block.line, std::wstring(keywordName(block.kind)) +
-                                                    L" without " +
-                                                    std::wstring(closingName(block.kind))));
+        diag_.error(message::atLine(block.line,
+                                    name(block.kind) + L" without " + name(closerOf(block.kind))));
     }
 
     void report(const std::wstring& text) { diag_.error(message::atLine(line_, text)); }

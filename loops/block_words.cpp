@@ -8,51 +8,76 @@
 namespace qc {
 namespace {
 
-struct KeywordRow {
-    std::wstring_view word;
-    BlockWord kind;
-    bool parenthesisForm; // "word(" counts as the keyword as well
+// How a statement starts that holds the keyword.
+enum class Form {
+    kWord,          // the first word ("Next i")
+    kWordOrBracket, // the first word, or the word directly followed by "(" ("If(a=1)")
+    kHeader,        // the word and a blank or a dot: "Procedure name", "Procedure.t name"
+    kAlone,         // the whole statement: Break and Continue are restructured only bare
 };
 
-constexpr std::array<KeywordRow, 14> kKeywords = {{
-    {L"if", BlockWord::kIf, true},
-    {L"else", BlockWord::kElse, false},
-    {L"endif", BlockWord::kEndIf, false},
-    {L"repeat", BlockWord::kRepeat, false},
-    {L"until", BlockWord::kUntil, true},
-    {L"forever", BlockWord::kForEver, false},
-    {L"for", BlockWord::kFor, false},
-    {L"foreach", BlockWord::kForEach, true},
-    {L"next", BlockWord::kNext, false},
-    {L"while", BlockWord::kWhile, true},
-    {L"wend", BlockWord::kWend, false},
-    {L"select", BlockWord::kSelect, true},
-    {L"endselect", BlockWord::kEndSelect, false},
-    {L"endprocedure", BlockWord::kEndProcedure, false},
+struct KeywordRow {
+    std::wstring_view spelling; // as the dialect writes it, and as messages name it
+    BlockWord kind;
+    Form form;
+};
+
+// The one list of block keywords: the block check, the loop pass and the messages about
+// blocks all read it. Procedure comes first: "Procedure.i" is no first word of another row.
+constexpr std::array<KeywordRow, 17> kKeywords = {{
+    {L"Procedure", BlockWord::kProcedure, Form::kHeader},
+    {L"Break", BlockWord::kBreak, Form::kAlone},
+    {L"Continue", BlockWord::kContinue, Form::kAlone},
+    {L"If", BlockWord::kIf, Form::kWordOrBracket},
+    {L"Else", BlockWord::kElse, Form::kWord},
+    {L"EndIf", BlockWord::kEndIf, Form::kWord},
+    {L"Repeat", BlockWord::kRepeat, Form::kWord},
+    {L"Until", BlockWord::kUntil, Form::kWordOrBracket},
+    {L"ForEver", BlockWord::kForEver, Form::kWord},
+    {L"For", BlockWord::kFor, Form::kWord},
+    {L"ForEach", BlockWord::kForEach, Form::kWordOrBracket},
+    {L"Next", BlockWord::kNext, Form::kWord},
+    {L"While", BlockWord::kWhile, Form::kWordOrBracket},
+    {L"Wend", BlockWord::kWend, Form::kWord},
+    {L"Select", BlockWord::kSelect, Form::kWordOrBracket},
+    {L"EndSelect", BlockWord::kEndSelect, Form::kWord},
+    {L"EndProcedure", BlockWord::kEndProcedure, Form::kWord},
 }};
 
-bool matchesKeyword(std::wstring_view firstWord, const KeywordRow& row) {
-    if (equalsIgnoreCase(firstWord, row.word)) return true;
-    return row.parenthesisForm && firstWord.size() > row.word.size() &&
-           startsWithIgnoreCase(firstWord, row.word) && firstWord[row.word.size()] == L'(';
+bool matchesKeyword(std::wstring_view statement, std::wstring_view firstWord,
+                    const KeywordRow& row) {
+    std::wstring_view word = row.spelling;
+    switch (row.form) {
+    case Form::kAlone:
+        return equalsIgnoreCase(statement, word);
+    case Form::kHeader:
+        return statement.size() > word.size() && startsWithIgnoreCase(statement, word) &&
+               containsChar(L" .", statement[word.size()]);
+    case Form::kWordOrBracket:
+        if (firstWord.size() > word.size() && startsWithIgnoreCase(firstWord, word) &&
+            firstWord[word.size()] == L'(')
+            return true;
+        [[fallthrough]];
+    case Form::kWord:
+        return equalsIgnoreCase(firstWord, word);
+    }
+    return false;
 }
 
 } // namespace
 
 BlockWord classifyBlockWord(std::wstring_view statement) {
     if (isLineMarker(statement)) return BlockWord::kLineMarker;
-    // Procedure headers are recognised the way procedures are collected: "Procedure name"
-    // or "Procedure.t name" (with a return type).
-    if (startsWithIgnoreCase(statement, L"procedure ") ||
-        startsWithIgnoreCase(statement, L"procedure."))
-        return BlockWord::kProcedure;
-    // Break and Continue are restructured only without an argument.
-    if (equalsIgnoreCase(statement, L"break")) return BlockWord::kBreak;
-    if (equalsIgnoreCase(statement, L"continue")) return BlockWord::kContinue;
     std::wstring_view firstWord = statement.substr(0, statement.find(L' '));
     for (const KeywordRow& row : kKeywords)
-        if (matchesKeyword(firstWord, row)) return row.kind;
+        if (matchesKeyword(statement, firstWord, row)) return row.kind;
     return BlockWord::kNone;
+}
+
+std::wstring_view blockWordSpelling(BlockWord kind) {
+    for (const KeywordRow& row : kKeywords)
+        if (row.kind == kind) return row.spelling;
+    return L"";
 }
 
 } // namespace qc

@@ -36,4 +36,8 @@ enum class BlockWord {
 // "Until (e = 16)". "Ifx = 1" is an ordinary statement.
 BlockWord classifyBlockWord(std::wstring_view statement);
 
+// The keyword as the dialect spells it ("EndIf"), for messages; empty for kNone and
+// kLineMarker.
+std::wstring_view blockWordSpelling(BlockWord kind);
+
 } // namespace qc

@@ -7,7 +7,9 @@ namespace qc {
 namespace {
 
 // One row per built-in word: group, signature as the language documents it, and the target
-// name (the page runtime or Math function to call instead; empty to keep the name).
+// name (the page runtime or Math function to call instead; empty to keep the name). A
+// command with nothing to do in a browser runs as the runtime's "empty", which does
+// nothing and gives 1, so "If InitSprite()" holds.
 const std::vector<CommandRegistration> kRows = [] {
     // clang-format off
     const std::vector<TableGroup> groups = {
@@ -164,9 +166,9 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"MouseX()", L""},
         {L"MouseY()", L""},
         {L"MouseButton(button)", L""},
-        {L"ExamineKeyboard()", L""},
-        {L"ExamineMouse()", L""},
-        {L"InitKeyboard()", L""},
+        {L"ExamineKeyboard()", L"empty"},
+        {L"ExamineMouse()", L"empty"},
+        {L"InitKeyboard()", L"empty"},
         }},
         {L"Screen", {
         {L"OpenScreen(Widht,Height,title$)", L""},
@@ -174,12 +176,12 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"ClearScreen(Color)", L""},
         {L"FlipBuffers()", L""},
         {L"GetFPS()", L""},
-        {L"InitSprite()", L""},
-        {L"ScreenOutput()", L""},
-        {L"IsScreenActive()", L""},
-        {L"Start3D()", L""},
-        {L"Stop3D()", L""},
-        {L"InitSprite3D()", L""},
+        {L"InitSprite()", L"empty"},
+        {L"ScreenOutput()", L"empty"},
+        {L"IsScreenActive()", L"empty"},
+        {L"Start3D()", L"empty"},
+        {L"Stop3D()", L"empty"},
+        {L"InitSprite3D()", L"empty"},
         }},
         {L"Sprites", {
         {L"LoadSprite(ID,path$)", L"LoadImage"},
@@ -216,7 +218,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"ElapsedMilliseconds()", L""},
         {L"ArraySize(Array(),[Dimension])", L""},
         {L"ImageID(x$)", L""},
-        {L"UsePNGImageDecoder()", L""},
+        {L"UsePNGImageDecoder()", L"empty"},
         }},
         {L"Created images, outputs and drawing", {
         {L"CreateImage(ID,width,height [,depth [,background]])", L""},

@@ -6,6 +6,7 @@
 #include "vocabulary/statement_list.h"
 
 #include <optional>
+#include <unordered_set>
 
 namespace qc {
 namespace {
@@ -75,34 +76,39 @@ public:
 
 private:
     void declare(const std::wstring& given, const std::wstring& givenLc) {
-        // Arrays, lists and maps live in the page's global scope: a scope keyword other
-        // than Global before them changes nothing there.
         size_t scope = scopeBeforeDeclaration(givenLc);
+        std::wstring keyword = givenLc.substr(0, scope);
         std::wstring statement = given.substr(scope);
         std::wstring lc = givenLc.substr(scope);
-        if (startsWith(lc, L"dim ") || startsWith(lc, L"global dim ")) {
-            declareArray(statement, lc, false);
+        if (startsWith(lc, L"dim ")) {
+            declareArray(statement, keyword, given, false);
         } else if (startsWith(lc, L"redim ")) {
-            declareArray(statement, lc, true);
-        } else if (startsWith(lc, L"newlist ") || startsWith(lc, L"global newlist ")) {
-            declareList(statement, lc, 8);
-        } else if (startsWith(lc, L"newmap ") || startsWith(lc, L"global newmap ")) {
-            declareList(statement, lc, 7);
+            declareArray(statement, keyword, given, true);
+        } else if (startsWith(lc, L"newlist ")) {
+            declareList(statement, keyword, given, 8);
+        } else if (startsWith(lc, L"newmap ")) {
+            declareList(statement, keyword, given, 7);
         } else if (startsWith(lc, L"foreach ")) {
             std::wstring list = std::wstring(trim(std::wstring_view(lc).substr(8), kBlanks));
             out_.push_back(L"ResetList(" + list + L")");
             out_.push_back(L"While NextElement(" + list + L")");
         } else {
-            if (startsWith(lc, L"procedure ") || startsWith(lc, L"procedure."))
+            if (startsWith(lc, L"procedure ") || startsWith(lc, L"procedure.")) {
                 registerParameters(statement);
-            if (lc == L"endprocedure") arrayParameters_.clear();
+                inProcedure_ = true;
+            }
+            if (lc == L"endprocedure") {
+                inProcedure_ = false;
+                arrayParameters_.clear();
+            }
             out_.push_back(statement);
         }
     }
 
     // The length of "Protected " in "Protected Dim a(10)"; 0 when no such keyword leads.
     static size_t scopeBeforeDeclaration(const std::wstring& lc) {
-        for (std::wstring_view keyword : {L"protected ", L"static ", L"shared ", L"define "}) {
+        for (std::wstring_view keyword :
+             {L"global ", L"protected ", L"static ", L"shared ", L"define "}) {
             if (!startsWith(lc, keyword)) continue;
             std::wstring_view rest = std::wstring_view(lc).substr(keyword.size());
             if (startsWith(rest, L"dim ") || startsWith(rest, L"newlist ") ||
@@ -112,13 +118,31 @@ private:
         return 0;
     }
 
+    // What goes before "name=dimfunc(...)": the keyword that tells the statement pass
+    // whose array it is. The main program's arrays, lists and maps are the page's; inside
+    // a procedure they belong to the call ("protected "), or, with Static, to the
+    // procedure across its calls ("static "). Global and Shared there mean the program's
+    // own, and so does a plain Dim of a name the source declared Global before: it sizes
+    // that array anew.
+    std::wstring ownerKeyword(const std::wstring& keyword, const std::wstring& name) {
+        if (keyword == L"global ") {
+            globalContainers_.insert(name);
+            return keyword;
+        }
+        if (!inProcedure_ || keyword == L"shared ") return L"";
+        if (keyword == L"static ") return keyword;
+        if (keyword != L"protected " && globalContainers_.contains(name)) return L"";
+        return L"protected ";
+    }
+
+    // statement is without the scope keyword, written is the statement as written.
     // "ReDim a(n)" (keep) resizes the array where it is, keeping the elements that still
     // fit; "Dim" of an array parameter refills the caller's array. Both change the array
     // object itself, so the caller that passed it sees the change.
-    void declareArray(const std::wstring& statement, const std::wstring& lc, bool keep) {
-        size_t p = keep ? 2 : lc.find(L"dim"); // where "dim" starts, "ReDim" included
-        std::wstring prefix = keep ? L"" : lc.substr(0, p);
-        std::wstring_view rest = std::wstring_view(statement).substr(p + 4);
+    void declareArray(const std::wstring& statement, const std::wstring& keyword,
+                      const std::wstring& written, bool keep) {
+        size_t length = keep ? 6 : 4; // "redim " or "dim "
+        std::wstring_view rest = std::wstring_view(statement).substr(length);
         size_t open = rest.find(L'(');
         size_t close = open == std::wstring_view::npos ? open : matchingParen(rest, open);
         if (close == std::wstring_view::npos) return report(message::bracketError(line_));
@@ -127,41 +151,44 @@ private:
         size_t dimensions = splitArguments(bounds).size();
         if (!isPlainName(name) || bounds.empty() || dimensions > 3 ||
             !trim(rest.substr(close + 1), kBlanks).empty())
-            return report(message::notSupported(line_, statement));
+            return report(message::notSupported(line_, written));
         std::wstring sizes(bounds);
         if (dimensions == 1) sizes += L",-1,-1";
         if (dimensions == 2) sizes += L",-1";
         if (!type.empty() && !isBasicType(type) && !state_.isStructure(type))
-            return report(message::unknownType(line_, static_cast<int>(p) + 5,
+            return report(message::unknownType(line_, static_cast<int>(keyword.size() + length) + 1,
                                                trim(rest.substr(0, open), kBlanks)));
-        std::wstring written = variableName(name);
-        bool inPlace = keep || arrayParameters_.contains(written);
+        std::wstring key = variableName(name);
+        bool inPlace = keep || arrayParameters_.contains(key);
         // An array that exists keeps its element type where the statement names none.
-        auto known = state_.elementTypes.find(written);
-        if (inPlace && type.empty() && known != state_.elementTypes.end() &&
-            state_.isArray(written))
+        auto known = state_.elementTypes.find(key);
+        if (inPlace && type.empty() && known != state_.elementTypes.end() && state_.isArray(key))
             type = known->second;
         std::wstring initialiser = elementInitialiser(name, type, state_);
         if (inPlace)
             out_.push_back(name + L"=redimfunc(" + name + (keep ? L",1," : L",0,") + initialiser +
                            L"," + sizes + L")");
         else
-            out_.push_back(prefix + name + L"=dimfunc(" + initialiser + L"," + sizes + L")");
+            out_.push_back(ownerKeyword(keyword, name) + name + L"=dimfunc(" + initialiser + L"," +
+                           sizes + L")");
         registerArray(name);
-        state_.elementTypes[written] = valueType(name, type);
+        state_.elementTypes[key] = valueType(name, type);
     }
 
     // NewList and NewMap ("newmap " is 7 long): a map is a list whose elements have keys.
-    void declareList(const std::wstring& statement, const std::wstring& lc, size_t length) {
+    void declareList(const std::wstring& statement, const std::wstring& keyword,
+                     const std::wstring& written, size_t length) {
         bool map = length == 7;
-        size_t p = lc.find(map ? L"newmap " : L"newlist ");
-        std::wstring_view rest = std::wstring_view(statement).substr(p + length);
+        std::wstring_view rest = std::wstring_view(statement).substr(length);
         size_t open = rest.find(L'(');
         if (open == std::wstring_view::npos) return report(message::bracketError(line_));
         auto [name, type] = splitNameAndType(rest.substr(0, open));
         if (!isPlainName(name) || trim(rest.substr(open), kBlanks) != L"()")
-            return report(message::notSupported(line_, statement));
-        out_.push_back(name + (map ? L"=NewMap(" : L"=NewList(") +
+            return report(message::notSupported(line_, written));
+        std::wstring owner = ownerKeyword(keyword, name);
+        // The main program's "Global NewList" needs no keyword: its lists are the page's.
+        if (!inProcedure_) owner.clear();
+        out_.push_back(owner + name + (map ? L"=NewMap(" : L"=NewList(") +
                        elementInitialiser(name, type, state_) + L")");
         registerList(name);
         state_.elementTypes[variableName(name)] = valueType(name, type);
@@ -249,6 +276,8 @@ private:
     OrderedMap<int> arrayParameters_; // of the procedure being read, by written name
     int line_ = -1;
     std::wstring structure_; // the structure being read
+    bool inProcedure_ = false;
+    std::unordered_set<std::wstring> globalContainers_; // declared Global so far
 };
 
 // Finds the EndStructure of the Structure at start. A Structure, Procedure or EndProcedure

@@ -39,7 +39,8 @@ long long typeSize(std::wstring_view lowerType) {
 
 class LanguagePass {
 public:
-    explicit LanguagePass(Diagnostics& diag) : diag_(diag) {}
+    LanguagePass(Diagnostics& diag, std::vector<std::pair<int, bool>>* switches)
+        : diag_(diag), switches_(switches) {}
 
     // Statements pass through by moving: only those the pass rewrites are copied. A
     // statement is moved out only once the look-ahead of earlier ones is past it.
@@ -68,9 +69,11 @@ public:
 private:
     void statement(std::wstring& original) {
         std::wstring lc = toLower(original);
-        if (startsKeyword(lc, L"declare") || startsWith(lc, L"declarec") ||
-            lc == L"disableexplicit")
+        if (startsKeyword(lc, L"declare") || startsWith(lc, L"declarec")) return;
+        if (lc == L"enableexplicit" || lc == L"disableexplicit") {
+            if (switches_ != nullptr) switches_->push_back({line_, lc[0] == L'e'});
             return;
+        }
         if (startsWith(lc, L"structure ")) recordStructureSize(*statements_, i_);
         if (enumeration_) return enumerationMember(original, lc);
         if (inData_) return dataStatement(original, lc);
@@ -489,6 +492,7 @@ private:
     void report(std::wstring text) { diag_.error(std::move(text)); }
 
     Diagnostics& diag_;
+    std::vector<std::pair<int, bool>>* switches_;
     const std::vector<std::wstring>* statements_ = nullptr;
     size_t i_ = 0;
     std::vector<std::wstring> out_;
@@ -514,8 +518,9 @@ private:
 
 } // namespace
 
-std::vector<std::wstring> runLanguagePass(std::vector<std::wstring> statements, Diagnostics& diag) {
-    return LanguagePass(diag).run(expandMacros(std::move(statements), diag));
+std::vector<std::wstring> runLanguagePass(std::vector<std::wstring> statements, Diagnostics& diag,
+                                          std::vector<std::pair<int, bool>>* switches) {
+    return LanguagePass(diag, switches).run(expandMacros(std::move(statements), diag));
 }
 
 bool staysOutsideThePage(std::wstring_view command) {

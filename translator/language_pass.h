@@ -8,15 +8,20 @@
 //   Select with Case 1, 3 To 5    -> a Select whose cases test each value or range
 //   DataSection ... Read x        -> the values given to the page at start, x = dataread()
 //   Declare, OffsetOf, SizeOf      -> nothing, the field's name, the size
+//   EnableExplicit, DisableExplicit -> nothing; their lines go to `switches`
 #include "common/diagnostics.h"
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace qc {
 
-std::vector<std::wstring> runLanguagePass(std::vector<std::wstring> statements, Diagnostics& diag);
+// `switches` receives the line of every EnableExplicit (true) and DisableExplicit (false),
+// in source order.
+std::vector<std::wstring> runLanguagePass(std::vector<std::wstring> statements, Diagnostics& diag,
+                                          std::vector<std::pair<int, bool>>* switches = nullptr);
 
 // Commands of the dialect that a page in a browser cannot have: memory and pointers,
 // threads, files, network, other programs, libraries. The argument is lower case.

@@ -126,7 +126,7 @@ private:
 
     void emit() {
         std::wstring_view statement = trim(buffer_, kBlankOrTab);
-        if (!statement.empty() && !equalsIgnoreCase(statement, L"enableexplicit")) {
+        if (!statement.empty()) {
             out_.push_back(marker_);
             out_.emplace_back(statement);
         }

@@ -5,15 +5,19 @@ namespace qc {
 namespace {
 
 // The declarations that follow a procedure's header line: every local variable that is
-// not a parameter, array or list, not static or shared, and not a global (unless
-// Protected hides the global).
+// not a parameter, not static or shared, and not a global (unless Protected hides the
+// global), and the arrays, lists and maps the procedure makes for each call.
 std::vector<std::wstring> localDeclarations(const ProcedureScope& scope,
                                             const TranslatorState& state) {
     std::vector<std::wstring> lines;
     for (const auto& [name, type] : scope.locals) {
-        if (type == kSelfDeclared) continue;
         const int* declared = scope.scopes.find(name);
         int kind = declared != nullptr ? *declared : kScopeNone;
+        if (type == kSelfDeclared) {
+            // Parameters need no line; an array, list or map of the call's own does.
+            if (kind == kScopeProtected) lines.push_back(L"var " + name + L"=0;");
+            continue;
+        }
         if (kind == kScopeStatic || kind == kScopeShared) continue;
         if (kind != kScopeProtected && state.globals.contains(name)) continue;
         if (type == L"s")

@@ -24,12 +24,27 @@ void TokenRewriter::rewriteVariable(size_t i) {
         return;
     }
     if (startsWith(token.word, L"\\")) return rewriteFieldAfterBracket(i);
+    if (state_.undeclared.active()) noteForExplicit(token, declaring_ || inHeader());
+    declaring_ = false;
     VariableUse use{token.word, pendingScope_, inHeader(), token.line, token.column, defaultType_};
     pendingScope_ = kScopeNone;
     token.text = registerVariable(use, state_, currentProcedure(), diag_);
     if (clause_ == Clause::kFor && loopVariable_.empty()) loopVariable_ = token.text;
     if (declaration_ && captureStaticValue(i)) return;
     checkStatementShape(i);
+}
+
+// Plain variables only: arrays, lists and maps cannot be used undeclared (their use is a
+// call of an unknown function), and the Select pass's own subjects are declared by it.
+void TokenRewriter::noteForExplicit(const SourceToken& token, bool declares) {
+    std::wstring key = baseName(token.word);
+    if (key.empty() || key[0] == L'-' || startsWith(key, L"qlcxselect")) return;
+    std::wstring written = variableName(key);
+    if (state_.isArray(written) || state_.isList(written)) return;
+    if (declares)
+        state_.undeclared.declare(procedure_, key, token.line, pendingScope_ == kScopeGlobal);
+    else
+        state_.undeclared.use(procedure_, key, token.word.substr(0, key.size()), token.line);
 }
 
 // "a(i)\x" and "l()\name": the field of the element the brackets reach.
@@ -42,8 +57,12 @@ void TokenRewriter::rewriteFieldAfterBracket(size_t i) {
 // "Static n = 0" sets the value once, before the first call; run on every call it would
 // make the variable forget its value. So the value must be known before any call: numbers,
 // strings and constants with arithmetic ("Static limit = #Rows * 2").
+// A static array, list or map ("Static Dim a(9)") is made once the same way: its sizes
+// must be constant too, and the page creates it with the other declarations.
 bool TokenRewriter::captureStaticValue(size_t i) {
     if (!startsWith(t_[i].text, L"static_") || !isOp(i + 1, L"=")) return false;
+    const std::wstring& name = t_[i].text;
+    bool container = state_.isArray(name) || state_.isList(name);
     std::wstring value;
     int depth = 0;
     size_t k = i + 2;
@@ -54,10 +73,13 @@ bool TokenRewriter::captureStaticValue(size_t i) {
             resolved = ResolveConstant(token.word);
             if (!resolved) return false; // reported where the constant is rewritten
         }
+        // The constructor the declaration pass wrote, its element maker and its commas.
+        bool constructor = container && (token.kind == kCommand || token.kind == kStruct ||
+                                         (depth > 0 && isOp(k, L",")));
         bool constant = token.kind == kNumber || token.kind == kFloat || token.kind == kText ||
                         (token.kind == kOp && containsChar(L"+-*/() ", token.text[0]) &&
                          token.text.size() == 1) ||
-                        resolved;
+                        resolved || constructor;
         if (!constant) {
             report(message::notSupported(token.line, L"Static value that is not constant"));
             return false;
@@ -68,7 +90,11 @@ bool TokenRewriter::captureStaticValue(size_t i) {
     }
     // Unbalanced brackets are left to the statement, which reports them.
     if (value.empty() || depth != 0) return false;
-    state_.initialValues[t_[i].text] = value;
+    if (container)
+        (state_.isArray(name) ? state_.arrayDeclarations : state_.listDeclarations)[name] =
+            L"var " + name + L"=" + value + L";";
+    else
+        state_.initialValues[name] = value;
     for (size_t j = i; j < k; ++j) remove(j);
     return true;
 }
@@ -258,6 +284,7 @@ void TokenRewriter::rewriteComma(size_t i) {
         t_[i].kind = kEnd;
         t_[i].text = std::wstring(kEndMarkText);
         pendingScope_ = declarationScope_;
+        declaring_ = true;
         removeBlankAfter(i);
         return;
     }

@@ -49,6 +49,7 @@ private:
     void writeSwap(size_t end);
     // expression rules
     void rewriteVariable(size_t i);
+    void noteForExplicit(const SourceToken& token, bool declares);
     void rewriteFieldAfterBracket(size_t i);
     bool captureStaticValue(size_t i);
     void checkStatementShape(size_t i);
@@ -94,6 +95,7 @@ private:
     std::vector<OpenBlock> blocks_;
     int labels_ = 0;
     bool declaration_ = false;
+    bool declaring_ = false;            // the next name is one a declaration keyword declares
     int declarationScope_ = kScopeNone; // every name of "Global a, b" is global
     int pendingScope_ = kScopeNone;
     std::wstring defaultType_;

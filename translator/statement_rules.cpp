@@ -8,16 +8,6 @@
 namespace qc {
 namespace {
 
-// Commands that have nothing to do in a browser: they become the runtime's do-nothing
-// function "empty", which returns 1 (so "If InitSprite()" holds).
-bool hasNoBrowserCounterpart(const std::wstring& key) {
-    for (std::wstring_view word :
-         {L"isscreenactive", L"initsprite", L"initkeyboard", L"usepngimagedecoder", L"screenoutput",
-          L"examinekeyboard", L"examinemouse", L"initsprite3d", L"start3d", L"stop3d"})
-        if (key == word) return true;
-    return false;
-}
-
 // "Global.i" and the like: the keyword before the dot decides the scope.
 int declarationScope(std::wstring_view key) {
     key = key.substr(0, key.find(L'.'));
@@ -66,8 +56,6 @@ void TokenRewriter::rewriteKeyword(size_t i) {
         token.text = key == L"not" ? L"!" : key == L"and" ? L"&&" : key == L"or" ? L"||" : L"^";
         removeBlankBefore(i);
         removeBlankAfter(i);
-    } else if (hasNoBrowserCounterpart(key)) {
-        token.text = L"empty";
     } else if (key == L"imageid") {
         remove(i);
     } else if (key == L"end") {
@@ -264,7 +252,7 @@ void TokenRewriter::declarationKeyword(size_t i, int scope) {
     }
     remove(i);
     removeBlankAfter(i);
-    declaration_ = true;
+    declaration_ = declaring_ = true;
     declarationScope_ = pendingScope_ = scope;
 }
 
@@ -300,7 +288,7 @@ void TokenRewriter::closeStatement(size_t i) {
     brackets_.clear();
     clause_ = Clause::kNone;
     loopVariable_.clear();
-    forStep_ = forDown_ = declaration_ = false;
+    forStep_ = forDown_ = declaration_ = declaring_ = false;
     declarationScope_ = pendingScope_ = kScopeNone;
     defaultType_.clear();
     if (statement_ == headerStatement_) headerStatement_ = -1;
@@ -330,6 +318,7 @@ void TokenRewriter::writeSwap(size_t end) {
 
 void rewriteTokens(TranslationTokens& tokens, TranslatorState& state, Diagnostics& diag) {
     TokenRewriter(tokens, state, diag).run();
+    state.undeclared.report(diag);
     typeExpressions(tokens, state);
     giveProceduresTheirNames(tokens, state);
 }

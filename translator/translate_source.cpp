@@ -55,7 +55,7 @@ TranslationResult TranslateStatements(std::vector<std::wstring> statements, Diag
     StageTimes& t = times != nullptr ? *times : local;
     auto t0 = std::chrono::steady_clock::now();
     TranslatorState state;
-    statements = runLanguagePass(std::move(statements), diag);
+    statements = runLanguagePass(std::move(statements), diag, &state.undeclared.switches);
     checkBlockStructure(statements, diag);
     std::vector<std::wstring> declared = runDeclarationPass(statements, state, diag);
     release(statements);

@@ -2,6 +2,7 @@
 // The registries one translation fills and the page writer reads. Every map keeps insertion
 // order, so the same source always gives the same page.
 #include "common/ordered_map.h"
+#include "translator/undeclared_names.h"
 
 #include <string>
 #include <string_view>
@@ -64,6 +65,7 @@ struct TranslatorState {
     // or map); "procedure\parameter" -> that parameter's type.
     std::unordered_map<std::wstring, std::vector<std::wstring>> parameterLists;
     std::unordered_map<std::wstring, std::wstring> parameterTypes;
+    UndeclaredNames undeclared; // what EnableExplicit reports
 
     bool isArray(const std::wstring& name) const { return arrayDeclarations.contains(name); }
     bool isList(const std::wstring& name) const {

@@ -14,6 +14,28 @@ void enterType(OrderedMap<std::wstring>& map, const std::wstring& name, const st
         *known = type;
 }
 
+// An array, list or map named inside a procedure. "Protected a=dimfunc(...)" (what the
+// declaration pass makes of a Dim there) makes it the call's own: the procedure declares it
+// as a local, so a recursive call gets its own. "Static a=..." makes it the procedure's own
+// across calls, kept under a page-level name like a static variable; the statement pass
+// gives it its contents once.
+std::wstring containerOfProcedure(const std::wstring& name, int scope, TranslatorState& state,
+                                  ProcedureScope& procedure) {
+    if ((scope == kScopeProtected || scope == kScopeStatic) && !procedure.scopes.contains(name)) {
+        procedure.locals[name] = std::wstring(kSelfDeclared);
+        procedure.scopes[name] = scope;
+    }
+    const int* declared = procedure.scopes.find(name);
+    if (declared == nullptr || *declared != kScopeStatic) return name;
+    std::wstring global = L"static_" + procedure.name + L"_" + name;
+    if (state.isArray(global) || state.isList(global)) return global;
+    auto& declarations = state.isArray(name) ? state.arrayDeclarations : state.listDeclarations;
+    declarations[global] = L"var " + global + L"=0;";
+    state.variables[global] = std::wstring(kSelfDeclared);
+    if (state.isMap(name)) state.maps[global] = 1;
+    return global;
+}
+
 } // namespace
 
 std::wstring registerVariable(const VariableUse& use, TranslatorState& state,
@@ -35,10 +57,12 @@ std::wstring registerVariable(const VariableUse& use, TranslatorState& state,
         type.clear();
     }
     name = variableName(name);
-    if (procedure == nullptr || state.isArray(name) || state.isList(name)) {
+    bool container = state.isArray(name) || state.isList(name);
+    if (procedure == nullptr || container) {
         if (use.scope == kScopeGlobal) state.globals[name] = 1;
         enterType(state.variables, name, type);
-        return name + path;
+        if (procedure == nullptr) return name + path;
+        return containerOfProcedure(name, use.scope, state, *procedure) + path;
     }
     // Global and Shared inside a procedure reach the program's own variable.
     if (use.scope == kScopeGlobal) state.globals[name] = 1;

@@ -3,6 +3,7 @@ EnableExplicit
 
 Global NewList todo.s()
 Global count.i = 0
+Define Event, all$
 
 Procedure RefreshLabel()
 	SetGadgetText(3, "Items: " + Str(ListSize(todo())))

@@ -16,6 +16,7 @@ RefreshLabel();
 function INIT(){
 todo=NewList(initstring);
 count=0;
+qlcxv_event;
 OpenWindow(0,100,100,320,200,"To do");
 StringGadget(1,10,10,200,24,"");
 ButtonGadget(2,220,10,90,24,"Add");
