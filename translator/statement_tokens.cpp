@@ -286,7 +286,9 @@ private:
     std::vector<SourceToken>& out_;
     // Whether the token before ends an operand, so that a "%" after it is the remainder.
     bool followsOperand() const {
-        const SourceToken& before = out_.back();
+        size_t k = out_.size() - 1;
+        while (k > 0 && out_[k].kind == kOp && out_[k].word == L" ") --k;
+        const SourceToken& before = out_[k];
         if (before.kind == kOp) return before.word == L")";
         return before.kind != kEnd && before.kind != kCommand && before.kind != kEmpty;
     }

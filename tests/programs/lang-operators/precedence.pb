@@ -2,6 +2,7 @@
 ; before * and /, then + and -, comparisons, Not, And/Or/XOr
 a = 7 : b = 2
 Debug a % b
+Debug a %10
 Debug -7 % 2
 Debug 7 % -2
 Debug 1 << 4
@@ -24,6 +25,7 @@ Debug v >> 4 & 3
 Debug a ! b ! a
 ; expect:
 ; 1
+; 7
 ; -1
 ; 1
 ; 16
