@@ -9,7 +9,9 @@
 //   ; console:           the console's text, line by line (blanks at the end do not count)
 //   ; type:              lines typed, Enter after each; each waits up to 1 s for an input line
 //   ; run-ms: N          how long to go on once that was shown (default 150)
-//   ; answer: TEXT       the reply to every input box (default: accept with the preset)
+//   ; answer: TEXT       the reply to every input box (default: accept with the preset); as a
+//                        block, one reply a line for the boxes in turn
+//   ; dialogs:           the texts of the requesters other than Debug, in order, line breaks as \n
 //   ; mouse:             actions done once the page has loaded, one a line, "ACTION GADGET X Y"
 //                        with X, Y from the top left of gadget number GADGET: move, down, up,
 //                        click, dblclick (then left, right or middle; left when missing),
@@ -19,7 +21,11 @@
 //                        click, double-click or right-click TEXT (a control, item or menu
 //                        found by its visible text),
 //                        choose LABEL [in GADGET] (an entry of a combo box or list view),
-//                        type TEXT into GADGET, key KEYS (as "Control+Q"), wait MS
+//                        type TEXT into GADGET, key KEYS [in GADGET] (as "Control+Q"), wait MS,
+//                        see ID WHAT VALUE (waits until element ID shows it: WHAT is text for
+//                        its visible text, line breaks as \n, .NAME a property, @NAME an
+//                        attribute, else a computed style), see at X Y ID (the element with an
+//                        id at page point X, Y)
 //
 // Math.random repeats the same numbers, so both pages run alike.
 import { after, before, test } from 'node:test';
@@ -74,7 +80,9 @@ const closedAlerts = `window.alert = (m) => {
 // Real time: the page runs until it has shown what the case expects (or 5 s pass), then a
 // little longer, so that lines it should not show have their chance to appear.
 async function run(pagePath, want) {
-  const answer = (d) => (d.type() === 'prompt' && want.answer !== undefined ? want.answer : undefined);
+  const replies = [want.answer ?? []].flat();
+  const answer = (d) => (d.type() !== 'prompt' ? undefined
+    : Array.isArray(want.answer) ? replies.shift() : want.answer);
   const init = want.mouse ? repeatableRandom + closedAlerts : repeatableRandom;
   const { page, context, dialogs, errors } = await openPage(browser, pagePath,
     { init, answer, allowedDir: '/' });
@@ -100,8 +108,11 @@ async function run(pagePath, want) {
     .catch(() => {});
   await new Promise((r) => setTimeout(r, Number(want['run-ms'] ?? 150)));
   const fault = await text('QLCXfault');
+  const all = [...(await shown()), ...(want.mouse ? dialogs : [])];
   const seen = {
-    debug: debugLines(await shown()),
+    debug: debugLines(all),
+    dialogs: all.filter((d) => !d.message.startsWith('Debug: '))
+      .map((d) => d.message.replaceAll('\n', '\\n')),
     errors: fault === null ? errors : [...errors, fault],
     console: await consoleLines(),
     wantedConsole,
@@ -150,10 +161,35 @@ async function act(page, action) {
   } else if (verb === 'type') {
     const field = gadget(m[2]);
     await (await field.evaluate((e) => e.tagName === 'SPAN') ? field.locator('input') : field).fill(m[1]);
-  } else if (verb === 'key') await page.keyboard.press(rest);
+  } else if (verb === 'key') {
+    if (m[2]) await gadget(m[2]).focus();
+    await page.keyboard.press(m[1]);
+  } else if (verb === 'see') {
+    const what = () => page.evaluate(see, rest);
+    await waitFor(async () => (await what()) === rest, 5000, rest).catch(async () => {
+      assert.equal(await what(), rest);
+    });
+  }
   else if (verb === 'wait') await page.waitForTimeout(Number(rest));
   else throw new Error(`unknown action: ${action}`);
   await page.waitForTimeout(120);
+}
+
+// What the page shows, in the words of a "see" action, to compare with it.
+function see(line) {
+  const [id, what, ...rest] = line.split(' ');
+  if (id === 'at') {
+    let el = document.elementFromPoint(Number(what), Number(rest[0]));
+    while (el && !el.id) el = el.parentElement;
+    return `at ${what} ${rest[0]} ${el?.id}`;
+  }
+  const el = document.getElementById(id);
+  let value = 'missing';
+  if (el && what === 'text') value = el.innerText.replaceAll('\n', '\\n');
+  else if (el && what[0] === '.') value = String(el[what.slice(1)]);
+  else if (el && what[0] === '@') value = el.getAttribute(what.slice(1));
+  else if (el) value = getComputedStyle(el).getPropertyValue(what);
+  return `${id} ${what} ${value}`;
 }
 
 // Every other line of the log is a message, internal ones ("JSL unknow ...") included.
@@ -183,6 +219,7 @@ for (const file of files) {
       }
       if (want.expect) assert.deepEqual(seen.debug, want.expect, `${how}: Debug lines`);
       if (want.console) assert.deepEqual(seen.console, seen.wantedConsole, `${how}: console`);
+      if (want.dialogs) assert.deepEqual(seen.dialogs, want.dialogs, `${how}: requesters`);
     }
   });
 }
