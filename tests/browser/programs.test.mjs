@@ -24,8 +24,8 @@
 //                        type TEXT into GADGET, key KEYS [in GADGET] (as "Control+Q"), wait MS,
 //                        see ID WHAT VALUE (waits until element ID shows it: WHAT is text for
 //                        its visible text, line breaks as \n, .NAME a property, @NAME an
-//                        attribute, else a computed style), see at X Y ID (the element with an
-//                        id at page point X, Y)
+//                        attribute, else a computed style), see ID missing, see at X Y ID (the
+//                        element with an id at page point X, Y)
 //
 // Math.random repeats the same numbers, so both pages run alike.
 import { after, before, test } from 'node:test';
@@ -184,11 +184,12 @@ function see(line) {
     return `at ${what} ${rest[0]} ${el?.id}`;
   }
   const el = document.getElementById(id);
-  let value = 'missing';
-  if (el && what === 'text') value = el.innerText.replaceAll('\n', '\\n');
-  else if (el && what[0] === '.') value = String(el[what.slice(1)]);
-  else if (el && what[0] === '@') value = el.getAttribute(what.slice(1));
-  else if (el) value = getComputedStyle(el).getPropertyValue(what);
+  if (!el) return `${id} missing`;
+  let value;
+  if (what === 'text') value = el.innerText.replaceAll('\n', '\\n');
+  else if (what[0] === '.') value = String(el[what.slice(1)]);
+  else if (what[0] === '@') value = el.getAttribute(what.slice(1));
+  else value = getComputedStyle(el).getPropertyValue(what);
   return `${id} ${what} ${value}`;
 }
 
