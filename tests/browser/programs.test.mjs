@@ -11,19 +11,20 @@
 //   ; run-ms: N          how long to go on once that was shown (default 150)
 //   ; answer: TEXT       the reply to every input box (default: accept with the preset); as a
 //                        block, one reply a line for the boxes in turn
-//   ; dialogs:           the texts of the requesters other than Debug, in order, line breaks as \n
+//   ; dialogs:           the texts of the requesters other than Debug, in order, line breaks as \n,
+//                        an input box's preset after it in brackets
 //   ; mouse:             actions done once the page has loaded, one a line, "ACTION GADGET X Y"
 //                        with X, Y from the top left of gadget number GADGET: move, down, up,
 //                        click, dblclick (then left, right or middle; left when missing),
 //                        wheel (then the wheel's DY); "key GADGET KEY" presses a key there
 //   ; program: PATH      run this program (relative to the case file) instead of the case itself
-//   ; do:                what a person does once the page runs, one action a line:
+//   ; do:                what a person does once the page runs (after typing), one action a line:
 //                        click, double-click or right-click TEXT (a control, item or menu
 //                        found by its visible text),
 //                        choose LABEL [in GADGET] (an entry of a combo box or list view),
 //                        type TEXT into GADGET, key KEYS [in GADGET] (as "Control+Q"), wait MS,
 //                        see ID WHAT VALUE (waits until element ID shows it: WHAT is text for
-//                        its visible text, line breaks as \n, .NAME a property, @NAME an
+//                        its visible text, line breaks as \n, .NAME a property (or path), @NAME an
 //                        attribute, else a computed style), see ID missing, see at X Y ID (the
 //                        element with an id at page point X, Y)
 //
@@ -98,12 +99,12 @@ async function run(pagePath, want) {
   const done = async () => (want['expect-error'] ? faulted()
     : debugLines(await shown()).length >= wanted && consoleDone());
   if (want.mouse) await useMouse(page, shown, want.mouse);
-  for (const action of want.do ?? []) await act(page, action);
   for (const line of want.type ?? []) {
     await waitFor(async () => (await text('QLCXinput')) !== null, 1000, 'input line').catch(() => {});
     await page.keyboard.type(line);
     await page.keyboard.press('Enter');
   }
+  for (const action of want.do ?? []) await act(page, action);
   await waitFor(async () => (await done()) || (await faulted()), 5000, 'the expected output')
     .catch(() => {});
   await new Promise((r) => setTimeout(r, Number(want['run-ms'] ?? 150)));
@@ -112,7 +113,7 @@ async function run(pagePath, want) {
   const seen = {
     debug: debugLines(all),
     dialogs: all.filter((d) => !d.message.startsWith('Debug: '))
-      .map((d) => d.message.replaceAll('\n', '\\n')),
+      .map((d) => d.message.replaceAll('\n', '\\n') + (d.type === 'prompt' ? ` [${d.defaultValue}]` : '')),
     errors: fault === null ? errors : [...errors, fault],
     console: await consoleLines(),
     wantedConsole,
@@ -187,7 +188,7 @@ function see(line) {
   if (!el) return `${id} missing`;
   let value;
   if (what === 'text') value = el.innerText.replaceAll('\n', '\\n');
-  else if (what[0] === '.') value = String(el[what.slice(1)]);
+  else if (what[0] === '.') value = String(what.slice(1).split('.').reduce((o, k) => o?.[k], el));
   else if (what[0] === '@') value = el.getAttribute(what.slice(1));
   else value = getComputedStyle(el).getPropertyValue(what);
   return `${id} ${what} ${value}`;
