@@ -23,6 +23,7 @@
 //                        found by its visible text),
 //                        choose LABEL [in GADGET] (an entry of a combo box or list view),
 //                        type TEXT into GADGET, key KEYS [in GADGET] (as "Control+Q"), wait MS,
+//                        hold KEY MS (down for MS milliseconds),
 //                        see ID WHAT VALUE (waits until element ID shows it: WHAT is text for
 //                        its visible text, line breaks as \n, .NAME a property (or path), @NAME an
 //                        attribute, else a computed style), see ID missing, see at X Y ID (the
@@ -165,6 +166,11 @@ async function act(page, action) {
   } else if (verb === 'key') {
     if (m[2]) await gadget(m[2]).focus();
     await page.keyboard.press(m[1]);
+  } else if (verb === 'hold') {
+    const [key, ms] = rest.split(' ');
+    await page.keyboard.down(key);
+    await page.waitForTimeout(Number(ms));
+    await page.keyboard.up(key);
   } else if (verb === 'see') {
     const what = () => page.evaluate(see, rest);
     await waitFor(async () => (await what()) === rest, 5000, rest).catch(async () => {
