@@ -10,7 +10,8 @@
 //   ; type:              lines typed, Enter after each; each waits up to 1 s for an input line
 //   ; run-ms: N          how long to go on once that was shown (default 150)
 //   ; answer: TEXT       the reply to every input box (default: accept with the preset); as a
-//                        block, one reply a line for the boxes in turn
+//                        block, one reply a line for the input and question boxes in turn,
+//                        (cancel) cancelling one
 //   ; dialogs:           the texts of the requesters other than Debug, in order, line breaks as \n,
 //                        an input box's preset after it in brackets
 //   ; mouse:             actions done once the page has loaded, one a line, "ACTION GADGET X Y"
@@ -83,8 +84,9 @@ const closedAlerts = `window.alert = (m) => {
 // little longer, so that lines it should not show have their chance to appear.
 async function run(pagePath, want) {
   const replies = [want.answer ?? []].flat();
-  const answer = (d) => (d.type() !== 'prompt' ? undefined
-    : Array.isArray(want.answer) ? replies.shift() : want.answer);
+  const reply = (r) => (r === '(cancel)' ? false : r);
+  const answer = (d) => (Array.isArray(want.answer) && d.type() !== 'alert' ? reply(replies.shift())
+    : d.type() === 'prompt' ? want.answer : undefined);
   const init = want.mouse ? repeatableRandom + closedAlerts : repeatableRandom;
   const { page, context, dialogs, errors } = await openPage(browser, pagePath,
     { init, answer, allowedDir: '/' });
