@@ -24,11 +24,12 @@
 //                        found by its visible text),
 //                        choose LABEL [in GADGET] (an entry of a combo box or list view),
 //                        type TEXT into GADGET, key KEYS [in GADGET] (as "Control+Q"), wait MS,
-//                        hold KEY MS (down for MS milliseconds),
+//                        hold KEY MS (down for MS milliseconds), mouse ACTION (as in "; mouse:"),
 //                        see ID WHAT VALUE (waits until element ID shows it: WHAT is text for
 //                        its visible text, line breaks as \n, .NAME a property (or path), @NAME an
-//                        attribute, else a computed style), see ID missing, see at X Y ID (the
-//                        element with an id at page point X, Y)
+//                        attribute, else a computed style), see ID missing, see ID pixel X Y
+//                        R,G,B (of an image or canvas), see at X Y ID (the element with an id
+//                        at page point X, Y)
 //
 // Math.random repeats the same numbers, so both pages run alike.
 import { after, before, test } from 'node:test';
@@ -130,22 +131,26 @@ async function useMouse(page, shown, actions) {
   const pause = () => new Promise((r) => setTimeout(r, 250));
   for (const action of actions) {
     for (let seen = -1; seen !== (await shown()).length; await pause()) seen = (await shown()).length;
-    const [what, gadget, x, y, more] = action.trim().split(/\s+/);
-    const el = page.locator(`[id="${gadget}"]`).first();
-    await el.waitFor();
-    if (what === 'key') {
-      await el.focus();
-      await page.keyboard.press(x);
-    } else {
-      const box = await el.boundingBox();
-      const [px, py, button] = [box.x + Number(x), box.y + Number(y), more ?? 'left'];
-      await page.mouse.move(px, py);
-      if (what === 'down') await page.mouse.down({ button });
-      if (what === 'up') await page.mouse.up({ button });
-      if (what === 'click') await page.mouse.click(px, py, { button });
-      if (what === 'dblclick') await page.mouse.dblclick(px, py, { button });
-      if (what === 'wheel') await page.mouse.wheel(0, Number(more));
-    }
+    await mouseAt(page, action);
+  }
+}
+
+async function mouseAt(page, action) {
+  const [what, gadget, x, y, more] = action.trim().split(/\s+/);
+  const el = page.locator(`[id="${gadget}"]`).first();
+  await el.waitFor();
+  if (what === 'key') {
+    await el.focus();
+    await page.keyboard.press(x);
+  } else {
+    const box = await el.boundingBox();
+    const [px, py, button] = [box.x + Number(x), box.y + Number(y), more ?? 'left'];
+    await page.mouse.move(px, py);
+    if (what === 'down') await page.mouse.down({ button });
+    if (what === 'up') await page.mouse.up({ button });
+    if (what === 'click') await page.mouse.click(px, py, { button });
+    if (what === 'dblclick') await page.mouse.dblclick(px, py, { button });
+    if (what === 'wheel') await page.mouse.wheel(0, Number(more));
   }
 }
 
@@ -180,6 +185,7 @@ async function act(page, action) {
     });
   }
   else if (verb === 'wait') await page.waitForTimeout(Number(rest));
+  else if (verb === 'mouse') await mouseAt(page, rest);
   else throw new Error(`unknown action: ${action}`);
   await page.waitForTimeout(120);
 }
@@ -195,6 +201,11 @@ function see(line) {
   const el = document.getElementById(id);
   if (!el) return `${id} missing`;
   let value;
+  if (what === 'pixel') {
+    const c = Object.assign(document.createElement('canvas'), { width: el.width, height: el.height });
+    c.getContext('2d').drawImage(el, 0, 0);
+    return `${id} pixel ${rest[0]} ${rest[1]} ${c.getContext('2d').getImageData(rest[0], rest[1], 1, 1).data.slice(0, 3).join(',')}`;
+  }
   if (what === 'text') value = el.innerText.replaceAll('\n', '\\n');
   else if (what[0] === '.') value = String(what.slice(1).split('.').reduce((o, k) => o?.[k], el));
   else if (what[0] === '@') value = el.getAttribute(what.slice(1));
