@@ -2,7 +2,8 @@
 // one file under tests/programs/ (folders group them by area): the program, then comment
 // blocks that say what to expect. Adding a case is adding a file; no test code changes.
 //
-//   ; expect:            the Debug lines, in order (a lone ";" is an empty line)
+//   ; expect:            the Debug lines, in order (a lone ";" is an empty line; a line such as
+//                        "; total: 3" would open a block, so write "total = 3")
 //   ; expect-log:        the conversion's messages, in order; without it there must be none
 //   ; expect-error:      text the page's error must contain, uncaught or in its fault panel
 //                        (without it: no error)
