@@ -197,7 +197,10 @@ function QLCX_WindowPressed(ev) {
     if (pressed == "minimize") { QLCX_ToggleState(id, QLCX_WinMinimize); }
     if (pressed == "maximize") { QLCX_ToggleState(id, QLCX_WinMaximize); }
     if (pressed == "grip") {
+        // The size follows the pointer from where it took the grip, so taking it does not resize.
         QLCX_ResizeSection = section;
+        QLCX_DragOffsetX = QLCX_PointerX - window.parseInt(section.style.width);
+        QLCX_DragOffsetY = QLCX_PointerY - window.parseInt(section.style.height);
         return false;
     }
     if (pressed == "title") {
@@ -392,8 +395,8 @@ function drag(ev) {
     QLCX_RecordPointer(ev);
     var section = QLCX_ResizeSection;
     if (section) {
-        section.style.width = QLCX_Pixels(Math.max(40, QLCX_PointerX - section.offsetLeft));
-        section.style.height = QLCX_Pixels(Math.max(20, QLCX_PointerY - section.offsetTop - 40));
+        section.style.width = QLCX_Pixels(Math.max(40, QLCX_PointerX - QLCX_DragOffsetX));
+        section.style.height = QLCX_Pixels(Math.max(20, QLCX_PointerY - QLCX_DragOffsetY));
         return false;
     }
     if (!QLCX_DragSection) { return true; }

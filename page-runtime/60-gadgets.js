@@ -213,6 +213,8 @@ function GetGadgetText(ID) {
     if (kind == "text") { return el.firstChild.nodeValue; }
     if (kind == "web") { return el.src; }
     if (kind == "link") { return el.href; }
+    // An image has no text, where its element would give "undefined".
+    if (kind == "image") { return ""; }
     return el.value;
 }
 

@@ -2,24 +2,35 @@
 // one file under tests/programs/ (folders group them by area): the program, then comment
 // blocks that say what to expect. Adding a case is adding a file; no test code changes.
 //
-//   ; expect:            the Debug lines, in order (a lone ";" is an empty line)
+//   ; expect:            the Debug lines, in order (a lone ";" is an empty line; a line such as
+//                        "; total: 3" would open a block, so write "total = 3")
 //   ; expect-log:        the conversion's messages, in order; without it there must be none
 //   ; expect-error:      text the page's error must contain, uncaught or in its fault panel
 //                        (without it: no error)
 //   ; console:           the console's text, line by line (blanks at the end do not count)
 //   ; type:              lines typed, Enter after each; each waits up to 1 s for an input line
 //   ; run-ms: N          how long to go on once that was shown (default 150)
-//   ; answer: TEXT       the reply to every input box (default: accept with the preset)
+//   ; answer: TEXT       the reply to every input box (default: accept with the preset); as a
+//                        block, one reply a line for the input and question boxes in turn,
+//                        (cancel) cancelling one
+//   ; dialogs:           the texts of the requesters other than Debug, in order, line breaks as \n,
+//                        an input box's preset after it in brackets
 //   ; mouse:             actions done once the page has loaded, one a line, "ACTION GADGET X Y"
 //                        with X, Y from the top left of gadget number GADGET: move, down, up,
 //                        click, dblclick (then left, right or middle; left when missing),
 //                        wheel (then the wheel's DY); "key GADGET KEY" presses a key there
 //   ; program: PATH      run this program (relative to the case file) instead of the case itself
-//   ; do:                what a person does once the page runs, one action a line:
+//   ; do:                what a person does once the page runs (after typing), one action a line:
 //                        click, double-click or right-click TEXT (a control, item or menu
 //                        found by its visible text),
 //                        choose LABEL [in GADGET] (an entry of a combo box or list view),
-//                        type TEXT into GADGET, key KEYS (as "Control+Q"), wait MS
+//                        type TEXT into GADGET, key KEYS [in GADGET] (as "Control+Q"), wait MS,
+//                        hold KEY MS (down for MS milliseconds), mouse ACTION (as in "; mouse:"),
+//                        see ID WHAT VALUE (waits until element ID shows it: WHAT is text for
+//                        its visible text, line breaks as \n, .NAME a property (or path), @NAME an
+//                        attribute, else a computed style), see ID missing, see ID pixel X Y
+//                        R,G,B (of an image or canvas), see at X Y ID (the element with an id
+//                        at page point X, Y)
 //
 // Math.random repeats the same numbers, so both pages run alike.
 import { after, before, test } from 'node:test';
@@ -74,7 +85,10 @@ const closedAlerts = `window.alert = (m) => {
 // Real time: the page runs until it has shown what the case expects (or 5 s pass), then a
 // little longer, so that lines it should not show have their chance to appear.
 async function run(pagePath, want) {
-  const answer = (d) => (d.type() === 'prompt' && want.answer !== undefined ? want.answer : undefined);
+  const replies = [want.answer ?? []].flat();
+  const reply = (r) => (r === '(cancel)' ? false : r);
+  const answer = (d) => (Array.isArray(want.answer) && d.type() !== 'alert' ? reply(replies.shift())
+    : d.type() === 'prompt' ? want.answer : undefined);
   const init = want.mouse ? repeatableRandom + closedAlerts : repeatableRandom;
   const { page, context, dialogs, errors } = await openPage(browser, pagePath,
     { init, answer, allowedDir: '/' });
@@ -90,18 +104,21 @@ async function run(pagePath, want) {
   const done = async () => (want['expect-error'] ? faulted()
     : debugLines(await shown()).length >= wanted && consoleDone());
   if (want.mouse) await useMouse(page, shown, want.mouse);
-  for (const action of want.do ?? []) await act(page, action);
   for (const line of want.type ?? []) {
     await waitFor(async () => (await text('QLCXinput')) !== null, 1000, 'input line').catch(() => {});
     await page.keyboard.type(line);
     await page.keyboard.press('Enter');
   }
+  for (const action of want.do ?? []) await act(page, action);
   await waitFor(async () => (await done()) || (await faulted()), 5000, 'the expected output')
     .catch(() => {});
   await new Promise((r) => setTimeout(r, Number(want['run-ms'] ?? 150)));
   const fault = await text('QLCXfault');
+  const all = [...(await shown()), ...(want.mouse ? dialogs : [])];
   const seen = {
-    debug: debugLines(await shown()),
+    debug: debugLines(all),
+    dialogs: all.filter((d) => !d.message.startsWith('Debug: '))
+      .map((d) => d.message.replaceAll('\n', '\\n') + (d.type === 'prompt' ? ` [${d.defaultValue}]` : '')),
     errors: fault === null ? errors : [...errors, fault],
     console: await consoleLines(),
     wantedConsole,
@@ -115,22 +132,26 @@ async function useMouse(page, shown, actions) {
   const pause = () => new Promise((r) => setTimeout(r, 250));
   for (const action of actions) {
     for (let seen = -1; seen !== (await shown()).length; await pause()) seen = (await shown()).length;
-    const [what, gadget, x, y, more] = action.trim().split(/\s+/);
-    const el = page.locator(`[id="${gadget}"]`).first();
-    await el.waitFor();
-    if (what === 'key') {
-      await el.focus();
-      await page.keyboard.press(x);
-    } else {
-      const box = await el.boundingBox();
-      const [px, py, button] = [box.x + Number(x), box.y + Number(y), more ?? 'left'];
-      await page.mouse.move(px, py);
-      if (what === 'down') await page.mouse.down({ button });
-      if (what === 'up') await page.mouse.up({ button });
-      if (what === 'click') await page.mouse.click(px, py, { button });
-      if (what === 'dblclick') await page.mouse.dblclick(px, py, { button });
-      if (what === 'wheel') await page.mouse.wheel(0, Number(more));
-    }
+    await mouseAt(page, action);
+  }
+}
+
+async function mouseAt(page, action) {
+  const [what, gadget, x, y, more] = action.trim().split(/\s+/);
+  const el = page.locator(`[id="${gadget}"]`).first();
+  await el.waitFor();
+  if (what === 'key') {
+    await el.focus();
+    await page.keyboard.press(x);
+  } else {
+    const box = await el.boundingBox();
+    const [px, py, button] = [box.x + Number(x), box.y + Number(y), more ?? 'left'];
+    await page.mouse.move(px, py);
+    if (what === 'down') await page.mouse.down({ button });
+    if (what === 'up') await page.mouse.up({ button });
+    if (what === 'click') await page.mouse.click(px, py, { button });
+    if (what === 'dblclick') await page.mouse.dblclick(px, py, { button });
+    if (what === 'wheel') await page.mouse.wheel(0, Number(more));
   }
 }
 
@@ -150,10 +171,47 @@ async function act(page, action) {
   } else if (verb === 'type') {
     const field = gadget(m[2]);
     await (await field.evaluate((e) => e.tagName === 'SPAN') ? field.locator('input') : field).fill(m[1]);
-  } else if (verb === 'key') await page.keyboard.press(rest);
+  } else if (verb === 'key') {
+    if (m[2]) await gadget(m[2]).focus();
+    await page.keyboard.press(m[1]);
+  } else if (verb === 'hold') {
+    const [key, ms] = rest.split(' ');
+    await page.keyboard.down(key);
+    await page.waitForTimeout(Number(ms));
+    await page.keyboard.up(key);
+  } else if (verb === 'see') {
+    const what = () => page.evaluate(see, rest);
+    await waitFor(async () => (await what()) === rest, 5000, rest).catch(async () => {
+      assert.equal(await what(), rest);
+    });
+  }
   else if (verb === 'wait') await page.waitForTimeout(Number(rest));
+  else if (verb === 'mouse') await mouseAt(page, rest);
   else throw new Error(`unknown action: ${action}`);
   await page.waitForTimeout(120);
+}
+
+// What the page shows, in the words of a "see" action, to compare with it.
+function see(line) {
+  const [id, what, ...rest] = line.split(' ');
+  if (id === 'at') {
+    let el = document.elementFromPoint(Number(what), Number(rest[0]));
+    while (el && !el.id) el = el.parentElement;
+    return `at ${what} ${rest[0]} ${el?.id}`;
+  }
+  const el = document.getElementById(id);
+  if (!el) return `${id} missing`;
+  let value;
+  if (what === 'pixel') {
+    const c = Object.assign(document.createElement('canvas'), { width: el.width, height: el.height });
+    c.getContext('2d').drawImage(el, 0, 0);
+    return `${id} pixel ${rest[0]} ${rest[1]} ${c.getContext('2d').getImageData(rest[0], rest[1], 1, 1).data.slice(0, 3).join(',')}`;
+  }
+  if (what === 'text') value = el.innerText.replaceAll('\n', '\\n');
+  else if (what[0] === '.') value = String(what.slice(1).split('.').reduce((o, k) => o?.[k], el));
+  else if (what[0] === '@') value = el.getAttribute(what.slice(1));
+  else value = getComputedStyle(el).getPropertyValue(what);
+  return `${id} ${what} ${value}`;
 }
 
 // Every other line of the log is a message, internal ones ("JSL unknow ...") included.
@@ -183,6 +241,7 @@ for (const file of files) {
       }
       if (want.expect) assert.deepEqual(seen.debug, want.expect, `${how}: Debug lines`);
       if (want.console) assert.deepEqual(seen.console, seen.wantedConsole, `${how}: console`);
+      if (want.dialogs) assert.deepEqual(seen.dialogs, want.dialogs, `${how}: requesters`);
     }
   });
 }

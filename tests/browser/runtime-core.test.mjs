@@ -1,6 +1,6 @@
-// The runtime core in the browser: start-up, the frame timer behind ChangeLoop, end, the event
-// queue, frame counting and the dialogs, plain and compacted. Timers run on the page's fake
-// clock, so nothing here waits for real time.
+// The runtime core in the browser: the frame timer behind ChangeLoop, the event queue and frame
+// counting, plain and compacted. Timers run on the page's fake clock, so nothing here waits for
+// real time. (The requesters' texts and End are data cases under tests/programs.)
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { launchBrowser } from './lib/harness.mjs';
@@ -19,22 +19,6 @@ async function read(page, names) {
 
 for (const mode of modes) {
   const opts = { ...mode, clock: start };
-
-  test(`start-up finds the canvas and its context (${mode.name})`, async () => {
-    const js = `function INIT(){
-rec(QLCX_Canvas.id);
-rec(!!QLCX_Context.fillRect);
-rec(empty());
-rec(ElapsedMilliseconds());
-window.QCms=ElapsedMilliseconds;
-}`;
-    const run = await runScript(browser, js, opts);
-    assertRows(run.results, [['canvas', 'QLCXcanvas'], ['context', true], ['empty()', 1],
-      ['clock', start]]);
-    await run.page.clock.runFor(250);
-    assert.equal(await run.page.evaluate(() => window.QCms()), start + 250);
-    await run.context.close();
-  });
 
   test(`ChangeLoop keeps one timer and ChangeLoop(0) stops it (${mode.name})`, async () => {
     const js = `var na=0;
@@ -75,27 +59,6 @@ rec("the caller goes on");
     await run.page.clock.runFor(frame * 3);
     assert.deepEqual(await read(run.page, ['QCA', 'QCB']), [3, 10], 'a stopped timer can restart');
     assert.deepEqual(run.errors, []);
-    await run.context.close();
-  });
-
-  test(`end closes the open windows only, in ascending order (${mode.name})`, async () => {
-    const js = `var shut=[];
-function CloseWindow(id){
-shut.push(id);
-QLCX_WindowOpen[id]=0;
-}
-function INIT(){
-QLCX_WindowOpen[3]=1;
-QLCX_WindowOpen[0]=1;
-QLCX_WindowOpen[1]=0;
-QLCX_WindowOpen[2]=1;
-end();
-rec(shut);
-end();
-rec(shut);
-}`;
-    const run = await runScript(browser, js, opts);
-    assertRows(run.results, [['closed', [0, 2, 3]], ['closed once', [0, 2, 3]]]);
     await run.context.close();
   });
 
@@ -165,38 +128,6 @@ ChangeLoop(frame);
     // The counter starts again: another 31 flips in the next 1023 ms, not 62.
     await run.page.clock.runFor(frame * 31);
     assert.equal(await fps(), 30);
-    await run.context.close();
-  });
-
-  test(`Debug and the requesters show their exact texts (${mode.name})`, async () => {
-    const js = `function INIT(){
-Debug("x=1");
-Debug(5);
-rec(InputRequester("Title","Enter a name","Ann"));
-rec(InputRequester("Cancelled","Press cancel","Bob"));
-rec(InputRequester("No default","Type"));
-rec(MessageRequester("Info","Just a note"));
-rec(MessageRequester("Sure?","Press OK",1));
-rec(MessageRequester("Sure?","Press cancel",1));
-}`;
-    const answer = (d) => {
-      if (d.message().endsWith('Press cancel')) return false;
-      if (d.type() === 'prompt') return d.message().startsWith('Title') ? 'Zoe' : 'typed';
-      return undefined;
-    };
-    const run = await runScript(browser, js, { ...opts, answer });
-    assert.deepEqual(run.dialogs.map((d) => [d.type, d.message, d.defaultValue]), [
-      ['alert', 'Debug: x=1', ''],
-      ['alert', 'Debug: 5', ''],
-      ['prompt', 'Title\n\nEnter a name', 'Ann'],
-      ['prompt', 'Cancelled\n\nPress cancel', 'Bob'],
-      ['prompt', 'No default\n\nType', ''],
-      ['alert', 'Info\n\nJust a note', ''],
-      ['confirm', 'Sure?\n\nPress OK', ''],
-      ['confirm', 'Sure?\n\nPress cancel', ''],
-    ]);
-    assertRows(run.results, [['entered', 'Zoe'], ['cancelled', ''], ['typed', 'typed'],
-      ['message box', 0], ['OK', 6], ['Cancel', 7]]);
     await run.context.close();
   });
 }

@@ -1,10 +1,11 @@
-// Screen, drawing, images, rotating sprites, keyboard and mouse of the page runtime, checked
-// through the canvas's pixel data and real key and mouse input in Chromium.
+// Images loaded from files and rotating sprites of the page runtime, checked through the
+// canvas's pixel data in Chromium. (Shapes, keys and the mouse on a screen are data cases under
+// tests/programs/screen.)
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { waitFor } from './lib/harness.mjs';
 import {
-  ask, launchGuiBrowser, makePng, modes, pixels, requestedFiles, withTestPage,
+  launchGuiBrowser, makePng, modes, pixels, requestedFiles, withTestPage,
 } from './runtime-gui-support.mjs';
 
 const palette = {
@@ -12,7 +13,6 @@ const palette = {
   '.': [0, 0, 0, 0],
 };
 const red = [255, 0, 0, 255];
-const blue = [0, 0, 255, 255];
 const white = [255, 255, 255, 255];
 const black = [0, 0, 0, 255];
 
@@ -39,24 +39,6 @@ after(async () => {
 async function whenDrawn(page) {
   await waitFor(() => page.evaluate(() => window.qcDrawn === 1), 5000, 'drawing');
 }
-
-const shapes = `
-function INIT() {
-OpenWindowedScreen(0, 0, 0, 100, 100);
-ClearScreen(RGB(0, 0, 255));
-Box(10, 10, 20, 20, RGB(255, 0, 0));
-Box(40, 10, 5, 5);
-Circle(70, 70, 10, RGB(255, 255, 0));
-LineXY(0, 90, 100, 90, RGB(255, 255, 255));
-LineXY(90, 0, 90, 50, RGB(255, 255, 255));
-DrawText(5, 40, "Hi", RGB(0, 255, 0));
-ChangeLoop(qcLoop);
-}
-function qcAnswer(ask) {
-ClearScreen(RGB(255, 0, 0));
-return 1;
-}
-`;
 
 const images = `
 function INIT() {
@@ -121,45 +103,8 @@ ChangeLoop(0);
 }
 `;
 
-const fullScreen = `
-function INIT() {
-OpenScreen(200, 100, 32, "Game");
-InitMouse();
-ChangeLoop(qcLoop);
-}
-function qcAnswer(ask) {
-return [MouseX(), MouseY()].join(",");
-}
-`;
-
 for (const { compact, name: label } of modes) {
   describe(`screen and images (${label})`, () => {
-    test('shapes and ClearScreen leave the expected pixels',
-      () => withTestPage(browser, shapes, { compact }, async ({ page }) => {
-      assert.deepEqual(await page.evaluate(() => {
-        const c = document.getElementById('QLCXcanvas');
-        return [c.width, c.height];
-      }), [100, 100]);
-      const [boxIn, boxOut, blackBox, circle, circleOut, background] =
-        await pixels(page, [[15, 15], [31, 31], [42, 12], [70, 70], [70, 82], [50, 60]]);
-      assert.deepEqual([boxIn, boxOut, blackBox, circle, circleOut, background],
-        [red, blue, black, [255, 255, 0, 255], blue, blue]);
-      // Lines cover whole pixels: row 90 and column 90, nothing beside them.
-      assert.deepEqual(await pixels(page, [[50, 89], [50, 90], [89, 20], [90, 20]]),
-        [blue, [255, 255, 255, 255], blue, [255, 255, 255, 255]]);
-      const text = await page.evaluate(() => {
-        const d = document.getElementById('QLCXcanvas').getContext('2d')
-          .getImageData(0, 35, 30, 20).data;
-        let green = 0;
-        for (let i = 0; i < d.length; i += 4) if (d[i + 1] > 128 && d[i + 2] < 128) green += 1;
-        return green;
-      });
-      assert.ok(text > 5, `text pixels ${text}`);
-      await ask(page, 'clear');
-      assert.deepEqual(await pixels(page, [[0, 0], [15, 15], [70, 70], [99, 99]]),
-        [red, red, red, red]);
-    }));
-
     test('an image draws only once it has loaded, with a black underlay',
       () => withTestPage(browser, images, { compact, files }, async (opened) => {
       const { page } = opened;
@@ -199,60 +144,6 @@ for (const { compact, name: label } of modes) {
       const [sharp, smooth] = await pixels(page, [[79, 4], [99, 14]]);
       assert.deepEqual(sharp, red);
       assert.ok(smooth[0] > 100 && smooth[1] > 30 && smooth[1] < 200, `smoothed ${smooth}`);
-    }));
-  });
-
-  describe(`keyboard and mouse (${label})`, () => {
-    const input = `
-function INIT() {
-OpenWindowedScreen(0, 20, 30, 320, 200);
-InitMouse();
-ChangeLoop(qcLoop);
-}
-function qcAnswer(ask) {
-if (ask == "keys") { return [KeyboardReleased(65), KeyboardReleased(65), KeyboardPushed(65), KeyboardPushed(66)].join(","); }
-if (ask == "mouse") { return [MouseX(), MouseY()].join(","); }
-return [MouseButton(1), MouseButton(2), MouseButton(3), MouseButton(0), MouseButton(4)].join(",");
-}
-`;
-
-    test('a key release is reported once, a held key while it is held',
-      () => withTestPage(browser, input, { compact }, async ({ page }) => {
-      assert.equal(await ask(page, 'keys'), '0,0,0,0');
-      await page.keyboard.press('a');
-      assert.equal(await ask(page, 'keys'), '1,0,0,0');
-      assert.equal(await ask(page, 'keys'), '0,0,0,0');
-      await page.keyboard.down('a');
-      assert.equal(await ask(page, 'keys'), '0,0,1,0');
-      assert.equal(await ask(page, 'keys'), '0,0,1,0');
-      await page.keyboard.up('a');
-      assert.equal(await ask(page, 'keys'), '1,0,0,0');
-    }));
-
-    test('OpenScreen measures the mouse from the canvas and names the page',
-      () => withTestPage(browser, fullScreen, { compact }, async ({ page }) => {
-      const canvas = await page.locator('#QLCXcanvas').boundingBox();
-      assert.deepEqual([canvas.width, canvas.height], [200, 100]);
-      assert.equal(await page.title(), 'Game');
-      await page.mouse.move(canvas.x + 3, canvas.y + 4);
-      assert.equal(await ask(page, 'mouse'), '3,4');
-    }));
-
-    test('mouse position is relative to the screen, buttons follow the browser codes',
-      () => withTestPage(browser, input, { compact }, async ({ page }) => {
-      const canvas = await page.locator('#QLCXcanvas').boundingBox();
-      assert.deepEqual([canvas.x, canvas.y, canvas.width, canvas.height], [20, 30, 320, 200]);
-      await page.mouse.move(20, 50);
-      assert.equal(await ask(page, 'mouse'), '0,20');
-      await page.mouse.move(120, 100, { steps: 2 });
-      assert.equal(await ask(page, 'mouse'), '100,70');
-      const rows = [['left', '1,0,0,0,0'], ['right', '0,1,0,0,0'], ['middle', '0,0,1,0,0']];
-      for (const [button, flags] of rows) {
-        await page.mouse.down({ button });
-        assert.equal(await ask(page, 'buttons'), flags, button);
-        await page.mouse.up({ button });
-        assert.equal(await ask(page, 'buttons'), '0,0,0,0,0', `${button} released`);
-      }
     }));
   });
 }

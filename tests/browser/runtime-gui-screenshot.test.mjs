@@ -31,10 +31,6 @@ SetWindowColor(2, RGB(255, 240, 200));
 ImageGadget(6, 10, 10, 0, 0, 1);
 WebGadget(7, 60, 10, 180, 100, "frame.html");
 HyperLinkGadget(8, 10, 130, 200, 26, "https://example.org/page", RGB(0, 0, 255));
-ChangeLoop(qcLoop);
-}
-function qcAnswer(ask) {
-return 0;
 }
 `;
 

@@ -1,11 +1,6 @@
-// Shared pieces of the window, gadget, screen and input tests: a page built from a test script
-// on the runtime library, and a way to ask that page's program questions.
-//
-// The test script is compacted together with the library, so the test cannot call library
-// functions from outside by name. Instead the script answers questions: the test puts a
-// question text into window.qcAsk, the program's loop function passes it to the script's
-// qcAnswer(ask) and leaves [answer] in window.qcReply. Only window.* names and strings cross
-// the border, and compaction leaves both alone.
+// Shared pieces of the image, sprite and screenshot tests: a page built from a test script on
+// the runtime library (compacted together with it, so only window.* names cross to the test),
+// PNGs made by the browser, and what the page fetched.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -17,33 +12,14 @@ export function launchGuiBrowser() {
   return launchBrowser(['--allow-file-access-from-files']);
 }
 
-// Written in the same narrow JavaScript as the library, since it is compacted with it.
-const askLoop = `
-function qcEvents() {
-var seen = [];
-var code = WindowEvent();
-while (code) {
-seen.push(EventWindow() + "," + code + "," + EventGadget() + "," + EventType());
-code = WindowEvent();
-}
-return seen.join(" ");
-}
-function qcLoop() {
-var ask = window.qcAsk;
-if (!ask) { return; }
-window.qcAsk = 0;
-window.qcReply = [qcAnswer(ask)];
-}
-`;
-
 export { modes } from './lib/runtime-page.mjs';
 
-// Builds and opens a page whose script is `script` (it defines INIT, which should end with
-// ChangeLoop(qcLoop), and qcAnswer) plus the ask loop. `files` are written next to the page.
+// Builds and opens a page whose script is `script` (it defines INIT). `files` are written next
+// to the page.
 export async function openTestPage(browser, script, { compact, files = {}, viewport } = {}) {
   const dir = tempDir('qc-gui-');
   for (const [name, bytes] of Object.entries(files)) fs.writeFileSync(path.join(dir, name), bytes);
-  const built = pageFromJs(askLoop + script, { compact, dir });
+  const built = pageFromJs(script, { compact, dir });
   if (built.status !== 0) throw new Error(`page not built: ${built.log.join('\n')}`);
   const opened = await openPage(browser, built.page, { viewport });
   opened.dir = dir;
@@ -61,26 +37,6 @@ export async function withTestPage(browser, script, options, check) {
   } finally {
     await opened.context.close();
   }
-}
-
-// Asks the page's program one question and returns its answer.
-export async function ask(page, question) {
-  await page.evaluate((q) => {
-    window.qcReply = null;
-    window.qcAsk = q;
-  }, question);
-  await waitFor(() => page.evaluate(() => window.qcReply !== null), 5000, `answer to ${question}`);
-  return page.evaluate(() => window.qcReply[0]);
-}
-
-// Inline styles and structure of an element, read straight from the page's DOM.
-export function box(page, id) {
-  return page.evaluate((i) => {
-    const el = document.getElementById(i);
-    if (!el) return null;
-    const s = el.style;
-    return { left: s.left, top: s.top, width: s.width, height: s.height, z: s.zIndex };
-  }, String(id));
 }
 
 // RGBA of canvas pixels, each [x, y], read with the canvas's own pixel data.

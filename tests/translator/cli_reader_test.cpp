@@ -77,16 +77,4 @@ TEST_F(CliReader, ForbiddenCharactersAreReportedAndThePageIsStillWritten) {
     EXPECT_NE(readAll(page).find("<script"), std::string::npos);
 }
 
-TEST_F(CliReader, BinaryAndEmptySourcesDoNotFail) {
-    std::string binary;
-    for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 131 + 7) % 256));
-    for (const auto& [name, bytes] : {std::pair{std::string("binary.pb"), binary},
-                                      std::pair{std::string("empty.pb"), std::string()}}) {
-        fs::path page = dir_ / (name + ".html");
-        CliRun run = runCli(write(name, bytes), page, dir_ / "stderr.txt");
-        EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 1) << name;
-        EXPECT_TRUE(fs::exists(page)) << name;
-    }
-}
-
 } // namespace

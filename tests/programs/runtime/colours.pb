@@ -1,0 +1,35 @@
+; Colours in 32-bit signed arithmetic: RGB, RGBA with alpha from 128 up negative, and the
+; parts taken apart again
+Debug RGB(255,0,0)
+Debug RGB(0,255,0)
+Debug RGB(0,0,255)
+Debug RGB(255,255,255)
+Debug Blue(RGB(0,0,255))
+Debug Red(RGB(1,2,3))
+Debug Green(RGB(1,2,3))
+Debug Blue(RGB(1,2,3))
+Debug RGBA(0,0,0,255)
+Debug RGBA(1,2,3,128)
+Debug RGBA(1,2,3,127)
+Debug Alpha(RGBA(1,2,3,200))
+Debug Alpha(RGB(1,2,3))
+Debug Red(RGBA(10,20,30,255))
+Debug Green(RGBA(10,20,30,255))
+Debug Blue(RGBA(10,20,30,255))
+; expect:
+; 255
+; 65280
+; 16711680
+; 16777215
+; 255
+; 1
+; 2
+; 3
+; -16777216
+; -2147286527
+; 2130903553
+; 200
+; 0
+; 10
+; 20
+; 30
