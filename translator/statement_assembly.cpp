@@ -1,5 +1,5 @@
 #include "common/text.h"
-#include "translator/statement_rules.h"
+#include "translator/statement_assembly.h"
 
 namespace qc {
 namespace {

@@ -3,6 +3,7 @@
 #include "common/text.h"
 #include "tables/command_table.h"
 #include "tables/constant_table.h"
+#include "translator/variable_registry.h"
 #include "vocabulary/statement_list.h"
 
 namespace qc {

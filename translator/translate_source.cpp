@@ -9,6 +9,7 @@
 #include "translator/page_writer.h"
 #include "translator/procedures.h"
 #include "translator/script_check.h"
+#include "translator/statement_assembly.h"
 #include "translator/source_reader.h"
 #include "translator/statement_rules.h"
 #include "translator/statement_tokens.h"

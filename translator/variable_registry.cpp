@@ -1,5 +1,5 @@
 #include "common/text.h"
-#include "translator/statement_rules.h"
+#include "translator/variable_registry.h"
 #include "vocabulary/statement_list.h"
 
 namespace qc {
