@@ -27,7 +27,7 @@ void applySwitch(std::wstring_view name, ShellState& state) {
 
 } // namespace
 
-void ReadCommandLine(const std::vector<std::wstring>& parameters, ShellState& state) {
+void readCommandLine(const std::vector<std::wstring>& parameters, ShellState& state) {
     std::array<std::wstring, kParametersRead> given;
     for (size_t i = 0; i < kParametersRead && i < parameters.size(); ++i) given[i] = parameters[i];
 

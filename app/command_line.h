@@ -13,6 +13,6 @@ namespace qc::shell {
 // exactly (case-sensitive) with the switches. A switch as parameter 2 is a switch only and
 // leaves the output path empty, so it is derived from the source. Sets pendingAction from
 // the two paths.
-void ReadCommandLine(const std::vector<std::wstring>& parameters, ShellState& state);
+void readCommandLine(const std::vector<std::wstring>& parameters, ShellState& state);
 
 } // namespace qc::shell

@@ -22,17 +22,17 @@ std::wstring inQuotes(std::wstring_view text) {
 }
 
 bool fileExists(std::wstring_view path) {
-    return fileSize(ToFsPath(path)) >= 0;
+    return fileSize(toFsPath(path)) >= 0;
 }
 
 bool isUsableSource(std::wstring_view path) {
-    return !path.empty() && fileExists(path) && IsValidFileName(FileNamePart(path));
+    return !path.empty() && fileExists(path) && isValidFileName(fileNamePart(path));
 }
 
 // The folder is not tested: a page in a missing folder fails only when it is written.
 void validateOutput(ShellState& state, ShellWindow& window) {
     const std::wstring& path = state.outputPath;
-    if (path.empty() || !IsValidFileName(FileNamePart(path))) {
+    if (path.empty() || !isValidFileName(fileNamePart(path))) {
         state.outputState = OutputState::kUnusable;
         window.setFieldColour(kOutputField, kUnusableColour);
     } else if (fileExists(path)) {
@@ -56,7 +56,7 @@ void convertLoadedSource(ShellState& state, ShellWindow& window, const Conversio
                          std::wstring_view outputPath) {
     WindowLog log(window);
     Diagnostics diag(&log);
-    ConversionStatus status = writeConvertedPage(state.loaded, ToFsPath(outputPath), {},
+    ConversionStatus status = writeConvertedPage(state.loaded, toFsPath(outputPath), {},
                                                  state.renameState, diag, nullptr, stages);
     if (diag.errorFlag()) state.errorFlag = true;
     state.sourceLoaded = false;
@@ -68,7 +68,7 @@ void convertLoadedSource(ShellState& state, ShellWindow& window, const Conversio
 
 } // namespace
 
-std::wstring FileNamePart(std::wstring_view path) {
+std::wstring fileNamePart(std::wstring_view path) {
     size_t separator = path.find_last_of(L"/\\");
     std::wstring_view name =
         separator == std::wstring_view::npos ? path : path.substr(separator + 1);
@@ -76,18 +76,18 @@ std::wstring FileNamePart(std::wstring_view path) {
     return std::wstring(name.substr(0, name.find(L'"')));
 }
 
-bool IsValidFileName(std::wstring_view name) {
+bool isValidFileName(std::wstring_view name) {
     if (name.empty()) return false;
     for (wchar_t c : name)
         if (c < 32 || containsChar(L"\"\\/:*?<>|", c)) return false;
     return true;
 }
 
-std::filesystem::path ToFsPath(std::wstring_view path) {
+std::filesystem::path toFsPath(std::wstring_view path) {
     return {toUtf8(path)};
 }
 
-void ProcessPathChange(ShellState& state, ShellWindow& window, const ConversionStages& stages) {
+void processPathChange(ShellState& state, ShellWindow& window, const ConversionStages& stages) {
     // Taken and cleared first: a path edited while the source is read stays pending for the
     // next pass of the event loop instead of being lost.
     const int action = state.pendingAction;
@@ -103,19 +103,19 @@ void ProcessPathChange(ShellState& state, ShellWindow& window, const ConversionS
         window.setFieldColour(kSourceField, usable ? kUsableColour : kUnusableColour);
     }
     if (state.outputDerived || (action & kOutputChanged) != 0) validateOutput(state, window);
-    if ((action & kSourceChanged) != 0) LoadSource(state, window, stages);
+    if ((action & kSourceChanged) != 0) loadSourceIntoWindow(state, window, stages);
     if (state.sourceFound && state.outputState != OutputState::kUnusable)
         window.enableButton(kConvertButton);
 }
 
-void LoadSource(ShellState& state, ShellWindow& window, const ConversionStages& stages) {
+void loadSourceIntoWindow(ShellState& state, ShellWindow& window, const ConversionStages& stages) {
     // The field may change while events are drained below; this read stays with this path.
     const std::wstring source = state.sourcePath;
     WindowLog log(window);
     Diagnostics diag(&log);
     LoadedSource loaded;
     ConversionStatus status =
-        loadSource(ToFsPath(source), diag, loaded, nullptr, stages, {}, [&window] {
+        loadSource(toFsPath(source), diag, loaded, nullptr, stages, {}, [&window] {
             window.focusLog();
             window.drainEvents();
         });
@@ -125,7 +125,7 @@ void LoadSource(ShellState& state, ShellWindow& window, const ConversionStages& 
     if (state.sourceLoaded) state.loaded = std::move(loaded);
 }
 
-void ProcessConvertRequest(ShellState& state, ShellWindow& window, const ConversionStages& stages) {
+void processConvertRequest(ShellState& state, ShellWindow& window, const ConversionStages& stages) {
     // Cleared first, so that a "convert" click during this conversion asks for another one.
     state.convertRequested = false;
     state.errorFlag = false;
@@ -133,7 +133,7 @@ void ProcessConvertRequest(ShellState& state, ShellWindow& window, const Convers
     const std::wstring output = state.outputPath;
     if (shouldConvert(state, window)) {
         window.focusLog();
-        if (!state.sourceLoaded) LoadSource(state, window, stages);
+        if (!state.sourceLoaded) loadSourceIntoWindow(state, window, stages);
         if (state.sourceLoaded) {
             // Errors belong to the translation being written, even one made at the path change.
             if (state.loaded.hadErrors) state.errorFlag = true;
@@ -141,12 +141,12 @@ void ProcessConvertRequest(ShellState& state, ShellWindow& window, const Convers
         }
     }
     if (state.autoMode == AutoMode::kOpenAfterConversion && !state.errorFlag) {
-        OpenLastPage(state, window);
+        openLastPage(state, window);
         if (state.quitAfterRun) window.shutDown();
     }
 }
 
-void OpenLastPage(const ShellState& state, ShellWindow& window) {
+void openLastPage(const ShellState& state, ShellWindow& window) {
     if (!state.lastWrittenPage.empty()) window.openPage(state.lastWrittenPage);
 }
 

@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
         parameters.push_back(arguments[i].toStdWString());
 
     qc::shell::ShellState state;
-    qc::shell::ReadCommandLine(parameters, state);
+    qc::shell::readCommandLine(parameters, state);
     auto platform = qc::shell::makeDesktopPlatform();
     qc::shell::MainWindow window(state, *platform);
     window.show();

@@ -256,7 +256,7 @@ void MainWindow::convertButtonClicked() {
 }
 
 void MainWindow::runButtonClicked() {
-    OpenLastPage(state_, *this);
+    openLastPage(state_, *this);
 }
 
 void MainWindow::sourceChanged(const QString& path) {
@@ -275,8 +275,8 @@ void MainWindow::schedulePass() {
 void MainWindow::runPass() {
     if (inPass_ || ending_) return;
     inPass_ = true;
-    if (state_.pendingAction != 0) ProcessPathChange(state_, *this, stages_);
-    if (state_.convertRequested && !ending_) ProcessConvertRequest(state_, *this, stages_);
+    if (state_.pendingAction != 0) processPathChange(state_, *this, stages_);
+    if (state_.convertRequested && !ending_) processConvertRequest(state_, *this, stages_);
     inPass_ = false;
     if (state_.pendingAction != 0 || state_.convertRequested) schedulePass();
 }

@@ -22,7 +22,7 @@ ConversionStatus convertScriptFile(const std::filesystem::path& script,
     std::vector<std::wstring> lines = splitEmbeddedLines(decodeSourceBytes(*bytes), false);
     TranslationResult page = buildPage(nullptr, lines);
     std::vector<std::wstring> compacted =
-        options.compact ? CompactScript(page.scriptLines, names, diag) : page.scriptLines;
+        options.compact ? compactScript(page.scriptLines, names, diag) : page.scriptLines;
     if (!writePageFile(output, page.pageLines, compacted, styleBlockLines())) {
         diag.error(L"cannot write \"" + fromUtf8(output.string()) + L"\"");
         return ConversionStatus::kCannotWrite;

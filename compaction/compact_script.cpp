@@ -7,7 +7,7 @@
 
 namespace qc {
 
-std::vector<std::wstring> CompactScript(const std::vector<std::wstring>& scriptLines,
+std::vector<std::wstring> compactScript(const std::vector<std::wstring>& scriptLines,
                                         RenameState& names, Diagnostics& diag,
                                         const ReportedWords* reported) {
     ScanResult scan;

@@ -18,7 +18,7 @@ using ReportedWords = std::unordered_set<std::wstring>;
 // read, not changed. Unknown words are reported through diag (unless `reported` holds them)
 // and passed through; the work always completes. Short names are taken from and added to
 // names.
-std::vector<std::wstring> CompactScript(const std::vector<std::wstring>& scriptLines,
+std::vector<std::wstring> compactScript(const std::vector<std::wstring>& scriptLines,
                                         RenameState& names, Diagnostics& diag,
                                         const ReportedWords* reported = nullptr);
 

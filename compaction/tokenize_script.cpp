@@ -45,7 +45,7 @@ public:
         if (word.empty() || word.front() == L'"') return nullptr; // literals are never listed
         auto it = targetWords_.find(word);
         if (it == targetWords_.end())
-            it = targetWords_.emplace(word, targetWordTable().IsTargetWord(word)).first;
+            it = targetWords_.emplace(word, targetWordTable().findTargetWord(word)).first;
         return it->second;
     }
     bool rememberedFunction() const { return remembered == kFunctionWord; }
@@ -136,7 +136,7 @@ private:
     int classifyLiteralOrName(const SeparatorEvent& event, std::wstring_view& word) {
         if (word == L"-") return kOp; // a sign before "(" as in "y=-(x)"
         std::wstring_view name = startsWith(word, L".") ? word.substr(1) : word;
-        switch (ClassifyWord(name)) {
+        switch (classifyWord(name)) {
         case kWordInteger:
             return kNumber;
         case kWordFloat:

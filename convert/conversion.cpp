@@ -30,10 +30,10 @@ std::wstring hexByte(unsigned char byte) {
 const ConversionStages& coreStages() {
     static const ConversionStages stages{
         [](std::wstring_view text, Diagnostics& diag, StageTimes* times) {
-            return TranslateText(text, diag, times);
+            return translateText(text, diag, times);
         },
         [](const std::vector<std::wstring>& lines, RenameState& names, Diagnostics& diag,
-           const ReportedWords* reported) { return CompactScript(lines, names, diag, reported); }};
+           const ReportedWords* reported) { return compactScript(lines, names, diag, reported); }};
     return stages;
 }
 

@@ -433,7 +433,7 @@ std::wstring keyOf(std::wstring_view word) {
 
 } // namespace
 
-void CommandTable::RegisterCommand(std::wstring_view signature, std::wstring_view targetName) {
+void CommandTable::registerCommand(std::wstring_view signature, std::wstring_view targetName) {
     std::wstring_view sig = trim(signature);
     size_t paren = sig.find(L'(');
     std::wstring_view name = paren == std::wstring_view::npos ? sig : sig.substr(0, paren);
@@ -449,7 +449,7 @@ void CommandTable::RegisterCommand(std::wstring_view signature, std::wstring_vie
     }
 }
 
-const CommandRow* CommandTable::LookUpCommand(std::wstring_view word) const {
+const CommandRow* CommandTable::lookUpCommand(std::wstring_view word) const {
     auto it = rows_.find(keyOf(word));
     return it == rows_.end() ? nullptr : &it->second;
 }
@@ -461,7 +461,7 @@ const std::vector<CommandRegistration>& commandRegistrations() {
 const CommandTable& commandTable() {
     static const CommandTable table = [] {
         CommandTable t;
-        for (const auto& r : kRows) t.RegisterCommand(r.signature, r.targetName);
+        for (const auto& r : kRows) t.registerCommand(r.signature, r.targetName);
         return t;
     }();
     return table;

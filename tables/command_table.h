@@ -26,9 +26,9 @@ struct CommandRegistration {
 class CommandTable {
 public:
     // The key is the signature trimmed, cut before its first "(", in lower case.
-    void RegisterCommand(std::wstring_view signature, std::wstring_view targetName);
+    void registerCommand(std::wstring_view signature, std::wstring_view targetName);
     // Case-insensitive; a word with "(" is cut before it. The word is not trimmed.
-    const CommandRow* LookUpCommand(std::wstring_view word) const;
+    const CommandRow* lookUpCommand(std::wstring_view word) const;
     size_t size() const { return rows_.size(); }
 
 private:

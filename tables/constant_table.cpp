@@ -372,11 +372,11 @@ const std::vector<ConstantRegistration> kRows = [] {
 
 } // namespace
 
-void ConstantTable::RegisterConstant(std::wstring_view name, std::wstring_view value) {
+void ConstantTable::registerConstant(std::wstring_view name, std::wstring_view value) {
     values_[toLower(name)] = std::wstring(value);
 }
 
-const std::wstring* ConstantTable::LookUpConstant(std::wstring_view name) const {
+const std::wstring* ConstantTable::lookUpConstant(std::wstring_view name) const {
     auto it = values_.find(toLower(name));
     return it == values_.end() ? nullptr : &it->second;
 }
@@ -384,7 +384,7 @@ const std::wstring* ConstantTable::LookUpConstant(std::wstring_view name) const 
 const ConstantTable& constantTable() {
     static const ConstantTable table = [] {
         ConstantTable t;
-        for (const auto& r : kRows) t.RegisterConstant(r.name, r.value);
+        for (const auto& r : kRows) t.registerConstant(r.name, r.value);
         return t;
     }();
     return table;
@@ -397,11 +397,11 @@ const std::vector<std::pair<const wchar_t*, const wchar_t*>>& builtInConstants()
     return kBuiltIn;
 }
 
-std::optional<std::wstring> ResolveConstant(std::wstring_view constant) {
+std::optional<std::wstring> resolveConstant(std::wstring_view constant) {
     std::wstring name = toLower(constant.substr(startsWith(constant, L"#") ? 1 : 0));
     for (const auto& [builtIn, text] : kBuiltIn)
         if (name == builtIn) return std::wstring(text);
-    if (const std::wstring* v = constantTable().LookUpConstant(constant)) return *v;
+    if (const std::wstring* v = constantTable().lookUpConstant(constant)) return *v;
     return std::nullopt;
 }
 

@@ -18,8 +18,8 @@ struct ConstantRegistration {
 class ConstantTable {
 public:
     // The key is the name in lower case, "#" included.
-    void RegisterConstant(std::wstring_view name, std::wstring_view value);
-    const std::wstring* LookUpConstant(std::wstring_view name) const;
+    void registerConstant(std::wstring_view name, std::wstring_view value);
+    const std::wstring* lookUpConstant(std::wstring_view name) const;
     size_t size() const { return values_.size(); }
 
 private:
@@ -33,6 +33,6 @@ const std::vector<std::pair<const wchar_t*, const wchar_t*>>& builtInConstants()
 
 // The text to write for a constant as written in the source ("#PB_Key_Escape"), or nothing
 // when the constant is unknown.
-std::optional<std::wstring> ResolveConstant(std::wstring_view constant);
+std::optional<std::wstring> resolveConstant(std::wstring_view constant);
 
 } // namespace qc

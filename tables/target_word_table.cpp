@@ -220,14 +220,14 @@ const std::vector<const wchar_t*> kWords = {
 
 } // namespace
 
-void TargetWordTable::RegisterTargetWord(std::wstring_view word) {
+void TargetWordTable::registerTargetWord(std::wstring_view word) {
     std::wstring key = toLower(word);
     bool isFunction = endsWith(key, L"()");
     if (isFunction) key.resize(key.size() - 2);
     words_[key].isFunction = isFunction;
 }
 
-const TargetWord* TargetWordTable::IsTargetWord(std::wstring_view word) const {
+const TargetWord* TargetWordTable::findTargetWord(std::wstring_view word) const {
     size_t paren = word.find(L'(');
     auto it = words_.find(toLower(paren == std::wstring_view::npos ? word : word.substr(0, paren)));
     return it == words_.end() ? nullptr : &it->second;
@@ -236,7 +236,7 @@ const TargetWord* TargetWordTable::IsTargetWord(std::wstring_view word) const {
 const TargetWordTable& targetWordTable() {
     static const TargetWordTable table = [] {
         TargetWordTable t;
-        for (const wchar_t* w : kWords) t.RegisterTargetWord(w);
+        for (const wchar_t* w : kWords) t.registerTargetWord(w);
         return t;
     }();
     return table;

@@ -15,9 +15,9 @@ struct TargetWord {
 class TargetWordTable {
 public:
     // Key: the word in lower case; a trailing "()" is cut off and marks a function.
-    void RegisterTargetWord(std::wstring_view word);
+    void registerTargetWord(std::wstring_view word);
     // Key: the word before its first "(", in lower case. Null when the word is not listed.
-    const TargetWord* IsTargetWord(std::wstring_view word) const;
+    const TargetWord* findTargetWord(std::wstring_view word) const;
     size_t size() const { return words_.size(); }
 
 private:

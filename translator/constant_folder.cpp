@@ -310,7 +310,7 @@ std::wstring constantSource(const ConstantValue& value) {
 }
 
 std::optional<ConstantValue> builtInConstant(const std::wstring& lowerName) {
-    std::optional<std::wstring> text = ResolveConstant(L"#" + lowerName);
+    std::optional<std::wstring> text = resolveConstant(L"#" + lowerName);
     if (!text) return std::nullopt;
     if (startsWith(*text, L"\"")) {
         ConstantValue v;

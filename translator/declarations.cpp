@@ -29,7 +29,7 @@ size_t matchingParen(std::wstring_view text, size_t open) {
 }
 
 bool isPlainName(std::wstring_view name) {
-    int kind = ClassifyWord(name);
+    int kind = classifyWord(name);
     return (kind == kWordName || kind == kWordStringName) &&
            name.find_first_of(L".\\*") == std::wstring_view::npos;
 }

@@ -67,7 +67,7 @@ private:
         std::wstring_view name = header.name;
         if (statement.find(L'(') == std::wstring::npos)
             diag_.error(message::bracketError(line_));
-        else if (ClassifyWord(name) != kWordName || name.find_first_of(L".\\*") != name.npos)
+        else if (classifyWord(name) != kWordName || name.find_first_of(L".\\*") != name.npos)
             diag_.error(message::notSupported(line_, statement));
         std::wstring lower = toLower(header.name);
         if (!state_.procedures.contains(lower)) {

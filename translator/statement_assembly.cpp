@@ -1,5 +1,5 @@
-#include "common/text.h"
 #include "translator/statement_assembly.h"
+#include "common/text.h"
 
 namespace qc {
 namespace {

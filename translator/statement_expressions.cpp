@@ -25,13 +25,14 @@ void TokenRewriter::rewriteVariable(size_t i) {
         return;
     }
     if (startsWith(token.word, L"\\")) return rewriteFieldAfterBracket(i);
-    if (state_.undeclared.active()) noteForExplicit(token, declaring_ || inHeader());
-    declaring_ = false;
-    VariableUse use{token.word, pendingScope_, inHeader(), token.line, token.column, defaultType_};
-    pendingScope_ = kScopeNone;
+    if (state_.undeclared.active()) noteForExplicit(token, now_.declaring || inHeader());
+    now_.declaring = false;
+    VariableUse use{token.word, now_.pendingScope, inHeader(),
+                    token.line, token.column,      now_.defaultType};
+    now_.pendingScope = kScopeNone;
     token.text = registerVariable(use, state_, currentProcedure(), diag_);
-    if (clause_ == Clause::kFor && loopVariable_.empty()) loopVariable_ = token.text;
-    if (declaration_ && captureStaticValue(i)) return;
+    if (now_.clause == Clause::kFor && now_.loopVariable.empty()) now_.loopVariable = token.text;
+    if (now_.declaration && captureStaticValue(i)) return;
     checkStatementShape(i);
 }
 
@@ -43,7 +44,7 @@ void TokenRewriter::noteForExplicit(const SourceToken& token, bool declares) {
     std::wstring written = variableName(key);
     if (state_.isArray(written) || state_.isList(written)) return;
     if (declares)
-        state_.undeclared.declare(procedure_, key, token.line, pendingScope_ == kScopeGlobal);
+        state_.undeclared.declare(procedure_, key, token.line, now_.pendingScope == kScopeGlobal);
     else
         state_.undeclared.use(procedure_, key, token.word.substr(0, key.size()), token.line);
 }
@@ -71,7 +72,7 @@ bool TokenRewriter::captureStaticValue(size_t i) {
         const SourceToken& token = t_[k];
         std::optional<std::wstring> resolved;
         if (token.kind == kConst) {
-            resolved = ResolveConstant(token.word);
+            resolved = resolveConstant(token.word);
             if (!resolved) return false; // reported where the constant is rewritten
         }
         // The constructor the declaration pass wrote, its element maker and its commas.
@@ -105,7 +106,7 @@ void TokenRewriter::checkStatementShape(size_t i) {
     SourceToken& next = t_[i + 1];
     // "a + 1" alone adds to a; only a variable that begins its statement is assigned to,
     // so "If a - b > 0" keeps its subtraction, and "a+=1" never becomes "a+==1".
-    if (startsStatement(i) && clause_ == Clause::kNone && depth_ == 0 && next.kind == kOp &&
+    if (startsStatement(i) && now_.clause == Clause::kNone && now_.depth == 0 && next.kind == kOp &&
         next.text.size() == 1 && containsChar(L"+-*/|", next.text[0]) &&
         !(t_[i + 2].kind == kOp && startsWith(t_[i + 2].text, L"="))) {
         next.text += L"=";
@@ -127,8 +128,8 @@ void TokenRewriter::rewriteOperator(size_t i) {
     SourceToken& token = t_[i];
     const std::wstring op = token.text;
     // A Case value is never an assignment: "Case Bool(x = 1 Or x = 3)" compares.
-    bool condition = clause_ == Clause::kIf || clause_ == Clause::kWhile ||
-                     clause_ == Clause::kUntil || clause_ == Clause::kCase;
+    bool condition = now_.clause == Clause::kIf || now_.clause == Clause::kWhile ||
+                     now_.clause == Clause::kUntil || now_.clause == Clause::kCase;
     if (op == L"(") {
         openBracket(i);
     } else if (op == L")") {
@@ -151,14 +152,14 @@ void TokenRewriter::rewriteOperator(size_t i) {
 }
 
 void TokenRewriter::openBracket(size_t i) {
-    ++depth_;
+    ++now_.depth;
     BracketRecord record;
     record.ownerIndex = record.exprStart = i - 1;
     const SourceToken& owner = t_[i - 1];
     if (owner.kind == kProc) {
         record.owner = BracketOwner::kCall;
     } else if (owner.kind == kCommand) {
-        const CommandRow* row = commandTable().LookUpCommand(owner.word);
+        const CommandRow* row = commandTable().lookUpCommand(owner.word);
         if (row != nullptr && row->hasParentheses) record.owner = BracketOwner::kCall;
     } else if (owner.kind == kVar) {
         auto field = fieldBase_.find(i - 1);
@@ -173,16 +174,16 @@ void TokenRewriter::openBracket(size_t i) {
         }
     }
     bool named = record.owner == BracketOwner::kArray || record.owner == BracketOwner::kList;
-    if (named && declaration_ && isOp(i + 1, L")")) {
+    if (named && now_.declaration && isOp(i + 1, L")")) {
         // "Shared balls()": declares, does nothing.
-        --depth_;
+        --now_.depth;
         for (size_t k = i - 1; k <= i + 1; ++k) remove(k);
         return;
     }
     if (record.owner == BracketOwner::kArray && inHeader()) {
         // "Procedure Sum(Array grid.i(1))": the parameter is the array, its bracket only
         // tells the number of dimensions.
-        --depth_;
+        --now_.depth;
         for (int open = 0; i <= all_.last() && t_[i].kind != kEnd; ++i) {
             open += isOp(i, L"(") ? 1 : isOp(i, L")") ? -1 : 0;
             remove(i);
@@ -205,19 +206,19 @@ void TokenRewriter::openBracket(size_t i) {
     } else if (record.owner == BracketOwner::kList) {
         remove(i);
     }
-    brackets_.push_back(record);
+    now_.brackets.push_back(record);
 }
 
 void TokenRewriter::closeBracket(size_t i) {
-    if (--depth_ < 0) {
+    if (--now_.depth < 0) {
         report(message::bracketError(t_[i].line));
         remove(i);
-        depth_ = 0;
+        now_.depth = 0;
         return;
     }
-    if (brackets_.empty()) return;
-    BracketRecord record = brackets_.back();
-    brackets_.pop_back();
+    if (now_.brackets.empty()) return;
+    BracketRecord record = now_.brackets.back();
+    now_.brackets.pop_back();
     switch (record.owner) {
     case BracketOwner::kArray:
         if (record.emptyArray)
@@ -233,7 +234,7 @@ void TokenRewriter::closeBracket(size_t i) {
         if (!isDirectArgument(record, i)) writeCurrentElement(record);
         break;
     default:
-        if (inHeader() && depth_ == 0) t_[i].text = L"){";
+        if (inHeader() && now_.depth == 0) t_[i].text = L"){";
         return;
     }
     lastClose_ = i;
@@ -246,11 +247,11 @@ void TokenRewriter::closeBracket(size_t i) {
 // its current element.
 bool TokenRewriter::isDirectArgument(const BracketRecord& record, size_t close) const {
     if (inHeader()) return true;
-    if (brackets_.empty() || brackets_.back().owner != BracketOwner::kCall) return false;
-    const BracketRecord& call = brackets_.back();
+    if (now_.brackets.empty() || now_.brackets.back().owner != BracketOwner::kCall) return false;
+    const BracketRecord& call = now_.brackets.back();
     const SourceToken& callee = t_[call.ownerIndex];
     if (callee.kind == kCommand) {
-        const CommandRow* row = commandTable().LookUpCommand(callee.word);
+        const CommandRow* row = commandTable().lookUpCommand(callee.word);
         if (row == nullptr || !row->takesList || call.commas != 0) return false;
     } else {
         auto it = state_.parameterLists.find(toLower(callee.word));
@@ -280,20 +281,21 @@ std::wstring TokenRewriter::joinedText(size_t from, size_t to) const {
 }
 
 void TokenRewriter::rewriteComma(size_t i) {
-    if (depth_ == 0 && declaration_) {
+    if (now_.depth == 0 && now_.declaration) {
         // "Global a, b": each name a statement of its own.
         t_[i].kind = kEnd;
         t_[i].text = std::wstring(kEndMarkText);
-        pendingScope_ = declarationScope_;
-        declaring_ = true;
+        now_.pendingScope = now_.declarationScope;
+        now_.declaring = true;
         removeBlankAfter(i);
         return;
     }
-    if (depth_ == 0 && clause_ == Clause::kCase)
+    if (now_.depth == 0 && now_.clause == Clause::kCase)
         report(message::notSupported(t_[i].line, L"Case with several values"));
-    if (!brackets_.empty() && brackets_.back().owner == BracketOwner::kArray) t_[i].text = L"][";
-    if (!brackets_.empty() && brackets_.back().owner == BracketOwner::kCall)
-        ++brackets_.back().commas;
+    if (!now_.brackets.empty() && now_.brackets.back().owner == BracketOwner::kArray)
+        t_[i].text = L"][";
+    if (!now_.brackets.empty() && now_.brackets.back().owner == BracketOwner::kCall)
+        ++now_.brackets.back().commas;
 }
 
 void TokenRewriter::rewriteConstant(size_t i) {
@@ -305,7 +307,7 @@ void TokenRewriter::rewriteConstant(size_t i) {
         removeRestOfStatement(i);
         return;
     }
-    std::optional<std::wstring> value = ResolveConstant(token.word);
+    std::optional<std::wstring> value = resolveConstant(token.word);
     if (!value) report(message::constNotFound(token.line, token.word));
     token.text = value ? *value : L"0";
 }

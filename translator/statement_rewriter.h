@@ -79,27 +79,39 @@ private:
     TranslatorState& state_;
     Diagnostics& diag_;
 
-    int depth_ = 0;
-    std::vector<BracketRecord> brackets_;
+    // What the statement being read has said so far; it starts afresh with every statement.
+    struct StatementState {
+        int depth = 0;
+        std::vector<BracketRecord> brackets;
+        Clause clause = Clause::kNone;
+        std::wstring loopVariable;
+        bool forStep = false;
+        bool forDown = false;
+        bool declaration = false;
+        bool declaring = false;            // the next name is one a declaration keyword declares
+        int declarationScope = kScopeNone; // every name of "Global a, b" is global
+        int pendingScope = kScopeNone;
+        std::wstring defaultType;
+        size_t swap = 0; // its Swap keyword
+
+        void reset() {
+            std::vector<BracketRecord> kept = std::move(brackets); // keeps its capacity
+            kept.clear();
+            *this = StatementState{};
+            brackets = std::move(kept);
+        }
+    };
+
+    StatementState now_;
     size_t lastClose_ = 0; // the last ")" that closed an array or list access
     size_t lastCloseStart_ = 0;
     std::unordered_map<size_t, size_t> fieldBase_; // "\x" after ")" -> its expression start
-    int procedure_ = -1;       // index into all_.procedures while a procedure is current
-    int statement_ = 0;        // the number of the statement being read
-    int headerStatement_ = -1; // the statement number of its header
-    Clause clause_ = Clause::kNone;
-    std::wstring loopVariable_;
-    bool forStep_ = false;
-    bool forDown_ = false;
+    int procedure_ = -1;          // index into all_.procedures while a procedure is current
+    int statement_ = 0;           // the number of the statement being read
+    int headerStatement_ = -1;    // the statement number of its header
     std::vector<int> caseCounts_; // one per open Select
     std::vector<OpenBlock> blocks_;
     int labels_ = 0;
-    bool declaration_ = false;
-    bool declaring_ = false;            // the next name is one a declaration keyword declares
-    int declarationScope_ = kScopeNone; // every name of "Global a, b" is global
-    int pendingScope_ = kScopeNone;
-    std::wstring defaultType_;
-    size_t swap_ = 0; // the Swap keyword of the statement being read
 };
 
 } // namespace qc

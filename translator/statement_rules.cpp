@@ -60,7 +60,7 @@ void TokenRewriter::rewriteKeyword(size_t i) {
         remove(i);
     } else if (key == L"end") {
         token.text = L"end();ChangeLoop(0);return;";
-    } else if (const CommandRow* row = commandTable().LookUpCommand(key)) {
+    } else if (const CommandRow* row = commandTable().lookUpCommand(key)) {
         token.text = row->targetName.empty() ? row->name : row->targetName;
     }
 }
@@ -117,7 +117,7 @@ bool TokenRewriter::rewriteBlockKeyword(size_t i, const std::wstring& key) {
         token.text = L"}else{";
     } else if (key == L"swap") {
         openClause(i, L"", Clause::kSwap);
-        swap_ = i;
+        now_.swap = i;
     } else if (key == L"for") {
         forHeader(i);
         blocks_.push_back({true, i});
@@ -149,7 +149,7 @@ void TokenRewriter::startProcedure(size_t i) {
 void TokenRewriter::openClause(size_t i, std::wstring text, Clause clause) {
     t_[i].text = std::move(text);
     removeBlankAfter(i);
-    clause_ = clause;
+    now_.clause = clause;
 }
 
 // The first label of a Select is "case", every later one closes the one before it.
@@ -160,7 +160,7 @@ void TokenRewriter::caseLabel(size_t i, const std::wstring& key) {
     }
     int count = ++caseCounts_.back();
     t_[i].text = (count > 1 ? L"break;" : L"") + key;
-    clause_ = Clause::kCase;
+    now_.clause = Clause::kCase;
 }
 
 // "For i = 10 To 1 Step -1" counts down: the bound is tested with ">=" when the step is
@@ -171,23 +171,23 @@ void TokenRewriter::forHeader(size_t i) {
         if (t_[j].kind != kCommand || !equalsIgnoreCase(t_[j].word, L"step")) continue;
         size_t k = j + 1;
         while (k <= all_.last() && isOp(k, L" ")) ++k;
-        forDown_ = isOp(k, L"-") || ((t_[k].kind == kNumber || t_[k].kind == kFloat) &&
-                                     startsWith(t_[k].text, L"-"));
+        now_.forDown = isOp(k, L"-") || ((t_[k].kind == kNumber || t_[k].kind == kFloat) &&
+                                         startsWith(t_[k].text, L"-"));
         break;
     }
 }
 
 void TokenRewriter::forBound(size_t i, const std::wstring& key) {
-    if (clause_ == Clause::kCase) {
+    if (now_.clause == Clause::kCase) {
         report(message::notSupported(t_[i].line, L"Case ... " + std::wstring(t_[i].word)));
         return;
     }
-    if (clause_ != Clause::kFor) return;
+    if (now_.clause != Clause::kFor) return;
     if (key == L"to") {
-        t_[i].text = L";" + loopVariable_ + (forDown_ ? L">=" : L"<=");
+        t_[i].text = L";" + now_.loopVariable + (now_.forDown ? L">=" : L"<=");
     } else {
-        t_[i].text = L";" + loopVariable_ + L"+=";
-        forStep_ = true;
+        t_[i].text = L";" + now_.loopVariable + L"+=";
+        now_.forStep = true;
     }
     removeBlankBefore(i);
     removeBlankAfter(i);
@@ -244,7 +244,7 @@ void TokenRewriter::declarationKeyword(size_t i, int scope) {
     if (dot != std::wstring_view::npos) {
         std::wstring type = toLower(t_[i].word.substr(dot + 1));
         if (isBasicType(type) || state_.isStructure(type))
-            defaultType_ = type;
+            now_.defaultType = type;
         else
             report(message::unknownType(t_[i].line, t_[i].column, t_[i].word));
         if (t_[i + 1].kind == kEnd)
@@ -252,15 +252,15 @@ void TokenRewriter::declarationKeyword(size_t i, int scope) {
     }
     remove(i);
     removeBlankAfter(i);
-    declaration_ = declaring_ = true;
-    declarationScope_ = pendingScope_ = scope;
+    now_.declaration = now_.declaring = true;
+    now_.declarationScope = now_.pendingScope = scope;
 }
 
 // The end token of a statement closes whatever clause its first keyword opened.
 void TokenRewriter::closeStatement(size_t i) {
     SourceToken& end = t_[i];
-    if (depth_ > 0) report(message::bracketError(end.line));
-    switch (clause_) {
+    if (now_.depth > 0) report(message::bracketError(end.line));
+    switch (now_.clause) {
     case Clause::kIf:
     case Clause::kWhile:
     case Clause::kSelect:
@@ -270,7 +270,7 @@ void TokenRewriter::closeStatement(size_t i) {
         end.text = L"));";
         break;
     case Clause::kFor:
-        end.text = forStep_ ? L"){" : L";" + loopVariable_ + L"++){";
+        end.text = now_.forStep ? L"){" : L";" + now_.loopVariable + L"++){";
         break;
     case Clause::kCase:
         end.text = L":";
@@ -284,13 +284,7 @@ void TokenRewriter::closeStatement(size_t i) {
     case Clause::kNone:
         break;
     }
-    depth_ = 0;
-    brackets_.clear();
-    clause_ = Clause::kNone;
-    loopVariable_.clear();
-    forStep_ = forDown_ = declaration_ = declaring_ = false;
-    declarationScope_ = pendingScope_ = kScopeNone;
-    defaultType_.clear();
+    now_.reset();
     if (statement_ == headerStatement_) headerStatement_ = -1;
     ++statement_;
 }
@@ -299,21 +293,21 @@ void TokenRewriter::closeStatement(size_t i) {
 void TokenRewriter::writeSwap(size_t end) {
     size_t comma = 0;
     int depth = 0;
-    for (size_t k = swap_ + 1; k < end; ++k) {
+    for (size_t k = now_.swap + 1; k < end; ++k) {
         if (t_[k].kind != kOp) continue;
         const std::wstring& text = t_[k].text;
         if (text == L"," && depth == 0) comma = k;
         if (text.find_first_of(L"([") != std::wstring::npos) ++depth;
         if (text.find_first_of(L")]") != std::wstring::npos) --depth;
     }
-    std::wstring a = comma == 0 ? L"" : joinedText(swap_ + 1, comma - 1);
+    std::wstring a = comma == 0 ? L"" : joinedText(now_.swap + 1, comma - 1);
     std::wstring b = comma == 0 ? L"" : joinedText(comma + 1, end - 1);
     if (a.empty() || b.empty()) {
-        report(message::notSupported(t_[swap_].line, L"Swap without two places"));
+        report(message::notSupported(t_[now_.swap].line, L"Swap without two places"));
         return;
     }
-    t_[swap_].text = L"QLCX_Swap=" + a + L";" + a + L"=" + b + L";" + b + L"=QLCX_Swap;";
-    for (size_t k = swap_ + 1; k < end; ++k) remove(k);
+    t_[now_.swap].text = L"QLCX_Swap=" + a + L";" + a + L"=" + b + L";" + b + L"=QLCX_Swap;";
+    for (size_t k = now_.swap + 1; k < end; ++k) remove(k);
 }
 
 void rewriteTokens(TranslationTokens& tokens, TranslatorState& state, Diagnostics& diag) {

@@ -322,7 +322,7 @@ void StatementScanner::classify(std::wstring_view word, wchar_t delimiter) {
     const std::wstring* declared =
         call && !takesBracket(lower) ? state_.procedures.find(lower) : nullptr;
     if (declared != nullptr) return push(kProc, *declared, column, word);
-    const CommandRow* row = lower == L"var" ? nullptr : commandTable().LookUpCommand(lower);
+    const CommandRow* row = lower == L"var" ? nullptr : commandTable().lookUpCommand(lower);
     if (row != nullptr && (row->hasParentheses == call || (call && takesBracket(lower))))
         return push(kCommand, word, column);
     if (word[0] == L'#') return push(kConst, word, column);
@@ -330,10 +330,10 @@ void StatementScanner::classify(std::wstring_view word, wchar_t delimiter) {
         diag_.error(message::notSupported(line_, L"address " + std::wstring(word)));
         return push(kNumber, L"0", column, word);
     }
-    int kind = ClassifyWord(word);
+    int kind = classifyWord(word);
     // A string field of a structure: "p\name$", "l()\name$".
     if (kind == kWordNone && word.back() == L'$' && word.find(L'\\') != std::wstring_view::npos)
-        kind = ClassifyWord(word.substr(0, word.size() - 1));
+        kind = classifyWord(word.substr(0, word.size() - 1));
     if (kind == kWordInteger) {
         if (beyond64Bits(word))
             diag_.error(L"line " + std::to_wstring(line_) + L": number too large: " +

@@ -9,8 +9,8 @@
 #include "translator/page_writer.h"
 #include "translator/procedures.h"
 #include "translator/script_check.h"
-#include "translator/statement_assembly.h"
 #include "translator/source_reader.h"
+#include "translator/statement_assembly.h"
 #include "translator/statement_rules.h"
 #include "translator/statement_tokens.h"
 #include "translator/translator_state.h"
@@ -50,7 +50,7 @@ template <typename T> void release(T& list) {
 
 } // namespace
 
-TranslationResult TranslateStatements(std::vector<std::wstring> statements, Diagnostics& diag,
+TranslationResult translateStatements(std::vector<std::wstring> statements, Diagnostics& diag,
                                       StageTimes* times) {
     StageTimes local;
     StageTimes& t = times != nullptr ? *times : local;
@@ -81,12 +81,12 @@ TranslationResult TranslateStatements(std::vector<std::wstring> statements, Diag
     return result;
 }
 
-TranslationResult TranslateText(std::wstring_view sourceText, Diagnostics& diag,
+TranslationResult translateText(std::wstring_view sourceText, Diagnostics& diag,
                                 StageTimes* times) {
     auto t0 = std::chrono::steady_clock::now();
     std::vector<std::wstring> statements = readSource(sourceText, diag);
     if (times != nullptr) addTime(&times->readMs, t0);
-    return TranslateStatements(std::move(statements), diag, times);
+    return translateStatements(std::move(statements), diag, times);
 }
 
 } // namespace qc

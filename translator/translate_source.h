@@ -26,13 +26,13 @@ struct StageTimes {
 };
 
 // Translates decoded source text.
-TranslationResult TranslateText(std::wstring_view sourceText, Diagnostics& diag,
+TranslationResult translateText(std::wstring_view sourceText, Diagnostics& diag,
                                 StageTimes* times = nullptr);
 
 // Everything after reading: a statement list ("°line<N>" markers and statements) in, the
 // page out. Stages: block check, declarations, procedure collection, loop restructuring of
 // the main program, statement translation (tokens, rewrite rules, assembly), page writer.
-TranslationResult TranslateStatements(std::vector<std::wstring> statements, Diagnostics& diag,
+TranslationResult translateStatements(std::vector<std::wstring> statements, Diagnostics& diag,
                                       StageTimes* times = nullptr);
 
 } // namespace qc

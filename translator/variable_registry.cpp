@@ -1,5 +1,5 @@
-#include "common/text.h"
 #include "translator/variable_registry.h"
+#include "common/text.h"
 #include "vocabulary/statement_list.h"
 
 namespace qc {

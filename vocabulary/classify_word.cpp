@@ -52,7 +52,7 @@ int classifyNumber(std::wstring_view s, wchar_t c1, wchar_t c2) {
 
 } // namespace
 
-int ClassifyWord(std::wstring_view text) {
+int classifyWord(std::wstring_view text) {
     if (text.size() >= 2 && text.front() == L'"' && text.back() == L'"' &&
         std::count(text.begin(), text.end(), L'"') == 2)
         return kWordString;

@@ -15,7 +15,7 @@ enum WordClass : int {
     kWordFloat = -3,
 };
 
-int ClassifyWord(std::wstring_view text);
+int classifyWord(std::wstring_view text);
 
 bool containsAny(std::wstring_view text, std::wstring_view set);
 bool isHexDigits(std::wstring_view text);

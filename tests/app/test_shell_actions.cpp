@@ -142,7 +142,7 @@ void ShellActionsTest::switchScan() {
     std::vector<std::wstring> given;
     for (const QString& p : parameters) given.push_back(wide(p));
     ShellState state;
-    ReadCommandLine(given, state);
+    readCommandLine(given, state);
 
     QString seen;
     if (state.convertRequested) seen += 'c';
@@ -180,9 +180,9 @@ void ShellActionsTest::fileNameRules() {
     QFETCH(QString, path);
     QFETCH(QString, name);
     QFETCH(bool, valid);
-    std::wstring part = FileNamePart(wide(path));
+    std::wstring part = fileNamePart(wide(path));
     QCOMPARE(QString::fromStdWString(part), name);
-    QCOMPARE(IsValidFileName(part), valid);
+    QCOMPARE(isValidFileName(part), valid);
 }
 
 void ShellActionsTest::pathValidation_data() {
@@ -223,7 +223,7 @@ void ShellActionsTest::pathValidation() {
     QVERIFY(QDir(scene.dir.path()).mkdir("sub"));
     scene.givePaths(scene.path(source), scene.path(output));
 
-    ProcessPathChange(scene.state, scene.window);
+    processPathChange(scene.state, scene.window);
 
     auto letter = [&](Control field) {
         Rgb c = scene.window.colour.at(field);
@@ -246,7 +246,7 @@ void ShellActionsTest::outputAloneIsUsedUnchanged() {
     scene.state.outputPath = wide(scene.path("page.html"));
     scene.state.pendingAction = kOutputChanged;
 
-    ProcessPathChange(scene.state, scene.window);
+    processPathChange(scene.state, scene.window);
 
     QVERIFY(scene.state.outputPath == wide(scene.path("page.html")));
     QCOMPARE(scene.window.colour.count(kSourceField), size_t{0}); // the source is not validated
@@ -262,10 +262,10 @@ void ShellActionsTest::twoConversionsInARow() {
     ConversionStages stages = stagesReporting(L"", L"", &translations);
     scene.state.sourcePath = wide(scene.path("game.pb"));
     scene.state.pendingAction = kSourceChanged;
-    ProcessPathChange(scene.state, scene.window, stages);
+    processPathChange(scene.state, scene.window, stages);
 
-    ProcessConvertRequest(scene.state, scene.window, stages);
-    ProcessConvertRequest(scene.state, scene.window, stages);
+    processConvertRequest(scene.state, scene.window, stages);
+    processConvertRequest(scene.state, scene.window, stages);
 
     QString page = scene.path("game.pb.html");
     std::wstring finished = L"finished! " + std::to_wstring(QFileInfo(page).size()) + L" bytes";
@@ -286,16 +286,16 @@ void ShellActionsTest::sourceThatDisappears() {
     Scene scene;
     QVERIFY(writeFile(scene.path("game.pb"), sourceText().toUtf8()));
     scene.givePaths(scene.path("game.pb"), scene.path("out.html"));
-    ProcessPathChange(scene.state, scene.window);
+    processPathChange(scene.state, scene.window);
     QVERIFY(scene.state.sourceLoaded);
 
     scene.state.sourcePath = wide(scene.path("ghost.pb"));
     scene.state.pendingAction = kSourceChanged;
-    ProcessPathChange(scene.state, scene.window);
+    processPathChange(scene.state, scene.window);
     QVERIFY(scene.window.log == lines({L"file not found!"}));
     QVERIFY(!scene.state.sourceLoaded);
 
-    ProcessConvertRequest(scene.state, scene.window);
+    processConvertRequest(scene.state, scene.window);
     QVERIFY(scene.window.log == lines({L"file not found!", L"file not found!"}));
     QVERIFY(scene.state.errorFlag);
     QVERIFY(!QFileInfo::exists(scene.path("out.html")));
@@ -328,16 +328,16 @@ void ShellActionsTest::errorsHoldBackOpening() {
     scene.state.autoMode = AutoMode::kOpenAfterConversion;
     scene.state.quitAfterRun = true;
     scene.givePaths(scene.path("game.pb"), scene.path("out.html"));
-    ProcessPathChange(scene.state, scene.window, stages);
+    processPathChange(scene.state, scene.window, stages);
     if (readAgain) {
         scene.state.autoMode = AutoMode::kOverwriteSilently;
-        ProcessConvertRequest(scene.state, scene.window, stages);
+        processConvertRequest(scene.state, scene.window, stages);
         scene.state.autoMode = AutoMode::kOpenAfterConversion;
         QVERIFY(QFile::remove(scene.path("out.html")));
         scene.state.outputState = OutputState::kNew;
     }
 
-    ProcessConvertRequest(scene.state, scene.window, stages);
+    processConvertRequest(scene.state, scene.window, stages);
 
     QVERIFY(QFileInfo::exists(scene.path("out.html")));
     QCOMPARE(scene.state.errorFlag, !opened);
@@ -380,11 +380,11 @@ void ShellActionsTest::conversionRequest() {
     scene.state.autoMode = static_cast<AutoMode>(autoMode);
     scene.state.quitAfterRun = true;
     scene.givePaths(scene.path("game.pb"), scene.path(output));
-    ProcessPathChange(scene.state, scene.window);
+    processPathChange(scene.state, scene.window);
     size_t linesBefore = scene.window.log.size();
     scene.window.answer = answer;
 
-    ProcessConvertRequest(scene.state, scene.window);
+    processConvertRequest(scene.state, scene.window);
 
     QCOMPARE(scene.window.questions.size(), size_t{asked ? 1u : 0u});
     bool wrote = readFile(scene.path(output)).startsWith("<!DOCTYPE html");
@@ -417,9 +417,9 @@ void ShellActionsTest::unwritableOutput() {
     scene.state.autoMode = AutoMode::kOverwriteSilently;
     scene.state.lastWrittenPage = L"earlier.html";
     scene.givePaths(scene.path("game.pb"), target);
-    ProcessPathChange(scene.state, scene.window);
+    processPathChange(scene.state, scene.window);
 
-    ProcessConvertRequest(scene.state, scene.window);
+    processConvertRequest(scene.state, scene.window);
 
     QVERIFY(scene.window.log.back() == L"cannot write \"" + wide(target) + L"\"");
     QVERIFY(scene.state.errorFlag);
@@ -440,8 +440,8 @@ void ShellActionsTest::sameOutputAsTheHeadlessTool() {
         QString source = scene.path(name);
         QVERIFY(QFile::copy(golden.filePath(name), source));
         scene.givePaths(source, scene.path("window.html"));
-        ProcessPathChange(scene.state, scene.window);
-        ProcessConvertRequest(scene.state, scene.window);
+        processPathChange(scene.state, scene.window);
+        processConvertRequest(scene.state, scene.window);
 
         QProcess cli;
         cli.start(QUILLCAST_CLI, {source, "-o", scene.path("cli.html")});

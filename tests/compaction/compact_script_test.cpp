@@ -20,7 +20,7 @@ std::string joined(const Lines& lines) {
 
 std::string compact(const Lines& script, RenameState& names) {
     Diagnostics diag;
-    std::string out = joined(CompactScript(script, names, diag));
+    std::string out = joined(compactScript(script, names, diag));
     EXPECT_FALSE(diag.errorFlag()) << out;
     return out;
 }
@@ -30,7 +30,7 @@ std::string compact(const Lines& script) {
     return compact(script, names);
 }
 
-TEST(CompactScript, MostUsedNamesGetTheShortestNames) {
+TEST(compactScript, MostUsedNamesGetTheShortestNames) {
     EXPECT_EQ(
         compact({L"var total = 0; // running sum", L"function add(v) {", L"  total = total + v;",
                  L"  return total;", L"}", L"function unused(a){return a}", L"x = 1; add(0x10);"}),
@@ -43,7 +43,7 @@ TEST(CompactScript, MostUsedNamesGetTheShortestNames) {
         "b(16);\n");
 }
 
-TEST(CompactScript, Cases) {
+TEST(compactScript, Cases) {
     struct Case {
         const char* what;
         Lines script;
@@ -92,14 +92,14 @@ TEST(CompactScript, Cases) {
     for (const auto& c : cases) {
         RenameState names;
         Diagnostics diag;
-        std::string got = joined(CompactScript(c.script, names, diag));
+        std::string got = joined(compactScript(c.script, names, diag));
         EXPECT_EQ(got, c.compacted) << c.what;
         EXPECT_EQ(diag.errorFlag(), c.reported) << c.what;
         EXPECT_EQ(got.find("\xC2\xA7"), std::string::npos) << c.what; // no separator left over
     }
 }
 
-TEST(CompactScript, ShortNamesLastForTheWholeRun) {
+TEST(compactScript, ShortNamesLastForTheWholeRun) {
     RenameState names;
     const Lines first = {L"var count = 0;", L"count = count + step;"};
     std::string once = compact(first, names);
@@ -110,7 +110,7 @@ TEST(CompactScript, ShortNamesLastForTheWholeRun) {
     EXPECT_EQ(names.generator.count(), 3);
 }
 
-TEST(CompactScript, ManyDistinctNamesStayDistinct) {
+TEST(compactScript, ManyDistinctNamesStayDistinct) {
     Lines script;
     const int kNames = 6000;
     for (int n = 0; n < kNames; ++n)
@@ -127,13 +127,13 @@ TEST(CompactScript, ManyDistinctNamesStayDistinct) {
 }
 
 // Every function the compacted runtime still declares is referred to somewhere else.
-TEST(CompactScript, RuntimeLibraryWithASmallProgram) {
+TEST(compactScript, RuntimeLibraryWithASmallProgram) {
     CollectingSink sink;
     Diagnostics diag(&sink);
-    TranslationResult page = TranslateText(L"a = 1\nDebug a\n", diag);
+    TranslationResult page = translateText(L"a = 1\nDebug a\n", diag);
     ASSERT_FALSE(diag.errorFlag());
     RenameState names;
-    Lines out = CompactScript(page.scriptLines, names, diag);
+    Lines out = compactScript(page.scriptLines, names, diag);
     EXPECT_FALSE(diag.errorFlag());
     for (const auto& line : sink.lines)
         EXPECT_FALSE(startsWith(line, L"JSL unknow")) << toUtf8(line);

@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::wstring> lines = qc::splitEmbeddedLines(qc::decodeSourceBytes(bytes), false);
     qc::Diagnostics diag(nullptr);
     qc::RenameState names;
-    qc::CompactScript(lines, names, diag);
+    qc::compactScript(lines, names, diag);
     // A second conversion in the same run continues the name sequence from the first.
-    qc::CompactScript(lines, names, diag);
+    qc::compactScript(lines, names, diag);
     return 0;
 }

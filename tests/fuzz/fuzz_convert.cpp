@@ -14,7 +14,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     qc::Diagnostics diag(nullptr);
-    qc::TranslationResult page = qc::TranslateText(qc::decodeSourceBytes(bytes), diag);
+    qc::TranslationResult page = qc::translateText(qc::decodeSourceBytes(bytes), diag);
     // The runtime library opens every script and is the same for every input; compacting it
     // each time would spend nearly all the fuzzing time on it. One input in 32 (by length)
     // keeps it, so that program names meeting library names are still exercised.
@@ -23,6 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size % 32 != 0 && script.size() >= library)
         script.erase(script.begin(), script.begin() + static_cast<std::ptrdiff_t>(library));
     qc::RenameState names;
-    qc::CompactScript(script, names, diag);
+    qc::compactScript(script, names, diag);
     return 0;
 }

@@ -71,7 +71,7 @@ struct Translated {
 Translated translate(const fs::path& source) {
     qc::CollectingSink sink;
     qc::Diagnostics diag(&sink);
-    qc::TranslationResult page = qc::TranslateText(qc::decodeSourceBytes(readText(source)), diag);
+    qc::TranslationResult page = qc::translateText(qc::decodeSourceBytes(readText(source)), diag);
     Translated out;
     out.scriptLines = page.scriptLines;
     size_t runtime = qc::runtimeLibraryLines().size();

@@ -318,7 +318,7 @@ std::wstring sourceTextOf(const Lines& statements) {
 
 // The translated script of a program without the runtime library, which every page has.
 Lines programScript(const std::wstring& source, Diagnostics& diag) {
-    Lines script = TranslateText(source, diag).scriptLines;
+    Lines script = translateText(source, diag).scriptLines;
     const Lines& library = runtimeLibraryLines();
     size_t skip = script.size() >= library.size() &&
                           std::equal(library.begin(), library.end(), script.begin())

@@ -39,14 +39,14 @@ TEST(CommandTable, TargetNamesAndSpelling) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        const CommandRow* row = commandTable().LookUpCommand(c.word);
+        const CommandRow* row = commandTable().lookUpCommand(c.word);
         ASSERT_NE(row, nullptr) << c.word;
         EXPECT_EQ(row->name, c.name) << c.word;
         EXPECT_EQ(row->targetName, c.target) << c.word;
         EXPECT_EQ(row->hasParentheses, c.parens) << c.word;
     }
     for (const wchar_t* missing : {L"Sleep", L"Not", L" If", L""})
-        EXPECT_EQ(commandTable().LookUpCommand(missing), nullptr) << missing;
+        EXPECT_EQ(commandTable().lookUpCommand(missing), nullptr) << missing;
 }
 
 TEST(ConstantTable, ValuesFromEachRange) {
@@ -65,12 +65,12 @@ TEST(ConstantTable, ValuesFromEachRange) {
     };
     // clang-format on
     for (const auto& [name, value] : cases) {
-        auto v = ResolveConstant(name);
+        auto v = resolveConstant(name);
         ASSERT_TRUE(v.has_value()) << name;
         EXPECT_EQ(*v, value) << name;
     }
-    EXPECT_FALSE(ResolveConstant(L"#PB_KEY_SEPARATOR").has_value());
-    EXPECT_FALSE(ResolveConstant(L"#PB_KEY_SUBTRACT").has_value());
+    EXPECT_FALSE(resolveConstant(L"#PB_KEY_SEPARATOR").has_value());
+    EXPECT_FALSE(resolveConstant(L"#PB_KEY_SUBTRACT").has_value());
 }
 
 TEST(TargetWordTable, LookupAndFunctionFlag) {
@@ -83,7 +83,7 @@ TEST(TargetWordTable, LookupAndFunctionFlag) {
     };
     // clang-format on
     for (const auto& [word, found, isFunction] : cases) {
-        const TargetWord* w = targetWordTable().IsTargetWord(word);
+        const TargetWord* w = targetWordTable().findTargetWord(word);
         EXPECT_EQ(w != nullptr, found) << word;
         if (w != nullptr) {
             EXPECT_EQ(w->isFunction, isFunction) << word;

@@ -46,7 +46,7 @@ std::string show(const Lines& lines) {
 
 // The program part of the script: after the runtime library, without _qlcxi.
 Lines programOf(const Lines& statements, qc::Diagnostics& diag) {
-    qc::TranslationResult page = qc::TranslateStatements(statementList(statements), diag);
+    qc::TranslationResult page = qc::translateStatements(statementList(statements), diag);
     Lines script(page.scriptLines.begin() + static_cast<long>(qc::runtimeLibraryLines().size()),
                  page.scriptLines.end() - 5);
     return script;
@@ -209,7 +209,7 @@ TEST(StatementTranslation, SurvivesHostileInput) {
     };
     for (const auto& input : inputs) {
         qc::Diagnostics diag;
-        qc::TranslationResult page = qc::TranslateText(input, diag);
+        qc::TranslationResult page = qc::translateText(input, diag);
         EXPECT_FALSE(page.pageLines.empty());
         EXPECT_EQ(L"}", page.scriptLines.back());
     }

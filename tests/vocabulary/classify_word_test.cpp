@@ -6,7 +6,7 @@
 namespace qc {
 namespace {
 
-TEST(ClassifyWord, EveryRule) {
+TEST(classifyWord, EveryRule) {
     const std::pair<const wchar_t*, int> cases[] = {
         {L"\"abc\"", kWordString}, {L"\"a\"b\"", kWordNone}, {L"", kWordNone},
         {L"12", kWordInteger},     {L"-12", kWordInteger},   {L"1.5", kWordFloat},
@@ -20,7 +20,7 @@ TEST(ClassifyWord, EveryRule) {
         {L"*1", kWordNone},        {L"-x", kWordName},       {L".length", kWordNone},
         {L"a b", kWordNone},       {L"0x1f", kWordNone},
     };
-    for (const auto& [word, expected] : cases) EXPECT_EQ(ClassifyWord(word), expected) << word;
+    for (const auto& [word, expected] : cases) EXPECT_EQ(classifyWord(word), expected) << word;
 }
 
 } // namespace
