@@ -4,6 +4,7 @@
 #include "compaction/split_statements.h"
 #include "vocabulary/token.h"
 
+#include <array>
 #include <optional>
 
 namespace qc {
@@ -13,7 +14,10 @@ class Walk {
 public:
     Walk(std::wstring_view s, std::wstring_view separators, SeparatorHandler& handler,
          std::wstring& buffer)
-        : s_(s), separators_(separators), handler_(handler), buffer_(buffer) {}
+        : s_(s), separators_(separators), handler_(handler), buffer_(buffer) {
+        for (wchar_t c : separators)
+            if (c < kAscii) separator_[c] = true;
+    }
 
     void run() {
         buffer_.clear();
@@ -28,7 +32,11 @@ public:
 private:
     size_t end() const { return s_.size(); }
     wchar_t at(size_t p) const { return p < end() ? s_[p] : L'\0'; }
-    bool isSeparator(wchar_t c) const { return c != kEndMark && containsChar(separators_, c); }
+    // Asked for every character of the script: a table look-up for the usual ones.
+    bool isSeparator(wchar_t c) const {
+        if (c < kAscii) return separator_[c];
+        return c != kEndMark && containsChar(separators_, c);
+    }
 
     // One ordinary position; returns where to go on, or nothing when the statement is done.
     std::optional<size_t> stepAt(size_t p) {
@@ -83,6 +91,8 @@ private:
     }
 
     std::wstring_view s_;
+    static constexpr wchar_t kAscii = 128;
+    std::array<bool, kAscii> separator_{};
     std::wstring_view separators_;
     SeparatorHandler& handler_;
     std::wstring& buffer_;
