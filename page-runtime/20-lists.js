@@ -69,8 +69,10 @@ function ListSize(list) {
 }
 
 // 1 for the first element, 0 before it.
+// The current element's position, the first being 0 as SelectElement counts; -1 when there
+// is no current element.
 function ListIndex(list) {
-    return list[0] - 2;
+    return list[0] - 3;
 }
 
 // Position 0 is the first element. A position outside the list leaves the current element
