@@ -328,9 +328,10 @@ function GetActiveWindow() {
 function QLCX_WindowMouse(ID, vertical) {
     var body = document.getElementById("window" + ID + "_content");
     if (!body) { return -1; }
+    // Gadgets are placed from inside the client area's border, and so is the mouse.
     var area = body.getBoundingClientRect();
-    if (vertical) { return QLCX_PointerY - window.pageYOffset - Math.round(area.top); }
-    return QLCX_PointerX - window.pageXOffset - Math.round(area.left);
+    if (vertical) { return QLCX_PointerY - window.pageYOffset - Math.round(area.top) - body.clientTop; }
+    return QLCX_PointerX - window.pageXOffset - Math.round(area.left) - body.clientLeft;
 }
 
 function WindowMouseX(ID) {

@@ -123,6 +123,8 @@ const std::vector<const wchar_t*> kWords = {
     L".min",
     L".moveTo",
     L".name",
+    L".clientLeft",
+    L".clientTop",
     L".offsetLeft",
     L".offsetTop",
     L".onblur",
