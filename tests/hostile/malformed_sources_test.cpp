@@ -50,7 +50,8 @@ TEST_F(MalformedSources, EveryPageParsesAndBothPagesReportAlike) {
             ASSERT_EQ(qc::writeConvertedPage(loaded, page, options, names, diag),
                       qc::ConversionStatus::kWritten);
             logs[compact] = diag.errors();
-            pages += " " + shellQuote(page.string());
+            pages += ' '; // appended apart: GCC 12 sees a false overlap in " " + text
+            pages += shellQuote(page.string());
         }
         EXPECT_EQ(logs[0], logs[1]) << sources[i];
         if (i >= sources.size() - deepSources) {
