@@ -25,15 +25,20 @@ StatusBarText(0, 1, "field two")
 AddWindowTimer(0, 1, 40)
 ticks = 0
 Repeat
-  Event = WaitWindowEvent(500)
-  If Event = #PB_Event_Timer
+  If WaitWindowEvent() = #PB_Event_Timer
     ticks + 1
-    If ticks = 2
-      RemoveWindowTimer(0, 1)
-      Debug "timer removed"
-    EndIf
   EndIf
-Until Event = 0
+Until ticks = 2
+RemoveWindowTimer(0, 1)
+Debug "timer removed"
+; several frames, each longer than the timer's period: a timer still running would tick
+passes = 0
+Repeat
+  If WaitWindowEvent(100) = #PB_Event_Timer
+    ticks + 1
+  EndIf
+  passes + 1
+Until passes = 6
 Debug "ticks " + Str(ticks)
 If MessageRequester("Careful", "Disk almost full", #PB_MessageRequester_Warning) = #PB_MessageRequester_Ok
   Debug "warned"
