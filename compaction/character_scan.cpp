@@ -16,7 +16,7 @@ public:
          std::wstring& buffer)
         : s_(s), separators_(separators), handler_(handler), buffer_(buffer) {
         for (wchar_t c : separators)
-            if (c < kAscii) separator_[c] = true;
+            if (isAscii(c)) separator_[static_cast<size_t>(c)] = true;
     }
 
     void run() {
@@ -34,7 +34,7 @@ private:
     wchar_t at(size_t p) const { return p < end() ? s_[p] : L'\0'; }
     // Asked for every character of the script: a table look-up for the usual ones.
     bool isSeparator(wchar_t c) const {
-        if (c < kAscii) return separator_[c];
+        if (isAscii(c)) return separator_[static_cast<size_t>(c)];
         return c != kEndMark && containsChar(separators_, c);
     }
 
@@ -91,7 +91,9 @@ private:
     }
 
     std::wstring_view s_;
-    static constexpr wchar_t kAscii = 128;
+    static constexpr size_t kAscii = 128;
+    // wchar_t is signed here: a negative one must not index the table.
+    static bool isAscii(wchar_t c) { return c >= 0 && static_cast<size_t>(c) < kAscii; }
     std::array<bool, kAscii> separator_{};
     std::wstring_view separators_;
     SeparatorHandler& handler_;
