@@ -164,8 +164,13 @@ function TreeGadget(ID, x, y, w, h, flags) {
 function EditorGadget(ID, x, y, w, h, flags) {
     var el = document.createElement("textarea");
     if (flags & 1) { el.readOnly = true; }
+    return QLCX_TypedGadget(ID, "editor", el, x, y, w, h);
+}
+
+// A gadget typed into: every keystroke gives a change event, a click none.
+function QLCX_TypedGadget(ID, kind, el, x, y, w, h) {
     QLCX_SetBox(el, x, y, w - 6, h - 6);
-    var made = QLCX_AddGadget(ID, "editor", el, 1);
+    var made = QLCX_AddGadget(ID, kind, el, 1);
     el.oninput = QLCX_GadgetChanged;
     el.onchange = 0;
     el.onclick = 0;
@@ -178,12 +183,7 @@ function SpinGadget(ID, x, y, w, h, min, max, flags) {
     el.min = min;
     el.max = max;
     if (flags & 2) { el.readOnly = true; }
-    QLCX_SetBox(el, x, y, w - 6, h - 6);
-    var made = QLCX_AddGadget(ID, "spin", el, 1);
-    el.oninput = QLCX_GadgetChanged;
-    el.onchange = 0;
-    el.onclick = 0;
-    return made;
+    return QLCX_TypedGadget(ID, "spin", el, x, y, w, h);
 }
 
 function FrameGadget(ID, x, y, w, h, text) {
