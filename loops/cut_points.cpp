@@ -108,6 +108,30 @@ bool callsCommand(std::wstring_view statement, std::wstring_view name) {
     return false;
 }
 
+std::wstring awaitEventStatement(std::wstring_view statement) {
+    constexpr std::wstring_view kName = L"waitwindowevent";
+    bool inString = false;
+    for (size_t i = 0; i + kName.size() < statement.size(); ++i) {
+        if (statement[i] == L'"') inString = !inString;
+        if (inString || (i > 0 && isNameChar(statement[i - 1]))) continue;
+        if (!equalsIgnoreCase(statement.substr(i, kName.size()), kName)) continue;
+        size_t open = statement.find(L'(', i + kName.size());
+        if (open == std::wstring_view::npos) break;
+        int depth = 0;
+        bool quoted = false;
+        for (size_t k = open; k < statement.size(); ++k) {
+            wchar_t c = statement[k];
+            if (c == L'"') quoted = !quoted;
+            if (quoted) continue;
+            if (c == L'(') ++depth;
+            if (c == L')' && --depth == 0)
+                return L"awaitevent" + std::wstring(statement.substr(open, k - open + 1));
+        }
+        break;
+    }
+    return L"awaitevent()";
+}
+
 bool isDelayStatement(std::wstring_view statement) {
     return startsWithIgnoreCase(statement, L"delay(") ||
            startsWithIgnoreCase(statement, L"delay (");
@@ -126,7 +150,8 @@ std::vector<std::wstring> loopsAroundCuts(const std::vector<std::wstring>& mainP
         if (kind == BlockWord::kLineMarker) continue;
         bool repeatOpen = false;
         for (const OpenBlock& block : open) repeatOpen |= block.kind == BlockWord::kRepeat;
-        bool cut = waitsForLine(statement) || (!repeatOpen && isDelayStatement(statement));
+        bool cut = waitsForLine(statement) || waitsForEvent(statement) ||
+                   (!repeatOpen && isDelayStatement(statement));
         if (isLoopOpening(kind) || kind == BlockWord::kSelect) open.push_back({i, kind, false, {}});
         if (kind == BlockWord::kEndSelect && !open.empty() &&
             open.back().kind == BlockWord::kSelect)

@@ -1,9 +1,10 @@
 #pragma once
 // Cut points: statements at which the main program must stop and go on later, because the
 // browser cannot wait inside a script. Before an Input() the program is cut so that the next
-// part runs once the user has typed a line; after a Delay() in straight code (outside any
-// loop) it is cut so that the next part runs once the time is over. The loop pass makes the
-// cuts; this file finds them and turns the For and While blocks that hold one into Repeat
+// part runs once the user has typed a line; before a WaitWindowEvent() so that the next part
+// runs once an event is queued or the timeout is over; after a Delay() in straight code
+// (outside any loop) it is cut so that the next part runs once the time is over. The loop pass
+// makes the cuts; this file finds them and turns the For and While blocks that hold one into Repeat
 // loops, which the loop pass can cut (a For or While stays one script loop that runs to its end
 // within one call).
 #include <string>
@@ -18,6 +19,14 @@ bool callsCommand(std::wstring_view statement, std::wstring_view name);
 inline bool waitsForLine(std::wstring_view statement) {
     return callsCommand(statement, L"input");
 }
+
+inline bool waitsForEvent(std::wstring_view statement) {
+    return callsCommand(statement, L"waitwindowevent");
+}
+
+// The statement that starts the wait for the statement's first WaitWindowEvent call:
+// "awaitevent(500)" for "e = WaitWindowEvent(500)", with the timeout as written.
+std::wstring awaitEventStatement(std::wstring_view statement);
 
 // A Delay that is the statement itself: "Delay(300)".
 bool isDelayStatement(std::wstring_view statement);

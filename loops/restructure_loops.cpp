@@ -98,7 +98,11 @@ public:
 
     void read(const std::wstring& statement) {
         BlockWord kind = classifyBlockWord(statement);
-        if (waitsForLine(statement) && canCut(kind)) cut(L"QLCX_AskLine()");
+        if (waitsForLine(statement) && canCut(kind)) {
+            cut(targetCode(L"QLCX_AskLine()"));
+        } else if (waitsForEvent(statement) && canCut(kind)) {
+            cut(awaitEventStatement(statement));
+        }
         dispatch(statement, kind);
         if (current_ == 0 && kind == BlockWord::kNone && isDelayStatement(statement) &&
             canCut(kind))
@@ -155,15 +159,15 @@ private:
     }
 
     // Ends the part being read and goes on in the level's next continuation: `call` (a wait
-    // of the runtime) then the switch and return, as at the start of a nested loop that ends at
-    // once. The runtime's timer holds the continuation back while a line or a Delay is
-    // awaited.
+    // of the runtime, a statement or a target line) then the switch and return, as at the start
+    // of a nested loop that ends at once. The runtime's timer holds the continuation back while
+    // a line, an event or a Delay is awaited.
     void cut(std::wstring_view call) {
         LoopLevel& level = levels_[current_];
         std::wstring next = continuationOf(current_);
         SegmentSet placed;
         if (!call.empty()) {
-            appendCode(current_, level.live, targetCode(call), &placed);
+            appendCode(current_, level.live, call, &placed);
             appendCode(current_, placed, next);
         } else {
             appendCode(current_, level.live, next, &placed);

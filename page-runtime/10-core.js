@@ -41,6 +41,9 @@ var QLCX_ResumeAt = 0;
 var QLCX_WaitingLine = 0;
 // 1 while a timer of its own runs the next pass at the end of a Delay.
 var QLCX_PassPending = 0;
+// 1 from the wait the main program starts where it was cut before a WaitWindowEvent, until that
+// WaitWindowEvent takes the event: it must not wait again before the pass after it.
+var QLCX_EventAwaited = 0;
 
 // The page's canvas and its 2d context, set by QLCXInit; the canvas position turns mouse
 // coordinates into canvas coordinates.
@@ -90,7 +93,10 @@ function ChangeLoop(newfunc) {
     }
     QLCX_LoopTimer = 0;
     QLCX_LoopFunction = newfunc;
-    QLCX_WaitUntil = 0;
+    // A wait that a cut before WaitWindowEvent just started is for the part switched to.
+    if (!QLCX_EventAwaited) {
+        QLCX_WaitUntil = 0;
+    }
     if (newfunc && !QLCX_Ended) {
         QLCX_LoopTimer = setInterval(QLCX_RunFrame, QLCX_FramePeriod);
     }
@@ -123,8 +129,29 @@ function QLCX_RunFrame() {
         }
     }
     QLCX_WaitUntil = 0;
-    if (QLCX_LoopFunction) {
+    QLCX_Pass();
+    return 1;
+}
+
+// One pass of the loop function. A pass that ended where the program was cut before a
+// WaitWindowEvent goes straight on when an event is already queued, so that each event costs
+// one frame and not two.
+function QLCX_Pass() {
+    if (!QLCX_LoopFunction) {
+        return 0;
+    }
+    var waited = QLCX_EventAwaited;
+    QLCX_LoopFunction();
+    if (waited) {
+        // The part after the cut has run; its WaitWindowEvent took the awaited event (or sat
+        // in a branch not taken).
+        QLCX_EventAwaited = 0;
+        return 1;
+    }
+    if (QLCX_EventAwaited && QLCX_LoopFunction && !QLCX_Ended && ListSize(QLCX_EventQueue) > 0) {
+        QLCX_WaitUntil = 0;
         QLCX_LoopFunction();
+        QLCX_EventAwaited = 0;
     }
     return 1;
 }
@@ -136,14 +163,30 @@ function QLCX_DelayedPass() {
     if (QLCX_Ended || QLCX_WaitingLine || !QLCX_LoopFunction) {
         return 0;
     }
-    QLCX_LoopFunction();
+    return QLCX_Pass();
+}
+
+// Called by the main program where it was cut before a WaitWindowEvent: the next part, which
+// starts with that statement, runs once an event is queued or, with a timeout, once timeout
+// milliseconds are over, when WaitWindowEvent gives 0.
+function awaitevent(timeout) {
+    QLCX_WaitUntil = -1;
+    if (timeout > 0) {
+        QLCX_WaitUntil = new Date().getTime() + timeout;
+    }
+    QLCX_EventAwaited = 1;
     return 1;
 }
 
-// The next event, or 0; the loop that asks waits before its next pass for an event, or at
-// most timeout milliseconds when one is given.
+// The next event, or 0 when the timeout passed without one. Where the main program was cut
+// before this call the wait is over. Elsewhere (a procedure, a Select) a script cannot stop, so
+// the event queued now is taken and the loop waits before its next pass instead.
 function WaitWindowEvent(timeout) {
     var code = WindowEvent();
+    if (QLCX_EventAwaited) {
+        QLCX_EventAwaited = 0;
+        return code;
+    }
     QLCX_WaitUntil = -1;
     if (timeout > 0) {
         QLCX_WaitUntil = new Date().getTime() + timeout;

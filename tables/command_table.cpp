@@ -30,6 +30,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"datarestore(name)", L""},
         {L"dataread()", L""},
         {L"mapslot(map,key)", L""},
+        {L"awaitevent([timeout])", L""},
         }},
         {L"Windows and events", {
         {L"WindowEvent()", L""},

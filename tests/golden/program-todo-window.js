@@ -30,6 +30,11 @@ end();ChangeLoop(0);return;
 ChangeLoop(0)
 }
 function Inf_1_0(){
+awaitevent();
+ChangeLoop(Inf_1_1)
+return 0
+}
+function Inf_1_1(){
 qlcxv_event=WaitWindowEvent();
 switch(qlcxv_event){
 case 2:
@@ -50,6 +55,7 @@ if(qlcxv_event==1){
 ChangeLoop(Inf_0_1)
 return 0
 }
+ChangeLoop(Inf_1_0)
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");

@@ -25,9 +25,15 @@ y=x-1;
 y=-(x);
 y=Math.abs(-x);
 r=Round(2.5)+Math.trunc(3.7)+Math.floor(3.7);
+awaitevent();
+ChangeLoop(Inf_0_1)
+return 0
+}
+function Inf_0_1(){
 e=WaitWindowEvent();
 DrawText(10,10,"hi");
 bar=255+16;
+ChangeLoop(0)
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");

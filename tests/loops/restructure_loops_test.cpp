@@ -63,8 +63,9 @@ const LoopCase kCases[] = {
      L"x = 1 | Repeat | e = WaitWindowEvent() | Until e = #PB_Event_CloseWindow | y = 2",
      functions({L"INIT | x = 1 | @ChangeLoop(Inf_1_0) | @return 0",
                 L"Inf_0_1 | y = 2 | @ChangeLoop(0)",
-                L"Inf_1_0 | e = WaitWindowEvent() | If e = #PB_Event_CloseWindow | "
-                L"@ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
+                L"Inf_1_0 | awaitevent() | @ChangeLoop(Inf_1_1) | @return 0",
+                L"Inf_1_1 | e = WaitWindowEvent() | If e = #PB_Event_CloseWindow | "
+                L"@ChangeLoop(Inf_0_1) | @return 0 | EndIf | @ChangeLoop(Inf_1_0)"})},
     {"nested loop inside an If",
      L"a | Repeat | b | If x | Repeat | c | Until y | d | EndIf | e | Until z | f",
      functions({L"INIT | a | @ChangeLoop(Inf_1_0) | @return 0", L"Inf_0_1 | f | @ChangeLoop(0)",
@@ -188,6 +189,18 @@ const LoopCase kCases[] = {
                 L"Inf_0_1 | For k = 9 To 1 Step -1 | Select k | Case 1 | x = Input() | "
                 L"EndSelect | Next | @ChangeLoop(0)",
                 L"Inf_1_0 | Delay(9) | If Not(a > 0) | @ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
+    // Before a WaitWindowEvent the part starts the wait with the call's own timeout, brackets
+    // and strings in it kept whole; a While around it becomes a Repeat.
+    {"WaitWindowEvent in a While test",
+     L"While WaitWindowEvent(Len(\"))\") * 2) = 0 | n + 1 | Wend",
+     functions({L"INIT | awaitevent(Len(\"))\") * 2) | @ChangeLoop(Inf_0_1) | @return 0",
+                L"Inf_0_1 | If WaitWindowEvent(Len(\"))\") * 2) = 0 | @ChangeLoop(Inf_1_0) | "
+                L"@return 0 | EndIf | @ChangeLoop(0)",
+                L"Inf_0_2 | @ChangeLoop(0)",
+                L"Inf_1_0 | n + 1 | awaitevent(Len(\"))\") * 2) | @ChangeLoop(Inf_1_1) | "
+                L"@return 0",
+                L"Inf_1_1 | If Not(WaitWindowEvent(Len(\"))\") * 2) = 0) | @ChangeLoop(Inf_0_2) | "
+                L"@return 0 | EndIf | @ChangeLoop(Inf_1_0)"})},
 };
 
 TEST(RestructureLoops, Cases) {
