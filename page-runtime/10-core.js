@@ -148,12 +148,33 @@ function QLCX_Pass() {
         QLCX_EventAwaited = 0;
         return 1;
     }
-    if (QLCX_EventAwaited && QLCX_LoopFunction && !QLCX_Ended && ListSize(QLCX_EventQueue) > 0) {
+    if (!QLCX_EventAwaited || !QLCX_LoopFunction || QLCX_Ended) {
+        return 1;
+    }
+    if (ListSize(QLCX_EventQueue) > 0) {
         QLCX_WaitUntil = 0;
         QLCX_LoopFunction();
         QLCX_EventAwaited = 0;
+        return 1;
+    }
+    // A timeout shorter than a frame (a game's WaitWindowEvent(10)) ends on a timer of its own,
+    // as a short Delay does, so the loop keeps the full frame rate.
+    var left = QLCX_WaitUntil - new Date().getTime();
+    if (QLCX_WaitUntil > 0 && left < QLCX_FramePeriod) {
+        QLCX_PassPending = 1;
+        window.setTimeout(QLCX_AwaitedPass, Math.max(left, 0));
     }
     return 1;
+}
+
+// The pass after a cut before WaitWindowEvent whose timeout ended before the next frame.
+function QLCX_AwaitedPass() {
+    QLCX_PassPending = 0;
+    if (QLCX_Ended || QLCX_WaitingLine || !QLCX_LoopFunction) {
+        return 0;
+    }
+    QLCX_WaitUntil = 0;
+    return QLCX_Pass();
 }
 
 // The pass that a short Delay held back; the program may have ended or started to wait since.

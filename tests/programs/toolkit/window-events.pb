@@ -1,5 +1,5 @@
 ; Window events from the title buttons, a second window, the close box, and a wait with a
-; timeout that ends with 0 when nothing happens
+; timeout that ends with 0 each time only once that time has passed with nothing happening
 OpenWindow(0, 10, 10, 300, 150, "One", #PB_Window_SystemMenu | #PB_Window_MaximizeGadget | #PB_Window_MinimizeGadget)
 OpenWindow(1, 350, 10, 200, 150, "Two")
 TextGadget(1, 10, 10, 100, 20, "In two")
@@ -23,7 +23,7 @@ Repeat
     zeros + 1
   EndIf
 Until zeros = 3
-If ElapsedMilliseconds() - start >= 250
+If ElapsedMilliseconds() - start >= 440
   Debug "waited"
 EndIf
 ; do:
