@@ -420,8 +420,11 @@ void LineParser::statement(std::wstring_view label) {
         name();
         expect(L"(");
         if (ok() && !at(L")")) {
-            do name();
-            while (ok() && accept(L","));
+            // A parameter may have a default value, given when a call leaves it out.
+            do {
+                name();
+                if (ok() && accept(L"=")) assignment();
+            } while (ok() && accept(L","));
         }
         expect(L")");
         expect(L"{");
