@@ -210,23 +210,43 @@ function dataread() {
 
 // A map is laid out as a list (see the lists' file), so ForEach, the current element m[m[0]]
 // and the position bookkeeping are the lists' own; QLCX_Keys holds each element's key at
-// the element's position.
+// the element's position. QLCX_Index finds a key's position without walking the keys: it maps
+// "k" + key (the prefix keeps keys such as "length" apart from the array's own properties) to
+// the position. A deletion moves the later elements, so it marks the index stale, and the next
+// lookup builds it again.
 function NewMap(ctor) {
     var m = [2, ctor, 2];
     m.QLCX_Keys = [0, 0, 0];
+    m.QLCX_Index = [];
+    m.QLCX_Stale = 0;
     return m;
+}
+
+// The position of the key's element, or 0.
+function QLCX_MapFind(m, key) {
+    var index = m.QLCX_Index;
+    if (m.QLCX_Stale) {
+        var keys = m.QLCX_Keys;
+        index = [];
+        for (var i = 3; i <= m[2]; i++) {
+            index["k" + keys[i]] = i;
+        }
+        m.QLCX_Index = index;
+        m.QLCX_Stale = 0;
+    }
+    return index["k" + key] || 0;
 }
 
 // The position of the key's element, created with its type's zero value when missing; it
 // becomes the current element.
 function mapslot(m, key) {
-    var keys = m.QLCX_Keys;
-    var at = keys.indexOf("" + key);
-    if (at < 3) {
+    var at = QLCX_MapFind(m, key);
+    if (!at) {
         m[2] = m[2] + 1;
         at = m[2];
         m[at] = m[1]();
-        keys[at] = "" + key;
+        m.QLCX_Keys[at] = "" + key;
+        m.QLCX_Index["k" + key] = at;
     }
     m[0] = at;
     return at;
@@ -239,9 +259,8 @@ function AddMapElement(m, key) {
 }
 
 function FindMapElement(m, key) {
-    var keys = m.QLCX_Keys;
-    var at = keys.indexOf("" + key);
-    if (at < 3) {
+    var at = QLCX_MapFind(m, key);
+    if (!at) {
         return 0;
     }
     m[0] = at;
@@ -254,10 +273,14 @@ function DeleteMapElement(m, key) {
     var keys = m.QLCX_Keys;
     var at = m[0];
     if (key || key === "" || key === 0) {
-        at = keys.indexOf("" + key);
+        at = QLCX_MapFind(m, key);
     }
     if (at < 3 || at > m[2]) {
         return 0;
+    }
+    m.QLCX_Index["k" + keys[at]] = 0;
+    if (at < m[2]) {
+        m.QLCX_Stale = 1;
     }
     m.splice(at, 1);
     keys.splice(at, 1);
@@ -272,6 +295,8 @@ function ClearMap(m) {
     var keys = m.QLCX_Keys;
     m.length = 3;
     keys.length = 3;
+    m.QLCX_Index = [];
+    m.QLCX_Stale = 0;
     m[0] = 2;
     m[2] = 2;
 }
