@@ -109,6 +109,12 @@ void removeDeadFunctionsAndRename(TokenSequence& tokens, const FunctionTable& fu
         if (tokens.kind(i) == kProc && !keepsItsNameAt(tokens, i) && unused.at(i)) {
             if (i >= 1) emptyToken(tokens, i - 1, kOp, L" ");
             if (i >= 2) emptyToken(tokens, i - 2, kCommand, L"function");
+            // "async function name(": a procedure that waits for events
+            if (i >= 4 && tokens.kind(i - 2) == kEmpty && tokens.kind(i - 4) == kCommand &&
+                tokens.text(i - 4) == L"async") {
+                emptyToken(tokens, i - 3, kOp, L" ");
+                emptyToken(tokens, i - 4, kCommand, L"async");
+            }
             size_t last = functionEnd(tokens, i);
             for (; i <= last; ++i) tokens.setKind(i, kEmpty);
             i = last;

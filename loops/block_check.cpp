@@ -1,7 +1,6 @@
 #include "loops/block_check.h"
 
 #include "loops/block_words.h"
-#include "loops/cut_points.h"
 #include "vocabulary/statement_list.h"
 
 #include <optional>
@@ -82,12 +81,8 @@ public:
             line_ = markerLine(statement);
         } else if (opensBlock(kind)) {
             open(kind);
-            checkWaitInProcedureLoop(statement);
         } else if (auto openers = openersOf(kind)) {
-            checkWaitInProcedureLoop(statement);
             close(kind, *openers);
-        } else {
-            checkWaitInProcedureLoop(statement);
         }
     }
 
@@ -101,33 +96,7 @@ private:
         if (kind == BlockWord::kRepeat) checkRepeatNesting();
         if (kind == BlockWord::kProcedure && isOpen(BlockWord::kProcedure))
             report(L"Procedure inside Procedure");
-        if (kind == BlockWord::kProcedure) waitReported_ = false;
         stack_.push_back({kind, line_});
-    }
-
-    // Only the main program is cut into parts the browser's timer runs; a procedure runs to
-    // its end in one go. A loop there that waits for events would spin for ever with no event
-    // ever coming, freezing the page, so it is reported (once a procedure) instead.
-    void checkWaitInProcedureLoop(std::wstring_view statement) {
-        if (waitReported_ || !waitsForEvent(statement) || !loopOpenInProcedure()) return;
-        waitReported_ = true;
-        diag_.error(message::notSupported(static_cast<int>(line_),
-                                          L"WaitWindowEvent() in a loop inside a procedure; move "
-                                          L"the event loop into the main program"));
-    }
-
-    bool loopOpenInProcedure() const {
-        bool inProcedure = false;
-        for (const OpenBlock& block : stack_) {
-            inProcedure |= block.kind == BlockWord::kProcedure;
-            if (inProcedure && isLoop(block.kind)) return true;
-        }
-        return false;
-    }
-
-    static bool isLoop(BlockWord kind) {
-        return kind == BlockWord::kRepeat || kind == BlockWord::kWhile || kind == BlockWord::kFor ||
-               kind == BlockWord::kForEach;
     }
 
     // A closing line closes the innermost matching block. Blocks opened inside it and
@@ -181,7 +150,6 @@ private:
     Diagnostics& diag_;
     std::vector<OpenBlock> stack_;
     long long line_ = -1;
-    bool waitReported_ = false;
 };
 
 } // namespace

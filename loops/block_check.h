@@ -18,9 +18,7 @@ namespace qc {
 //   - a Repeat of the main program inside a For, ForEach, While or Select block, which
 //     cannot be cut into timer functions: "line N: Repeat inside While is not supported".
 //     Inside a procedure every nesting is fine: procedures are not restructured;
-//   - a Procedure inside another Procedure;
-//   - a WaitWindowEvent() call in a loop of a procedure, once a procedure: "line N: not
-//     supported: WaitWindowEvent() in a loop inside a procedure; ...".
+//   - a Procedure inside another Procedure.
 // A closing line that skips open blocks (EndIf while a Repeat opened after the If is still
 // open) reports the skipped blocks as never closed and closes them, so one fault gives one
 // message instead of a cascade. Changes nothing; never fails.

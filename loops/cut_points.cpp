@@ -108,6 +108,28 @@ bool callsCommand(std::wstring_view statement, std::wstring_view name) {
     return false;
 }
 
+std::vector<std::wstring> calledNames(std::wstring_view statement) {
+    std::vector<std::wstring> names;
+    bool inString = false;
+    size_t i = 0;
+    while (i < statement.size()) {
+        wchar_t c = statement[i];
+        if (c == L'"') inString = !inString;
+        if (inString || !isNameChar(c)) {
+            ++i;
+            continue;
+        }
+        size_t start = i;
+        while (i < statement.size() && isNameChar(statement[i])) ++i;
+        size_t k = i;
+        while (k < statement.size() && statement[k] == L' ') ++k;
+        bool reference = start > 0 && statement[start - 1] == L'@'; // "@Name()" is no call
+        if (k < statement.size() && statement[k] == L'(' && !reference)
+            names.push_back(toLower(statement.substr(start, i - start)));
+    }
+    return names;
+}
+
 std::wstring awaitEventStatement(std::wstring_view statement) {
     constexpr std::wstring_view kName = L"waitwindowevent";
     bool inString = false;
@@ -130,6 +152,23 @@ std::wstring awaitEventStatement(std::wstring_view statement) {
         break;
     }
     return L"awaitevent()";
+}
+
+void awaitWaits(std::wstring& statement) {
+    constexpr std::wstring_view kWait = L"waitwindowevent";
+    bool inString = false;
+    for (size_t i = 0; i + kWait.size() < statement.size(); ++i) {
+        if (statement[i] == L'"') inString = !inString;
+        if (inString || (i > 0 && isNameChar(statement[i - 1]))) continue;
+        if (!equalsIgnoreCase(std::wstring_view(statement).substr(i, kWait.size()), kWait))
+            continue;
+        size_t k = i + kWait.size();
+        while (k < statement.size() && statement[k] == L' ') ++k;
+        if (k < statement.size() && statement[k] == L'(') {
+            statement.replace(i, kWait.size(), kAwaitedWait);
+            i += kAwaitedWait.size() - 1;
+        }
+    }
 }
 
 bool isDelayStatement(std::wstring_view statement) {

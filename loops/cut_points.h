@@ -24,9 +24,19 @@ inline bool waitsForEvent(std::wstring_view statement) {
     return callsCommand(statement, L"waitwindowevent");
 }
 
+// The lower-case names the statement calls: words outside strings with "(" after them, but
+// not "@Name()", which hands the procedure over without calling it.
+std::vector<std::wstring> calledNames(std::wstring_view statement);
+
 // The statement that starts the wait for the statement's first WaitWindowEvent call:
 // "awaitevent(500)" for "e = WaitWindowEvent(500)", with the timeout as written.
 std::wstring awaitEventStatement(std::wstring_view statement);
+
+// Where the program cannot be cut (a procedure, a Select block) a wait is awaited instead:
+// every WaitWindowEvent call outside strings becomes the runtime's awaited wait
+// "awaitnextevent(...)", and the function holding it becomes async.
+void awaitWaits(std::wstring& statement);
+inline constexpr std::wstring_view kAwaitedWait = L"awaitnextevent";
 
 // A Delay that is the statement itself: "Delay(300)".
 bool isDelayStatement(std::wstring_view statement);

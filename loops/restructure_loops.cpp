@@ -27,6 +27,7 @@ SegmentSet unite(const SegmentSet& a, const SegmentSet& b) {
 
 struct CodeSegment {
     std::vector<std::wstring> lines;
+    bool awaits = false; // calls a procedure that waits: an async function
 };
 
 struct LoopLevel {
@@ -94,7 +95,8 @@ bool closesInnerBlock(BlockWord kind) {
 
 class LoopPass {
 public:
-    explicit LoopPass(Diagnostics& diag) : diag_(diag), levels_(1) {}
+    LoopPass(Diagnostics& diag, const std::unordered_set<std::wstring>& waitingProcedures)
+        : diag_(diag), levels_(1), waitingProcedures_(waitingProcedures) {}
 
     void read(const std::wstring& statement) {
         BlockWord kind = classifyBlockWord(statement);
@@ -102,6 +104,11 @@ public:
             cut(targetCode(L"QLCX_AskLine()"));
         } else if (waitsForEvent(statement) && canCut(kind)) {
             cut(awaitEventStatement(statement));
+        } else if (waitsForEvent(statement)) {
+            std::wstring awaited = statement;
+            awaitWaits(awaited);
+            dispatch(awaited, kind);
+            return;
         }
         dispatch(statement, kind);
         if (current_ == 0 && kind == BlockWord::kNone && isDelayStatement(statement) &&
@@ -193,7 +200,17 @@ private:
         auto& lines = segments[segment].lines;
         if (!reopens && !lines.empty() && startsWith(lines.back(), kReturnPrefix)) return false;
         lines.emplace_back(text);
+        if (!segments[segment].awaits && callsWaitingProcedure(text))
+            segments[segment].awaits = true;
         return true;
+    }
+
+    bool callsWaitingProcedure(std::wstring_view text) const {
+        if (isTargetLine(text) || isLineMarker(text)) return false;
+        if (waitingProcedures_.empty()) return text.find(kAwaitedWait) != std::wstring_view::npos;
+        for (const std::wstring& name : calledNames(text))
+            if (name == kAwaitedWait || waitingProcedures_.count(name) != 0) return true;
+        return false;
     }
 
     void onOrdinary(const std::wstring& statement, BlockWord kind) {
@@ -353,6 +370,7 @@ private:
     long long line_ = -1;
     std::unordered_set<std::wstring> reported_;
     bool reportedLoaded_ = false;
+    const std::unordered_set<std::wstring>& waitingProcedures_;
 };
 
 std::vector<std::wstring> LoopPass::emit() {
@@ -363,11 +381,23 @@ std::vector<std::wstring> LoopPass::emit() {
         // the loop repeats; the end of the main program stops the timer.
         std::wstring continuationEnd = l == 0 ? targetCode(L"ChangeLoop(0)") : changeLoopTo(l, 0);
         for (int s = 0; s <= level.lastSegment(); ++s) {
-            out.push_back(targetCode(L"function " + functionName(l, s) + L"(){"));
-            auto& lines = level.segments[s].lines;
-            out.insert(out.end(), std::make_move_iterator(lines.begin()),
-                       std::make_move_iterator(lines.end()));
-            if (s >= 1) out.push_back(continuationEnd);
+            CodeSegment& segment = level.segments[s];
+            std::wstring name = functionName(l, s);
+            bool start = l == 0 && s == 0;
+            if (start && segment.awaits) {
+                // The page calls INIT directly and cannot wait for it; the frame timer runs
+                // Inf_0_0 and waits for its promise.
+                out.push_back(targetCode(L"function INIT(){"));
+                out.push_back(targetCode(L"ChangeLoop(Inf_0_0)"));
+                out.push_back(targetCode(L"return 0"));
+                out.push_back(targetCode(L"}"));
+                name = L"Inf_0_0";
+            }
+            out.push_back(
+                targetCode((segment.awaits ? L"async function " : L"function ") + name + L"(){"));
+            out.insert(out.end(), std::make_move_iterator(segment.lines.begin()),
+                       std::make_move_iterator(segment.lines.end()));
+            if (s >= 1 || (start && segment.awaits)) out.push_back(continuationEnd);
             out.push_back(targetCode(L"}"));
         }
         // Continuations that nested loops switch to but that received no line.
@@ -383,9 +413,10 @@ std::vector<std::wstring> LoopPass::emit() {
 
 } // namespace
 
-std::vector<std::wstring> restructureLoops(const std::vector<std::wstring>& mainProgram,
-                                           Diagnostics& diag) {
-    LoopPass pass(diag);
+std::vector<std::wstring>
+restructureLoops(const std::vector<std::wstring>& mainProgram, Diagnostics& diag,
+                 const std::unordered_set<std::wstring>& waitingProcedures) {
+    LoopPass pass(diag, waitingProcedures);
     std::vector<std::wstring> program = loopsAroundCuts(mainProgram);
     std::vector<const std::wstring*> ends;
     std::vector<size_t> open;

@@ -13,6 +13,7 @@
 #include "common/diagnostics.h"
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace qc {
@@ -24,9 +25,15 @@ namespace qc {
 // Repeat, Until, ForEver and a restructured Break or Continue lands in at least one function; only
 // statements that follow a Break or Continue in the same branch (they can never run) are left out.
 //
+// A function holding a call of one of `waitingProcedures` (lower-case names of procedures
+// written as async functions) is written "async function", so that it can await the call.
+// INIT itself stays plain: when its code awaits, INIT only switches to "Inf_0_0", which holds
+// that code.
+//
 // Produces output for any input. An Else or EndIf with no If open is dropped and reported
 // ("line N: EndIf without If"), unless the block check already reported the same line.
-std::vector<std::wstring> restructureLoops(const std::vector<std::wstring>& mainProgram,
-                                           Diagnostics& diag);
+std::vector<std::wstring>
+restructureLoops(const std::vector<std::wstring>& mainProgram, Diagnostics& diag,
+                 const std::unordered_set<std::wstring>& waitingProcedures = {});
 
 } // namespace qc

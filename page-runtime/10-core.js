@@ -41,6 +41,13 @@ var QLCX_ResumeAt = 0;
 var QLCX_WaitingLine = 0;
 // 1 while a timer of its own runs the next pass at the end of a Delay.
 var QLCX_PassPending = 0;
+// 1 while a part of the main program waits for a procedure that waits for events (an async
+// function): no other pass starts until it is done.
+var QLCX_Busy = 0;
+// The procedure waiting in WaitWindowEvent: the function that settles its wait (0: none), and
+// the number of its wait, so that a timeout of an earlier wait changes nothing.
+var QLCX_EventWaiter = 0;
+var QLCX_EventWaitNumber = 0;
 // 1 from the wait the main program starts where it was cut before a WaitWindowEvent, until that
 // WaitWindowEvent takes the event: it must not wait again before the pass after it.
 var QLCX_EventAwaited = 0;
@@ -110,7 +117,7 @@ function ChangeLoop(newfunc) {
 function QLCX_RunFrame() {
     var now = new Date().getTime();
     QLCX_FireTimers(now);
-    if (QLCX_WaitingLine || QLCX_PassPending) {
+    if (QLCX_WaitingLine || QLCX_PassPending || QLCX_Busy) {
         return 0;
     }
     if (QLCX_ResumeAt) {
@@ -137,12 +144,12 @@ function QLCX_RunFrame() {
 // WaitWindowEvent goes straight on when an event is already queued, so that each event costs
 // one frame and not two.
 function QLCX_Pass() {
-    if (!QLCX_LoopFunction) {
+    if (!QLCX_LoopFunction || QLCX_Busy) {
         return 0;
     }
     var waited = QLCX_EventAwaited;
-    QLCX_LoopFunction();
-    if (waited) {
+    var done = QLCX_RunLoopFunction();
+    if (waited || !done) {
         // The part after the cut has run; its WaitWindowEvent took the awaited event (or sat
         // in a branch not taken).
         QLCX_EventAwaited = 0;
@@ -153,17 +160,76 @@ function QLCX_Pass() {
     }
     if (ListSize(QLCX_EventQueue) > 0) {
         QLCX_WaitUntil = 0;
-        QLCX_LoopFunction();
+        QLCX_RunLoopFunction();
         QLCX_EventAwaited = 0;
         return 1;
     }
     // A timeout shorter than a frame (a game's WaitWindowEvent(10)) ends on a timer of its own,
     // as a short Delay does, so the loop keeps the full frame rate.
-    var left = QLCX_WaitUntil - new Date().getTime();
-    if (QLCX_WaitUntil > 0 && left < QLCX_FramePeriod) {
+    var remaining = QLCX_WaitUntil - new Date().getTime();
+    if (QLCX_WaitUntil > 0 && remaining < QLCX_FramePeriod) {
         QLCX_PassPending = 1;
-        window.setTimeout(QLCX_AwaitedPass, Math.max(left, 0));
+        window.setTimeout(QLCX_AwaitedPass, Math.max(remaining, 0));
     }
+    return 1;
+}
+
+// Calls the running loop function; 0 when it is an async function still waiting for a
+// procedure, which ends the wait of the pass when it is done (or stops the program when it
+// fails).
+function QLCX_RunLoopFunction() {
+    var result = QLCX_LoopFunction();
+    if (result && result.then) {
+        QLCX_Busy = 1;
+        result.then(QLCX_PassDone, QLCX_PassFailed);
+        return 0;
+    }
+    return 1;
+}
+
+function QLCX_PassDone() {
+    QLCX_Busy = 0;
+}
+
+function QLCX_PassFailed(error) {
+    QLCX_Busy = 0;
+    QLCX_Fault("" + error, "", 0, 0, error);
+}
+
+// WaitWindowEvent inside a procedure that waits (an async function): the event queued now,
+// or a promise of the next one, settled when an event is queued or, with a timeout, of 0 once
+// the timeout is over. An ended program never settles it, so a loop around it stops there.
+function QLCX_NextEvent(timeout) {
+    if (ListSize(QLCX_EventQueue) > 0 && !QLCX_Ended) {
+        return WindowEvent();
+    }
+    QLCX_EventWaitNumber++;
+    if (timeout > 0) {
+        window.setTimeout(QLCX_EventWaitOver, timeout, QLCX_EventWaitNumber);
+    }
+    return new window.Promise(QLCX_HoldEventWait).then(WindowEvent);
+}
+
+function QLCX_HoldEventWait(settle) {
+    QLCX_EventWaiter = settle;
+}
+
+function QLCX_EventWaitOver(number) {
+    if (number == QLCX_EventWaitNumber) {
+        QLCX_EndEventWait();
+    }
+}
+
+// Called when an event is queued: the waiting procedure goes on once the code that queued it
+// is done.
+function QLCX_EndEventWait() {
+    var settle = QLCX_EventWaiter;
+    if (!settle || QLCX_Ended) {
+        return 0;
+    }
+    QLCX_EventWaiter = 0;
+    QLCX_EventWaitNumber++;
+    settle(0);
     return 1;
 }
 
@@ -200,8 +266,9 @@ function awaitevent(timeout) {
 }
 
 // The next event, or 0 when the timeout passed without one. Where the main program was cut
-// before this call the wait is over. Elsewhere (a procedure, a Select) a script cannot stop, so
-// the event queued now is taken and the loop waits before its next pass instead.
+// before this call the wait is over; where it cannot be cut, and in procedures, translated
+// programs await QLCX_NextEvent instead. A script run on the runtime directly gets the event
+// queued now, and its loop waits before the next pass.
 function WaitWindowEvent(timeout) {
     var code = WindowEvent();
     if (QLCX_EventAwaited) {
@@ -250,6 +317,7 @@ function QLCX_AddEvent(win, code, gadget, kind, details) {
     AddElement(queue);
     queue[queue[0]] = record;
     QLCX_CallBound(record);
+    QLCX_EndEventWait();
     return 1;
 }
 

@@ -5,6 +5,13 @@
 // from the browser's call stack and the line table (window.QLCXLines) at the script's end.
 var QLCX_Faulted = 0;
 window.onerror = QLCX_Fault;
+// A fault in a procedure that waits for events (an async function) called from a bound event
+// arrives as a promise that nobody awaited.
+window.onunhandledrejection = QLCX_Unawaited;
+
+function QLCX_Unawaited(event) {
+    QLCX_Fault("" + event.reason, "", 0, 0, event.reason);
+}
 
 function QLCX_Fault(message, source, pageLine, column, error) {
     if (QLCX_Faulted) { return true; }

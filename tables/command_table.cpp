@@ -31,6 +31,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"dataread()", L""},
         {L"mapslot(map,key)", L""},
         {L"awaitevent([timeout])", L""},
+        {L"awaitnextevent([timeout])", L"await QLCX_NextEvent"},
         }},
         {L"Windows and events", {
         {L"WindowEvent()", L""},

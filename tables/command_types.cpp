@@ -13,6 +13,7 @@ const std::unordered_map<std::wstring, wchar_t>& resultTypes() {
         std::unordered_map<std::wstring, wchar_t> t;
         for (const wchar_t* name : {L"openwindow",
                                     L"waitwindowevent",
+                                    L"awaitnextevent",
                                     L"windowevent",
                                     L"eventwindow",
                                     L"iswindow",

@@ -9,6 +9,8 @@ namespace {
 const std::vector<const wchar_t*> kWords = {
     // Words of the language and of the browser's global objects
     L"Array()",
+    L"async",
+    L"await",
     L"alert()",
     L"arguments",
     L"Error()",
@@ -47,6 +49,8 @@ const std::vector<const wchar_t*> kWords = {
     L"QLCX_AddEvent",
     // Members of browser objects
     L".altKey",
+    L".reason",
+    L".then",
     L".buttons",
     L".click",
     L".clientHeight",
@@ -93,6 +97,8 @@ const std::vector<const wchar_t*> kWords = {
     L".fillText",
     L".fromCharCode",
     L".QLCX_Keys",
+    L".QLCX_Index",
+    L".QLCX_Stale",
     L".getTimezoneOffset",
     L".getUTCDate",
     L".getUTCDay",

@@ -416,7 +416,10 @@ void LineParser::statement(std::wstring_view label) {
         conditionInBrackets();
         expect(L"{");
         if (ok()) open(Block::kSwitch, label);
-    } else if (accept(L"function")) {
+    } else if (at(L"function") || at(L"async")) {
+        // A procedure that waits for events is written as an async function.
+        accept(L"async");
+        expect(L"function");
         name();
         expect(L"(");
         if (ok() && !at(L")")) {
@@ -555,8 +558,8 @@ LineParser::Value LineParser::unary() {
     const Token& token = t_[pos_];
     bool prefix = token.kind == Kind::kPunct && (token.text == L"!" || token.text == L"~" ||
                                                  token.text == L"+" || token.text == L"-");
-    bool word = token.kind == Kind::kName &&
-                (token.text == L"typeof" || token.text == L"void" || token.text == L"delete");
+    bool word = token.kind == Kind::kName && (token.text == L"typeof" || token.text == L"void" ||
+                                              token.text == L"delete" || token.text == L"await");
     bool step = token.kind == Kind::kPunct && (token.text == L"++" || token.text == L"--");
     if (!prefix && !word && !step) return postfix();
     ++pos_;

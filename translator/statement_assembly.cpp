@@ -48,8 +48,7 @@ std::vector<std::wstring> assembleLines(const TranslationTokens& all, const Tran
         if (token.kind == kReady) {
             line += token.text.substr(4);
         } else if (token.kind != kEnd) {
-            if (token.kind == kCommand && token.text == L"function")
-                pendingHeader = token.procedure;
+            if (token.kind == kCommand && token.procedure >= 0) pendingHeader = token.procedure;
             // "a - -1" must not become the decrement "a--1".
             if (!line.empty() && !token.text.empty() && containsChar(L"+-", token.text[0]) &&
                 line.back() == token.text[0])

@@ -310,11 +310,37 @@ void TokenRewriter::writeSwap(size_t end) {
     for (size_t k = now_.swap + 1; k < end; ++k) remove(k);
 }
 
+namespace {
+
+// A procedure that waits for events is an async function, and every call of it awaits it
+// ("await" binds tighter than any operator, so the call needs no brackets). "@Name()" hands
+// the procedure itself to BindEvent and stays as it is.
+void awaitWaitingProcedures(TranslationTokens& tokens, const TranslatorState& state) {
+    if (state.waitingProcedures.empty()) return;
+    bool inHeader = false; // the first procedure word after a header token is its name
+    for (SourceToken& token : tokens.tokens) {
+        if (token.procedure >= 0) {
+            inHeader = true;
+            if (state.waitingProcedures.count(toLower(tokens.procedures[token.procedure].name)))
+                token.text = L"async " + token.text;
+            continue;
+        }
+        if (token.kind != kProc) continue;
+        bool call = !inHeader && !token.word.empty() && token.word[0] != L'@';
+        inHeader = false;
+        if (call && state.waitingProcedures.count(toLower(token.word)) != 0)
+            token.text = L"await " + token.text;
+    }
+}
+
+} // namespace
+
 void rewriteTokens(TranslationTokens& tokens, TranslatorState& state, Diagnostics& diag) {
     TokenRewriter(tokens, state, diag).run();
     state.undeclared.report(diag);
     typeExpressions(tokens, state);
     giveProceduresTheirNames(tokens, state);
+    awaitWaitingProcedures(tokens, state);
 }
 
 } // namespace qc

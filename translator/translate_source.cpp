@@ -14,6 +14,7 @@
 #include "translator/statement_rules.h"
 #include "translator/statement_tokens.h"
 #include "translator/translator_state.h"
+#include "translator/waiting_procedures.h"
 
 #include <chrono>
 
@@ -62,10 +63,12 @@ TranslationResult translateStatements(std::vector<std::wstring> statements, Diag
     release(statements);
     CollectedProgram program = collectProcedures(declared, state, diag);
     release(declared);
+    state.waitingProcedures = findWaitingProcedures(program.procedures);
     addTime(&t.translateMs, t0);
 
     auto t1 = std::chrono::steady_clock::now();
-    std::vector<std::wstring> mainProgram = restructureLoops(program.mainProgram, diag);
+    std::vector<std::wstring> mainProgram =
+        restructureLoops(program.mainProgram, diag, state.waitingProcedures);
     release(program.mainProgram);
     addTime(&t.loopsMs, t1);
 

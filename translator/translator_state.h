@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace qc {
@@ -66,6 +67,8 @@ struct TranslatorState {
     std::unordered_map<std::wstring, std::vector<std::wstring>> parameterLists;
     std::unordered_map<std::wstring, std::wstring> parameterTypes;
     UndeclaredNames undeclared; // what EnableExplicit reports
+    // Lower-case names of the procedures written as async functions: they wait for events.
+    std::unordered_set<std::wstring> waitingProcedures;
 
     bool isArray(const std::wstring& name) const { return arrayDeclarations.contains(name); }
     bool isList(const std::wstring& name) const {

@@ -71,19 +71,6 @@ const CheckCase kCases[] = {
     {"Procedure inside Procedure",
      {L"Procedure p()", L"Procedure q()", L"EndProcedure", L"EndProcedure"},
      {L"line 2: Procedure inside Procedure"}},
-    // A procedure's loop cannot wait for events (it would freeze the page): reported once a
-    // procedure, also from a loop's own test; a wait outside loops, or in the main program's
-    // loops, is fine.
-    {"WaitWindowEvent in loops of procedures",
-     {L"Procedure a()", L"e = WaitWindowEvent(10)", L"Repeat", L"If x", L"e = WaitWindowEvent()",
-      L"EndIf", L"Until WaitWindowEvent() = 1", L"EndProcedure", L"Procedure b()",
-      L"While WaitWindowEvent() <> 1", L"Wend", L"EndProcedure", L"Repeat",
-      L"e = WaitWindowEvent()", L"Until e = 1", L"Procedure c()", L"x$ = \"WaitWindowEvent()\"",
-      L"EndProcedure"},
-     {L"line 5: not supported: WaitWindowEvent() in a loop inside a procedure; move the event "
-      L"loop into the main program",
-      L"line 10: not supported: WaitWindowEvent() in a loop inside a procedure; move the event "
-      L"loop into the main program"}},
     {"parenthesis forms and letter case",
      {L"if(a=1)", L"REPEAT", L"Until(b)", L"ENDIF", L"While(c)", L"wend", L"Ifx = 1", L"Nextx = 1"},
      {}},

@@ -1,6 +1,7 @@
 ; WaitWindowEvent waits: with a timeout it gives 0 only once that time has passed with nothing
 ; happening, on a loop's first pass too; a For or While loop around it waits on every pass; a
-; wait without a timeout never gives 0; an event ends the wait before its timeout
+; wait without a timeout never gives 0; an event ends the wait before its timeout; inside a
+; Select block, where the program is not cut, it waits too
 OpenWindow(0, 10, 10, 240, 120, "Wait")
 ButtonGadget(1, 10, 10, 100, 24, "Go")
 While WindowEvent() : Wend
@@ -40,8 +41,21 @@ e = WaitWindowEvent(20000)
 If e = #PB_Event_Gadget And ElapsedMilliseconds() - start < 10000
   Debug "click before timeout"
 EndIf
+Repeat
+  e = WaitWindowEvent()
+  Select e
+    Case #PB_Event_Gadget
+      start = ElapsedMilliseconds()
+      e = WaitWindowEvent(200)
+      If e = 0 And ElapsedMilliseconds() - start >= 190
+        Debug "waited in a Select"
+      EndIf
+  EndSelect
+Until e = 0
 ; do:
 ; wait 1500
+; click Go
+; wait 300
 ; click Go
 ; wait 300
 ; click Go
@@ -52,3 +66,4 @@ EndIf
 ; straight 0
 ; clicked 1
 ; click before timeout
+; waited in a Select
