@@ -66,11 +66,6 @@ std::optional<std::pair<BlockWord, BlockWord>> openersOf(BlockWord kind) {
     }
 }
 
-bool blocksRepeat(BlockWord kind) {
-    return kind == BlockWord::kFor || kind == BlockWord::kForEach || kind == BlockWord::kWhile ||
-           kind == BlockWord::kSelect;
-}
-
 class BlockChecker {
 public:
     explicit BlockChecker(Diagnostics& diag) : diag_(diag) {}
@@ -93,7 +88,6 @@ public:
 
 private:
     void open(BlockWord kind) {
-        if (kind == BlockWord::kRepeat) checkRepeatNesting();
         if (kind == BlockWord::kProcedure && isOpen(BlockWord::kProcedure))
             report(L"Procedure inside Procedure");
         stack_.push_back({kind, line_});
@@ -121,17 +115,6 @@ private:
         for (size_t i = *match + 1; i < stack_.size(); ++i) reportNeverClosed(stack_[i]);
         // Else divides its If and leaves it open.
         stack_.resize(kind == BlockWord::kElse ? *match + 1 : *match);
-    }
-
-    void checkRepeatNesting() {
-        if (isOpen(BlockWord::kProcedure)) return;
-        for (size_t i = stack_.size(); i-- > 0;) {
-            BlockWord open = stack_[i].kind;
-            if (blocksRepeat(open)) {
-                report(L"Repeat inside " + name(open) + L" is not supported");
-                return;
-            }
-        }
     }
 
     bool isOpen(BlockWord kind) const {

@@ -15,9 +15,6 @@ namespace qc {
 //     likewise Else, Until, ForEver, Next, Wend, EndSelect and EndProcedure;
 //   - an opening line that is never closed: "line N: Repeat without Until" (N is the line
 //     of the opening statement), likewise If, For, ForEach, While, Select and Procedure;
-//   - a Repeat of the main program inside a For, ForEach, While or Select block, which
-//     cannot be cut into timer functions: "line N: Repeat inside While is not supported".
-//     Inside a procedure every nesting is fine: procedures are not restructured;
 //   - a Procedure inside another Procedure.
 // A closing line that skips open blocks (EndIf while a Repeat opened after the If is still
 // open) reports the skipped blocks as never closed and closes them, so one fault gives one

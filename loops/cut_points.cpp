@@ -154,21 +154,37 @@ std::wstring awaitEventStatement(std::wstring_view statement) {
     return L"awaitevent()";
 }
 
-void awaitWaits(std::wstring& statement) {
-    constexpr std::wstring_view kWait = L"waitwindowevent";
+void awaitWaits(std::wstring& statement, bool delays) {
+    struct Rewrite {
+        std::wstring_view from;
+        std::wstring_view to;
+    };
+    constexpr Rewrite kRewrites[] = {{L"waitwindowevent", L"awaitnextevent"},
+                                     {L"input", L"awaitinput"},
+                                     {L"delay", L"awaitdelay"}};
     bool inString = false;
-    for (size_t i = 0; i + kWait.size() < statement.size(); ++i) {
+    for (size_t i = 0; i < statement.size(); ++i) {
         if (statement[i] == L'"') inString = !inString;
         if (inString || (i > 0 && isNameChar(statement[i - 1]))) continue;
-        if (!equalsIgnoreCase(std::wstring_view(statement).substr(i, kWait.size()), kWait))
-            continue;
-        size_t k = i + kWait.size();
-        while (k < statement.size() && statement[k] == L' ') ++k;
-        if (k < statement.size() && statement[k] == L'(') {
-            statement.replace(i, kWait.size(), kAwaitedWait);
-            i += kAwaitedWait.size() - 1;
+        for (const Rewrite& r : kRewrites) {
+            if (r.from == L"delay" && !delays) continue;
+            if (i + r.from.size() >= statement.size() ||
+                !equalsIgnoreCase(std::wstring_view(statement).substr(i, r.from.size()), r.from))
+                continue;
+            size_t k = i + r.from.size();
+            if (isNameChar(statement[k])) continue;
+            while (k < statement.size() && statement[k] == L' ') ++k;
+            if (k < statement.size() && statement[k] == L'(') {
+                statement.replace(i, r.from.size(), r.to);
+                i += r.to.size() - 1;
+                break;
+            }
         }
     }
+}
+
+bool isAwaitedWait(std::wstring_view name) {
+    return name == L"awaitnextevent" || name == L"awaitinput" || name == L"awaitdelay";
 }
 
 bool isDelayStatement(std::wstring_view statement) {

@@ -32,11 +32,20 @@ std::vector<std::wstring> calledNames(std::wstring_view statement);
 // "awaitevent(500)" for "e = WaitWindowEvent(500)", with the timeout as written.
 std::wstring awaitEventStatement(std::wstring_view statement);
 
-// Where the program cannot be cut (a procedure, a Select block) a wait is awaited instead:
-// every WaitWindowEvent call outside strings becomes the runtime's awaited wait
-// "awaitnextevent(...)", and the function holding it becomes async.
-void awaitWaits(std::wstring& statement);
-inline constexpr std::wstring_view kAwaitedWait = L"awaitnextevent";
+// Where the program cannot be cut (a procedure, a Select block) a wait is awaited instead, and
+// the function holding it becomes async: every call outside strings of WaitWindowEvent and
+// Input, and with `delays` of Delay too, becomes the runtime's awaited form
+// ("awaitnextevent(...)", "awaitinput()", "awaitdelay(...)"). The main program keeps its
+// Delay, which in a loop delays the loop's next pass.
+void awaitWaits(std::wstring& statement, bool delays);
+
+// Whether a lower-case called name is one of those awaited forms.
+bool isAwaitedWait(std::wstring_view name);
+
+// The names of procedures and commands whose calls make a procedure wait.
+inline bool makesProcedureWait(std::wstring_view name) {
+    return name == L"waitwindowevent" || name == L"input" || name == L"delay";
+}
 
 // A Delay that is the statement itself: "Delay(300)".
 bool isDelayStatement(std::wstring_view statement);

@@ -42,8 +42,9 @@ struct LoopLevel {
     // The segments control can be in at the point being read: where the next line goes.
     SegmentSet live = {0};
     // While, For, ForEach and Select blocks opened in this level and not yet closed, by
-    // their opening word. A Break or Continue inside one of the loops among them belongs to
-    // that loop; a Select alone is no loop, so a Break inside it still leaves the Repeat.
+    // their opening word, and Repeat blocks inside those. A Break or Continue inside one of
+    // the loops among them belongs to that loop; a Select alone is no loop, so a Break inside
+    // it still leaves the Repeat.
     std::vector<BlockWord> innerBlocks;
     // The loop's "Until c" statement, read ahead so that Continue can make the same test;
     // null for a ForEver loop.
@@ -78,9 +79,12 @@ std::wstring changeLoopTo(int level, int segment) {
     return targetCode(L"ChangeLoop(" + functionName(level, segment) + L")");
 }
 
+// Blocks that stay blocks of the script inside one function. A Repeat is one of them inside
+// another of them: it is no cut into functions there, but a loop of the script as in a
+// procedure, whose waits are awaited.
 bool opensInnerBlock(BlockWord kind) {
     return kind == BlockWord::kFor || kind == BlockWord::kForEach || kind == BlockWord::kWhile ||
-           kind == BlockWord::kSelect;
+           kind == BlockWord::kSelect || kind == BlockWord::kRepeat;
 }
 
 bool isCaseLabel(std::wstring_view statement) {
@@ -90,7 +94,8 @@ bool isCaseLabel(std::wstring_view statement) {
 }
 
 bool closesInnerBlock(BlockWord kind) {
-    return kind == BlockWord::kNext || kind == BlockWord::kWend || kind == BlockWord::kEndSelect;
+    return kind == BlockWord::kNext || kind == BlockWord::kWend || kind == BlockWord::kEndSelect ||
+           kind == BlockWord::kUntil || kind == BlockWord::kForEver;
 }
 
 class LoopPass {
@@ -104,9 +109,12 @@ public:
             cut(targetCode(L"QLCX_AskLine()"));
         } else if (waitsForEvent(statement) && canCut(kind)) {
             cut(awaitEventStatement(statement));
-        } else if (waitsForEvent(statement)) {
+        } else if (waitsForEvent(statement) || waitsForLine(statement) ||
+                   (isDelayStatement(statement) && levels_[current_].insideInnerLoop())) {
+            // Where the program cannot be cut the wait is awaited; a Delay only inside a loop
+            // of the script, which would otherwise run all its passes at once.
             std::wstring awaited = statement;
-            awaitWaits(awaited);
+            awaitWaits(awaited, levels_[current_].insideInnerLoop());
             dispatch(awaited, kind);
             return;
         }
@@ -135,13 +143,20 @@ private:
             onEndIf(statement);
             break;
         case BlockWord::kRepeat:
-            onRepeat();
+            if (levels_[current_].innerBlocks.empty()) {
+                onRepeat();
+            } else {
+                ++repeatsSeen_; // its Until is not a level's
+                onOrdinary(statement, kind);
+            }
             break;
         case BlockWord::kUntil:
-            onLoopEnd(statement, true);
-            break;
         case BlockWord::kForEver:
-            onLoopEnd(statement, false);
+            if (!levels_[current_].innerBlocks.empty() &&
+                levels_[current_].innerBlocks.back() == BlockWord::kRepeat)
+                onOrdinary(statement, kind);
+            else
+                onLoopEnd(statement, kind == BlockWord::kUntil);
             break;
         case BlockWord::kBreak:
         case BlockWord::kContinue:
@@ -207,9 +222,10 @@ private:
 
     bool callsWaitingProcedure(std::wstring_view text) const {
         if (isTargetLine(text) || isLineMarker(text)) return false;
-        if (waitingProcedures_.empty()) return text.find(kAwaitedWait) != std::wstring_view::npos;
+        if (waitingProcedures_.empty() && text.find(L"await") == std::wstring_view::npos)
+            return false;
         for (const std::wstring& name : calledNames(text))
-            if (name == kAwaitedWait || waitingProcedures_.count(name) != 0) return true;
+            if (isAwaitedWait(name) || waitingProcedures_.count(name) != 0) return true;
         return false;
     }
 

@@ -31,6 +31,10 @@ var QLCX_GridHeight = 25;
 var QLCX_InputLine = 0;
 var QLCX_LineReady = 0;
 var QLCX_Line = "";
+// The procedure waiting in Input() for the line: the function that settles its wait, or 0.
+var QLCX_LineWaiter = 0;
+// How long the Delay being started lasts, for the promise it makes.
+var QLCX_SleepMs = 0;
 // Keys pressed and not yet taken by Inkey: pairs [character, key code].
 var QLCX_KeyBuffer = [];
 var QLCX_KeyTaken = 0;
@@ -318,10 +322,38 @@ function QLCX_LineEntered() {
     QLCX_Line = text;
     QLCX_LineReady = 1;
     QLCX_WaitingLine = 0;
+    var settle = QLCX_LineWaiter;
+    if (settle) {
+        QLCX_LineWaiter = 0;
+        QLCX_LineReady = 0;
+        settle(text);
+    }
 }
 
-// The line typed at the cut before this statement; where the program could not be cut (in a
-// procedure), the browser's input box asks, with the console's last line as its message.
+// Input() where the program waits in a procedure (an async function) or cannot be cut: the
+// same input line, and a promise of the line typed.
+function QLCX_ReadLine() {
+    QLCX_AskLine();
+    return new window.Promise(QLCX_HoldLine);
+}
+
+function QLCX_HoldLine(settle) {
+    QLCX_LineWaiter = settle;
+}
+
+// Delay(ms) in a procedure that waits: a promise settled once ms are over.
+function QLCX_Sleep(ms) {
+    QLCX_SleepMs = Math.max(0, QLCX_Number(ms));
+    return new window.Promise(QLCX_HoldSleep);
+}
+
+function QLCX_HoldSleep(settle) {
+    window.setTimeout(settle, QLCX_SleepMs);
+}
+
+// The line typed at the cut before this statement. Translated programs await QLCX_ReadLine
+// wherever they cannot be cut; a script run on the runtime directly that calls Input() without
+// a cut gets the browser's input box, with the console's last line as its message.
 function Input() {
     if (QLCX_LineReady) {
         QLCX_LineReady = 0;

@@ -32,6 +32,8 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"mapslot(map,key)", L""},
         {L"awaitevent([timeout])", L""},
         {L"awaitnextevent([timeout])", L"await QLCX_NextEvent"},
+        {L"awaitinput()", L"await QLCX_ReadLine"},
+        {L"awaitdelay(ms)", L"await QLCX_Sleep"},
         }},
         {L"Windows and events", {
         {L"WindowEvent()", L""},

@@ -72,7 +72,7 @@ const std::unordered_map<std::wstring, wchar_t>& resultTypes() {
                                     L"removestring",   L"insertstring",  L"stringfield",
                                     L"lset",           L"rset",          L"ltrim",
                                     L"rtrim",          L"trim",          L"str",
-                                    L"inputrequester", L"listjoin"})
+                                    L"inputrequester", L"listjoin",      L"awaitinput"})
             t[name] = L's';
         return t;
     }();

@@ -9,8 +9,6 @@
 namespace qc {
 namespace {
 
-constexpr std::wstring_view kWait = L"waitwindowevent";
-
 bool isHead(std::wstring_view statement) {
     return startsWithIgnoreCase(statement, L"procedure ");
 }
@@ -38,7 +36,7 @@ std::unordered_set<std::wstring> findWaitingProcedures(std::vector<std::wstring>
         }
         if (current.empty()) continue;
         for (const std::wstring& callee : calledNames(statement)) {
-            if (callee == kWait) {
+            if (makesProcedureWait(callee)) {
                 waiting.insert(current);
             } else if (callee != current) {
                 callers[callee].push_back(current);
@@ -57,7 +55,7 @@ std::unordered_set<std::wstring> findWaitingProcedures(std::vector<std::wstring>
     }
     if (!waiting.empty())
         for (std::wstring& statement : procedures)
-            if (!isLineMarker(statement)) awaitWaits(statement);
+            if (!isLineMarker(statement)) awaitWaits(statement, true);
     return waiting;
 }
 

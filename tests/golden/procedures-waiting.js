@@ -1,4 +1,5 @@
 var e=0
+var a$=""
 async function Inner(t){
 return await QLCX_NextEvent(t)+1;
 }
@@ -8,6 +9,10 @@ x=await Inner(10)*2;
 }
 async function Outer(){
 await Middle();
+}
+async function Ask(){
+await QLCX_Sleep(10);
+return "<"+await QLCX_ReadLine()+">";
 }
 function Plain(){
 var e=0;
@@ -32,6 +37,7 @@ switch(e){
 case 2:
 e=await QLCX_NextEvent(100);
 }
+a$=await Ask();
 ChangeLoop(0)
 }
 async function Inf_1_0(){

@@ -36,7 +36,11 @@ Lines functions(std::initializer_list<std::wstring_view> rows) {
     Lines out;
     for (std::wstring_view row : rows) {
         Lines cells = split(row);
-        out.push_back(L"\u00B0cl function " + cells[0] + L"(){");
+        // "async NAME" heads an async function
+        bool async = cells[0].rfind(L"async ", 0) == 0;
+        std::wstring name = async ? cells[0].substr(6) : cells[0];
+        out.push_back(std::wstring(L"\u00B0cl ") + (async ? L"async " : L"") + L"function " + name +
+                      L"(){");
         out.insert(out.end(), cells.begin() + 1, cells.end());
         out.push_back(L"\u00B0cl }");
     }
@@ -181,13 +185,15 @@ const LoopCase kCases[] = {
                 L"@ChangeLoop(Inf_1_0) | @return 0",
                 L"Inf_1_1 | x = Input() | i = i + (2) | If i > (n) | @ChangeLoop(Inf_0_1) | "
                 L"@return 0 | EndIf | @ChangeLoop(Inf_1_0)"})},
-    {"While counting down around a Delay, Select keeps its Input",
+    {"While counting down around a Delay, Select awaits its Input",
      L"While a > 0 | Delay(9) | Wend | For k = 9 To 1 Step -1 | Select k | Case 1 | "
      L"x = Input() | EndSelect | Next",
-     functions({L"INIT | If a > 0 | @ChangeLoop(Inf_1_0) | @return 0 | EndIf | "
-                L"For k = 9 To 1 Step -1 | Select k | Case 1 | x = Input() | EndSelect | Next",
-                L"Inf_0_1 | For k = 9 To 1 Step -1 | Select k | Case 1 | x = Input() | "
-                L"EndSelect | Next | @ChangeLoop(0)",
+     functions({L"INIT | @ChangeLoop(Inf_0_0) | @return 0",
+                L"async Inf_0_0 | If a > 0 | @ChangeLoop(Inf_1_0) | @return 0 | EndIf | "
+                L"For k = 9 To 1 Step -1 | Select k | Case 1 | x = awaitinput() | EndSelect | "
+                L"Next | @ChangeLoop(0)",
+                L"async Inf_0_1 | For k = 9 To 1 Step -1 | Select k | Case 1 | "
+                L"x = awaitinput() | EndSelect | Next | @ChangeLoop(0)",
                 L"Inf_1_0 | Delay(9) | If Not(a > 0) | @ChangeLoop(Inf_0_1) | @return 0 | EndIf"})},
     // Before a WaitWindowEvent the part starts the wait with the call's own timeout, brackets
     // and strings in it kept whole; a While around it becomes a Repeat.

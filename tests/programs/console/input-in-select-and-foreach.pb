@@ -1,4 +1,5 @@
-; Input() in a Select cannot cut the program: the input box asks; in ForEach and For it can
+; Input() in a Select, where the program cannot be cut, waits for the console's input line as
+; in ForEach and For
 OpenConsole()
 NewList names.s()
 AddElement(names()) : names() = "ann"
@@ -15,8 +16,8 @@ ForEach names()
   Next
 Next
 PrintN(mode$ + " " + answer$)
-; answer: fast
 ; type:
+; fast
 ; a1
 ; a2
 ; b1
