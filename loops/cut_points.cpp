@@ -93,19 +93,26 @@ bool isLoopEnd(BlockWord kind) {
            kind == BlockWord::kForEver;
 }
 
-} // namespace
-
-bool callsCommand(std::wstring_view statement, std::wstring_view name) {
+// Where the first call of `name` (lower case) at or after `from` starts: the word outside
+// strings, whole, with "(" after it (blanks between allowed).
+std::optional<size_t> findCall(std::wstring_view statement, std::wstring_view name,
+                               size_t from = 0) {
     bool inString = false;
     for (size_t i = 0; i + name.size() < statement.size(); ++i) {
         if (statement[i] == L'"') inString = !inString;
-        if (inString || (i > 0 && isNameChar(statement[i - 1]))) continue;
+        if (i < from || inString || (i > 0 && isNameChar(statement[i - 1]))) continue;
         if (!equalsIgnoreCase(statement.substr(i, name.size()), name)) continue;
         size_t k = i + name.size();
         while (k < statement.size() && statement[k] == L' ') ++k;
-        if (k < statement.size() && statement[k] == L'(') return true;
+        if (k < statement.size() && statement[k] == L'(') return i;
     }
-    return false;
+    return std::nullopt;
+}
+
+} // namespace
+
+bool callsCommand(std::wstring_view statement, std::wstring_view name) {
+    return findCall(statement, name).has_value();
 }
 
 std::vector<std::wstring> calledNames(std::wstring_view statement) {
@@ -131,25 +138,17 @@ std::vector<std::wstring> calledNames(std::wstring_view statement) {
 }
 
 std::wstring awaitEventStatement(std::wstring_view statement) {
-    constexpr std::wstring_view kName = L"waitwindowevent";
-    bool inString = false;
-    for (size_t i = 0; i + kName.size() < statement.size(); ++i) {
-        if (statement[i] == L'"') inString = !inString;
-        if (inString || (i > 0 && isNameChar(statement[i - 1]))) continue;
-        if (!equalsIgnoreCase(statement.substr(i, kName.size()), kName)) continue;
-        size_t open = statement.find(L'(', i + kName.size());
-        if (open == std::wstring_view::npos) break;
-        int depth = 0;
-        bool quoted = false;
-        for (size_t k = open; k < statement.size(); ++k) {
-            wchar_t c = statement[k];
-            if (c == L'"') quoted = !quoted;
-            if (quoted) continue;
-            if (c == L'(') ++depth;
-            if (c == L')' && --depth == 0)
-                return L"awaitevent" + std::wstring(statement.substr(open, k - open + 1));
-        }
-        break;
+    std::optional<size_t> at = findCall(statement, L"waitwindowevent");
+    size_t open = at ? statement.find(L'(', *at) : std::wstring_view::npos;
+    int depth = 0;
+    bool quoted = false;
+    for (size_t k = open; k < statement.size(); ++k) {
+        wchar_t c = statement[k];
+        if (c == L'"') quoted = !quoted;
+        if (quoted) continue;
+        if (c == L'(') ++depth;
+        if (c == L')' && --depth == 0)
+            return L"awaitevent" + std::wstring(statement.substr(open, k - open + 1));
     }
     return L"awaitevent()";
 }
@@ -162,24 +161,11 @@ void awaitWaits(std::wstring& statement, bool delays) {
     constexpr Rewrite kRewrites[] = {{L"waitwindowevent", L"awaitnextevent"},
                                      {L"input", L"awaitinput"},
                                      {L"delay", L"awaitdelay"}};
-    bool inString = false;
-    for (size_t i = 0; i < statement.size(); ++i) {
-        if (statement[i] == L'"') inString = !inString;
-        if (inString || (i > 0 && isNameChar(statement[i - 1]))) continue;
-        for (const Rewrite& r : kRewrites) {
-            if (r.from == L"delay" && !delays) continue;
-            if (i + r.from.size() >= statement.size() ||
-                !equalsIgnoreCase(std::wstring_view(statement).substr(i, r.from.size()), r.from))
-                continue;
-            size_t k = i + r.from.size();
-            if (isNameChar(statement[k])) continue;
-            while (k < statement.size() && statement[k] == L' ') ++k;
-            if (k < statement.size() && statement[k] == L'(') {
-                statement.replace(i, r.from.size(), r.to);
-                i += r.to.size() - 1;
-                break;
-            }
-        }
+    for (const Rewrite& r : kRewrites) {
+        if (r.from == L"delay" && !delays) continue;
+        for (std::optional<size_t> at = findCall(statement, r.from); at;
+             at = findCall(statement, r.from, *at + r.to.size()))
+            statement.replace(*at, r.from.size(), r.to);
     }
 }
 
