@@ -160,9 +160,10 @@ void awaitWaits(std::wstring& statement, bool delays) {
     };
     constexpr Rewrite kRewrites[] = {{L"waitwindowevent", L"awaitnextevent"},
                                      {L"input", L"awaitinput"},
-                                     {L"delay", L"awaitdelay"}};
+                                     {L"delay", L"awaitdelay"},
+                                     {L"flipbuffers", L"awaitflip"}};
     for (const Rewrite& r : kRewrites) {
-        if (r.from == L"delay" && !delays) continue;
+        if ((r.from == L"delay" || r.from == L"flipbuffers") && !delays) continue;
         for (std::optional<size_t> at = findCall(statement, r.from); at;
              at = findCall(statement, r.from, *at + r.to.size()))
             statement.replace(*at, r.from.size(), r.to);
@@ -170,7 +171,8 @@ void awaitWaits(std::wstring& statement, bool delays) {
 }
 
 bool isAwaitedWait(std::wstring_view name) {
-    return name == L"awaitnextevent" || name == L"awaitinput" || name == L"awaitdelay";
+    return name == L"awaitnextevent" || name == L"awaitinput" || name == L"awaitdelay" ||
+           name == L"awaitflip";
 }
 
 bool isDelayStatement(std::wstring_view statement) {

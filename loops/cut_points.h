@@ -34,9 +34,10 @@ std::wstring awaitEventStatement(std::wstring_view statement);
 
 // Where the program cannot be cut (a procedure, a Select block) a wait is awaited instead, and
 // the function holding it becomes async: every call outside strings of WaitWindowEvent and
-// Input, and with `delays` of Delay too, becomes the runtime's awaited form
-// ("awaitnextevent(...)", "awaitinput()", "awaitdelay(...)"). The main program keeps its
-// Delay, which in a loop delays the loop's next pass.
+// Input, and with `delays` of Delay and FlipBuffers too, becomes the runtime's awaited form
+// ("awaitnextevent(...)", "awaitinput()", "awaitdelay(...)", "awaitflip()"). The main
+// program's own loops keep their Delay, which delays the loop's next pass, and their
+// FlipBuffers, whose frame is the pass.
 void awaitWaits(std::wstring& statement, bool delays);
 
 // Whether a lower-case called name is one of those awaited forms.
@@ -44,7 +45,8 @@ bool isAwaitedWait(std::wstring_view name);
 
 // The names of procedures and commands whose calls make a procedure wait.
 inline bool makesProcedureWait(std::wstring_view name) {
-    return name == L"waitwindowevent" || name == L"input" || name == L"delay";
+    return name == L"waitwindowevent" || name == L"input" || name == L"delay" ||
+           name == L"flipbuffers";
 }
 
 // A Delay that is the statement itself: "Delay(300)".

@@ -110,9 +110,10 @@ public:
         } else if (waitsForEvent(statement) && canCut(kind)) {
             cut(awaitEventStatement(statement));
         } else if (waitsForEvent(statement) || waitsForLine(statement) ||
-                   (isDelayStatement(statement) && levels_[current_].insideInnerLoop())) {
-            // Where the program cannot be cut the wait is awaited; a Delay only inside a loop
-            // of the script, which would otherwise run all its passes at once.
+                   (levels_[current_].insideInnerLoop() &&
+                    (isDelayStatement(statement) || callsCommand(statement, L"flipbuffers")))) {
+            // Where the program cannot be cut the wait is awaited; a Delay or FlipBuffers only
+            // inside a loop of the script, which would otherwise run all its passes at once.
             std::wstring awaited = statement;
             awaitWaits(awaited, levels_[current_].insideInnerLoop());
             dispatch(awaited, kind);

@@ -74,6 +74,9 @@ var QLCX_EventType = 0;
 // buttons and keys at that moment), or 0.
 var QLCX_EventDetails = 0;
 
+// Flips since the frame began, and the procedure waiting in FlipBuffers for the next frame.
+var QLCX_FlipsThisFrame = 0;
+var QLCX_FlipWaiter = 0;
 // Frame counting for GetFPS: flips since the last measurement, its time, the last rate.
 var QLCX_FlipCount = 0;
 var QLCX_FlipTime = new Date().getTime();
@@ -117,6 +120,7 @@ function ChangeLoop(newfunc) {
 function QLCX_RunFrame() {
     var now = new Date().getTime();
     QLCX_FireTimers(now);
+    QLCX_NewFrame();
     if (QLCX_WaitingLine || QLCX_PassPending || QLCX_Busy) {
         return 0;
     }
@@ -380,6 +384,34 @@ function FlipBuffers() {
         QLCX_FlipTime = now;
     }
     return 1;
+}
+
+// FlipBuffers in a procedure that waits (an async function), or in a loop of the script in
+// the main program: the frame's first flip goes straight on, since the main program's loop
+// that called it waits for the next frame itself; a further flip in the same frame (a game
+// loop inside a procedure) waits for the next frame, so such a loop runs a pass a frame.
+function QLCX_FlipWait() {
+    FlipBuffers();
+    QLCX_FlipsThisFrame++;
+    if (QLCX_FlipsThisFrame <= 1) {
+        return 1;
+    }
+    return new window.Promise(QLCX_HoldFlip);
+}
+
+function QLCX_HoldFlip(settle) {
+    QLCX_FlipWaiter = settle;
+}
+
+// At each frame: a flip waiting for it goes on, and counts as the new frame's first.
+function QLCX_NewFrame() {
+    QLCX_FlipsThisFrame = 0;
+    var settle = QLCX_FlipWaiter;
+    if (settle) {
+        QLCX_FlipWaiter = 0;
+        QLCX_FlipsThisFrame = 1;
+        settle(0);
+    }
 }
 
 // Frames per second of the last full measurement; 0 during the first second.

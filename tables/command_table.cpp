@@ -34,6 +34,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"awaitnextevent([timeout])", L"await QLCX_NextEvent"},
         {L"awaitinput()", L"await QLCX_ReadLine"},
         {L"awaitdelay(ms)", L"await QLCX_Sleep"},
+        {L"awaitflip()", L"await QLCX_FlipWait"},
         }},
         {L"Windows and events", {
         {L"WindowEvent()", L""},
