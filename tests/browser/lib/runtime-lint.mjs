@@ -124,7 +124,7 @@ function lineRules(code) {
 export function lintLibrary(files, vocabulary) {
   const findings = [];
   const declared = new Set();
-  const topFunctions = new Map();
+  const topNames = new Map(); // global functions and variables: where each is declared
   const uses = [];
   for (const { name, text } of files) {
     const lines = text.split('\n');
@@ -145,10 +145,10 @@ export function lintLibrary(files, vocabulary) {
         declared.add(fn[1]);
         fn[2].split(',').map((p) => p.trim()).filter(Boolean).forEach((p) => declared.add(p));
         if (braces === 0) {
-          if (topFunctions.has(fn[1])) {
-            report(['duplicate', `${fn[1]} is also defined at ${topFunctions.get(fn[1])}`]);
+          if (topNames.has(fn[1])) {
+            report(['duplicate', `${fn[1]} is also defined at ${topNames.get(fn[1])}`]);
           }
-          topFunctions.set(fn[1], where);
+          topNames.set(fn[1], where);
           if (!/^QLCX_[A-Z]/.test(fn[1]) && !vocabulary.commands.has(fn[1])) {
             report(['global-name', `function ${fn[1]}: internal globals are QLCX_ + capital`]);
           }
@@ -160,6 +160,12 @@ export function lintLibrary(files, vocabulary) {
         declared.add(v[1]);
         if (braces === 0 && !/^QLCX_[A-Z]/.test(v[1]) && !publicConstants.has(v[1])) {
           report(['global-name', `var ${v[1]}: internal globals are QLCX_ + capital`]);
+        }
+        if (braces === 0) {
+          if (topNames.has(v[1])) {
+            report(['duplicate', `${v[1]} is also defined at ${topNames.get(v[1])}`]);
+          }
+          topNames.set(v[1], where);
         }
       }
       rules.words.forEach((w) => uses.push({ ...w, where, raw }));
