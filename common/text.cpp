@@ -189,6 +189,19 @@ wchar_t toLowerChar(wchar_t c) {
     return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
 }
 
+size_t matchingParen(std::wstring_view text, size_t open) {
+    int depth = 0;
+    bool quoted = false;
+    for (size_t i = open; i < text.size(); ++i) {
+        wchar_t c = text[i];
+        if (c == L'"') quoted = !quoted;
+        if (quoted) continue;
+        if (c == L'(') ++depth;
+        if (c == L')' && --depth == 0) return i;
+    }
+    return std::wstring_view::npos;
+}
+
 std::wstring toLower(std::wstring_view text) {
     std::wstring out(text);
     for (auto& c : out) c = toLowerChar(c);

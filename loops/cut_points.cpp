@@ -93,6 +93,19 @@ bool isLoopEnd(BlockWord kind) {
            kind == BlockWord::kForEver;
 }
 
+// The commands that wait, and the runtime's awaited form of each (commands of the table).
+// Delay and FlipBuffers are awaited only in procedures and in loops of the script: a loop of
+// the main program that is cut into parts keeps them, since its next pass is their wait.
+struct AwaitedWait {
+    std::wstring_view command;
+    std::wstring_view awaited;
+    bool onlyInScriptLoops;
+};
+constexpr AwaitedWait kAwaitedWaits[] = {{L"waitwindowevent", L"awaitnextevent", false},
+                                         {L"input", L"awaitinput", false},
+                                         {L"delay", L"awaitdelay", true},
+                                         {L"flipbuffers", L"awaitflip", true}};
+
 // Where the first call of `name` (lower case) at or after `from` starts: the word outside
 // strings, whole, with "(" after it (blanks between allowed).
 std::optional<size_t> findCall(std::wstring_view statement, std::wstring_view name,
@@ -140,39 +153,35 @@ std::vector<std::wstring> calledNames(std::wstring_view statement) {
 std::wstring awaitEventStatement(std::wstring_view statement) {
     std::optional<size_t> at = findCall(statement, L"waitwindowevent");
     size_t open = at ? statement.find(L'(', *at) : std::wstring_view::npos;
-    int depth = 0;
-    bool quoted = false;
-    for (size_t k = open; k < statement.size(); ++k) {
-        wchar_t c = statement[k];
-        if (c == L'"') quoted = !quoted;
-        if (quoted) continue;
-        if (c == L'(') ++depth;
-        if (c == L')' && --depth == 0)
-            return L"awaitevent" + std::wstring(statement.substr(open, k - open + 1));
-    }
-    return L"awaitevent()";
+    size_t close = open == std::wstring_view::npos ? open : matchingParen(statement, open);
+    if (close == std::wstring_view::npos) return L"awaitevent()";
+    return L"awaitevent" + std::wstring(statement.substr(open, close - open + 1));
 }
 
-void awaitWaits(std::wstring& statement, bool delays) {
-    struct Rewrite {
-        std::wstring_view from;
-        std::wstring_view to;
-    };
-    constexpr Rewrite kRewrites[] = {{L"waitwindowevent", L"awaitnextevent"},
-                                     {L"input", L"awaitinput"},
-                                     {L"delay", L"awaitdelay"},
-                                     {L"flipbuffers", L"awaitflip"}};
-    for (const Rewrite& r : kRewrites) {
-        if ((r.from == L"delay" || r.from == L"flipbuffers") && !delays) continue;
-        for (std::optional<size_t> at = findCall(statement, r.from); at;
-             at = findCall(statement, r.from, *at + r.to.size()))
-            statement.replace(*at, r.from.size(), r.to);
+std::optional<std::wstring> awaitedForm(std::wstring_view statement, bool inScriptLoop) {
+    std::optional<std::wstring> out;
+    for (const AwaitedWait& wait : kAwaitedWaits) {
+        if (wait.onlyInScriptLoops && !inScriptLoop) continue;
+        std::wstring_view text = out ? std::wstring_view(*out) : statement;
+        std::optional<size_t> at = findCall(text, wait.command);
+        if (!at) continue;
+        if (!out) out = std::wstring(statement);
+        for (; at; at = findCall(*out, wait.command, *at + wait.awaited.size()))
+            out->replace(*at, wait.command.size(), wait.awaited);
     }
+    return out;
 }
 
 bool isAwaitedWait(std::wstring_view name) {
-    return name == L"awaitnextevent" || name == L"awaitinput" || name == L"awaitdelay" ||
-           name == L"awaitflip";
+    for (const AwaitedWait& wait : kAwaitedWaits)
+        if (name == wait.awaited) return true;
+    return false;
+}
+
+bool makesProcedureWait(std::wstring_view name) {
+    for (const AwaitedWait& wait : kAwaitedWaits)
+        if (name == wait.command) return true;
+    return false;
 }
 
 bool isDelayStatement(std::wstring_view statement) {

@@ -7,6 +7,7 @@
 // makes the cuts; this file finds them and turns the For and While blocks that hold one into Repeat
 // loops, which the loop pass can cut (a For or While stays one script loop that runs to its end
 // within one call).
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,21 +34,19 @@ std::vector<std::wstring> calledNames(std::wstring_view statement);
 std::wstring awaitEventStatement(std::wstring_view statement);
 
 // Where the program cannot be cut (a procedure, a Select block) a wait is awaited instead, and
-// the function holding it becomes async: every call outside strings of WaitWindowEvent and
-// Input, and with `delays` of Delay and FlipBuffers too, becomes the runtime's awaited form
-// ("awaitnextevent(...)", "awaitinput()", "awaitdelay(...)", "awaitflip()"). The main
-// program's own loops keep their Delay, which delays the loop's next pass, and their
-// FlipBuffers, whose frame is the pass.
-void awaitWaits(std::wstring& statement, bool delays);
+// the function holding it becomes async. The statement with every call outside strings of
+// WaitWindowEvent and Input, and with `inScriptLoop` of Delay and FlipBuffers too, turned
+// into the runtime's awaited form ("awaitnextevent(...)", "awaitinput()", "awaitdelay(...)",
+// "awaitflip()"); nothing when it has none. A loop of the main program that is cut into parts
+// keeps its Delay, which delays the loop's next pass, and its FlipBuffers, whose frame is the
+// pass.
+std::optional<std::wstring> awaitedForm(std::wstring_view statement, bool inScriptLoop);
 
 // Whether a lower-case called name is one of those awaited forms.
 bool isAwaitedWait(std::wstring_view name);
 
-// The names of procedures and commands whose calls make a procedure wait.
-inline bool makesProcedureWait(std::wstring_view name) {
-    return name == L"waitwindowevent" || name == L"input" || name == L"delay" ||
-           name == L"flipbuffers";
-}
+// Whether a call of this command (lower case) makes a procedure wait.
+bool makesProcedureWait(std::wstring_view name);
 
 // A Delay that is the statement itself: "Delay(300)".
 bool isDelayStatement(std::wstring_view statement);

@@ -109,14 +109,10 @@ public:
             cut(targetCode(L"QLCX_AskLine()"));
         } else if (waitsForEvent(statement) && canCut(kind)) {
             cut(awaitEventStatement(statement));
-        } else if (waitsForEvent(statement) || waitsForLine(statement) ||
-                   (levels_[current_].insideInnerLoop() &&
-                    (isDelayStatement(statement) || callsCommand(statement, L"flipbuffers")))) {
-            // Where the program cannot be cut the wait is awaited; a Delay or FlipBuffers only
-            // inside a loop of the script, which would otherwise run all its passes at once.
-            std::wstring awaited = statement;
-            awaitWaits(awaited, levels_[current_].insideInnerLoop());
-            dispatch(awaited, kind);
+        } else if (std::optional<std::wstring> awaited =
+                       awaitedForm(statement, levels_[current_].insideInnerLoop())) {
+            // Where the program cannot be cut the wait is awaited.
+            dispatch(*awaited, kind);
             return;
         }
         dispatch(statement, kind);

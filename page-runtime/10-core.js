@@ -53,6 +53,9 @@ var QLCX_Busy = 0;
 // the number of its wait, so that a timeout of an earlier wait changes nothing.
 var QLCX_EventWaiter = 0;
 var QLCX_EventWaitNumber = 0;
+// The promise QLCX_Wait made last, and the function that settles it.
+var QLCX_Waiting = 0;
+var QLCX_Settler = 0;
 // 1 from the wait the main program starts where it was cut before a WaitWindowEvent, until that
 // WaitWindowEvent takes the event: it must not wait again before the pass after it.
 var QLCX_EventAwaited = 0;
@@ -171,9 +174,8 @@ function QLCX_MayPass(now) {
     return 1;
 }
 
-// One pass of the loop function. A pass that ended where the program was cut before a
-// WaitWindowEvent goes straight on when an event is already queued, so that each event costs
-// one frame and not two.
+// One pass of the loop function. The part after a cut before WaitWindowEvent runs in the same
+// frame when an event is already queued (the frame's passes go on to it).
 function QLCX_Pass() {
     if (!QLCX_LoopFunction || QLCX_Busy) {
         return 0;
@@ -186,13 +188,7 @@ function QLCX_Pass() {
         QLCX_EventAwaited = 0;
         return 1;
     }
-    if (!QLCX_EventAwaited || !QLCX_LoopFunction || QLCX_Ended) {
-        return 1;
-    }
-    if (ListSize(QLCX_EventQueue) > 0) {
-        QLCX_WaitUntil = 0;
-        QLCX_RunLoopFunction();
-        QLCX_EventAwaited = 0;
+    if (!QLCX_EventAwaited || !QLCX_LoopFunction || QLCX_Ended || ListSize(QLCX_EventQueue) > 0) {
         return 1;
     }
     // A timeout shorter than a frame (a game's WaitWindowEvent(10)) ends on a timer of its own,
@@ -238,11 +234,18 @@ function QLCX_NextEvent(timeout) {
     if (timeout > 0) {
         window.setTimeout(QLCX_EventWaitOver, timeout, QLCX_EventWaitNumber);
     }
-    return new window.Promise(QLCX_HoldEventWait).then(WindowEvent);
+    QLCX_EventWaiter = QLCX_Wait();
+    return QLCX_Waiting.then(WindowEvent);
 }
 
-function QLCX_HoldEventWait(settle) {
-    QLCX_EventWaiter = settle;
+// A new promise, left in QLCX_Waiting; gives the function that settles it.
+function QLCX_Wait() {
+    QLCX_Waiting = new window.Promise(QLCX_HoldWait);
+    return QLCX_Settler;
+}
+
+function QLCX_HoldWait(settle) {
+    QLCX_Settler = settle;
 }
 
 function QLCX_EventWaitOver(number) {
@@ -424,11 +427,8 @@ function QLCX_FlipWait() {
     if (QLCX_FlipsThisFrame <= 1) {
         return 1;
     }
-    return new window.Promise(QLCX_HoldFlip);
-}
-
-function QLCX_HoldFlip(settle) {
-    QLCX_FlipWaiter = settle;
+    QLCX_FlipWaiter = QLCX_Wait();
+    return QLCX_Waiting;
 }
 
 // At each frame: a flip waiting for it goes on, and counts as the new frame's first.

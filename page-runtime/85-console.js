@@ -33,8 +33,6 @@ var QLCX_LineReady = 0;
 var QLCX_Line = "";
 // The procedure waiting in Input() for the line: the function that settles its wait, or 0.
 var QLCX_LineWaiter = 0;
-// How long the Delay being started lasts, for the promise it makes.
-var QLCX_SleepMs = 0;
 // Keys pressed and not yet taken by Inkey: pairs [character, key code].
 var QLCX_KeyBuffer = [];
 var QLCX_KeyTaken = 0;
@@ -334,21 +332,14 @@ function QLCX_LineEntered() {
 // same input line, and a promise of the line typed.
 function QLCX_ReadLine() {
     QLCX_AskLine();
-    return new window.Promise(QLCX_HoldLine);
-}
-
-function QLCX_HoldLine(settle) {
-    QLCX_LineWaiter = settle;
+    QLCX_LineWaiter = QLCX_Wait();
+    return QLCX_Waiting;
 }
 
 // Delay(ms) in a procedure that waits: a promise settled once ms are over.
 function QLCX_Sleep(ms) {
-    QLCX_SleepMs = Math.max(0, QLCX_Number(ms));
-    return new window.Promise(QLCX_HoldSleep);
-}
-
-function QLCX_HoldSleep(settle) {
-    window.setTimeout(settle, QLCX_SleepMs);
+    window.setTimeout(QLCX_Wait(), Math.max(0, QLCX_Number(ms)));
+    return QLCX_Waiting;
 }
 
 // The line typed at the cut before this statement. Translated programs await QLCX_ReadLine

@@ -13,21 +13,6 @@ namespace {
 
 constexpr std::wstring_view kBlanks = L" \t";
 
-// The position of the ")" that closes the "(" at open, skipping string literals; npos
-// when the statement ends first.
-size_t matchingParen(std::wstring_view text, size_t open) {
-    int depth = 0;
-    bool quoted = false;
-    for (size_t i = open; i < text.size(); ++i) {
-        wchar_t c = text[i];
-        if (c == L'"') quoted = !quoted;
-        if (quoted) continue;
-        if (c == L'(') ++depth;
-        if (c == L')' && --depth == 0) return i;
-    }
-    return std::wstring_view::npos;
-}
-
 bool isPlainName(std::wstring_view name) {
     int kind = classifyWord(name);
     return (kind == kWordName || kind == kWordStringName) &&

@@ -53,9 +53,12 @@ std::unordered_set<std::wstring> findWaitingProcedures(std::vector<std::wstring>
         for (const std::wstring& caller : it->second)
             if (waiting.insert(caller).second) open.push_back(caller);
     }
-    if (!waiting.empty())
-        for (std::wstring& statement : procedures)
-            if (!isLineMarker(statement)) awaitWaits(statement, true);
+    if (waiting.empty()) return waiting;
+    for (std::wstring& statement : procedures) {
+        if (isLineMarker(statement)) continue;
+        if (std::optional<std::wstring> awaited = awaitedForm(statement, true))
+            statement = std::move(*awaited);
+    }
     return waiting;
 }
 
