@@ -40,18 +40,12 @@ void printLine(std::wstring_view line) {
     std::fwrite(bytes.data(), 1, bytes.size(), stderr);
 }
 
-// The source line an error names ("line 12: ..."), 0 for one that names none.
-long errorLine(const std::wstring& message) {
-    if (message.rfind(L"line ", 0) != 0) return 0;
-    return std::wcstol(message.c_str() + 5, nullptr, 10);
-}
-
 // The passes report as they meet things (procedures before the main program, loops after
 // the statements around them), so errors are collected and printed in source-line order
 // after the progress lines; --quiet drops only the progress lines.
 void printLog(const std::vector<std::wstring>& lines, const qc::Diagnostics& diag, bool quiet) {
-    std::vector<std::wstring> errors = diag.errors();
-    std::multiset<std::wstring> pending(errors.begin(), errors.end());
+    const std::vector<std::wstring>& messages = diag.errors();
+    std::multiset<std::wstring> pending(messages.begin(), messages.end());
     for (const std::wstring& line : lines) {
         auto error = pending.find(line);
         if (error != pending.end())
@@ -59,9 +53,13 @@ void printLog(const std::vector<std::wstring>& lines, const qc::Diagnostics& dia
         else if (!quiet)
             printLine(line);
     }
-    std::stable_sort(
-        errors.begin(), errors.end(),
-        [](const std::wstring& a, const std::wstring& b) { return errorLine(a) < errorLine(b); });
+    // By program line: the lines of include files stand where they were included.
+    std::vector<size_t> order(messages.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    const std::vector<long long>& at = diag.errorLines();
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return at[a] < at[b]; });
+    std::vector<std::wstring> errors;
+    for (size_t i : order) errors.push_back(messages[i]);
     for (const std::wstring& error : errors) printLine(error);
     if (!errors.empty())
         printLine(std::to_wstring(errors.size()) + (errors.size() == 1 ? L" error" : L" errors"));

@@ -25,13 +25,33 @@ std::wstring hexByte(unsigned char byte) {
     return {kDigits[byte >> 4], kDigits[byte & 15]};
 }
 
+// "line 3: stray byte $E9 is not UTF-8, read as "é"", with the file's name before it for an
+// include file.
+void reportStrayBytes(const std::vector<StrayByte>& strays, std::wstring_view file,
+                      Diagnostics& diag) {
+    std::wstring prefix = file.empty() ? L"" : std::wstring(file) + L" ";
+    for (const StrayByte& stray : strays)
+        diag.error(prefix + L"line " + std::to_wstring(stray.line) + L": stray byte $" +
+                   hexByte(stray.byte) + L" is not UTF-8, read as \"" +
+                   std::wstring(1, stray.readAs) + L"\"");
+}
+
+std::optional<std::wstring> readIncludeFile(const std::filesystem::path& file,
+                                            std::wstring_view name, Diagnostics& diag) {
+    std::optional<std::string> bytes = readFileBytes(file);
+    if (!bytes) return std::nullopt;
+    std::vector<StrayByte> strays;
+    std::wstring text = decodeSourceBytes(*bytes, &strays);
+    reportStrayBytes(strays, name, diag);
+    return text;
+}
+
 } // namespace
 
 const ConversionStages& coreStages() {
     static const ConversionStages stages{
-        [](std::wstring_view text, Diagnostics& diag, StageTimes* times) {
-            return translateText(text, diag, times);
-        },
+        [](std::wstring_view text, const IncludeLoader* includes, Diagnostics& diag,
+           StageTimes* times) { return translateSource(text, includes, diag, times); },
         [](const std::vector<std::wstring>& lines, RenameState& names, Diagnostics& diag,
            const ReportedWords* reported) { return compactScript(lines, names, diag, reported); }};
     return stages;
@@ -76,11 +96,9 @@ ConversionStatus loadSource(const std::filesystem::path& source, Diagnostics& di
     loaded.source = source;
     std::vector<StrayByte> strays;
     std::wstring text = decodeSourceBytes(*bytes, &strays);
-    for (const StrayByte& stray : strays)
-        diag.error(L"line " + std::to_wstring(stray.line) + L": stray byte $" +
-                   hexByte(stray.byte) + L" is not UTF-8, read as \"" +
-                   std::wstring(1, stray.readAs) + L"\"");
-    loaded.translation = stages.translate(text, diag, &t.translation);
+    reportStrayBytes(strays, L"", diag);
+    IncludeLoader includes{source, readIncludeFile};
+    loaded.translation = stages.translate(text, &includes, diag, &t.translation);
     loaded.hadErrors = diag.errorFlag();
     for (size_t i = earlierMessages; i < diag.errors().size(); ++i) {
         std::wstring_view word = message::unknownTypeWord(diag.errors()[i]);
@@ -105,8 +123,10 @@ ConversionStatus writeConvertedPage(const LoadedSource& loaded, const std::files
     std::vector<std::wstring> script;
     std::vector<int> sourceLines;
     if (options.compact) {
+        diag.setSourceMap(&loaded.translation.sourceMap);
         script = stages.compact(withLineMarkers(translated, loaded.translation.sourceLines), names,
                                 diag, &loaded.reportedWords);
+        diag.setSourceMap(nullptr);
         sourceLines = takeLineMarkers(script);
     } else {
         script = translated;
@@ -114,6 +134,10 @@ ConversionStatus writeConvertedPage(const LoadedSource& loaded, const std::files
     }
     script.push_back(
         lineTableScript(sourceLines, scriptFirstPageLine(loaded.translation.pageLines)));
+    // The line table counts the lines of the whole program; a program of several files also
+    // carries where each run of them came from, so the fault panel names the file.
+    const SourceMap& map = loaded.translation.sourceMap;
+    if (!map.isIdentity()) script.push_back(L"window.QLCXSourceMap=" + map.runsAsJson() + L";");
     t.compactMs += msSince(t1);
     t.scriptBytesAfter = scriptByteCount(script);
     if (output.empty() || sameFile(loaded.source, output)) {

@@ -37,7 +37,8 @@ enum class ConversionStatus {
 // The two stages a conversion chains. The programs use the real ones; tests put in stages
 // that report errors or process events at will.
 struct ConversionStages {
-    std::function<TranslationResult(std::wstring_view sourceText, Diagnostics&, StageTimes*)>
+    std::function<TranslationResult(std::wstring_view sourceText, const IncludeLoader*,
+                                    Diagnostics&, StageTimes*)>
         translate;
     std::function<std::vector<std::wstring>(const std::vector<std::wstring>&, RenameState&,
                                             Diagnostics&, const ReportedWords*)>

@@ -21,7 +21,7 @@ function QLCX_Fault(message, source, pageLine, column, error) {
     QLCX_WaitingLine = 0;
     var text = QLCX_FaultMessage(error, message);
     var at = QLCX_FaultLine(error, pageLine, text == "too many nested procedure calls");
-    if (at > 0) { text = "line " + at + ": " + text; }
+    if (at > 0) { text = QLCX_SourcePlace(at) + ": " + text; }
     var panel = document.createElement("div");
     panel.className = "fault";
     panel.id = "QLCXfault";
@@ -29,6 +29,20 @@ function QLCX_Fault(message, source, pageLine, column, error) {
     QLCX_PageBody().appendChild(panel);
     // Handled: the browser does not report it a second time.
     return true;
+}
+
+// "line 12", or "inc/x.pbi line 12" for a line of an include file. The line table counts the
+// lines of the whole program; a program of several files carries window.QLCXSourceMap, runs
+// of [program line, file name ("" for the main source), line in that file].
+function QLCX_SourcePlace(at) {
+    var runs = window.QLCXSourceMap;
+    if (!runs) { return "line " + at; }
+    var found = 0;
+    for (var i = 0; i < runs.length && runs[i][0] <= at; i++) { found = runs[i]; }
+    if (!found) { return "line " + at; }
+    var inFile = found[2] + at - found[0];
+    if (found[1] == "") { return "line " + inFile; }
+    return found[1] + " line " + inFile;
 }
 
 // The source line of the innermost call that is the program's own: the runtime's frames

@@ -669,14 +669,11 @@ std::wstring bracesOf(std::wstring_view line) {
     return braces;
 }
 
-// Source lines that already have an error: their messages begin "line N".
+// Source lines that already have an error.
 std::set<int> linesWithErrors(const Diagnostics& diag) {
     std::set<int> lines;
-    for (const auto& message : diag.errors())
-        if (startsWith(message, L"line ")) {
-            long long n = parseDecimal(std::wstring_view(message).substr(5));
-            if (n > 0 && n < (1LL << 30)) lines.insert(static_cast<int>(n));
-        }
+    for (long long n : diag.errorLines())
+        if (n > 0 && n < (1LL << 30)) lines.insert(static_cast<int>(n));
     return lines;
 }
 

@@ -9,7 +9,7 @@
 #include "translator/page_writer.h"
 #include "translator/procedures.h"
 #include "translator/script_check.h"
-#include "translator/source_reader.h"
+#include "translator/source/source_reader.h"
 #include "translator/statement_assembly.h"
 #include "translator/statement_rules.h"
 #include "translator/statement_tokens.h"
@@ -84,12 +84,21 @@ TranslationResult translateStatements(std::vector<std::wstring> statements, Diag
     return result;
 }
 
+TranslationResult translateSource(std::wstring_view sourceText, const IncludeLoader* includes,
+                                  Diagnostics& diag, StageTimes* times) {
+    auto t0 = std::chrono::steady_clock::now();
+    ReadProgram program = readProgram(sourceText, includes, diag);
+    if (times != nullptr) addTime(&times->readMs, t0);
+    diag.setSourceMap(&program.map);
+    TranslationResult result = translateStatements(std::move(program.statements), diag, times);
+    diag.setSourceMap(nullptr);
+    result.sourceMap = std::move(program.map);
+    return result;
+}
+
 TranslationResult translateText(std::wstring_view sourceText, Diagnostics& diag,
                                 StageTimes* times) {
-    auto t0 = std::chrono::steady_clock::now();
-    std::vector<std::wstring> statements = readSource(sourceText, diag);
-    if (times != nullptr) addTime(&times->readMs, t0);
-    return translateStatements(std::move(statements), diag, times);
+    return translateSource(sourceText, nullptr, diag, times);
 }
 
 } // namespace qc

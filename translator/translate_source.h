@@ -1,6 +1,8 @@
 #pragma once
 // The translator's entry: one source file in, the page list and the script list out.
 #include "common/diagnostics.h"
+#include "common/source_map.h"
+#include "translator/source/source_reader.h"
 
 #include <filesystem>
 #include <string>
@@ -16,6 +18,8 @@ struct TranslationResult {
     // no statement (the runtime library, structures, declarations, the start-up function).
     // Empty for a page made without a source.
     std::vector<int> sourceLines;
+    // Program line -> file and line, for a program read from several files.
+    SourceMap sourceMap;
 };
 
 // Milliseconds spent in each stage of one translation, for the benchmark.
@@ -25,7 +29,12 @@ struct StageTimes {
     double loopsMs = 0;
 };
 
-// Translates decoded source text.
+// Translates decoded source text, reading its include files through `includes` (none when
+// it is null). While it runs, diag shows program lines as the files' own lines.
+TranslationResult translateSource(std::wstring_view sourceText, const IncludeLoader* includes,
+                                  Diagnostics& diag, StageTimes* times = nullptr);
+
+// Translates decoded source text of one file.
 TranslationResult translateText(std::wstring_view sourceText, Diagnostics& diag,
                                 StageTimes* times = nullptr);
 

@@ -330,10 +330,11 @@ void MainWindowTest::closeWhileSourceIsReadIsDiscarded() {
 void MainWindowTest::closeWhileTranslatingEndsAtOnce() {
     QWidget* target = nullptr;
     ConversionStages stages = coreStages();
-    stages.translate = [&](std::wstring_view text, qc::Diagnostics& diag, qc::StageTimes* times) {
+    stages.translate = [&](std::wstring_view text, const qc::IncludeLoader* includes,
+                           qc::Diagnostics& diag, qc::StageTimes* times) {
         QCoreApplication::postEvent(target, new QCloseEvent);
         diag.error(L"unknown command");
-        return coreStages().translate(text, diag, times);
+        return coreStages().translate(text, includes, diag, times);
     };
     Scene scene(stages);
     target = scene.window.get();

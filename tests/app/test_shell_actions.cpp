@@ -20,9 +20,10 @@ namespace {
 // The real stages, optionally reporting one error each, and counting translations.
 ConversionStages stagesReporting(std::wstring translateError, std::wstring compactError,
                                  int* translations = nullptr) {
-    return {[=](std::wstring_view text, qc::Diagnostics& diag, qc::StageTimes* times) {
+    return {[=](std::wstring_view text, const qc::IncludeLoader* includes, qc::Diagnostics& diag,
+                qc::StageTimes* times) {
                 if (translations != nullptr) ++*translations;
-                auto result = coreStages().translate(text, diag, times);
+                auto result = coreStages().translate(text, includes, diag, times);
                 if (!translateError.empty()) diag.error(translateError);
                 return result;
             },

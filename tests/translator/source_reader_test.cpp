@@ -1,4 +1,4 @@
-#include "translator/source_reader.h"
+#include "translator/source/source_reader.h"
 
 #include "common/text.h"
 
@@ -41,9 +41,25 @@ const ReaderCase kCases[] = {
      L"If a < b\nx = (a + b) * 2\nFoo (1)\ny = a & b . c\n(a) b",
      {L"1:If a < b", L"2:x=(a+b)*2", L"3:Foo(1)", L"4:y=a & b . c", L"5:(a) b"}},
     {"lines without code", L"  : :  :\n; comment\n   \n\t; x", {}},
-    {"include lines open nothing",
-     L"IncludeFile \"x.pbi\"\nXINCLUDEFILE \"y.pbi\"\n\tincludefile\t\"z\"\nIncludeFiles = 2",
-     {L"4:IncludeFiles=2"}},
+    {"without files to read, an include is reported; a name that only begins alike is none",
+     L"IncludeFile \"x.pbi\" : a = 1\nXINCLUDEFILE \"y\" + \".pbi\"\nIncludeFiles = 2\nIncludeFile "
+     L"x$",
+     {L"1:a=1", L"3:IncludeFiles=2"},
+     {L"line 1: include file not found: \"x.pbi\"", L"line 2: include file not found: \"y.pbi\"",
+      L"line 4: not supported: IncludeFile without a file name as text"}},
+    {"a line that ends in an operator or a comma goes on; the statement keeps the first number",
+     L"x = 1 +\n  2 * ; note\n3\nFoo(a,\nb) : c = 1\nIf a And\nb\nd = 1",
+     {L"1:x=1+2*3", L"4:Foo(a,b)", L"4:c=1", L"6:If a And b", L"8:d=1"}},
+    {"no continuation after a string, a name, a separator or a lone operator",
+     L"a$ = \"x +\"\nb = c\nd = 1 :\n-\ne = 2 -",
+     {L"1:a$=\"x +\"", L"2:b=c", L"3:d=1", L"4:-", L"5:e=2-"}},
+    {"a dropped line ends a continuation",
+     L"x = 1 +\ny\x1B\nz = 2",
+     {L"1:x=1+", L"3:z=2"},
+     {L"line 2  column 2 error unknow character($1B)!"}},
+    {"the compiler's names of the file in code",
+     L"Debug #PB_Compiler_Line : f$ = #pb_compiler_file\n",
+     {L"1:Debug 1", L"1:f$=\"\""}},
     {"empty text", L"", {}},
     {"every kind of line end counts a line",
      L"a\rb\r\nc\nd\r\re\n",

@@ -1,4 +1,4 @@
-#include "translator/source_reader.h"
+#include "translator/source/source_reader.h"
 
 #include "common/text.h"
 #include "vocabulary/statement_list.h"
@@ -71,18 +71,6 @@ void reportBadCharacter(long long lineNumber, const BadCharacter& bad, Diagnosti
                L" error unknow character($" + upperHex(static_cast<unsigned>(bad.code)) + L")!");
 }
 
-// "IncludeFile" and "XIncludeFile" lines name another source; the translator never opens a
-// second file, so the directive is dropped with its argument.
-bool isIncludeLine(std::wstring_view line) {
-    for (const wchar_t* keywordText : {L"includefile", L"xincludefile"}) {
-        std::wstring_view keyword = keywordText;
-        if (line.size() > keyword.size() && startsWithIgnoreCase(line, keyword) &&
-            containsChar(kBlankOrTab, line[keyword.size()]))
-            return true;
-    }
-    return false;
-}
-
 class StatementSplitter {
 public:
     StatementSplitter(std::vector<std::wstring>& out, long long lineNumber)
@@ -138,36 +126,24 @@ private:
     std::wstring buffer_;
 };
 
-void readLine(std::wstring_view rawLine, long long lineNumber, std::vector<std::wstring>& out,
-              Diagnostics& diag) {
-    if (auto bad = findForbiddenCharacter(rawLine)) {
-        reportBadCharacter(lineNumber, *bad, diag);
-        return;
-    }
-    std::wstring_view line = trim(rawLine, kBlankOrTab);
-    if (line.empty() || line.front() == L';' || isIncludeLine(line)) return;
-    StatementSplitter(out, lineNumber).scan(line);
-}
-
 } // namespace
 
+// The checks every physical line passes before it is read: a forbidden character drops it.
+bool passesCharacterCheck(std::wstring_view rawLine, long long programLine, Diagnostics& diag) {
+    auto bad = findForbiddenCharacter(rawLine);
+    if (bad) reportBadCharacter(programLine, *bad, diag);
+    return !bad;
+}
+
+void splitStatements(std::wstring_view line, long long programLine,
+                     std::vector<std::wstring>& out) {
+    line = trim(line, kBlankOrTab);
+    if (line.empty() || line.front() == L';') return;
+    StatementSplitter(out, programLine).scan(line);
+}
+
 std::vector<std::wstring> readSource(std::wstring_view sourceText, Diagnostics& diag) {
-    std::vector<std::wstring> statements;
-    long long lineNumber = 0;
-    size_t start = 0;
-    // At least one line is read, also from empty text; a line end at the very end of the
-    // text does not start another line.
-    for (;;) {
-        size_t end = sourceText.find_first_of(kLineEnds, start);
-        size_t stop = end == std::wstring_view::npos ? sourceText.size() : end;
-        readLine(sourceText.substr(start, stop - start), ++lineNumber, statements, diag);
-        if (end == std::wstring_view::npos) break;
-        start = end + 1;
-        if (sourceText[end] == L'\r' && start < sourceText.size() && sourceText[start] == L'\n')
-            ++start;
-        if (start >= sourceText.size()) break;
-    }
-    return statements;
+    return readProgram(sourceText, nullptr, diag).statements;
 }
 
 } // namespace qc

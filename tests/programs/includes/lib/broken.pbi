@@ -1,0 +1,3 @@
+; an include with a typo
+x = 1
+Unknown(x)

@@ -1,0 +1,1 @@
+counted + 1

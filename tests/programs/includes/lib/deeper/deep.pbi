@@ -1,0 +1,3 @@
+Procedure.s DeepName()
+  ProcedureReturn #PB_Compiler_File
+EndProcedure

@@ -1,0 +1,1 @@
+IncludeFile "loop-a.pbi"

@@ -1,0 +1,43 @@
+#pragma once
+// The lexer: the one place that knows how the dialect's text splits into words, numbers,
+// strings and operators. Every later step reads its tokens instead of scanning characters.
+#include <string_view>
+#include <vector>
+
+namespace qc {
+
+enum class TokenKind {
+    kName,       // "Debug", "a$", "x": a word; keywords are names too, the parser tells them
+    kNumber,     // "12", "1.5e3", "$FF", "%1010"
+    kCharacter,  // "'a'": the character's code
+    kString,     // "\"text\"" or "~\"esc\\n\"", with its quotes
+    kConstant,   // "#Name", "#Name$"
+    kPointer,    // "*name" where a value starts (after a value it is a multiplication)
+    kAddress,    // "@name"
+    kLabel,      // "?label": the address of a data label
+    kField,      // "\\field", "\\name$"
+    kTypeSuffix, // ".i", ".s{20}", ".Point", right after a name
+    kOperator,   // "+", "<=", "<<", "(", ",", "::", ...
+    kSeparator,  // ":" between statements
+    kComment,    // ";" to the end of the line
+    kUnknown,    // one character that starts no token
+};
+
+struct Token {
+    TokenKind kind;
+    std::wstring_view text; // points into the line that was lexed
+    int column;             // from 1, in the line as lexed
+};
+
+// Splits one physical line into tokens; blanks and tabs separate tokens and are dropped.
+// A string literal left open runs to the end of the line. Runs in time linear in the line.
+std::vector<Token> lexLine(std::wstring_view line);
+
+// True when a line with these tokens goes on on the next line: its last token before any
+// comment is a comma or a binary operator ("x = 1 +", "Call(a,").
+bool continuesOnNextLine(const std::vector<Token>& tokens);
+
+// ASCII letters, digits and "_": the characters of a name after its first.
+bool isNameChar(wchar_t c);
+
+} // namespace qc
