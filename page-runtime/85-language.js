@@ -176,6 +176,7 @@ function FormatDate(mask, date) {
 
 // Swap goes through this variable: the two places are read and written once each.
 var QLCX_Swap = 0;
+var QLCX_SwapAt = 0;
 
 // The values of every DataSection in source order, and the labels as positions in them.
 // The program's first statements fill them; Read takes the next value.

@@ -146,7 +146,7 @@ private:
             topExpression(target);
             return;
         }
-        if (next.word.size() != 1 || !containsChar(L"+-*/|", next.word[0]) || condition_) return;
+        if (!isInPlaceOperator(next.word) || condition_) return;
         shorthand(place, kept_[pos_]);
     }
 
@@ -155,10 +155,13 @@ private:
     void shorthand(int place, size_t opIndex) {
         ++pos_;
         ValueType target = nodes_[place].type;
-        wchar_t op = t_[opIndex].word[0];
+        std::wstring_view opWord = t_[opIndex].word;
+        wchar_t op = opWord[0];
         int value = topExpression(target, /*store=*/false);
         if (value < 0) return;
         const Node& v = nodes_[value];
+        if (!containsChar(L"+-*/|", op) || opWord.size() > 1)
+            return computeInPlace(place, opIndex, v);
         bool integer = target.kind == ValueKind::kInt;
         bool rewrite = integer && (op == L'/' || op == L'|' || v.type.kind == ValueKind::kFloat ||
                                    isNarrow(target.width));
@@ -191,6 +194,21 @@ private:
         }
         t_[opIndex].text = L"=" + prefix;
         t_[v.last].text += suffix;
+    }
+
+    // "a % b", "a & b", "a ! b", "a << 1", "a >> 1": the place takes the whole new value,
+    // computed as the same operator in an expression computes it.
+    void computeInPlace(int place, size_t opIndex, const Node& v) {
+        std::wstring_view op = t_[opIndex].word;
+        std::wstring_view call = op == L"%"    ? L"QLCX_Mod("
+                                 : op == L"&"  ? L"QLCX_BitAnd("
+                                 : op == L"!"  ? L"QLCX_BitXOr("
+                                 : op == L"<<" ? L"QLCX_Shl("
+                                               : L"QLCX_Shr(";
+        bool round = op != L"%" && v.type.kind == ValueKind::kFloat;
+        t_[opIndex].text = L"=" + std::wstring(call) + placeText(nodes_[place]) + L"," +
+                           (round ? L"QLCX_Round(" : L"");
+        t_[v.last].text += round ? L"))" : L")";
     }
 
     std::wstring placeText(const Node& place) const {

@@ -329,11 +329,15 @@ private:
             return;
         }
         if (startsKeyword(lc, L"data")) {
-            size_t blank = s.find(L' ');
-            std::wstring type = toLower(s.substr(0, blank));
-            if (blank != std::wstring::npos) {
+            // The values start after "Data" and its type: reading drops the blank before a
+            // sign, so "Data.i -1, 2" arrives as "Data.i-1,2".
+            size_t end = 4;
+            if (end < s.size() && s[end] == L'.')
+                for (++end; end < s.size() && isNameChar(s[end]);) ++end;
+            std::wstring type = toLower(s.substr(0, end));
+            if (end < s.size()) {
                 for (const std::wstring& part :
-                     splitArguments(std::wstring_view(s).substr(blank + 1))) {
+                     splitArguments(trim(std::wstring_view(s).substr(end), L" "))) {
                     std::wstring unknown;
                     std::optional<ConstantValue> v = foldConstant(part, lookup(), &unknown);
                     if (!v) {
@@ -378,7 +382,9 @@ private:
         std::wstring type = s.substr(4, blank - 4); // ".s" or ""
         for (const std::wstring& part : splitArguments(std::wstring_view(s).substr(blank + 1))) {
             std::wstring target(trim(part, L" "));
-            bool typed = target.find_first_of(L".$") != std::wstring::npos;
+            // The type declares a plain variable ("Read.s a" makes a a string); a field, an
+            // element or a typed name already has its own.
+            bool typed = target.find_first_of(L".$\\([") != std::wstring::npos;
             write(target + (typed ? L"" : type) + L"=dataread()");
         }
     }

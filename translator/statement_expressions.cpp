@@ -107,7 +107,7 @@ void TokenRewriter::checkStatementShape(size_t i) {
     // "a + 1" alone adds to a; only a variable that begins its statement is assigned to,
     // so "If a - b > 0" keeps its subtraction, and "a+=1" never becomes "a+==1".
     if (startsStatement(i) && now_.clause == Clause::kNone && now_.depth == 0 && next.kind == kOp &&
-        next.text.size() == 1 && containsChar(L"+-*/|", next.text[0]) &&
+        isInPlaceOperator(next.text) &&
         !(t_[i + 2].kind == kOp && startsWith(t_[i + 2].text, L"="))) {
         next.text += L"=";
         return;
@@ -174,8 +174,9 @@ void TokenRewriter::openBracket(size_t i) {
         }
     }
     bool named = record.owner == BracketOwner::kArray || record.owner == BracketOwner::kList;
-    if (named && now_.declaration && isOp(i + 1, L")")) {
-        // "Shared balls()": declares, does nothing.
+    if (named && now_.declaration && now_.depth == 1 && isOp(i + 1, L")")) {
+        // "Shared balls()": declares, does nothing. Inside a value ("Define n =
+        // ArraySize(v())") the brackets name the array as anywhere else.
         --now_.depth;
         for (size_t k = i - 1; k <= i + 1; ++k) remove(k);
         return;

@@ -289,6 +289,44 @@ void TokenRewriter::closeStatement(size_t i) {
     ++statement_;
 }
 
+namespace {
+
+// The place with every bracketed index that holds a call replaced by QLCX_SwapAt[n], the
+// index itself appended to `indexes`. String literals are passed over.
+std::wstring withIndexesTaken(std::wstring_view place, std::vector<std::wstring>& indexes) {
+    std::wstring out;
+    int depth = 0;
+    size_t open = 0;
+    bool quoted = false;
+    for (size_t k = 0; k < place.size(); ++k) {
+        wchar_t c = place[k];
+        if (quoted) {
+            if (c == L'\\')
+                ++k;
+            else if (c == L'"')
+                quoted = false;
+        } else if (c == L'"') {
+            quoted = true;
+        } else if (c == L'[' && depth++ == 0) {
+            open = k;
+        } else if (c == L']' && --depth == 0) {
+            std::wstring_view index = place.substr(open + 1, k - open - 1);
+            if (index.find(L'(') != std::wstring_view::npos) {
+                out += L"[QLCX_SwapAt[" + std::to_wstring(indexes.size()) + L"]]";
+                indexes.emplace_back(index);
+            } else {
+                out += place.substr(open, k - open + 1);
+            }
+            continue;
+        }
+        if (depth == 0) out += c;
+    }
+    if (depth > 0) out += place.substr(open);
+    return out;
+}
+
+} // namespace
+
 // "Swap a, b" once both places are written: QLCX_Swap=a;a=b;b=QLCX_Swap.
 void TokenRewriter::writeSwap(size_t end) {
     size_t comma = 0;
@@ -306,7 +344,15 @@ void TokenRewriter::writeSwap(size_t end) {
         report(message::notSupported(t_[now_.swap].line, L"Swap without two places"));
         return;
     }
-    t_[now_.swap].text = L"QLCX_Swap=" + a + L";" + a + L"=" + b + L";" + b + L"=QLCX_Swap;";
+    // Each place is found once: an index that calls something ("a(Random(9))") is taken
+    // into QLCX_SwapAt first, so both uses of the place name the same element.
+    std::vector<std::wstring> indexes;
+    a = withIndexesTaken(a, indexes);
+    b = withIndexesTaken(b, indexes);
+    std::wstring taken;
+    for (const std::wstring& index : indexes) taken += (taken.empty() ? L"" : L",") + index;
+    t_[now_.swap].text = (taken.empty() ? L"" : L"QLCX_SwapAt=[" + taken + L"];") + L"QLCX_Swap=" +
+                         a + L";" + a + L"=" + b + L";" + b + L"=QLCX_Swap;";
     for (size_t k = now_.swap + 1; k < end; ++k) remove(k);
 }
 

@@ -29,6 +29,13 @@ struct Token {
     std::wstring text;
 };
 
+// The operators that, after a place that begins a statement, change that place: "a + 1",
+// "a % 60", "a << 2" (the dialect's in-place forms; "a = a + 1" needs no operator here).
+inline bool isInPlaceOperator(std::wstring_view op) {
+    return op == L"+" || op == L"-" || op == L"*" || op == L"/" || op == L"|" || op == L"%" ||
+           op == L"&" || op == L"!" || op == L"<<" || op == L">>";
+}
+
 // The end sentinel appended to every statement before it is scanned.
 inline constexpr wchar_t kEndMark = L'\u00A7';
 inline constexpr std::wstring_view kEndMarkText = L"\u00A7";
