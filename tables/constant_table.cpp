@@ -70,6 +70,20 @@ const std::vector<ConstantRegistration> kRows = [] {
         {L"Numbers picked by the command", {
         {L"#PB_Any", L"-1"},
         }},
+        {L"The compiler as a page sees it (a page runs everywhere; the portable Linux branch is the one taken)", {
+        {L"#PB_Compiler_OS", L"2"},
+        {L"#PB_OS_Windows", L"1"},
+        {L"#PB_OS_Linux", L"2"},
+        {L"#PB_OS_AmigaOS", L"3"},
+        {L"#PB_OS_MacOS", L"4"},
+        {L"#PB_Compiler_Version", L"610"},
+        {L"#PB_Compiler_Unicode", L"1"},
+        {L"#PB_Compiler_Processor", L"2"},
+        {L"#PB_Processor_x86", L"1"},
+        {L"#PB_Processor_x64", L"2"},
+        {L"#PB_Compiler_Debugger", L"1"},
+        {L"#PB_Compiler_Thread", L"0"},
+        }},
         {L"Drawing modes (combined with |) and fonts", {
         {L"#PB_2DDrawing_Default", L"0"},
         {L"#PB_2DDrawing_Transparent", L"1"},

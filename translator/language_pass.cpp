@@ -3,8 +3,11 @@
 #include "common/text.h"
 #include "translator/constant_folder.h"
 #include "translator/macro_expansion.h"
+#include "translator/source/conditional_compilation.h"
 #include "vocabulary/statement_list.h"
 
+#include <optional>
+#include <set>
 #include <unordered_map>
 
 namespace qc {
@@ -40,7 +43,10 @@ long long typeSize(std::wstring_view lowerType) {
 class LanguagePass {
 public:
     LanguagePass(Diagnostics& diag, std::vector<std::pair<int, bool>>* switches)
-        : diag_(diag), switches_(switches) {}
+        : diag_(diag), switches_(switches),
+          compiler_(diag, lookup(), [this](const std::wstring& name, const std::wstring& kind) {
+              return isDefined(name, kind);
+          }) {}
 
     // Statements pass through by moving: only those the pass rewrites are copied. A
     // statement is moved out only once the look-ahead of earlier ones is past it.
@@ -60,6 +66,7 @@ public:
             }
             statement(element);
         }
+        compiler_.finish();
         checkRestores();
         if (!dataStatements_.empty())
             out_.insert(out_.begin(), dataStatements_.begin(), dataStatements_.end());
@@ -69,6 +76,7 @@ public:
 private:
     void statement(std::wstring& original) {
         std::wstring lc = toLower(original);
+        if (compiler_.take(original, lc, line_) || !compiler_.active()) return;
         if (startsKeyword(lc, L"declare") || startsWith(lc, L"declarec")) return;
         if (lc == L"enableexplicit" || lc == L"disableexplicit") {
             if (switches_ != nullptr) switches_->push_back({line_, lc[0] == L'e'});
@@ -117,6 +125,35 @@ private:
     void write(std::wstring s) {
         out_.push_back(marker_);
         out_.push_back(std::move(s));
+    }
+
+    // ---- Defined(name, #PB_kind) of conditional compilation
+
+    bool isDefined(const std::wstring& name, const std::wstring& kind) {
+        if (kind == L"constant") return constants_.contains(name) || builtInConstant(name);
+        if (kind == L"structure") return structureSizes_.contains(name);
+        if (kind == L"procedure") return procedureNames().contains(name);
+        report(message::notSupported(line_, L"Defined(" + name + L", #PB_" + kind + L")"));
+        return false;
+    }
+
+    // Every procedure of the program, wherever it stands: a procedure may be used, and asked
+    // about, before its definition.
+    const std::set<std::wstring>& procedureNames() {
+        if (procedures_) return *procedures_;
+        procedures_.emplace();
+        for (const std::wstring& element : *statements_) {
+            if (!startsWithIgnoreCase(element, L"procedure")) continue;
+            std::wstring_view rest = std::wstring_view(element).substr(9);
+            if (rest.empty() || (rest[0] != L' ' && rest[0] != L'.')) continue;
+            size_t blank = rest.find(L' ');
+            if (blank == std::wstring_view::npos) continue;
+            rest = rest.substr(blank + 1);
+            size_t end = 0;
+            while (end < rest.size() && (isNameChar(rest[end]) || rest[end] == L'$')) ++end;
+            procedures_->insert(toLower(rest.substr(0, end)));
+        }
+        return *procedures_;
     }
 
     // ---- constants
@@ -520,6 +557,8 @@ private:
     std::vector<std::pair<std::wstring, int>> restores_;
     std::unordered_map<std::wstring, long long> structureSizes_;
     std::unordered_map<std::wstring, std::vector<std::wstring>> structureFields_;
+    ConditionalCompilation compiler_;
+    std::optional<std::set<std::wstring>> procedures_;
 };
 
 } // namespace
