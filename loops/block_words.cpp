@@ -54,8 +54,10 @@ bool matchesKeyword(std::wstring_view statement, std::wstring_view firstWord,
         return statement.size() > word.size() && startsWithIgnoreCase(statement, word) &&
                containsChar(L" .", statement[word.size()]);
     case Form::kWordOrBracket:
+        // Reading drops the blank before a bracket or a sign, so "If -a < 0" and "If *p"
+        // arrive as "If-a<0" and "If*p".
         if (firstWord.size() > word.size() && startsWithIgnoreCase(firstWord, word) &&
-            firstWord[word.size()] == L'(')
+            containsChar(L"(-+*", firstWord[word.size()]))
             return true;
         [[fallthrough]];
     case Form::kWord:

@@ -65,6 +65,7 @@ private:
         std::wstring keyword = givenLc.substr(0, scope);
         std::wstring statement = given.substr(scope);
         std::wstring lc = givenLc.substr(scope);
+        if (declaresSeveral(keyword, statement, lc)) return;
         if (startsWith(lc, L"dim ")) {
             declareArray(statement, keyword, given, false);
         } else if (startsWith(lc, L"redim ")) {
@@ -88,6 +89,38 @@ private:
             }
             out_.push_back(statement);
         }
+    }
+
+    // "Global NewList a(), NewMap m()", "Dim a(10), b(5)", "Global Dim a(3), total": each
+    // declaration of the list on its own, a name with brackets of the kind before it, any
+    // other name a variable of the same scope.
+    bool declaresSeveral(const std::wstring& keyword, const std::wstring& statement,
+                         const std::wstring& lc) {
+        size_t length = startsWith(lc, L"dim ")       ? 4
+                        : startsWith(lc, L"newlist ") ? 8
+                        : startsWith(lc, L"newmap ")  ? 7
+                                                      : 0;
+        if (length == 0) return false;
+        std::vector<std::wstring> parts =
+            splitArguments(std::wstring_view(statement).substr(length));
+        if (parts.size() < 2) return false;
+        std::wstring kind = statement.substr(0, length);
+        for (const std::wstring& part : parts) {
+            std::wstring_view item = trim(part, kBlanks);
+            std::wstring itemLc = toLower(item);
+            std::wstring next;
+            if (startsWith(itemLc, L"dim ") || startsWith(itemLc, L"newlist ") ||
+                startsWith(itemLc, L"newmap "))
+                next = keyword + std::wstring(item);
+            else if (item.find(L'(') != std::wstring_view::npos)
+                next = keyword + kind + std::wstring(item);
+            else if (!keyword.empty())
+                next = keyword + std::wstring(item);
+            else
+                next = L"Define " + std::wstring(item);
+            declare(next, toLower(next));
+        }
+        return true;
     }
 
     // The length of "Protected " in "Protected Dim a(10)"; 0 when no such keyword leads.
