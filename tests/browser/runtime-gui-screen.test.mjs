@@ -71,8 +71,8 @@ const sprites = `
 function INIT() {
 OpenWindowedScreen(0, 0, 0, 120, 40);
 ClearScreen(RGB(255, 255, 255));
-LoadImage(1, "quarters.png");
-LoadImage(2, "square.png");
+LoadSprite(1, "quarters.png");
+LoadSprite(2, "square.png");
 CreateSprite3D(1, 1);
 CreateSprite3D(2, 1);
 CreateSprite3D(3, 1);
@@ -87,7 +87,7 @@ ZoomSprite3D(5, 16, 16);
 ChangeLoop(qcDraw);
 }
 function qcDraw() {
-if (ImageWidth(1) == 0 || ImageWidth(2) == 0) { return; }
+if (SpriteWidth(1) == 0 || SpriteWidth(2) == 0) { return; }
 DisplaySprite3D(1, 10, 10);
 DisplaySprite3D(2, 30, 10);
 DisplaySprite3D(3, 50, 10);
