@@ -103,6 +103,34 @@ ChangeLoop(0);
 }
 `;
 
+// Sprites from files have numbers of their own beside the images, show through their alpha,
+// and become a canvas when drawn on; a copy shares the picture.
+const loadedSprites = `
+function INIT() {
+OpenWindowedScreen(0, 0, 0, 60, 20);
+ClearScreen(RGB(255, 255, 255));
+LoadImage(1, "blue.png");
+LoadSprite(1, "half.png");
+LoadSprite(2, "red.png");
+ChangeLoop(qcDraw);
+}
+function qcDraw() {
+if (SpriteWidth(1) == 0 || SpriteWidth(2) == 0 || ImageWidth(1) == 0) { return; }
+CopySprite(2, 3);
+StartDrawing(SpriteOutput(2));
+Box(0, 0, 2, 2, RGB(0, 255, 0));
+StopDrawing();
+DisplayTransparentSprite(1, 0, 0);
+DisplaySprite(1, 10, 0);
+DisplayTransparentSprite(2, 20, 0);
+DisplayTransparentSprite(3, 30, 0);
+DrawImage(1, 40, 0);
+window.qcSizes = [SpriteWidth(1), ImageWidth(1), SpriteWidth(3), IsSprite(3), IsImage(2)].join(",");
+window.qcDrawn = 1;
+ChangeLoop(0);
+}
+`;
+
 for (const { compact, name: label } of modes) {
   describe(`screen and images (${label})`, () => {
     test('an image draws only once it has loaded, with a black underlay',
@@ -119,6 +147,19 @@ for (const { compact, name: label } of modes) {
       assert.deepEqual(got[6].slice(0, 3).map((v) => Math.round(v / 10)), [26, 20, 20]);
       const fetched = new Set(requestedFiles(opened).filter((f) => !f.startsWith('test')));
       assert.deepEqual([...fetched].sort(), ['blue.png', 'half.png', 'red.png']);
+    }));
+
+    test('sprites from files keep their own numbers, alpha and pixels',
+      () => withTestPage(browser, loadedSprites, { compact, files }, async ({ page }) => {
+      await whenDrawn(page);
+      assert.equal(await page.evaluate(() => window.qcSizes), '2,2,4,1,0');
+      const green = [0, 255, 0, 255];
+      const blue = [0, 0, 255, 255];
+      const got = await pixels(page, [[0, 0], [1, 0], [10, 0], [11, 0], [20, 0], [23, 3],
+        [30, 0], [40, 0]]);
+      // half.png's clear half shows the screen through, or black with DisplaySprite; drawing
+      // on sprite 2 leaves its copy 3 red; image 1 is still blue.png.
+      assert.deepEqual(got, [red, white, red, black, green, red, red, blue]);
     }));
 
     test('rotating sprites turn around their centre and collide at touching edges',
