@@ -1,6 +1,7 @@
 ; What a sprite shows after ClipSprite, ZoomSprite, RotateSprite, TransparentSpriteColor, a
-; tint and an alpha, a blending mode, drawing on it again, CopySprite and GrabSprite, read
-; back from the screen pixel by pixel; collisions by box and by opaque pixels
+; tint and an alpha, a blending mode, drawing on it again, CopySprite and GrabSprite, and of
+; new sprites, read back from the screen pixel by pixel; collisions by box and by opaque
+; pixels
 Procedure.s Px(x, y)
   c = Point(x, y)
   ProcedureReturn Str(Red(c)) + "," + Str(Green(c)) + "," + Str(Blue(c))
@@ -47,6 +48,13 @@ DisplayTransparentSprite(3, 90, 0)
 GrabSprite(4, 0, 0, 8, 16)
 DisplaySprite(4, 100, 0)
 FreeSprite(3)
+; new sprites: black, or see-through with AlphaBlending; the default transparent colour
+TransparentSpriteColor(#PB_Default, RGB(1, 2, 3))
+CreateSprite(5, 4, 4, #PB_Sprite_AlphaBlending)
+CreateSprite(6, 4, 4)
+TransparentSpriteColor(#PB_Default, RGB(0, 0, 0))
+DisplayTransparentSprite(5, 110, 20)
+DisplayTransparentSprite(6, 115, 20)
 Debug "grabbed " + Str(SpriteWidth(4)) + " " + Str(SpriteHeight(4)) + ", freed " + Str(IsSprite(3))
 StartDrawing(ScreenOutput())
 Debug "clip and zoom " + Px(0, 0) + " " + Px(7, 7) + " " + Px(7, 8) + " " + Px(8, 0)
@@ -60,6 +68,7 @@ Debug "added " + Px(71, 1) + " " + Px(75, 1)
 Debug "drawn again " + Px(81, 1) + " " + Px(85, 1)
 Debug "copy " + Px(91, 1) + " " + Px(91, 5) + " " + Px(95, 1)
 Debug "grab " + Px(100, 0) + " " + Px(107, 15)
+Debug "fresh " + Px(111, 21) + " " + Px(116, 21)
 StopDrawing()
 CreateSprite(1, 9, 9)
 StartDrawing(SpriteOutput(1))
@@ -87,6 +96,7 @@ Debug "closed " + Str(ScreenWidth()) + " " + Str(ScreenHeight())
 ; drawn again 100,100,100 0,255,0
 ; copy 255,0,0 100,100,100 0,255,0
 ; grab 0,255,0 255,255,255
+; fresh 100,100,100 0,0,0
 ; corners 1 0
 ; sides 1 1 0
 ; zoomed corners 1 0 1
