@@ -227,6 +227,8 @@ function QLCX_ShowSprite(sprite, image, x, y, alpha, underlay) {
     if (h < 0) { h = part[3]; }
     if (!(part[2] > 0) || !(part[3] > 0) || !(w > 0) || !(h > 0) || !(alpha > 0)) { return; }
     var ctx = QLCX_Context;
+    // Pixels plotted on the sprite (or the screen) and not yet written back go in first.
+    QLCX_Settle(image);
     QLCX_Settle(QLCX_Canvas);
     ctx.save();
     if (alpha < 255) { ctx.globalAlpha = alpha / 255; }
