@@ -1,4 +1,4 @@
-// Screen, images and rotating sprites. The screen is the page's one canvas, set up by
+// Screen, images and rotating sprites (sprites themselves are in 71-sprites.js). The screen is the page's one canvas, set up by
 // QLCXInit; the drawing commands are in 75-drawing.js.
 // The screen functions set the canvas position (QLCX_CanvasX, QLCX_CanvasY) that mouse
 // coordinates are measured from.
@@ -49,6 +49,30 @@ function OpenWindowedScreen(WindowID, x, y, Width, Height) {
     QLCX_CanvasX = x;
     QLCX_CanvasY = y;
     return 1;
+}
+
+// The screen goes away: it takes no room, and ScreenWidth and ScreenHeight give 0.
+function CloseScreen() {
+    QLCX_SetUpScreen(0, 0);
+}
+
+function ScreenWidth() {
+    return QLCX_Canvas.width;
+}
+
+function ScreenHeight() {
+    return QLCX_Canvas.height;
+}
+
+// SetFrameRate(rate): the frame timer runs the loop that many times a second (1 to 1000);
+// a timer already running starts again at the new period.
+function SetFrameRate(rate) {
+    rate = Math.max(1, Math.min(1000, QLCX_Number(rate)));
+    QLCX_FramePeriod = Math.floor(1000 / rate);
+    if (QLCX_LoopTimer) {
+        clearInterval(QLCX_LoopTimer);
+        QLCX_LoopTimer = setInterval(QLCX_RunFrame, QLCX_FramePeriod);
+    }
 }
 
 function ClearScreen(color) {
@@ -108,22 +132,13 @@ function ImageHeight(ID) {
     return img.height;
 }
 
-// Touching edges count as a collision.
-function SpriteCollision(ID1, x1, y1, ID2, x2, y2) {
-    var w1 = ImageWidth(ID1);
-    var h1 = ImageHeight(ID1);
-    var w2 = ImageWidth(ID2);
-    var h2 = ImageHeight(ID2);
-    if (x1 > x2 + w2 || y1 > y2 + h2) { return 0; }
-    if (x1 < x2 && x1 + w1 < x2) { return 0; }
-    if (y1 < y2 && y1 + h1 < y2) { return 0; }
-    return 1;
-}
-
+// The rotating sprite shows sprite ID's picture (sprites are in 71-sprites.js).
 function CreateSprite3D(ID3D, ID) {
-    var img = QLCX_Images[ID];
-    var w = ImageWidth(ID);
-    var h = ImageHeight(ID);
+    var sprite = QLCX_Sprite(ID);
+    if (!sprite) { return 0; }
+    var img = sprite[0];
+    var w = SpriteWidth(ID);
+    var h = SpriteHeight(ID);
     if (!(w > 0)) {
         w = -1;
         h = -1;

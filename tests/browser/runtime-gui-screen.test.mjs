@@ -71,8 +71,8 @@ const sprites = `
 function INIT() {
 OpenWindowedScreen(0, 0, 0, 120, 40);
 ClearScreen(RGB(255, 255, 255));
-LoadImage(1, "quarters.png");
-LoadImage(2, "square.png");
+LoadSprite(1, "quarters.png");
+LoadSprite(2, "square.png");
 CreateSprite3D(1, 1);
 CreateSprite3D(2, 1);
 CreateSprite3D(3, 1);
@@ -87,7 +87,7 @@ ZoomSprite3D(5, 16, 16);
 ChangeLoop(qcDraw);
 }
 function qcDraw() {
-if (ImageWidth(1) == 0 || ImageWidth(2) == 0) { return; }
+if (SpriteWidth(1) == 0 || SpriteWidth(2) == 0) { return; }
 DisplaySprite3D(1, 10, 10);
 DisplaySprite3D(2, 30, 10);
 DisplaySprite3D(3, 50, 10);
@@ -98,6 +98,34 @@ Sprite3DQuality(0);
 FreeSprite3D(3);
 window.qcCollisions = [SpriteCollision(2, 0, 0, 2, 10, 10), SpriteCollision(2, 0, 0, 2, 11, 0), SpriteCollision(2, 11, 0, 2, 0, 0), SpriteCollision(2, 0, 10, 2, 0, 0), SpriteCollision(2, 0, 0, 2, 5, 5), SpriteCollision(2, 0, 0, 2, 0, 11), SpriteCollision(2, 5, 5, 1, 0, 0)].join(",");
 window.qcSprites = [IsSprite3D(1), IsSprite3D(3), IsSprite3D(7)].join(",");
+window.qcDrawn = 1;
+ChangeLoop(0);
+}
+`;
+
+// Sprites from files have numbers of their own beside the images, show through their alpha,
+// and become a canvas when drawn on; a copy shares the picture.
+const loadedSprites = `
+function INIT() {
+OpenWindowedScreen(0, 0, 0, 60, 20);
+ClearScreen(RGB(255, 255, 255));
+LoadImage(1, "blue.png");
+LoadSprite(1, "half.png");
+LoadSprite(2, "red.png");
+ChangeLoop(qcDraw);
+}
+function qcDraw() {
+if (SpriteWidth(1) == 0 || SpriteWidth(2) == 0 || ImageWidth(1) == 0) { return; }
+CopySprite(2, 3);
+StartDrawing(SpriteOutput(2));
+Box(0, 0, 2, 2, RGB(0, 255, 0));
+StopDrawing();
+DisplayTransparentSprite(1, 0, 0);
+DisplaySprite(1, 10, 0);
+DisplayTransparentSprite(2, 20, 0);
+DisplayTransparentSprite(3, 30, 0);
+DrawImage(1, 40, 0);
+window.qcSizes = [SpriteWidth(1), ImageWidth(1), SpriteWidth(3), IsSprite(3), IsImage(2)].join(",");
 window.qcDrawn = 1;
 ChangeLoop(0);
 }
@@ -119,6 +147,19 @@ for (const { compact, name: label } of modes) {
       assert.deepEqual(got[6].slice(0, 3).map((v) => Math.round(v / 10)), [26, 20, 20]);
       const fetched = new Set(requestedFiles(opened).filter((f) => !f.startsWith('test')));
       assert.deepEqual([...fetched].sort(), ['blue.png', 'half.png', 'red.png']);
+    }));
+
+    test('sprites from files keep their own numbers, alpha and pixels',
+      () => withTestPage(browser, loadedSprites, { compact, files }, async ({ page }) => {
+      await whenDrawn(page);
+      assert.equal(await page.evaluate(() => window.qcSizes), '2,2,4,1,0');
+      const green = [0, 255, 0, 255];
+      const blue = [0, 0, 255, 255];
+      const got = await pixels(page, [[0, 0], [1, 0], [10, 0], [11, 0], [20, 0], [23, 3],
+        [30, 0], [40, 0]]);
+      // half.png's clear half shows the screen through, or black with DisplaySprite; drawing
+      // on sprite 2 leaves its copy 3 red; image 1 is still blue.png.
+      assert.deepEqual(got, [red, white, red, black, green, red, red, blue]);
     }));
 
     test('rotating sprites turn around their centre and collide at touching edges',

@@ -17,14 +17,10 @@ TEST(CommandTable, TargetNamesAndSpelling) {
     // clang-format off
     const Case cases[] = {
         {L"waitwindowevent", L"WaitWindowEvent", L"", true},
-        {L"LOADSPRITE", L"LoadSprite", L"LoadImage", true},
-        {L"SpriteWidth", L"SpriteWidth", L"ImageWidth", true},
-        {L"spriteheight", L"SpriteHeight", L"ImageHeight", true},
-        {L"IsSprite", L"IsSprite", L"IsImage", true},
-        {L"FreeSprite", L"FreeSprite", L"FreeImage", true},
-        {L"DisplaySprite", L"DisplaySprite", L"DrawImage", true},
-        {L"DisplayTransparentSprite", L"DisplayTransparentSprite", L"DrawAlphaImage", true},
-        {L"DisplayTranslucentSprite", L"DisplayTranslucentSprite", L"DrawAlphaImage", true},
+        {L"LOADSPRITE", L"LoadSprite", L"", true},
+        {L"spriteheight", L"SpriteHeight", L"", true},
+        {L"DisplayTranslucentSprite", L"DisplayTranslucentSprite", L"", true},
+        {L"InitSprite", L"InitSprite", L"empty", true},
         {L"acos", L"ACos", L"Math.acos", true}, {L"asin", L"ASin", L"Math.asin", true},
         {L"atan", L"ATan", L"Math.atan", true}, {L"cos", L"Cos", L"Math.cos", true},
         {L"sin", L"Sin", L"Math.sin", true}, {L"tan", L"Tan", L"Math.tan", true},
