@@ -57,17 +57,27 @@ function ClearScreen(color) {
     QLCX_Context.fillRect(0, 0, QLCX_Canvas.width, QLCX_Canvas.height);
 }
 
-// With #PB_Any the picked number is returned, otherwise the image.
+// With #PB_Any the picked number is returned, otherwise the image. The file comes from the
+// page itself when the page holds it (see QLCX_FileUrl), else from beside the page.
 function LoadImage(ID, path) {
     var picked = ID == -1;
     ID = QLCX_PickNumber(ID, QLCX_Images);
     if (QLCX_Images[ID]) { FreeImage(ID); }
     var img = new Image();
+    var url = QLCX_FileUrl(path);
     QLCX_Images[ID] = img;
-    QLCX_ImagePaths[ID] = path;
-    img.src = path;
+    QLCX_ImagePaths[ID] = url;
+    img.src = url;
     if (picked) { return ID; }
     return img;
+}
+
+// Whether drawing this image makes a canvas unreadable: a browser lets a page opened from
+// disk read the pixels of images it holds itself (data URLs) and of canvases, not of files.
+function QLCX_FromFile(img) {
+    if (img.getContext) { return 0; }
+    if (("" + img.src).substr(0, 5) == "data:") { return 0; }
+    return 1;
 }
 
 function FreeImage(ID) {
@@ -185,7 +195,7 @@ function DisplaySprite3D(ID, x, y, alpha) {
     QLCX_Context.translate(x, y);
     QLCX_Context.rotate(sprite[1]);
     QLCX_Context.drawImage(img, 0 - w / 2, 0 - h / 2, w, h);
-    if (!img.getContext) { QLCX_Taint(QLCX_Canvas); }
+    if (QLCX_FromFile(img)) { QLCX_Taint(QLCX_Canvas); }
     QLCX_Context.restore();
     QLCX_Context.globalAlpha = 1;
 }
