@@ -55,3 +55,23 @@ for (const { args, line, fetched } of cases) {
     await opened.context.close();
   });
 }
+
+test('a file written after SaveFileRequester is offered as a download when closed', async () => {
+  const dir = tempDir('qc-files-save-');
+  fs.writeFileSync(path.join(dir, 'save.pb'), `f$ = SaveFileRequester("Save", "C:\\out\\scores.txt", "", 0)
+Debug f$
+Delay(300)
+If CreateFile(0, f$)
+  WriteStringN(0, "top score")
+  CloseFile(0)
+EndIf
+`);
+  const page = path.join(dir, 'save.html');
+  assert.equal(runCli([path.join(dir, 'save.pb'), '-o', page]).status, 0);
+  const opened = await openPage(browser, page, { allowedDir: '/' });
+  const download = await opened.page.waitForEvent('download', { timeout: 5000 });
+  assert.equal(download.suggestedFilename(), 'scores.txt');
+  assert.equal(fs.readFileSync(await download.path(), 'utf8'), 'top score\n');
+  assert.deepEqual(debugLines(opened.dialogs), ['/scores.txt']);
+  await opened.context.close();
+});
