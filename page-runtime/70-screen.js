@@ -67,6 +67,7 @@ function LoadImage(ID, path) {
     var url = QLCX_FileUrl(path);
     QLCX_Images[ID] = img;
     QLCX_ImagePaths[ID] = url;
+    if (("" + url).substr(0, 5) != "data:") { QLCX_FileImages.push(img); }
     img.src = url;
     if (picked) { return ID; }
     return img;
@@ -74,13 +75,18 @@ function LoadImage(ID, path) {
 
 // Whether drawing this image makes a canvas unreadable: a browser lets a page opened from
 // disk read the pixels of images it holds itself (data URLs) and of canvases, not of files.
+// The images loaded from beside the page are listed, since reading back a long data URL on
+// every draw would cost a game its frames.
+var QLCX_FileImages = [];
+
 function QLCX_FromFile(img) {
-    if (img.getContext) { return 0; }
-    if (("" + img.src).substr(0, 5) == "data:") { return 0; }
-    return 1;
+    if (QLCX_FileImages.indexOf(img) >= 0) { return 1; }
+    return 0;
 }
 
 function FreeImage(ID) {
+    var listed = QLCX_FileImages.indexOf(QLCX_Images[ID]);
+    if (listed >= 0) { QLCX_FileImages.splice(listed, 1); }
     QLCX_Images[ID] = 0;
 }
 

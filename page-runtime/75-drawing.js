@@ -446,11 +446,12 @@ function LoadFont(id, name, size, flags) {
     if (!(size > 0)) { size = 10; }
     var family = QLCX_Text(name);
     var url = QLCX_FileUrl(name);
-    if (("" + url).substr(0, 5) == "data:") {
+    if (("" + url).substr(0, 5) == "data:" && QLCX_MimeType("" + name).substr(0, 5) == "font/") {
         family = "QLCXfont" + id;
         var face = new window.FontFace(family, "url(" + url + ")");
         document.fonts.add(face);
-        face.load();
+        // A file that is no font leaves the fallback; its failure is no fault of the program.
+        face.load().then(empty, empty);
     }
     QLCX_Fonts[id] = [family, size, (flags & 256) != 0, (flags & 512) != 0];
     return QLCX_Created(asked, id);
