@@ -87,6 +87,30 @@ bool callNamesAtRunTime(std::wstring_view line, size_t at, const FileArgument& c
     return args.size() > command.argument && !isOneLiteral(args[command.argument]);
 }
 
+// The relative path as the disk spells it: sources written where letter case does not count
+// name "Gfx/Ship.PNG" for gfx/ship.png. Each part that is not there as written is looked up
+// among its folder's entries regardless of case; empty when one is not found.
+fs::path spelledOnDisk(const fs::path& folder, const fs::path& relative) {
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(folder / relative, ec))) return relative;
+    fs::path spelled;
+    for (const fs::path& part : relative) {
+        if (fs::exists(fs::symlink_status(folder / spelled / part, ec))) {
+            spelled /= part;
+            continue;
+        }
+        std::wstring wanted = fromUtf8(part.string());
+        fs::path found;
+        for (fs::directory_iterator it(folder / spelled, ec), end; !ec && it != end;
+             it.increment(ec))
+            if (equalsIgnoreCase(fromUtf8(it->path().filename().string()), wanted))
+                found = it->path().filename();
+        if (found.empty()) return {};
+        spelled /= found;
+    }
+    return spelled;
+}
+
 // The name relative to the folder, "/" between parts, when `name` lies inside it; "" when it
 // leaves the folder (by "..", an absolute name or a symbolic link) or names no regular file.
 std::wstring insideFolder(const fs::path& folder, std::wstring_view name) {
@@ -98,9 +122,10 @@ std::wstring insideFolder(const fs::path& folder, std::wstring_view name) {
     if (relative.empty() || relative.is_absolute() || relative.has_root_name() ||
         *relative.begin() == "..")
         return L"";
+    relative = spelledOnDisk(folder, relative);
     std::error_code ec;
     fs::path full = folder / relative;
-    if (!fs::is_regular_file(fs::symlink_status(full, ec))) return L"";
+    if (relative.empty() || !fs::is_regular_file(fs::symlink_status(full, ec))) return L"";
     fs::path real = fs::weakly_canonical(full, ec);
     fs::path base = fs::weakly_canonical(folder, ec);
     if (ec || real.lexically_relative(base) != relative) return L"";

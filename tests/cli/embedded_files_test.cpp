@@ -77,6 +77,8 @@ TEST_F(Embedding, OnlyFilesInsideTheFolderAndUnderTheLimit) {
         {{L"x=\"a.txt\";y=\"a.txt\";"}, big, {L"a.txt"}},
         {{L"LoadImage(0,\"img\\\\b.png\");"}, big, {L"img/b.png"}},
         {{L"LoadImage(0,\"./img/../img/b.png\");"}, big, {L"img/b.png"}},
+        {{L"LoadImage(0,\"IMG\\\\B.PNG\");"}, big, {L"img/b.png"}},
+        {{L"LoadImage(0,\"IMG\\\\C.PNG\");"}, big, {}},
         {{L"ReadFile(0,\"../outside.txt\");"}, big, {}},
         {{L"ReadFile(0,\"link.txt\");"}, big, {}},
         {{L"ReadFile(0,\"" + qc::fromUtf8((dir / "src/a.txt").string()) + L"\");"}, big, {}},
