@@ -132,8 +132,8 @@ std::wstring insideFolder(const fs::path& folder, std::wstring_view name) {
     return fromUtf8(relative.generic_string());
 }
 
-// Every regular file under the folder, relative names in order; hidden entries and symbolic
-// links are passed over, and the walk stops after kMostEntries entries.
+// Every regular file under the folder, relative names in order; hidden entries, symbolic
+// links and empty files are passed over, and the walk stops after kMostEntries entries.
 std::vector<std::wstring> folderFiles(const fs::path& folder) {
     constexpr size_t kMostEntries = 20000;
     std::vector<std::wstring> names;
@@ -143,12 +143,16 @@ std::vector<std::wstring> folderFiles(const fs::path& folder) {
     for (; !ec && it != fs::recursive_directory_iterator() && ++seen <= kMostEntries;
          it.increment(ec)) {
         const fs::directory_entry& entry = *it;
+        // An entry that cannot be asked about is passed over; the walk goes on.
+        std::error_code asked;
         bool hidden = entry.path().filename().string().rfind('.', 0) == 0;
-        if (hidden || entry.is_symlink(ec)) {
-            if (entry.is_directory(ec)) it.disable_recursion_pending();
+        if (hidden || entry.is_symlink(asked)) {
+            if (entry.is_directory(asked)) it.disable_recursion_pending();
             continue;
         }
-        if (entry.is_regular_file(ec))
+        // A file the system reports empty may be one that never ends (a folder of the system's
+        // own files): the walk passes it over.
+        if (entry.is_regular_file(asked) && entry.file_size(asked) > 0 && !asked)
             names.push_back(fromUtf8(entry.path().lexically_relative(folder).generic_string()));
     }
     std::sort(names.begin(), names.end());

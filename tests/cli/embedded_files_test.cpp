@@ -61,6 +61,7 @@ TEST_F(Embedding, OnlyFilesInsideTheFolderAndUnderTheLimit) {
     fs::create_directories(dir / "src/img");
     fs::create_directories(dir / "src/.hidden");
     write("src/a.txt", "alpha");
+    write("src/empty.txt", "");
     write("src/img/b.png", std::string("\0\xff\x10", 3));
     write("src/.hidden/c.txt", "hidden");
     write("src/page.html", "an earlier page");
@@ -75,6 +76,7 @@ TEST_F(Embedding, OnlyFilesInsideTheFolderAndUnderTheLimit) {
     // clang-format off
     const Case cases[] = {
         {{L"x=\"a.txt\";y=\"a.txt\";"}, big, {L"a.txt"}},
+        {{L"x=\"empty.txt\";"}, big, {L"empty.txt"}},
         {{L"LoadImage(0,\"img\\\\b.png\");"}, big, {L"img/b.png"}},
         {{L"LoadImage(0,\"./img/../img/b.png\");"}, big, {L"img/b.png"}},
         {{L"LoadImage(0,\"IMG\\\\B.PNG\");"}, big, {L"img/b.png"}},
