@@ -3,6 +3,7 @@
 #include "common/text.h"
 #include "tables/command_table.h"
 #include "tables/constant_table.h"
+#include "tables/refused_table.h"
 #include "tables/target_word_table.h"
 
 namespace qc {
@@ -23,6 +24,19 @@ std::string languageReferenceMarkdown() {
             md += L" (does nothing in a page; gives 1)";
         else if (!target.empty())
             md += L" (runs as `" + std::wstring(target) + L"`)";
+    }
+    md += L"\n\n### Commands a page refuses\n\nA call of one is reported `not supported` and does "
+          L"nothing.";
+    group.clear();
+    for (const auto& row : refusedRegistrations()) {
+        if (group != row.group) {
+            group = row.group;
+            md += L"\n\n**" + group + L"**: ";
+        } else {
+            md += L", ";
+        }
+        md += L"`" + std::wstring(row.name) + L"`";
+        if (*row.reason != L'\0') md += L" (" + std::wstring(row.reason) + L")";
     }
     md += L"\n\n### Constants\n\nResolved first: ";
     bool first = true;

@@ -20,11 +20,12 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: quillcast-cli SOURCE [-o OUTPUT] [--no-compact] [--quiet] [--timings]\n"
+    "usage: quillcast-cli SOURCE [-o OUTPUT] [--no-compact] [--no-embed] [--quiet] [--timings]\n"
     "\n"
     "Converts a program in the BASIC dialect into one self-contained HTML5 page.\n"
     "  -o OUTPUT      the page to write (default: SOURCE.html); an existing page is replaced\n"
     "  --no-compact   write the script as translated, without compaction\n"
+    "  --no-embed     leave the files the program loads beside the page instead of in it\n"
     "  --quiet        no progress lines (errors are still printed)\n"
     "  --timings      print the time of each stage to stderr\n"
     "  --language-reference  print the supported commands and constants (Markdown)\n"
@@ -106,6 +107,8 @@ int main(int argc, char** argv) {
             output = argv[++i];
         } else if (arg == "--no-compact") {
             options.compact = false;
+        } else if (arg == "--no-embed") {
+            options.embed = false;
         } else if (arg == "--quiet") {
             quiet = true;
         } else if (arg == "--page-from-js") {

@@ -3,6 +3,7 @@
 #include "common/files.h"
 #include "common/line_table.h"
 #include "common/text.h"
+#include "convert/embedded_files.h"
 #include "translator/page_writer.h"
 #include "vocabulary/statement_list.h"
 
@@ -44,6 +45,26 @@ std::optional<std::wstring> readIncludeFile(const std::filesystem::path& file,
     std::wstring text = decodeSourceBytes(*bytes, &strays);
     reportStrayBytes(strays, name, diag);
     return text;
+}
+
+// The program's own lines: the translated script without the runtime library before them.
+std::vector<std::wstring> programLines(const std::vector<std::wstring>& script) {
+    const std::vector<std::wstring>& library = runtimeLibraryLines();
+    bool startsWithLibrary =
+        !library.empty() && script.size() >= library.size() && script.front() == library.front();
+    return {script.begin() + (startsWithLibrary ? static_cast<long>(library.size()) : 0),
+            script.end()};
+}
+
+std::vector<std::wstring> pageWithFiles(const LoadedSource& loaded,
+                                        const std::filesystem::path& output,
+                                        const ConversionOptions& options, Diagnostics& diag) {
+    if (!options.embed) return loaded.translation.pageLines;
+    std::filesystem::path folder = loaded.source.parent_path();
+    if (folder.empty()) folder = ".";
+    return withEmbeddedFiles(
+        loaded.translation.pageLines,
+        collectEmbeddedFiles(programLines(loaded.translation.scriptLines), folder, output, diag));
 }
 
 } // namespace
@@ -145,7 +166,8 @@ ConversionStatus writeConvertedPage(const LoadedSource& loaded, const std::files
         return ConversionStatus::kOutputIsSource;
     }
     auto t2 = std::chrono::steady_clock::now();
-    bool ok = writePageFile(output, loaded.translation.pageLines, script, styleBlockLines());
+    bool ok = writePageFile(output, pageWithFiles(loaded, output, options, diag), script,
+                            styleBlockLines());
     t.writeMs += msSince(t2);
     if (!ok) {
         diag.error(L"cannot write " + quoted(output));

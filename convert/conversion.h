@@ -16,6 +16,9 @@ namespace qc {
 
 struct ConversionOptions {
     bool compact = true;
+    // The files the program loads go into the page (see embedded_files.h); without, the
+    // page loads them from beside itself.
+    bool embed = true;
 };
 
 struct ConversionTimes {

@@ -81,20 +81,36 @@ function ClearScreen(color) {
     QLCX_Context.fillRect(0, 0, QLCX_Canvas.width, QLCX_Canvas.height);
 }
 
-// With #PB_Any the picked number is returned, otherwise the image.
+// With #PB_Any the picked number is returned, otherwise the image. The file comes from the
+// page itself when the page holds it (see QLCX_FileUrl), else from beside the page.
 function LoadImage(ID, path) {
     var picked = ID == -1;
     ID = QLCX_PickNumber(ID, QLCX_Images);
     if (QLCX_Images[ID]) { FreeImage(ID); }
     var img = new Image();
+    var url = QLCX_FileUrl(path);
     QLCX_Images[ID] = img;
-    QLCX_ImagePaths[ID] = path;
-    img.src = path;
+    QLCX_ImagePaths[ID] = url;
+    if (("" + url).substr(0, 5) != "data:") { QLCX_FileImages.push(img); }
+    img.src = url;
     if (picked) { return ID; }
     return img;
 }
 
+// Whether drawing this image makes a canvas unreadable: a browser lets a page opened from
+// disk read the pixels of images it holds itself (data URLs) and of canvases, not of files.
+// The images loaded from beside the page are listed, since reading back a long data URL on
+// every draw would cost a game its frames.
+var QLCX_FileImages = [];
+
+function QLCX_FromFile(img) {
+    if (QLCX_FileImages.indexOf(img) >= 0) { return 1; }
+    return 0;
+}
+
 function FreeImage(ID) {
+    var listed = QLCX_FileImages.indexOf(QLCX_Images[ID]);
+    if (listed >= 0) { QLCX_FileImages.splice(listed, 1); }
     QLCX_Images[ID] = 0;
 }
 
@@ -200,7 +216,7 @@ function DisplaySprite3D(ID, x, y, alpha) {
     QLCX_Context.translate(x, y);
     QLCX_Context.rotate(sprite[1]);
     QLCX_Context.drawImage(img, 0 - w / 2, 0 - h / 2, w, h);
-    if (!img.getContext) { QLCX_Taint(QLCX_Canvas); }
+    if (QLCX_FromFile(img)) { QLCX_Taint(QLCX_Canvas); }
     QLCX_Context.restore();
     QLCX_Context.globalAlpha = 1;
 }

@@ -35,13 +35,10 @@ function QLCX_AudioCallWith(el, name, value) {
     return window.Reflect.apply(window.Reflect.get(el, name), el, [value]);
 }
 
-// The address of a sound file: the page's own files give it when the runtime has them
-// (QLCX_FileUrl, looked up by name since a runtime without them has no such function);
-// otherwise the path is the address, beside the page.
+// The address of a sound file: the page's own copy when the file travels inside the page,
+// otherwise the path beside the page.
 function QLCX_SoundUrl(path) {
-    var find = window.Reflect.get(window.self, "QLCX_FileUrl");
-    if (find) { return find(path); }
-    return path;
+    return QLCX_FileUrl(path);
 }
 
 function QLCX_SoundMayPlay() {

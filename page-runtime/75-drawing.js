@@ -438,11 +438,22 @@ function FillArea(x, y, outline, color) {
 }
 
 // Fonts: LoadFont(id, name$, size [, flags]) with #PB_Font_Bold 256 and #PB_Font_Italic 512.
+// A name is a font of the system, or a font file the page holds ("fonts/pixel.ttf"), which the
+// browser loads under a family name of its own; text drawn before it has arrived falls back.
 function LoadFont(id, name, size, flags) {
     var asked = id;
     id = QLCX_PickNumber(id, QLCX_Fonts);
     if (!(size > 0)) { size = 10; }
-    QLCX_Fonts[id] = [QLCX_Text(name), size, (flags & 256) != 0, (flags & 512) != 0];
+    var family = QLCX_Text(name);
+    var url = QLCX_FileUrl(name);
+    if (("" + url).substr(0, 5) == "data:" && QLCX_MimeType("" + name).substr(0, 5) == "font/") {
+        family = "QLCXfont" + id;
+        var face = new window.FontFace(family, "url(" + url + ")");
+        document.fonts.add(face);
+        // A file that is no font leaves the fallback; its failure is no fault of the program.
+        face.load().then(empty, empty);
+    }
+    QLCX_Fonts[id] = [family, size, (flags & 256) != 0, (flags & 512) != 0];
     return QLCX_Created(asked, id);
 }
 
@@ -559,5 +570,5 @@ function DrawAlphaImage(ID, x, y, alpha) {
 
 // An image from a file makes the output unreadable for a page opened from disk.
 function QLCX_DrewImage(img) {
-    if (!img.getContext || QLCX_Tainted.indexOf(img) >= 0) { QLCX_Taint(QLCX_TargetCanvas()); }
+    if (QLCX_FromFile(img) || QLCX_Tainted.indexOf(img) >= 0) { QLCX_Taint(QLCX_TargetCanvas()); }
 }

@@ -41,7 +41,7 @@ function QLCX_ImageCanvas(id) {
     if (img.getContext) { return img; }
     var canvas = QLCX_NewCanvas(img.width, img.height);
     canvas.getContext("2d").drawImage(img, 0, 0);
-    QLCX_Taint(canvas);
+    if (QLCX_FromFile(img)) { QLCX_Taint(canvas); }
     QLCX_Images[id] = canvas;
     return canvas;
 }
@@ -57,7 +57,7 @@ function QLCX_CopyPart(src, dst, x, y, w, h) {
     QLCX_Settle(img);
     var canvas = QLCX_NewCanvas(w, h);
     canvas.getContext("2d").drawImage(img, x, y, w, h, 0, 0, w, h);
-    if (!img.getContext || QLCX_Tainted.indexOf(img) >= 0) { QLCX_Taint(canvas); }
+    if (QLCX_FromFile(img) || QLCX_Tainted.indexOf(img) >= 0) { QLCX_Taint(canvas); }
     return QLCX_StoreImage(dst, canvas);
 }
 

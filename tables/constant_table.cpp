@@ -58,6 +58,7 @@ const std::vector<ConstantRegistration> kRows = [] {
         {L"#PB_Integer", L"21"},
         {L"#PB_Ascii", L"24"},
         {L"#PB_Unicode", L"25"},
+        {L"#PB_UTF8", L"2"},
         }},
         {L"Toolkit events and event types", {
         {L"#PB_Event_Menu", L"3"},
@@ -66,6 +67,10 @@ const std::vector<ConstantRegistration> kRows = [] {
         {L"#PB_Event_MoveWindow", L"6"},
         {L"#PB_Event_ActivateWindow", L"7"},
         {L"#PB_EventType_RightClick", L"6"},
+        }},
+        {L"Directory entries", {
+        {L"#PB_DirectoryEntry_File", L"1"},
+        {L"#PB_DirectoryEntry_Directory", L"2"},
         }},
         {L"Numbers picked by the command", {
         {L"#PB_Any", L"-1"},

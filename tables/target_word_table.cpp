@@ -223,6 +223,13 @@ const std::vector<const wchar_t*> kWords = {
     L".title",
     L".top",
     L".offsetWidth",
+    // Members the page's file system and the file chooser use
+    L".sort",
+    L".files",
+    L".result",
+    L".readAsArrayBuffer",
+    L".accept",
+    L".load",
 };
 // clang-format on
 

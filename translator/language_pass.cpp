@@ -1,6 +1,7 @@
 #include "translator/language_pass.h"
 
 #include "common/text.h"
+#include "tables/refused_table.h"
 #include "translator/constant_folder.h"
 #include "translator/macro_expansion.h"
 #include "translator/source/conditional_compilation.h"
@@ -569,61 +570,7 @@ std::vector<std::wstring> runLanguagePass(std::vector<std::wstring> statements, 
 }
 
 bool staysOutsideThePage(std::wstring_view command) {
-    for (std::wstring_view prefix : {L"peek", L"poke"})
-        if (startsWith(command, prefix)) return true;
-    for (std::wstring_view word : {L"allocatememory",
-                                   L"freememory",
-                                   L"reallocatememory",
-                                   L"copymemory",
-                                   L"fillmemory",
-                                   L"memorysize",
-                                   L"createthread",
-                                   L"waitthread",
-                                   L"killthread",
-                                   L"isthread",
-                                   L"createmutex",
-                                   L"lockmutex",
-                                   L"unlockmutex",
-                                   L"freemutex",
-                                   L"trylockmutex",
-                                   L"createsemaphore",
-                                   L"signalsemaphore",
-                                   L"waitsemaphore",
-                                   L"openfile",
-                                   L"readfile",
-                                   L"createfile",
-                                   L"closefile",
-                                   L"readstring",
-                                   L"writestring",
-                                   L"writestringn",
-                                   L"readinteger",
-                                   L"writeinteger",
-                                   L"eof",
-                                   L"lof",
-                                   L"filesize",
-                                   L"deletefile",
-                                   L"copyfile",
-                                   L"renamefile",
-                                   L"examinedirectory",
-                                   L"createdirectory",
-                                   L"initnetwork",
-                                   L"opennetworkconnection",
-                                   L"createnetworkserver",
-                                   L"closenetworkconnection",
-                                   L"sendnetworkstring",
-                                   L"receivenetworkdata",
-                                   L"networkserverevent",
-                                   L"networkclientevent",
-                                   L"runprogram",
-                                   L"programexitcode",
-                                   L"programrunning",
-                                   L"openlibrary",
-                                   L"closelibrary",
-                                   L"callfunction",
-                                   L"getfunction",
-                                   L"callcfunction"})
-        if (command == word) return true;
-    return false;
+    return isRefusedCommand(command);
 }
 
 } // namespace qc

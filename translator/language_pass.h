@@ -23,8 +23,8 @@ namespace qc {
 std::vector<std::wstring> runLanguagePass(std::vector<std::wstring> statements, Diagnostics& diag,
                                           std::vector<std::pair<int, bool>>* switches = nullptr);
 
-// Commands of the dialect that a page in a browser cannot have: memory and pointers,
-// threads, files, network, other programs, libraries. The argument is lower case.
+// Commands of the dialect that a page in a browser cannot have (the refused rows of the
+// tables: memory, threads, network, other programs). The argument is lower case.
 bool staysOutsideThePage(std::wstring_view command);
 
 } // namespace qc

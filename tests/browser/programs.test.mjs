@@ -30,7 +30,8 @@
 //                        its visible text, line breaks as \n, .NAME a property (or path), @NAME an
 //                        attribute, else a computed style), see ID missing, see ID pixel X Y
 //                        R,G,B (of an image or canvas), see at X Y ID (the element with an id
-//                        at page point X, Y)
+//                        at page point X, Y), reload (the page again, its storage kept),
+//                        pick PATH (the next file chooser gets PATH, under tests/programs)
 //
 // Math.random repeats the same numbers, so both pages run alike.
 import { after, before, test } from 'node:test';
@@ -186,6 +187,8 @@ async function act(page, action) {
     });
   }
   else if (verb === 'wait') await page.waitForTimeout(Number(rest));
+  else if (verb === 'reload') await page.reload();
+  else if (verb === 'pick') page.once('filechooser', (c) => c.setFiles(path.join(root, rest)));
   else if (verb === 'mouse') await mouseAt(page, rest);
   else throw new Error(`unknown action: ${action}`);
   await page.waitForTimeout(120);

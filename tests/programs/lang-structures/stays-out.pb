@@ -3,12 +3,12 @@ a = 1
 m = AllocateMemory(100)
 PokeL(m, 5)
 t = CreateThread(@counter, 0)
-f = OpenFile(0, "x.txt")
+n = InitNetwork()
 RunProgram("notepad")
 ; expect-log:
 ; line 3: not supported: AllocateMemory
 ; line 4: not supported: PokeL
 ; line 5: not supported: CreateThread
 ; line 5: not supported: address @counter
-; line 6: not supported: OpenFile
+; line 6: not supported: InitNetwork
 ; line 7: not supported: RunProgram
