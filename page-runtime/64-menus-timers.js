@@ -279,6 +279,9 @@ function AddStatusBarField(width) {
     if (!bar) { return; }
     var field = QLCX_MakeElement("span", "", "");
     field.appendChild(document.createTextNode(""));
+    // Fields line up by their tops: an empty one has no text line to sit on, and by its
+    // baseline it would stand on the others' baseline and push their text down.
+    field.style.verticalAlign = "top";
     if (width > 0) { field.style.width = QLCX_Pixels(width); }
     bar.appendChild(field);
 }
