@@ -25,6 +25,7 @@ constexpr const char* kUsage =
     "Converts a program in the BASIC dialect into one self-contained HTML5 page.\n"
     "  -o OUTPUT      the page to write (default: SOURCE.html); an existing page is replaced\n"
     "  --no-compact   write the script as translated, without compaction\n"
+    "  --debug-pane   show Debug lines in a pane below the windows, not in message boxes\n"
     "  --quiet        no progress lines (errors are still printed)\n"
     "  --timings      print the time of each stage to stderr\n"
     "  --language-reference  print the supported commands and constants (Markdown)\n"
@@ -108,6 +109,8 @@ int main(int argc, char** argv) {
             output = argv[++i];
         } else if (arg == "--no-compact") {
             options.compact = false;
+        } else if (arg == "--debug-pane") {
+            options.debugPane = true;
         } else if (arg == "--quiet") {
             quiet = true;
         } else if (arg == "--page-from-js") {

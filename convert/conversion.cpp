@@ -114,6 +114,8 @@ ConversionStatus writeConvertedPage(const LoadedSource& loaded, const std::files
     }
     script.push_back(
         lineTableScript(sourceLines, scriptFirstPageLine(loaded.translation.pageLines)));
+    // A page-level switch the runtime reads; "window." keeps its name through compaction.
+    if (options.debugPane) script.push_back(L"window.QLCXDebugPane=1;");
     t.compactMs += msSince(t1);
     t.scriptBytesAfter = scriptByteCount(script);
     if (output.empty() || sameFile(loaded.source, output)) {

@@ -16,6 +16,8 @@ namespace qc {
 
 struct ConversionOptions {
     bool compact = true;
+    // Debug lines go to a pane below the windows instead of a message box each.
+    bool debugPane = false;
 };
 
 struct ConversionTimes {

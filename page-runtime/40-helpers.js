@@ -73,7 +73,13 @@ function QLCX_NextRandom() {
     return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
 }
 
+// A message box for each line, or with the debug pane (quillcast-cli --debug-pane) a line in
+// the pane, which does not stop the program.
 function Debug(msg) {
+    if (window.QLCXDebugPane) {
+        QLCX_PaneLine("" + msg);
+        return;
+    }
     alert("Debug: " + msg);
 }
 
