@@ -54,6 +54,11 @@ function QLCX_ShowPaneLines() {
     QLCX_PaneScheduled = 0;
     var lines = QLCX_PanePending;
     QLCX_PanePending = [];
+    // Of a frame's lines only those the pane keeps are made at all.
+    if (lines.length > QLCX_PaneLimit) {
+        QLCX_PaneCount = QLCX_PaneCount + lines.length - QLCX_PaneLimit;
+        lines = lines.slice(lines.length - QLCX_PaneLimit);
+    }
     var batch = document.createDocumentFragment();
     for (var i = 0; i < lines.length; i++) {
         QLCX_PaneCount++;
