@@ -26,6 +26,7 @@ constexpr const char* kUsage =
     "  -o OUTPUT      the page to write (default: SOURCE.html); an existing page is replaced\n"
     "  --no-compact   write the script as translated, without compaction\n"
     "  --no-embed     leave the files the program loads beside the page instead of in it\n"
+    "  --debug-pane   show Debug lines in a pane below the windows, not in message boxes\n"
     "  --quiet        no progress lines (errors are still printed)\n"
     "  --timings      print the time of each stage to stderr\n"
     "  --language-reference  print the supported commands and constants (Markdown)\n"
@@ -109,6 +110,8 @@ int main(int argc, char** argv) {
             options.compact = false;
         } else if (arg == "--no-embed") {
             options.embed = false;
+        } else if (arg == "--debug-pane") {
+            options.debugPane = true;
         } else if (arg == "--quiet") {
             quiet = true;
         } else if (arg == "--page-from-js") {

@@ -159,6 +159,8 @@ ConversionStatus writeConvertedPage(const LoadedSource& loaded, const std::files
     // carries where each run of them came from, so the fault panel names the file.
     const SourceMap& map = loaded.translation.sourceMap;
     if (!map.isIdentity()) script.push_back(L"window.QLCXSourceMap=" + map.runsAsJson() + L";");
+    // A page-level switch the runtime reads; "window." keeps its name through compaction.
+    if (options.debugPane) script.push_back(L"window.QLCXDebugPane=1;");
     t.compactMs += msSince(t1);
     t.scriptBytesAfter = scriptByteCount(script);
     if (output.empty() || sameFile(loaded.source, output)) {

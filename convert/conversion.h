@@ -19,6 +19,8 @@ struct ConversionOptions {
     // The files the program loads go into the page (see embedded_files.h); without, the
     // page loads them from beside itself.
     bool embed = true;
+    // Debug lines go to a pane below the windows instead of a message box each.
+    bool debugPane = false;
 };
 
 struct ConversionTimes {

@@ -397,9 +397,15 @@ function EventType() {
     return QLCX_EventType;
 }
 
-// The browser clock; only differences between two calls mean anything.
+// Whole milliseconds since the page started, from the browser's monotonic clock: the wall
+// clock jumps when it is set, and the fine clock's fractions would make two readings of the
+// same millisecond differ. Never less than an earlier reading.
+var QLCX_LastElapsed = 0;
+
 function ElapsedMilliseconds() {
-    return new Date().getTime();
+    var now = Math.floor(window.performance.now());
+    if (now > QLCX_LastElapsed) { QLCX_LastElapsed = now; }
+    return QLCX_LastElapsed;
 }
 
 // Drawing on the canvas is immediate, so flipping only counts frames for GetFPS: at most once

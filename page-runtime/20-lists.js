@@ -232,3 +232,93 @@ function initfloat() {
 function initstring() {
     return "";
 }
+
+// An element is named by its index, counted as ListIndex and SelectElement count it (the
+// first is 0): the script has no addresses of elements to hand around. The position in the
+// list's array, or 0 when there is no such element.
+function QLCX_ElementAt(list, index) {
+    var at = Math.floor(QLCX_Number(index)) + 3;
+    if (at < 3 || at > list[2]) { return 0; }
+    return at;
+}
+
+function ChangeCurrentElement(list, element) {
+    var at = QLCX_ElementAt(list, element);
+    if (at) { list[0] = at; }
+}
+
+function SwapElements(list, first, second) {
+    var a = QLCX_ElementAt(list, first);
+    var b = QLCX_ElementAt(list, second);
+    if (!a || !b) { return; }
+    var keep = list[a];
+    list[a] = list[b];
+    list[b] = keep;
+}
+
+// Where MoveElement puts the current element: last, before or after another one, or else
+// first. The moved element stays current.
+var QLCX_MoveLast = 2;
+var QLCX_MoveBefore = 3;
+var QLCX_MoveAfter = 4;
+
+function MoveElement(list, location, element) {
+    var from = list[0];
+    if (from < 3 || from > list[2]) { return; }
+    var to = 3;
+    if (location == QLCX_MoveLast) { to = list[2]; }
+    if (location == QLCX_MoveBefore || location == QLCX_MoveAfter) {
+        var other = QLCX_ElementAt(list, element);
+        if (!other || other == from) { return; }
+        to = other;
+        if (location == QLCX_MoveAfter) { to++; }
+        if (to > from) { to--; }
+    }
+    var moving = list.splice(from, 1);
+    list.splice(to, 0, moving[0]);
+    list[0] = to;
+}
+
+// A copy of a value that shares nothing with it: arrays and structures are copied member by
+// member, so changing the copy leaves the original as it was.
+function QLCX_Clone(value) {
+    if (QLCX_IsArray(value)) {
+        var copy = [];
+        for (var i = 0; i < value.length; i++) { copy[i] = QLCX_Clone(value[i]); }
+        return copy;
+    }
+    if (!value || !window.Object.keys(value).length || value.charAt) { return value; }
+    var made = window.Object.create(window.Object.getPrototypeOf(value));
+    var keys = window.Object.keys(value);
+    for (var k = 0; k < keys.length; k++) { made[keys[k]] = QLCX_Clone(value[keys[k]]); }
+    return made;
+}
+
+// The target takes the source's size and a copy of each element, in place, so a procedure's
+// caller that passed the target sees it. Gives 1, or 0 when the source is no array.
+function CopyArray(source, target) {
+    if (!QLCX_IsArray(source) || !QLCX_IsArray(target)) { return 0; }
+    var copy = QLCX_Clone(source);
+    target.length = 0;
+    for (var i = 0; i < copy.length; i++) { target[i] = copy[i]; }
+    return 1;
+}
+
+// Lists and maps copy their elements (and a map its keys); the target has no current
+// element afterwards, as after ClearList.
+function CopyList(source, target) {
+    if (!QLCX_IsArray(source) || !QLCX_IsArray(target)) { return 0; }
+    target.length = 3;
+    for (var i = 3; i <= source[2]; i++) { target[i] = QLCX_Clone(source[i]); }
+    target[0] = 2;
+    target[2] = source[2];
+    return 1;
+}
+
+function CopyMap(source, target) {
+    if (!CopyList(source, target)) { return 0; }
+    var keys = source.QLCX_Keys;
+    target.QLCX_Keys = keys.slice(0);
+    target.QLCX_Stale = 1;
+    return 1;
+}

@@ -44,15 +44,42 @@ function Random(v, low) {
         hi = lo;
         lo = swap;
     }
-    return lo + Math.floor(Math.random() * (hi - lo + 1));
+    return lo + Math.floor(QLCX_NextRandom() * (hi - lo + 1));
 }
 
 // A real number at least 0 and below v.
 function RandomFloat(v) {
-    return Math.random() * v;
+    return QLCX_NextRandom() * v;
 }
 
+// After RandomSeed the numbers come from the runtime's own generator (a 32-bit mixing
+// generator on integer arithmetic only), so a seed gives the same numbers in every browser;
+// until then from the browser's, which differs from run to run.
+var QLCX_Seeded = 0;
+var QLCX_SeedState = 0;
+
+function RandomSeed(seed) {
+    QLCX_Seeded = 1;
+    QLCX_SeedState = Math.floor(QLCX_Number(seed)) | 0;
+}
+
+// A number at least 0 and below 1.
+function QLCX_NextRandom() {
+    if (!QLCX_Seeded) { return Math.random(); }
+    QLCX_SeedState = (QLCX_SeedState + 1831565813) | 0;
+    var t = QLCX_SeedState;
+    t = Math.imul(t ^ (t >>> 15), t | 1);
+    t = t ^ (t + Math.imul(t ^ (t >>> 7), t | 61));
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+}
+
+// A message box for each line, or with the debug pane (quillcast-cli --debug-pane) a line in
+// the pane, which does not stop the program.
 function Debug(msg) {
+    if (window.QLCXDebugPane) {
+        QLCX_PaneLine("" + msg);
+        return;
+    }
     alert("Debug: " + msg);
 }
 
@@ -107,4 +134,56 @@ function MessageRequester(title, message, flag) {
     }
     alert(text);
     return 0;
+}
+
+// The browser's colour picker answers only later, and a program reads the colour on the next
+// line, so the colour is asked for as text in an input box, "#RRGGBB" as style sheets write
+// it, preset with the colour given. -1 when the user cancels or the text is no colour.
+function ColorRequester(color) {
+    var preset = "#000000";
+    if (color) { preset = QLCX_HexColor(color); }
+    var answer = window.prompt("Colour (#RRGGBB)", preset);
+    if (!answer) { return -1; }
+    var digits = ("" + answer).toLowerCase();
+    if (digits.charAt(0) == "#") { digits = digits.substr(1); }
+    if (digits.length != 6 || !window.RegExp("^[0-9a-f]+$").exec(digits)) { return -1; }
+    var n = window.parseInt(digits, 16);
+    return RGB((n >> 16) & 255, (n >> 8) & 255, n & 255);
+}
+
+function QLCX_HexColor(color) {
+    var n = (Red(color) << 16) + (Green(color) << 8) + Blue(color);
+    return "#" + ("00000" + n.toString(16)).slice(-6);
+}
+
+// The font is asked for as "name, size" in an input box; what was chosen is read back with
+// SelectedFontName and SelectedFontSize. 0 when the user cancels.
+var QLCX_ChosenFont = ["Arial", 10, 0, 0];
+
+function FontRequester(name, size, flags, color, style) {
+    var preset = QLCX_ChosenFont[0] + ", " + QLCX_ChosenFont[1];
+    if (name) { preset = name + ", " + (size || 10); }
+    var answer = window.prompt("Font (name, size)", preset);
+    if (!answer) { return 0; }
+    var parts = ("" + answer).split(",");
+    var chosenSize = Math.floor(QLCX_Number(parts[1]));
+    if (!(chosenSize > 0)) { chosenSize = 10; }
+    QLCX_ChosenFont = [Trim(parts[0]), chosenSize, QLCX_Number(color), QLCX_Number(style)];
+    return 1;
+}
+
+function SelectedFontName() {
+    return QLCX_ChosenFont[0];
+}
+
+function SelectedFontSize() {
+    return QLCX_ChosenFont[1];
+}
+
+function SelectedFontColor() {
+    return QLCX_ChosenFont[2];
+}
+
+function SelectedFontStyle() {
+    return QLCX_ChosenFont[3];
 }

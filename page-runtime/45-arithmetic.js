@@ -77,3 +77,32 @@ function QLCX_Shr(a, n) {
     }
     return Math.floor(a / Math.pow(2, n));
 }
+
+// The special floats. The browser's global names for them cannot be redefined, so the commands
+// reach these functions under other names.
+function QLCX_Infinity() {
+    return 1 / 0;
+}
+
+function QLCX_NaN() {
+    return 0 / 0;
+}
+
+// Only a value that is not a number differs from itself.
+function IsNAN(x) {
+    if (x != x) { return 1; }
+    return 0;
+}
+
+function IsInfinity(x) {
+    if (Math.abs(x) == 1 / 0) { return 1; }
+    return 0;
+}
+
+function Radian(degrees) {
+    return degrees * Math.PI / 180;
+}
+
+function Degree(radians) {
+    return radians * 180 / Math.PI;
+}

@@ -396,14 +396,26 @@ function drag(ev) {
     QLCX_RecordPointer(ev);
     var section = QLCX_ResizeSection;
     if (section) {
-        section.style.width = QLCX_Pixels(Math.max(40, QLCX_PointerX - QLCX_DragOffsetX));
-        section.style.height = QLCX_Pixels(Math.max(20, QLCX_PointerY - QLCX_DragOffsetY));
+        QLCX_ResizeByGrip(section, Math.max(40, QLCX_PointerX - QLCX_DragOffsetX), Math.max(20, QLCX_PointerY - QLCX_DragOffsetY));
         return false;
     }
     if (!QLCX_DragSection) { return true; }
     QLCX_DragSection.style.left = QLCX_Pixels(QLCX_PointerX - QLCX_DragOffsetX);
     QLCX_DragSection.style.top = QLCX_Pixels(QLCX_PointerY - QLCX_DragOffsetY);
     return false;
+}
+
+// The grip sets the section's outer size; the window's box takes the inner size that gives it
+// and the window is placed again, so its inner area, where the gadgets are, grows and shrinks
+// with it (the inner area has a height of its own, which the section's does not change).
+function QLCX_ResizeByGrip(section, outerWidth, outerHeight) {
+    var sectionId = section.id;
+    var id = window.parseInt(sectionId.substr(6));
+    var place = QLCX_WindowBoxes[id];
+    if (!place) { return; }
+    place[2] = outerWidth - 13;
+    place[3] = Math.max(11, outerHeight + 11 - place[5]);
+    QLCX_PlaceWindow(id);
 }
 
 // The end of a drag moves the window's box and reports the move; the end of a resize takes
@@ -424,10 +436,6 @@ function dragstop() {
     if (!place) { return; }
     place[0] = section.offsetLeft;
     place[1] = section.offsetTop;
-    if (code == QLCX_EvSizeWindow) {
-        place[2] = section.offsetWidth - 15;
-        place[3] = section.offsetHeight - 34;
-    }
     QLCX_AddEvent(id, code, 0, 0);
 }
 

@@ -149,6 +149,9 @@ function TextGadget(ID, x, y, w, h, string, flags) {
     if (flags & 1) { el.style.textAlign = "center"; }
     if (flags & 2) { el.style.textAlign = "right"; }
     if (flags & 4) { el.style.border = "1px solid #888"; }
+    // The margin is fixed at what the window's own 12-pixel font gives it: left at one line of
+    // the paragraph's font, a large font (SetGadgetFont) would push the text far below y.
+    el.style.marginTop = "12px";
     QLCX_SetBox(el, x, y - 13, w, h);
     return QLCX_AddGadget(ID, "text", el, 0);
 }

@@ -15,6 +15,8 @@ var QLCX_Timers = [];
 // Status bars by number: their element; the last one made takes new fields.
 var QLCX_StatusBars = [];
 var QLCX_LastStatusBar = -1;
+// A menu bar and a status bar each add this many pixels to their window (20 and a border).
+var QLCX_BarHeight = 22;
 // [event, procedure, window, object, event type]; -1 matches any.
 var QLCX_Bindings = [];
 
@@ -26,7 +28,7 @@ function CreateMenu(ID, win) {
     section.insertBefore(QLCX_MenuBar, document.getElementById("window" + win + "_content"));
     QLCX_MenuWindow = win;
     QLCX_MenuStack = [];
-    QLCX_AddBar(win, 22);
+    QLCX_AddBar(win, QLCX_BarHeight);
     return 1;
 }
 
@@ -268,7 +270,7 @@ function CreateStatusBar(ID, win) {
     section.appendChild(bar);
     QLCX_StatusBars[ID] = bar;
     QLCX_LastStatusBar = ID;
-    QLCX_AddBar(win, 22);
+    QLCX_AddBar(win, QLCX_BarHeight);
     return 1;
 }
 
@@ -277,6 +279,9 @@ function AddStatusBarField(width) {
     if (!bar) { return; }
     var field = QLCX_MakeElement("span", "", "");
     field.appendChild(document.createTextNode(""));
+    // Fields line up by their tops: an empty one has no text line to sit on, and by its
+    // baseline it would stand on the others' baseline and push their text down.
+    field.style.verticalAlign = "top";
     if (width > 0) { field.style.width = QLCX_Pixels(width); }
     bar.appendChild(field);
 }
@@ -344,4 +349,30 @@ function QLCX_CallBound(record) {
     QLCX_EventGadget = saved[1];
     QLCX_EventType = saved[2];
     QLCX_EventDetails = saved[3];
+}
+
+function MenuHeight() {
+    return QLCX_BarHeight;
+}
+
+function StatusBarHeight(ID) {
+    if (!QLCX_StatusBars[ID]) { return 0; }
+    return QLCX_BarHeight;
+}
+
+// One desktop: the screen the browser runs on.
+function ExamineDesktops() {
+    return 1;
+}
+
+function DesktopWidth(index) {
+    return window.screen.width;
+}
+
+function DesktopHeight(index) {
+    return window.screen.height;
+}
+
+function DesktopDepth(index) {
+    return window.screen.colorDepth;
 }

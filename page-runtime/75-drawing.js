@@ -213,7 +213,7 @@ function Plot(x, y, color) {
     }
     var i = QLCX_PixelIndex(x, y);
     if (i < 0) { return; }
-    QLCX_SetPixel(p, i, color);
+    QLCX_PaintPixel(p, i, Math.floor(x), Math.floor(y), color);
     QLCX_CopyChanged();
 }
 
@@ -235,8 +235,9 @@ function QLCX_FillStyle(ctx, color) {
     ctx.fillStyle = QLCX_ColorText(color);
 }
 
-// Shapes are drawn as horizontal runs of pixels, x1 to x2 on row y. In XOr mode a run goes
-// through the pixel copy (the context cannot flip bits); otherwise it is one fillRect.
+// Shapes are drawn as horizontal runs of pixels, x1 to x2 on row y. In the XOr, gradient and
+// custom filter modes a run goes through the pixel copy (the context cannot flip bits or give
+// each pixel its own colour); otherwise it is one fillRect.
 var QLCX_RunColor = 0;
 var QLCX_RunPixels = 0;
 var QLCX_RunContext = 0;
@@ -244,7 +245,7 @@ var QLCX_RunContext = 0;
 function QLCX_BeginRuns(color) {
     QLCX_RunColor = color;
     QLCX_RunPixels = 0;
-    if (QLCX_DrawMode & QLCX_ModeXOr) { QLCX_RunPixels = QLCX_PixelCopy(); }
+    if (QLCX_DrawMode & (QLCX_ModeXOr | QLCX_ModeGradient | QLCX_ModeCustomFilter)) { QLCX_RunPixels = QLCX_PixelCopy(); }
     if (QLCX_RunPixels) { return; }
     QLCX_RunContext = QLCX_Direct();
     QLCX_FillStyle(QLCX_RunContext, color);
@@ -261,7 +262,7 @@ function QLCX_Run(x1, x2, y) {
     if (x1 < 0) { x1 = 0; }
     if (x2 >= canvas.width) { x2 = canvas.width - 1; }
     for (var x = x1; x <= x2; x++) {
-        QLCX_SetPixel(QLCX_RunPixels, (y * canvas.width + x) * 4, QLCX_RunColor);
+        QLCX_PaintPixel(QLCX_RunPixels, (y * canvas.width + x) * 4, x, y, QLCX_RunColor);
     }
     QLCX_CopyChanged();
 }

@@ -142,15 +142,61 @@ function QLCX_ConsoleWrite(text) {
         QLCX_GridWrite(text);
         return 0;
     }
+    // Chr(8) takes back the character before it; at the start of a line there is none.
+    var pieces = text.split(window.String.fromCharCode(8));
+    QLCX_ConsoleAppend(pieces[0]);
+    for (var i = 1; i < pieces.length; i++) {
+        QLCX_ConsoleBackspace();
+        QLCX_ConsoleAppend(pieces[i]);
+    }
+    QLCX_ConsoleChanged();
+    return 1;
+}
+
+// A console line holds 80 characters; the 81st starts the next line, wherever the words end.
+function QLCX_ConsoleAppend(text) {
+    var column = QLCX_ConsoleLine.length;
+    var out = "";
+    for (var i = 0; i < text.length; i++) {
+        var c = text.charAt(i);
+        if (c == "\n") {
+            column = 0;
+        } else {
+            if (column == QLCX_GridColumns) {
+                out = out + "\n";
+                column = 0;
+            }
+            column++;
+        }
+        out = out + c;
+    }
+    if (out == "") { return; }
     if (!QLCX_ConsoleRun) {
         QLCX_ConsoleRun = QLCX_ColouredRun(QLCX_ConsoleFront, QLCX_ConsoleBack);
         if (QLCX_InputLine) { QLCX_ConsoleBox.insertBefore(QLCX_ConsoleRun, QLCX_InputLine); }
         else { QLCX_ConsoleBox.appendChild(QLCX_ConsoleRun); }
     }
-    QLCX_ConsoleRun.appendChild(document.createTextNode(text));
-    QLCX_NoteLines(text);
-    QLCX_ConsoleChanged();
-    return 1;
+    QLCX_ConsoleRun.appendChild(document.createTextNode(out));
+    QLCX_NoteLines(out);
+}
+
+// Removes the last character of the line being written from the last text that holds one
+// (runs of other colours included).
+function QLCX_ConsoleBackspace() {
+    if (QLCX_ConsoleLine == "") { return; }
+    var runs = QLCX_ConsoleBox.childNodes;
+    for (var r = runs.length - 1; r >= 0; r--) {
+        var run = runs[r];
+        // Texts emptied by earlier backspaces go, so the last text is the one to shorten.
+        while (run.lastChild && run.lastChild.nodeValue == "") { run.removeChild(run.lastChild); }
+        if (run.lastChild && run.lastChild.nodeValue) {
+            var value = run.lastChild.nodeValue;
+            run.lastChild.nodeValue = value.slice(0, value.length - 1);
+            QLCX_ConsoleLine = QLCX_ConsoleLine.slice(0, QLCX_ConsoleLine.length - 1);
+            QLCX_ConsoleShown = QLCX_ConsoleLine;
+            return;
+        }
+    }
 }
 
 // Keeps the line being written and the last line with text up to date.
@@ -242,6 +288,13 @@ function QLCX_GridWrite(text) {
         if (c == "\n") {
             QLCX_GridX = 0;
             QLCX_GridY++;
+        } else if (c.charCodeAt(0) == 8) {
+            // Back one column, and the character there goes.
+            if (QLCX_GridX > 0) {
+                QLCX_GridX--;
+                QLCX_Grid[QLCX_GridY][QLCX_GridX] = " ";
+                QLCX_GridDirty[QLCX_GridY] = 1;
+            }
         } else {
             if (QLCX_GridX >= QLCX_GridColumns) {
                 QLCX_GridX = 0;

@@ -397,3 +397,42 @@ function SortStructuredArray(a, options, field, type, first, last) {
 function SortStructuredList(l, options, field, type) {
     QLCX_Sort(l, 3, l[2], options, field);
 }
+
+// The program's parameters are the parts of the page address's query, split at "&" and
+// decoded: "page.html?level=3&fast" has the two parameters "level=3" and "fast".
+var QLCX_NextParameter = 0;
+
+function QLCX_Parameters() {
+    var query = "" + window.location.search;
+    if (query.length < 2) { return []; }
+    var parts = query.substr(1).split("&");
+    var found = [];
+    for (var i = 0; i < parts.length; i++) {
+        if (parts[i] != "") { found.push(window.decodeURIComponent(parts[i].split("+").join(" "))); }
+    }
+    return found;
+}
+
+function CountProgramParameters() {
+    return QLCX_Parameters().length;
+}
+
+// With an index, that parameter (the first is 0); without, the next one on each call. "" past
+// the last.
+function ProgramParameter(index) {
+    var all = QLCX_Parameters();
+    var at = QLCX_NextParameter;
+    if (index || index === 0) {
+        at = Math.floor(index);
+    } else {
+        QLCX_NextParameter++;
+    }
+    if (at < 0 || at >= all.length) { return ""; }
+    return all[at];
+}
+
+// The page's own address, without its query: the file the program runs from.
+function ProgramFilename() {
+    var address = "" + window.location.href;
+    return address.split("#")[0].split("?")[0];
+}

@@ -475,6 +475,64 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"RawKey()", L""},
         {L"Delay(ms)", L""},
         }},
+        {L"Everyday commands: random seeds, requesters, desktops and bars", {
+        {L"RandomSeed(seed)", L""},
+        {L"ColorRequester([color])", L""},
+        {L"FontRequester(name$,size,flags)", L""},
+        {L"SelectedFontName()", L""},
+        {L"SelectedFontSize()", L""},
+        {L"SelectedFontColor()", L""},
+        {L"SelectedFontStyle()", L""},
+        {L"MenuHeight()", L""},
+        {L"StatusBarHeight(ID)", L""},
+        {L"ExamineDesktops()", L""},
+        {L"DesktopWidth(index)", L""},
+        {L"DesktopHeight(index)", L""},
+        {L"DesktopDepth(index)", L""},
+        {L"ProgramParameter([index])", L""},
+        {L"CountProgramParameters()", L""},
+        {L"ProgramFilename()", L""},
+        }},
+        {L"Copies and moves of arrays, lists and maps (an element is named by its index)", {
+        {L"CopyArray(sourceArray(),targetArray())", L""},
+        {L"CopyList(list(),targetList())", L""},
+        {L"CopyMap(map(),targetMap())", L""},
+        {L"ChangeCurrentElement(list(),element)", L""},
+        {L"SwapElements(list(),first,second)", L""},
+        {L"MoveElement(list(),location [,element])", L""},
+        }},
+        {L"Regular expressions (the browser's)", {
+        {L"CreateRegularExpression(ID,pattern$ [,flags])", L""},
+        {L"MatchRegularExpression(ID,text$)", L""},
+        {L"ExtractRegularExpression(ID,text$,array$())", L""},
+        {L"ReplaceRegularExpression(ID,text$,replacement$)", L""},
+        {L"FreeRegularExpression(ID)", L""},
+        {L"IsRegularExpression(ID)", L""},
+        {L"RegularExpressionError()", L""},
+        }},
+        {L"Fingerprints (lower-case hexadecimal)", {
+        {L"UseMD5Fingerprint()", L""},
+        {L"UseSHA1Fingerprint()", L""},
+        {L"UseSHA2Fingerprint()", L""},
+        {L"UseCRC32Fingerprint()", L""},
+        {L"StringFingerprint(text$,plugin [,bits [,format]])", L""},
+        {L"Fingerprint(buffer,size,plugin [,bits])", L""},
+        }},
+        {L"Special floats and angles", {
+        {L"Infinity()", L"QLCX_Infinity"},
+        {L"NaN()", L"QLCX_NaN"},
+        {L"IsNAN(value)", L""},
+        {L"IsInfinity(value)", L""},
+        {L"Radian(degrees)", L""},
+        {L"Degree(radians)", L""},
+        }},
+        {L"Gradients and custom filters", {
+        {L"LinearGradient(x1,y1,x2,y2)", L""},
+        {L"CircularGradient(x,y,radius)", L""},
+        {L"GradientColor(position,color)", L""},
+        {L"ResetGradientColors()", L""},
+        {L"CustomFilterCallback(@Filter())", L""},
+        }},
         {L"Keywords", {
         {L"If", L""},
         {L"Or", L""},
@@ -530,6 +588,36 @@ const std::vector<CommandRegistration> kRows = [] {
     return flattenGroups<CommandRegistration>(groups);
 }();
 
+// "list", "map" (with or without "()") and names ending in "List()" or "Map()" stand for a
+// whole list or map: "CopyList(list(),targetList())".
+bool isListArgument(std::wstring_view argument) {
+    std::wstring a = toLower(trim(argument));
+    if (a == L"list" || a == L"list(" || a == L"map" || a == L"map(") return true;
+    return endsWith(a, L"list()") || endsWith(a, L"map()");
+}
+
+// Bit k set: argument k of the signature's argument text (after its "(") is a list or map.
+unsigned listArgumentsOf(std::wstring_view arguments) {
+    unsigned bits = 0;
+    unsigned index = 0;
+    int depth = 0;
+    std::wstring current;
+    for (wchar_t c : arguments) {
+        if (c == L'[' || c == L']') continue; // optional arguments count like the others
+        if (depth == 0 && (c == L',' || c == L')')) {
+            if (index < 32 && isListArgument(current)) bits |= 1u << index;
+            if (c == L',') ++index;
+            if (c == L')') break;
+            current.clear();
+            continue;
+        }
+        if (c == L'(') ++depth;
+        if (c == L')') --depth;
+        current += c;
+    }
+    return bits;
+}
+
 std::wstring keyOf(std::wstring_view word) {
     size_t paren = word.find(L'(');
     return toLower(paren == std::wstring_view::npos ? word : word.substr(0, paren));
@@ -548,8 +636,8 @@ void CommandTable::registerCommand(std::wstring_view signature, std::wstring_vie
     if (row.hasParentheses) {
         std::wstring_view first = sig.substr(paren + 1);
         first = trim(first.substr(0, first.find_first_of(L",)[ ")));
-        row.takesList =
-            first == L"list" || first == L"list(" || first == L"map" || first == L"map(";
+        row.takesList = isListArgument(first);
+        row.listArguments = listArgumentsOf(sig.substr(paren + 1));
     }
 }
 

@@ -15,6 +15,11 @@ struct CommandRow {
     // Its first argument is a list or map itself ("ListSize(list)", "MapSize(map())"):
     // there "l()" is the whole list, everywhere else the current element.
     bool takesList = false;
+    // Bit k set: argument k is a whole list or map too ("CopyList(list(),targetList())").
+    unsigned listArguments = 0;
+    bool takesListAt(size_t argument) const {
+        return argument < 32 && ((listArguments >> argument) & 1u) != 0;
+    }
 };
 
 struct CommandRegistration {

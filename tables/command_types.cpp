@@ -63,8 +63,9 @@ const std::unordered_map<std::wstring, wchar_t>& resultTypes() {
                                     L"stringgadget",
                                     L"buttongadget"})
             t[name] = L'i';
-        for (const wchar_t* name : {L"acos", L"asin", L"atan", L"cos", L"sin", L"tan", L"log",
-                                    L"exp", L"sqr", L"pow", L"randomfloat"})
+        for (const wchar_t* name :
+             {L"acos", L"asin", L"atan", L"cos", L"sin", L"tan", L"log", L"exp", L"sqr", L"pow",
+              L"randomfloat", L"radian", L"degree", L"infinity", L"nan"})
             t[name] = L'f';
         for (const wchar_t* name : {L"getgadgettext",  L"left",          L"mid",
                                     L"right",          L"lcase",         L"ucase",
@@ -73,6 +74,10 @@ const std::unordered_map<std::wstring, wchar_t>& resultTypes() {
                                     L"lset",           L"rset",          L"ltrim",
                                     L"rtrim",          L"trim",          L"str",
                                     L"inputrequester", L"listjoin",      L"awaitinput"})
+            t[name] = L's';
+        for (const wchar_t* name : {L"stringfingerprint", L"fingerprint",
+                                    L"replaceregularexpression", L"regularexpressionerror",
+                                    L"programparameter", L"programfilename", L"selectedfontname"})
             t[name] = L's';
         return t;
     }();

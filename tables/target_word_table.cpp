@@ -187,6 +187,13 @@ const std::vector<const wchar_t*> kWords = {
     L".stack",
     L".style.marginTop",
     L".toString",
+    // Members the regular expressions, the status bar fields and the debug pane use
+    L".error",
+    L".exec",
+    L".index",
+    L".lastIndex",
+    L".stopImmediatePropagation",
+    L".style.verticalAlign",
     // Members the window toolkit uses
     L".checked",
     L".childNodes",

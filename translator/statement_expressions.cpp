@@ -253,7 +253,7 @@ bool TokenRewriter::isDirectArgument(const BracketRecord& record, size_t close) 
     const SourceToken& callee = t_[call.ownerIndex];
     if (callee.kind == kCommand) {
         const CommandRow* row = commandTable().lookUpCommand(callee.word);
-        if (row == nullptr || !row->takesList || call.commas != 0) return false;
+        if (row == nullptr || !row->takesListAt(call.commas)) return false;
     } else {
         auto it = state_.parameterLists.find(toLower(callee.word));
         if (it != state_.parameterLists.end() &&

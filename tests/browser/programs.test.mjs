@@ -20,6 +20,8 @@
 //                        click, dblclick (then left, right or middle; left when missing),
 //                        wheel (then the wheel's DY); "key GADGET KEY" presses a key there
 //   ; program: PATH      run this program (relative to the case file) instead of the case itself
+//   ; switches: ARGS     more command-line switches for the conversion (as "--debug-pane")
+//   ; query: ?TEXT       the query the page's address ends with (the program's parameters)
 //   ; do:                what a person does once the page runs (after typing), one action a line:
 //                        click, double-click or right-click TEXT (a control, item or menu
 //                        found by its visible text),
@@ -92,7 +94,7 @@ async function run(pagePath, want) {
     : d.type() === 'prompt' ? want.answer : undefined);
   const init = want.mouse ? repeatableRandom + closedAlerts : repeatableRandom;
   const { page, context, dialogs, errors } = await openPage(browser, pagePath,
-    { init, answer, allowedDir: '/' });
+    { init, answer, allowedDir: '/', query: want.query });
   const shown = async () => (want.mouse ? page.evaluate(() => window.qcShown || []) : dialogs);
   const text = (id) => page.evaluate((i) => document.getElementById(i)?.innerText ?? null, id);
   const lines = (t) => t.trimEnd().split('\n').map((l) => l.trimEnd());
@@ -231,7 +233,8 @@ for (const file of files) {
     const dir = tempDir('qc-prog-');
     for (const compact of [true, false]) {
       const program = want.program ? path.resolve(path.dirname(file), want.program) : file;
-      const built = convertSource(program, { compact, dir });
+      const args = want.switches ? want.switches.split(' ') : [];
+      const built = convertSource(program, { compact, dir, args });
       const how = compact ? 'compacted' : 'plain';
       assert.deepEqual(built.log.filter((l) => !progress.test(l)), want['expect-log'] ?? [],
         `${how}: conversion messages`);

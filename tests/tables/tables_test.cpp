@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace qc {
 namespace {
 
@@ -43,6 +45,30 @@ TEST(CommandTable, TargetNamesAndSpelling) {
     }
     for (const wchar_t* missing : {L"Sleep", L"Not", L" If", L""})
         EXPECT_EQ(commandTable().lookUpCommand(missing), nullptr) << missing;
+}
+
+// Which arguments stand for a whole list or map, read from the signature column: the
+// translator passes those as the list itself, every other "l()" as its current element.
+TEST(CommandTable, WholeListArgumentsFromTheSignature) {
+    struct Case {
+        const wchar_t* word;
+        std::vector<size_t> lists; // the arguments that are lists, of the first four
+    };
+    const Case cases[] = {
+        {L"AddElement", {0}},         {L"ListJoin", {0}},          {L"MapSize", {0}},
+        {L"SortStructuredList", {0}}, {L"CopyList", {0, 1}},       {L"CopyMap", {0, 1}},
+        {L"MoveElement", {0}},        {L"SwapElements", {0}},      {L"CopyArray", {}},
+        {L"ArraySize", {}},           {L"OpenWindowedScreen", {}}, {L"CustomFilterCallback", {}},
+    };
+    for (const auto& c : cases) {
+        const CommandRow* row = commandTable().lookUpCommand(c.word);
+        ASSERT_NE(row, nullptr) << c.word;
+        std::vector<size_t> lists;
+        for (size_t k = 0; k < 4; ++k)
+            if (row->takesListAt(k)) lists.push_back(k);
+        EXPECT_EQ(lists, c.lists) << c.word;
+        EXPECT_EQ(row->takesList, row->takesListAt(0)) << c.word;
+    }
 }
 
 TEST(ConstantTable, ValuesFromEachRange) {

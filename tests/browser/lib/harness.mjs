@@ -31,14 +31,14 @@ export function runCli(args, { cwd } = {}) {
 }
 
 // Converts BASIC source text (or a .pb file path) into a page; compact by default.
-export function convertSource(source, { compact = true, dir = tempDir(), name = 'prog.pb' } = {}) {
+export function convertSource(source, { compact = true, dir = tempDir(), name = 'prog.pb', args = [] } = {}) {
   let src = source;
   if (!fs.existsSync(source)) {
     src = path.join(dir, name);
     fs.writeFileSync(src, source);
   }
   const out = path.join(dir, path.basename(src) + (compact ? '.html' : '.plain.html'));
-  const r = runCli([src, '-o', out, ...(compact ? [] : ['--no-compact'])]);
+  const r = runCli([src, '-o', out, ...(compact ? [] : ['--no-compact']), ...args]);
   return { ...r, page: out };
 }
 
@@ -56,8 +56,9 @@ export function pageFromJs(js, { compact = true, dir = tempDir() } = {}) {
 // recorded, so a test can assert the page fetched nothing else. With `clock` (milliseconds
 // since 1970) the page's clock and timers are fake and stand still at that time from the first
 // script on; only page.clock.runFor moves them, so frame timers can be tested without waiting.
-// `init` (a function or script text) runs in the page before the page's own script.
-export async function openPage(browser, pagePath, { answer, allowedDir, viewport, clock, init } = {}) {
+// `init` (a function or script text) runs in the page before the page's own script; `query`
+// ("?a=1&b") follows the page's address.
+export async function openPage(browser, pagePath, { answer, allowedDir, viewport, clock, init, query } = {}) {
   const context = await browser.newContext({ viewport: viewport ?? { width: 1024, height: 768 } });
   const page = await context.newPage();
   if (init) await page.addInitScript(init);
@@ -84,7 +85,7 @@ export async function openPage(browser, pagePath, { answer, allowedDir, viewport
     if (url.startsWith(allowed)) route.continue();
     else route.abort();
   });
-  await page.goto(pathToFileURL(pagePath).href);
+  await page.goto(pathToFileURL(pagePath).href + (query ?? ''));
   return { page, context, dialogs, requests, errors };
 }
 
