@@ -108,6 +108,7 @@ ConversionStatus writeConvertedPage(const LoadedSource& loaded, const std::files
         script = stages.compact(withLineMarkers(translated, loaded.translation.sourceLines), names,
                                 diag, &loaded.reportedWords);
         sourceLines = takeLineMarkers(script);
+        joinLinesOfOneSource(script, sourceLines);
     } else {
         script = translated;
         sourceLines = loaded.translation.sourceLines;
@@ -121,7 +122,8 @@ ConversionStatus writeConvertedPage(const LoadedSource& loaded, const std::files
         return ConversionStatus::kOutputIsSource;
     }
     auto t2 = std::chrono::steady_clock::now();
-    bool ok = writePageFile(output, loaded.translation.pageLines, script, styleBlockLines());
+    bool ok =
+        writePageFile(output, loaded.translation.pageLines, script, loaded.translation.styleLines);
     t.writeMs += msSince(t2);
     if (!ok) {
         diag.error(L"cannot write " + quoted(output));

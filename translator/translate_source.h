@@ -16,6 +16,8 @@ struct TranslationResult {
     // no statement (the runtime library, structures, declarations, the start-up function).
     // Empty for a page made without a source.
     std::vector<int> sourceLines;
+    // The style sheet, "<style>" to "</style>": the base and the parts the program can reach.
+    std::vector<std::wstring> styleLines;
 };
 
 // Milliseconds spent in each stage of one translation, for the benchmark.
