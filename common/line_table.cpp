@@ -18,6 +18,21 @@ bool endsAStatement(const std::wstring& line) {
     return !line.empty() && (line.back() == L';' || line.back() == L'{');
 }
 
+// std::to_wstring goes through the C library's formatted output: too slow for one number per
+// source line of a long program.
+void appendDecimal(std::wstring& text, int value) {
+    wchar_t digits[12];
+    size_t n = 0;
+    unsigned magnitude =
+        value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        digits[n++] = static_cast<wchar_t>(L'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) text.push_back(L'-');
+    while (n > 0) text.push_back(digits[--n]);
+}
+
 } // namespace
 
 std::vector<std::wstring> withLineMarkers(const std::vector<std::wstring>& lines,
@@ -28,7 +43,9 @@ std::vector<std::wstring> withLineMarkers(const std::vector<std::wstring>& lines
     for (size_t i = 0; i < lines.size(); ++i) {
         int line = i < sourceLines.size() && sourceLines[i] > 0 ? sourceLines[i] : 0;
         if (line != current) {
-            out.push_back(std::wstring(kMarkerStart) + std::to_wstring(line) + L"\";");
+            std::wstring& marker = out.emplace_back(kMarkerStart);
+            appendDecimal(marker, line);
+            marker += L"\";";
             current = line;
         }
         out.push_back(lines[i]);
@@ -84,7 +101,7 @@ std::wstring lineTableScript(const std::vector<int>& sourceLines, int firstPageL
     int run = 0; // changes of (1, 1) not yet written
     auto put = [&text](int value) {
         if (text.back() != L'[') text += L',';
-        text += std::to_wstring(value);
+        appendDecimal(text, value);
     };
     for (size_t i = 0; i < sourceLines.size(); ++i) {
         if (sourceLines[i] == lastSource) continue;

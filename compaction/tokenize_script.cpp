@@ -12,6 +12,11 @@ namespace qc {
 namespace {
 
 constexpr std::wstring_view kFunctionWord = L"function";
+// Compared for every word: as views they cost no length count per comparison.
+constexpr std::wstring_view kOpenParenthesis = L"(";
+constexpr std::wstring_view kQuote = L"\"";
+constexpr std::wstring_view kMinus = L"-";
+constexpr std::wstring_view kDot = L".";
 
 // A dotted word on one of these objects is browser vocabulary as a whole ("Math.floor").
 constexpr std::array<std::wstring_view, 4> kFixedObjects = {L"math", L"navigator", L"document",
@@ -47,7 +52,7 @@ public:
     // there is the first parameter of an anonymous function.
     void remember(std::wstring_view targetWord, std::wstring_view separator) {
         remembered = lower(targetWord);
-        if (separator == L"(") remembered.clear();
+        if (separator == kOpenParenthesis) remembered.clear();
     }
 
 private:
@@ -103,7 +108,7 @@ private:
         }
         if (const TargetWord* target = state_.targetWord(word)) {
             // "alert(" is the browser's; a variable called alert is the script's own.
-            if (event.separator != L"(" && target->isFunction) return kVar;
+            if (event.separator != kOpenParenthesis && target->isFunction) return kVar;
             state_.remember(word, event.separator);
             declares_ = state_.rememberedFunction() && afterSeparator &&
                         isDeclarationSeparator(event.separator);
@@ -111,7 +116,7 @@ private:
         }
         if (event.buffer.size() == 1 && containsChar(charset::kOperatorChars, event.buffer[0]))
             return kOp;
-        if (event.literal && startsWith(word, L"\"")) {
+        if (event.literal && startsWith(word, kQuote)) {
             word = event.buffer; // the word with its closing quote
             return kText;
         }
@@ -119,8 +124,8 @@ private:
     }
 
     int classifyLiteralOrName(const SeparatorEvent& event, std::wstring_view& word) {
-        if (word == L"-") return kOp; // a sign before "(" as in "y=-(x)"
-        std::wstring_view name = startsWith(word, L".") ? word.substr(1) : word;
+        if (word == kMinus) return kOp; // a sign before "(" as in "y=-(x)"
+        std::wstring_view name = startsWith(word, kDot) ? word.substr(1) : word;
         switch (classifyWord(name)) {
         case kWordInteger:
             return kNumber;
