@@ -38,14 +38,25 @@ public:
         for (auto& c : lower_) c = toLowerChar(c);
         return lower_;
     }
-    // The target-word table's entry for a word; remembered per spelling, because the table
-    // lower-cases every word it is asked about.
+    // What the tables say about one spelling of a word: its target-word entry and its word
+    // class, each asked once per spelling (the target-word table lower-cases every word it is
+    // asked about). Literals are never listed and are not remembered.
+    struct Spelling {
+        const TargetWord* target = nullptr;
+        int wordClass = kNotClassified;
+    };
+    static constexpr int kNotClassified = -1;
+
+    Spelling* spelling(std::wstring_view word) {
+        if (word.empty() || word.front() == L'"') return nullptr;
+        auto it = spellings_.find(word);
+        if (it == spellings_.end())
+            it = spellings_.emplace(word, Spelling{targetWordTable().findTargetWord(word)}).first;
+        return &it->second;
+    }
     const TargetWord* targetWord(std::wstring_view word) {
-        if (word.empty() || word.front() == L'"') return nullptr; // literals are never listed
-        auto it = targetWords_.find(word);
-        if (it == targetWords_.end())
-            it = targetWords_.emplace(word, targetWordTable().findTargetWord(word)).first;
-        return it->second;
+        Spelling* known = spelling(word);
+        return known == nullptr ? nullptr : known->target;
     }
     bool rememberedFunction() const { return remembered == kFunctionWord; }
     // "function" makes the next word a function name, except in "function(": the next word
@@ -57,7 +68,7 @@ public:
 
 private:
     std::wstring lower_;
-    WideTextMap<const TargetWord*> targetWords_;
+    WideTextMap<Spelling> spellings_;
 };
 
 // A declaration is a "function" and a name, each standing between separators of this smaller
@@ -106,7 +117,8 @@ private:
             declares_ = false;
             return kProc;
         }
-        if (const TargetWord* target = state_.targetWord(word)) {
+        ScanState::Spelling* known = state_.spelling(word);
+        if (const TargetWord* target = known == nullptr ? nullptr : known->target) {
             // "alert(" is the browser's; a variable called alert is the script's own.
             if (event.separator != kOpenParenthesis && target->isFunction) return kVar;
             state_.remember(word, event.separator);
@@ -120,13 +132,17 @@ private:
             word = event.buffer; // the word with its closing quote
             return kText;
         }
-        return classifyLiteralOrName(event, word);
+        return classifyLiteralOrName(event, word, known);
     }
 
-    int classifyLiteralOrName(const SeparatorEvent& event, std::wstring_view& word) {
+    int classifyLiteralOrName(const SeparatorEvent& event, std::wstring_view& word,
+                              ScanState::Spelling* known) {
         if (word == kMinus) return kOp; // a sign before "(" as in "y=-(x)"
         std::wstring_view name = startsWith(word, kDot) ? word.substr(1) : word;
-        switch (classifyWord(name)) {
+        int wordClass = known == nullptr ? classifyWord(name) : known->wordClass;
+        if (wordClass == ScanState::kNotClassified)
+            wordClass = known->wordClass = classifyWord(name);
+        switch (wordClass) {
         case kWordInteger:
             return kNumber;
         case kWordFloat:
