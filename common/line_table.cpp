@@ -2,6 +2,7 @@
 
 #include "common/text.h"
 
+#include <algorithm>
 #include <cassert>
 #include <string_view>
 
@@ -21,7 +22,7 @@ bool endsAStatement(const std::wstring& line) {
 // std::to_wstring goes through the C library's formatted output: too slow for one number per
 // source line of a long program.
 void appendDecimal(std::wstring& text, int value) {
-    wchar_t digits[12];
+    wchar_t digits[12]; // a sign and the ten digits of the largest int
     size_t n = 0;
     unsigned magnitude =
         value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
@@ -29,8 +30,9 @@ void appendDecimal(std::wstring& text, int value) {
         digits[n++] = static_cast<wchar_t>(L'0' + magnitude % 10);
         magnitude /= 10;
     } while (magnitude != 0);
-    if (value < 0) text.push_back(L'-');
-    while (n > 0) text.push_back(digits[--n]);
+    if (value < 0) digits[n++] = L'-';
+    std::reverse(digits, digits + n);
+    text.append(digits, n);
 }
 
 } // namespace
@@ -43,7 +45,9 @@ std::vector<std::wstring> withLineMarkers(const std::vector<std::wstring>& lines
     for (size_t i = 0; i < lines.size(); ++i) {
         int line = i < sourceLines.size() && sourceLines[i] > 0 ? sourceLines[i] : 0;
         if (line != current) {
-            std::wstring& marker = out.emplace_back(kMarkerStart);
+            std::wstring& marker = out.emplace_back();
+            marker.reserve(kMarkerStart.size() + 14);
+            marker += kMarkerStart;
             appendDecimal(marker, line);
             marker += L"\";";
             current = line;
