@@ -23,7 +23,7 @@ ConversionStatus convertScriptFile(const std::filesystem::path& script,
     TranslationResult page = buildPage(nullptr, lines);
     std::vector<std::wstring> compacted =
         options.compact ? compactScript(page.scriptLines, names, diag) : page.scriptLines;
-    if (!writePageFile(output, page.pageLines, compacted, styleBlockLines())) {
+    if (!writePageFile(output, page.pageLines, compacted, page.styleLines)) {
         diag.error(L"cannot write \"" + fromUtf8(output.string()) + L"\"");
         return ConversionStatus::kCannotWrite;
     }

@@ -2,6 +2,8 @@
 
 #include "common/text.h"
 
+#include <algorithm>
+#include <cassert>
 #include <string_view>
 
 namespace qc {
@@ -10,6 +12,28 @@ namespace {
 // A statement that does nothing and that compaction passes through unchanged, on a line of
 // its own: a string literal alone.
 constexpr std::wstring_view kMarkerStart = L"\"qlcx-line ";
+
+// Whether nothing can continue a line across its end: a statement's ";" or a block's "{".
+// A line that ends in "}" may close a function expression that only the line end finishes.
+bool endsAStatement(const std::wstring& line) {
+    return !line.empty() && (line.back() == L';' || line.back() == L'{');
+}
+
+// std::to_wstring goes through the C library's formatted output: too slow for one number per
+// source line of a long program.
+void appendDecimal(std::wstring& text, int value) {
+    wchar_t digits[12]; // a sign and the ten digits of the largest int
+    size_t n = 0;
+    unsigned magnitude =
+        value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        digits[n++] = static_cast<wchar_t>(L'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) digits[n++] = L'-';
+    std::reverse(digits, digits + n);
+    text.append(digits, n);
+}
 
 } // namespace
 
@@ -21,7 +45,11 @@ std::vector<std::wstring> withLineMarkers(const std::vector<std::wstring>& lines
     for (size_t i = 0; i < lines.size(); ++i) {
         int line = i < sourceLines.size() && sourceLines[i] > 0 ? sourceLines[i] : 0;
         if (line != current) {
-            out.push_back(std::wstring(kMarkerStart) + std::to_wstring(line) + L"\";");
+            std::wstring& marker = out.emplace_back();
+            marker.reserve(kMarkerStart.size() + 14);
+            marker += kMarkerStart;
+            appendDecimal(marker, line);
+            marker += L"\";";
             current = line;
         }
         out.push_back(lines[i]);
@@ -51,21 +79,51 @@ std::vector<int> takeLineMarkers(std::vector<std::wstring>& lines) {
     return sourceLines;
 }
 
+void joinLinesOfOneSource(std::vector<std::wstring>& lines, std::vector<int>& sourceLines) {
+    assert(lines.size() == sourceLines.size());
+    size_t kept = 0;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (kept > 0 && sourceLines[kept - 1] == sourceLines[i] &&
+            endsAStatement(lines[kept - 1])) {
+            lines[kept - 1] += lines[i];
+            continue;
+        }
+        if (kept != i) {
+            lines[kept] = std::move(lines[i]);
+            sourceLines[kept] = sourceLines[i];
+        }
+        ++kept;
+    }
+    lines.resize(kept);
+    sourceLines.resize(kept);
+}
+
 std::wstring lineTableScript(const std::vector<int>& sourceLines, int firstPageLine) {
     std::wstring text = L"window.QLCXLines=[";
     int lastPageLine = 0;
     int lastSource = 0;
-    bool first = true;
+    int run = 0; // changes of (1, 1) not yet written
+    auto put = [&text](int value) {
+        if (text.back() != L'[') text += L',';
+        appendDecimal(text, value);
+    };
     for (size_t i = 0; i < sourceLines.size(); ++i) {
         if (sourceLines[i] == lastSource) continue;
         int pageLine = firstPageLine + static_cast<int>(i);
-        if (!first) text += L',';
-        text += std::to_wstring(pageLine - lastPageLine) + L',' +
-                std::to_wstring(sourceLines[i] - lastSource);
-        first = false;
+        int step = pageLine - lastPageLine;
+        int change = sourceLines[i] - lastSource;
         lastPageLine = pageLine;
         lastSource = sourceLines[i];
+        if (step == 1 && change == 1) {
+            ++run;
+            continue;
+        }
+        if (run > 0) put(-run);
+        run = 0;
+        put(step);
+        put(change);
     }
+    if (run > 0) put(-run);
     return text + L"];";
 }
 

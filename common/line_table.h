@@ -17,9 +17,15 @@ std::vector<std::wstring> withLineMarkers(const std::vector<std::wstring>& lines
 // Removes the marker lines; returns the source line of each remaining line (0 where none).
 std::vector<int> takeLineMarkers(std::vector<std::wstring>& lines);
 
+// Puts the statements of one source line on one page line, as far as that is safe: behind a
+// line that ends in ";" or "{". Fewer lines end in fewer line ends and a shorter table, and a
+// fault is still named by its page line. Both vectors have one element per line.
+void joinLinesOfOneSource(std::vector<std::wstring>& lines, std::vector<int>& sourceLines);
+
 // The script line that assigns the table: window.QLCXLines=[...], pairs of (page lines since
-// the previous change, change of the source line). firstPageLine is the page line (from 1) of
-// the script's first line.
+// the previous change, change of the source line), where a negative number -k stands for k
+// pairs (1, 1), the usual run of one page line per source line. firstPageLine is the page
+// line (from 1) of the script's first line.
 std::wstring lineTableScript(const std::vector<int>& sourceLines, int firstPageLine);
 
 } // namespace qc

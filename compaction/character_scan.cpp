@@ -104,7 +104,7 @@ private:
 
 void scanStatement(std::wstring_view statement, std::wstring_view separators,
                    SeparatorHandler& handler, std::wstring& buffer) {
-    Walk(trim(statement), separators, handler, buffer).run();
+    Walk(trimBlanks(statement), separators, handler, buffer).run();
 }
 
 } // namespace qc

@@ -1,7 +1,6 @@
 #pragma once
-// The character walk shared by the function pre-scan and the tokenizing scan. It gathers
-// characters into a buffer and stops at every separator; the two scans differ only in their
-// separator sets and in what they do at a separator.
+// The character walk under the tokenizing scan. It gathers characters into a buffer and stops
+// at every separator of the given set, where the handler decides what the word is.
 #include <string>
 #include <string_view>
 

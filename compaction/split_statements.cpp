@@ -11,7 +11,7 @@ wchar_t lastOf(const std::wstring& piece) {
 }
 
 void flushPiece(std::wstring& piece, StatementList& statements) {
-    std::wstring_view kept = trim(piece);
+    std::wstring_view kept = trimBlanks(piece);
     if (!kept.empty()) statements.add(kept);
     piece.clear();
 }

@@ -35,6 +35,16 @@ private:
     std::vector<size_t> ends_;
 };
 
+// The text without the blanks around it. Asked for every statement twice, so it looks at the
+// characters itself rather than searching a set.
+inline std::wstring_view trimBlanks(std::wstring_view text) {
+    size_t start = 0;
+    size_t end = text.size();
+    while (start < end && text[start] == L' ') ++start;
+    while (end > start && text[end - 1] == L' ') --end;
+    return text.substr(start, end - start);
+}
+
 // One statement per element, in script order. A ";" splits only outside strings and
 // parentheses (so "for(i=0;i<n;i++){" stays whole), a blank after "{" splits too (so
 // "if(x){ y=1; }" gives "if(x){", "y=1" and "}"), "//" outside strings ends the line.

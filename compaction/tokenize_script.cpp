@@ -12,6 +12,11 @@ namespace qc {
 namespace {
 
 constexpr std::wstring_view kFunctionWord = L"function";
+// Compared for every word: as views they cost no length count per comparison.
+constexpr std::wstring_view kOpenParenthesis = L"(";
+constexpr std::wstring_view kQuote = L"\"";
+constexpr std::wstring_view kMinus = L"-";
+constexpr std::wstring_view kDot = L".";
 
 // A dotted word on one of these objects is browser vocabulary as a whole ("Math.floor").
 constexpr std::array<std::wstring_view, 4> kFixedObjects = {L"math", L"navigator", L"document",
@@ -22,8 +27,7 @@ int hexDigitValue(wchar_t c) {
     return toLowerChar(c) - L'a' + 10;
 }
 
-// What both scans share: the function table and the remembered word, which carries from one
-// statement to the next and from the pre-scan into the tokenizing scan.
+// The function table and the remembered word, which carries from one statement to the next.
 class ScanState {
 public:
     FunctionTable functions;
@@ -34,56 +38,45 @@ public:
         for (auto& c : lower_) c = toLowerChar(c);
         return lower_;
     }
-    int* findFunction(std::wstring_view word) {
-        if (word.empty()) return nullptr;
-        auto it = functions.find(lower(word));
-        return it == functions.end() ? nullptr : &it->second;
+    // What the tables say about one spelling of a word: its target-word entry and its word
+    // class, each asked once per spelling (the target-word table lower-cases every word it is
+    // asked about). Literals are never listed and are not remembered.
+    struct Spelling {
+        const TargetWord* target = nullptr;
+        int wordClass = kNotClassified;
+    };
+    static constexpr int kNotClassified = -1;
+
+    Spelling* spelling(std::wstring_view word) {
+        if (word.empty() || word.front() == L'"') return nullptr;
+        auto it = spellings_.find(word);
+        if (it == spellings_.end())
+            it = spellings_.emplace(word, Spelling{targetWordTable().findTargetWord(word)}).first;
+        return &it->second;
     }
-    // The target-word table's entry for a word; remembered per spelling, because the table
-    // lower-cases every word it is asked about.
     const TargetWord* targetWord(std::wstring_view word) {
-        if (word.empty() || word.front() == L'"') return nullptr; // literals are never listed
-        auto it = targetWords_.find(word);
-        if (it == targetWords_.end())
-            it = targetWords_.emplace(word, targetWordTable().findTargetWord(word)).first;
-        return it->second;
+        Spelling* known = spelling(word);
+        return known == nullptr ? nullptr : known->target;
     }
     bool rememberedFunction() const { return remembered == kFunctionWord; }
     // "function" makes the next word a function name, except in "function(": the next word
     // there is the first parameter of an anonymous function.
     void remember(std::wstring_view targetWord, std::wstring_view separator) {
         remembered = lower(targetWord);
-        if (separator == L"(") remembered.clear();
+        if (separator == kOpenParenthesis) remembered.clear();
     }
 
 private:
     std::wstring lower_;
-    WideTextMap<const TargetWord*> targetWords_;
+    WideTextMap<Spelling> spellings_;
 };
 
-class PreScan : public SeparatorHandler {
-public:
-    explicit PreScan(ScanState& state) : state_(state) {}
-
-    ScanStep atSeparator(const SeparatorEvent& event) override {
-        if (event.unclosed) return ScanStep::kFinish;
-        std::wstring_view word = event.word;
-        if (state_.rememberedFunction()) {
-            if (!word.empty())
-                state_.functions.insert_or_assign(std::wstring(state_.lower(word)), 0);
-            state_.remembered.clear();
-        } else if (int* used = state_.findFunction(word)) {
-            *used = 1;
-        } else if (state_.targetWord(word) != nullptr) {
-            state_.remember(word, event.separator);
-        }
-        // The character behind a literal's closing quote is passed over, as in the tokenizer.
-        return event.literal ? ScanStep::kSkipNext : ScanStep::kGoOn;
-    }
-
-private:
-    ScanState& state_;
-};
+// A declaration is a "function" and a name, each standing between separators of this smaller
+// set; a name glued to "!", "&", ":", "|" or "?" declares nothing, so that an expression such
+// as "a?function b(){" keeps its function.
+bool isDeclarationSeparator(std::wstring_view separator) {
+    return !separator.empty() && containsChar(charset::kPreScanSeparators, separator[0]);
+}
 
 class Tokenizer : public SeparatorHandler {
 public:
@@ -93,6 +86,10 @@ public:
           reported_(reported) {}
 
     ScanStep atSeparator(const SeparatorEvent& event) override {
+        bool afterSeparator = afterSeparator_;
+        // The word behind this event starts behind a separator that the declaration search
+        // knows, or at the statement's start, or behind a literal and the character after it.
+        afterSeparator_ = event.literal || isDeclarationSeparator(event.separator);
         if (event.unclosed) {
             report(event.buffer, event.word);
             tokens_.append(kUnknown, event.word);
@@ -101,42 +98,51 @@ public:
         std::wstring_view word = event.word;
         std::optional<std::wstring> decimal = hexadecimalToDecimal(word);
         if (decimal) word = *decimal;
-        int kind = classify(event, word);
+        int kind = classify(event, word, afterSeparator);
         return emit(event, kind, word);
     }
 
 private:
     // Decides the kind of the word; a dotted name may emit its object first and leave only the
-    // member (with its leading ".") in word.
-    int classify(const SeparatorEvent& event, std::wstring_view& word) {
+    // member (with its leading ".") in word. Whether a name is a declared function is settled
+    // after the scan, when every declaration is known (markDeclaredFunctions).
+    int classify(const SeparatorEvent& event, std::wstring_view& word, bool afterSeparator) {
         if (state_.rememberedFunction()) {
             state_.remembered.clear();
-            if (!word.empty()) declarations_.push_back(tokens_.size());
+            if (!word.empty()) {
+                declarations_.push_back(tokens_.size());
+                if (declares_ && isDeclarationSeparator(event.separator))
+                    state_.functions.insert_or_assign(std::wstring(state_.lower(word)), 0);
+            }
+            declares_ = false;
             return kProc;
         }
-        if (int* used = state_.findFunction(word)) {
-            *used = 1;
-            return kProc;
-        }
-        if (const TargetWord* target = state_.targetWord(word)) {
+        ScanState::Spelling* known = state_.spelling(word);
+        if (const TargetWord* target = known == nullptr ? nullptr : known->target) {
             // "alert(" is the browser's; a variable called alert is the script's own.
-            if (event.separator != L"(" && target->isFunction) return kVar;
+            if (event.separator != kOpenParenthesis && target->isFunction) return kVar;
             state_.remember(word, event.separator);
+            declares_ = state_.rememberedFunction() && afterSeparator &&
+                        isDeclarationSeparator(event.separator);
             return kCommand;
         }
         if (event.buffer.size() == 1 && containsChar(charset::kOperatorChars, event.buffer[0]))
             return kOp;
-        if (event.literal && startsWith(word, L"\"")) {
+        if (event.literal && startsWith(word, kQuote)) {
             word = event.buffer; // the word with its closing quote
             return kText;
         }
-        return classifyLiteralOrName(event, word);
+        return classifyLiteralOrName(event, word, known);
     }
 
-    int classifyLiteralOrName(const SeparatorEvent& event, std::wstring_view& word) {
-        if (word == L"-") return kOp; // a sign before "(" as in "y=-(x)"
-        std::wstring_view name = startsWith(word, L".") ? word.substr(1) : word;
-        switch (classifyWord(name)) {
+    int classifyLiteralOrName(const SeparatorEvent& event, std::wstring_view& word,
+                              ScanState::Spelling* known) {
+        if (word == kMinus) return kOp; // a sign before "(" as in "y=-(x)"
+        std::wstring_view name = startsWith(word, kDot) ? word.substr(1) : word;
+        int wordClass = known == nullptr ? classifyWord(name) : known->wordClass;
+        if (wordClass == ScanState::kNotClassified)
+            wordClass = known->wordClass = classifyWord(name);
+        switch (wordClass) {
         case kWordInteger:
             return kNumber;
         case kWordFloat:
@@ -162,10 +168,6 @@ private:
             if (objectLower == fixed) return kCommand;
         if (!object.empty()) tokens_.append(kVar, object);
         word = word.substr(dot);
-        if (int* used = state_.findFunction(word)) {
-            *used = 1;
-            return kProc;
-        }
         return state_.targetWord(word) != nullptr ? kCommand : kVar;
     }
 
@@ -186,6 +188,7 @@ private:
 
     ScanStep endStatement() {
         tokens_.append(kEnd, kEndMarkText);
+        afterSeparator_ = true;
         return ScanStep::kFinish;
     }
 
@@ -203,7 +206,35 @@ private:
     std::vector<size_t>& declarations_;
     Diagnostics& diag_;
     const std::unordered_set<std::wstring>* reported_;
+    bool afterSeparator_ = true;
+    bool declares_ = false; // the remembered "function" stands where a declaration can
 };
+
+// A name token written exactly as a declared function (in any case) becomes a "PROC " token;
+// a name behind "." or "-" stays what it is. The answer is kept per interned name, and the few
+// target words that are also declared (the event hook) are found by their text.
+void markDeclaredFunctions(TokenSequence& tokens, const FunctionTable& functions) {
+    std::vector<signed char> isFunction(tokens.nameCount(), -1);
+    WideTextMap<bool> declaredTargets;
+    for (const auto& entry : functions)
+        if (targetWordTable().findTargetWord(entry.first) != nullptr)
+            declaredTargets.emplace(entry.first, true);
+    std::wstring lower;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        int kind = tokens.kind(i);
+        if (kind == kVar) {
+            int id = tokens.nameId(i);
+            if (id == TokenSequence::kNoName || !namePrefix(tokens.text(i)).empty()) continue;
+            signed char& known = isFunction[static_cast<size_t>(id)];
+            if (known < 0) known = functions.count(toLower(tokens.name(id))) != 0 ? 1 : 0;
+            if (known == 1) tokens.setKind(i, kProc);
+        } else if (kind == kCommand && !declaredTargets.empty()) {
+            lower.assign(tokens.text(i));
+            for (auto& c : lower) c = toLowerChar(c);
+            if (declaredTargets.count(lower) != 0) tokens.setKind(i, kProc);
+        }
+    }
+}
 
 } // namespace
 
@@ -222,9 +253,6 @@ ScanResult tokenizeStatements(const StatementList& statements, Diagnostics& diag
     ScanResult result;
     ScanState state;
     std::wstring buffer;
-    PreScan preScan(state);
-    for (size_t i = 0; i < statements.size(); ++i)
-        scanStatement(statements[i], charset::kPreScanSeparators, preScan, buffer);
     // A token takes at least one character of its statement or is the end of one, and texts
     // grow only by the end marks; half the characters is a fair guess at the token count.
     size_t characters = statements.characterCount() + statements.size();
@@ -232,6 +260,7 @@ ScanResult tokenizeStatements(const StatementList& statements, Diagnostics& diag
     Tokenizer tokenizer(state, result, diag, reported);
     for (size_t i = 0; i < statements.size(); ++i)
         scanStatement(statements[i], charset::kTokenSeparators, tokenizer, buffer);
+    markDeclaredFunctions(result.tokens, state.functions);
     result.functions = std::move(state.functions);
     return result;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The function pre-scan and the tokenizing scan: every statement becomes typed tokens ending
-// with an "#END#" token, and every function the script declares is known with whether anything
-// refers to it.
+// The tokenizing scan: every statement becomes typed tokens ending with an "#END#" token, and
+// every function the script declares is known. One walk over the characters finds both; the
+// names of functions declared further down are settled afterwards on the interned names.
 #include "common/diagnostics.h"
 #include "compaction/split_statements.h"
 #include "compaction/token_sequence.h"
@@ -14,8 +14,8 @@
 
 namespace qc {
 
-// Lower-case name of every function the script declares ("function" followed by a name):
-// 0 while only its declaration has been seen, 1 once the name occurs anywhere else.
+// Lower-case name of every function the script declares ("function" followed by a name): 0
+// after the scan; markReachableFunctions sets 1 for those the page can reach.
 using FunctionTable = WideTextMap<int>;
 
 struct ScanResult {
@@ -24,7 +24,7 @@ struct ScanResult {
     std::vector<size_t> declarations; // token indices of the names in "function name("
 };
 
-// Runs the pre-scan over all statements, then the tokenizing scan. Words that fit no kind are
+// Tokenizes all statements. Words that fit no kind are
 // reported as "JSL unknow <buffer> <length> check <word>" (unless `reported` holds the word,
 // so the user is not told twice) and passed through unchanged.
 ScanResult tokenizeStatements(const StatementList& statements, Diagnostics& diag,

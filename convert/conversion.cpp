@@ -149,6 +149,7 @@ ConversionStatus writeConvertedPage(const LoadedSource& loaded, const std::files
                                 diag, &loaded.reportedWords);
         diag.setSourceMap(nullptr);
         sourceLines = takeLineMarkers(script);
+        joinLinesOfOneSource(script, sourceLines);
     } else {
         script = translated;
         sourceLines = loaded.translation.sourceLines;
@@ -169,7 +170,7 @@ ConversionStatus writeConvertedPage(const LoadedSource& loaded, const std::files
     }
     auto t2 = std::chrono::steady_clock::now();
     bool ok = writePageFile(output, pageWithFiles(loaded, output, options, diag), script,
-                            styleBlockLines());
+                            loaded.translation.styleLines);
     t.writeMs += msSince(t2);
     if (!ok) {
         diag.error(L"cannot write " + quoted(output));

@@ -90,6 +90,14 @@ var QLCX_FlipCount = 0;
 var QLCX_FlipTime = new Date().getTime();
 var QLCX_FramesPerSecond = 0;
 
+// What the page's start function wires in for the features the program uses, 0 for the
+// others: the menus' shortcut taker for key presses, the caller of bound procedures for each
+// queued event, the window timers at each frame. A feature left out costs its functions too:
+// nothing else refers to them.
+var QLCX_ShortcutTaker = 0;
+var QLCX_BoundCaller = 0;
+var QLCX_TimerFirer = 0;
+
 function QLCX_NewEventRecord() {
     return [0, 0, 0, 0];
 }
@@ -106,10 +114,7 @@ function QLCXInit(canvasname) {
 // Switches the running loop function. It never calls newfunc itself: the caller goes on with
 // its next statement (generated code returns right after). ChangeLoop(0) stops the timer.
 function ChangeLoop(newfunc) {
-    if (QLCX_LoopTimer) {
-        clearInterval(QLCX_LoopTimer);
-    }
-    QLCX_LoopTimer = 0;
+    QLCX_StopLoop();
     QLCX_LoopFunction = newfunc;
     // A wait that a cut before WaitWindowEvent just started is for the part switched to.
     if (!QLCX_EventAwaited) {
@@ -118,6 +123,15 @@ function ChangeLoop(newfunc) {
     if (newfunc && !QLCX_Ended) {
         QLCX_LoopTimer = setInterval(QLCX_RunFrame, QLCX_FramePeriod);
     }
+}
+
+// Stops the frame timer; the fault handler stops the program so without the frame machinery.
+function QLCX_StopLoop() {
+    if (QLCX_LoopTimer) {
+        clearInterval(QLCX_LoopTimer);
+    }
+    QLCX_LoopTimer = 0;
+    QLCX_LoopFunction = 0;
 }
 
 // One frame: window timers that are due queue their events, then the loop function gets
@@ -131,7 +145,9 @@ function ChangeLoop(newfunc) {
 function QLCX_RunFrame() {
     var now = new Date().getTime();
     var started = now;
-    QLCX_FireTimers(now);
+    if (QLCX_TimerFirer) {
+        QLCX_TimerFirer(now);
+    }
     QLCX_NewFrame();
     QLCX_Flipped = 0;
     var ran = [];
@@ -350,7 +366,9 @@ function QLCX_AddEvent(win, code, gadget, kind, details) {
     record[4] = details;
     AddElement(queue);
     queue[queue[0]] = record;
-    QLCX_CallBound(record);
+    if (QLCX_BoundCaller) {
+        QLCX_BoundCaller(record);
+    }
     QLCX_EndEventWait();
     return 1;
 }

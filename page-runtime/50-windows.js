@@ -378,6 +378,8 @@ function QLCX_RecordPointer(ev) {
     QLCX_PointerY = ev.pageY;
 }
 
+// Registered by the page's start function when the program uses windows: window drags and
+// the pointer position that WindowMouseX and pop-up menus read.
 function draginit() {
     document.onmousemove = drag;
     document.onmouseup = dragstop;
@@ -438,5 +440,3 @@ function dragstop() {
     place[1] = section.offsetTop;
     QLCX_AddEvent(id, code, 0, 0);
 }
-
-draginit();

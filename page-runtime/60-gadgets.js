@@ -2,6 +2,12 @@
 // their id. What the library needs to know about a gadget lives here, indexed by gadget
 // number, never on the element: a property of our own could be renamed into a real one.
 var QLCX_GadgetKinds = [];
+// The toolkit's answers for its own gadget kinds (62-gadget-items.js), wired in by the page's
+// start function when the program makes toolkit gadgets; 0 on a page with basic gadgets only.
+var QLCX_ToolkitText = 0;
+var QLCX_ToolkitSetText = 0;
+var QLCX_ToolkitState = 0;
+var QLCX_ToolkitSetState = 0;
 var QLCX_GadgetWindows = [];
 // The state of gadgets whose element has no value of its own (the image number of an image
 // gadget, whatever a program stores in a text, web or link gadget, the selected item of a
@@ -211,8 +217,10 @@ function GetGadgetText(ID) {
     var el = QLCX_Gadget(ID);
     if (!el) { return ""; }
     var kind = QLCX_GadgetKind(ID);
-    var own = QLCX_KindText(ID, kind);
-    if (own != "none") { return own; }
+    if (QLCX_ToolkitText) {
+        var own = QLCX_ToolkitText(ID, kind);
+        if (own != "none") { return own; }
+    }
     if (kind == "text") { return el.firstChild.nodeValue; }
     if (kind == "web") { return el.src; }
     if (kind == "link") { return el.href; }
@@ -226,7 +234,7 @@ function SetGadgetText(ID, text) {
     if (!el) { return; }
     text = QLCX_Text(text);
     var kind = QLCX_GadgetKind(ID);
-    if (QLCX_SetKindText(ID, kind, text)) { return; }
+    if (QLCX_ToolkitSetText && QLCX_ToolkitSetText(ID, kind, text)) { return; }
     if (kind == "text") {
         el.firstChild.nodeValue = text;
     } else if (kind == "web") {
@@ -258,8 +266,10 @@ function ResizeGadget(ID, x, y, w, h) {
 function GetGadgetState(ID) {
     var el = QLCX_Gadget(ID);
     if (!el) { return 0; }
-    var own = QLCX_KindState(ID, QLCX_GadgetKind(ID));
-    if (own != "none") { return own; }
+    if (QLCX_ToolkitState) {
+        var own = QLCX_ToolkitState(ID, QLCX_GadgetKind(ID));
+        if (own != "none") { return own; }
+    }
     if (QLCX_HasOwnValue(QLCX_GadgetKind(ID))) { return QLCX_AsNumber(el.value); }
     return QLCX_AsNumber(QLCX_GadgetStates[ID]);
 }
@@ -268,8 +278,12 @@ function SetGadgetState(ID, value) {
     var el = QLCX_Gadget(ID);
     if (!el) { return; }
     var kind = QLCX_GadgetKind(ID);
-    if (QLCX_SetKindState(ID, kind, value)) { return; }
-    if (kind == "image") {
+    if (QLCX_ToolkitSetState && QLCX_ToolkitSetState(ID, kind, value)) { return; }
+    if (kind == "toggle") {
+        QLCX_GadgetStates[ID] = value;
+        el.className = "";
+        if (value) { el.className = "pressed"; }
+    } else if (kind == "image") {
         QLCX_ShowImage(ID, el, value);
     } else if (QLCX_HasOwnValue(kind)) {
         el.value = value;

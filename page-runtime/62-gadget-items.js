@@ -305,6 +305,14 @@ function SetGadgetItemData(ID, item, value) {
     if (record) { record[1] = value; }
 }
 
+// Registered by the page's start function when the program makes toolkit gadgets.
+function QLCX_StartToolkit() {
+    QLCX_ToolkitText = QLCX_KindText;
+    QLCX_ToolkitSetText = QLCX_SetKindText;
+    QLCX_ToolkitState = QLCX_KindState;
+    QLCX_ToolkitSetState = QLCX_SetKindState;
+}
+
 // The state of the toolkit's own gadget kinds, or the answer "not mine" (the text "none").
 function QLCX_KindState(ID, kind) {
     var el = QLCX_Gadget(ID);
@@ -329,7 +337,7 @@ function QLCX_SetKindState(ID, kind, value) {
     } else if (kind == "option") {
         if (value) { QLCX_CheckOption(ID); }
         tick.checked = value != 0;
-    } else if (kind == "toggle" || kind == "buttonimage") {
+    } else if (kind == "buttonimage") {
         el.className = "";
         if (value) { el.className = "pressed"; }
     } else if (kind == "listicon" || kind == "tree") {

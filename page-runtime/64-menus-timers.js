@@ -221,6 +221,19 @@ function RemoveKeyboardShortcut(win, shortcut) {
     }
 }
 
+// The page's start function wires in each of these features when the program uses it.
+function QLCX_StartMenus() {
+    QLCX_ShortcutTaker = QLCX_TakeShortcut;
+}
+
+function QLCX_StartTimers() {
+    QLCX_TimerFirer = QLCX_FireTimers;
+}
+
+function QLCX_StartBoundEvents() {
+    QLCX_BoundCaller = QLCX_CallBound;
+}
+
 // A key press that is a shortcut of the active window (or of a window, when none is active)
 // becomes that window's menu event, and the browser does not act on it; 1 when it did.
 function QLCX_TakeShortcut(ev) {

@@ -18,7 +18,7 @@ function QLCX_KeyDown(ev) {
     var code = ev.keyCode;
     QLCX_KeysPushed[code] = 1;
     QLCX_KeysReleased[code] = 0;
-    if (QLCX_TakeShortcut(ev)) { return false; }
+    if (QLCX_ShortcutTaker && QLCX_ShortcutTaker(ev)) { return false; }
     return true;
 }
 

@@ -38,7 +38,10 @@ var QLCX_KeyBuffer = [];
 var QLCX_KeyTaken = 0;
 var QLCX_LastRawKey = 0;
 
-document.addEventListener("keydown", QLCX_ConsoleKey);
+// Registered by the page's start function when the program uses the console.
+function QLCX_StartConsole() {
+    document.addEventListener("keydown", QLCX_ConsoleKey);
+}
 
 function OpenConsole(title) {
     if (title) { QLCX_TitlePage("" + title); }

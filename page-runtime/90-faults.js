@@ -17,7 +17,7 @@ function QLCX_Fault(message, source, pageLine, column, error) {
     if (QLCX_Faulted) { return true; }
     QLCX_Faulted = 1;
     QLCX_Ended = 1;
-    ChangeLoop(0);
+    QLCX_StopLoop();
     QLCX_WaitingLine = 0;
     var text = QLCX_FaultMessage(error, message);
     var at = QLCX_FaultLine(error, pageLine, text == "too many nested procedure calls");
@@ -73,23 +73,34 @@ function QLCX_FaultLine(error, pageLine, recursion) {
 
 // The page line of one stack frame, written "...:LINE:COLUMN" or "...:LINE:COLUMN)".
 function QLCX_FrameLine(frame) {
-    var end = frame.lastIndexOf(":");
-    if (end < 0) { return 0; }
-    var start = frame.lastIndexOf(":", end - 1);
+    var last = frame.lastIndexOf(":");
+    if (last < 0) { return 0; }
+    var start = frame.lastIndexOf(":", last - 1);
     if (start < 0) { return 0; }
-    return QLCX_Number(frame.slice(start + 1, end));
+    return QLCX_Number(frame.slice(start + 1, last));
 }
 
-// The table holds pairs: page lines since the last change, change of the source line.
+// The table holds pairs: page lines since the last change, change of the source line. A
+// negative number -k stands for k pairs (1, 1): k page lines, each one source line further.
 function QLCX_SourceLine(pageLine) {
     var table = window.QLCXLines;
     if (!table || !pageLine) { return 0; }
     var at = 0;
     var source = 0;
-    for (var i = 0; i + 1 < table.length; i += 2) {
-        if (at + table[i] > pageLine) { return source; }
-        at = at + table[i];
-        source = source + table[i + 1];
+    var i = 0;
+    while (i < table.length) {
+        var step = table[i];
+        if (step < 0) {
+            if (at - step >= pageLine) { return source + Math.max(pageLine - at, 0); }
+            at = at - step;
+            source = source - step;
+            i = i + 1;
+        } else {
+            if (i + 1 >= table.length || at + step > pageLine) { return source; }
+            at = at + step;
+            source = source + table[i + 1];
+            i = i + 2;
+        }
     }
     return source;
 }

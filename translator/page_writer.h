@@ -1,6 +1,8 @@
 #pragma once
-// Builds the page list (HTML skeleton) and the script list (runtime library, structure
-// code, variable declarations, the translated program, the start-up function).
+// Builds the page list (HTML skeleton), the script list (runtime library, structure code,
+// variable declarations, the translated program, the start-up function) and the style sheet.
+// The features the program's commands reach decide the style parts and what the start-up
+// function wires in.
 #include "translator/translate_source.h"
 
 #include <string>
@@ -24,7 +26,8 @@ std::vector<std::wstring> programScriptLines(const TranslatorState* state,
 
 // The runtime library's lines as they go into every script.
 const std::vector<std::wstring>& runtimeLibraryLines();
-// The style block's lines.
+// The whole style sheet's lines: the base block, then the parts of single features, each
+// behind a line "/* feature: NAME */". A page carries the base and the parts it can reach.
 const std::vector<std::wstring>& styleBlockLines();
 
 } // namespace qc

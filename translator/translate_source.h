@@ -20,6 +20,8 @@ struct TranslationResult {
     std::vector<int> sourceLines;
     // Program line -> file and line, for a program read from several files.
     SourceMap sourceMap;
+    // The style sheet, "<style>" to "</style>": the base and the parts the program can reach.
+    std::vector<std::wstring> styleLines;
 };
 
 // Milliseconds spent in each stage of one translation, for the benchmark.

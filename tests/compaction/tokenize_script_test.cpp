@@ -1,3 +1,4 @@
+#include "compaction/dead_functions.h"
 #include "compaction/tokenize_script.h"
 
 #include "common/text.h"
@@ -76,10 +77,14 @@ TEST(TokenizeScript, FunctionsAndTheirUse) {
         dump(scan.tokens).rfind("PROC:g OP:( OP:) #END# COMND:function OP:  PROC:f OP:( VAR:a", 0),
         0u);
     EXPECT_EQ(scan.functions.size(), 3u); // the anonymous function has no name to enter
+    // A use before the declaration and one in another letter case are function names too.
+    EXPECT_NE(dump(scan.tokens).find("PROC:g OP:( OP:) #END# OP:}"), std::string::npos);
+    EXPECT_NE(dump(scan.tokens).find("PROC:used #END#"), std::string::npos);
+    EXPECT_NE(dump(scan.tokens).find("VAR:b"), std::string::npos);
+    markReachableFunctions(scan.tokens, scan.declarations, scan.functions);
     EXPECT_EQ(scan.functions.at(L"f"), 0);
     EXPECT_EQ(scan.functions.at(L"g"), 1);
     EXPECT_EQ(scan.functions.at(L"used"), 1); // the table ignores letter case
-    EXPECT_NE(dump(scan.tokens).find("VAR:b"), std::string::npos);
 }
 
 TEST(TokenizeScript, HexadecimalRewriting) {

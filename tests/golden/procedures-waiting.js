@@ -56,5 +56,8 @@ ChangeLoop(Inf_1_0)
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");
+QLCX_StartConsole();
+draginit();
+QLCX_StartBoundEvents();
 INIT();
 }

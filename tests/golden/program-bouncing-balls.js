@@ -68,5 +68,6 @@ empty();
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");
+draginit();
 INIT();
 }

@@ -54,5 +54,6 @@ return 0
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");
+draginit();
 INIT();
 }

@@ -63,5 +63,6 @@ ChangeLoop(Inf_1_0)
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");
+draginit();
 INIT();
 }

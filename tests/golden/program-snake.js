@@ -121,5 +121,6 @@ return 0
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");
+draginit();
 INIT();
 }

@@ -98,5 +98,6 @@ end();ChangeLoop(0);return;
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");
+draginit();
 INIT();
 }

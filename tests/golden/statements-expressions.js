@@ -37,5 +37,6 @@ ChangeLoop(0)
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");
+draginit();
 INIT();
 }
