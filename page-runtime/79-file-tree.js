@@ -102,7 +102,7 @@ function GetHomeDirectory() {
 var QLCX_Listings = [];
 
 // Whether a name matches a pattern of "*" and "?"; "" and "*.*" match every name.
-function QLCX_Matches(name, pattern) {
+function QLCX_NameMatches(name, pattern) {
     if (pattern == "" || pattern == "*.*" || pattern == "*") { return 1; }
     return QLCX_MatchFrom(name.toLowerCase(), 0, pattern.toLowerCase(), 0);
 }
@@ -141,7 +141,7 @@ function ExamineDirectory(id, name, pattern) {
         if (!QLCX_FileKind[p] || p.indexOf(prefix) != 0 || rest == "" || rest.indexOf("/") >= 0) {
             continue;
         }
-        if (!QLCX_Matches(rest, "" + QLCX_Text(pattern))) { continue; }
+        if (!QLCX_NameMatches(rest, "" + QLCX_Text(pattern))) { continue; }
         entries.push([rest, QLCX_FileKind[p], FileSize(p)]);
     }
     QLCX_Listings[id] = [entries, -1];

@@ -9,7 +9,7 @@
 //                        (without it: no error)
 //   ; console:           the console's text, line by line (blanks at the end do not count)
 //   ; type:              lines typed, Enter after each; each waits up to 1 s for an input line
-//   ; run-ms: N          how long to go on once that was shown (default 150)
+//   ; run-ms: N          how long to go on once that was shown (default 150 ms of page time)
 //   ; answer: TEXT       the reply to every input box (default: accept with the preset); as a
 //                        block, one reply a line for the input and question boxes in turn,
 //                        (cancel) cancelling one
@@ -22,6 +22,9 @@
 //   ; program: PATH      run this program (relative to the case file) instead of the case itself
 //   ; switches: ARGS     more command-line switches for the conversion (as "--debug-pane")
 //   ; query: ?TEXT       the query the page's address ends with (the program's parameters)
+//   ; clock: real        the page runs on the real clock, one page at a time: for a case that
+//                        measures how fast time passes for it (passes or frames a second);
+//                        without it the page's clock is fake (see below)
 //   ; do:                what a person does once the page runs (after typing), one action a line:
 //                        click, double-click or right-click TEXT (a control, item or menu
 //                        found by its visible text),
@@ -35,219 +38,52 @@
 //                        at page point X, Y), reload (the page again, its storage kept),
 //                        pick PATH (the next file chooser gets PATH, under tests/programs)
 //
-// Math.random repeats the same numbers, so both pages run alike.
-import { after, before, test } from 'node:test';
-import assert from 'node:assert/strict';
+// Math.random repeats the same numbers, so both pages run alike. The page's clock is fake unless
+// the case says otherwise: its time moves only when the runner moves it, every timer due firing
+// in order, so waits ("wait 800", Delay, WaitWindowEvent timeouts, ElapsedMilliseconds) take
+// page time rather than real time and several pages run at once in one browser, however loaded
+// the machine is. A case that checks a rate needs the real clock and the machine to itself:
+// those run afterwards, one at a time.
+//
+// QUILLCAST_CASES=text runs only the cases whose path contains text; QUILLCAST_CLOCK=fake or
+// real only the cases on that clock; QUILLCAST_PAGES=N sets how many pages run at once (4).
+import { after, before, describe, test } from 'node:test';
 import fs from 'node:fs';
 import path from 'node:path';
-import {
-  convertSource, debugLines, launchBrowser, openPage, sourceDir, tempDir, waitFor,
-} from './lib/harness.mjs';
+import { launchBrowser, sourceDir, tempDir } from './lib/harness.mjs';
+import { caseFiles, checkCase, parseCase } from './lib/program-cases.mjs';
 
 const root = path.join(sourceDir, 'tests/programs');
-const repeatableRandom = `(() => { let s = 12345;
-  Math.random = () => { s = (s * 1103515245 + 12345) % 2147483648; return s / 2147483648; }; })();`;
+const only = process.env.QUILLCAST_CASES ?? '';
+const clocks = process.env.QUILLCAST_CLOCK ? [process.env.QUILLCAST_CLOCK] : ['fake', 'real'];
+const pages = Number(process.env.QUILLCAST_PAGES ?? 4);
 
 let browser;
 before(async () => { browser = await launchBrowser(); });
 after(async () => { await browser?.close(); });
 
-// The blocks of a case file: a line "; name:" opens a block, each "; text" line after it
-// belongs to it; "; name: value" is a one-line setting.
-export function parseCase(text) {
-  const blocks = {};
-  let open = null;
-  for (const raw of text.split(/\r?\n/)) {
-    const m = raw.match(/^; ([a-z-]+):\s*(.*)$/);
-    if (m) {
-      open = m[2] === '' ? m[1] : null;
-      blocks[m[1]] = m[2] === '' ? [] : m[2];
-    } else if (open && raw.startsWith(';')) {
-      blocks[open].push(raw.slice(raw.startsWith('; ') ? 2 : 1));
-    } else {
-      open = null;
-    }
-  }
-  return blocks;
-}
+const cases = caseFiles(root).filter((f) => path.relative(root, f).includes(only)).map((file) => {
+  const want = parseCase(fs.readFileSync(file, 'utf8'));
+  // A mistaken clock setting goes with the fake-clock cases, where checkCase reports it.
+  const clock = want.clock === 'real' ? 'real' : 'fake';
+  return { file, name: path.relative(root, file), want, clock };
+});
 
-function caseFiles(dir) {
-  if (!fs.existsSync(dir)) return [];
-  return fs.readdirSync(dir, { withFileTypes: true }).flatMap((e) => {
-    const full = path.join(dir, e.name);
-    if (e.isDirectory()) return caseFiles(full);
-    return e.name.endsWith('.pb') ? [full] : [];
-  }).sort();
-}
+// A page that never gives control back (a fault that loops for ever) fails its case instead
+// of holding up the suite.
+const timeout = 120000;
 
-// With mouse actions the Debug boxes stay closed (their texts are kept in the page), since the
-// browser drops input while one is open.
-const closedAlerts = `window.alert = (m) => {
-  (window.qcShown = window.qcShown || []).push({ type: 'alert', message: String(m) }); };`;
-
-// Real time: the page runs until it has shown what the case expects (or 5 s pass), then a
-// little longer, so that lines it should not show have their chance to appear.
-async function run(pagePath, want) {
-  const replies = [want.answer ?? []].flat();
-  const reply = (r) => (r === '(cancel)' ? false : r);
-  const answer = (d) => (Array.isArray(want.answer) && d.type() !== 'alert' ? reply(replies.shift())
-    : d.type() === 'prompt' ? want.answer : undefined);
-  const init = want.mouse ? repeatableRandom + closedAlerts : repeatableRandom;
-  const { page, context, dialogs, errors } = await openPage(browser, pagePath,
-    { init, answer, allowedDir: '/', query: want.query });
-  const shown = async () => (want.mouse ? page.evaluate(() => window.qcShown || []) : dialogs);
-  const text = (id) => page.evaluate((i) => document.getElementById(i)?.innerText ?? null, id);
-  const lines = (t) => t.trimEnd().split('\n').map((l) => l.trimEnd());
-  const consoleLines = async () => lines((await text('QLCXconsole')) ?? '');
-  const wantedConsole = lines((want.console ?? []).join('\n'));
-  const consoleDone = async () => !want.console
-    || JSON.stringify(await consoleLines()) === JSON.stringify(wantedConsole);
-  const faulted = async () => errors.length > 0 || (await text('QLCXfault')) !== null;
-  const wanted = (want.expect ?? []).length;
-  const done = async () => (want['expect-error'] ? faulted()
-    : debugLines(await shown()).length >= wanted && consoleDone());
-  if (want.mouse) await useMouse(page, shown, want.mouse);
-  for (const line of want.type ?? []) {
-    await waitFor(async () => (await text('QLCXinput')) !== null, 1000, 'input line').catch(() => {});
-    await page.keyboard.type(line);
-    await page.keyboard.press('Enter');
-  }
-  for (const action of want.do ?? []) await act(page, action);
-  await waitFor(async () => (await done()) || (await faulted()), 5000, 'the expected output')
-    .catch(() => {});
-  await new Promise((r) => setTimeout(r, Number(want['run-ms'] ?? 150)));
-  const fault = await text('QLCXfault');
-  const all = [...(await shown()), ...(want.mouse ? dialogs : [])];
-  const seen = {
-    debug: debugLines(all),
-    dialogs: all.filter((d) => !d.message.startsWith('Debug: '))
-      .map((d) => d.message.replaceAll('\n', '\\n') + (d.type === 'prompt' ? ` [${d.defaultValue}]` : '')),
-    errors: fault === null ? errors : [...errors, fault],
-    console: await consoleLines(),
-    wantedConsole,
-  };
-  await context.close();
-  return seen;
-}
-
-// Each action waits for its gadget and until the program has shown everything for the last one.
-async function useMouse(page, shown, actions) {
-  const pause = () => new Promise((r) => setTimeout(r, 250));
-  for (const action of actions) {
-    for (let seen = -1; seen !== (await shown()).length; await pause()) seen = (await shown()).length;
-    await mouseAt(page, action);
+function register(clock) {
+  for (const c of cases.filter((k) => k.clock === clock)) {
+    test(c.name, { timeout }, () => checkCase(browser, c.file, c.want, tempDir('qc-prog-')));
   }
 }
 
-async function mouseAt(page, action) {
-  const [what, gadget, x, y, more] = action.trim().split(/\s+/);
-  const el = page.locator(`[id="${gadget}"]`).first();
-  await el.waitFor();
-  if (what === 'key') {
-    await el.focus();
-    await page.keyboard.press(x);
-  } else {
-    const box = await el.boundingBox();
-    const [px, py, button] = [box.x + Number(x), box.y + Number(y), more ?? 'left'];
-    await page.mouse.move(px, py);
-    if (what === 'down') await page.mouse.down({ button });
-    if (what === 'up') await page.mouse.up({ button });
-    if (what === 'click') await page.mouse.click(px, py, { button });
-    if (what === 'dblclick') await page.mouse.dblclick(px, py, { button });
-    if (what === 'wheel') await page.mouse.wheel(0, Number(more));
-  }
-}
-
-// Gadgets are found by their number (the element id) or, inside them, by visible text; each
-// action leaves the page's frame timer time to take its events.
-async function act(page, action) {
-  const [, verb, rest] = action.match(/^(\S+)\s*(.*)$/);
-  const gadget = (n) => page.locator(`[id="${n}"]`);
-  const m = rest.match(/^(.*?)(?: (?:in|into) (\S+))?$/);
-  const shown = () => page.getByText(rest, { exact: true }).filter({ visible: true }).first();
-  if (verb === 'click') await shown().click();
-  else if (verb === 'double-click') await shown().dblclick();
-  else if (verb === 'right-click') await shown().click({ button: 'right' });
-  else if (verb === 'choose') {
-    const list = m[2] ? gadget(m[2]) : page.locator(`select:has(option:text-is("${m[1]}"))`);
-    await list.first().selectOption({ label: m[1] });
-  } else if (verb === 'type') {
-    const field = gadget(m[2]);
-    await (await field.evaluate((e) => e.tagName === 'SPAN') ? field.locator('input') : field).fill(m[1]);
-  } else if (verb === 'key') {
-    if (m[2]) await gadget(m[2]).focus();
-    await page.keyboard.press(m[1]);
-  } else if (verb === 'hold') {
-    const [key, ms] = rest.split(' ');
-    await page.keyboard.down(key);
-    await page.waitForTimeout(Number(ms));
-    await page.keyboard.up(key);
-  } else if (verb === 'see') {
-    const what = () => page.evaluate(see, rest);
-    await waitFor(async () => (await what()) === rest, 5000, rest).catch(async () => {
-      assert.equal(await what(), rest);
-    });
-  }
-  else if (verb === 'wait') await page.waitForTimeout(Number(rest));
-  else if (verb === 'reload') await page.reload();
-  else if (verb === 'pick') page.once('filechooser', (c) => c.setFiles(path.join(root, rest)));
-  else if (verb === 'mouse') await mouseAt(page, rest);
-  else throw new Error(`unknown action: ${action}`);
-  await page.waitForTimeout(120);
-}
-
-// What the page shows, in the words of a "see" action, to compare with it.
-function see(line) {
-  const [id, what, ...rest] = line.split(' ');
-  if (id === 'at') {
-    let el = document.elementFromPoint(Number(what), Number(rest[0]));
-    while (el && !el.id) el = el.parentElement;
-    return `at ${what} ${rest[0]} ${el?.id}`;
-  }
-  const el = document.getElementById(id);
-  if (!el) return `${id} missing`;
-  let value;
-  if (what === 'pixel') {
-    const c = Object.assign(document.createElement('canvas'), { width: el.width, height: el.height });
-    c.getContext('2d').drawImage(el, 0, 0);
-    return `${id} pixel ${rest[0]} ${rest[1]} ${c.getContext('2d').getImageData(rest[0], rest[1], 1, 1).data.slice(0, 3).join(',')}`;
-  }
-  if (what === 'text') value = el.innerText.replaceAll('\n', '\\n');
-  else if (what[0] === '.') value = String(what.slice(1).split('.').reduce((o, k) => o?.[k], el));
-  else if (what[0] === '@') value = el.getAttribute(what.slice(1));
-  else value = getComputedStyle(el).getPropertyValue(what);
-  return `${id} ${what} ${value}`;
-}
-
-// Every other line of the log is a message, internal ones ("JSL unknow ...") included.
-const progress = /^(read ".*" \d+ bytes\.\.\.|finished!( \d+ bytes)?|convert\.\.\.|\d+ errors?|)$/;
-
-// QUILLCAST_CASES=text runs only the cases whose path contains text.
-const only = process.env.QUILLCAST_CASES ?? '';
-const files = caseFiles(root).filter((f) => path.relative(root, f).includes(only));
-
-for (const file of files) {
-  const name = path.relative(root, file);
-  test(name, async () => {
-    const want = parseCase(fs.readFileSync(file, 'utf8'));
-    const dir = tempDir('qc-prog-');
-    for (const compact of [true, false]) {
-      const program = want.program ? path.resolve(path.dirname(file), want.program) : file;
-      const args = want.switches ? want.switches.split(' ') : [];
-      const built = convertSource(program, { compact, dir, args });
-      const how = compact ? 'compacted' : 'plain';
-      assert.deepEqual(built.log.filter((l) => !progress.test(l)), want['expect-log'] ?? [],
-        `${how}: conversion messages`);
-      const seen = await run(built.page, want);
-      if (want['expect-error']) {
-        assert.ok(seen.errors.some((e) => e.includes(want['expect-error'].join('\n'))),
-          `${how}: page error ${JSON.stringify(seen.errors)}`);
-      } else {
-        assert.deepEqual(seen.errors, [], `${how}: page errors`);
-      }
-      if (want.expect) assert.deepEqual(seen.debug, want.expect, `${how}: Debug lines`);
-      if (want.console) assert.deepEqual(seen.console, seen.wantedConsole, `${how}: console`);
-      if (want.dialogs) assert.deepEqual(seen.dialogs, want.dialogs, `${how}: requesters`);
-    }
+if (clocks.includes('fake')) {
+  describe('fake clock, several pages at once', { concurrency: Math.max(1, pages) }, () => {
+    register('fake');
   });
+}
+if (clocks.includes('real')) {
+  describe('real clock, one page at a time', { concurrency: 1 }, () => register('real'));
 }

@@ -1,7 +1,7 @@
 // Shared helpers for the browser tests: convert with the real quillcast-cli, open the page
 // in the system Chromium, record dialogs and any network request the page makes.
 import { chromium } from 'playwright-core';
-import { execFileSync, spawnSync } from 'node:child_process';
+import { execFile, execFileSync, spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -30,16 +30,36 @@ export function runCli(args, { cwd } = {}) {
   return { status: r.status, log: (r.stderr ?? '').split('\n').filter((l) => l !== '') };
 }
 
-// Converts BASIC source text (or a .pb file path) into a page; compact by default.
-export function convertSource(source, { compact = true, dir = tempDir(), name = 'prog.pb', args = [] } = {}) {
+// The same, without holding up the other pages a test drives meanwhile.
+export function runCliAsync(args) {
+  return new Promise((resolve) => {
+    execFile(cli, args, { encoding: 'utf8' }, (error, stdout, stderr) => {
+      const status = error ? (typeof error.code === 'number' ? error.code : null) : 0;
+      resolve({ status, log: (stderr ?? '').split('\n').filter((l) => l !== '') });
+    });
+  });
+}
+
+// The arguments that convert BASIC source text (or a .pb file path) into a page.
+function conversion(source, { compact = true, dir = tempDir(), name = 'prog.pb', args = [] } = {}) {
   let src = source;
   if (!fs.existsSync(source)) {
     src = path.join(dir, name);
     fs.writeFileSync(src, source);
   }
   const out = path.join(dir, path.basename(src) + (compact ? '.html' : '.plain.html'));
-  const r = runCli([src, '-o', out, ...(compact ? [] : ['--no-compact']), ...args]);
-  return { ...r, page: out };
+  return { args: [src, '-o', out, ...(compact ? [] : ['--no-compact']), ...args], page: out };
+}
+
+// Converts BASIC source text (or a .pb file path) into a page; compact by default.
+export function convertSource(source, options) {
+  const { args, page } = conversion(source, options);
+  return { ...runCli(args), page };
+}
+
+export async function convertSourceAsync(source, options) {
+  const { args, page } = conversion(source, options);
+  return { ...(await runCliAsync(args)), page };
 }
 
 // Builds a page from hand-written JavaScript that defines INIT(), run on the runtime library.
@@ -50,6 +70,19 @@ export function pageFromJs(js, { compact = true, dir = tempDir() } = {}) {
   const r = runCli([src, '--page-from-js', '-o', out, ...(compact ? [] : ['--no-compact'])]);
   return { ...r, page: out };
 }
+
+// The fake clock catches what a timer callback throws and rethrows it from runFor, so the
+// page's error handler (its fault panel) would never hear of it and a faulty frame would run
+// again and again. Wrapped like this, the page reports the error itself, as with real timers.
+const timersReportFaults = `(() => {
+  const guard = (f) => (typeof f !== 'function' ? f : function (...args) {
+    try { return f.apply(this, args); } catch (e) { reportError(e); }
+  });
+  for (const name of ['setTimeout', 'setInterval', 'requestAnimationFrame']) {
+    const fake = window[name];
+    window[name] = (f, ...rest) => fake(guard(f), ...rest);
+  }
+})();`;
 
 // Opens a written page. Dialogs (alert, prompt, confirm) are answered by `answer` (default:
 // accept) and recorded; every request that is not for a file under allowedDir is blocked and
@@ -67,6 +100,7 @@ export async function openPage(browser, pagePath, { answer, allowedDir, viewport
     // minute early and pause at the time asked for (no page script has run yet).
     await page.clock.install({ time: clock - 60000 });
     await page.clock.pauseAt(clock);
+    await page.addInitScript(timersReportFaults);
   }
   const dialogs = [];
   const requests = [];

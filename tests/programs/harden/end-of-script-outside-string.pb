@@ -1,6 +1,7 @@
-; Markup typed outside a string is reported and does nothing when the page opens
+; Markup typed outside a string is reported and does nothing when the page opens (the
+; statement after it keeps the line from going on, as its closing ">" would)
 Debug "before"
-a = b</script><svg/onload="Debug('pwned')">
+a = b</script><svg/onload="Debug('pwned')"> : x = 1
 Debug "after"
 ; expect:
 ; before

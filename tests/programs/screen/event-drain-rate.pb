@@ -23,3 +23,4 @@ Else
 EndIf
 ; expect:
 ; full frame rate
+; clock: real

@@ -50,3 +50,4 @@ EndIf
 ; game ran 1
 ; a pass a frame
 ; main loop at full rate
+; clock: real

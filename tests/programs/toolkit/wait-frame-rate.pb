@@ -15,3 +15,4 @@ Else
 EndIf
 ; expect:
 ; full rate
+; clock: real
