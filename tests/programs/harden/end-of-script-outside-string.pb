@@ -7,4 +7,4 @@ Debug "after"
 ; before
 ; after
 ; expect-log:
-; line 3: syntax error near </
+; line 4: syntax error near </
