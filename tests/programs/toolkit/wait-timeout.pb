@@ -1,7 +1,8 @@
 ; WaitWindowEvent waits: with a timeout it gives 0 only once that time has passed with nothing
 ; happening, on a loop's first pass too; a For or While loop around it waits on every pass; a
 ; wait without a timeout never gives 0; an event ends the wait before its timeout; inside a
-; Select block, where the program is not cut, it waits too
+; Select block, where the program is not cut, it waits too. The clicks must come after the
+; straight wait, which a fake clock moved in steps cannot promise: the case runs on the real one
 OpenWindow(0, 10, 10, 240, 120, "Wait")
 ButtonGadget(1, 10, 10, 100, 24, "Go")
 While WindowEvent() : Wend
@@ -52,6 +53,7 @@ Repeat
       EndIf
   EndSelect
 Until e = 0
+; clock: real
 ; do:
 ; wait 1500
 ; click Go
