@@ -199,17 +199,15 @@ std::optional<ConstantValue> ConditionalCompilation::value(std::wstring_view tex
 }
 
 long long ConditionalCompilation::evaluate(std::wstring_view condition, long long line) {
+    size_t before = diag_.errors().size();
     bool reported = false;
     std::function<std::optional<ConstantValue>(std::wstring_view)> fold =
-        [&](std::wstring_view text) {
-            std::wstring unknown;
-            std::optional<ConstantValue> v = foldConstant(text, constants_, &unknown);
-            if (!v && !unknown.empty() && !reported) {
-                diag_.error(message::constNotFound(static_cast<int>(line), unknown));
-                reported = true;
-            }
-            return v;
-        };
+        [&](std::wstring_view text) -> std::optional<ConstantValue> {
+        if (reported) return foldConstant(text, constants_);
+        std::optional<ConstantValue> v = value(text, line);
+        reported = diag_.errors().size() > before;
+        return v;
+    };
     ConditionParser parser(condition, fold, defined_);
     std::optional<bool> v = parser.parse();
     if (!v && !reported)
@@ -235,6 +233,15 @@ bool ConditionalCompilation::closeBlock(bool select, std::wstring_view closer, l
     return true;
 }
 
+// CompilerElse and CompilerDefault: taken when no branch before was.
+void ConditionalCompilation::takeRemainingBranch(bool select, std::wstring_view opener,
+                                                 long long line) {
+    if (!closeBlock(select, opener, line)) return;
+    Block& b = blocks_.back();
+    b.active = b.outerActive && !b.taken;
+    b.taken = true;
+}
+
 bool ConditionalCompilation::take(std::wstring_view statement, std::wstring_view lower,
                                   long long line) {
     if (!startsWith(lower, L"compiler")) return false;
@@ -248,10 +255,7 @@ bool ConditionalCompilation::take(std::wstring_view statement, std::wstring_view
         b.active = b.outerActive && !b.taken && evaluate(argumentOf(statement, 14), line) != 0;
         b.taken = b.taken || b.active;
     } else if (isKeyword(lower, L"compilerelse")) {
-        if (!closeBlock(false, L"CompilerElse", line)) return true;
-        Block& b = blocks_.back();
-        b.active = b.outerActive && !b.taken;
-        b.taken = true;
+        takeRemainingBranch(false, L"CompilerElse", line);
     } else if (isKeyword(lower, L"compilerendif")) {
         if (closeBlock(false, L"CompilerEndIf", line)) blocks_.pop_back();
     } else if (isKeyword(lower, L"compilerselect")) {
@@ -284,10 +288,7 @@ bool ConditionalCompilation::take(std::wstring_view statement, std::wstring_view
             b.taken = b.active;
         }
     } else if (isKeyword(lower, L"compilerdefault")) {
-        if (!closeBlock(true, L"CompilerDefault", line)) return true;
-        Block& b = blocks_.back();
-        b.active = b.outerActive && !b.taken;
-        b.taken = true;
+        takeRemainingBranch(true, L"CompilerDefault", line);
     } else if (isKeyword(lower, L"compilerendselect")) {
         if (closeBlock(true, L"CompilerEndSelect", line)) blocks_.pop_back();
     } else if (isKeyword(lower, L"compilererror")) {

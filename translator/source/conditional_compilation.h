@@ -45,6 +45,7 @@ private:
 
     void open(bool select, long long line);
     bool closeBlock(bool select, std::wstring_view closer, long long line);
+    void takeRemainingBranch(bool select, std::wstring_view opener, long long line);
     std::optional<ConstantValue> value(std::wstring_view text, long long line);
 
     Diagnostics& diag_;
