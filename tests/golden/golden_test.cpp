@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -54,7 +56,9 @@ bool updating() {
 
 // The exit code of node --check on the script; the script goes to a temporary file.
 int nodeCheck(const std::vector<std::wstring>& script, const std::string& name) {
-    fs::path file = fs::temp_directory_path() / ("quillcast-golden-" + name + ".js");
+    // The process id keeps two checkouts tested at once from writing the same file.
+    fs::path file = fs::temp_directory_path() /
+                    ("quillcast-golden-" + std::to_string(getpid()) + "-" + name + ".js");
     writeText(file, joinLines(script));
     std::string command = "/usr/bin/node --check '" + file.string() + "' 2>&1";
     int status = std::system(command.c_str());
