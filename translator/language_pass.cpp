@@ -5,6 +5,7 @@
 #include "translator/constant_folder.h"
 #include "translator/macro_expansion.h"
 #include "translator/source/conditional_compilation.h"
+#include "translator/source/lexer.h"
 #include "vocabulary/statement_list.h"
 
 #include <optional>
@@ -78,6 +79,7 @@ private:
     void statement(std::wstring& original) {
         std::wstring lc = toLower(original);
         if (compiler_.take(original, lc, line_) || !compiler_.active()) return;
+        if (startsKeyword(lc, L"includefile")) return missingInclude(original);
         if (startsKeyword(lc, L"declare") || startsWith(lc, L"declarec")) return;
         if (lc == L"enableexplicit" || lc == L"disableexplicit") {
             if (switches_ != nullptr) switches_->push_back({line_, lc[0] == L'e'});
@@ -121,6 +123,16 @@ private:
             return read(s);
         }
         write(std::move(s));
+    }
+
+    // An include file the reader did not find, in a branch that is taken.
+    void missingInclude(std::wstring_view statement) {
+        std::vector<Token> tokens = lexLine(statement);
+        std::wstring_view name = tokens.size() > 1 && tokens[1].kind == TokenKind::kString
+                                     ? tokens[1].text.substr(1, tokens[1].text.size() - 2)
+                                     : std::wstring_view();
+        diag_.error(
+            message::atLine(line_, L"include file not found: \"" + std::wstring(name) + L"\""));
     }
 
     void write(std::wstring s) {

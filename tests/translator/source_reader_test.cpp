@@ -41,12 +41,12 @@ const ReaderCase kCases[] = {
      L"If a < b\nx = (a + b) * 2\nFoo (1)\ny = a & b . c\n(a) b",
      {L"1:If a < b", L"2:x=(a+b)*2", L"3:Foo(1)", L"4:y=a & b . c", L"5:(a) b"}},
     {"lines without code", L"  : :  :\n; comment\n   \n\t; x", {}},
-    {"without files to read, an include is reported; a name that only begins alike is none",
+    {"without files to read, an include stays for the language pass to report (it knows the "
+     "branches taken); a name that only begins alike is none",
      L"IncludeFile \"x.pbi\" : a = 1\nXINCLUDEFILE \"y\" + \".pbi\"\nIncludeFiles = 2\nIncludeFile "
      L"x$",
-     {L"1:a=1", L"3:IncludeFiles=2"},
-     {L"line 1: include file not found: \"x.pbi\"", L"line 2: include file not found: \"y.pbi\"",
-      L"line 4: not supported: IncludeFile without a file name as text"}},
+     {L"1:IncludeFile \"x.pbi\"", L"1:a=1", L"2:IncludeFile \"y.pbi\"", L"3:IncludeFiles=2"},
+     {L"line 4: not supported: IncludeFile without a file name as text"}},
     {"a line that ends in an operator or a comma goes on; the statement keeps the first number",
      L"x = 1 +\n  2 * ; note\n3\nFoo(a,\nb) : c = 1\nIf a And\nb\nd = 1",
      {L"1:x=1+2*3", L"4:Foo(a,b)", L"4:c=1", L"6:If a And b", L"8:d=1"}},

@@ -228,7 +228,12 @@ private:
                  const FileContext& from) {
         fs::path found = includes_ != nullptr && includes_->read ? resolve(name, from) : fs::path();
         if (found.empty()) {
-            diag_.error(message::atLine(programLine, L"include file not found: \"" + name + L"\""));
+            // Left in the program for the language pass to report: a file missing in a
+            // CompilerIf branch that is not taken (another system's part of a portable
+            // program) is no fault, and only that pass knows which branches are taken.
+            flushPending();
+            out_.statements.push_back(lineMarker(programLine));
+            out_.statements.push_back(std::wstring(kMissingInclude) + L" \"" + name + L"\"");
             return;
         }
         std::error_code ec;

@@ -40,8 +40,10 @@ struct ReadProgram {
 // first time a file is named; "IncludePath DIR" names the folder searched first. A relative
 // name is looked up there, then beside the main source, then beside the including file.
 // NAME is a string, or strings and #PB_Compiler_FilePath joined with "+". Without a loader,
-// or when no file is found, "line N: include file not found: "NAME"" is reported; a file
-// that includes itself, directly or not, is reported and not read again.
+// or when no file is found, the statement `IncludeFile "NAME"` (the name as found) stays in
+// the program, and the language pass reports "line N: include file not found: "NAME"" unless
+// it lies in a CompilerIf branch that is not taken; a file that includes itself, directly or
+// not, is reported and not read again.
 //
 // In code, #PB_Compiler_File and #PB_Compiler_FilePath are the file being read and its
 // folder, relative to the main source's folder (the page's files sit at the same places),
@@ -52,6 +54,7 @@ struct ReadProgram {
 // "line N  column C error unknow character($HEX)!" and dropped; reading goes on.
 //
 // Runs in time linear in the length of the text.
+inline constexpr std::wstring_view kMissingInclude = L"IncludeFile";
 ReadProgram readProgram(std::wstring_view mainText, const IncludeLoader* includes,
                         Diagnostics& diag);
 
