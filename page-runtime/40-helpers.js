@@ -4,6 +4,35 @@
 // operators work on 32-bit signed integers, so a colour with alpha 128 or more is negative;
 // Red, Green, Blue and Alpha mask after shifting and read it back correctly.
 
+// Work that may throw (a pattern the browser rejects, storage it refuses or that is full) runs
+// through QLCX_Attempt, which tells whether it threw and keeps the message in
+// QLCX_AttemptError. The runtime cannot catch (compaction does not carry try), so the work runs
+// as the click handler of a detached element: the browser reports what a handler throws to the
+// window's error handler, synchronously, while click() returns normally. That handler (the
+// fault panel's) sees an attempt under way and only notes the fault for it.
+var QLCX_AttemptWork = 0;
+var QLCX_AttemptFailed = 0;
+var QLCX_AttemptError = "";
+var QLCX_AttemptTrap = 0;
+
+function QLCX_AttemptRun() {
+    QLCX_AttemptWork();
+}
+
+// 1 when work(), called with no arguments, returned normally; 0 when it threw.
+function QLCX_Attempt(work) {
+    if (!QLCX_AttemptTrap) {
+        QLCX_AttemptTrap = document.createElement("span");
+        QLCX_AttemptTrap.onclick = QLCX_AttemptRun;
+    }
+    QLCX_AttemptWork = work;
+    QLCX_AttemptFailed = 0;
+    QLCX_AttemptError = "";
+    QLCX_AttemptTrap.click();
+    QLCX_AttemptWork = 0;
+    return QLCX_AttemptFailed ? 0 : 1;
+}
+
 function RGB(r, g, b) {
     return r + (g << 8) + (b << 16);
 }

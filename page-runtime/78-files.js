@@ -41,7 +41,9 @@ function QLCX_LoadFiles() {
             QLCX_FileData[path] = list[i][1];
         }
     }
-    var kept = window.localStorage.getItem(QLCX_StorageKey());
+    QLCX_Kept = 0;
+    QLCX_Attempt(QLCX_ReadKept);
+    var kept = QLCX_Kept;
     if (!kept) { return; }
     var entries = window.JSON.parse(kept);
     for (var k = 0; k < entries.length; k++) {
@@ -63,7 +65,25 @@ function QLCX_SaveFiles() {
         if (kind == 1) { data = QLCX_Base64(QLCX_FileBytes(p)); }
         entries.push([p, kind, data]);
     }
-    window.localStorage.setItem(QLCX_StorageKey(), window.JSON.stringify(entries));
+    QLCX_Kept = window.JSON.stringify(entries);
+    if (!QLCX_Attempt(QLCX_WriteKept) && !QLCX_StorageWarned) {
+        QLCX_StorageWarned = 1;
+        var why = " (" + QLCX_AttemptError + ")";
+        window.console.warn("The page's files stay only until it is closed: not kept" + why);
+    }
+}
+
+// The browser's storage throws where it is blocked (a private window, a page opened from disk
+// in some browsers) or full: the files then live as long as the page, and the program goes on.
+var QLCX_Kept = 0;
+var QLCX_StorageWarned = 0;
+
+function QLCX_ReadKept() {
+    QLCX_Kept = window.localStorage.getItem(QLCX_StorageKey());
+}
+
+function QLCX_WriteKept() {
+    window.localStorage.setItem(QLCX_StorageKey(), QLCX_Kept);
 }
 
 // A name as the program writes it ("data\\a.txt", "./a.txt", "/tmp/x") as a path of the tree:

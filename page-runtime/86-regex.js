@@ -3,20 +3,13 @@
 // "(?i)" becomes the expression's flags, and \A, \Z and \z become ^ and $ (which is what they
 // are without the multi-line option).
 //
-// A bad pattern makes the browser throw, and the runtime cannot catch (compaction does not
-// carry try). So the pattern is compiled in a click handler of a detached element: the
-// browser reports what the handler throws as an error event on the window, synchronously,
-// while click() returns normally. A listener made before the fault panel's takes that event,
-// keeps its message for RegularExpressionError and stops it there.
+// A bad pattern makes the browser throw: the pattern is compiled through QLCX_Attempt, which
+// keeps the browser's message for RegularExpressionError.
 var QLCX_Regexes = [];
 var QLCX_RegexError = "";
-var QLCX_RegexTrying = 0;
 var QLCX_RegexMade = 0;
 var QLCX_RegexSource = "";
 var QLCX_RegexFlags = "";
-var QLCX_RegexTrap = document.createElement("span");
-QLCX_RegexTrap.onclick = QLCX_CompilePattern;
-window.addEventListener("error", QLCX_PatternFault);
 
 // Option bits of CreateRegularExpression, as #PB_RegularExpression_... give them.
 var QLCX_RegexDotAll = 1;
@@ -26,16 +19,6 @@ var QLCX_RegexNoCase = 16;
 
 function QLCX_CompilePattern() {
     QLCX_RegexMade = window.RegExp(QLCX_RegexSource, QLCX_RegexFlags);
-}
-
-function QLCX_PatternFault(ev) {
-    if (!QLCX_RegexTrying) { return true; }
-    QLCX_RegexError = "" + ev.message;
-    var thrown = ev.error;
-    if (thrown) { QLCX_RegexError = "" + thrown.message; }
-    ev.stopImmediatePropagation();
-    ev.preventDefault();
-    return false;
 }
 
 // Extended: blanks and comments from # to the end of the line are not part of the pattern
@@ -103,9 +86,7 @@ function QLCX_MakeRegex(pattern, flags) {
     QLCX_RegexFlags = options;
     QLCX_RegexMade = 0;
     QLCX_RegexError = "";
-    QLCX_RegexTrying = 1;
-    QLCX_RegexTrap.click();
-    QLCX_RegexTrying = 0;
+    if (!QLCX_Attempt(QLCX_CompilePattern)) { QLCX_RegexError = QLCX_AttemptError; }
     if (!QLCX_RegexMade && !QLCX_RegexError) { QLCX_RegexError = "invalid regular expression"; }
     return QLCX_RegexMade;
 }

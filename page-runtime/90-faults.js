@@ -14,6 +14,12 @@ function QLCX_Unawaited(event) {
 }
 
 function QLCX_Fault(message, source, pageLine, column, error) {
+    if (QLCX_AttemptWork) {
+        QLCX_AttemptFailed = 1;
+        QLCX_AttemptError = "" + message;
+        if (error && error.message) { QLCX_AttemptError = "" + error.message; }
+        return true;
+    }
     if (QLCX_Faulted) { return true; }
     QLCX_Faulted = 1;
     QLCX_Ended = 1;

@@ -75,3 +75,43 @@ EndIf
   assert.deepEqual(debugLines(opened.dialogs), ['/scores.txt']);
   await opened.context.close();
 });
+
+// Where the browser refuses its storage or has no room left, the files live as long as the
+// page: the program reads back what it wrote, and one warning says they were not kept.
+const storageCases = [
+  { name: 'blocked', init: `Object.defineProperty(window, 'localStorage', { get() {
+      throw new DOMException('The operation is insecure.', 'SecurityError'); } });` },
+  { name: 'full', init: `Storage.prototype.setItem = function () {
+      throw new DOMException('The quota has been exceeded.', 'QuotaExceededError'); };` },
+];
+
+for (const { name, init } of storageCases) {
+  test(`files work for the page's life when storage is ${name}`, async () => {
+    const dir = tempDir('qc-files-storage-');
+    fs.writeFileSync(path.join(dir, 'keep.pb'), `If CreateFile(0, "notes.txt")
+  WriteStringN(0, "first")
+  CloseFile(0)
+EndIf
+If CreateFile(1, "more.txt")
+  CloseFile(1)
+EndIf
+If ReadFile(0, "notes.txt")
+  Debug ReadString(0)
+  CloseFile(0)
+EndIf
+`);
+    const page = path.join(dir, 'keep.html');
+    assert.equal(runCli([path.join(dir, 'keep.pb'), '-o', page]).status, 0);
+    const kept = `window.qcWarnings = []; console.warn = (m) => window.qcWarnings.push(String(m));`;
+    const opened = await openPage(browser, page, { init: kept + init });
+    await waitFor(async () => debugLines(opened.dialogs).length > 0, 5000, 'a Debug line');
+    await opened.page.waitForTimeout(200);
+    assert.deepEqual(debugLines(opened.dialogs), ['first']);
+    assert.deepEqual(opened.errors, []);
+    assert.equal(await opened.page.evaluate(() => document.getElementById('QLCXfault')?.innerText ?? null), null);
+    const warnings = await opened.page.evaluate(() => window.qcWarnings);
+    assert.equal(warnings.length, 1, warnings.join('\n'));
+    assert.match(warnings[0], /files stay only until it is closed/);
+    await opened.context.close();
+  });
+}
