@@ -5,6 +5,7 @@
 #include "translator/constant_folder.h"
 #include "translator/macro_expansion.h"
 #include "translator/source/conditional_compilation.h"
+#include "translator/source/lexer.h"
 #include "vocabulary/statement_list.h"
 
 #include <optional>

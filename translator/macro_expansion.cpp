@@ -1,6 +1,7 @@
 #include "translator/macro_expansion.h"
 
 #include "common/text.h"
+#include "translator/source/lexer.h"
 #include "vocabulary/statement_list.h"
 
 #include <algorithm>
@@ -15,11 +16,6 @@ struct Macro {
     std::vector<std::wstring> body;       // statements without markers
     bool withParameters = false;
 };
-
-bool isWordChar(wchar_t c) {
-    return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') ||
-           c == L'_' || c >= 0x80;
-}
 
 // Deeper than this, a macro that uses itself is reported instead of growing without end.
 constexpr int kMaxDepth = 16;
@@ -143,41 +139,6 @@ private:
 };
 
 } // namespace
-
-size_t findWholeWord(std::wstring_view text, std::wstring_view name, size_t from) {
-    bool quoted = false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'"') quoted = !quoted;
-        if (quoted || i < from) continue;
-        if (i + name.size() > text.size()) return std::wstring_view::npos;
-        if (i > 0 && (isWordChar(text[i - 1]) || containsChar(L"#\\.$", text[i - 1]))) continue;
-        if (!equalsIgnoreCase(text.substr(i, name.size()), name)) continue;
-        size_t end = i + name.size();
-        if (end < text.size() && (isWordChar(text[end]) || text[end] == L'$')) continue;
-        return i;
-    }
-    return std::wstring_view::npos;
-}
-
-std::vector<std::wstring> splitArguments(std::wstring_view text) {
-    std::vector<std::wstring> parts;
-    int depth = 0;
-    bool quoted = false;
-    size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        wchar_t c = text[i];
-        if (c == L'"') quoted = !quoted;
-        if (quoted) continue;
-        if (c == L'(' || c == L'[') ++depth;
-        if (c == L')' || c == L']') --depth;
-        if (c == L',' && depth == 0) {
-            parts.emplace_back(text.substr(start, i - start));
-            start = i + 1;
-        }
-    }
-    parts.emplace_back(text.substr(start));
-    return parts;
-}
 
 std::vector<std::wstring> expandMacros(std::vector<std::wstring> statements, Diagnostics& diag) {
     // Most programs define no macro: their list passes through untouched.

@@ -14,11 +14,4 @@ namespace qc {
 // the macro. Macro definitions leave only their markers behind.
 std::vector<std::wstring> expandMacros(std::vector<std::wstring> statements, Diagnostics& diag);
 
-// Where the word `name` (case-insensitive) stands as a whole word outside string literals,
-// from `from` on; npos when nowhere. A word is not whole after "#", "\", "." or "$".
-size_t findWholeWord(std::wstring_view text, std::wstring_view name, size_t from = 0);
-
-// The comma-separated parts at the top level of `text`: outside brackets and strings.
-std::vector<std::wstring> splitArguments(std::wstring_view text);
-
 } // namespace qc
