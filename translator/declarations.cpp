@@ -1,7 +1,7 @@
 #include "translator/declarations.h"
 
 #include "common/text.h"
-#include "translator/macro_expansion.h"
+#include "translator/source/lexer.h"
 #include "vocabulary/classify_word.h"
 #include "vocabulary/statement_list.h"
 

@@ -46,9 +46,11 @@ class LanguagePass {
 public:
     LanguagePass(Diagnostics& diag, std::vector<std::pair<int, bool>>* switches)
         : diag_(diag), switches_(switches),
-          compiler_(diag, lookup(), [this](const std::wstring& name, const std::wstring& kind) {
-              return isDefined(name, kind);
-          }) {}
+          compiler_(diag, lookup(),
+                    [this](const std::wstring& name, const std::wstring& kind) {
+                        return isDefined(name, kind);
+                    }),
+          macros_(diag) {}
 
     // Statements pass through by moving: only those the pass rewrites are copied. A
     // statement is moved out only once the look-ahead of earlier ones is past it.
@@ -69,6 +71,7 @@ public:
             statement(element);
         }
         compiler_.finish();
+        macros_.finish();
         checkRestores();
         if (!dataStatements_.empty())
             out_.insert(out_.begin(), dataStatements_.begin(), dataStatements_.end());
@@ -76,10 +79,27 @@ public:
     }
 
 private:
+    // Macros are defined and replaced here, after conditional compilation has chosen the
+    // branch, so that a macro of a branch not taken does not exist; the statements a use
+    // stands for meet conditional compilation again, since a body may hold directives.
     void statement(std::wstring& original) {
+        if (macros_.recording()) {
+            macros_.take(original, line_);
+            return;
+        }
         std::wstring lc = toLower(original);
         if (compiler_.take(original, lc, line_) || !compiler_.active()) return;
         if (startsKeyword(lc, L"includefile")) return missingInclude(original);
+        if (macros_.take(original, line_)) return;
+        if (macros_.empty()) return languageStatement(original, lc);
+        for (std::wstring& s : macros_.expand(original, line_)) {
+            lc = toLower(s);
+            if (compiler_.take(s, lc, line_) || !compiler_.active()) continue;
+            languageStatement(s, lc);
+        }
+    }
+
+    void languageStatement(std::wstring& original, std::wstring& lc) {
         if (startsKeyword(lc, L"declare") || startsWith(lc, L"declarec")) return;
         if (lc == L"enableexplicit" || lc == L"disableexplicit") {
             if (switches_ != nullptr) switches_->push_back({line_, lc[0] == L'e'});
@@ -146,6 +166,7 @@ private:
         if (kind == L"constant") return constants_.contains(name) || builtInConstant(name);
         if (kind == L"structure") return structureSizes_.contains(name);
         if (kind == L"procedure") return procedureNames().contains(name);
+        if (kind == L"macro") return macros_.defined(name);
         report(message::notSupported(line_, L"Defined(" + name + L", #PB_" + kind + L")"));
         return false;
     }
@@ -571,6 +592,7 @@ private:
     std::unordered_map<std::wstring, long long> structureSizes_;
     std::unordered_map<std::wstring, std::vector<std::wstring>> structureFields_;
     ConditionalCompilation compiler_;
+    MacroExpansion macros_;
     std::optional<std::set<std::wstring>> procedures_;
 };
 
@@ -578,7 +600,7 @@ private:
 
 std::vector<std::wstring> runLanguagePass(std::vector<std::wstring> statements, Diagnostics& diag,
                                           std::vector<std::pair<int, bool>>* switches) {
-    return LanguagePass(diag, switches).run(expandMacros(std::move(statements), diag));
+    return LanguagePass(diag, switches).run(std::move(statements));
 }
 
 bool staysOutsideThePage(std::wstring_view command) {

@@ -112,5 +112,40 @@ TEST(Lexer, LineContinuation) {
         EXPECT_EQ(continuesOnNextLine(lexLine(row.line)), row.goesOn) << row.line;
 }
 
+// Parts joined by "|", so that a split that keeps or loses a blank shows.
+TEST(Lexer, TopLevelArguments) {
+    struct Row {
+        std::wstring text;
+        std::wstring parts;
+    };
+    const Row rows[] = {
+        {L"a, b(1, 2), c", L"a| b(1, 2)| c"},
+        {L"\"x,y\", ',', ~\"p\\\",q\"", L"\"x,y\"| ','| ~\"p\\\",q\""},
+        {L"m[1,2],,", L"m[1,2]||"},
+        {L"", L""},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::wstring> parts = splitArguments(row.text);
+        std::wstring joined = parts[0];
+        for (size_t k = 1; k < parts.size(); ++k) joined += L"|" + parts[k];
+        EXPECT_EQ(joined, row.parts) << row.text;
+    }
+}
+
+TEST(Lexer, WholeWords) {
+    struct Row {
+        std::wstring text;
+        size_t from;
+        size_t at;
+    };
+    constexpr size_t none = std::wstring_view::npos;
+    const Row rows[] = {
+        {L"1 To 5", 0, 2},        {L"\"to\" + to", 0, 7}, {L"a\to + #to + tox", 0, none},
+        {L"x.to = to$", 0, none}, {L"to + To", 1, 5},     {L"Stop", 0, none},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(findWholeWord(row.text, L"to", row.from), row.at) << row.text;
+}
+
 } // namespace
 } // namespace qc

@@ -235,4 +235,43 @@ bool continuesOnNextLine(const std::vector<Token>& tokens) {
     return false;
 }
 
+size_t findWholeWord(std::wstring_view text, std::wstring_view name, size_t from) {
+    for (const Token& token : lexLine(text)) {
+        size_t at = static_cast<size_t>(token.column - 1);
+        if (at >= from && token.kind == TokenKind::kName && equalsIgnoreCase(token.text, name))
+            return at;
+    }
+    return std::wstring_view::npos;
+}
+
+size_t closingBracket(const std::vector<Token>& tokens, size_t open, size_t end) {
+    int depth = 0;
+    for (size_t k = open; k < end; ++k) {
+        if (tokens[k].kind != TokenKind::kOperator) continue;
+        std::wstring_view t = tokens[k].text;
+        if (t == L"(" || t == L"[") ++depth;
+        if ((t == L")" || t == L"]") && --depth == 0) return k;
+    }
+    return end;
+}
+
+std::vector<std::wstring> splitArguments(std::wstring_view text) {
+    std::vector<std::wstring> parts;
+    int depth = 0;
+    size_t start = 0;
+    for (const Token& token : lexLine(text)) {
+        if (token.kind != TokenKind::kOperator) continue;
+        std::wstring_view t = token.text;
+        if (t == L"(" || t == L"[") ++depth;
+        if (t == L")" || t == L"]") --depth;
+        if (t == L"," && depth == 0) {
+            size_t at = static_cast<size_t>(token.column - 1);
+            parts.emplace_back(text.substr(start, at - start));
+            start = at + 1;
+        }
+    }
+    parts.emplace_back(text.substr(start));
+    return parts;
+}
+
 } // namespace qc

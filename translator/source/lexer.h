@@ -1,6 +1,7 @@
 #pragma once
 // The lexer: the one place that knows how the dialect's text splits into words, numbers,
 // strings and operators. Every later step reads its tokens instead of scanning characters.
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -39,5 +40,18 @@ bool continuesOnNextLine(const std::vector<Token>& tokens);
 
 // ASCII letters, digits and "_": the characters of a name after its first.
 bool isNameChar(wchar_t c);
+
+// Where `name` (case-insensitive) stands as a name token of `text`, from `from` on; npos
+// when nowhere. Inside a string, a "#constant", a "\field" or a ".type" it is no name, and
+// "a" is not the name "a$".
+size_t findWholeWord(std::wstring_view text, std::wstring_view name, size_t from = 0);
+
+// Of a token range, the index of the bracket that closes the "(" or "[" at `open`; the
+// range's end when it stays open.
+size_t closingBracket(const std::vector<Token>& tokens, size_t open, size_t end);
+
+// The comma-separated parts of `text` at its top level: a comma inside brackets, a string or
+// a character literal does not split. Each part keeps its text as written.
+std::vector<std::wstring> splitArguments(std::wstring_view text);
 
 } // namespace qc
