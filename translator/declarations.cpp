@@ -220,6 +220,15 @@ private:
     void registerContainer(const std::wstring& name, ContainerKind kind, std::wstring elementType,
                            const std::wstring& procedure = {}) {
         std::wstring written = SymbolTable::containerName(name);
+        // `A(1)` of an array and of a list or map cannot be told apart where both are seen.
+        if (const ContainerSymbol* known = state_.symbols.container(written, procedure);
+            known != nullptr && known->kind != kind &&
+            state_.symbols.sameScope(written, procedure)) {
+            report(message::notSupported(line_, std::wstring(kindWord(known->kind)) + L" and " +
+                                                    std::wstring(kindWord(kind)) +
+                                                    L" of one name: " + name));
+            return;
+        }
         state_.symbols.declareContainer(written, kind, std::move(elementType), procedure);
         auto& declarations =
             kind == ContainerKind::kArray ? state_.arrayDeclarations : state_.listDeclarations;
@@ -275,6 +284,12 @@ private:
             if (kind == ContainerKind::kArray)
                 arrayParameters_[SymbolTable::containerName(name)] = 1;
         }
+    }
+
+    static std::wstring_view kindWord(ContainerKind kind) {
+        return kind == ContainerKind::kArray  ? L"array"
+               : kind == ContainerKind::kList ? L"list"
+                                              : L"map";
     }
 
     // "name$" is a string whatever its suffix says.

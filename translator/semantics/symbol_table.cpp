@@ -89,6 +89,10 @@ const ContainerSymbol* SymbolTable::container(const std::wstring& scriptName,
     return program != containers_.end() ? &program->second : nullptr;
 }
 
+bool SymbolTable::sameScope(const std::wstring& scriptName, const std::wstring& procedure) const {
+    return containers_.count(scopedKey(procedure, scriptName)) != 0;
+}
+
 bool SymbolTable::isArray(const std::wstring& scriptName, const std::wstring& procedure) const {
     const ContainerSymbol* symbol = container(scriptName, procedure);
     return symbol != nullptr && symbol->kind == ContainerKind::kArray;

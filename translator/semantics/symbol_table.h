@@ -28,6 +28,8 @@ public:
     // the procedure's own parameter first, then the program's.
     const ContainerSymbol* container(const std::wstring& scriptName,
                                      const std::wstring& procedure) const;
+    // Whether the container of that name seen from `procedure` is declared in that very scope.
+    bool sameScope(const std::wstring& scriptName, const std::wstring& procedure) const;
     bool isArray(const std::wstring& scriptName, const std::wstring& procedure) const;
     bool isList(const std::wstring& scriptName, const std::wstring& procedure) const; // or map
     bool isMap(const std::wstring& scriptName, const std::wstring& procedure) const;
