@@ -321,6 +321,11 @@ void StatementScanner::classify(std::wstring_view word, wchar_t delimiter) {
     // The program's own procedure comes before a built-in command of the same name.
     const std::wstring* declared =
         call && !takesBracket(lower) ? state_.procedures.find(lower) : nullptr;
+    // "total(1)" of a procedure and of an array, list or map of one name: either could be
+    // meant, so the call is taken and the name reported.
+    if (declared != nullptr && state_.symbols.anyContainer(SymbolTable::containerName(lower)))
+        diag_.error(message::notSupported(line_, L"procedure and array, list or map of one name: " +
+                                                     std::wstring(word)));
     if (declared != nullptr) return push(kProc, *declared, column, word);
     const CommandRow* row = lower == L"var" ? nullptr : commandTable().lookUpCommand(lower);
     if (row != nullptr && (row->hasParentheses == call || (call && takesBracket(lower))))
