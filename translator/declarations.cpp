@@ -85,6 +85,7 @@ private:
             }
             if (lc == L"endprocedure") {
                 inProcedure_ = false;
+                procedure_.clear();
                 arrayParameters_.clear();
             }
             out_.push_back(statement);
@@ -176,21 +177,23 @@ private:
         if (!type.empty() && !isBasicType(type) && !state_.isStructure(type))
             return report(message::unknownType(line_, static_cast<int>(keyword.size() + length) + 1,
                                                trim(rest.substr(0, open), kBlanks)));
-        std::wstring key = variableName(name);
-        bool inPlace = keep || arrayParameters_.contains(key);
+        std::wstring key = SymbolTable::containerName(name);
+        bool parameter = arrayParameters_.contains(key);
+        bool inPlace = keep || parameter;
         // An array that exists keeps its element type where the statement names none.
-        auto known = state_.elementTypes.find(key);
-        if (inPlace && type.empty() && known != state_.elementTypes.end() && state_.isArray(key))
-            type = known->second;
+        const ContainerSymbol* known = state_.symbols.container(key, procedure_);
+        if (inPlace && type.empty() && known != nullptr && known->kind == ContainerKind::kArray)
+            type = known->elementType;
         std::wstring initialiser = elementInitialiser(name, type, state_);
+        // "a()" in the call names the array itself, as it does anywhere else.
         if (inPlace)
-            out_.push_back(name + L"=redimfunc(" + name + (keep ? L",1," : L",0,") + initialiser +
-                           L"," + sizes + L")");
+            out_.push_back(name + L"=redimfunc(" + name + L"()" + (keep ? L",1," : L",0,") +
+                           initialiser + L"," + sizes + L")");
         else
             out_.push_back(ownerKeyword(keyword, name) + name + L"=dimfunc(" + initialiser + L"," +
                            sizes + L")");
-        registerArray(name);
-        state_.elementTypes[key] = valueType(name, type);
+        registerContainer(name, ContainerKind::kArray, valueType(name, type),
+                          parameter ? procedure_ : std::wstring());
     }
 
     // NewList and NewMap ("newmap " is 7 long): a map is a list whose elements have keys.
@@ -208,22 +211,30 @@ private:
         if (!inProcedure_) owner.clear();
         out_.push_back(owner + name + (map ? L"=NewMap(" : L"=NewList(") +
                        elementInitialiser(name, type, state_) + L")");
-        registerList(name);
-        state_.elementTypes[variableName(name)] = valueType(name, type);
-        if (map) state_.maps[variableName(name)] = 1;
+        registerContainer(name, map ? ContainerKind::kMap : ContainerKind::kList,
+                          valueType(name, type));
     }
 
-    void registerArray(const std::wstring& name) {
-        std::wstring written = variableName(name);
-        state_.declaredNames[written] = 1;
-        state_.arrayDeclarations[written] = L"var " + written + L"=0;";
-        state_.variables[written] = std::wstring(kSelfDeclared);
-    }
-
-    void registerList(const std::wstring& name) {
-        std::wstring written = variableName(name);
-        state_.declaredNames[written] = 1;
-        state_.listDeclarations[written] = L"var " + written + L"=0;";
+    // A parameter (with its procedure) is seen only inside its procedure; the page still
+    // gets one "var" line per script name.
+    void registerContainer(const std::wstring& name, ContainerKind kind, std::wstring elementType,
+                           const std::wstring& procedure = {}) {
+        std::wstring written = SymbolTable::containerName(name);
+        // `A(1)` of an array and of a list or map cannot be told apart where both are seen.
+        if (const ContainerSymbol* known = state_.symbols.container(written, procedure);
+            known != nullptr && known->kind != kind &&
+            state_.symbols.sameScope(written, procedure)) {
+            report(message::notSupported(line_, std::wstring(kindWord(known->kind)) + L" and " +
+                                                    std::wstring(kindWord(kind)) +
+                                                    L" of one name: " + name));
+            return;
+        }
+        state_.symbols.declareContainer(written, kind, std::move(elementType), procedure);
+        auto& declarations =
+            kind == ContainerKind::kArray ? state_.arrayDeclarations : state_.listDeclarations;
+        auto& other =
+            kind == ContainerKind::kArray ? state_.listDeclarations : state_.arrayDeclarations;
+        if (!other.contains(written)) declarations[written] = L"var " + written + L"=0;";
         state_.variables[written] = std::wstring(kSelfDeclared);
     }
 
@@ -245,6 +256,7 @@ private:
         std::wstring procedure(
             trim(nameStart == std::wstring::npos ? L"" : lowerHead.substr(nameStart), kBlanks));
         state_.procedureResults[procedure] = result;
+        procedure_ = procedure;
         std::vector<std::wstring>& list = state_.parameterLists[procedure];
         list.clear();
         arrayParameters_.clear();
@@ -258,23 +270,26 @@ private:
             if (!isContainer) {
                 auto [name, type] = splitNameAndType(lc.substr(0, lc.find(L'=')));
                 list.push_back(valueType(name, type));
-                state_.parameterTypes[procedure + L"\\" + variableName(name)] = list.back();
+                state_.parameterTypes[procedure + L"\\" + name] = list.back();
                 continue;
             }
             list.push_back(std::wstring(kSelfDeclared));
             std::wstring_view head = trim(std::wstring_view(lc).substr(lc.find(L' ')), kBlanks);
             auto [name, type] = splitNameAndType(head.substr(0, head.find(L'(')));
             if (!isPlainName(name)) continue;
-            std::wstring written = variableName(name);
-            if (isList || isMap) {
-                registerList(name);
-                if (isMap) state_.maps[written] = 1;
-            } else {
-                registerArray(name);
-                arrayParameters_[written] = 1;
-            }
-            state_.elementTypes[written] = valueType(name, type);
+            ContainerKind kind = isMap    ? ContainerKind::kMap
+                                 : isList ? ContainerKind::kList
+                                          : ContainerKind::kArray;
+            registerContainer(name, kind, valueType(name, type), procedure);
+            if (kind == ContainerKind::kArray)
+                arrayParameters_[SymbolTable::containerName(name)] = 1;
         }
+    }
+
+    static std::wstring_view kindWord(ContainerKind kind) {
+        return kind == ContainerKind::kArray  ? L"array"
+               : kind == ContainerKind::kList ? L"list"
+                                              : L"map";
     }
 
     // "name$" is a string whatever its suffix says.
@@ -291,7 +306,8 @@ private:
     TranslatorState& state_;
     Diagnostics& diag_;
     std::vector<std::wstring> out_;
-    OrderedMap<int> arrayParameters_; // of the procedure being read, by written name
+    OrderedMap<int> arrayParameters_; // of the procedure being read, by script name
+    std::wstring procedure_;          // lower-case name of the procedure being read
     int line_ = -1;
     std::wstring structure_; // the structure being read
     bool inProcedure_ = false;
@@ -355,6 +371,7 @@ size_t DeclarationPass::readStructure(const std::vector<std::wstring>& statement
     }
     record.initialisers.insert(record.initialisers.end(), {L"return bufvar;", L"}"});
     if (valid) {
+        state_.symbols.declareStructure(name);
         state_.types[L"init" + name].name = L"init" + name;
         state_.types[L"struct" + name] = std::move(record);
     }

@@ -466,7 +466,8 @@ private:
             node.type = commandType(commandResultType(token.word));
             break;
         default:
-            node.type = variableType(token.word, &structure);
+            node.type = variableType(token.word, namesContainer(t_, index, state_, procedureKey()),
+                                     &structure);
             break;
         }
         bool element = false;
@@ -477,11 +478,10 @@ private:
                 node.last = kept_[pos_ - 1];
                 if (token.kind == kVar && !element) {
                     element = true;
-                    std::wstring written = variableName(baseName(token.word));
-                    auto it = state_.elementTypes.find(written);
-                    structure = it != state_.elementTypes.end() ? it->second : L"";
-                    node.type =
-                        it != state_.elementTypes.end() ? typeOfLetter(it->second) : kUnknownType;
+                    const ContainerSymbol* symbol = state_.symbols.container(
+                        SymbolTable::containerName(baseName(token.word)), procedureKey());
+                    structure = symbol != nullptr ? symbol->elementType : L"";
+                    node.type = symbol != nullptr ? typeOfLetter(structure) : kUnknownType;
                 }
                 continue;
             }
@@ -564,9 +564,15 @@ private:
         return procedureResultOf(all_.procedures[static_cast<size_t>(procedure_)].name);
     }
 
-    // The declared type of a name as the statement's scope sees it: a procedure's own
-    // variable or parameter, else the program's variable.
-    std::wstring declaredType(const std::wstring& written) const {
+    std::wstring procedureKey() const {
+        return procedure_ >= 0 ? toLower(all_.procedures[static_cast<size_t>(procedure_)].name)
+                               : std::wstring();
+    }
+
+    // The declared type of a name (its script name and its lower-case name as written) as
+    // the statement's scope sees it: a procedure's own variable or parameter, else the
+    // program's variable.
+    std::wstring declaredType(const std::wstring& written, const std::wstring& lower) const {
         if (procedure_ >= 0) {
             const ProcedureScope& scope = all_.procedures[static_cast<size_t>(procedure_)];
             if (const std::wstring* local = scope.locals.find(written)) {
@@ -575,7 +581,7 @@ private:
                 bool global = kind == kScopeShared || kind == kScopeGlobal ||
                               (kind != kScopeProtected && state_.globals.contains(written));
                 if (*local == kSelfDeclared) {
-                    auto it = state_.parameterTypes.find(toLower(scope.name) + L"\\" + written);
+                    auto it = state_.parameterTypes.find(toLower(scope.name) + L"\\" + lower);
                     if (it != state_.parameterTypes.end()) return it->second;
                     return *local;
                 }
@@ -586,7 +592,7 @@ private:
         return type != nullptr ? *type : std::wstring();
     }
 
-    ValueType variableType(std::wstring_view word, std::wstring* structure) const {
+    ValueType variableType(std::wstring_view word, bool container, std::wstring* structure) const {
         size_t slash = word.find(L'\\');
         std::wstring_view head = word.substr(0, slash);
         size_t dot = head.find(L'.');
@@ -597,12 +603,16 @@ private:
         else if (dot != std::wstring_view::npos)
             type = toLower(head.substr(dot + 1));
         else
-            type = declaredType(variableName(name));
+            type = declaredType(container ? SymbolTable::containerName(name)
+                                          : state_.symbols.variableName(name),
+                                name);
         // A list named alone is its current element (where the list itself is meant, the
         // value's type does not matter).
-        if (type == kSelfDeclared && state_.isList(variableName(name))) {
-            auto it = state_.elementTypes.find(variableName(name));
-            if (it != state_.elementTypes.end()) type = it->second;
+        if (container && type == kSelfDeclared) {
+            const ContainerSymbol* symbol =
+                state_.symbols.container(SymbolTable::containerName(name), procedureKey());
+            if (symbol != nullptr && symbol->kind != ContainerKind::kArray)
+                type = symbol->elementType;
         }
         *structure = type;
         ValueType result = typeOfLetter(type);

@@ -70,10 +70,7 @@ private:
         else if (classifyWord(name) != kWordName || name.find_first_of(L".\\*") != name.npos)
             diag_.error(message::notSupported(line_, statement));
         std::wstring lower = toLower(header.name);
-        if (!state_.procedures.contains(lower)) {
-            state_.procedures[lower] = header.name;
-            state_.declaredNames[lower] = 1;
-        }
+        if (!state_.procedures.contains(lower)) state_.procedures[lower] = header.name;
         place(header.statement, out_.procedures);
         inProcedure_ = true;
     }

@@ -25,9 +25,11 @@ void TokenRewriter::rewriteVariable(size_t i) {
         return;
     }
     if (startsWith(token.word, L"\\")) return rewriteFieldAfterBracket(i);
-    if (state_.undeclared.active()) noteForExplicit(token, now_.declaring || inHeader());
+    bool container = namesContainer(i);
+    if (state_.undeclared.active() && !container)
+        noteForExplicit(token, now_.declaring || inHeader());
     now_.declaring = false;
-    VariableUse use{token.word, now_.pendingScope, inHeader(),
+    VariableUse use{token.word, now_.pendingScope, inHeader(),      container,
                     token.line, token.column,      now_.defaultType};
     now_.pendingScope = kScopeNone;
     token.text = registerVariable(use, state_, currentProcedure(), diag_);
@@ -41,12 +43,14 @@ void TokenRewriter::rewriteVariable(size_t i) {
 void TokenRewriter::noteForExplicit(const SourceToken& token, bool declares) {
     std::wstring key = baseName(token.word);
     if (key.empty() || key[0] == L'-' || startsWith(key, L"qlcxselect")) return;
-    std::wstring written = variableName(key);
-    if (state_.isArray(written) || state_.isList(written)) return;
     if (declares)
         state_.undeclared.declare(procedure_, key, token.line, now_.pendingScope == kScopeGlobal);
     else
         state_.undeclared.use(procedure_, key, token.word.substr(0, key.size()), token.line);
+}
+
+bool TokenRewriter::namesContainer(size_t i) const {
+    return qc::namesContainer(t_, i, state_, procedureKey());
 }
 
 // "a(i)\x" and "l()\name": the field of the element the brackets reach.
@@ -64,7 +68,7 @@ void TokenRewriter::rewriteFieldAfterBracket(size_t i) {
 bool TokenRewriter::captureStaticValue(size_t i) {
     if (!startsWith(t_[i].text, L"static_") || !isOp(i + 1, L"=")) return false;
     const std::wstring& name = t_[i].text;
-    bool container = state_.isArray(name) || state_.isList(name);
+    bool container = state_.symbols.anyContainer(name);
     std::wstring value;
     int depth = 0;
     size_t k = i + 2;
@@ -93,7 +97,7 @@ bool TokenRewriter::captureStaticValue(size_t i) {
     // Unbalanced brackets are left to the statement, which reports them.
     if (value.empty() || depth != 0) return false;
     if (container)
-        (state_.isArray(name) ? state_.arrayDeclarations : state_.listDeclarations)[name] =
+        (isArray(name) ? state_.arrayDeclarations : state_.listDeclarations)[name] =
             L"var " + name + L"=" + value + L";";
     else
         state_.initialValues[name] = value;
@@ -167,9 +171,9 @@ void TokenRewriter::openBracket(size_t i) {
         size_t dot = owner.text.rfind(L'.');
         if (dot != std::wstring::npos) {
             if (state_.isListField(owner.text.substr(dot + 1))) record.owner = BracketOwner::kList;
-        } else if (state_.isArray(owner.text)) {
+        } else if (isArray(owner.text)) {
             record.owner = BracketOwner::kArray;
-        } else if (state_.isList(owner.text)) {
+        } else if (isList(owner.text)) {
             record.owner = BracketOwner::kList;
         }
     }
@@ -199,8 +203,8 @@ void TokenRewriter::openBracket(size_t i) {
             remove(i);
         else
             t_[i].text = L"[";
-    } else if (record.owner == BracketOwner::kList && state_.isMap(owner.text) &&
-               !isOp(i + 1, L")")) {
+    } else if (record.owner == BracketOwner::kList &&
+               state_.symbols.isMap(owner.text, procedureKey()) && !isOp(i + 1, L")")) {
         // "m(key)" is the element of that key, made when missing: m[mapslot(m,key)].
         record.owner = BracketOwner::kMapKey;
         t_[i].text = L"[mapslot(" + owner.text + L",";
@@ -350,6 +354,11 @@ size_t TokenRewriter::previousKept(size_t i) const {
 
 bool TokenRewriter::inHeader() const {
     return procedure_ >= 0 && statement_ == headerStatement_;
+}
+
+std::wstring TokenRewriter::procedureKey() const {
+    return procedure_ >= 0 ? toLower(all_.procedures[static_cast<size_t>(procedure_)].name)
+                           : std::wstring();
 }
 
 ProcedureScope* TokenRewriter::currentProcedure() {

@@ -72,6 +72,16 @@ private:
     size_t previousKept(size_t i) const;
     bool inHeader() const;
     ProcedureScope* currentProcedure();
+    // The lower-case name of the procedure being rewritten; empty in the main program.
+    std::wstring procedureKey() const;
+    // Whether the word at i names an array, list or map rather than a variable of its name.
+    bool namesContainer(size_t i) const;
+    bool isArray(const std::wstring& name) const {
+        return state_.symbols.isArray(name, procedureKey());
+    }
+    bool isList(const std::wstring& name) const {
+        return state_.symbols.isList(name, procedureKey());
+    }
     void report(std::wstring text) { diag_.error(std::move(text)); }
 
     TranslationTokens& all_;

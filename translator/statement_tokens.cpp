@@ -321,6 +321,11 @@ void StatementScanner::classify(std::wstring_view word, wchar_t delimiter) {
     // The program's own procedure comes before a built-in command of the same name.
     const std::wstring* declared =
         call && !takesBracket(lower) ? state_.procedures.find(lower) : nullptr;
+    // "total(1)" of a procedure and of an array, list or map of one name: either could be
+    // meant, so the call is taken and the name reported.
+    if (declared != nullptr && state_.symbols.anyContainer(SymbolTable::containerName(lower)))
+        diag_.error(message::notSupported(line_, L"procedure and array, list or map of one name: " +
+                                                     std::wstring(word)));
     if (declared != nullptr) return push(kProc, *declared, column, word);
     const CommandRow* row = lower == L"var" ? nullptr : commandTable().lookUpCommand(lower);
     if (row != nullptr && (row->hasParentheses == call || (call && takesBracket(lower))))
@@ -365,7 +370,9 @@ bool StatementScanner::isDeclared(std::wstring_view word) const {
         std::wstring name = fieldPath(word.substr(field + 1));
         return state_.isListField(name.substr(0, name.find(L'.')));
     }
-    return state_.declaredNames.contains(variableName(baseName(word)));
+    std::wstring base = baseName(word);
+    return state_.symbols.anyContainer(SymbolTable::containerName(base)) ||
+           state_.procedures.contains(base);
 }
 
 } // namespace
@@ -373,6 +380,24 @@ bool StatementScanner::isDeclared(std::wstring_view word) const {
 std::wstring baseName(std::wstring_view word) {
     std::wstring lower = toLower(word.substr(0, word.find(L'\\')));
     return lower.substr(0, lower.find(L'.'));
+}
+
+// A name with brackets after it is the array, list or map of that name where one is seen
+// from here; so is the name the declaration pass assigns a new one to ("a=dimfunc(...)",
+// "l=NewList(...)"). Any other use is the variable: `A(a)` indexes the array A by the
+// variable a. A field path ("p\items()") belongs to the variable before it.
+bool namesContainer(const std::vector<SourceToken>& t, size_t i, const TranslatorState& state,
+                    const std::wstring& procedure) {
+    const SourceToken& token = t[i];
+    if (token.word.find(L'\\') != std::wstring_view::npos) return false;
+    bool declared = false;
+    if (t[i + 1].word == L"=" && t[i + 2].kind == kCommand) {
+        for (std::wstring_view maker : {L"dimfunc", L"redimfunc", L"newlist", L"newmap"})
+            declared = declared || equalsIgnoreCase(t[i + 2].word, maker);
+    }
+    if (t[i + 1].word != L"(" && !declared) return false;
+    return state.symbols.container(SymbolTable::containerName(baseName(token.word)), procedure) !=
+           nullptr;
 }
 
 TranslationTokens tokenizeProgram(const std::vector<std::wstring>& list,

@@ -42,6 +42,11 @@ struct TranslationTokens {
 TranslationTokens tokenizeProgram(const std::vector<std::wstring>& list,
                                   const TranslatorState& state, Diagnostics& diag);
 
+// A name with brackets after it is the array, list or map of that name where one is seen
+// from `procedure` (lower case, empty for the main program); see statement_tokens.cpp.
+bool namesContainer(const std::vector<SourceToken>& tokens, size_t i, const TranslatorState& state,
+                    const std::wstring& procedure);
+
 // The lower-case name part of a word ("Pos.f" -> "pos", "p\x" -> "p").
 std::wstring baseName(std::wstring_view word);
 

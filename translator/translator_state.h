@@ -2,6 +2,7 @@
 // The registries one translation fills and the page writer reads. Every map keeps insertion
 // order, so the same source always gives the same page.
 #include "common/ordered_map.h"
+#include "translator/semantics/symbol_table.h"
 #include "translator/undeclared_names.h"
 
 #include <string>
@@ -47,34 +48,29 @@ struct TranslatorState {
             types[builtIn].name = builtIn;
     }
 
+    // What each name is and the script name it is written under; the maps below hold what
+    // the page declares and what the expression pass needs beyond that.
+    SymbolTable symbols;
     OrderedMap<TypeRecord> types;
-    OrderedMap<std::wstring> arrayDeclarations; // name -> "var name=0;"
-    OrderedMap<std::wstring> listDeclarations;  // name -> "var name=0;"; "\field" -> ""
-    OrderedMap<int> declaredNames;              // arrays, lists and procedures
+    OrderedMap<std::wstring> arrayDeclarations; // script name -> "var name=0;"
+    OrderedMap<std::wstring> listDeclarations;  // script name -> "var name=0;"; "\field" -> ""
     OrderedMap<std::wstring> procedures;        // lower-case name -> name as declared
     OrderedMap<int> globals;                    // names declared Global
     OrderedMap<std::wstring> variables;         // name -> type text
     OrderedMap<std::wstring> initialValues;     // static variables: their value before any call
-    OrderedMap<int> maps;                       // lists that are maps, by written name
 
     // What the expression pass needs to know the type of every operand. A type is a basic
     // type letter, a structure name, or empty for a name without one (an integer).
-    std::unordered_map<std::wstring, std::wstring> elementTypes; // array or list -> its elements
-    std::unordered_map<std::wstring, std::wstring> fieldTypes;   // "structure\field" -> type
+    std::unordered_map<std::wstring, std::wstring> fieldTypes;       // "structure\field" -> type
     std::unordered_map<std::wstring, std::wstring> procedureResults; // lower-case name -> type
     // Lower-case procedure name -> its parameters' types in order ("##" for an array, list
-    // or map); "procedure\parameter" -> that parameter's type.
+    // or map); "procedure\parameter" (both lower case, as written) -> that parameter's type.
     std::unordered_map<std::wstring, std::vector<std::wstring>> parameterLists;
     std::unordered_map<std::wstring, std::wstring> parameterTypes;
     UndeclaredNames undeclared; // what EnableExplicit reports
     // Lower-case names of the procedures written as async functions: they wait for events.
     std::unordered_set<std::wstring> waitingProcedures;
 
-    bool isArray(const std::wstring& name) const { return arrayDeclarations.contains(name); }
-    bool isList(const std::wstring& name) const {
-        return !name.empty() && name[0] != L'\\' && listDeclarations.contains(name);
-    }
-    bool isMap(const std::wstring& name) const { return maps.contains(name); }
     bool isListField(const std::wstring& field) const {
         return listDeclarations.contains(L"\\" + field);
     }
@@ -85,11 +81,6 @@ struct TranslatorState {
 
 // True for the one-letter types of the dialect: a, b, c, w, u, l, i, f, q, d, s.
 bool isBasicType(std::wstring_view type);
-
-// The name a program variable is written under. Names the page runtime or the browser use
-// for themselves ("empty", "drag", "document", "new", ...) get a private prefix, so a
-// program that calls a counter "empty" neither breaks the runtime nor the script.
-std::wstring variableName(const std::wstring& lowerName);
 
 // Procedures whose name the runtime, the browser, the page or a variable of the program
 // already uses are written under a private prefix; the others keep their names.

@@ -20,7 +20,7 @@ void enterType(OrderedMap<std::wstring>& map, const std::wstring& name, const st
 // across calls, kept under a page-level name like a static variable; the statement pass
 // gives it its contents once.
 std::wstring containerOfProcedure(const std::wstring& name, int scope, TranslatorState& state,
-                                  ProcedureScope& procedure) {
+                                  ProcedureScope& procedure, const ContainerSymbol& symbol) {
     if ((scope == kScopeProtected || scope == kScopeStatic) && !procedure.scopes.contains(name)) {
         procedure.locals[name] = std::wstring(kSelfDeclared);
         procedure.scopes[name] = scope;
@@ -28,11 +28,11 @@ std::wstring containerOfProcedure(const std::wstring& name, int scope, Translato
     const int* declared = procedure.scopes.find(name);
     if (declared == nullptr || *declared != kScopeStatic) return name;
     std::wstring global = L"static_" + procedure.name + L"_" + name;
-    if (state.isArray(global) || state.isList(global)) return global;
-    auto& declarations = state.isArray(name) ? state.arrayDeclarations : state.listDeclarations;
-    declarations[global] = L"var " + global + L"=0;";
+    if (state.symbols.anyContainer(global)) return global;
+    bool array = symbol.kind == ContainerKind::kArray;
+    (array ? state.arrayDeclarations : state.listDeclarations)[global] = L"var " + global + L"=0;";
     state.variables[global] = std::wstring(kSelfDeclared);
-    if (state.isMap(name)) state.maps[global] = 1;
+    state.symbols.declareContainer(global, symbol.kind, symbol.elementType);
     return global;
 }
 
@@ -56,13 +56,21 @@ std::wstring registerVariable(const VariableUse& use, TranslatorState& state,
         diag.error(message::unknownType(use.line, use.column, word));
         type.clear();
     }
-    name = variableName(name);
-    bool container = state.isArray(name) || state.isList(name);
-    if (procedure == nullptr || container) {
+    const ContainerSymbol* container = nullptr;
+    if (use.container && path.empty()) {
+        std::wstring written = SymbolTable::containerName(name);
+        container = state.symbols.container(written, procedure ? toLower(procedure->name) : L"");
+        if (container != nullptr) name = written;
+    }
+    if (container == nullptr) {
+        name = state.symbols.variableName(name);
+        state.symbols.useVariable(name);
+    }
+    if (procedure == nullptr || container != nullptr) {
         if (use.scope == kScopeGlobal) state.globals[name] = 1;
         enterType(state.variables, name, type);
         if (procedure == nullptr) return name + path;
-        return containerOfProcedure(name, use.scope, state, *procedure) + path;
+        return containerOfProcedure(name, use.scope, state, *procedure, *container) + path;
     }
     // Global and Shared inside a procedure reach the program's own variable.
     if (use.scope == kScopeGlobal) state.globals[name] = 1;

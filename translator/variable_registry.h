@@ -16,6 +16,7 @@ struct VariableUse {
     std::wstring_view word;
     int scope = kScopeNone;
     bool parameter = false; // in a procedure header
+    bool container = false; // brackets follow: an array, list or map where one has the name
     int line = -1;
     int column = 0;
     std::wstring_view defaultType; // "Define.s a, b": the type of names written without one

@@ -129,7 +129,7 @@ TEST(ProcedureCollection, MovesProceduresWithTheirLineMarkers) {
               show(program.procedures));
     EXPECT_EQ(show({marker(1), L"a=1", marker(5), L"b=Twice(a)"}), show(program.mainProgram));
     EXPECT_EQ(L"Twice", *state.procedures.find(L"twice"));
-    EXPECT_TRUE(state.declaredNames.contains(L"open"));
+    EXPECT_TRUE(state.procedures.contains(L"open"));
 }
 
 // Statements through every stage; the main program runs inside INIT.

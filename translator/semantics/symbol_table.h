@@ -1,0 +1,68 @@
+#pragma once
+// What each name of a program is, kind by kind, and the name the page writes it under. The
+// dialect keeps variables, arrays, lists, maps, procedures and structures apart: `a`, `A()`
+// and `a()` of a list may all live in one program. The page has one name space, so every
+// script name is decided here, and a name of one kind never takes the script name of
+// another.
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace qc {
+
+enum class ContainerKind { kArray, kList, kMap };
+
+struct ContainerSymbol {
+    ContainerKind kind = ContainerKind::kArray;
+    std::wstring elementType; // a basic type letter, a structure name, or empty (integers)
+};
+
+class SymbolTable {
+public:
+    // An array, list or map under its script name. With a procedure (its lower-case name)
+    // it is a parameter of that procedure and seen only inside it; without one it is the
+    // program's. Declaring a name again takes the later kind and element type.
+    void declareContainer(const std::wstring& scriptName, ContainerKind kind,
+                          std::wstring elementType, const std::wstring& procedure = {});
+    // The container a bracketed name reaches inside `procedure` ("" for the main program):
+    // the procedure's own parameter first, then the program's.
+    const ContainerSymbol* container(const std::wstring& scriptName,
+                                     const std::wstring& procedure) const;
+    // Whether the container of that name seen from `procedure` is declared in that very scope.
+    bool sameScope(const std::wstring& scriptName, const std::wstring& procedure) const;
+    bool isArray(const std::wstring& scriptName, const std::wstring& procedure) const;
+    bool isList(const std::wstring& scriptName, const std::wstring& procedure) const; // or map
+    bool isMap(const std::wstring& scriptName, const std::wstring& procedure) const;
+    // Whether any scope has a container of that script name: a bracket after it is no call
+    // of an unknown function.
+    bool anyContainer(const std::wstring& scriptName) const;
+
+    // The element factory and constructor names of a structure ("initpoint", "structpoint").
+    void declareStructure(const std::wstring& lowerName);
+
+    // Script names. A container keeps its lower-case name unless the runtime or the browser
+    // uses it; a variable also gives way to a container or a structure's factory of its
+    // name, so `Dim A(3)` and a counter `a` are two things in the page.
+    static std::wstring containerName(const std::wstring& lowerName);
+    std::wstring variableName(const std::wstring& lowerName) const;
+    // Records a variable's script name as used, for the procedures' names below.
+    void useVariable(const std::wstring& scriptName) { variables_.insert(scriptName); }
+
+    // Whether a procedure must be written under a private prefix: its name is taken by the
+    // runtime, the browser, the page's own functions, or a variable or container of the
+    // program. The script tells names apart by case, and variables are lower case, so only
+    // a procedure spelled in lower case can meet a variable.
+    bool procedureNeedsPrivateName(const std::wstring& declared) const;
+
+private:
+    std::unordered_map<std::wstring, ContainerSymbol> containers_; // "scope\name" -> symbol
+    std::unordered_set<std::wstring> containerNames_;              // in any scope
+    std::unordered_set<std::wstring> typeNames_{L"initint", L"initfloat", L"initstring"};
+    std::unordered_set<std::wstring> variables_;
+};
+
+// Names the runtime or the browser uses for themselves ("empty", "drag", "document", ...),
+// which a program's name must not take in the page.
+bool isReservedScriptName(const std::wstring& name);
+
+} // namespace qc
