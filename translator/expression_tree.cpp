@@ -53,6 +53,8 @@ struct Node {
     int left = -1;
     int right = -1;
     const OperatorRow* row = nullptr; // its binary operator
+    int parent = -1;                  // the node it is an operand of
+    bool rightSide = false;           // the right operand of its parent
     ValueType type;
     bool literal = false; // a whole-number literal other than zero
     bool grouped = false; // in brackets of its own
@@ -331,6 +333,8 @@ private:
             t_[opIndex].text = row.script; // "Bool(a = 1)": no assignment inside brackets
         nodes_.push_back(node);
         int index = static_cast<int>(nodes_.size()) - 1;
+        nodes_[left].parent = nodes_[right].parent = index;
+        nodes_[right].rightSide = true;
         if (row.kind != OperatorClass::kAddition && row.kind != OperatorClass::kProduct &&
             row.kind != OperatorClass::kComparison)
             pending_.push_back({index, false});
@@ -354,34 +358,38 @@ private:
             // Not takes the whole comparison after it: "Not a = 1" is "Not (a = 1)".
             int operand = expression(3);
             if (operand < 0) return -1;
-            bool grouped = nodes_[operand].grouped;
+            // "!x", "!(a==1)": only an operator's value needs brackets after "!".
+            bool bracket = nodes_[operand].row != nullptr;
             std::wstring_view not_ = condition_ && argumentDepth_ == 0 ? L"!(" : L"+!(";
-            t_[index].text = grouped ? not_.substr(0, not_.size() - 1) : not_;
-            if (!grouped) t_[nodes_[operand].last].text += L")";
-            return wrapped(index, nodes_[operand].last, kIntType);
+            t_[index].text = bracket ? not_ : not_.substr(0, not_.size() - 1);
+            if (bracket) t_[nodes_[operand].last].text += L")";
+            return wrapped(index, operand, kIntType);
         }
         if (token.kind == kOp && (token.word == L"-" || token.word == L"~")) {
             ++pos_;
             int operand = unary();
             if (operand < 0) return -1;
-            if (token.word == L"-")
-                return wrapped(index, nodes_[operand].last, nodes_[operand].type);
+            if (token.word == L"-") return wrapped(index, operand, nodes_[operand].type);
             // The bitwise not of a 64-bit integer, exact where the browser's ~ keeps 32 bits.
             wholeOperand(nodes_[operand]);
             t_[index].text = L"(-(";
             t_[nodes_[operand].last].text += L")-1)";
-            return wrapped(index, nodes_[operand].last, kIntType);
+            return wrapped(index, operand, kIntType);
         }
         return primary();
     }
 
-    int wrapped(size_t first, size_t last, ValueType type) {
+    // A prefix operator or a bracket around `inner` (none when inner < 0), from token
+    // `first` on.
+    int wrapped(size_t first, int inner, ValueType type, size_t last = 0) {
         Node node;
         node.first = first;
-        node.last = last;
+        node.last = inner >= 0 ? nodes_[inner].last : last;
         node.type = type;
         nodes_.push_back(node);
-        return static_cast<int>(nodes_.size()) - 1;
+        int index = static_cast<int>(nodes_.size()) - 1;
+        if (inner >= 0) nodes_[inner].parent = index;
+        return index;
     }
 
     int primary() {
@@ -396,7 +404,8 @@ private:
                 last = kept_[pos_++];
             else if (inner >= 0)
                 last = nodes_[inner].last;
-            int group = wrapped(index, last, inner >= 0 ? nodes_[inner].type : kUnknownType);
+            int group = wrapped(index, -1, inner >= 0 ? nodes_[inner].type : kUnknownType, last);
+            if (inner >= 0) nodes_[inner].parent = group;
             nodes_[group].grouped = last != index && t_[last].word == L")";
             nodes_[group].logical = inner >= 0 && nodes_[inner].logical;
             return group;
@@ -598,6 +607,19 @@ private:
 
     // ---- writing ------------------------------------------------------------------------
 
+    // Whether a node written with the script's operator of its row needs brackets of its own:
+    // the dialect binds it tighter than its parent's operator, the script does not
+    // ("a * b % 3" is "a*(b%3)", "x = a % 3" is "x=a%3"). Under a prefix operator or in a
+    // bracket the node is bracketed already.
+    bool needsBrackets(const Node& node) const {
+        if (node.parent < 0) return false;
+        const Node& parent = nodes_[node.parent];
+        if (parent.row == nullptr) return false;
+        int inner = node.row->scriptPrecedence;
+        int outer = parent.row->scriptPrecedence;
+        return inner < outer || (inner == outer && node.rightSide);
+    }
+
     // The runtime function that computes a row exactly, with its opening bracket.
     static std::wstring call(const OperatorRow& row) { return std::wstring(row.exactCall) + L"("; }
 
@@ -613,14 +635,18 @@ private:
         if (node.row->kind == OperatorClass::kRemainder) {
             // The script's % keeps the sign of the left operand, as the dialect's does.
             bool checked = node.type.kind == ValueKind::kInt && !right.literal;
-            wrap(left.first, right.last, checked ? call(*node.row) : L"(", L")");
-            if (checked) t_[node.op].text = L",";
+            if (checked) {
+                wrap(left.first, right.last, call(*node.row), L")");
+                t_[node.op].text = L",";
+            } else if (needsBrackets(node)) {
+                wrap(left.first, right.last, L"(", L")");
+            }
             return;
         }
         wholeOperand(left);
         wholeOperand(right);
         if (node.row->kind == OperatorClass::kBitwise && fits32Bits(left) && fits32Bits(right)) {
-            wrap(left.first, right.last, L"(", L")");
+            if (needsBrackets(node)) wrap(left.first, right.last, L"(", L")");
             t_[node.op].text = node.row->script;
             return;
         }
@@ -632,8 +658,10 @@ private:
     // bind alike in the dialect.
     void writeLogical(const Node& node, const Node& left, const Node& right) {
         if (isWord(t_[node.op], L"xor")) {
-            wrap(left.first, left.last, L"!(", L")");
-            wrap(right.first, right.last, L"!(", L")");
+            for (const Node* side : {&left, &right}) {
+                bool bracket = side->row != nullptr;
+                wrap(side->first, side->last, bracket ? L"!(" : L"!", bracket ? L")" : L"");
+            }
             t_[node.op].text = node.row->script;
         } else if (isWord(t_[node.op], L"and") && !left.grouped && left.logical &&
                    isWord(t_[left.op], L"or")) {
@@ -643,7 +671,10 @@ private:
 
     // A truth value where a number is wanted: "x = a And b" stores 1 or 0.
     void asNumber(Node& node) {
-        wrap(node.first, node.last, L"+!!(", L")");
+        if (node.grouped)
+            wrap(node.first, node.last, L"+!!", L"");
+        else
+            wrap(node.first, node.last, L"+!!(", L")");
         node.logical = false;
     }
 
