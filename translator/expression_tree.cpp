@@ -704,6 +704,27 @@ private:
         }
     }
 
+    // A literal that the narrow type holds as it is: "r.u = 5" needs no wrapping, "r.u = -5"
+    // does (it is 65531).
+    static bool literalFits(const std::wstring& text, wchar_t width) {
+        wchar_t* end = nullptr;
+        long long v = std::wcstoll(text.c_str(), &end, 10);
+        if (text.empty() || *end != L'\0') return false;
+        switch (width) {
+        case L'b':
+            return v >= -128 && v <= 127;
+        case L'w':
+            return v >= -32768 && v <= 32767;
+        case L'a':
+            return v >= 0 && v <= 255;
+        case L'u':
+        case L'c':
+            return v >= 0 && v <= 65535;
+        default:
+            return v >= INT32_MIN && v <= INT32_MAX;
+        }
+    }
+
     static std::wstring_view narrowSuffix(wchar_t width) {
         switch (width) {
         case L'b':
@@ -727,7 +748,9 @@ private:
         if (value.type.kind == ValueKind::kFloat)
             wrap(value.first, value.last, L"QLCX_Round(", L")");
         if (!isNarrow(destination.width)) return;
-        if (value.first == value.last && t_[value.first].kind == kNumber) return;
+        if (value.first == value.last && t_[value.first].kind == kNumber &&
+            literalFits(t_[value.first].text, destination.width))
+            return;
         wrap(value.first, value.last, L"(", narrowSuffix(destination.width));
     }
 
