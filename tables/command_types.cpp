@@ -56,6 +56,7 @@ const std::unordered_map<std::wstring, wchar_t>& resultTypes() {
                                     L"blue",
                                     L"alpha",
                                     L"int",
+                                    L"bool",
                                     L"messagerequester",
                                     L"loadimage",
                                     L"loadsprite",

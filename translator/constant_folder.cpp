@@ -8,64 +8,28 @@
 
 namespace qc {
 
-bool ConstantValue::operator==(const ConstantValue& other) const {
-    if (kind != other.kind) return false;
-    if (kind == Kind::kString) return text == other.text;
-    if (kind == Kind::kFloat) return number == other.number;
-    return integer == other.integer;
-}
-
 namespace {
 
 using Kind = ConstantValue::Kind;
 
-ConstantValue integerValue(long long v) {
-    ConstantValue c;
-    c.integer = v;
-    c.number = static_cast<double>(v);
-    return c;
-}
-
-ConstantValue floatValue(double v) {
-    ConstantValue c;
-    c.kind = Kind::kFloat;
-    c.number = v;
-    return c;
-}
-
-bool isDigit(wchar_t c) {
-    return c >= L'0' && c <= L'9';
-}
-
-bool isNameChar(wchar_t c) {
-    return isDigit(c) || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || c == L'_' ||
-           c == L'$';
-}
-
-// A recursive descent over one expression; any failure leaves ok_ false and the caller
-// gets no value.
+// Precedence climbing over the lexer's tokens of one expression, with the operator table's
+// binding and values; any failure leaves ok_ false and the caller gets no value.
 class Folder {
 public:
-    Folder(std::wstring_view text, const ConstantLookup& lookup) : s_(text), lookup_(lookup) {}
+    Folder(std::wstring_view text, const ConstantLookup& lookup, const ConstantCall& call)
+        : tokens_(lexLine(text)), lookup_(lookup), call_(call) {}
 
     std::optional<ConstantValue> run(std::wstring* unknown) {
-        ConstantValue v = sum();
-        skipBlanks();
+        ConstantValue v = expression(0);
         if (unknown != nullptr) *unknown = unknown_;
-        if (!ok_ || at_ != s_.size()) return std::nullopt;
+        if (!ok_ || at_ != tokens_.size()) return std::nullopt;
         return v;
     }
 
 private:
-    void skipBlanks() {
-        while (at_ < s_.size() && (s_[at_] == L' ' || s_[at_] == L'\t')) ++at_;
-    }
-
-    bool take(std::wstring_view op) {
-        skipBlanks();
-        if (s_.substr(at_, op.size()) != op) return false;
-        at_ += op.size();
-        return true;
+    bool atOperator(std::wstring_view op) const {
+        return at_ < tokens_.size() && tokens_[at_].kind == TokenKind::kOperator &&
+               tokens_[at_].text == op;
     }
 
     ConstantValue fail() {
@@ -73,207 +37,119 @@ private:
         return {};
     }
 
-    static bool bothIntegers(const ConstantValue& a, const ConstantValue& b) {
-        return a.kind == Kind::kInteger && b.kind == Kind::kInteger;
+    ConstantValue apply(const OperatorRow& row, const ConstantValue& a, const ConstantValue& b) {
+        std::optional<ConstantValue> v = row.fold(a, b);
+        return v ? *v : fail();
     }
 
-    // Integers stay exact; a float on either side makes the result a float.
-    ConstantValue arithmetic(const ConstantValue& a, const ConstantValue& b, wchar_t op) {
-        if (a.kind == Kind::kString || b.kind == Kind::kString) {
-            if (op != L'+' || a.kind != b.kind) return fail();
-            ConstantValue c = a;
-            c.text += b.text;
-            return c;
-        }
-        if (bothIntegers(a, b)) {
-            unsigned long long x = static_cast<unsigned long long>(a.integer);
-            unsigned long long y = static_cast<unsigned long long>(b.integer);
-            switch (op) {
-            case L'+':
-                return integerValue(static_cast<long long>(x + y));
-            case L'-':
-                return integerValue(static_cast<long long>(x - y));
-            case L'*':
-                return integerValue(static_cast<long long>(x * y));
-            case L'/':
-                if (b.integer == 0) return fail();
-                return integerValue(a.integer / b.integer);
-            default:
-                break;
-            }
-        }
-        switch (op) {
-        case L'+':
-            return floatValue(a.number + b.number);
-        case L'-':
-            return floatValue(a.number - b.number);
-        case L'*':
-            return floatValue(a.number * b.number);
-        default:
-            return b.number == 0 ? fail() : floatValue(a.number / b.number);
-        }
+    // A binary operator of the table at the current token: a symbol, or And, Or, XOr.
+    const OperatorRow* binaryHere() const {
+        if (at_ >= tokens_.size()) return nullptr;
+        const Token& t = tokens_[at_];
+        if (t.kind != TokenKind::kOperator && t.kind != TokenKind::kName) return nullptr;
+        return binaryOperator(t.text);
     }
 
-    ConstantValue bitwise(const ConstantValue& a, const ConstantValue& b, std::wstring_view op) {
-        if (!bothIntegers(a, b)) return fail();
-        long long x = a.integer;
-        long long y = b.integer;
-        if (op == L"|") return integerValue(x | y);
-        if (op == L"&") return integerValue(x & y);
-        if (op == L"!") return integerValue(x ^ y);
-        if (op == L"%") return y == 0 ? fail() : integerValue(x % y);
-        if (y < 0 || y > 63) return integerValue(op == L"<<" ? 0 : (x < 0 ? -1 : 0));
-        if (op == L"<<")
-            return integerValue(static_cast<long long>(static_cast<unsigned long long>(x) << y));
-        return integerValue(x >> y);
-    }
-
-    ConstantValue sum() {
-        ConstantValue v = product();
-        while (ok_) {
-            if (take(L"+"))
-                v = arithmetic(v, product(), L'+');
-            else if (take(L"-"))
-                v = arithmetic(v, product(), L'-');
-            else
-                break;
-        }
-        return v;
-    }
-
-    ConstantValue product() {
-        ConstantValue v = orAnd();
-        while (ok_) {
-            if (take(L"*"))
-                v = arithmetic(v, orAnd(), L'*');
-            else if (take(L"/"))
-                v = arithmetic(v, orAnd(), L'/');
-            else
-                break;
-        }
-        return v;
-    }
-
-    ConstantValue orAnd() {
-        ConstantValue v = shifts();
-        while (ok_) {
-            if (take(L"|"))
-                v = bitwise(v, shifts(), L"|");
-            else if (take(L"&"))
-                v = bitwise(v, shifts(), L"&");
-            else
-                break;
-        }
-        return v;
-    }
-
-    ConstantValue shifts() {
+    ConstantValue expression(int minPrecedence) {
         ConstantValue v = unary();
         while (ok_) {
-            std::wstring_view op;
-            for (std::wstring_view candidate : {L"<<", L">>", L"%", L"!"})
-                if (take(candidate)) {
-                    op = candidate;
-                    break;
-                }
-            if (op.empty()) break;
-            v = bitwise(v, unary(), op);
+            const OperatorRow* row = binaryHere();
+            if (row == nullptr || row->precedence < minPrecedence) break;
+            ++at_;
+            ConstantValue right = expression(row->operandPrecedence);
+            if (!ok_) break;
+            v = apply(*row, v, right);
         }
         return v;
     }
 
     ConstantValue unary() {
-        if (take(L"-")) {
-            ConstantValue v = unary();
-            if (v.kind == Kind::kString) return fail();
-            return v.kind == Kind::kInteger ? integerValue(-v.integer) : floatValue(-v.number);
+        if (at_ < tokens_.size() &&
+            (tokens_[at_].kind == TokenKind::kOperator || tokens_[at_].kind == TokenKind::kName)) {
+            if (const OperatorRow* row = prefixOperator(tokens_[at_].text)) {
+                ++at_;
+                ConstantValue v = expression(row->operandPrecedence);
+                return ok_ ? apply(*row, v, v) : v;
+            }
         }
-        if (take(L"~")) {
-            ConstantValue v = unary();
-            return v.kind == Kind::kInteger ? integerValue(~v.integer) : fail();
-        }
-        if (take(L"(")) {
-            ConstantValue v = sum();
-            return take(L")") ? v : fail();
+        if (atOperator(L"(")) {
+            ++at_;
+            ConstantValue v = expression(0);
+            if (!ok_ || !atOperator(L")")) return fail();
+            ++at_;
+            return v;
         }
         return operand();
     }
 
     ConstantValue operand() {
-        skipBlanks();
-        if (at_ >= s_.size()) return fail();
-        wchar_t c = s_[at_];
-        if (c == L'"') {
-            size_t close = s_.find(L'"', at_ + 1);
-            if (close == std::wstring_view::npos) return fail();
+        if (at_ >= tokens_.size()) return fail();
+        const Token& t = tokens_[at_++];
+        switch (t.kind) {
+        case TokenKind::kString: {
+            if (t.text.size() < 2 || t.text[0] != L'"' || t.text.back() != L'"') return fail();
             ConstantValue v;
             v.kind = Kind::kString;
-            v.text = std::wstring(s_.substr(at_ + 1, close - at_ - 1));
-            at_ = close + 1;
+            v.text = std::wstring(t.text.substr(1, t.text.size() - 2));
             return v;
         }
-        if (c == L'\'') {
-            size_t close = s_.find(L'\'', at_ + 1);
-            if (close == std::wstring_view::npos) return fail();
-            long long code = close > at_ + 1 ? s_[at_ + 1] : 0;
-            at_ = close + 1;
-            return integerValue(code);
+        case TokenKind::kCharacter:
+            return integerValue(t.text.size() > 2 ? t.text[1] : 0);
+        case TokenKind::kNumber:
+            return number(t.text);
+        case TokenKind::kConstant:
+            return constant(t.text.substr(1));
+        case TokenKind::kName:
+            return atOperator(L"(") ? callValue(t.text) : fail();
+        default:
+            return fail();
         }
-        if (c == L'$' || c == L'%') return radixNumber(c == L'$' ? 16 : 2);
-        if (isDigit(c) || c == L'.') return decimalNumber();
-        if (c == L'#') return constant();
-        return fail();
     }
 
-    ConstantValue radixNumber(int radix) {
-        ++at_;
-        unsigned long long v = 0;
-        size_t start = at_;
-        for (; at_ < s_.size(); ++at_) {
-            wchar_t d = toLowerChar(s_[at_]);
-            int digit = isDigit(d) ? d - L'0' : (d >= L'a' && d <= L'f') ? d - L'a' + 10 : 99;
-            if (digit >= radix) break;
-            v = v * static_cast<unsigned>(radix) + static_cast<unsigned>(digit);
+    // "Defined(...)" and the like: the hook reads the tokens between the brackets.
+    ConstantValue callValue(std::wstring_view name) {
+        size_t open = at_++;
+        int depth = 1;
+        while (at_ < tokens_.size() && depth > 0) {
+            const Token& t = tokens_[at_++];
+            if (t.kind != TokenKind::kOperator) continue;
+            if (t.text == L"(") ++depth;
+            if (t.text == L")") --depth;
         }
-        return at_ == start ? fail() : integerValue(static_cast<long long>(v));
+        if (depth != 0 || !call_) return fail();
+        std::span<const Token> inside(tokens_.data() + open + 1, at_ - open - 2);
+        std::optional<ConstantValue> v = call_(name, inside);
+        return v ? *v : fail();
     }
 
-    ConstantValue decimalNumber() {
-        size_t start = at_;
-        bool isFloat = false;
-        while (at_ < s_.size() && (isDigit(s_[at_]) || s_[at_] == L'.')) {
-            isFloat = isFloat || s_[at_] == L'.';
-            ++at_;
-        }
-        if (at_ < s_.size() && (s_[at_] == L'e' || s_[at_] == L'E')) {
-            size_t e = at_ + 1;
-            if (e < s_.size() && (s_[e] == L'-' || s_[e] == L'+')) ++e;
-            if (e < s_.size() && isDigit(s_[e])) {
-                isFloat = true;
-                for (at_ = e; at_ < s_.size() && isDigit(s_[at_]);) ++at_;
+    static ConstantValue number(std::wstring_view text) {
+        if (text[0] == L'$' || text[0] == L'%') {
+            unsigned radix = text[0] == L'$' ? 16 : 2;
+            unsigned long long v = 0;
+            for (wchar_t c : text.substr(1)) {
+                wchar_t d = toLowerChar(c);
+                v = v * radix + static_cast<unsigned>(d <= L'9' ? d - L'0' : d - L'a' + 10);
             }
+            return integerValue(static_cast<long long>(v));
         }
         std::string digits;
-        for (wchar_t d : s_.substr(start, at_ - start)) digits += static_cast<char>(d);
-        if (!isFloat)
+        for (wchar_t d : text) digits += static_cast<char>(d);
+        if (text.find_first_of(L".eE") == std::wstring_view::npos)
             return integerValue(static_cast<long long>(std::strtoull(digits.c_str(), nullptr, 10)));
         return floatValue(std::strtod(digits.c_str(), nullptr));
     }
 
-    ConstantValue constant() {
-        size_t start = ++at_;
-        while (at_ < s_.size() && isNameChar(s_[at_]) && !(at_ > start && s_[at_ - 1] == L'$'))
-            ++at_;
-        std::wstring name = toLower(s_.substr(start, at_ - start));
-        if (name.empty()) return fail();
+    ConstantValue constant(std::wstring_view written) {
+        std::wstring name = toLower(written);
         if (auto v = lookup_(name)) return *v;
         if (auto v = builtInConstant(name)) return *v;
-        if (unknown_.empty()) unknown_ = L"#" + std::wstring(s_.substr(start, at_ - start));
+        if (unknown_.empty()) unknown_ = L"#" + std::wstring(written);
         return fail();
     }
 
-    std::wstring_view s_;
+    std::vector<Token> tokens_;
     const ConstantLookup& lookup_;
+    const ConstantCall& call_;
     size_t at_ = 0;
     bool ok_ = true;
     std::wstring unknown_;
@@ -282,8 +158,9 @@ private:
 } // namespace
 
 std::optional<ConstantValue> foldConstant(std::wstring_view expression,
-                                          const ConstantLookup& lookup, std::wstring* unknown) {
-    return Folder(trim(expression, L" \t"), lookup).run(unknown);
+                                          const ConstantLookup& lookup, std::wstring* unknown,
+                                          const ConstantCall& call) {
+    return Folder(expression, lookup, call).run(unknown);
 }
 
 std::wstring constantSource(const ConstantValue& value) {

@@ -3,32 +3,33 @@
 // "1 << #Shift | $F0". Constants must be known before the program runs (their redefinition
 // is checked, they size arrays and label cases), so they are folded here rather than left
 // to the page.
+#include "translator/semantics/operator_table.h"
+#include "translator/source/lexer.h"
+
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace qc {
 
-struct ConstantValue {
-    enum class Kind { kInteger, kFloat, kString } kind = Kind::kInteger;
-    long long integer = 0;
-    double number = 0;
-    std::wstring text;
-
-    bool operator==(const ConstantValue& other) const;
-};
-
 // Looks a constant up by its lower-case name without "#" ("rows", "title$").
 using ConstantLookup = std::function<std::optional<ConstantValue>(const std::wstring&)>;
 
+// The value of a call in a constant expression, from the name as written and the tokens
+// between its brackets ("Defined(#A, #PB_Constant)"); nullopt when it has none.
+using ConstantCall =
+    std::function<std::optional<ConstantValue>(std::wstring_view, std::span<const Token>)>;
+
 // Numbers (decimal, "$FF" hex, "%101" binary, 'A' character codes), strings, constants,
-// parentheses, unary "-" and "~", and the operators << >> % ! | & * / + -, tightest first
-// in that order of groups. Empty when the text is no constant expression: it names a
+// parentheses, calls the `call` hook knows, and every operator of the operator table, bound
+// and evaluated as its rows say. Empty when the text is no constant expression: it names a
 // variable or a function, or a constant the lookup does not know (*unknown then holds it).
 std::optional<ConstantValue> foldConstant(std::wstring_view expression,
                                           const ConstantLookup& lookup,
-                                          std::wstring* unknown = nullptr);
+                                          std::wstring* unknown = nullptr,
+                                          const ConstantCall& call = nullptr);
 
 // The value as the dialect writes it: 12, -3 in parentheses "(-3)", 2.5, "text".
 std::wstring constantSource(const ConstantValue& value);

@@ -7,6 +7,7 @@
 
 #include "common/text.h"
 #include "tables/command_types.h"
+#include "translator/semantics/operator_table.h"
 
 #include <cstdint>
 #include <cwchar>
@@ -45,25 +46,15 @@ bool isNarrow(wchar_t width) {
     return width != L'i' && width != L'q';
 }
 
-enum class Op : std::uint8_t {
-    kNone,
-    kLogical,
-    kCompare,
-    kAdd,
-    kMultiply,
-    kDivide,
-    kBitwise, // "|" "&" "!"
-    kShift,
-    kRemainder
-};
-
 struct Node {
     size_t first = 0; // token index of its first and last token
     size_t last = 0;
     size_t op = 0; // its operator token; 0 for an operand
     int left = -1;
     int right = -1;
-    Op kind = Op::kNone;
+    const OperatorRow* row = nullptr; // its binary operator
+    int parent = -1;                  // the node it is an operand of
+    bool rightSide = false;           // the right operand of its parent
     ValueType type;
     bool literal = false; // a whole-number literal other than zero
     bool grouped = false; // in brackets of its own
@@ -199,15 +190,11 @@ private:
     // "a % b", "a & b", "a ! b", "a << 1", "a >> 1": the place takes the whole new value,
     // computed as the same operator in an expression computes it.
     void computeInPlace(int place, size_t opIndex, const Node& v) {
-        std::wstring_view op = t_[opIndex].word;
-        std::wstring_view call = op == L"%"    ? L"QLCX_Mod("
-                                 : op == L"&"  ? L"QLCX_BitAnd("
-                                 : op == L"!"  ? L"QLCX_BitXOr("
-                                 : op == L"<<" ? L"QLCX_Shl("
-                                               : L"QLCX_Shr(";
-        bool round = op != L"%" && v.type.kind == ValueKind::kFloat;
-        t_[opIndex].text = L"=" + std::wstring(call) + placeText(nodes_[place]) + L"," +
-                           (round ? L"QLCX_Round(" : L"");
+        const OperatorRow* row = binaryOperator(t_[opIndex].word);
+        if (row == nullptr) return;
+        bool round = row->kind != OperatorClass::kRemainder && v.type.kind == ValueKind::kFloat;
+        t_[opIndex].text =
+            L"=" + call(*row) + placeText(nodes_[place]) + L"," + (round ? L"QLCX_Round(" : L"");
         t_[v.last].text += round ? L"))" : L")";
     }
 
@@ -253,35 +240,13 @@ private:
         return equalsIgnoreCase(token.word, lower);
     }
 
-    static int precedence(const SourceToken& token, Op* kind) {
-        if (token.kind == kCommand) {
-            *kind = Op::kLogical;
-            return isWord(token, L"and") || isWord(token, L"or") || isWord(token, L"xor") ? 1 : 0;
-        }
-        if (token.kind != kOp || token.word.empty()) return 0;
-        std::wstring_view w = token.word;
-        if (w == L"=" || w == L"<>" || w == L"<" || w == L">" || w == L"<=" || w == L">=" ||
-            w == L"=<" || w == L"=>" || w == L"==") {
-            *kind = Op::kCompare;
-            return 3;
-        }
-        if (w == L"+" || w == L"-") {
-            *kind = Op::kAdd;
-            return 4;
-        }
-        if (w == L"*" || w == L"/") {
-            *kind = w == L"/" ? Op::kDivide : Op::kMultiply;
-            return 5;
-        }
-        if (w == L"|" || w == L"&") {
-            *kind = Op::kBitwise;
-            return 6;
-        }
-        if (w == L"!" || w == L"<<" || w == L">>" || w == L"%") {
-            *kind = w == L"!" ? Op::kBitwise : w == L"%" ? Op::kRemainder : Op::kShift;
-            return 7;
-        }
-        return 0;
+    // The binary operator of the table a token is: a symbol, or And, Or, XOr.
+    static const OperatorRow* binaryRow(const SourceToken& token) {
+        if (token.kind != kOp && token.kind != kCommand) return nullptr;
+        const OperatorRow* row = binaryOperator(token.word);
+        if (row != nullptr && (token.kind == kCommand) != (row->kind == OperatorClass::kLogical))
+            return nullptr;
+        return row;
     }
 
     // One expression on its own: an argument, an index, a value stored or returned.
@@ -310,7 +275,7 @@ private:
             Node& node = nodes_[pending_[d].node];
             if (pending_[d].asNumber)
                 asNumber(node);
-            else if (node.kind != Op::kDivide)
+            else if (node.row->kind != OperatorClass::kDivision)
                 writeOperator(node);
             else if (integer && node.type.kind == ValueKind::kInt)
                 writeIntegerDivision(node);
@@ -337,51 +302,51 @@ private:
     int binaryRest(int left, int minPrecedence) {
         while (pos_ < kept_.size()) {
             size_t opIndex = kept_[pos_];
-            Op kind = Op::kNone;
-            int p = precedence(t_[opIndex], &kind);
-            if (p == 0 || p < minPrecedence) break;
+            const OperatorRow* row = binaryRow(t_[opIndex]);
+            if (row == nullptr || row->precedence < minPrecedence) break;
             ++pos_;
             if (pos_ >= kept_.size()) break;
-            int right = expression(p + 1);
+            int right = expression(row->operandPrecedence);
             if (right < 0) break;
-            left = binary(left, right, opIndex, kind);
+            left = binary(left, right, opIndex, *row);
         }
         return left;
     }
 
-    int binary(int left, int right, size_t opIndex, Op kind) {
+    int binary(int left, int right, size_t opIndex, const OperatorRow& row) {
         Node node;
         node.first = nodes_[left].first;
         node.last = nodes_[right].last;
         node.op = opIndex;
         node.left = left;
         node.right = right;
-        node.kind = kind;
-        ValueType a = nodes_[left].type;
-        ValueType b = nodes_[right].type;
-        node.logical = kind == Op::kLogical;
-        if (kind != Op::kLogical) {
+        node.row = &row;
+        node.type = resultType(row.typing, nodes_[left].type, nodes_[right].type);
+        node.logical = row.kind == OperatorClass::kLogical;
+        if (!node.logical) {
             // And and Or give the script's truth values; inside arithmetic they count 1 or 0.
             for (int child : {left, right})
                 if (nodes_[child].logical) pending_.push_back({child, true});
         }
-        if (kind == Op::kCompare && argumentDepth_ > 0 && t_[opIndex].text == L"=")
-            t_[opIndex].text = L"=="; // "Bool(a = 1)": no assignment inside brackets
-        if (kind == Op::kCompare || kind == Op::kLogical || kind == Op::kBitwise ||
-            kind == Op::kShift) {
-            node.type = kIntType;
-        } else if (a.kind == ValueKind::kString || b.kind == ValueKind::kString) {
-            node.type = kStringType;
-        } else if (a.kind == ValueKind::kFloat || b.kind == ValueKind::kFloat) {
-            node.type = kFloatType;
-        } else if (a.kind == ValueKind::kInt && b.kind == ValueKind::kInt) {
-            node.type = kIntType;
-        }
+        if (row.kind == OperatorClass::kComparison && argumentDepth_ > 0 &&
+            t_[opIndex].text == L"=")
+            t_[opIndex].text = row.script; // "Bool(a = 1)": no assignment inside brackets
         nodes_.push_back(node);
         int index = static_cast<int>(nodes_.size()) - 1;
-        if (kind != Op::kAdd && kind != Op::kMultiply && kind != Op::kCompare)
+        nodes_[left].parent = nodes_[right].parent = index;
+        nodes_[right].rightSide = true;
+        if (row.kind != OperatorClass::kAddition && row.kind != OperatorClass::kProduct &&
+            row.kind != OperatorClass::kComparison)
             pending_.push_back({index, false});
         return index;
+    }
+
+    static ValueType resultType(Typing typing, ValueType a, ValueType b) {
+        if (typing == Typing::kTruth || typing == Typing::kWhole) return kIntType;
+        if (a.kind == ValueKind::kString || b.kind == ValueKind::kString) return kStringType;
+        if (a.kind == ValueKind::kFloat || b.kind == ValueKind::kFloat) return kFloatType;
+        if (a.kind == ValueKind::kInt && b.kind == ValueKind::kInt) return kIntType;
+        return kUnknownType;
     }
 
     int unary() {
@@ -393,34 +358,38 @@ private:
             // Not takes the whole comparison after it: "Not a = 1" is "Not (a = 1)".
             int operand = expression(3);
             if (operand < 0) return -1;
-            bool grouped = nodes_[operand].grouped;
+            // "!x", "!(a==1)": only an operator's value needs brackets after "!".
+            bool bracket = nodes_[operand].row != nullptr;
             std::wstring_view not_ = condition_ && argumentDepth_ == 0 ? L"!(" : L"+!(";
-            t_[index].text = grouped ? not_.substr(0, not_.size() - 1) : not_;
-            if (!grouped) t_[nodes_[operand].last].text += L")";
-            return wrapped(index, nodes_[operand].last, kIntType);
+            t_[index].text = bracket ? not_ : not_.substr(0, not_.size() - 1);
+            if (bracket) t_[nodes_[operand].last].text += L")";
+            return wrapped(index, operand, kIntType);
         }
         if (token.kind == kOp && (token.word == L"-" || token.word == L"~")) {
             ++pos_;
             int operand = unary();
             if (operand < 0) return -1;
-            if (token.word == L"-")
-                return wrapped(index, nodes_[operand].last, nodes_[operand].type);
+            if (token.word == L"-") return wrapped(index, operand, nodes_[operand].type);
             // The bitwise not of a 64-bit integer, exact where the browser's ~ keeps 32 bits.
             wholeOperand(nodes_[operand]);
             t_[index].text = L"(-(";
             t_[nodes_[operand].last].text += L")-1)";
-            return wrapped(index, nodes_[operand].last, kIntType);
+            return wrapped(index, operand, kIntType);
         }
         return primary();
     }
 
-    int wrapped(size_t first, size_t last, ValueType type) {
+    // A prefix operator or a bracket around `inner` (none when inner < 0), from token
+    // `first` on.
+    int wrapped(size_t first, int inner, ValueType type, size_t last = 0) {
         Node node;
         node.first = first;
-        node.last = last;
+        node.last = inner >= 0 ? nodes_[inner].last : last;
         node.type = type;
         nodes_.push_back(node);
-        return static_cast<int>(nodes_.size()) - 1;
+        int index = static_cast<int>(nodes_.size()) - 1;
+        if (inner >= 0) nodes_[inner].parent = index;
+        return index;
     }
 
     int primary() {
@@ -435,7 +404,8 @@ private:
                 last = kept_[pos_++];
             else if (inner >= 0)
                 last = nodes_[inner].last;
-            int group = wrapped(index, last, inner >= 0 ? nodes_[inner].type : kUnknownType);
+            int group = wrapped(index, -1, inner >= 0 ? nodes_[inner].type : kUnknownType, last);
+            if (inner >= 0) nodes_[inner].parent = group;
             nodes_[group].grouped = last != index && t_[last].word == L")";
             nodes_[group].logical = inner >= 0 && nodes_[inner].logical;
             return group;
@@ -647,6 +617,22 @@ private:
 
     // ---- writing ------------------------------------------------------------------------
 
+    // Whether a node written with the script's operator of its row needs brackets of its own:
+    // the dialect binds it tighter than its parent's operator, the script does not
+    // ("a * b % 3" is "a*(b%3)", "x = a % 3" is "x=a%3"). Under a prefix operator or in a
+    // bracket the node is bracketed already.
+    bool needsBrackets(const Node& node) const {
+        if (node.parent < 0) return false;
+        const Node& parent = nodes_[node.parent];
+        if (parent.row == nullptr) return false;
+        int inner = node.row->scriptPrecedence;
+        int outer = parent.row->scriptPrecedence;
+        return inner < outer || (inner == outer && node.rightSide);
+    }
+
+    // The runtime function that computes a row exactly, with its opening bracket.
+    static std::wstring call(const OperatorRow& row) { return std::wstring(row.exactCall) + L"("; }
+
     void wrap(size_t first, size_t last, std::wstring_view prefix, std::wstring_view suffix) {
         t_[first].text.insert(0, prefix);
         t_[last].text += suffix;
@@ -655,28 +641,26 @@ private:
     void writeOperator(const Node& node) {
         Node& left = nodes_[node.left];
         Node& right = nodes_[node.right];
-        std::wstring_view op = t_[node.op].word;
-        if (node.kind == Op::kLogical) return writeLogical(node, left, right);
-        if (node.kind == Op::kRemainder) {
+        if (node.row->kind == OperatorClass::kLogical) return writeLogical(node, left, right);
+        if (node.row->kind == OperatorClass::kRemainder) {
             // The script's % keeps the sign of the left operand, as the dialect's does.
             bool checked = node.type.kind == ValueKind::kInt && !right.literal;
-            wrap(left.first, right.last, checked ? L"QLCX_Mod(" : L"(", L")");
-            if (checked) t_[node.op].text = L",";
+            if (checked) {
+                wrap(left.first, right.last, call(*node.row), L")");
+                t_[node.op].text = L",";
+            } else if (needsBrackets(node)) {
+                wrap(left.first, right.last, L"(", L")");
+            }
             return;
         }
         wholeOperand(left);
         wholeOperand(right);
-        if (node.kind == Op::kBitwise && fits32Bits(left) && fits32Bits(right)) {
-            wrap(left.first, right.last, L"(", L")");
-            t_[node.op].text = op == L"!" ? L"^" : std::wstring(op);
+        if (node.row->kind == OperatorClass::kBitwise && fits32Bits(left) && fits32Bits(right)) {
+            if (needsBrackets(node)) wrap(left.first, right.last, L"(", L")");
+            t_[node.op].text = node.row->script;
             return;
         }
-        std::wstring_view call = op == L"|"    ? L"QLCX_BitOr("
-                                 : op == L"&"  ? L"QLCX_BitAnd("
-                                 : op == L"!"  ? L"QLCX_BitXOr("
-                                 : op == L"<<" ? L"QLCX_Shl("
-                                               : L"QLCX_Shr(";
-        wrap(left.first, right.last, call, L")");
+        wrap(left.first, right.last, call(*node.row), L")");
         t_[node.op].text = L",";
     }
 
@@ -684,9 +668,11 @@ private:
     // bind alike in the dialect.
     void writeLogical(const Node& node, const Node& left, const Node& right) {
         if (isWord(t_[node.op], L"xor")) {
-            wrap(left.first, left.last, L"!(", L")");
-            wrap(right.first, right.last, L"!(", L")");
-            t_[node.op].text = L"!==";
+            for (const Node* side : {&left, &right}) {
+                bool bracket = side->row != nullptr;
+                wrap(side->first, side->last, bracket ? L"!(" : L"!", bracket ? L")" : L"");
+            }
+            t_[node.op].text = node.row->script;
         } else if (isWord(t_[node.op], L"and") && !left.grouped && left.logical &&
                    isWord(t_[left.op], L"or")) {
             wrap(left.first, left.last, L"(", L")");
@@ -695,7 +681,10 @@ private:
 
     // A truth value where a number is wanted: "x = a And b" stores 1 or 0.
     void asNumber(Node& node) {
-        wrap(node.first, node.last, L"+!!(", L")");
+        if (node.grouped)
+            wrap(node.first, node.last, L"+!!", L"");
+        else
+            wrap(node.first, node.last, L"+!!(", L")");
         node.logical = false;
     }
 
@@ -725,6 +714,27 @@ private:
         }
     }
 
+    // A literal that the narrow type holds as it is: "r.u = 5" needs no wrapping, "r.u = -5"
+    // does (it is 65531).
+    static bool literalFits(const std::wstring& text, wchar_t width) {
+        wchar_t* end = nullptr;
+        long long v = std::wcstoll(text.c_str(), &end, 10);
+        if (text.empty() || *end != L'\0') return false;
+        switch (width) {
+        case L'b':
+            return v >= -128 && v <= 127;
+        case L'w':
+            return v >= -32768 && v <= 32767;
+        case L'a':
+            return v >= 0 && v <= 255;
+        case L'u':
+        case L'c':
+            return v >= 0 && v <= 65535;
+        default:
+            return v >= INT32_MIN && v <= INT32_MAX;
+        }
+    }
+
     static std::wstring_view narrowSuffix(wchar_t width) {
         switch (width) {
         case L'b':
@@ -748,7 +758,9 @@ private:
         if (value.type.kind == ValueKind::kFloat)
             wrap(value.first, value.last, L"QLCX_Round(", L")");
         if (!isNarrow(destination.width)) return;
-        if (value.first == value.last && t_[value.first].kind == kNumber) return;
+        if (value.first == value.last && t_[value.first].kind == kNumber &&
+            literalFits(t_[value.first].text, destination.width))
+            return;
         wrap(value.first, value.last, L"(", narrowSuffix(destination.width));
     }
 

@@ -3,6 +3,7 @@
 #include "common/text.h"
 #include "tables/command_table.h"
 #include "tables/constant_table.h"
+#include "translator/semantics/operator_table.h"
 #include "translator/variable_registry.h"
 #include "vocabulary/statement_list.h"
 
@@ -141,11 +142,9 @@ void TokenRewriter::rewriteOperator(size_t i) {
     } else if (op == L",") {
         rewriteComma(i);
     } else if (op == L"=" && condition) {
-        token.text = L"==";
-    } else if (op == L"=>" || op == L"=<") {
-        token.text = std::wstring{op[1], op[0]};
-    } else if (op == L"<>") {
-        token.text = L"!=";
+        token.text = scriptSpelling(op);
+    } else if (op == L"=>" || op == L"=<" || op == L"<>") {
+        token.text = scriptSpelling(op);
     } else if (op == L"*") {
         size_t p = previousKept(i);
         const SourceToken& before = t_[p];

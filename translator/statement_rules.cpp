@@ -3,6 +3,7 @@
 #include "common/text.h"
 #include "tables/command_table.h"
 #include "translator/expression_tree.h"
+#include "translator/semantics/operator_table.h"
 #include "vocabulary/statement_list.h"
 
 namespace qc {
@@ -53,7 +54,7 @@ void TokenRewriter::rewriteKeyword(size_t i) {
     int scope = declarationScope(key);
     if (scope >= 0) return declarationKeyword(i, scope);
     if (key == L"not" || key == L"and" || key == L"or" || key == L"xor") {
-        token.text = key == L"not" ? L"!" : key == L"and" ? L"&&" : key == L"or" ? L"||" : L"^";
+        token.text = scriptSpelling(key);
         removeBlankBefore(i);
         removeBlankAfter(i);
     } else if (key == L"imageid") {

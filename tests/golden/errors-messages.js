@@ -18,7 +18,7 @@ empty(10);
 c=0;
 
 e=a+1;
-f=(a%2);
+f=a%2;
 g=0;
 }
 function _qlcxi(){

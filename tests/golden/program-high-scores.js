@@ -35,7 +35,7 @@ Swap_(j,j+1);
 swapped=1;
 }
 }
-if(!(swapped)){
+if(!swapped){
 break;
 }
 }

@@ -7,177 +7,23 @@
 namespace qc {
 namespace {
 
-bool isWordToken(const Token& token, std::wstring_view word) {
-    return token.kind == TokenKind::kName && equalsIgnoreCase(token.text, word);
+// Defined(Name, #PB_Kind), the name with or without its "#": the tokens between the
+// brackets.
+std::optional<ConstantValue> definedValue(std::span<const Token> arguments,
+                                          const DefinedLookup& defined) {
+    if (arguments.size() != 3 || arguments[1].text != L",") return std::nullopt;
+    std::wstring name = toLower(arguments[0].text);
+    if (!name.empty() && name[0] == L'#') name.erase(0, 1);
+    std::wstring kind = toLower(arguments[2].text);
+    if (!startsWith(kind, L"#pb_")) return std::nullopt;
+    return truthValue(defined(name, kind.substr(4)));
 }
 
-bool isComparison(const Token& token) {
-    if (token.kind != TokenKind::kOperator) return false;
-    for (std::wstring_view op : {L"=", L"<>", L"<", L">", L"<=", L">=", L"=<", L"=>"})
-        if (token.text == op) return true;
-    return false;
+// Two constants are one CompilerCase value when the table's "=" says they are equal.
+bool sameValue(const ConstantValue& a, const ConstantValue& b) {
+    std::optional<ConstantValue> equal = binaryOperator(L"=")->fold(a, b);
+    return equal && holds(*equal);
 }
-
-bool isLogical(const Token& token) {
-    return isWordToken(token, L"and") || isWordToken(token, L"or") || isWordToken(token, L"xor");
-}
-
-int compareValues(const ConstantValue& a, const ConstantValue& b, bool& comparable) {
-    using Kind = ConstantValue::Kind;
-    comparable = (a.kind == Kind::kString) == (b.kind == Kind::kString);
-    if (!comparable) return 0;
-    if (a.kind == Kind::kString) return a.text < b.text ? -1 : a.text > b.text ? 1 : 0;
-    if (a.kind == Kind::kInteger && b.kind == Kind::kInteger)
-        return a.integer < b.integer ? -1 : a.integer > b.integer ? 1 : 0;
-    double x = a.kind == Kind::kInteger ? static_cast<double>(a.integer) : a.number;
-    double y = b.kind == Kind::kInteger ? static_cast<double>(b.integer) : b.number;
-    return x < y ? -1 : x > y ? 1 : 0;
-}
-
-bool holds(const ConstantValue& v) {
-    using Kind = ConstantValue::Kind;
-    if (v.kind == Kind::kString) return !v.text.empty();
-    return v.kind == Kind::kInteger ? v.integer != 0 : v.number != 0;
-}
-
-// A condition over the tokens of one directive: Or, And and XOr (alike, left to right, as
-// the dialect binds them), Not, comparisons between constant expressions, Defined().
-class ConditionParser {
-public:
-    ConditionParser(std::wstring_view text,
-                    const std::function<std::optional<ConstantValue>(std::wstring_view)>& fold,
-                    const DefinedLookup& defined)
-        : text_(text), tokens_(lexLine(text)), fold_(fold), defined_(defined) {}
-
-    // nullopt when some part is no constant expression.
-    std::optional<bool> parse() {
-        std::optional<bool> v = logical();
-        if (i_ != tokens_.size()) return std::nullopt;
-        return v;
-    }
-
-private:
-    std::optional<bool> logical() {
-        std::optional<bool> v = negation();
-        while (v && i_ < tokens_.size() && isLogical(tokens_[i_])) {
-            std::wstring_view op = tokens_[i_++].text;
-            std::optional<bool> r = negation();
-            if (!r) return std::nullopt;
-            v = equalsIgnoreCase(op, L"and")  ? (*v && *r)
-                : equalsIgnoreCase(op, L"or") ? (*v || *r)
-                                              : (*v != *r);
-        }
-        return v;
-    }
-
-    std::optional<bool> negation() {
-        if (i_ < tokens_.size() && isWordToken(tokens_[i_], L"not")) {
-            ++i_;
-            std::optional<bool> v = negation();
-            if (!v) return std::nullopt;
-            return !*v;
-        }
-        return comparison();
-    }
-
-    std::optional<bool> comparison() {
-        // "(a Or b)": a bracket around a whole condition.
-        size_t end = operandEnd(i_);
-        if (end > i_ + 1 && tokens_[i_].text == L"(" && tokens_[end - 1].text == L")" &&
-            closes(i_, end - 1) && holdsCondition(i_ + 1, end - 1)) {
-            ConditionParser inner(slice(i_ + 1, end - 1), fold_, defined_);
-            i_ = end;
-            return inner.parse();
-        }
-        std::optional<ConstantValue> left = operand();
-        if (!left) return std::nullopt;
-        if (i_ >= tokens_.size() || !isComparison(tokens_[i_])) return holds(*left);
-        std::wstring_view op = tokens_[i_++].text;
-        std::optional<ConstantValue> right = operand();
-        if (!right) return std::nullopt;
-        bool comparable = false;
-        int order = compareValues(*left, *right, comparable);
-        if (!comparable) return std::nullopt;
-        if (op == L"=") return order == 0;
-        if (op == L"<>") return order != 0;
-        if (op == L"<") return order < 0;
-        if (op == L">") return order > 0;
-        if (op == L"<=" || op == L"=<") return order <= 0;
-        return order >= 0;
-    }
-
-    std::optional<ConstantValue> operand() {
-        size_t end = operandEnd(i_);
-        if (end == i_) return std::nullopt;
-        size_t start = i_;
-        i_ = end;
-        if (end - start >= 4 && isWordToken(tokens_[start], L"defined") &&
-            tokens_[start + 1].text == L"(")
-            return definedValue(start + 2, end);
-        return fold_(slice(start, end));
-    }
-
-    // Defined(Name, #PB_Kind), the name with or without its "#".
-    std::optional<ConstantValue> definedValue(size_t first, size_t end) {
-        if (end - first != 4 || tokens_[first + 1].text != L"," || tokens_[end - 1].text != L")")
-            return std::nullopt;
-        std::wstring name = toLower(tokens_[first].text);
-        if (!name.empty() && name[0] == L'#') name.erase(0, 1);
-        std::wstring kind = toLower(tokens_[first + 2].text);
-        if (!startsWith(kind, L"#pb_")) return std::nullopt;
-        ConstantValue v;
-        v.integer = defined_(name, kind.substr(4)) ? 1 : 0;
-        return v;
-    }
-
-    // The end of the operand that starts at `from`: the next comparison, logical word or
-    // unmatched ")" outside brackets.
-    size_t operandEnd(size_t from) const {
-        int depth = 0;
-        size_t k = from;
-        for (; k < tokens_.size(); ++k) {
-            const Token& t = tokens_[k];
-            if (t.text == L"(" && t.kind == TokenKind::kOperator) ++depth;
-            if (t.text == L")" && t.kind == TokenKind::kOperator && --depth < 0) break;
-            if (depth == 0 && (isComparison(t) || isLogical(t))) break;
-        }
-        return k;
-    }
-
-    bool closes(size_t open, size_t close) const {
-        int depth = 0;
-        for (size_t k = open; k <= close; ++k) {
-            if (tokens_[k].text == L"(") ++depth;
-            if (tokens_[k].text == L")" && --depth == 0) return k == close;
-        }
-        return false;
-    }
-
-    bool holdsCondition(size_t from, size_t to) const {
-        int depth = 0;
-        for (size_t k = from; k < to; ++k) {
-            if (tokens_[k].text == L"(") ++depth;
-            if (tokens_[k].text == L")") --depth;
-            if (depth == 0 && (isComparison(tokens_[k]) || isLogical(tokens_[k]) ||
-                               isWordToken(tokens_[k], L"not")))
-                return true;
-        }
-        return false;
-    }
-
-    std::wstring_view slice(size_t from, size_t to) const {
-        size_t begin = static_cast<size_t>(tokens_[from].column - 1);
-        const Token& last = tokens_[to - 1];
-        size_t end = static_cast<size_t>(last.column - 1) + last.text.size();
-        return text_.substr(begin, end - begin);
-    }
-
-    std::wstring_view text_;
-    std::vector<Token> tokens_;
-    const std::function<std::optional<ConstantValue>(std::wstring_view)>& fold_;
-    const DefinedLookup& defined_;
-    size_t i_ = 0;
-};
 
 std::wstring_view argumentOf(std::wstring_view statement, size_t keywordLength) {
     return trim(statement.substr(std::min(keywordLength, statement.size())), L" ");
@@ -190,30 +36,27 @@ bool isKeyword(std::wstring_view lower, std::wstring_view keyword) {
 
 } // namespace
 
-std::optional<ConstantValue> ConditionalCompilation::value(std::wstring_view text, long long line) {
+// One evaluator for every directive: the constant folder, with Defined() as its only call.
+std::optional<ConstantValue> ConditionalCompilation::value(std::wstring_view text, long long line,
+                                                           bool condition) {
     std::wstring unknown;
-    std::optional<ConstantValue> v = foldConstant(text, constants_, &unknown);
+    ConstantCall call = [this](std::wstring_view name,
+                               std::span<const Token> arguments) -> std::optional<ConstantValue> {
+        if (!equalsIgnoreCase(name, L"defined")) return std::nullopt;
+        return definedValue(arguments, defined_);
+    };
+    std::optional<ConstantValue> v = foldConstant(text, constants_, &unknown, call);
     if (!v && !unknown.empty())
         diag_.error(message::constNotFound(static_cast<int>(line), unknown));
+    else if (!v && condition)
+        diag_.error(message::notSupported(static_cast<int>(line),
+                                          L"compiler condition " + std::wstring(text)));
     return v;
 }
 
 long long ConditionalCompilation::evaluate(std::wstring_view condition, long long line) {
-    size_t before = diag_.errors().size();
-    bool reported = false;
-    std::function<std::optional<ConstantValue>(std::wstring_view)> fold =
-        [&](std::wstring_view text) -> std::optional<ConstantValue> {
-        if (reported) return foldConstant(text, constants_);
-        std::optional<ConstantValue> v = value(text, line);
-        reported = diag_.errors().size() > before;
-        return v;
-    };
-    ConditionParser parser(condition, fold, defined_);
-    std::optional<bool> v = parser.parse();
-    if (!v && !reported)
-        diag_.error(message::notSupported(static_cast<int>(line),
-                                          L"compiler condition " + std::wstring(condition)));
-    return v.value_or(false) ? 1 : 0;
+    std::optional<ConstantValue> v = value(condition, line, true);
+    return v && holds(*v) ? 1 : 0;
 }
 
 void ConditionalCompilation::open(bool select, long long line) {
@@ -281,8 +124,7 @@ bool ConditionalCompilation::take(std::wstring_view statement, std::wstring_view
                 const Token& last = tokens[k - 1];
                 size_t to = static_cast<size_t>(last.column - 1) + last.text.size();
                 std::optional<ConstantValue> v = value(values.substr(from, to - from), line);
-                bool comparable = false;
-                b.active = v && compareValues(*v, b.subject, comparable) == 0 && comparable;
+                b.active = v && sameValue(*v, b.subject);
                 start = k + 1;
             }
             b.taken = b.active;

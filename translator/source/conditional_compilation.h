@@ -46,7 +46,8 @@ private:
     void open(bool select, long long line);
     bool closeBlock(bool select, std::wstring_view closer, long long line);
     void takeRemainingBranch(bool select, std::wstring_view opener, long long line);
-    std::optional<ConstantValue> value(std::wstring_view text, long long line);
+    std::optional<ConstantValue> value(std::wstring_view text, long long line,
+                                       bool condition = false);
 
     Diagnostics& diag_;
     ConstantLookup constants_;

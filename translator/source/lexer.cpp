@@ -1,6 +1,7 @@
 #include "translator/source/lexer.h"
 
 #include "common/text.h"
+#include "translator/semantics/operator_table.h"
 
 #include <array>
 
@@ -38,12 +39,6 @@ bool startsValue(std::wstring_view word) {
 constexpr std::array<std::wstring_view, 9> kPairs = {L"<>", L"<=", L">=", L"=<", L"=>",
                                                      L"<<", L">>", L"::", L"=="};
 constexpr std::wstring_view kSingles = L"+-*/%&|!~=<>(),[]{}.\\";
-
-// Operators that need a right operand: a line that ends in one goes on.
-constexpr std::array<std::wstring_view, 19> kBinary = {
-    L"+", L"-",  L"*",  L"/",  L"%",  L"&",  L"|",  L"!",  L"=", L"<",
-    L">", L"<>", L"<=", L">=", L"=<", L"=>", L"<<", L">>", L","};
-constexpr std::array<std::wstring_view, 3> kBinaryWords = {L"and", L"or", L"xor"};
 
 class LineLexer {
 public:
@@ -224,15 +219,12 @@ bool continuesOnNextLine(const std::vector<Token>& tokens) {
     if (n > 0 && tokens[n - 1].kind == TokenKind::kComment) --n;
     if (n == 0) return false;
     const Token& last = tokens[n - 1];
-    if (last.kind == TokenKind::kName) {
-        for (std::wstring_view word : kBinaryWords)
-            if (equalsIgnoreCase(last.text, word)) return n > 1;
-        return false;
-    }
-    if (last.kind != TokenKind::kOperator) return false;
-    for (std::wstring_view op : kBinary)
-        if (last.text == op) return n > 1;
-    return false;
+    // An operator that needs a right operand, or a comma: And, Or and XOr are names.
+    if (last.kind != TokenKind::kName && last.kind != TokenKind::kOperator) return false;
+    const OperatorRow* row = binaryOperator(last.text);
+    bool word = row != nullptr && row->kind == OperatorClass::kLogical;
+    bool binary = row != nullptr && word == (last.kind == TokenKind::kName);
+    return (binary || (last.kind == TokenKind::kOperator && last.text == L",")) && n > 1;
 }
 
 size_t findWholeWord(std::wstring_view text, std::wstring_view name, size_t from) {

@@ -1,0 +1,343 @@
+// Random typed expressions, each computed twice: by a small evaluator written from the
+// dialect's rules (its own binding ladder, integer division, "%" with the sign of the left
+// operand, wrapping into narrow types, rounding a float into an integer place) and by Node
+// running the script the translator writes for a program that prints them. The evaluator
+// does not read the operator table, so a wrong row shows up as a different line.
+#include "common/text.h"
+#include "translator/page_writer.h"
+#include "translator/translate_source.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace qc {
+namespace {
+
+// The program's variables and their values.
+constexpr std::array<std::pair<const char*, long long>, 4> kIntegers = {
+    {{"a", 7}, {"b", -3}, {"c", 12}, {"z", 0}}};
+constexpr std::array<std::pair<const char*, double>, 2> kFloats = {{{"f", 2.5}, {"g", -0.75}}};
+
+struct Expr {
+    std::string op; // "" for a leaf; "neg", "~", "not" for prefix operators
+    std::string text;
+    std::unique_ptr<Expr> left, right;
+    bool bracket = false; // written in brackets of its own
+};
+
+// How tightly the dialect binds each operator; a comparison, Not and the logical words only
+// appear inside Bool(), where the value is a truth value.
+int bindingOf(const std::string& op) {
+    if (op == "and" || op == "or" || op == "xor") return 1;
+    if (op == "not") return 2;
+    if (op == "=" || op == "<>" || op == "<" || op == ">" || op == "<=" || op == ">=") return 3;
+    if (op == "+" || op == "-") return 4;
+    if (op == "*" || op == "/") return 5;
+    if (op == "|" || op == "&") return 6;
+    if (op == "<<" || op == ">>" || op == "%" || op == "!") return 7;
+    return 9; // leaves and the other prefix operators
+}
+
+class Generator {
+public:
+    explicit Generator(unsigned seed) : random_(seed) {}
+
+    // An integer expression, or with floats one of + - * / over floats and integers.
+    std::unique_ptr<Expr> number(int depth, bool floats) {
+        int choice = depth <= 0 ? 0 : pick(floats ? 6 : 12);
+        if (choice == 0) return leaf(floats);
+        if (choice == 1)
+            return prefix(pick(3) == 0 && !floats ? "~" : "neg", number(depth - 1, floats));
+        if (choice == 2 && !floats) return truth(depth - 1);
+        static const std::array<const char*, 4> kFloatOps = {"+", "-", "*", "/"};
+        static const std::array<const char*, 11> kIntOps = {"+", "-", "*",  "/",  "%", "|",
+                                                            "&", "!", "<<", ">>", "+"};
+        std::string op = floats ? kFloatOps[pick(4)] : kIntOps[pick(11)];
+        auto right = (op == "<<" || op == ">>") ? literal(pick(5)) : number(depth - 1, floats);
+        return binary(op, number(depth - 1, floats), std::move(right));
+    }
+
+private:
+    int pick(int n) { return static_cast<int>(random_() % static_cast<unsigned>(n)); }
+
+    static std::unique_ptr<Expr> literal(long long v) {
+        auto e = std::make_unique<Expr>();
+        e->text = std::to_string(v);
+        return e;
+    }
+
+    std::unique_ptr<Expr> leaf(bool floats) {
+        if (floats && pick(2) == 0) {
+            auto e = std::make_unique<Expr>();
+            e->text = pick(2) == 0 ? kFloats[static_cast<size_t>(pick(2))].first : "1.5";
+            return e;
+        }
+        if (pick(2) == 0) return literal(pick(20));
+        auto e = std::make_unique<Expr>();
+        e->text = kIntegers[static_cast<size_t>(pick(4))].first;
+        return e;
+    }
+
+    static std::unique_ptr<Expr> prefix(const std::string& op, std::unique_ptr<Expr> operand) {
+        auto e = std::make_unique<Expr>();
+        e->op = op;
+        e->left = std::move(operand);
+        return e;
+    }
+
+    std::unique_ptr<Expr> binary(const std::string& op, std::unique_ptr<Expr> l,
+                                 std::unique_ptr<Expr> r) {
+        auto e = std::make_unique<Expr>();
+        e->op = op;
+        e->left = std::move(l);
+        e->right = std::move(r);
+        e->bracket = pick(6) == 0;
+        return e;
+    }
+
+    // "Bool(...)" around comparisons joined by And, Or, XOr and Not.
+    std::unique_ptr<Expr> truth(int depth) {
+        auto call = std::make_unique<Expr>();
+        call->op = "bool";
+        call->left = condition(depth);
+        return call;
+    }
+
+    std::unique_ptr<Expr> condition(int depth) {
+        int choice = depth <= 0 ? 0 : pick(4);
+        if (choice == 1) return prefix("not", comparison(depth - 1));
+        if (choice == 2) {
+            static const std::array<const char*, 3> kWords = {"and", "or", "xor"};
+            return binary(kWords[static_cast<size_t>(pick(3))], condition(depth - 1),
+                          condition(depth - 1));
+        }
+        return comparison(depth);
+    }
+
+    std::unique_ptr<Expr> comparison(int depth) {
+        static const std::array<const char*, 6> kCompare = {"=", "<>", "<", ">", "<=", ">="};
+        if (pick(5) == 0) return number(depth, false); // a number as a truth value
+        return binary(kCompare[static_cast<size_t>(pick(6))], number(depth - 1, false),
+                      number(depth - 1, false));
+    }
+
+    std::mt19937 random_;
+};
+
+// The dialect's text, with brackets only where its binding needs them (and the generator's).
+std::string write(const Expr& e) {
+    std::string text;
+    if (e.op.empty()) return e.text;
+    if (e.op == "bool") return "Bool(" + write(*e.left) + ")";
+    if (e.op == "neg" || e.op == "~" || e.op == "not") {
+        const Expr& o = *e.left;
+        bool tight =
+            o.op.empty() || o.bracket || o.op == "bool" || (e.op == "not" && bindingOf(o.op) >= 3);
+        std::string inner = tight ? write(o) : "(" + write(o) + ")";
+        text = e.op == "neg" ? "-" + inner : e.op == "~" ? "~" + inner : "Not " + inner;
+    } else {
+        int p = bindingOf(e.op);
+        auto side = [&](const Expr& s, bool right) {
+            int q = s.op == "neg" || s.op == "~" ? 9 : bindingOf(s.op);
+            bool need = !s.bracket && (q < p || (q == p && right));
+            return need ? "(" + write(s) + ")" : write(s);
+        };
+        std::string word = e.op == "and"   ? "And"
+                           : e.op == "or"  ? "Or"
+                           : e.op == "xor" ? "XOr"
+                                           : e.op;
+        text = side(*e.left, false) + " " + word + " " + side(*e.right, true);
+    }
+    return e.bracket ? "(" + text + ")" : text;
+}
+
+bool hasFloat(const Expr& e) {
+    if (e.op.empty()) return e.text == "f" || e.text == "g" || e.text == "1.5";
+    return hasFloat(*e.left) || (e.right && hasFloat(*e.right));
+}
+
+// The reference value; nullopt for a zero divisor or a value too wide to stay exact in the
+// browser's numbers.
+struct Evaluator {
+    bool floats; // the expression holds a float: it is computed as floats throughout
+
+    std::optional<double> operator()(const Expr& e) const {
+        if (e.op.empty()) {
+            for (const auto& [name, v] : kIntegers)
+                if (e.text == name) return static_cast<double>(v);
+            for (const auto& [name, v] : kFloats)
+                if (e.text == name) return v;
+            return std::stod(e.text);
+        }
+        auto a = (*this)(*e.left);
+        if (!a) return std::nullopt;
+        if (e.op == "bool") return *a != 0 ? 1 : 0;
+        if (e.op == "neg") return -*a;
+        if (e.op == "~") return static_cast<double>(~static_cast<long long>(*a));
+        if (e.op == "not") return *a == 0 ? 1 : 0;
+        auto b = (*this)(*e.right);
+        if (!b) return std::nullopt;
+        double x = *a;
+        double y = *b;
+        auto i = static_cast<long long>(x);
+        auto j = static_cast<long long>(y);
+        double r = 0;
+        const std::string& op = e.op;
+        if (op == "+")
+            r = x + y;
+        else if (op == "-")
+            r = x - y;
+        else if (op == "*")
+            r = x * y;
+        else if (op == "/") {
+            if (y == 0) return std::nullopt;
+            r = floats ? x / y : static_cast<double>(i / j);
+        } else if (op == "%") {
+            if (j == 0) return std::nullopt;
+            r = static_cast<double>(i % j);
+        } else if (op == "|")
+            r = static_cast<double>(i | j);
+        else if (op == "&")
+            r = static_cast<double>(i & j);
+        else if (op == "!")
+            r = static_cast<double>(i ^ j);
+        else if (op == "<<")
+            r = static_cast<double>(i << j);
+        else if (op == ">>")
+            r = static_cast<double>(i >> j);
+        else if (op == "=")
+            r = x == y;
+        else if (op == "<>")
+            r = x != y;
+        else if (op == "<")
+            r = x < y;
+        else if (op == ">")
+            r = x > y;
+        else if (op == "<=")
+            r = x <= y;
+        else if (op == ">=")
+            r = x >= y;
+        else if (op == "and")
+            r = x != 0 && y != 0;
+        else if (op == "or")
+            r = x != 0 || y != 0;
+        else if (op == "xor")
+            r = (x != 0) != (y != 0);
+        if (std::fabs(r) > 1e12) return std::nullopt;
+        return r;
+    }
+};
+
+// A float on its way into an integer place: the nearest integer, a tie to the even one.
+long long roundToEven(double v) {
+    return static_cast<long long>(std::nearbyint(v));
+}
+
+// Wraps as the place's type does.
+long long wrapInto(char type, long long v) {
+    switch (type) {
+    case 'b':
+        return static_cast<signed char>(v);
+    case 'a':
+        return static_cast<unsigned char>(v);
+    case 'w':
+        return static_cast<short>(v);
+    case 'u':
+        return static_cast<unsigned short>(v);
+    case 'l':
+        return static_cast<int>(v);
+    default:
+        return v;
+    }
+}
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST(OperatorDifferential, RandomExpressionsPrintWhatTheDialectComputes) {
+    if (std::system("node --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "no node";
+    Generator generator(20261209);
+    std::string program;
+    for (const auto& [name, v] : kIntegers)
+        program += std::string(name) + " = " + std::to_string(v) + "\n";
+    for (const auto& [name, v] : kFloats) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", v);
+        program += std::string(name) + ".f = " + text + "\n";
+    }
+    static const std::string kTypes = "iiilwbau";
+    std::vector<std::string> written;
+    std::vector<long long> expected;
+    for (int n = 0; written.size() < 300 && n < 3000; ++n) {
+        bool floats = n % 4 == 3;
+        auto e = generator.number(4, floats);
+        floats = hasFloat(*e);
+        std::optional<double> v = Evaluator{floats}(*e);
+        if (!v) continue;
+        char type = kTypes[static_cast<size_t>(n) % kTypes.size()];
+        std::string place = "r" + std::to_string(written.size()) + "." + type;
+        written.push_back(place + " = " + write(*e));
+        program += written.back() + "\nDebug r" + std::to_string(written.size() - 1) + "\n";
+        expected.push_back(wrapInto(type, floats ? roundToEven(*v) : static_cast<long long>(*v)));
+    }
+    ASSERT_GE(written.size(), 250U);
+
+    Diagnostics diag;
+    std::vector<std::wstring> script = translateText(toWide(program), diag).scriptLines;
+    ASSERT_TRUE(diag.errors().empty()) << toUtf8(diag.errors().front());
+    const std::vector<std::wstring>& library = runtimeLibraryLines();
+    size_t skip = script.size() >= library.size() ? library.size() : 0;
+
+    // The page's arithmetic, with Debug printing and the rest of the runtime left out.
+    std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                 ("qc-operators-" + std::to_string(getpid()) + ".js");
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << "var QLCXOut=[];function Debug(m){QLCXOut.push(''+m);}\n"
+               "function Bool(x){return x?1:0;}function ChangeLoop(f){}\n"
+            << readFile(std::filesystem::path(QUILLCAST_SOURCE_DIR) / "page-runtime" /
+                        "45-arithmetic.js")
+            << "\n";
+        for (size_t k = skip; k < script.size(); ++k) out << toUtf8(script[k]) << "\n";
+        out << "INIT();console.log(QLCXOut.join('\\n'));\n";
+    }
+    std::string command = "node \"" + file.string() + "\" 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    ASSERT_TRUE(pipe);
+    std::string output;
+    char buffer[4096];
+    while (size_t n = fread(buffer, 1, sizeof buffer, pipe.get())) output.append(buffer, n);
+    std::istringstream lines(output);
+    std::string line;
+    int wrong = 0;
+    for (size_t k = 0; k < written.size(); ++k) {
+        if (!std::getline(lines, line)) line = "(no line)";
+        if (line != std::to_string(expected[k]) && ++wrong <= 10)
+            ADD_FAILURE() << written[k] << "\n  gives " << line << ", the dialect gives "
+                          << expected[k];
+    }
+    if (wrong == 0)
+        std::filesystem::remove(file);
+    else
+        ADD_FAILURE() << wrong << " wrong; the script is " << file;
+}
+
+} // namespace
+} // namespace qc
