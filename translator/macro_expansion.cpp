@@ -89,7 +89,8 @@ bool MacroExpansion::take(std::wstring_view statement, int line) {
 // "Macro Name" or "Macro Name(a, b = 2)". A head it cannot read still opens a macro, so that
 // its body is not taken for statements of the program.
 void MacroExpansion::open(const std::vector<Token>& tokens, std::wstring_view statement, int line) {
-    Macro& macro = open_.emplace();
+    open_ = Macro{};
+    Macro& macro = *open_;
     macro.line = line;
     if (tokens.size() < 2 || tokens[1].kind != TokenKind::kName) {
         diag_.error(message::notSupported(line, statement));

@@ -9,7 +9,6 @@
 namespace qc {
 namespace {
 
-constexpr std::wstring_view kLineEnds = L"\r\n";
 constexpr std::wstring_view kBlankOrTab = L" \t";
 
 // Control codes that no source may hold, in the order in which they are looked for: the
