@@ -15,10 +15,10 @@ std::vector<std::wstring> compactScript(const std::vector<std::wstring>& scriptL
         StatementList statements = splitStatements(scriptLines);
         scan = tokenizeStatements(statements, diag, reported);
     }
-    markReachableFunctions(scan.tokens, scan.declarations, scan.functions);
+    DeadStatements dead = markReachableCode(scan.tokens, scan.declarations, scan.functions);
     ShortNameTable shortNames;
-    nameByUseCount(scan.tokens, scan.functions, names, shortNames);
-    removeDeadFunctionsAndRename(scan.tokens, scan.functions, names, shortNames);
+    nameByUseCount(scan.tokens, scan.functions, dead, names, shortNames);
+    removeDeadCodeAndRename(scan.tokens, scan.functions, dead, names, shortNames);
     return reassemble(scan.tokens, shortNames);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Script compaction: splits the page script into statements, tokenizes them, drops the
-// functions nothing refers to, gives names short generated names (the most used get the
-// shortest) and writes one statement per line.
+// functions and the top-level variables nothing refers to, gives names short generated names
+// (the most used get the shortest) and writes one statement per line.
 #include "common/diagnostics.h"
 #include "compaction/rename_state.h"
 

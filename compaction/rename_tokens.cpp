@@ -58,6 +58,21 @@ private:
     std::vector<signed char> known_;
 };
 
+// Walks the dead statements along with a walk over the tokens.
+class DeadStatementCursor {
+public:
+    explicit DeadStatementCursor(const DeadStatements& dead) : dead_(dead) {}
+    // The dead statement that starts at token i, null when none does.
+    const TokenRange* at(size_t i) {
+        while (next_ < dead_.size() && dead_[next_].first < i) ++next_;
+        return next_ < dead_.size() && dead_[next_].first == i ? &dead_[next_] : nullptr;
+    }
+
+private:
+    const DeadStatements& dead_;
+    size_t next_ = 0;
+};
+
 const std::wstring& giveShortName(RenameState& state, const TokenSequence& tokens, int id,
                                   ShortNameTable& shortNames) {
     auto& slot = shortNames[static_cast<size_t>(id)];
@@ -81,13 +96,18 @@ const std::wstring& shortNameOf(RenameState& state, const std::wstring& name) {
     return it->second;
 }
 
-void nameByUseCount(const TokenSequence& tokens, const FunctionTable& functions, RenameState& state,
-                    ShortNameTable& shortNames) {
+void nameByUseCount(const TokenSequence& tokens, const FunctionTable& functions,
+                    const DeadStatements& dead, RenameState& state, ShortNameTable& shortNames) {
     shortNames.assign(tokens.nameCount(), nullptr);
     std::vector<long long> counts(tokens.nameCount(), 0);
     std::vector<int> firstUseOrder;
     UnusedFunctions unused(tokens, functions);
+    DeadStatementCursor deadStatements(dead);
     for (size_t i = 0; i < tokens.size(); ++i) {
+        if (const TokenRange* statement = deadStatements.at(i)) {
+            i = statement->last;
+            continue;
+        }
         if (tokens.kind(i) == kProc && !isWritten(tokens, i, kStartFunction) && unused.at(i))
             i = functionEnd(tokens, i);
         int id = tokens.nameId(i);
@@ -101,11 +121,17 @@ void nameByUseCount(const TokenSequence& tokens, const FunctionTable& functions,
     for (int id : firstUseOrder) giveShortName(state, tokens, id, shortNames);
 }
 
-void removeDeadFunctionsAndRename(TokenSequence& tokens, const FunctionTable& functions,
-                                  RenameState& state, ShortNameTable& shortNames) {
+void removeDeadCodeAndRename(TokenSequence& tokens, const FunctionTable& functions,
+                             const DeadStatements& dead, RenameState& state,
+                             ShortNameTable& shortNames) {
     shortNames.resize(tokens.nameCount(), nullptr);
     UnusedFunctions unused(tokens, functions);
+    DeadStatementCursor deadStatements(dead);
     for (size_t i = 0; i < tokens.size(); ++i) {
+        if (const TokenRange* statement = deadStatements.at(i)) {
+            for (; i < statement->last; ++i) tokens.setKind(i, kEmpty); // its "#END#" stays
+            continue;
+        }
         if (tokens.kind(i) == kProc && !keepsItsNameAt(tokens, i) && unused.at(i)) {
             if (i >= 1) emptyToken(tokens, i - 1, kOp, L" ");
             if (i >= 2) emptyToken(tokens, i - 2, kCommand, L"function");

@@ -67,6 +67,34 @@ std::vector<std::wstring> pageWithFiles(const LoadedSource& loaded,
         collectEmbeddedFiles(programLines(loaded.translation.scriptLines), folder, output, diag));
 }
 
+// The translated script as the page gets it: with the debug pane, one statement behind it
+// hands Debug the pane. That is the only reference to the pane's code, so compaction keeps
+// the pane on such pages only. The translation itself is copied only then.
+class ScriptWithLines {
+public:
+    ScriptWithLines(const TranslationResult& translation, bool debugPane)
+        : translation_(translation) {
+        if (!debugPane) return;
+        lines_ = translation.scriptLines;
+        lines_.emplace_back(L"QLCX_DebugPaneLine=QLCX_PaneLine;");
+        sourceLines_ = translation.sourceLines;
+        sourceLines_.resize(lines_.size(), 0);
+        extended_ = true;
+    }
+    const std::vector<std::wstring>& lines() const {
+        return extended_ ? lines_ : translation_.scriptLines;
+    }
+    const std::vector<int>& sourceLines() const {
+        return extended_ ? sourceLines_ : translation_.sourceLines;
+    }
+
+private:
+    const TranslationResult& translation_;
+    std::vector<std::wstring> lines_;
+    std::vector<int> sourceLines_;
+    bool extended_ = false;
+};
+
 } // namespace
 
 const ConversionStages& coreStages() {
@@ -138,21 +166,21 @@ ConversionStatus writeConvertedPage(const LoadedSource& loaded, const std::files
     ConversionTimes& t = times != nullptr ? *times : local;
     diag.note(L"");
     diag.note(L"convert...");
-    const std::vector<std::wstring>& translated = loaded.translation.scriptLines;
-    t.scriptBytesBefore = scriptByteCount(translated);
+    t.scriptBytesBefore = scriptByteCount(loaded.translation.scriptLines);
     auto t1 = std::chrono::steady_clock::now();
+    const ScriptWithLines translated(loaded.translation, options.debugPane);
     std::vector<std::wstring> script;
     std::vector<int> sourceLines;
     if (options.compact) {
         diag.setSourceMap(&loaded.translation.sourceMap);
-        script = stages.compact(withLineMarkers(translated, loaded.translation.sourceLines), names,
-                                diag, &loaded.reportedWords);
+        script = stages.compact(withLineMarkers(translated.lines(), translated.sourceLines()),
+                                names, diag, &loaded.reportedWords);
         diag.setSourceMap(nullptr);
         sourceLines = takeLineMarkers(script);
         joinLinesOfOneSource(script, sourceLines);
     } else {
-        script = translated;
-        sourceLines = loaded.translation.sourceLines;
+        script = translated.lines();
+        sourceLines = translated.sourceLines();
     }
     script.push_back(
         lineTableScript(sourceLines, scriptFirstPageLine(loaded.translation.pageLines)));
@@ -160,8 +188,6 @@ ConversionStatus writeConvertedPage(const LoadedSource& loaded, const std::files
     // carries where each run of them came from, so the fault panel names the file.
     const SourceMap& map = loaded.translation.sourceMap;
     if (!map.isIdentity()) script.push_back(L"window.QLCXSourceMap=" + map.runsAsJson() + L";");
-    // A page-level switch the runtime reads; "window." keeps its name through compaction.
-    if (options.debugPane) script.push_back(L"window.QLCXDebugPane=1;");
     t.compactMs += msSince(t1);
     t.scriptBytesAfter = scriptByteCount(script);
     if (output.empty() || sameFile(loaded.source, output)) {

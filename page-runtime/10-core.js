@@ -108,7 +108,6 @@ function QLCXInit(canvasname) {
     if (QLCX_Canvas) {
         QLCX_Context = QLCX_Canvas.getContext("2d");
     }
-    InitKeyboard();
 }
 
 // Switches the running loop function. It never calls newfunc itself: the caller goes on with

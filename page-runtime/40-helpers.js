@@ -102,11 +102,16 @@ function QLCX_NextRandom() {
     return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
 }
 
-// A message box for each line, or with the debug pane (quillcast-cli --debug-pane) a line in
-// the pane, which does not stop the program.
+// The debug pane's line function on a page written with the pane (quillcast-cli
+// --debug-pane), set by the last statement of its script; the page's only reference to the
+// pane, so a page without it carries none of the pane's code.
+var QLCX_DebugPaneLine = 0;
+
+// A message box for each line, or with the debug pane a line in the pane, which does not stop
+// the program.
 function Debug(msg) {
-    if (window.QLCXDebugPane) {
-        QLCX_PaneLine("" + msg);
+    if (QLCX_DebugPaneLine) {
+        QLCX_DebugPaneLine("" + msg);
         return;
     }
     alert("Debug: " + msg);

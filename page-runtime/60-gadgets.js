@@ -171,7 +171,12 @@ function ProgressBarGadget(ID, x, y, w, h, min, max) {
     return QLCX_AddGadget(ID, "progress", el, 0);
 }
 
+// Set by ImageGadget, the only maker of image gadgets, so that SetGadgetState reaches the
+// image code only through it: a page without image gadgets carries none of that code.
+var QLCX_SetImageState = 0;
+
 function ImageGadget(ID, x, y, w, h, img) {
+    QLCX_SetImageState = QLCX_ShowImage;
     var el = document.createElement("img");
     el.style.left = QLCX_Pixels(x);
     el.style.top = QLCX_Pixels(y);
@@ -284,7 +289,7 @@ function SetGadgetState(ID, value) {
         el.className = "";
         if (value) { el.className = "pressed"; }
     } else if (kind == "image") {
-        QLCX_ShowImage(ID, el, value);
+        QLCX_SetImageState(ID, el, value);
     } else if (QLCX_HasOwnValue(kind)) {
         el.value = value;
     } else {

@@ -65,9 +65,7 @@ function QLCX_AskForSound() {
 // The first click or key: the hint goes, and looping sounds that wait start.
 function QLCX_SoundUnlocked() {
     QLCX_SoundAllowed = 1;
-    window.removeEventListener("mousedown", QLCX_SoundUnlocked, true);
-    window.removeEventListener("keydown", QLCX_SoundUnlocked, true);
-    window.removeEventListener("touchstart", QLCX_SoundUnlocked, true);
+    QLCX_StopListeningForSound();
     if (QLCX_SoundHint) { document.body.removeChild(QLCX_SoundHint); }
     QLCX_SoundHint = 0;
     if (QLCX_AudioGraph) { QLCX_AudioCall(QLCX_AudioGraph, "resume"); }
@@ -75,6 +73,14 @@ function QLCX_SoundUnlocked() {
         var sound = QLCX_Sounds[i];
         if (sound && sound[2] == QLCX_SoundPlaying) { QLCX_StartSound(sound); }
     }
+}
+
+// Apart from QLCX_SoundUnlocked, so that it is not named in its own body: compaction keeps
+// a function that is, and the unlock would stay on pages that never play a sound.
+function QLCX_StopListeningForSound() {
+    window.removeEventListener("mousedown", QLCX_SoundUnlocked, true);
+    window.removeEventListener("keydown", QLCX_SoundUnlocked, true);
+    window.removeEventListener("touchstart", QLCX_SoundUnlocked, true);
 }
 
 function InitSound() {

@@ -39,6 +39,10 @@ const std::vector<PageFeature>& pageFeatures() {
         {L"menus", {L"Menus and keyboard shortcuts"}, {L"QLCX_StartMenus();"}},
         {L"timers", {L"Timers and status bars"}, {L"QLCX_StartTimers();"}},
         {L"bound events", {L"Bound events"}, {L"QLCX_StartBoundEvents();"}},
+        // Key flags for KeyboardPushed and KeyboardReleased, and the keys menu shortcuts take.
+        {L"keyboard",
+         {L"Keyboard and mouse", L"Menus and keyboard shortcuts"},
+         {L"InitKeyboard();"}},
     };
     return features;
 }

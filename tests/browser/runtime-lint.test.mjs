@@ -23,11 +23,12 @@ test('the library starts with the INIT comment line', () => {
   assert.equal(first.text.split('\n')[0], '// INIT ...');
 });
 
-// Compaction drops functions that nothing calls, so the program refers to every one of them:
-// then every line of the library goes through renaming and reassembly.
+// Compaction drops functions and top-level variables that nothing refers to, so the program
+// refers to every one of them: then every line of the library goes through renaming and
+// reassembly.
 test('the whole library compacts without a report into valid JavaScript', () => {
   const text = runtimeFiles(sourceDir).map((f) => f.text).join('\n');
-  const names = [...text.matchAll(/^function ([A-Za-z_][A-Za-z0-9_]*)\(/gm)].map((m) => m[1]);
+  const names = [...text.matchAll(/^(?:function|var) ([A-Za-z_][A-Za-z0-9_]*)\b/gm)].map((m) => m[1]);
   const js = `function INIT(){\nwindow.QCkeep=[${names.join(',')}];\n}\n`;
   for (const compact of [true, false]) {
     const built = pageFromJs(js, { compact });

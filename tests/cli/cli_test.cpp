@@ -78,6 +78,24 @@ TEST_F(Cli, ExistingPageIsReplacedAndNoTemporaryFileStays) {
     EXPECT_EQ(files, 2) << "only the source and the page";
 }
 
+// A compacted page carries the debug pane only when written with the switch; a page of one
+// Debug line stays small (the pane, keyboard, sound and most of the runtime's globals are
+// out of it).
+TEST_F(Cli, APageOfOneDebugLineCarriesOnlyWhatItUses) {
+    fs::path src = write("d.pb", "Debug \"hi\"\n");
+    for (const char* mode : {"", " --debug-pane"}) {
+        CliRun r = runCli(shellQuote(src.string()) + " --quiet" + mode);
+        ASSERT_EQ(r.exitCode, 0) << r.log;
+        std::string page = readAll(dir / "d.pb.html");
+        bool pane = *mode != '\0';
+        EXPECT_EQ(page.find("\"QLCXdebug\"") != std::string::npos, pane) << mode;
+        EXPECT_NE(page.find("alert(\"Debug: \""), std::string::npos) << mode;
+        if (!pane) {
+            EXPECT_LE(page.size(), 10000u);
+        }
+    }
+}
+
 // A page for an empty source is the bare skeleton: head lines, the script, the closing
 // script tag, the style block byte for byte, then the body; CR LF everywhere, no BOM.
 TEST_F(Cli, EmptySourceGivesTheSkeleton) {

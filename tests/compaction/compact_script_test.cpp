@@ -103,6 +103,58 @@ TEST(compactScript, Cases) {
     }
 }
 
+// A top-level "var" goes when nothing that stays refers to its name and its value does
+// nothing; a write counts as a use, since the assignment stays.
+TEST(compactScript, DeadVariables) {
+    struct Case {
+        const char* what;
+        Lines script;
+        const char* compacted;
+    };
+    const Case cases[] = {
+        {"literals, nested array and object literals, arithmetic and no value at all",
+         {L"var a = 1; var b = \"s\"; var c = [1, [2, -3]]; var d = {}; var e = {k: 1, \"s\": "
+          L"[2]};",
+          L"var f = -1.5 * 2 + (3 % 2) / Math.PI; var g; var h = 1 <= 2 ? true : null !== NaN;",
+          L"x = 1;"},
+         "a=1;\n"},
+        {"a value that calls, constructs, assigns, steps or reads a member may do something",
+         {L"var a = f(); var b = new Date(); var c = Math.floor(2); var d = e = 3; var g = h++;",
+          L"var k = document.body; var m = o.p; var n = (q)(1); var r = [s][0](); var t = 1, u = "
+          L"2;"},
+         "var a=b();\nvar c=new Date();\nvar d=Math.floor(2);\nvar e=f=3;\nvar g=h++;\nvar "
+         "i=document.body;\nvar j=k.l;\nvar m=(n)(1);\nvar o=[p][0]();\nvar q=1,r=2;\n"},
+        {"a chain of declarations goes as a whole, and stays as a whole when its end is read",
+         {L"var a = 1; var b = a; var c = [b, a]; var d = 2; var e = d; y = e;"},
+         "var a=2;\nvar b=a;\nc=b;\n"},
+        {"read only by a dead function, or by the value of a dead declaration",
+         {L"var n = 1; function f(){ return n; } var m = 2; var h = [m]; x = 2;"},
+         "a=2;\n"},
+        {"read by a used function, also one declared further down",
+         {L"function f(){ return n + k; } f(); var n = 1;", L"var k = 2;"},
+         "function a(){\nreturn b+c;\n}a();\nvar b=1;\nvar c=2;\n"},
+        {"written and never read, in a used function or outside: the write keeps it",
+         {L"var a = 0; var b = 0; function f(){ a = 5; } f(); b = 1;"},
+         "var a=0;\nvar b=0;\nfunction c(){\na=5;\n}c();\nb=1;\n"},
+        {"a function named only in the value of a dead declaration goes with it",
+         {L"function f(){ } function g(){ } var h = f; var k = g; k();"},
+         "function a(){\n}\nvar b=a;\nb();\n"},
+        {"a local of a function is not a top-level declaration, nor one inside a for head",
+         {L"function f(){ var a = 1; for (var i = 0; i < 2; i++) {} } f();"},
+         "function b(){\nvar c=1;\nfor(var a=0;a<2;a++){}}b();\n"},
+        {"declared twice and never used", {L"var a = 1; var a = 2; x = 3;"}, "a=3;\n"},
+        {"a value that runs on over the statement's end is left alone",
+         {L"var o = {", L"k: 1", L"};"},
+         "var a={\nb:1;\n}\n"},
+    };
+    for (const auto& c : cases) {
+        RenameState names;
+        Diagnostics diag;
+        EXPECT_EQ(joined(compactScript(c.script, names, diag)), c.compacted) << c.what;
+        EXPECT_FALSE(diag.errorFlag()) << c.what;
+    }
+}
+
 TEST(compactScript, ShortNamesLastForTheWholeRun) {
     RenameState names;
     const Lines first = {L"var count = 0;", L"count = count + step;"};
@@ -110,7 +162,8 @@ TEST(compactScript, ShortNamesLastForTheWholeRun) {
     EXPECT_EQ(once, "var a=0;\na=a+b;\n");
     EXPECT_EQ(compact(first, names), once);
     // A later conversion keeps the known names and continues the sequence for new ones.
-    EXPECT_EQ(compact({L"var fresh = count + fresh + fresh;"}, names), "var c=a+c+c;\n");
+    EXPECT_EQ(compact({L"var fresh = count;", L"fresh = fresh + fresh;"}, names),
+              "var c=a;\nc=c+c;\n");
     EXPECT_EQ(names.generator.count(), 3);
 }
 
@@ -118,7 +171,8 @@ TEST(compactScript, ManyDistinctNamesStayDistinct) {
     Lines script;
     const int kNames = 6000;
     for (int n = 0; n < kNames; ++n)
-        script.push_back(L"var v" + std::to_wstring(n) + L" = " + std::to_wstring(n) + L";");
+        script.push_back(L"var v" + std::to_wstring(n) + L" = " + std::to_wstring(n) + L"; f(v" +
+                         std::to_wstring(n) + L");");
     std::string out = compact(script);
     std::regex declaration("var ([A-Za-z_0-9]+)=");
     std::set<std::string> shortNames;

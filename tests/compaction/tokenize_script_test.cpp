@@ -81,7 +81,7 @@ TEST(TokenizeScript, FunctionsAndTheirUse) {
     EXPECT_NE(dump(scan.tokens).find("PROC:g OP:( OP:) #END# OP:}"), std::string::npos);
     EXPECT_NE(dump(scan.tokens).find("PROC:used #END#"), std::string::npos);
     EXPECT_NE(dump(scan.tokens).find("VAR:b"), std::string::npos);
-    markReachableFunctions(scan.tokens, scan.declarations, scan.functions);
+    markReachableCode(scan.tokens, scan.declarations, scan.functions);
     EXPECT_EQ(scan.functions.at(L"f"), 0);
     EXPECT_EQ(scan.functions.at(L"g"), 1);
     EXPECT_EQ(scan.functions.at(L"used"), 1); // the table ignores letter case

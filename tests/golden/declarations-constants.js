@@ -17,5 +17,6 @@ x=-1;
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");
+InitKeyboard();
 INIT();
 }

@@ -69,5 +69,6 @@ empty();
 function _qlcxi(){
 QLCXInit("QLCXcanvas");
 draginit();
+InitKeyboard();
 INIT();
 }

@@ -122,5 +122,6 @@ return 0
 function _qlcxi(){
 QLCXInit("QLCXcanvas");
 draginit();
+InitKeyboard();
 INIT();
 }

@@ -99,5 +99,6 @@ end();ChangeLoop(0);return;
 function _qlcxi(){
 QLCXInit("QLCXcanvas");
 draginit();
+InitKeyboard();
 INIT();
 }

@@ -71,11 +71,14 @@ TEST(PageFeatures, TheProgramsCommandsChooseWiringAndStyleParts) {
          {pressed, toolkit},
          {menus}},
         {{L"CreateMenu(0,WindowID(0));", L"MenuItem(1,\"a\");"},
-         {L"draginit();", L"QLCX_StartMenus();"},
+         {L"draginit();", L"QLCX_StartMenus();", L"InitKeyboard();"},
          {menus},
          {toolkit, status}},
         {{L"AddWindowTimer(0,1,100);"}, {L"draginit();", L"QLCX_StartTimers();"}, {status}, {}},
         {{L"BindEvent(16,f);"}, {L"draginit();", L"QLCX_StartBoundEvents();"}, {}, {menus}},
+        // Key flags only for the programs that read them; a mouse command brings them too.
+        {{L"if(KeyboardPushed(32)){", L"}"}, {L"InitKeyboard();"}, {fault}, {window}},
+        {{L"x=MouseX();"}, {L"InitKeyboard();"}, {}, {window}},
         // A target name counts as its command: a program that waits for a typed line.
         {{L"a$=await QLCX_ReadLine();"}, {L"QLCX_StartConsole();"}, {console}, {}},
     };
@@ -110,7 +113,8 @@ TEST(PageFeatures, AHandWrittenScriptGetsTheWholeSheet) {
     EXPECT_EQ(show(expected), show(page.styleLines));
     EXPECT_EQ(std::count(page.styleLines.begin(), page.styleLines.end(), L"</style>"), 1);
     EXPECT_EQ(show({L"QLCX_StartConsole();", L"draginit();", L"QLCX_StartToolkit();",
-                    L"QLCX_StartMenus();", L"QLCX_StartTimers();", L"QLCX_StartBoundEvents();"}),
+                    L"QLCX_StartMenus();", L"QLCX_StartTimers();", L"QLCX_StartBoundEvents();",
+                    L"InitKeyboard();"}),
               show(wiring(page)));
 }
 
