@@ -75,7 +75,7 @@ private:
         if (c == L'?' && isLetter(peek(1))) return prefixed(TokenKind::kLabel);
         if (c == L'*' && !valueEnded_ && isLetter(peek(1))) return prefixed(TokenKind::kPointer);
         if (c == L'\\' && isLetter(peek(1))) return prefixed(TokenKind::kField);
-        if (c == L'.' && lastIsName() && isLetter(peek(1))) return typeSuffix();
+        if (c == L'.' && lastIsTyped() && isLetter(peek(1))) return typeSuffix();
         if (c == L':' && peek(1) != L':') {
             ++i_;
             return TokenKind::kSeparator;
@@ -85,10 +85,15 @@ private:
 
     wchar_t peek(size_t ahead) const { return i_ + ahead < s_.size() ? s_[i_ + ahead] : L'\0'; }
 
-    bool lastIsName() const {
-        return !tokens_.empty() && tokens_.back().kind == TokenKind::kName &&
-               tokens_.back().column + static_cast<int>(tokens_.back().text.size()) ==
-                   static_cast<int>(i_) + 1;
+    // A name, a pointer ("*p.Point") or a field ("\count.i") right before: what a type
+    // suffix can follow.
+    bool lastIsTyped() const {
+        if (tokens_.empty()) return false;
+        const Token& last = tokens_.back();
+        bool typed = last.kind == TokenKind::kName || last.kind == TokenKind::kPointer ||
+                     last.kind == TokenKind::kField;
+        return typed &&
+               last.column + static_cast<int>(last.text.size()) == static_cast<int>(i_) + 1;
     }
 
     TokenKind toEnd(TokenKind kind) {
