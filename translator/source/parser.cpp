@@ -200,10 +200,11 @@ private:
                 s.kind = StmtKind::kAssign;
                 exprs.push_back(expression(0));
             } else if (const OperatorRow* row = binaryRow(op)) {
-                ++pos_;
+                // "a - b - c" stores a - b - c: the place is the first operand of the whole
+                // expression, not of its first operator alone.
                 s.kind = StmtKind::kUpdate;
                 s.op = row;
-                exprs.push_back(expression(row->operandPrecedence));
+                exprs.push_back(binaryRest(target, 0));
             }
         } else if (!failed_) {
             const Expr& e = tree_.exprs[target];
@@ -503,7 +504,13 @@ private:
             --depth_;
             return fail(pos_);
         }
-        NodeId left = unary();
+        NodeId left = binaryRest(unary(), minPrecedence);
+        --depth_;
+        return left;
+    }
+
+    // The binary operators after `left` that bind at least as tightly as `minPrecedence`.
+    NodeId binaryRest(NodeId left, int minPrecedence) {
         while (!failed_ && pos_ < tokens_.size()) {
             const OperatorRow* row = binaryRow(tokens_[pos_]);
             if (row == nullptr || row->precedence < minPrecedence) break;
@@ -513,7 +520,6 @@ private:
             node.children = links({left, right});
             left = add(node);
         }
-        --depth_;
         return left;
     }
 

@@ -9,3 +9,4 @@ p.Point
 Start:
 Goto Start
 End
+a$ - b - c * 2
