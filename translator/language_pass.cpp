@@ -3,6 +3,7 @@
 #include "common/text.h"
 #include "tables/refused_table.h"
 #include "translator/constant_folder.h"
+#include "translator/lowering/in_place_update.h"
 #include "translator/macro_expansion.h"
 #include "translator/source/conditional_compilation.h"
 #include "translator/source/lexer.h"
@@ -141,8 +142,19 @@ private:
             return restore(s);
         } else if (startsKeyword(lc, L"read")) {
             return read(s);
+        } else if (s.find_first_of(L"+-*/|%&!<>") != std::wstring::npos) {
+            return update(std::move(s));
         }
         write(std::move(s));
+    }
+
+    void update(std::wstring s) {
+        SpelledOutUpdate spelled = spellOutUpdate(s);
+        if (spelled.kind == SpelledOutUpdate::Kind::kPlaceCalls)
+            return report(message::notSupported(
+                line_, L"an in-place update of a place that calls something: " + s));
+        write(spelled.kind == SpelledOutUpdate::Kind::kSpelledOut ? std::move(spelled.statement)
+                                                                  : std::move(s));
     }
 
     // An include file the reader did not find, in a branch that is taken.

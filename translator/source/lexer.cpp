@@ -28,12 +28,6 @@ constexpr std::array<std::wstring_view, 24> kValueStarters = {
     L"shared",   L"static", L"to",    L"step",   L"select",    L"swap",
     L"threaded", L"with",   L"for",   L"return", L"protected", L"procedurereturn"};
 
-bool startsValue(std::wstring_view word) {
-    for (std::wstring_view starter : kValueStarters)
-        if (equalsIgnoreCase(word, starter)) return true;
-    return false;
-}
-
 // Two-character operators, longest match first; "=<" and "=>" are the dialect's own
 // spellings of "<=" and ">=".
 constexpr std::array<std::wstring_view, 9> kPairs = {L"<>", L"<=", L">=", L"=<", L"=>",
@@ -185,7 +179,7 @@ private:
     static bool endsValue(const Token& token) {
         switch (token.kind) {
         case TokenKind::kName:
-            return !startsValue(token.text);
+            return !isValueStarter(token.text);
         case TokenKind::kNumber:
         case TokenKind::kCharacter:
         case TokenKind::kString:
@@ -213,6 +207,12 @@ private:
 
 bool isNameChar(wchar_t c) {
     return isLetter(c) || isDigit(c);
+}
+
+bool isValueStarter(std::wstring_view word) {
+    for (std::wstring_view starter : kValueStarters)
+        if (equalsIgnoreCase(word, starter)) return true;
+    return false;
 }
 
 std::vector<Token> lexLine(std::wstring_view line) {
