@@ -1,0 +1,401 @@
+#include "translator/output/script_printer.h"
+
+#include "common/text.h"
+#include "tables/command_table.h"
+#include "tables/command_types.h"
+#include "tables/constant_table.h"
+#include "translator/output/script_literals.h"
+#include "translator/semantics/symbol_table.h"
+#include "vocabulary/statement_list.h"
+
+namespace qc {
+namespace {
+
+// A piece of script and how tightly the script binds it.
+struct Piece {
+    std::wstring text;
+    int precedence = kScriptAtom;
+};
+
+Piece atom(std::wstring text) {
+    return {std::move(text), kScriptAtom};
+}
+
+// The piece in brackets when it binds more loosely than `needed`.
+std::wstring bound(const Piece& p, int needed) {
+    return p.precedence < needed ? L"(" + p.text + L")" : p.text;
+}
+
+std::wstring_view wrapSuffix(wchar_t width) {
+    switch (width) {
+    case L'b':
+        return L")<<24>>24";
+    case L'w':
+        return L")<<16>>16";
+    case L'a':
+        return L")&255";
+    case L'u':
+    case L'c':
+        return L")&65535";
+    case L'l':
+        return L")|0";
+    default:
+        return {};
+    }
+}
+
+// Whether an integer literal keeps its value in a place of that width, so it needs no wrap.
+bool fitsWidth(std::wstring_view decimal, wchar_t width) {
+    if (decimal.empty() || decimal.size() > 12) return false;
+    long long v = std::stoll(std::wstring(decimal));
+    switch (width) {
+    case L'b':
+        return v >= -128 && v <= 127;
+    case L'w':
+        return v >= -32768 && v <= 32767;
+    case L'a':
+        return v >= 0 && v <= 255;
+    case L'u':
+    case L'c':
+        return v >= 0 && v <= 65535;
+    default:
+        return v >= -2147483648LL && v <= 2147483647LL;
+    }
+}
+
+class Printer {
+public:
+    Printer(const SyntaxTree& tree, const std::vector<ValueType>& types,
+            const VariableTypes& variables, Diagnostics& diag)
+        : tree_(tree), types_(types), variables_(variables), diag_(diag) {}
+
+    PrintedScript run() {
+        statements(tree_.program);
+        return std::move(out_);
+    }
+
+private:
+    // ---- statements
+
+    void statements(NodeRange range) {
+        for (std::uint32_t i = 0; i < range.count; ++i) statement(tree_.child(range, i));
+    }
+
+    void statement(NodeId id) {
+        const Stmt& s = tree_.stmts[id];
+        line_ = s.at.line;
+        switch (s.kind) {
+        case StmtKind::kAssign:
+        case StmtKind::kUpdate:
+            return assignment(s);
+        case StmtKind::kCall:
+            return call(s);
+        case StmtKind::kIf:
+            return ifBlock(s);
+        case StmtKind::kWhile:
+            write(L"while(" + condition(exprAt(s, 0)) + L"){");
+            return closeBody(s);
+        case StmtKind::kRepeat:
+            return repeatBlock(s);
+        case StmtKind::kFor:
+            return forBlock(s);
+        case StmtKind::kBreak:
+            if (s.exprs.count > 0) return unsupported(L"Break with a level");
+            return write(L"break;");
+        case StmtKind::kContinue:
+            return write(L"continue;");
+        default:
+            return unsupported(L"this statement");
+        }
+    }
+
+    // "x = value" and "x + 1": the place takes the value, converted as its type stores it.
+    void assignment(const Stmt& s) {
+        const Expr& place = tree_.exprs[exprAt(s, 0)];
+        if (place.kind != ExprKind::kName) return unsupported(L"a place other than a variable");
+        ValueType target = variables_.of(place.text);
+        write(variableName(place) + L"=" + stored(exprAt(s, 1), target) + L";");
+    }
+
+    void call(const Stmt& s) {
+        if (equalsIgnoreCase(s.name, L"debug")) {
+            if (s.exprs.count == 0) return unsupported(L"Debug without a value");
+            return write(L"Debug(" + value(exprAt(s, 0), false).text + L");");
+        }
+        std::vector<NodeId> args;
+        for (std::uint32_t i = 0; i < s.exprs.count; ++i) args.push_back(exprAt(s, i));
+        write(callText(s.name, args) + L";");
+    }
+
+    void ifBlock(const Stmt& s) {
+        write(L"if(" + condition(exprAt(s, 0)) + L"){");
+        statements(s.body);
+        for (std::uint32_t i = 0; i < s.clauses.count; ++i) {
+            const Stmt& c = tree_.stmts[tree_.child(s.clauses, i)];
+            line_ = c.at.line;
+            if (c.kind == StmtKind::kElseIf)
+                write(L"}else if(" + condition(exprAt(c, 0)) + L"){");
+            else
+                write(L"}else{");
+            statements(c.body);
+        }
+        write(L"}");
+    }
+
+    void repeatBlock(const Stmt& s) {
+        if (s.exprs.count == 0) {
+            write(L"for(;;){");
+            return closeBody(s);
+        }
+        write(L"do{");
+        statements(s.body);
+        write(L"}while(!(" + condition(exprAt(s, 0)) + L"));");
+    }
+
+    // "For i = a To b Step -2": the step's sign, known from its literal, decides the test.
+    void forBlock(const Stmt& s) {
+        const Expr& counter = tree_.exprs[exprAt(s, 0)];
+        if (counter.kind != ExprKind::kName)
+            return unsupported(L"a For place other than a variable");
+        ValueType type = variables_.of(counter.text);
+        std::wstring name = variableName(counter);
+        std::wstring step = L"++";
+        bool down = false;
+        if (s.exprs.count > 3) {
+            NodeId stepId = exprAt(s, 3);
+            const Expr& e = tree_.exprs[stepId];
+            down = e.kind == ExprKind::kUnary && e.op->kind == OperatorClass::kMinus;
+            if (!down && e.kind != ExprKind::kNumber)
+                return unsupported(L"a For step that is not a number");
+            step = L"+=" + stored(stepId, type);
+        }
+        write(L"for(" + name + L"=" + stored(exprAt(s, 1), type) + L";" + name +
+              (down ? L">=" : L"<=") + value(exprAt(s, 2), false).text + L";" + name + step +
+              L"){");
+        closeBody(s);
+    }
+
+    void closeBody(const Stmt& s) {
+        statements(s.body);
+        write(L"}");
+    }
+
+    // ---- expressions
+
+    // A value on its way into a place of type `target`: a float rounded into an integer place,
+    // a truth as 1 or 0, a narrow integer wrapped.
+    std::wstring stored(NodeId id, ValueType target) {
+        ValueType from = types_[id];
+        Piece p = value(id, target.kind == ValueKind::kFloat);
+        if (target.kind != ValueKind::kInteger) return p.text;
+        if (from.kind == ValueKind::kFloat) p = atom(L"QLCX_Round(" + p.text + L")");
+        std::wstring_view wrap = wrapSuffix(target.width);
+        if (wrap.empty()) return p.text;
+        const Expr& e = tree_.exprs[id];
+        if (e.kind == ExprKind::kNumber && fitsWidth(p.text, target.width)) return p.text;
+        return L"(" + p.text + std::wstring(wrap);
+    }
+
+    // A top-level expression: its divisions divide as floats when a float takes part in it
+    // (or it goes to a float place); an argument is an expression of its own.
+    Piece value(NodeId id, bool floatPlace) {
+        bool saved = floats_;
+        floats_ = floatPlace || holdsFloat(id);
+        Piece p = number(id);
+        floats_ = saved;
+        return p;
+    }
+
+    std::wstring condition(NodeId id) {
+        bool saved = floats_;
+        floats_ = holdsFloat(id);
+        Piece p = expr(id);
+        floats_ = saved;
+        return p.text;
+    }
+
+    bool holdsFloat(NodeId id) const {
+        const Expr& e = tree_.exprs[id];
+        if (types_[id].kind == ValueKind::kFloat) return true;
+        if (e.kind != ExprKind::kUnary && e.kind != ExprKind::kBinary) return false;
+        for (std::uint32_t i = 0; i < e.children.count; ++i)
+            if (holdsFloat(tree_.child(e.children, i))) return true;
+        return false;
+    }
+
+    // An expression where a number is needed: a truth counts 1 or 0.
+    Piece number(NodeId id) {
+        Piece p = expr(id);
+        if (types_[id].kind != ValueKind::kTruth) return p;
+        return atom(L"(" + p.text + L"?1:0)");
+    }
+
+    // An integer operand of a bit operator: a float is rounded first.
+    std::wstring whole(NodeId id) {
+        Piece p = number(id);
+        if (types_[id].kind == ValueKind::kFloat) return L"QLCX_Round(" + p.text + L")";
+        return p.text;
+    }
+
+    Piece expr(NodeId id) {
+        const Expr& e = tree_.exprs[id];
+        switch (e.kind) {
+        case ExprKind::kNumber:
+            return atom(numberText(e.text));
+        case ExprKind::kCharacter:
+            return atom(std::to_wstring(e.text.size() >= 3 ? static_cast<int>(e.text[1]) : 0));
+        case ExprKind::kString:
+            return atom(scriptString(e.text));
+        case ExprKind::kConstant:
+            return constant(e);
+        case ExprKind::kName:
+            return atom(variableName(e));
+        case ExprKind::kCall:
+            return callExpr(e);
+        case ExprKind::kUnary:
+            return unary(e);
+        case ExprKind::kBinary:
+            return binary(e);
+        default:
+            unsupported(L"this expression");
+            return atom(L"0");
+        }
+    }
+
+    static std::wstring numberText(std::wstring_view text) {
+        if (text[0] == L'$') return hexToDecimal(text);
+        if (text[0] == L'%') return binaryToDecimal(text.substr(1));
+        return withoutLeadingZeros(std::wstring(text));
+    }
+
+    Piece constant(const Expr& e) {
+        std::optional<std::wstring> v = resolveConstant(e.text);
+        if (v) return atom(*v);
+        diag_.error(message::constNotFound(line_, e.text));
+        return atom(L"0");
+    }
+
+    Piece callExpr(const Expr& e) {
+        std::vector<NodeId> args;
+        for (std::uint32_t i = 0; i < e.children.count; ++i)
+            args.push_back(tree_.child(e.children, i));
+        return atom(callText(e.text, args));
+    }
+
+    // A command of the table with its arguments, each an expression of its own.
+    std::wstring callText(std::wstring_view name, const std::vector<NodeId>& args) {
+        const CommandRow* row = commandTable().lookUpCommand(name);
+        if (row == nullptr) {
+            diag_.error(message::functionNotFound(line_, name));
+            return L"empty";
+        }
+        bool floats = takesFloatArguments(name);
+        std::wstring text = row->targetName.empty() ? row->name : row->targetName;
+        text += L"(";
+        for (size_t i = 0; i < args.size(); ++i) {
+            if (i > 0) text += L",";
+            if (equalsIgnoreCase(name, L"bool"))
+                text += condition(args[i]);
+            else
+                text += value(args[i], floats).text;
+        }
+        return text + L")";
+    }
+
+    Piece unary(const Expr& e) {
+        NodeId operand = tree_.child(e.children, 0);
+        switch (e.op->kind) {
+        case OperatorClass::kNot:
+            return {L"!" + bound(truth(operand), kScriptPrefix), kScriptPrefix};
+        case OperatorClass::kComplement:
+            return atom(L"(-(" + whole(operand) + L")-1)");
+        default: {
+            Piece p = number(operand);
+            // "- -1" keeps its brackets: "--1" would be a decrement.
+            bool sign = !p.text.empty() && (p.text[0] == L'-' || p.text[0] == L'+');
+            return {L"-" + (sign ? L"(" + p.text + L")" : bound(p, kScriptPrefix)), kScriptPrefix};
+        }
+        }
+    }
+
+    // A condition's piece: truths as they are, numbers by their truth.
+    Piece truth(NodeId id) { return expr(id); }
+
+    Piece binary(const Expr& e) {
+        const OperatorRow& row = *e.op;
+        NodeId left = tree_.child(e.children, 0);
+        NodeId right = tree_.child(e.children, 1);
+        switch (row.kind) {
+        case OperatorClass::kDivision:
+            if (floats_) return infix(row, number(left), number(right));
+            if (tree_.exprs[right].kind == ExprKind::kNumber &&
+                numberText(tree_.exprs[right].text) != L"0")
+                return atom(L"Math.trunc(" + infix(row, number(left), number(right)).text + L")");
+            return atom(std::wstring(row.exactCall) + L"(" + number(left).text + L"," +
+                        number(right).text + L")");
+        case OperatorClass::kRemainder:
+            return atom(std::wstring(row.exactCall) + L"(" + number(left).text + L"," +
+                        number(right).text + L")");
+        case OperatorClass::kBitwise:
+        case OperatorClass::kShift:
+            return atom(std::wstring(row.exactCall) + L"(" + whole(left) + L"," + whole(right) +
+                        L")");
+        case OperatorClass::kLogical:
+            if (row.spelling == L"xor")
+                return {L"!" + bound(truth(left), kScriptPrefix) + L"!==!" +
+                            bound(truth(right), kScriptPrefix),
+                        row.scriptPrecedence};
+            return infix(row, truth(left), truth(right));
+        default:
+            return infix(row, number(left), number(right));
+        }
+    }
+
+    // Both operands around the script's operator; the right one also in brackets at the same
+    // binding, since the script groups from the left.
+    static Piece infix(const OperatorRow& row, const Piece& left, const Piece& right) {
+        std::wstring r = bound(right, row.scriptPrecedence + 1);
+        // "a - -1" keeps apart what "a--1" would join.
+        bool clash = !r.empty() && (r[0] == L'-' || r[0] == L'+') &&
+                     (row.script == L"-" || row.script == L"+");
+        return {bound(left, row.scriptPrecedence) + std::wstring(row.script) +
+                    (clash ? L" " : L"") + r,
+                row.scriptPrecedence};
+    }
+
+    // ---- names, lines, messages
+
+    std::wstring variableName(const Expr& e) const {
+        return symbols_.variableName(toLower(e.text));
+    }
+
+    NodeId exprAt(const Stmt& s, std::uint32_t i) const { return tree_.child(s.exprs, i); }
+
+    void write(std::wstring line) {
+        out_.lines.push_back(std::move(line));
+        out_.sourceLines.push_back(line_);
+    }
+
+    void unsupported(std::wstring_view what) {
+        diag_.error(
+            message::notSupported(line_, L"by the tree printer yet: " + std::wstring(what)));
+    }
+
+    const SyntaxTree& tree_;
+    const std::vector<ValueType>& types_;
+    const VariableTypes& variables_;
+    Diagnostics& diag_;
+    SymbolTable symbols_;
+    PrintedScript out_;
+    bool floats_ = false;
+    int line_ = 0;
+};
+
+} // namespace
+
+PrintedScript printScript(const SyntaxTree& tree, const std::vector<ValueType>& types,
+                          const VariableTypes& variables, Diagnostics& diag) {
+    return Printer(tree, types, variables, diag).run();
+}
+
+} // namespace qc
