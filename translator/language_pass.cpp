@@ -45,8 +45,9 @@ long long typeSize(std::wstring_view lowerType) {
 
 class LanguagePass {
 public:
-    LanguagePass(Diagnostics& diag, std::vector<std::pair<int, bool>>* switches)
-        : diag_(diag), switches_(switches),
+    LanguagePass(Diagnostics& diag, std::vector<std::pair<int, bool>>* switches,
+                 LanguagePassMode mode)
+        : diag_(diag), switches_(switches), lowers_(mode == LanguagePassMode::kForStatements),
           compiler_(diag, lookup(),
                     [this](const std::wstring& name, const std::wstring& kind) {
                         return isDefined(name, kind);
@@ -111,7 +112,7 @@ private:
         if (inData_) return dataStatement(original, lc);
         if (startsKeyword(lc, L"enumeration") || startsKeyword(lc, L"enumerationbinary"))
             return startEnumeration(original, lc);
-        if (lc == L"datasection") {
+        if (lc == L"datasection" && lowers_) {
             inData_ = true;
             return;
         }
@@ -122,6 +123,7 @@ private:
         std::wstring s = sizes ? replaceSizeAndOffset(original) : std::move(original);
         if (constants) s = substituteConstants(s);
         if (sizes || constants) lc = toLower(s);
+        if (!lowers_) return write(std::move(s));
         if (startsKeyword(lc, L"if")) {
             ifs_.push_back(0);
         } else if (startsKeyword(lc, L"elseif")) {
@@ -582,6 +584,7 @@ private:
 
     Diagnostics& diag_;
     std::vector<std::pair<int, bool>>* switches_;
+    bool lowers_; // ElseIf, Select, data sections and in-place statements for the statements
     const std::vector<std::wstring>* statements_ = nullptr;
     size_t i_ = 0;
     std::vector<std::wstring> out_;
@@ -611,8 +614,9 @@ private:
 } // namespace
 
 std::vector<std::wstring> runLanguagePass(std::vector<std::wstring> statements, Diagnostics& diag,
-                                          std::vector<std::pair<int, bool>>* switches) {
-    return LanguagePass(diag, switches).run(std::move(statements));
+                                          std::vector<std::pair<int, bool>>* switches,
+                                          LanguagePassMode mode) {
+    return LanguagePass(diag, switches, mode).run(std::move(statements));
 }
 
 bool staysOutsideThePage(std::wstring_view command) {

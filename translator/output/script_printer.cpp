@@ -74,6 +74,22 @@ public:
         return std::move(out_);
     }
 
+    PrintedScript program() {
+        line_ = 0;
+        for (const std::wstring& name : variables_.names()) {
+            ValueType t = variables_.of(name);
+            std::wstring_view empty = t.kind == ValueKind::kString  ? L"\"\""
+                                      : t.kind == ValueKind::kFloat ? L"0.0"
+                                                                    : L"0";
+            write(L"var " + symbols_.variableName(name) + L"=" + std::wstring(empty));
+        }
+        write(L"function INIT(){");
+        statements(tree_.program);
+        line_ = 0;
+        write(L"}");
+        return std::move(out_);
+    }
+
 private:
     // ---- statements
 
@@ -97,6 +113,8 @@ private:
             return closeBody(s);
         case StmtKind::kRepeat:
             return repeatBlock(s);
+        case StmtKind::kSelect:
+            return selectBlock(s);
         case StmtKind::kFor:
             return forBlock(s);
         case StmtKind::kBreak:
@@ -140,6 +158,52 @@ private:
             statements(c.body);
         }
         write(L"}");
+    }
+
+    // A Select is a chain of conditions on its value, computed once: a variable is tested as
+    // it is, anything else is kept in a variable of its own first.
+    void selectBlock(const Stmt& s) {
+        NodeId subject = exprAt(s, 0);
+        const Expr& e = tree_.exprs[subject];
+        std::wstring tested;
+        if (e.kind == ExprKind::kName) {
+            tested = variableName(e);
+        } else {
+            tested = L"qlcxselect" + std::to_wstring(++selects_);
+            write(L"var " + tested + L"=" + value(subject, false).text + L";");
+        }
+        std::wstring opener = L"if(";
+        bool any = false;
+        for (std::uint32_t i = 0; i < s.clauses.count; ++i) {
+            const Stmt& c = tree_.stmts[tree_.child(s.clauses, i)];
+            line_ = c.at.line;
+            if (c.kind == StmtKind::kDefault) {
+                write(any ? L"}else{" : L"{");
+            } else {
+                write(opener + caseCondition(c, tested) + L"){");
+                opener = L"}else if(";
+            }
+            any = true;
+            statements(c.body);
+        }
+        if (any) write(L"}");
+    }
+
+    // "Case 1, 3 To 5": the value is one of them or within the range.
+    std::wstring caseCondition(const Stmt& c, const std::wstring& tested) {
+        std::wstring condition;
+        for (std::uint32_t k = 0; k < c.exprs.count; ++k) {
+            if (k > 0) condition += L"||";
+            const Expr& v = tree_.exprs[exprAt(c, k)];
+            if (v.kind == ExprKind::kRange) {
+                condition += L"(" + tested + L">=" + bound(number(tree_.child(v.children, 0)), 10) +
+                             L"&&" + tested + L"<=" +
+                             bound(number(tree_.child(v.children, 1)), 10) + L")";
+            } else {
+                condition += tested + L"==" + bound(number(exprAt(c, k)), 9);
+            }
+        }
+        return condition;
     }
 
     void repeatBlock(const Stmt& s) {
@@ -389,6 +453,7 @@ private:
     PrintedScript out_;
     bool floats_ = false;
     int line_ = 0;
+    int selects_ = 0;
 };
 
 } // namespace
@@ -396,6 +461,11 @@ private:
 PrintedScript printScript(const SyntaxTree& tree, const std::vector<ValueType>& types,
                           const VariableTypes& variables, Diagnostics& diag) {
     return Printer(tree, types, variables, diag).run();
+}
+
+PrintedScript printProgram(const SyntaxTree& tree, const std::vector<ValueType>& types,
+                           const VariableTypes& variables, Diagnostics& diag) {
+    return Printer(tree, types, variables, diag).program();
 }
 
 } // namespace qc

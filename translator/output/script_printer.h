@@ -22,7 +22,13 @@ struct PrintedScript {
     std::vector<int> sourceLines; // the program line each script line was written for
 };
 
+// The statements alone.
 PrintedScript printScript(const SyntaxTree& tree, const std::vector<ValueType>& types,
                           const VariableTypes& variables, Diagnostics& diag);
+
+// The whole program: its variables at page level, each with the empty value of its type, then
+// the start-up function INIT with the main program.
+PrintedScript printProgram(const SyntaxTree& tree, const std::vector<ValueType>& types,
+                           const VariableTypes& variables, Diagnostics& diag);
 
 } // namespace qc

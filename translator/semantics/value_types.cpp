@@ -20,7 +20,10 @@ ValueType typeOfSuffix(std::wstring_view suffix, std::wstring_view name) {
 
 ValueType VariableTypes::declare(std::wstring_view name, std::wstring_view suffix) {
     auto [it, fresh] = types_.try_emplace(toLower(name));
-    if (fresh) it->second = typeOfSuffix(suffix, name);
+    if (fresh) {
+        it->second = typeOfSuffix(suffix, name);
+        order_.push_back(it->first);
+    }
     return it->second;
 }
 

@@ -32,9 +32,12 @@ class VariableTypes {
 public:
     ValueType declare(std::wstring_view name, std::wstring_view suffix);
     ValueType of(std::wstring_view name) const;
+    // The lower-case names in the order they were first met.
+    const std::vector<std::wstring>& names() const { return order_; }
 
 private:
     std::unordered_map<std::wstring, ValueType> types_; // by lower-case name
+    std::vector<std::wstring> order_;
 };
 
 // The types of all expressions of the tree, indexed by expression id. Variables are declared
