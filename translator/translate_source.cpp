@@ -110,9 +110,7 @@ TranslationResult translateSourceWithTree(std::wstring_view sourceText,
     std::vector<std::wstring> statements =
         runLanguagePass(std::move(program.statements), diag, nullptr, LanguagePassMode::kForTree);
     SyntaxTree tree = parseStatements(statements, diag);
-    VariableTypes variables;
-    std::vector<ValueType> types = typeTree(tree, variables);
-    PrintedScript printed = printProgram(tree, types, variables, diag);
+    PrintedScript printed = printProgram(tree, typeTree(tree), diag);
     TranslationResult result = buildPage(nullptr, printed.lines, &printed.sourceLines);
     diag.setSourceMap(nullptr);
     result.sourceMap = std::move(program.map);

@@ -365,9 +365,7 @@ TEST(OperatorDifferential, TheTreePrinterComputesTheSame) {
     Diagnostics diag;
     ReadProgram program = readProgram(toWide(c.program), nullptr, diag);
     SyntaxTree tree = parseStatements(program.statements, diag);
-    VariableTypes variables;
-    std::vector<ValueType> types = typeTree(tree, variables);
-    PrintedScript printed = printScript(tree, types, variables, diag);
+    PrintedScript printed = printScript(tree, typeTree(tree), diag);
     ASSERT_TRUE(diag.errors().empty()) << toUtf8(diag.errors().front());
     std::vector<std::wstring> script{L"function INIT(){"};
     script.insert(script.end(), printed.lines.begin(), printed.lines.end());

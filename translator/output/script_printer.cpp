@@ -5,7 +5,6 @@
 #include "tables/command_types.h"
 #include "tables/constant_table.h"
 #include "translator/output/script_literals.h"
-#include "translator/semantics/symbol_table.h"
 #include "vocabulary/statement_list.h"
 
 namespace qc {
@@ -65,9 +64,8 @@ bool fitsWidth(std::wstring_view decimal, wchar_t width) {
 
 class Printer {
 public:
-    Printer(const SyntaxTree& tree, const std::vector<ValueType>& types,
-            const VariableTypes& variables, Diagnostics& diag)
-        : tree_(tree), types_(types), variables_(variables), diag_(diag) {}
+    Printer(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag)
+        : tree_(tree), typed_(typed), types_(typed.types), diag_(diag) {}
 
     PrintedScript run() {
         statements(tree_.program);
@@ -76,13 +74,17 @@ public:
 
     PrintedScript program() {
         line_ = 0;
-        for (const std::wstring& name : variables_.names()) {
-            ValueType t = variables_.of(name);
-            std::wstring_view empty = t.kind == ValueKind::kString  ? L"\"\""
-                                      : t.kind == ValueKind::kFloat ? L"0.0"
-                                                                    : L"0";
-            write(L"var " + symbols_.variableName(name) + L"=" + std::wstring(empty));
+        for (const Variable& v : typed_.variables) {
+            if (v.home != Variable::Home::kMain && v.home != Variable::Home::kGlobal &&
+                v.home != Variable::Home::kStatic)
+                continue;
+            std::wstring initial =
+                v.initial != kNoNode ? stored(v.initial, v.type) : emptyValue(v.type);
+            write(L"var " + v.scriptName + L"=" + initial);
         }
+        for (const Procedure& p : typed_.procedures)
+            if (p.statement != kNoNode) procedure(p);
+        line_ = 0;
         write(L"function INIT(){");
         statements(tree_.program);
         line_ = 0;
@@ -90,7 +92,43 @@ public:
         return std::move(out_);
     }
 
-private:
+    static std::wstring emptyValue(ValueType t) {
+        return t.kind == ValueKind::kString ? L"\"\"" : t.kind == ValueKind::kFloat ? L"0.0" : L"0";
+    }
+
+    // "Procedure.s Name(a, b = 2)": a function with its locals declared first, and the empty
+    // value of its type returned when the body ends without ProcedureReturn.
+    void procedure(const Procedure& p) {
+        const Stmt& s = tree_.stmts[p.statement];
+        line_ = s.at.line;
+        std::wstring header = L"function " + p.scriptName + L"(";
+        for (std::uint32_t k = 0; k < s.exprs.count; ++k) {
+            const Expr& parameter = tree_.exprs[exprAt(s, k)];
+            NodeId name = tree_.child(parameter.children, 0);
+            if (!parameter.text.empty() || tree_.exprs[name].kind != ExprKind::kName)
+                unsupported(L"a parameter other than a variable");
+            if (k > 0) header += L",";
+            header += variableName(name);
+            if (parameter.children.count > 1) {
+                const Variable* v = typed_.variableOf(name);
+                header += L"=" + stored(tree_.child(parameter.children, 1), v->type);
+            }
+        }
+        write(header + L"){");
+        for (int index : p.locals) {
+            const Variable& v = typed_.variables[static_cast<size_t>(index)];
+            if (v.home == Variable::Home::kLocal)
+                write(L"var " + v.scriptName + L"=" + emptyValue(v.type) + L";");
+        }
+        current_ = &p;
+        statements(s.body);
+        current_ = nullptr;
+        bool returns = s.body.count > 0 &&
+                       tree_.stmts[tree_.child(s.body, s.body.count - 1)].kind == StmtKind::kReturn;
+        if (!returns) write(L"return " + emptyValue(p.result) + L";");
+        write(L"}");
+    }
+
     // ---- statements
 
     void statements(NodeRange range) {
@@ -122,6 +160,13 @@ private:
             return write(L"break;");
         case StmtKind::kContinue:
             return write(L"continue;");
+        case StmtKind::kProcedure:
+        case StmtKind::kDeclare:
+            return; // written ahead of the start-up function
+        case StmtKind::kDefine:
+            return definition(s);
+        case StmtKind::kReturn:
+            return procedureReturn(s);
         default:
             return unsupported(L"this statement");
         }
@@ -129,10 +174,37 @@ private:
 
     // "x = value" and "x + 1": the place takes the value, converted as its type stores it.
     void assignment(const Stmt& s) {
-        const Expr& place = tree_.exprs[exprAt(s, 0)];
-        if (place.kind != ExprKind::kName) return unsupported(L"a place other than a variable");
-        ValueType target = variables_.of(place.text);
-        write(variableName(place) + L"=" + stored(exprAt(s, 1), target) + L";");
+        NodeId place = exprAt(s, 0);
+        if (tree_.exprs[place].kind != ExprKind::kName)
+            return unsupported(L"a place other than a variable");
+        write(variableName(place) + L"=" + stored(exprAt(s, 1), typed_.variableOf(place)->type) +
+              L";");
+    }
+
+    // The initial values of a declaration; a static's is its page-level variable's.
+    void definition(const Stmt& s) {
+        for (std::uint32_t i = 0; i < s.body.count; ++i) {
+            const Stmt& item = tree_.stmts[tree_.child(s.body, i)];
+            if (item.kind != StmtKind::kVariable) {
+                line_ = item.at.line;
+                unsupported(L"a container in a declaration");
+                continue;
+            }
+            NodeId name = exprAt(item, 0);
+            const Variable* v = typed_.variableOf(name);
+            if (v == nullptr) {
+                unsupported(L"a declared name other than a variable");
+                continue;
+            }
+            if (item.exprs.count < 2 || v->home == Variable::Home::kStatic) continue;
+            write(v->scriptName + L"=" + stored(exprAt(item, 1), v->type) + L";");
+        }
+    }
+
+    void procedureReturn(const Stmt& s) {
+        ValueType result = current_ != nullptr ? current_->result : ValueType{};
+        if (s.exprs.count == 0) return write(L"return " + emptyValue(result) + L";");
+        write(L"return " + stored(exprAt(s, 0), result) + L";");
     }
 
     void call(const Stmt& s) {
@@ -167,7 +239,7 @@ private:
         const Expr& e = tree_.exprs[subject];
         std::wstring tested;
         if (e.kind == ExprKind::kName) {
-            tested = variableName(e);
+            tested = variableName(subject);
         } else {
             tested = L"qlcxselect" + std::to_wstring(++selects_);
             write(L"var " + tested + L"=" + value(subject, false).text + L";");
@@ -218,10 +290,10 @@ private:
 
     // "For i = a To b Step -2": the step's sign, known from its literal, decides the test.
     void forBlock(const Stmt& s) {
-        const Expr& counter = tree_.exprs[exprAt(s, 0)];
-        if (counter.kind != ExprKind::kName)
+        NodeId counter = exprAt(s, 0);
+        if (tree_.exprs[counter].kind != ExprKind::kName)
             return unsupported(L"a For place other than a variable");
-        ValueType type = variables_.of(counter.text);
+        ValueType type = typed_.variableOf(counter)->type;
         std::wstring name = variableName(counter);
         std::wstring step = L"++";
         bool down = false;
@@ -313,7 +385,7 @@ private:
         case ExprKind::kConstant:
             return constant(e);
         case ExprKind::kName:
-            return atom(variableName(e));
+            return atom(variableName(id));
         case ExprKind::kCall:
             return callExpr(e);
         case ExprKind::kUnary:
@@ -348,6 +420,7 @@ private:
 
     // A command of the table with its arguments, each an expression of its own.
     std::wstring callText(std::wstring_view name, const std::vector<NodeId>& args) {
+        if (const Procedure* p = typed_.procedureNamed(name)) return procedureCall(*p, args);
         const CommandRow* row = commandTable().lookUpCommand(name);
         if (row == nullptr) {
             diag_.error(message::functionNotFound(line_, name));
@@ -362,6 +435,20 @@ private:
                 text += condition(args[i]);
             else
                 text += value(args[i], floats).text;
+        }
+        return text + L")";
+    }
+
+    // A procedure's arguments go in as its parameters' types store them.
+    std::wstring procedureCall(const Procedure& p, const std::vector<NodeId>& args) {
+        std::wstring text = p.scriptName + L"(";
+        for (size_t i = 0; i < args.size(); ++i) {
+            if (i > 0) text += L",";
+            bool known =
+                i < p.locals.size() && typed_.variables[static_cast<size_t>(p.locals[i])].home ==
+                                           Variable::Home::kParameter;
+            text += known ? stored(args[i], typed_.variables[static_cast<size_t>(p.locals[i])].type)
+                          : value(args[i], false).text;
         }
         return text + L")";
     }
@@ -429,8 +516,9 @@ private:
 
     // ---- names, lines, messages
 
-    std::wstring variableName(const Expr& e) const {
-        return symbols_.variableName(toLower(e.text));
+    std::wstring variableName(NodeId id) const {
+        const Variable* v = typed_.variableOf(id);
+        return v != nullptr ? v->scriptName : std::wstring(tree_.exprs[id].text);
     }
 
     NodeId exprAt(const Stmt& s, std::uint32_t i) const { return tree_.child(s.exprs, i); }
@@ -446,10 +534,10 @@ private:
     }
 
     const SyntaxTree& tree_;
+    const TypedTree& typed_;
     const std::vector<ValueType>& types_;
-    const VariableTypes& variables_;
     Diagnostics& diag_;
-    SymbolTable symbols_;
+    const Procedure* current_ = nullptr;
     PrintedScript out_;
     bool floats_ = false;
     int line_ = 0;
@@ -458,14 +546,12 @@ private:
 
 } // namespace
 
-PrintedScript printScript(const SyntaxTree& tree, const std::vector<ValueType>& types,
-                          const VariableTypes& variables, Diagnostics& diag) {
-    return Printer(tree, types, variables, diag).run();
+PrintedScript printScript(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag) {
+    return Printer(tree, typed, diag).run();
 }
 
-PrintedScript printProgram(const SyntaxTree& tree, const std::vector<ValueType>& types,
-                           const VariableTypes& variables, Diagnostics& diag) {
-    return Printer(tree, types, variables, diag).program();
+PrintedScript printProgram(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag) {
+    return Printer(tree, typed, diag).program();
 }
 
 } // namespace qc

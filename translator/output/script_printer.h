@@ -5,9 +5,10 @@
 // where a float is rounded into an integer place and where a narrow integer wraps comes from
 // the types.
 //
-// It writes expressions, assignments and in-place statements, Debug and command calls, If,
-// While, Repeat, For, Break and Continue; the conversion does not use it yet, and any other
-// node is reported as not supported yet.
+// It writes expressions, assignments and in-place statements, Debug, command and procedure
+// calls, If, While, Repeat, For, Select, Break and Continue, procedures and the declarations
+// of plain variables; the conversion uses it only when asked, and any other node is reported
+// as not supported yet.
 #include "common/diagnostics.h"
 #include "translator/semantics/value_types.h"
 #include "translator/source/syntax_tree.h"
@@ -23,12 +24,11 @@ struct PrintedScript {
 };
 
 // The statements alone.
-PrintedScript printScript(const SyntaxTree& tree, const std::vector<ValueType>& types,
-                          const VariableTypes& variables, Diagnostics& diag);
+PrintedScript printScript(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag);
 
-// The whole program: its variables at page level, each with the empty value of its type, then
-// the start-up function INIT with the main program.
-PrintedScript printProgram(const SyntaxTree& tree, const std::vector<ValueType>& types,
-                           const VariableTypes& variables, Diagnostics& diag);
+// The whole program: its page-level variables (the main program's, the globals, the statics),
+// each with the empty value of its type or a static's initial value, its procedures, then the
+// start-up function INIT with the main program.
+PrintedScript printProgram(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag);
 
 } // namespace qc

@@ -2,6 +2,7 @@
 
 #include "common/text.h"
 #include "tables/command_types.h"
+#include "translator/semantics/symbol_table.h"
 
 namespace qc {
 
@@ -18,18 +19,14 @@ ValueType typeOfSuffix(std::wstring_view suffix, std::wstring_view name) {
     return {};
 }
 
-ValueType VariableTypes::declare(std::wstring_view name, std::wstring_view suffix) {
-    auto [it, fresh] = types_.try_emplace(toLower(name));
-    if (fresh) {
-        it->second = typeOfSuffix(suffix, name);
-        order_.push_back(it->first);
-    }
-    return it->second;
+const Variable* TypedTree::variableOf(NodeId expr) const {
+    std::int32_t v = variable[expr];
+    return v < 0 ? nullptr : &variables[static_cast<size_t>(v)];
 }
 
-ValueType VariableTypes::of(std::wstring_view name) const {
-    auto it = types_.find(toLower(name));
-    return it == types_.end() ? typeOfSuffix({}, name) : it->second;
+const Procedure* TypedTree::procedureNamed(std::wstring_view name) const {
+    auto it = procedureIds.find(toLower(name));
+    return it == procedureIds.end() ? nullptr : &procedures[static_cast<size_t>(it->second)];
 }
 
 namespace {
@@ -63,23 +60,169 @@ ValueType combined(Typing typing, ValueType a, ValueType b) {
 
 class Typer {
 public:
-    Typer(const SyntaxTree& tree, VariableTypes& variables)
-        : tree_(tree), variables_(variables), types_(tree.exprs.size()) {}
+    explicit Typer(const SyntaxTree& tree) : tree_(tree) {
+        out_.types.resize(tree.exprs.size());
+        out_.variable.assign(tree.exprs.size(), -1);
+        out_.callee.assign(tree.exprs.size(), -1);
+    }
 
-    std::vector<ValueType> run() {
+    TypedTree run() {
+        collectProcedures(tree_.program);
         statements(tree_.program);
-        return std::move(types_);
+        return std::move(out_);
     }
 
 private:
-    void statements(NodeRange range) {
+    // ---- procedures, known before any call of them is met (Declare allows calls ahead)
+
+    void collectProcedures(NodeRange range) {
         for (std::uint32_t i = 0; i < range.count; ++i) {
-            const Stmt& s = tree_.stmts[tree_.child(range, i)];
-            for (std::uint32_t k = 0; k < s.exprs.count; ++k) expr(tree_.child(s.exprs, k));
-            statements(s.body);
-            statements(s.clauses);
+            NodeId id = tree_.child(range, i);
+            const Stmt& s = tree_.stmts[id];
+            if (s.kind != StmtKind::kProcedure && s.kind != StmtKind::kDeclare) continue;
+            std::wstring key = toLower(s.name);
+            auto [it, fresh] =
+                out_.procedureIds.try_emplace(key, static_cast<int>(out_.procedures.size()));
+            if (fresh) {
+                Procedure p;
+                p.name = s.name;
+                p.scriptName = symbols_.procedureNeedsPrivateName(std::wstring(s.name))
+                                   ? L"QLCXp_" + std::wstring(s.name)
+                                   : std::wstring(s.name);
+                p.result = typeOfSuffix(s.suffix, s.name);
+                out_.procedures.push_back(std::move(p));
+            }
+            if (s.kind == StmtKind::kProcedure)
+                out_.procedures[static_cast<size_t>(it->second)].statement = id;
         }
     }
+
+    // ---- statements
+
+    void statements(NodeRange range) {
+        for (std::uint32_t i = 0; i < range.count; ++i) statement(tree_.child(range, i));
+    }
+
+    void statement(NodeId id) {
+        const Stmt& s = tree_.stmts[id];
+        if (s.kind == StmtKind::kProcedure) return procedure(s);
+        if (s.kind == StmtKind::kDeclare) return;
+        if (s.kind == StmtKind::kDefine) return definition(s);
+        for (std::uint32_t k = 0; k < s.exprs.count; ++k) expr(tree_.child(s.exprs, k));
+        statements(s.body);
+        statements(s.clauses);
+    }
+
+    void procedure(const Stmt& s) {
+        current_ = out_.procedureIds[toLower(s.name)];
+        scope_.clear();
+        for (std::uint32_t k = 0; k < s.exprs.count; ++k) {
+            const Expr& p = tree_.exprs[tree_.child(s.exprs, k)];
+            NodeId name = tree_.child(p.children, 0);
+            if (p.children.count > 1) expr(tree_.child(p.children, 1));
+            declare(name, Variable::Home::kParameter, {});
+        }
+        statements(s.body);
+        current_ = -1;
+        scope_.clear();
+    }
+
+    // Define, Global, Protected, Static, Shared: each name takes its home, its type (its own
+    // suffix, else the keyword's), then its initial value is typed.
+    void definition(const Stmt& s) {
+        std::wstring keyword = toLower(s.name);
+        for (std::uint32_t i = 0; i < s.body.count; ++i) {
+            const Stmt& item = tree_.stmts[tree_.child(s.body, i)];
+            if (item.kind != StmtKind::kVariable) {
+                statement(tree_.child(s.body, i));
+                continue;
+            }
+            NodeId name = tree_.child(item.exprs, 0);
+            if (tree_.exprs[name].kind != ExprKind::kName) {
+                expr(name);
+                continue;
+            }
+            NodeId initial = item.exprs.count > 1 ? tree_.child(item.exprs, 1) : kNoNode;
+            if (initial != kNoNode) expr(initial);
+            if (keyword == L"shared") {
+                share(name, s.suffix);
+            } else {
+                Variable::Home home = keyword == L"global"   ? Variable::Home::kGlobal
+                                      : keyword == L"static" ? Variable::Home::kStatic
+                                      : current_ >= 0        ? Variable::Home::kLocal
+                                                             : Variable::Home::kMain;
+                declare(name, home, s.suffix, initial);
+            }
+        }
+    }
+
+    // ---- names
+
+    // A new variable for the name at `id`, in the home given; a name already declared in
+    // that scope keeps its first type.
+    void declare(NodeId id, Variable::Home home, std::wstring_view keywordSuffix,
+                 NodeId initial = kNoNode) {
+        const Expr& e = tree_.exprs[id];
+        std::wstring key = toLower(e.text);
+        auto& scope = home == Variable::Home::kGlobal ? globals_ : current_ >= 0 ? scope_ : main_;
+        auto found = scope.find(key);
+        if (found != scope.end()) {
+            bind(id, found->second);
+            return;
+        }
+        Variable v;
+        v.home = home;
+        v.type = typeOfSuffix(e.suffix.empty() ? keywordSuffix : e.suffix, e.text);
+        v.procedure = home == Variable::Home::kGlobal ? -1 : current_;
+        v.initial = initial;
+        std::wstring script = symbols_.variableName(key);
+        if (home == Variable::Home::kStatic && current_ >= 0)
+            script = L"static_" + std::wstring(procedureAt(current_).name) + L"_" + script;
+        v.scriptName = script;
+        int index = static_cast<int>(out_.variables.size());
+        out_.variables.push_back(std::move(v));
+        scope[key] = index;
+        if (home == Variable::Home::kGlobal) main_[key] = index;
+        if (current_ >= 0 && home != Variable::Home::kGlobal)
+            procedureAt(current_).locals.push_back(index);
+        bind(id, index);
+    }
+
+    // "Shared x" inside a procedure: the main program's x.
+    void share(NodeId id, std::wstring_view keywordSuffix) {
+        std::wstring key = toLower(tree_.exprs[id].text);
+        auto found = main_.find(key);
+        if (found == main_.end()) {
+            int saved = current_;
+            current_ = -1;
+            declare(id, Variable::Home::kMain, keywordSuffix);
+            current_ = saved;
+            found = main_.find(key);
+        }
+        scope_[key] = found->second;
+        bind(id, found->second);
+    }
+
+    // A name used: what it means where it is used, declared on its first use.
+    void use(NodeId id) {
+        std::wstring key = toLower(tree_.exprs[id].text);
+        if (current_ >= 0) {
+            if (auto it = scope_.find(key); it != scope_.end()) return bind(id, it->second);
+            if (auto it = globals_.find(key); it != globals_.end()) return bind(id, it->second);
+            return declare(id, Variable::Home::kLocal, {});
+        }
+        if (auto it = main_.find(key); it != main_.end()) return bind(id, it->second);
+        declare(id, Variable::Home::kMain, {});
+    }
+
+    Procedure& procedureAt(int index) { return out_.procedures[static_cast<size_t>(index)]; }
+
+    void bind(NodeId id, int variable) {
+        out_.variable[id] = variable;
+        out_.types[id] = out_.variables[static_cast<size_t>(variable)].type;
+    }
+
+    // ---- expressions
 
     ValueType expr(NodeId id) {
         const Expr& e = tree_.exprs[id];
@@ -97,10 +240,10 @@ private:
             t = kString;
             break;
         case ExprKind::kName:
-            t = variables_.declare(e.text, e.suffix);
-            break;
+            use(id);
+            return out_.types[id];
         case ExprKind::kCall:
-            t = call(e);
+            t = call(id, e);
             break;
         case ExprKind::kUnary:
             t = combined(e.op->typing, operand(e, 0), {});
@@ -112,14 +255,18 @@ private:
             for (std::uint32_t k = 0; k < e.children.count; ++k) expr(tree_.child(e.children, k));
             break;
         }
-        types_[id] = t;
+        out_.types[id] = t;
         return t;
     }
 
     ValueType operand(const Expr& e, std::uint32_t i) { return expr(tree_.child(e.children, i)); }
 
-    ValueType call(const Expr& e) {
+    ValueType call(NodeId id, const Expr& e) {
         for (std::uint32_t k = 0; k < e.children.count; ++k) expr(tree_.child(e.children, k));
+        if (auto it = out_.procedureIds.find(toLower(e.text)); it != out_.procedureIds.end()) {
+            out_.callee[id] = it->second;
+            return out_.procedures[static_cast<size_t>(it->second)].result;
+        }
         switch (commandResultType(e.text)) {
         case L'i':
             return kInteger;
@@ -133,14 +280,18 @@ private:
     }
 
     const SyntaxTree& tree_;
-    VariableTypes& variables_;
-    std::vector<ValueType> types_;
+    TypedTree out_;
+    SymbolTable symbols_;
+    std::unordered_map<std::wstring, int> main_;    // the main program's names, globals too
+    std::unordered_map<std::wstring, int> globals_; // seen in every procedure
+    std::unordered_map<std::wstring, int> scope_;   // the current procedure's own names
+    int current_ = -1;
 };
 
 } // namespace
 
-std::vector<ValueType> typeTree(const SyntaxTree& tree, VariableTypes& variables) {
-    return Typer(tree, variables).run();
+TypedTree typeTree(const SyntaxTree& tree) {
+    return Typer(tree).run();
 }
 
 } // namespace qc

@@ -1,8 +1,9 @@
 #pragma once
-// The type of every expression of a syntax tree, from the operator table's typing rules, the
-// places' declared types and the commands' result types. The printer reads it to decide where
-// "/" divides integers, where a float is rounded on its way into an integer place and where a
-// narrow integer wraps.
+// Names and types of a syntax tree: which variable every name means (the main program's, a
+// global, a procedure's local, static or shared one), each variable's type, the procedures,
+// and the type of every expression, from the operator table's typing rules and the commands'
+// result types. The printer reads them to name things and to decide where "/" divides
+// integers, where a float is rounded into an integer place and where a narrow integer wraps.
 #include "translator/source/syntax_tree.h"
 
 #include <string>
@@ -26,22 +27,40 @@ struct ValueType {
 // structure type.
 ValueType typeOfSuffix(std::wstring_view suffix, std::wstring_view name);
 
-// A variable keeps the type of its first use, as in the dialect: "n.f = 1" makes every later
-// "n" a float; a name met without a suffix first is an integer (a "$" name a string).
-class VariableTypes {
-public:
-    ValueType declare(std::wstring_view name, std::wstring_view suffix);
-    ValueType of(std::wstring_view name) const;
-    // The lower-case names in the order they were first met.
-    const std::vector<std::wstring>& names() const { return order_; }
-
-private:
-    std::unordered_map<std::wstring, ValueType> types_; // by lower-case name
-    std::vector<std::wstring> order_;
+struct Variable {
+    enum class Home : std::uint8_t { kMain, kGlobal, kLocal, kParameter, kStatic };
+    Home home = Home::kMain;
+    ValueType type;
+    std::wstring scriptName;
+    int procedure = -1;       // of a local, parameter or static one
+    NodeId initial = kNoNode; // a Static's initial value
 };
 
-// The types of all expressions of the tree, indexed by expression id. Variables are declared
-// in the order the statements are met.
-std::vector<ValueType> typeTree(const SyntaxTree& tree, VariableTypes& variables);
+struct Procedure {
+    std::wstring_view name; // as declared
+    std::wstring scriptName;
+    ValueType result;
+    NodeId statement = kNoNode;
+    std::vector<int> locals; // variable ids of its locals and statics, parameters first
+};
+
+struct TypedTree {
+    std::vector<ValueType> types;       // by expression id
+    std::vector<std::int32_t> variable; // by expression id: the variable a name means, or -1
+    std::vector<std::int32_t> callee;   // by expression id: the procedure a call calls, or -1
+    std::vector<Variable> variables;
+    std::vector<Procedure> procedures;
+
+    std::unordered_map<std::wstring, int> procedureIds; // by lower-case name
+
+    const Variable* variableOf(NodeId expr) const;
+    const Procedure* procedureNamed(std::wstring_view name) const;
+};
+
+// A variable keeps the type of its first use or declaration, as in the dialect: "n.f = 1"
+// makes every later "n" a float; a name met without a suffix is an integer (a "$" name a
+// string). Inside a procedure a name is its parameter, a Protected, Static or Shared name of
+// it, a global, or else a local of its own; the main program's other variables are not seen.
+TypedTree typeTree(const SyntaxTree& tree);
 
 } // namespace qc
