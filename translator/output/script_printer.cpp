@@ -82,6 +82,8 @@ public:
                 v.initial != kNoNode ? stored(v.initial, v.type) : emptyValue(v.type);
             write(L"var " + v.scriptName + L"=" + initial);
         }
+        for (const Container& c : typed_.containers)
+            if (c.procedure < 0) write(L"var " + c.scriptName + L"=0;");
         for (const Procedure& p : typed_.procedures)
             if (p.statement != kNoNode) procedure(p);
         line_ = 0;
@@ -105,10 +107,12 @@ public:
         for (std::uint32_t k = 0; k < s.exprs.count; ++k) {
             const Expr& parameter = tree_.exprs[exprAt(s, k)];
             NodeId name = tree_.child(parameter.children, 0);
-            if (!parameter.text.empty() || tree_.exprs[name].kind != ExprKind::kName)
-                unsupported(L"a parameter other than a variable");
+            bool array = typed_.containerOf(name) != nullptr;
+            if ((!parameter.text.empty() && !array) ||
+                (!array && tree_.exprs[name].kind != ExprKind::kName))
+                unsupported(L"a list or map parameter");
             if (k > 0) header += L",";
-            header += variableName(name);
+            header += array ? typed_.containerOf(name)->scriptName : variableName(name);
             if (parameter.children.count > 1) {
                 const Variable* v = typed_.variableOf(name);
                 header += L"=" + stored(tree_.child(parameter.children, 1), v->type);
@@ -119,6 +123,10 @@ public:
             const Variable& v = typed_.variables[static_cast<size_t>(index)];
             if (v.home == Variable::Home::kLocal)
                 write(L"var " + v.scriptName + L"=" + emptyValue(v.type) + L";");
+        }
+        for (int index : p.containers) {
+            const Container& c = typed_.containers[static_cast<size_t>(index)];
+            if (!c.parameter) write(L"var " + c.scriptName + L"=0;");
         }
         current_ = &p;
         statements(s.body);
@@ -167,6 +175,9 @@ public:
             return definition(s);
         case StmtKind::kReturn:
             return procedureReturn(s);
+        case StmtKind::kDim:
+        case StmtKind::kReDim:
+            return dimension(s);
         default:
             return unsupported(L"this statement");
         }
@@ -175,6 +186,11 @@ public:
     // "x = value" and "x + 1": the place takes the value, converted as its type stores it.
     void assignment(const Stmt& s) {
         NodeId place = exprAt(s, 0);
+        if (const Container* c = typed_.containerOf(place)) {
+            if (tree_.exprs[place].children.count == 0)
+                return unsupported(L"a whole array as a place");
+            return write(element(place) + L"=" + stored(exprAt(s, 1), c->element) + L";");
+        }
         if (tree_.exprs[place].kind != ExprKind::kName)
             return unsupported(L"a place other than a variable");
         write(variableName(place) + L"=" + stored(exprAt(s, 1), typed_.variableOf(place)->type) +
@@ -185,9 +201,13 @@ public:
     void definition(const Stmt& s) {
         for (std::uint32_t i = 0; i < s.body.count; ++i) {
             const Stmt& item = tree_.stmts[tree_.child(s.body, i)];
+            if (item.kind == StmtKind::kDim) {
+                dimension(item);
+                continue;
+            }
             if (item.kind != StmtKind::kVariable) {
                 line_ = item.at.line;
-                unsupported(L"a container in a declaration");
+                unsupported(L"a list or map in a declaration");
                 continue;
             }
             NodeId name = exprAt(item, 0);
@@ -199,6 +219,26 @@ public:
             if (item.exprs.count < 2 || v->home == Variable::Home::kStatic) continue;
             write(v->scriptName + L"=" + stored(exprAt(item, 1), v->type) + L";");
         }
+    }
+
+    // "Dim a.f(10, 2)" makes the array anew; "ReDim a(20)" resizes it and keeps its elements.
+    void dimension(const Stmt& s) {
+        NodeId id = exprAt(s, 0);
+        const Container* c = typed_.containerOf(id);
+        const Expr& e = tree_.exprs[id];
+        if (c == nullptr || e.children.count > 3 || e.children.count == 0)
+            return unsupported(L"this array declaration");
+        if (c->parameter) return unsupported(L"Dim of an array parameter");
+        std::wstring bounds;
+        for (std::uint32_t k = 0; k < 3; ++k)
+            bounds += L"," + (k < e.children.count ? stored(tree_.child(e.children, k),
+                                                            ValueType{ValueKind::kInteger, L'i'})
+                                                   : std::wstring(L"-1"));
+        if (s.kind == StmtKind::kDim)
+            write(c->scriptName + L"=dimfunc(" + c->factory + bounds + L");");
+        else
+            write(c->scriptName + L"=redimfunc(" + c->scriptName + L",1," + c->factory + bounds +
+                  L");");
     }
 
     void procedureReturn(const Stmt& s) {
@@ -387,7 +427,7 @@ public:
         case ExprKind::kName:
             return atom(variableName(id));
         case ExprKind::kCall:
-            return callExpr(e);
+            return callExpr(id, e);
         case ExprKind::kUnary:
             return unary(e);
         case ExprKind::kBinary:
@@ -411,7 +451,19 @@ public:
         return atom(L"0");
     }
 
-    Piece callExpr(const Expr& e) {
+    // "grid(x, y)" is grid[x][y], each index an integer; "a()" the whole array, as commands
+    // and procedures take it.
+    std::wstring element(NodeId id) {
+        const Expr& e = tree_.exprs[id];
+        std::wstring text = typed_.containerOf(id)->scriptName;
+        for (std::uint32_t k = 0; k < e.children.count; ++k)
+            text += L"[" +
+                    stored(tree_.child(e.children, k), ValueType{ValueKind::kInteger, L'i'}) + L"]";
+        return text;
+    }
+
+    Piece callExpr(NodeId id, const Expr& e) {
+        if (typed_.containerOf(id) != nullptr) return atom(element(id));
         std::vector<NodeId> args;
         for (std::uint32_t i = 0; i < e.children.count; ++i)
             args.push_back(tree_.child(e.children, i));
@@ -444,11 +496,9 @@ public:
         std::wstring text = p.scriptName + L"(";
         for (size_t i = 0; i < args.size(); ++i) {
             if (i > 0) text += L",";
-            bool known =
-                i < p.locals.size() && typed_.variables[static_cast<size_t>(p.locals[i])].home ==
-                                           Variable::Home::kParameter;
-            text += known ? stored(args[i], typed_.variables[static_cast<size_t>(p.locals[i])].type)
-                          : value(args[i], false).text;
+            int v = i < p.parameters.size() ? p.parameters[i] : -1;
+            text += v >= 0 ? stored(args[i], typed_.variables[static_cast<size_t>(v)].type)
+                           : value(args[i], false).text;
         }
         return text + L")";
     }

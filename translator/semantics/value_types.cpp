@@ -24,6 +24,11 @@ const Variable* TypedTree::variableOf(NodeId expr) const {
     return v < 0 ? nullptr : &variables[static_cast<size_t>(v)];
 }
 
+const Container* TypedTree::containerOf(NodeId expr) const {
+    std::int32_t c = container[expr];
+    return c < 0 ? nullptr : &containers[static_cast<size_t>(c)];
+}
+
 const Procedure* TypedTree::procedureNamed(std::wstring_view name) const {
     auto it = procedureIds.find(toLower(name));
     return it == procedureIds.end() ? nullptr : &procedures[static_cast<size_t>(it->second)];
@@ -64,10 +69,12 @@ public:
         out_.types.resize(tree.exprs.size());
         out_.variable.assign(tree.exprs.size(), -1);
         out_.callee.assign(tree.exprs.size(), -1);
+        out_.container.assign(tree.exprs.size(), -1);
     }
 
     TypedTree run() {
         collectProcedures(tree_.program);
+        collectContainers(tree_.program, -1);
         statements(tree_.program);
         return std::move(out_);
     }
@@ -97,6 +104,61 @@ private:
         }
     }
 
+    // ---- arrays, known before names are given: a variable gives way to an array of its name
+
+    void collectContainers(NodeRange range, int procedure) {
+        for (std::uint32_t i = 0; i < range.count; ++i) {
+            const Stmt& s = tree_.stmts[tree_.child(range, i)];
+            int inside = procedure;
+            if (s.kind == StmtKind::kProcedure) {
+                inside = out_.procedureIds[toLower(s.name)];
+                for (std::uint32_t k = 0; k < s.exprs.count; ++k) {
+                    const Expr& p = tree_.exprs[tree_.child(s.exprs, k)];
+                    if (equalsIgnoreCase(p.text, L"array"))
+                        addContainer(tree_.exprs[tree_.child(p.children, 0)], inside, true);
+                }
+            }
+            bool global = s.kind == StmtKind::kDefine && equalsIgnoreCase(s.name, L"global");
+            if (s.kind == StmtKind::kDim && s.exprs.count > 0)
+                addContainer(tree_.exprs[tree_.child(s.exprs, 0)], procedure, false);
+            collectContainers(s.body, global ? -1 : inside);
+            collectContainers(s.clauses, inside);
+        }
+    }
+
+    void addContainer(const Expr& e, int procedure, bool parameter) {
+        std::wstring key = toLower(e.text);
+        auto& scope = procedure >= 0 ? procedureContainers_[procedure] : programContainers_;
+        if (scope.count(key) != 0) return;
+        Container c;
+        c.scriptName = SymbolTable::containerName(key);
+        c.element = typeOfSuffix(e.suffix, e.text);
+        c.procedure = procedure;
+        c.parameter = parameter;
+        std::wstring type = toLower(e.suffix.substr(e.suffix.empty() ? 0 : 1));
+        c.factory = c.element.kind == ValueKind::kString    ? L"initstring"
+                    : c.element.kind == ValueKind::kFloat   ? L"initfloat"
+                    : c.element.kind == ValueKind::kUnknown ? L"init" + type
+                                                            : L"initint";
+        symbols_.declareContainer(c.scriptName, ContainerKind::kArray, type,
+                                  procedure >= 0 ? toLower(procedureAt(procedure).name) : L"");
+        int index = static_cast<int>(out_.containers.size());
+        out_.containers.push_back(std::move(c));
+        scope[key] = index;
+        if (procedure >= 0) procedureAt(procedure).containers.push_back(index);
+    }
+
+    int containerNamed(std::wstring_view name) const {
+        std::wstring key = toLower(name);
+        if (current_ >= 0) {
+            auto own = procedureContainers_.find(current_);
+            if (own != procedureContainers_.end())
+                if (auto it = own->second.find(key); it != own->second.end()) return it->second;
+        }
+        auto it = programContainers_.find(key);
+        return it == programContainers_.end() ? -1 : it->second;
+    }
+
     // ---- statements
 
     void statements(NodeRange range) {
@@ -108,9 +170,18 @@ private:
         if (s.kind == StmtKind::kProcedure) return procedure(s);
         if (s.kind == StmtKind::kDeclare) return;
         if (s.kind == StmtKind::kDefine) return definition(s);
+        if (s.kind == StmtKind::kDim || s.kind == StmtKind::kReDim) return dimension(s);
         for (std::uint32_t k = 0; k < s.exprs.count; ++k) expr(tree_.child(s.exprs, k));
         statements(s.body);
         statements(s.clauses);
+    }
+
+    // "Dim a.f(10, 2)": the array's own name, then the bounds as values.
+    void dimension(const Stmt& s) {
+        NodeId id = tree_.child(s.exprs, 0);
+        const Expr& e = tree_.exprs[id];
+        out_.container[id] = containerNamed(e.text);
+        for (std::uint32_t k = 0; k < e.children.count; ++k) expr(tree_.child(e.children, k));
     }
 
     void procedure(const Stmt& s) {
@@ -120,7 +191,13 @@ private:
             const Expr& p = tree_.exprs[tree_.child(s.exprs, k)];
             NodeId name = tree_.child(p.children, 0);
             if (p.children.count > 1) expr(tree_.child(p.children, 1));
-            declare(name, Variable::Home::kParameter, {});
+            if (equalsIgnoreCase(p.text, L"array")) {
+                out_.container[name] = containerNamed(tree_.exprs[name].text);
+                procedureAt(current_).parameters.push_back(-1);
+            } else {
+                declare(name, Variable::Home::kParameter, {});
+                procedureAt(current_).parameters.push_back(out_.variable[name]);
+            }
         }
         statements(s.body);
         current_ = -1;
@@ -263,6 +340,10 @@ private:
 
     ValueType call(NodeId id, const Expr& e) {
         for (std::uint32_t k = 0; k < e.children.count; ++k) expr(tree_.child(e.children, k));
+        if (int c = containerNamed(e.text); c >= 0) {
+            out_.container[id] = c;
+            return out_.containers[static_cast<size_t>(c)].element;
+        }
         if (auto it = out_.procedureIds.find(toLower(e.text)); it != out_.procedureIds.end()) {
             out_.callee[id] = it->second;
             return out_.procedures[static_cast<size_t>(it->second)].result;
@@ -285,6 +366,8 @@ private:
     std::unordered_map<std::wstring, int> main_;    // the main program's names, globals too
     std::unordered_map<std::wstring, int> globals_; // seen in every procedure
     std::unordered_map<std::wstring, int> scope_;   // the current procedure's own names
+    std::unordered_map<std::wstring, int> programContainers_;
+    std::unordered_map<int, std::unordered_map<std::wstring, int>> procedureContainers_;
     int current_ = -1;
 };
 

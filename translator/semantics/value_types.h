@@ -36,18 +36,32 @@ struct Variable {
     NodeId initial = kNoNode; // a Static's initial value
 };
 
+// An array (lists and maps are not written yet): its script name, the factory of its
+// elements and their type.
+struct Container {
+    std::wstring scriptName;
+    std::wstring factory; // "initint", "initfloat", "initstring", "init<structure>"
+    ValueType element;
+    int procedure = -1; // of a local or a parameter
+    bool parameter = false;
+};
+
 struct Procedure {
     std::wstring_view name; // as declared
     std::wstring scriptName;
     ValueType result;
     NodeId statement = kNoNode;
-    std::vector<int> locals; // variable ids of its locals and statics, parameters first
+    std::vector<int> locals;     // variable ids of its locals and statics, parameters first
+    std::vector<int> containers; // its own arrays, parameters among them
+    std::vector<int> parameters; // in order: the variable id, -1 for an array
 };
 
 struct TypedTree {
-    std::vector<ValueType> types;       // by expression id
-    std::vector<std::int32_t> variable; // by expression id: the variable a name means, or -1
-    std::vector<std::int32_t> callee;   // by expression id: the procedure a call calls, or -1
+    std::vector<ValueType> types;        // by expression id
+    std::vector<std::int32_t> variable;  // by expression id: the variable a name means, or -1
+    std::vector<std::int32_t> callee;    // by expression id: the procedure a call calls, or -1
+    std::vector<std::int32_t> container; // by expression id: the array a bracketed name is
+    std::vector<Container> containers;
     std::vector<Variable> variables;
     std::vector<Procedure> procedures;
 
@@ -55,6 +69,7 @@ struct TypedTree {
 
     const Variable* variableOf(NodeId expr) const;
     const Procedure* procedureNamed(std::wstring_view name) const;
+    const Container* containerOf(NodeId expr) const;
 };
 
 // A variable keeps the type of its first use or declaration, as in the dialect: "n.f = 1"
