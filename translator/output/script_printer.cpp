@@ -74,6 +74,7 @@ public:
 
     PrintedScript program() {
         line_ = 0;
+        for (const Structure& st : typed_.structures) structure(st);
         for (const Variable& v : typed_.variables) {
             if (v.home != Variable::Home::kMain && v.home != Variable::Home::kGlobal &&
                 v.home != Variable::Home::kStatic)
@@ -94,8 +95,56 @@ public:
         return std::move(out_);
     }
 
-    static std::wstring emptyValue(ValueType t) {
-        return t.kind == ValueKind::kString ? L"\"\"" : t.kind == ValueKind::kFloat ? L"0.0" : L"0";
+    std::wstring emptyValue(ValueType t) const { return typed_.emptyValue(t); }
+
+    // A structure's constructor and element factory: every field with its empty value, a
+    // static array, a structure, a list or a map field made anew for each element.
+    void structure(const Structure& st) {
+        write(L"function struct" + st.scriptName + L"(){");
+        for (const Field& f : st.fields)
+            write(L"var " + f.scriptName + L"=" +
+                  (f.shape == Field::Shape::kValue && f.type.kind != ValueKind::kStructure
+                       ? emptyValue(f.type)
+                       : L"0") +
+                  L";");
+        write(L"}");
+        write(L"function init" + st.scriptName + L"(){");
+        write(L"var bufvar=new struct" + st.scriptName + L"();");
+        for (const Field& f : st.fields)
+            write(L"bufvar." + f.scriptName + L"=" +
+                  (f.shape == Field::Shape::kValue && f.type.kind != ValueKind::kStructure
+                       ? emptyValue(f.type)
+                       : L"0") +
+                  L";");
+        std::vector<std::wstring> containers;
+        for (const Field& f : st.fields) {
+            std::wstring made = madeField(f);
+            if (made.empty()) continue;
+            write(L"bufvar." + f.scriptName + L"=" + made + L";");
+            if (f.shape == Field::Shape::kList || f.shape == Field::Shape::kMap)
+                containers.push_back(L"struct." + f.scriptName + L"=" + made + L";");
+        }
+        write(L"return bufvar;");
+        write(L"}");
+        if (containers.empty()) return;
+        write(L"function initializestruct" + st.scriptName + L"(struct){");
+        for (const std::wstring& line : containers) write(line);
+        write(L"}");
+    }
+
+    static std::wstring madeField(const Field& f) {
+        switch (f.shape) {
+        case Field::Shape::kStaticArray:
+            return L"dimfunc(" + f.factory + L"," + f.size + L"-1,-1,-1)";
+        case Field::Shape::kList:
+            return L"NewList(" + f.factory + L")";
+        case Field::Shape::kMap:
+            return L"NewMap(" + f.factory + L")";
+        case Field::Shape::kValue:
+            return f.type.kind == ValueKind::kStructure ? f.factory + L"()" : L"";
+        default:
+            return L"";
+        }
     }
 
     // "Procedure.s Name(a, b = 2)": a function with its locals declared first, and the empty
@@ -178,6 +227,9 @@ public:
         case StmtKind::kDim:
         case StmtKind::kReDim:
             return dimension(s);
+        case StmtKind::kVariable:
+        case StmtKind::kStructure:
+            return; // a structure variable declared alone, a structure: declared at page level
         default:
             return unsupported(L"this statement");
         }
@@ -191,8 +243,10 @@ public:
                 return unsupported(L"a whole array as a place");
             return write(element(place) + L"=" + stored(exprAt(s, 1), c->element) + L";");
         }
-        if (tree_.exprs[place].kind != ExprKind::kName)
-            return unsupported(L"a place other than a variable");
+        ExprKind kind = tree_.exprs[place].kind;
+        if (kind == ExprKind::kField || kind == ExprKind::kIndex)
+            return write(expr(place).text + L"=" + stored(exprAt(s, 1), types_[place]) + L";");
+        if (kind != ExprKind::kName) return unsupported(L"a place other than a variable");
         write(variableName(place) + L"=" + stored(exprAt(s, 1), typed_.variableOf(place)->type) +
               L";");
     }
@@ -428,6 +482,12 @@ public:
             return atom(variableName(id));
         case ExprKind::kCall:
             return callExpr(id, e);
+        case ExprKind::kField:
+            return fieldExpr(e);
+        case ExprKind::kIndex:
+            return atom(bound(expr(tree_.child(e.children, 0)), kScriptAtom) + L"[" +
+                        stored(tree_.child(e.children, 1), ValueType{ValueKind::kInteger, L'i'}) +
+                        L"]");
         case ExprKind::kUnary:
             return unary(e);
         case ExprKind::kBinary:
@@ -436,6 +496,17 @@ public:
             unsupported(L"this expression");
             return atom(L"0");
         }
+    }
+
+    // "p\\pos\\x" is p.pos.x: fields in lower case, without "$".
+    Piece fieldExpr(const Expr& e) {
+        if (e.children.count > 1) {
+            unsupported(L"a list field's element");
+            return atom(L"0");
+        }
+        std::wstring name = toLower(e.text);
+        if (!name.empty() && name.back() == L'$') name.pop_back();
+        return atom(bound(expr(tree_.child(e.children, 0)), kScriptAtom) + L"." + name);
     }
 
     static std::wstring numberText(std::wstring_view text) {

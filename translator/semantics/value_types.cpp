@@ -24,6 +24,27 @@ const Variable* TypedTree::variableOf(NodeId expr) const {
     return v < 0 ? nullptr : &variables[static_cast<size_t>(v)];
 }
 
+ValueType TypedTree::typeOf(std::wstring_view suffix, std::wstring_view name) const {
+    ValueType t = typeOfSuffix(suffix, name);
+    if (t.kind != ValueKind::kUnknown || suffix.size() < 2) return t;
+    auto it = structureIds.find(toLower(suffix.substr(1)));
+    if (it == structureIds.end()) return t;
+    return {ValueKind::kStructure, L'i', it->second};
+}
+
+std::wstring TypedTree::emptyValue(ValueType t) const {
+    switch (t.kind) {
+    case ValueKind::kString:
+        return L"\"\"";
+    case ValueKind::kFloat:
+        return L"0.0";
+    case ValueKind::kStructure:
+        return L"init" + structures[static_cast<size_t>(t.structure)].scriptName + L"()";
+    default:
+        return L"0";
+    }
+}
+
 const Container* TypedTree::containerOf(NodeId expr) const {
     std::int32_t c = container[expr];
     return c < 0 ? nullptr : &containers[static_cast<size_t>(c)];
@@ -73,6 +94,7 @@ public:
     }
 
     TypedTree run() {
+        collectStructures(tree_.program);
         collectProcedures(tree_.program);
         collectContainers(tree_.program, -1);
         statements(tree_.program);
@@ -80,6 +102,77 @@ public:
     }
 
 private:
+    // ---- structures, known before their first use: a field may name one declared later
+
+    void collectStructures(NodeRange range) {
+        for (std::uint32_t i = 0; i < range.count; ++i) {
+            const Stmt& s = tree_.stmts[tree_.child(range, i)];
+            if (s.kind != StmtKind::kStructure) continue;
+            std::wstring key = toLower(s.name);
+            if (out_.structureIds.count(key) != 0) continue;
+            out_.structureIds[key] = static_cast<int>(out_.structures.size());
+            Structure st;
+            st.scriptName = key;
+            out_.structures.push_back(std::move(st));
+            symbols_.declareStructure(key);
+        }
+        for (std::uint32_t i = 0; i < range.count; ++i) {
+            const Stmt& s = tree_.stmts[tree_.child(range, i)];
+            if (s.kind == StmtKind::kStructure) fields(s);
+        }
+    }
+
+    void fields(const Stmt& s) {
+        Structure& st = out_.structures[static_cast<size_t>(out_.structureIds[toLower(s.name)])];
+        if (!st.fields.empty()) return;
+        if (!s.suffix.empty()) {
+            auto base = out_.structureIds.find(toLower(s.suffix));
+            if (base != out_.structureIds.end()) {
+                const Stmt* baseStmt = structureStatement(s.suffix);
+                if (baseStmt != nullptr) fields(*baseStmt);
+                std::vector<Field> inherited =
+                    out_.structures[static_cast<size_t>(base->second)].fields;
+                st.fields.insert(st.fields.begin(), inherited.begin(), inherited.end());
+            }
+        }
+        for (std::uint32_t k = 0; k < s.body.count; ++k) {
+            const Stmt& item = tree_.stmts[tree_.child(s.body, k)];
+            if (item.kind != StmtKind::kVariable || item.exprs.count == 0) continue;
+            st.fields.push_back(field(item));
+        }
+    }
+
+    const Stmt* structureStatement(std::wstring_view name) const {
+        for (const Stmt& s : tree_.stmts)
+            if (s.kind == StmtKind::kStructure && equalsIgnoreCase(s.name, name)) return &s;
+        return nullptr;
+    }
+
+    // "x.i", "name$", "cells.i[10]", "pos.Point", "*next.Node", "List items.s()".
+    Field field(const Stmt& item) {
+        Field f;
+        const Expr* e = &tree_.exprs[tree_.child(item.exprs, 0)];
+        if (e->kind == ExprKind::kIndex) {
+            f.shape = Field::Shape::kStaticArray;
+            const Expr& size = tree_.exprs[tree_.child(e->children, 1)];
+            f.size = std::wstring(size.text);
+            e = &tree_.exprs[tree_.child(e->children, 0)];
+        }
+        if (e->kind == ExprKind::kPointer) f.shape = Field::Shape::kPointer;
+        if (equalsIgnoreCase(item.name, L"list")) f.shape = Field::Shape::kList;
+        if (equalsIgnoreCase(item.name, L"map")) f.shape = Field::Shape::kMap;
+        if (equalsIgnoreCase(item.name, L"array")) f.shape = Field::Shape::kArray;
+        f.scriptName = toLower(e->text);
+        if (!f.scriptName.empty() && f.scriptName.back() == L'$') f.scriptName.pop_back();
+        f.type = out_.typeOf(e->suffix, e->text);
+        f.factory = f.type.kind == ValueKind::kString      ? L"initstring"
+                    : f.type.kind == ValueKind::kFloat     ? L"initfloat"
+                    : f.type.kind == ValueKind::kStructure ? out_.emptyValue(f.type)
+                                                           : L"initint";
+        if (f.type.kind == ValueKind::kStructure) f.factory.resize(f.factory.size() - 2);
+        return f;
+    }
+
     // ---- procedures, known before any call of them is met (Declare allows calls ahead)
 
     void collectProcedures(NodeRange range) {
@@ -132,14 +225,16 @@ private:
         if (scope.count(key) != 0) return;
         Container c;
         c.scriptName = SymbolTable::containerName(key);
-        c.element = typeOfSuffix(e.suffix, e.text);
+        c.element = out_.typeOf(e.suffix, e.text);
         c.procedure = procedure;
         c.parameter = parameter;
         std::wstring type = toLower(e.suffix.substr(e.suffix.empty() ? 0 : 1));
-        c.factory = c.element.kind == ValueKind::kString    ? L"initstring"
-                    : c.element.kind == ValueKind::kFloat   ? L"initfloat"
-                    : c.element.kind == ValueKind::kUnknown ? L"init" + type
-                                                            : L"initint";
+        c.factory =
+            c.element.kind == ValueKind::kString  ? L"initstring"
+            : c.element.kind == ValueKind::kFloat ? L"initfloat"
+            : c.element.kind == ValueKind::kUnknown || c.element.kind == ValueKind::kStructure
+                ? L"init" + type
+                : L"initint";
         symbols_.declareContainer(c.scriptName, ContainerKind::kArray, type,
                                   procedure >= 0 ? toLower(procedureAt(procedure).name) : L"");
         int index = static_cast<int>(out_.containers.size());
@@ -168,7 +263,7 @@ private:
     void statement(NodeId id) {
         const Stmt& s = tree_.stmts[id];
         if (s.kind == StmtKind::kProcedure) return procedure(s);
-        if (s.kind == StmtKind::kDeclare) return;
+        if (s.kind == StmtKind::kDeclare || s.kind == StmtKind::kStructure) return;
         if (s.kind == StmtKind::kDefine) return definition(s);
         if (s.kind == StmtKind::kDim || s.kind == StmtKind::kReDim) return dimension(s);
         for (std::uint32_t k = 0; k < s.exprs.count; ++k) expr(tree_.child(s.exprs, k));
@@ -249,7 +344,7 @@ private:
         }
         Variable v;
         v.home = home;
-        v.type = typeOfSuffix(e.suffix.empty() ? keywordSuffix : e.suffix, e.text);
+        v.type = out_.typeOf(e.suffix.empty() ? keywordSuffix : e.suffix, e.text);
         v.procedure = home == Variable::Home::kGlobal ? -1 : current_;
         v.initial = initial;
         std::wstring script = symbols_.variableName(key);
@@ -322,6 +417,14 @@ private:
         case ExprKind::kCall:
             t = call(id, e);
             break;
+        case ExprKind::kField:
+            t = fieldType(operand(e, 0), e.text);
+            for (std::uint32_t k = 1; k < e.children.count; ++k) expr(tree_.child(e.children, k));
+            break;
+        case ExprKind::kIndex:
+            t = operand(e, 0);
+            operand(e, 1);
+            break;
         case ExprKind::kUnary:
             t = combined(e.op->typing, operand(e, 0), {});
             break;
@@ -334,6 +437,19 @@ private:
         }
         out_.types[id] = t;
         return t;
+    }
+
+    // The field's type; a static array field's elements have it too.
+    ValueType fieldType(ValueType owner, std::wstring_view name) const {
+        if (owner.kind != ValueKind::kStructure) return {};
+        std::wstring key = toLower(name);
+        if (!key.empty() && key.back() == L'$') key.pop_back();
+        for (const Field& f : out_.structures[static_cast<size_t>(owner.structure)].fields)
+            if (f.scriptName == key)
+                return f.shape == Field::Shape::kValue || f.shape == Field::Shape::kStaticArray
+                           ? f.type
+                           : ValueType{};
+        return {};
     }
 
     ValueType operand(const Expr& e, std::uint32_t i) { return expr(tree_.child(e.children, i)); }

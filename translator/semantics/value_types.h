@@ -12,19 +12,35 @@
 
 namespace qc {
 
-enum class ValueKind : std::uint8_t { kUnknown, kInteger, kFloat, kString, kTruth };
+enum class ValueKind : std::uint8_t { kUnknown, kInteger, kFloat, kString, kTruth, kStructure };
 
 struct ValueType {
     ValueKind kind = ValueKind::kUnknown;
     // Of an integer place: the type letter that decides how it wraps ('i', 'q', 'l', 'w',
     // 'b', 'a', 'u', 'c').
     wchar_t width = L'i';
+    int structure = -1; // of a structure value: its index in TypedTree::structures
 
     bool operator==(const ValueType&) const = default;
 };
 
+// A field of a structure as the page writes it: its name in lower case without "$".
+struct Field {
+    std::wstring scriptName;
+    ValueType type;
+    enum class Shape : std::uint8_t { kValue, kStaticArray, kList, kMap, kArray, kPointer };
+    Shape shape = Shape::kValue;
+    std::wstring size;    // of a static array: its element count as written
+    std::wstring factory; // of a container field: its elements' factory
+};
+
+struct Structure {
+    std::wstring scriptName;   // lower case: "point" of "initpoint" and "structpoint"
+    std::vector<Field> fields; // the base structure's first
+};
+
 // The type a suffix gives (".i", ".f", ".s{20}"), or a name ending in "$"; unknown for a
-// structure type.
+// structure type (TypedTree::typeOf knows those).
 ValueType typeOfSuffix(std::wstring_view suffix, std::wstring_view name);
 
 struct Variable {
@@ -65,7 +81,14 @@ struct TypedTree {
     std::vector<Variable> variables;
     std::vector<Procedure> procedures;
 
+    std::vector<Structure> structures;
     std::unordered_map<std::wstring, int> procedureIds; // by lower-case name
+    std::unordered_map<std::wstring, int> structureIds; // by lower-case name
+
+    // A suffix's type, structures included.
+    ValueType typeOf(std::wstring_view suffix, std::wstring_view name) const;
+    // The empty value of a type: 0, 0.0, "", or a fresh structure.
+    std::wstring emptyValue(ValueType type) const;
 
     const Variable* variableOf(NodeId expr) const;
     const Procedure* procedureNamed(std::wstring_view name) const;
