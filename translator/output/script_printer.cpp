@@ -227,6 +227,11 @@ public:
         case StmtKind::kDim:
         case StmtKind::kReDim:
             return dimension(s);
+        case StmtKind::kNewList:
+        case StmtKind::kNewMap:
+            return newContainer(s);
+        case StmtKind::kForEach:
+            return forEachBlock(s);
         case StmtKind::kVariable:
         case StmtKind::kStructure:
             return; // a structure variable declared alone, a structure: declared at page level
@@ -239,7 +244,7 @@ public:
     void assignment(const Stmt& s) {
         NodeId place = exprAt(s, 0);
         if (const Container* c = typed_.containerOf(place)) {
-            if (tree_.exprs[place].children.count == 0)
+            if (c->kind == ContainerKind::kArray && tree_.exprs[place].children.count == 0)
                 return unsupported(L"a whole array as a place");
             return write(element(place) + L"=" + stored(exprAt(s, 1), c->element) + L";");
         }
@@ -257,6 +262,10 @@ public:
             const Stmt& item = tree_.stmts[tree_.child(s.body, i)];
             if (item.kind == StmtKind::kDim) {
                 dimension(item);
+                continue;
+            }
+            if (item.kind == StmtKind::kNewList || item.kind == StmtKind::kNewMap) {
+                newContainer(item);
                 continue;
             }
             if (item.kind != StmtKind::kVariable) {
@@ -293,6 +302,24 @@ public:
         else
             write(c->scriptName + L"=redimfunc(" + c->scriptName + L",1," + c->factory + bounds +
                   L");");
+    }
+
+    // "NewList l.Point()", "NewMap m.s()": empty, with the elements' factory.
+    void newContainer(const Stmt& s) {
+        const Container* c = typed_.containerOf(exprAt(s, 0));
+        if (c == nullptr || c->parameter) return unsupported(L"this list or map declaration");
+        write(c->scriptName + (s.kind == StmtKind::kNewList ? L"=NewList(" : L"=NewMap(") +
+              c->factory + L");");
+    }
+
+    // "ForEach l()": every element in turn as the current one.
+    void forEachBlock(const Stmt& s) {
+        const Container* c = typed_.containerOf(exprAt(s, 0));
+        if (c == nullptr || c->kind == ContainerKind::kArray)
+            return unsupported(L"ForEach of something other than a list or map");
+        write(L"ResetList(" + c->scriptName + L");");
+        write(L"while(NextElement(" + c->scriptName + L")){");
+        closeBody(s);
     }
 
     void procedureReturn(const Stmt& s) {
@@ -526,7 +553,14 @@ public:
     // and procedures take it.
     std::wstring element(NodeId id) {
         const Expr& e = tree_.exprs[id];
-        std::wstring text = typed_.containerOf(id)->scriptName;
+        const Container& c = *typed_.containerOf(id);
+        std::wstring text = c.scriptName;
+        if (c.kind == ContainerKind::kList ||
+            (c.kind == ContainerKind::kMap && e.children.count == 0))
+            return text + L"[" + text + L"[0]]";
+        if (c.kind == ContainerKind::kMap)
+            return text + L"[mapslot(" + text + L"," +
+                   value(tree_.child(e.children, 0), false).text + L")]";
         for (std::uint32_t k = 0; k < e.children.count; ++k)
             text += L"[" +
                     stored(tree_.child(e.children, k), ValueType{ValueKind::kInteger, L'i'}) + L"]";
@@ -534,7 +568,11 @@ public:
     }
 
     Piece callExpr(NodeId id, const Expr& e) {
-        if (typed_.containerOf(id) != nullptr) return atom(element(id));
+        if (const Container* c = typed_.containerOf(id)) {
+            if (c->kind == ContainerKind::kArray && e.children.count == 0)
+                return atom(c->scriptName);
+            return atom(element(id));
+        }
         std::vector<NodeId> args;
         for (std::uint32_t i = 0; i < e.children.count; ++i)
             args.push_back(tree_.child(e.children, i));
@@ -554,6 +592,8 @@ public:
         text += L"(";
         for (size_t i = 0; i < args.size(); ++i) {
             if (i > 0) text += L",";
+            bool whole = (i == 0 && row->takesList) || row->takesListAt(i);
+            if (whole && wholeContainer(args[i], text)) continue;
             if (equalsIgnoreCase(name, L"bool"))
                 text += condition(args[i]);
             else
@@ -562,12 +602,22 @@ public:
         return text + L")";
     }
 
-    // A procedure's arguments go in as its parameters' types store them.
+    // "l()" where a whole list or map is taken: its name.
+    bool wholeContainer(NodeId id, std::wstring& text) const {
+        const Container* c = typed_.containerOf(id);
+        if (c == nullptr || tree_.exprs[id].children.count != 0) return false;
+        text += c->scriptName;
+        return true;
+    }
+
+    // A procedure's arguments go in as its parameters' types store them; a container
+    // parameter takes the whole container.
     std::wstring procedureCall(const Procedure& p, const std::vector<NodeId>& args) {
         std::wstring text = p.scriptName + L"(";
         for (size_t i = 0; i < args.size(); ++i) {
             if (i > 0) text += L",";
             int v = i < p.parameters.size() ? p.parameters[i] : -1;
+            if (v < 0 && i < p.parameters.size() && wholeContainer(args[i], text)) continue;
             text += v >= 0 ? stored(args[i], typed_.variables[static_cast<size_t>(v)].type)
                            : value(args[i], false).text;
         }

@@ -207,23 +207,37 @@ private:
                 inside = out_.procedureIds[toLower(s.name)];
                 for (std::uint32_t k = 0; k < s.exprs.count; ++k) {
                     const Expr& p = tree_.exprs[tree_.child(s.exprs, k)];
-                    if (equalsIgnoreCase(p.text, L"array"))
-                        addContainer(tree_.exprs[tree_.child(p.children, 0)], inside, true);
+                    if (!p.text.empty())
+                        addContainer(tree_.exprs[tree_.child(p.children, 0)], kindOf(p.text),
+                                     inside, true);
                 }
             }
             bool global = s.kind == StmtKind::kDefine && equalsIgnoreCase(s.name, L"global");
-            if (s.kind == StmtKind::kDim && s.exprs.count > 0)
-                addContainer(tree_.exprs[tree_.child(s.exprs, 0)], procedure, false);
+            if ((s.kind == StmtKind::kDim || s.kind == StmtKind::kNewList ||
+                 s.kind == StmtKind::kNewMap) &&
+                s.exprs.count > 0)
+                addContainer(tree_.exprs[tree_.child(s.exprs, 0)],
+                             s.kind == StmtKind::kDim       ? ContainerKind::kArray
+                             : s.kind == StmtKind::kNewList ? ContainerKind::kList
+                                                            : ContainerKind::kMap,
+                             procedure, false);
             collectContainers(s.body, global ? -1 : inside);
             collectContainers(s.clauses, inside);
         }
     }
 
-    void addContainer(const Expr& e, int procedure, bool parameter) {
+    static ContainerKind kindOf(std::wstring_view keyword) {
+        if (equalsIgnoreCase(keyword, L"list")) return ContainerKind::kList;
+        if (equalsIgnoreCase(keyword, L"map")) return ContainerKind::kMap;
+        return ContainerKind::kArray;
+    }
+
+    void addContainer(const Expr& e, ContainerKind kind, int procedure, bool parameter) {
         std::wstring key = toLower(e.text);
         auto& scope = procedure >= 0 ? procedureContainers_[procedure] : programContainers_;
         if (scope.count(key) != 0) return;
         Container c;
+        c.kind = kind;
         c.scriptName = SymbolTable::containerName(key);
         c.element = out_.typeOf(e.suffix, e.text);
         c.procedure = procedure;
@@ -235,7 +249,7 @@ private:
             : c.element.kind == ValueKind::kUnknown || c.element.kind == ValueKind::kStructure
                 ? L"init" + type
                 : L"initint";
-        symbols_.declareContainer(c.scriptName, ContainerKind::kArray, type,
+        symbols_.declareContainer(c.scriptName, kind, type,
                                   procedure >= 0 ? toLower(procedureAt(procedure).name) : L"");
         int index = static_cast<int>(out_.containers.size());
         out_.containers.push_back(std::move(c));
@@ -265,7 +279,9 @@ private:
         if (s.kind == StmtKind::kProcedure) return procedure(s);
         if (s.kind == StmtKind::kDeclare || s.kind == StmtKind::kStructure) return;
         if (s.kind == StmtKind::kDefine) return definition(s);
-        if (s.kind == StmtKind::kDim || s.kind == StmtKind::kReDim) return dimension(s);
+        if (s.kind == StmtKind::kDim || s.kind == StmtKind::kReDim ||
+            s.kind == StmtKind::kNewList || s.kind == StmtKind::kNewMap)
+            return dimension(s);
         for (std::uint32_t k = 0; k < s.exprs.count; ++k) expr(tree_.child(s.exprs, k));
         statements(s.body);
         statements(s.clauses);
@@ -286,7 +302,7 @@ private:
             const Expr& p = tree_.exprs[tree_.child(s.exprs, k)];
             NodeId name = tree_.child(p.children, 0);
             if (p.children.count > 1) expr(tree_.child(p.children, 1));
-            if (equalsIgnoreCase(p.text, L"array")) {
+            if (!p.text.empty()) {
                 out_.container[name] = containerNamed(tree_.exprs[name].text);
                 procedureAt(current_).parameters.push_back(-1);
             } else {

@@ -4,6 +4,7 @@
 // and the type of every expression, from the operator table's typing rules and the commands'
 // result types. The printer reads them to name things and to decide where "/" divides
 // integers, where a float is rounded into an integer place and where a narrow integer wraps.
+#include "translator/semantics/symbol_table.h"
 #include "translator/source/syntax_tree.h"
 
 #include <string>
@@ -52,9 +53,9 @@ struct Variable {
     NodeId initial = kNoNode; // a Static's initial value
 };
 
-// An array (lists and maps are not written yet): its script name, the factory of its
-// elements and their type.
+// An array, list or map: its script name, the factory of its elements and their type.
 struct Container {
+    ContainerKind kind = ContainerKind::kArray;
     std::wstring scriptName;
     std::wstring factory; // "initint", "initfloat", "initstring", "init<structure>"
     ValueType element;
@@ -68,8 +69,8 @@ struct Procedure {
     ValueType result;
     NodeId statement = kNoNode;
     std::vector<int> locals;     // variable ids of its locals and statics, parameters first
-    std::vector<int> containers; // its own arrays, parameters among them
-    std::vector<int> parameters; // in order: the variable id, -1 for an array
+    std::vector<int> containers; // its own arrays, lists and maps, parameters among them
+    std::vector<int> parameters; // in order: the variable id, -1 for a container
 };
 
 struct TypedTree {
