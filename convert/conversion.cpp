@@ -106,6 +106,14 @@ const ConversionStages& coreStages() {
     return stages;
 }
 
+const ConversionStages& treeStages() {
+    static const ConversionStages stages{
+        [](std::wstring_view text, const IncludeLoader* includes, Diagnostics& diag,
+           StageTimes* times) { return translateSourceWithTree(text, includes, diag, times); },
+        coreStages().compact};
+    return stages;
+}
+
 size_t scriptByteCount(const std::vector<std::wstring>& lines) {
     size_t n = 0;
     for (const auto& l : lines) n += utf8Size(l) + 2;

@@ -50,6 +50,8 @@ struct ConversionStages {
         compact;
 };
 const ConversionStages& coreStages();
+// The translation through the syntax tree, which is being built (see translateSourceWithTree).
+const ConversionStages& treeStages();
 
 // A translated source waiting to be written.
 struct LoadedSource {

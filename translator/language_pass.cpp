@@ -3,6 +3,7 @@
 #include "common/text.h"
 #include "tables/refused_table.h"
 #include "translator/constant_folder.h"
+#include "translator/lowering/in_place_update.h"
 #include "translator/macro_expansion.h"
 #include "translator/source/conditional_compilation.h"
 #include "translator/source/lexer.h"
@@ -44,8 +45,9 @@ long long typeSize(std::wstring_view lowerType) {
 
 class LanguagePass {
 public:
-    LanguagePass(Diagnostics& diag, std::vector<std::pair<int, bool>>* switches)
-        : diag_(diag), switches_(switches),
+    LanguagePass(Diagnostics& diag, std::vector<std::pair<int, bool>>* switches,
+                 LanguagePassMode mode)
+        : diag_(diag), switches_(switches), lowers_(mode == LanguagePassMode::kForStatements),
           compiler_(diag, lookup(),
                     [this](const std::wstring& name, const std::wstring& kind) {
                         return isDefined(name, kind);
@@ -110,7 +112,7 @@ private:
         if (inData_) return dataStatement(original, lc);
         if (startsKeyword(lc, L"enumeration") || startsKeyword(lc, L"enumerationbinary"))
             return startEnumeration(original, lc);
-        if (lc == L"datasection") {
+        if (lc == L"datasection" && lowers_) {
             inData_ = true;
             return;
         }
@@ -121,6 +123,7 @@ private:
         std::wstring s = sizes ? replaceSizeAndOffset(original) : std::move(original);
         if (constants) s = substituteConstants(s);
         if (sizes || constants) lc = toLower(s);
+        if (!lowers_) return write(std::move(s));
         if (startsKeyword(lc, L"if")) {
             ifs_.push_back(0);
         } else if (startsKeyword(lc, L"elseif")) {
@@ -141,8 +144,19 @@ private:
             return restore(s);
         } else if (startsKeyword(lc, L"read")) {
             return read(s);
+        } else if (s.find_first_of(L"+-*/|%&!<>") != std::wstring::npos) {
+            return update(std::move(s));
         }
         write(std::move(s));
+    }
+
+    void update(std::wstring s) {
+        SpelledOutUpdate spelled = spellOutUpdate(s);
+        if (spelled.kind == SpelledOutUpdate::Kind::kPlaceCalls)
+            return report(message::notSupported(
+                line_, L"an in-place update of a place that calls something: " + s));
+        write(spelled.kind == SpelledOutUpdate::Kind::kSpelledOut ? std::move(spelled.statement)
+                                                                  : std::move(s));
     }
 
     // An include file the reader did not find, in a branch that is taken.
@@ -570,6 +584,7 @@ private:
 
     Diagnostics& diag_;
     std::vector<std::pair<int, bool>>* switches_;
+    bool lowers_; // ElseIf, Select, data sections and in-place statements for the statements
     const std::vector<std::wstring>* statements_ = nullptr;
     size_t i_ = 0;
     std::vector<std::wstring> out_;
@@ -599,8 +614,9 @@ private:
 } // namespace
 
 std::vector<std::wstring> runLanguagePass(std::vector<std::wstring> statements, Diagnostics& diag,
-                                          std::vector<std::pair<int, bool>>* switches) {
-    return LanguagePass(diag, switches).run(std::move(statements));
+                                          std::vector<std::pair<int, bool>>* switches,
+                                          LanguagePassMode mode) {
+    return LanguagePass(diag, switches, mode).run(std::move(statements));
 }
 
 bool staysOutsideThePage(std::wstring_view command) {

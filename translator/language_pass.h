@@ -18,10 +18,16 @@
 
 namespace qc {
 
+// What the pass is for: the statement translation takes ElseIf, Select with lists and
+// ranges, data sections and long in-place statements rewritten as above; the syntax tree
+// lowers those itself and takes them as written.
+enum class LanguagePassMode { kForStatements, kForTree };
+
 // `switches` receives the line of every EnableExplicit (true) and DisableExplicit (false),
 // in source order.
 std::vector<std::wstring> runLanguagePass(std::vector<std::wstring> statements, Diagnostics& diag,
-                                          std::vector<std::pair<int, bool>>* switches = nullptr);
+                                          std::vector<std::pair<int, bool>>* switches = nullptr,
+                                          LanguagePassMode mode = LanguagePassMode::kForStatements);
 
 // Commands of the dialect that a page in a browser cannot have (the refused rows of the
 // tables: memory, threads, network, other programs). The argument is lower case.

@@ -3,6 +3,7 @@
 #include "common/text.h"
 #include "tables/command_table.h"
 #include "translator/language_pass.h"
+#include "translator/output/script_literals.h"
 #include "vocabulary/classify_word.h"
 #include "vocabulary/statement_list.h"
 
@@ -43,61 +44,6 @@ bool startsNumber(std::wstring_view s, size_t at) {
     if (at + 1 >= s.size()) return false;
     if (s[at] == L'.') return isDigit(s[at + 1]);
     return s[at] == L'$' && isHexDigits(s.substr(at + 1, 1));
-}
-
-// "$FF" -> "255"; "-$10" -> "-16". Wraps around beyond 64 bits instead of failing.
-std::wstring hexToDecimal(std::wstring_view word) {
-    bool negative = !word.empty() && word[0] == L'-';
-    unsigned long long value = 0;
-    for (wchar_t c : word.substr(negative ? 2 : 1)) {
-        c = toLowerChar(c);
-        value = value * 16 + static_cast<unsigned>(isDigit(c) ? c - L'0' : c - L'a' + 10);
-    }
-    return (negative ? L"-" : L"") + std::to_wstring(value);
-}
-
-// "%1010" -> "10". Wraps around beyond 64 bits, as hexadecimal does.
-std::wstring binaryToDecimal(std::wstring_view digits) {
-    unsigned long long value = 0;
-    for (wchar_t c : digits) value = value * 2 + static_cast<unsigned>(c - L'0');
-    return std::to_wstring(static_cast<long long>(value));
-}
-
-// Whether an integer literal ("123", "-9", "$FF", "-$10") lies outside the dialect's 64-bit
-// integers. Hexadecimal takes all 64 bits ("$FFFFFFFFFFFFFFFF" is -1).
-bool beyond64Bits(std::wstring_view word) {
-    bool negative = !word.empty() && word[0] == L'-';
-    if (negative) word.remove_prefix(1);
-    bool hex = !word.empty() && word[0] == L'$';
-    if (hex) word.remove_prefix(1);
-    word = word.substr(std::min(word.find_first_not_of(L'0'), word.size()));
-    if (hex) return word.size() > 16;
-    std::wstring_view limit = negative ? L"9223372036854775808" : L"9223372036854775807";
-    return word.size() > limit.size() || (word.size() == limit.size() && word > limit);
-}
-
-// "010" is ten in the dialect but eight (or an error) to the target language.
-std::wstring withoutLeadingZeros(std::wstring word) {
-    size_t first = !word.empty() && word[0] == L'-' ? 1 : 0;
-    size_t zeros = 0;
-    while (first + zeros + 1 < word.size() && word[first + zeros] == L'0' &&
-           isDigit(word[first + zeros + 1]))
-        ++zeros;
-    word.erase(first, zeros);
-    return word;
-}
-
-// A string literal as the target language reads it: a backslash stays a backslash, and
-// "</" cannot end the page's script element early.
-std::wstring escapeLiteral(std::wstring_view literal) {
-    std::wstring out;
-    out.reserve(literal.size());
-    for (size_t i = 0; i < literal.size(); ++i) {
-        if (literal[i] == L'\\') out += L'\\';
-        out += literal[i];
-        if (literal[i] == L'<' && i + 1 < literal.size() && literal[i + 1] == L'/') out += L'\\';
-    }
-    return out;
 }
 
 class StatementScanner {
@@ -178,68 +124,30 @@ private:
         int column = static_cast<int>(open) + 1;
         if (close >= sentinel) {
             diag_.error(message::withoutEnd(line_, L"string", L"closing quote"));
-            push(kText, escapeLiteral(source_.substr(open)) + L"\"", column, source_.substr(open));
+            push(kText, scriptString(std::wstring(source_.substr(open)) + L"\""), column,
+                 source_.substr(open));
             return sentinel;
         }
         std::wstring_view literal = source_.substr(open, close - open + 1);
-        push(kText, escapeLiteral(literal), column, literal);
+        push(kText, scriptString(literal), column, literal);
         return close + 1;
     }
 
-    // ~"a\tb": the escapes the dialect knows become the target language's; any other
-    // backslash stays a backslash.
+    // ~"a\tb": the escapes the dialect knows become the target language's.
     size_t scanEscapedString(size_t open) {
         size_t sentinel = s_.size() - 1;
-        std::wstring text = L"\"";
         size_t k = open + 1;
-        for (; k < sentinel && s_[k] != L'"'; ++k) {
-            if (s_[k] != L'\\' || k + 1 >= sentinel) {
-                if (s_[k] == L'<' && s_[k + 1] == L'/') text += L'\\';
-                text += s_[k];
-                continue;
-            }
-            wchar_t e = s_[++k];
-            switch (e) {
-            case L'n':
-                text += L"\\n";
-                break;
-            case L'r':
-                text += L"\\r";
-                break;
-            case L't':
-                text += L"\\t";
-                break;
-            case L'a':
-                text += L"\\x07";
-                break;
-            case L'b':
-                text += L"\\b";
-                break;
-            case L'f':
-                text += L"\\f";
-                break;
-            case L'v':
-                text += L"\\v";
-                break;
-            case L'"': // the script compaction reads no escaped quote inside a string
-                text += L"\\x22";
-                break;
-            case L'\\':
-                text += L"\\\\";
-                break;
-            default:
-                text += L"\\\\";
-                text += e;
-                break;
-            }
-        }
+        for (; k < sentinel && s_[k] != L'"'; ++k)
+            if (s_[k] == L'\\' && k + 1 < sentinel) ++k;
         int column = static_cast<int>(open);
         if (k >= sentinel) {
             diag_.error(message::withoutEnd(line_, L"string", L"closing quote"));
-            push(kText, text + L"\"", column, source_.substr(open - 1));
+            std::wstring closed = std::wstring(source_.substr(open - 1)) + L"\"";
+            push(kText, scriptString(closed), column, source_.substr(open - 1));
             return sentinel;
         }
-        push(kText, text + L"\"", column, source_.substr(open - 1, k - open + 2));
+        std::wstring_view literal = source_.substr(open - 1, k - open + 2);
+        push(kText, scriptString(literal), column, literal);
         return k + 1;
     }
 

@@ -6,9 +6,12 @@
 #include "loops/restructure_loops.h"
 #include "translator/declarations.h"
 #include "translator/language_pass.h"
+#include "translator/output/script_printer.h"
 #include "translator/page_writer.h"
 #include "translator/procedures.h"
 #include "translator/script_check.h"
+#include "translator/semantics/value_types.h"
+#include "translator/source/parser.h"
 #include "translator/source/source_reader.h"
 #include "translator/statement_assembly.h"
 #include "translator/statement_rules.h"
@@ -93,6 +96,25 @@ TranslationResult translateSource(std::wstring_view sourceText, const IncludeLoa
     TranslationResult result = translateStatements(std::move(program.statements), diag, times);
     diag.setSourceMap(nullptr);
     result.sourceMap = std::move(program.map);
+    return result;
+}
+
+TranslationResult translateSourceWithTree(std::wstring_view sourceText,
+                                          const IncludeLoader* includes, Diagnostics& diag,
+                                          StageTimes* times) {
+    auto t0 = std::chrono::steady_clock::now();
+    ReadProgram program = readProgram(sourceText, includes, diag);
+    if (times != nullptr) addTime(&times->readMs, t0);
+    auto t1 = std::chrono::steady_clock::now();
+    diag.setSourceMap(&program.map);
+    std::vector<std::wstring> statements =
+        runLanguagePass(std::move(program.statements), diag, nullptr, LanguagePassMode::kForTree);
+    SyntaxTree tree = parseStatements(statements, diag);
+    PrintedScript printed = printProgram(tree, typeTree(tree), diag);
+    TranslationResult result = buildPage(nullptr, printed.lines, &printed.sourceLines);
+    diag.setSourceMap(nullptr);
+    result.sourceMap = std::move(program.map);
+    if (times != nullptr) addTime(&times->translateMs, t1);
     return result;
 }
 

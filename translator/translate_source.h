@@ -40,6 +40,13 @@ TranslationResult translateSource(std::wstring_view sourceText, const IncludeLoa
 TranslationResult translateText(std::wstring_view sourceText, Diagnostics& diag,
                                 StageTimes* times = nullptr);
 
+// The same through the syntax tree: read, macros and conditional compilation, parse, types,
+// printer. Being built: it writes what the printer knows and reports everything else as not
+// supported yet; the conversion uses it only when asked (the headless tool's --tree).
+TranslationResult translateSourceWithTree(std::wstring_view sourceText,
+                                          const IncludeLoader* includes, Diagnostics& diag,
+                                          StageTimes* times = nullptr);
+
 // Everything after reading: a statement list ("°line<N>" markers and statements) in, the
 // page out. Stages: block check, declarations, procedure collection, loop restructuring of
 // the main program, statement translation (tokens, rewrite rules, assembly), page writer.

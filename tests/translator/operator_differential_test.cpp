@@ -4,7 +4,10 @@
 // running the script the translator writes for a program that prints them. The evaluator
 // does not read the operator table, so a wrong row shows up as a different line.
 #include "common/text.h"
+#include "translator/output/script_printer.h"
 #include "translator/page_writer.h"
+#include "translator/source/parser.h"
+#include "translator/source/source_reader.h"
 #include "translator/translate_source.h"
 
 #include <gtest/gtest.h>
@@ -271,43 +274,45 @@ std::string readFile(const std::filesystem::path& path) {
     return s.str();
 }
 
-TEST(OperatorDifferential, RandomExpressionsPrintWhatTheDialectComputes) {
-    if (std::system("node --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "no node";
-    Generator generator(20261209);
+// The generated program, its lines ("r3.w = a * -b"), and the value each line must print.
+struct Case {
     std::string program;
+    std::vector<std::string> written;
+    std::vector<long long> expected;
+};
+
+Case generateCase() {
+    Case c;
+    Generator generator(20261209);
     for (const auto& [name, v] : kIntegers)
-        program += std::string(name) + " = " + std::to_string(v) + "\n";
+        c.program += std::string(name) + " = " + std::to_string(v) + "\n";
     for (const auto& [name, v] : kFloats) {
         char text[32];
         std::snprintf(text, sizeof text, "%g", v);
-        program += std::string(name) + ".f = " + text + "\n";
+        c.program += std::string(name) + ".f = " + text + "\n";
     }
     static const std::string kTypes = "iiilwbau";
-    std::vector<std::string> written;
-    std::vector<long long> expected;
-    for (int n = 0; written.size() < 300 && n < 3000; ++n) {
+    for (int n = 0; c.written.size() < 300 && n < 3000; ++n) {
         bool floats = n % 4 == 3;
         auto e = generator.number(4, floats);
         floats = hasFloat(*e);
         std::optional<double> v = Evaluator{floats}(*e);
         if (!v) continue;
         char type = kTypes[static_cast<size_t>(n) % kTypes.size()];
-        std::string place = "r" + std::to_string(written.size()) + "." + type;
-        written.push_back(place + " = " + write(*e));
-        program += written.back() + "\nDebug r" + std::to_string(written.size() - 1) + "\n";
-        expected.push_back(wrapInto(type, floats ? roundToEven(*v) : static_cast<long long>(*v)));
+        std::string place = "r" + std::to_string(c.written.size()) + "." + type;
+        c.written.push_back(place + " = " + write(*e));
+        c.program += c.written.back() + "\nDebug r" + std::to_string(c.written.size() - 1) + "\n";
+        c.expected.push_back(wrapInto(type, floats ? roundToEven(*v) : static_cast<long long>(*v)));
     }
-    ASSERT_GE(written.size(), 250U);
+    return c;
+}
 
-    Diagnostics diag;
-    std::vector<std::wstring> script = translateText(toWide(program), diag).scriptLines;
-    ASSERT_TRUE(diag.errors().empty()) << toUtf8(diag.errors().front());
-    const std::vector<std::wstring>& library = runtimeLibraryLines();
-    size_t skip = script.size() >= library.size() ? library.size() : 0;
-
-    // The page's arithmetic, with Debug printing and the rest of the runtime left out.
+// Runs the script lines (an INIT function's) in Node with the page's arithmetic, Debug
+// printing and the rest of the runtime left out, and compares what each line prints.
+void expectDialectValues(const Case& c, const std::vector<std::wstring>& script,
+                         const std::string& name) {
     std::filesystem::path file = std::filesystem::temp_directory_path() /
-                                 ("qc-operators-" + std::to_string(getpid()) + ".js");
+                                 ("qc-operators-" + name + "-" + std::to_string(getpid()) + ".js");
     {
         std::ofstream out(file, std::ios::binary);
         out << "var QLCXOut=[];function Debug(m){QLCXOut.push(''+m);}\n"
@@ -315,7 +320,7 @@ TEST(OperatorDifferential, RandomExpressionsPrintWhatTheDialectComputes) {
             << readFile(std::filesystem::path(QUILLCAST_SOURCE_DIR) / "page-runtime" /
                         "45-arithmetic.js")
             << "\n";
-        for (size_t k = skip; k < script.size(); ++k) out << toUtf8(script[k]) << "\n";
+        for (const std::wstring& line : script) out << toUtf8(line) << "\n";
         out << "INIT();console.log(QLCXOut.join('\\n'));\n";
     }
     std::string command = "node \"" + file.string() + "\" 2>&1";
@@ -327,16 +332,45 @@ TEST(OperatorDifferential, RandomExpressionsPrintWhatTheDialectComputes) {
     std::istringstream lines(output);
     std::string line;
     int wrong = 0;
-    for (size_t k = 0; k < written.size(); ++k) {
+    for (size_t k = 0; k < c.written.size(); ++k) {
         if (!std::getline(lines, line)) line = "(no line)";
-        if (line != std::to_string(expected[k]) && ++wrong <= 10)
-            ADD_FAILURE() << written[k] << "\n  gives " << line << ", the dialect gives "
-                          << expected[k];
+        if (line != std::to_string(c.expected[k]) && ++wrong <= 10)
+            ADD_FAILURE() << c.written[k] << "\n  gives " << line << ", the dialect gives "
+                          << c.expected[k];
     }
     if (wrong == 0)
         std::filesystem::remove(file);
     else
         ADD_FAILURE() << wrong << " wrong; the script is " << file;
+}
+
+TEST(OperatorDifferential, RandomExpressionsPrintWhatTheDialectComputes) {
+    if (std::system("node --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "no node";
+    Case c = generateCase();
+    ASSERT_GE(c.written.size(), 250U);
+    Diagnostics diag;
+    std::vector<std::wstring> script = translateText(toWide(c.program), diag).scriptLines;
+    ASSERT_TRUE(diag.errors().empty()) << toUtf8(diag.errors().front());
+    const std::vector<std::wstring>& library = runtimeLibraryLines();
+    size_t skip = script.size() >= library.size() ? library.size() : 0;
+    expectDialectValues(
+        c, std::vector<std::wstring>(script.begin() + static_cast<long>(skip), script.end()),
+        "statements");
+}
+
+// The same expressions through the syntax tree: parsed, typed and printed.
+TEST(OperatorDifferential, TheTreePrinterComputesTheSame) {
+    if (std::system("node --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "no node";
+    Case c = generateCase();
+    Diagnostics diag;
+    ReadProgram program = readProgram(toWide(c.program), nullptr, diag);
+    SyntaxTree tree = parseStatements(program.statements, diag);
+    PrintedScript printed = printScript(tree, typeTree(tree), diag);
+    ASSERT_TRUE(diag.errors().empty()) << toUtf8(diag.errors().front());
+    std::vector<std::wstring> script{L"function INIT(){"};
+    script.insert(script.end(), printed.lines.begin(), printed.lines.end());
+    script.push_back(L"}");
+    expectDialectValues(c, script, "tree");
 }
 
 } // namespace

@@ -28,12 +28,6 @@ constexpr std::array<std::wstring_view, 24> kValueStarters = {
     L"shared",   L"static", L"to",    L"step",   L"select",    L"swap",
     L"threaded", L"with",   L"for",   L"return", L"protected", L"procedurereturn"};
 
-bool startsValue(std::wstring_view word) {
-    for (std::wstring_view starter : kValueStarters)
-        if (equalsIgnoreCase(word, starter)) return true;
-    return false;
-}
-
 // Two-character operators, longest match first; "=<" and "=>" are the dialect's own
 // spellings of "<=" and ">=".
 constexpr std::array<std::wstring_view, 9> kPairs = {L"<>", L"<=", L">=", L"=<", L"=>",
@@ -75,7 +69,7 @@ private:
         if (c == L'?' && isLetter(peek(1))) return prefixed(TokenKind::kLabel);
         if (c == L'*' && !valueEnded_ && isLetter(peek(1))) return prefixed(TokenKind::kPointer);
         if (c == L'\\' && isLetter(peek(1))) return prefixed(TokenKind::kField);
-        if (c == L'.' && lastIsName() && isLetter(peek(1))) return typeSuffix();
+        if (c == L'.' && lastIsTyped() && isLetter(peek(1))) return typeSuffix();
         if (c == L':' && peek(1) != L':') {
             ++i_;
             return TokenKind::kSeparator;
@@ -85,10 +79,15 @@ private:
 
     wchar_t peek(size_t ahead) const { return i_ + ahead < s_.size() ? s_[i_ + ahead] : L'\0'; }
 
-    bool lastIsName() const {
-        return !tokens_.empty() && tokens_.back().kind == TokenKind::kName &&
-               tokens_.back().column + static_cast<int>(tokens_.back().text.size()) ==
-                   static_cast<int>(i_) + 1;
+    // A name, a pointer ("*p.Point") or a field ("\count.i") right before: what a type
+    // suffix can follow.
+    bool lastIsTyped() const {
+        if (tokens_.empty()) return false;
+        const Token& last = tokens_.back();
+        bool typed = last.kind == TokenKind::kName || last.kind == TokenKind::kPointer ||
+                     last.kind == TokenKind::kField;
+        return typed &&
+               last.column + static_cast<int>(last.text.size()) == static_cast<int>(i_) + 1;
     }
 
     TokenKind toEnd(TokenKind kind) {
@@ -180,7 +179,7 @@ private:
     static bool endsValue(const Token& token) {
         switch (token.kind) {
         case TokenKind::kName:
-            return !startsValue(token.text);
+            return !isValueStarter(token.text);
         case TokenKind::kNumber:
         case TokenKind::kCharacter:
         case TokenKind::kString:
@@ -208,6 +207,12 @@ private:
 
 bool isNameChar(wchar_t c) {
     return isLetter(c) || isDigit(c);
+}
+
+bool isValueStarter(std::wstring_view word) {
+    for (std::wstring_view starter : kValueStarters)
+        if (equalsIgnoreCase(word, starter)) return true;
+    return false;
 }
 
 std::vector<Token> lexLine(std::wstring_view line) {

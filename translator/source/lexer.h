@@ -38,6 +38,10 @@ std::vector<Token> lexLine(std::wstring_view line);
 // comment is a comma or a binary operator ("x = 1 +", "Call(a,").
 bool continuesOnNextLine(const std::vector<Token>& tokens);
 
+// A keyword after which a value starts ("If", "Debug", "ProcedureReturn", "Case", ...): a
+// "*p" after it is a pointer, a "-" after it a sign, and it is never a place.
+bool isValueStarter(std::wstring_view word);
+
 // ASCII letters, digits and "_": the characters of a name after its first.
 bool isNameChar(wchar_t c);
 

@@ -234,12 +234,16 @@ function see(line) {
 // Every other line of the log is a message, internal ones ("JSL unknow ...") included.
 const progress = /^(read ".*" \d+ bytes\.\.\.|finished!( \d+ bytes)?|convert\.\.\.|\d+ errors?|)$/;
 
+// QUILLCAST_SWITCHES: switches added to every conversion (as "--tree", to see how many cases
+// the syntax tree's translation already passes).
+const extraSwitches = (process.env.QUILLCAST_SWITCHES ?? '').split(' ').filter(Boolean);
+
 // Converts the case compacted and plain, runs each page and checks what it showed.
 export async function checkCase(browser, file, want, dir) {
   const clock = clockOf(want);
   const program = want.program ? path.resolve(path.dirname(file), want.program) : file;
   for (const compact of [true, false]) {
-    const args = want.switches ? want.switches.split(' ') : [];
+    const args = [...(want.switches ? want.switches.split(' ') : []), ...extraSwitches];
     const built = await convertSourceAsync(program, { compact, dir, args });
     const how = compact ? 'compacted' : 'plain';
     assert.deepEqual(built.log.filter((l) => !progress.test(l)), want['expect-log'] ?? [],

@@ -1,0 +1,12 @@
+n % 60
+total + price * 2
+counter << 1
+Swap a(i), a(Random(i))
+OpenWindow(0, 10, 10, 200, 100, "Title", #PB_Window_SystemMenu | #PB_Window_ScreenCentered)
+Debug "hello", 2
+Debug (a + b) * 2
+p.Point
+Start:
+Goto Start
+End
+a$ - b - c * 2

@@ -1,0 +1,83 @@
+// The parser on whole small programs: every tests/translator/parser/<name>.pb is read and
+// parsed, and the tree as text, then the messages, are compared with <name>.tree.
+// UPDATE_GOLDEN=1 rewrites the expected files instead of comparing. And every program of the
+// browser data cases and the examples that converts without a message parses without one.
+#include "common/diagnostics.h"
+#include "common/files.h"
+#include "common/text.h"
+#include "translator/language_pass.h"
+#include "translator/source/parser.h"
+#include "translator/source/source_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kCaseDir = fs::path(QUILLCAST_SOURCE_DIR) / "tests" / "translator" / "parser";
+
+std::string parsed(const fs::path& source) {
+    auto bytes = qc::readFileBytes(source);
+    qc::CollectingSink sink;
+    qc::Diagnostics diag(&sink);
+    qc::ReadProgram program =
+        qc::readProgram(qc::decodeSourceBytes(bytes ? *bytes : std::string()), nullptr, diag);
+    qc::SyntaxTree tree = qc::parseStatements(program.statements, diag);
+    std::string text = qc::toUtf8(qc::describeTree(tree));
+    for (const std::wstring& message : diag.errors()) text += "! " + qc::toUtf8(message) + "\n";
+    return text;
+}
+
+TEST(Parser, ProgramsGiveTheirTrees) {
+    std::vector<fs::path> cases;
+    for (const auto& entry : fs::directory_iterator(kCaseDir))
+        if (entry.path().extension() == ".pb") cases.push_back(entry.path());
+    std::sort(cases.begin(), cases.end());
+    ASSERT_FALSE(cases.empty());
+    const char* update = std::getenv("UPDATE_GOLDEN");
+    for (const fs::path& source : cases) {
+        fs::path expected = fs::path(source).replace_extension(".tree");
+        std::string got = parsed(source);
+        if (update != nullptr && std::string(update) == "1") {
+            std::ofstream(expected, std::ios::binary) << got;
+            continue;
+        }
+        auto want = qc::readFileBytes(expected);
+        ASSERT_TRUE(want.has_value()) << expected << " is missing (UPDATE_GOLDEN=1 writes it)";
+        EXPECT_EQ(*want, got) << source.filename();
+    }
+}
+
+// Programs whose conversion reports nothing must read whole: the grammar knows every form they
+// use. Macros and conditional compilation are resolved first, as in a conversion.
+TEST(Parser, ProgramsThatConvertCleanlyParseCleanly) {
+    const fs::path root(QUILLCAST_SOURCE_DIR);
+    int read = 0;
+    for (const char* folder : {"tests/programs", "examples"}) {
+        for (const auto& entry : fs::recursive_directory_iterator(root / folder)) {
+            if (entry.path().extension() != ".pb") continue;
+            std::string text = *qc::readFileBytes(entry.path());
+            if (text.find("; expect-log:") != std::string::npos) continue;
+            qc::Diagnostics reading;
+            qc::ReadProgram program =
+                qc::readProgram(qc::decodeSourceBytes(text), nullptr, reading);
+            auto statements = qc::runLanguagePass(std::move(program.statements), reading, nullptr);
+            qc::CollectingSink sink;
+            qc::Diagnostics diag(&sink);
+            qc::SyntaxTree tree = qc::parseStatements(statements, diag);
+            ++read;
+            for (const std::wstring& message : diag.errors())
+                ADD_FAILURE() << entry.path().lexically_relative(root) << ": "
+                              << qc::toUtf8(message);
+        }
+    }
+    EXPECT_GT(read, 100);
+}
+
+} // namespace

@@ -1,0 +1,24 @@
+#pragma once
+// Literals of the dialect as the script writes them: numbers in decimal, strings with the
+// script's escapes. The statement translation and the tree's printer both write them here.
+#include <string>
+#include <string_view>
+
+namespace qc {
+
+// "$FF" -> "255"; "-$10" -> "-16". Wraps around beyond 64 bits instead of failing.
+std::wstring hexToDecimal(std::wstring_view word);
+// "1010" (the digits after "%") -> "10". Wraps around beyond 64 bits, as hexadecimal does.
+std::wstring binaryToDecimal(std::wstring_view digits);
+// Whether an integer literal ("123", "-9", "$FF", "-$10") lies outside the dialect's 64-bit
+// integers. Hexadecimal takes all 64 bits ("$FFFFFFFFFFFFFFFF" is -1).
+bool beyond64Bits(std::wstring_view word);
+// "010" is ten in the dialect but eight (or an error) to the script.
+std::wstring withoutLeadingZeros(std::wstring word);
+
+// A string literal with its quotes, "text" or ~"escapes\n", as the script reads it: a plain
+// literal's backslash stays a backslash, the escapes of a "~" literal become the script's,
+// and "</" cannot end the page's script element early.
+std::wstring scriptString(std::wstring_view literal);
+
+} // namespace qc

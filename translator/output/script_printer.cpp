@@ -1,0 +1,728 @@
+#include "translator/output/script_printer.h"
+
+#include "common/text.h"
+#include "tables/command_table.h"
+#include "tables/command_types.h"
+#include "tables/constant_table.h"
+#include "translator/output/script_literals.h"
+#include "vocabulary/statement_list.h"
+
+namespace qc {
+namespace {
+
+// A piece of script and how tightly the script binds it.
+struct Piece {
+    std::wstring text;
+    int precedence = kScriptAtom;
+};
+
+Piece atom(std::wstring text) {
+    return {std::move(text), kScriptAtom};
+}
+
+// The piece in brackets when it binds more loosely than `needed`.
+std::wstring bound(const Piece& p, int needed) {
+    return p.precedence < needed ? L"(" + p.text + L")" : p.text;
+}
+
+std::wstring_view wrapSuffix(wchar_t width) {
+    switch (width) {
+    case L'b':
+        return L")<<24>>24";
+    case L'w':
+        return L")<<16>>16";
+    case L'a':
+        return L")&255";
+    case L'u':
+    case L'c':
+        return L")&65535";
+    case L'l':
+        return L")|0";
+    default:
+        return {};
+    }
+}
+
+// Whether an integer literal keeps its value in a place of that width, so it needs no wrap.
+bool fitsWidth(std::wstring_view decimal, wchar_t width) {
+    if (decimal.empty() || decimal.size() > 12) return false;
+    long long v = std::stoll(std::wstring(decimal));
+    switch (width) {
+    case L'b':
+        return v >= -128 && v <= 127;
+    case L'w':
+        return v >= -32768 && v <= 32767;
+    case L'a':
+        return v >= 0 && v <= 255;
+    case L'u':
+    case L'c':
+        return v >= 0 && v <= 65535;
+    default:
+        return v >= -2147483648LL && v <= 2147483647LL;
+    }
+}
+
+class Printer {
+public:
+    Printer(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag)
+        : tree_(tree), typed_(typed), types_(typed.types), diag_(diag) {}
+
+    PrintedScript run() {
+        statements(tree_.program);
+        return std::move(out_);
+    }
+
+    PrintedScript program() {
+        line_ = 0;
+        for (const Structure& st : typed_.structures) structure(st);
+        for (const Variable& v : typed_.variables) {
+            if (v.home != Variable::Home::kMain && v.home != Variable::Home::kGlobal &&
+                v.home != Variable::Home::kStatic)
+                continue;
+            std::wstring initial =
+                v.initial != kNoNode ? stored(v.initial, v.type) : emptyValue(v.type);
+            write(L"var " + v.scriptName + L"=" + initial);
+        }
+        for (const Container& c : typed_.containers)
+            if (c.procedure < 0) write(L"var " + c.scriptName + L"=0;");
+        for (const Procedure& p : typed_.procedures)
+            if (p.statement != kNoNode) procedure(p);
+        line_ = 0;
+        write(L"function INIT(){");
+        statements(tree_.program);
+        line_ = 0;
+        write(L"}");
+        return std::move(out_);
+    }
+
+    std::wstring emptyValue(ValueType t) const { return typed_.emptyValue(t); }
+
+    // A structure's constructor and element factory: every field with its empty value, a
+    // static array, a structure, a list or a map field made anew for each element.
+    void structure(const Structure& st) {
+        write(L"function struct" + st.scriptName + L"(){");
+        for (const Field& f : st.fields)
+            write(L"var " + f.scriptName + L"=" +
+                  (f.shape == Field::Shape::kValue && f.type.kind != ValueKind::kStructure
+                       ? emptyValue(f.type)
+                       : L"0") +
+                  L";");
+        write(L"}");
+        write(L"function init" + st.scriptName + L"(){");
+        write(L"var bufvar=new struct" + st.scriptName + L"();");
+        for (const Field& f : st.fields)
+            write(L"bufvar." + f.scriptName + L"=" +
+                  (f.shape == Field::Shape::kValue && f.type.kind != ValueKind::kStructure
+                       ? emptyValue(f.type)
+                       : L"0") +
+                  L";");
+        std::vector<std::wstring> containers;
+        for (const Field& f : st.fields) {
+            std::wstring made = madeField(f);
+            if (made.empty()) continue;
+            write(L"bufvar." + f.scriptName + L"=" + made + L";");
+            if (f.shape == Field::Shape::kList || f.shape == Field::Shape::kMap)
+                containers.push_back(L"struct." + f.scriptName + L"=" + made + L";");
+        }
+        write(L"return bufvar;");
+        write(L"}");
+        if (containers.empty()) return;
+        write(L"function initializestruct" + st.scriptName + L"(struct){");
+        for (const std::wstring& line : containers) write(line);
+        write(L"}");
+    }
+
+    static std::wstring madeField(const Field& f) {
+        switch (f.shape) {
+        case Field::Shape::kStaticArray:
+            return L"dimfunc(" + f.factory + L"," + f.size + L"-1,-1,-1)";
+        case Field::Shape::kList:
+            return L"NewList(" + f.factory + L")";
+        case Field::Shape::kMap:
+            return L"NewMap(" + f.factory + L")";
+        case Field::Shape::kValue:
+            return f.type.kind == ValueKind::kStructure ? f.factory + L"()" : L"";
+        default:
+            return L"";
+        }
+    }
+
+    // "Procedure.s Name(a, b = 2)": a function with its locals declared first, and the empty
+    // value of its type returned when the body ends without ProcedureReturn.
+    void procedure(const Procedure& p) {
+        const Stmt& s = tree_.stmts[p.statement];
+        line_ = s.at.line;
+        std::wstring header = L"function " + p.scriptName + L"(";
+        for (std::uint32_t k = 0; k < s.exprs.count; ++k) {
+            const Expr& parameter = tree_.exprs[exprAt(s, k)];
+            NodeId name = tree_.child(parameter.children, 0);
+            bool array = typed_.containerOf(name) != nullptr;
+            if ((!parameter.text.empty() && !array) ||
+                (!array && tree_.exprs[name].kind != ExprKind::kName))
+                unsupported(L"a list or map parameter");
+            if (k > 0) header += L",";
+            header += array ? typed_.containerOf(name)->scriptName : variableName(name);
+            if (parameter.children.count > 1) {
+                const Variable* v = typed_.variableOf(name);
+                header += L"=" + stored(tree_.child(parameter.children, 1), v->type);
+            }
+        }
+        write(header + L"){");
+        for (int index : p.locals) {
+            const Variable& v = typed_.variables[static_cast<size_t>(index)];
+            if (v.home == Variable::Home::kLocal)
+                write(L"var " + v.scriptName + L"=" + emptyValue(v.type) + L";");
+        }
+        for (int index : p.containers) {
+            const Container& c = typed_.containers[static_cast<size_t>(index)];
+            if (!c.parameter) write(L"var " + c.scriptName + L"=0;");
+        }
+        current_ = &p;
+        statements(s.body);
+        current_ = nullptr;
+        bool returns = s.body.count > 0 &&
+                       tree_.stmts[tree_.child(s.body, s.body.count - 1)].kind == StmtKind::kReturn;
+        if (!returns) write(L"return " + emptyValue(p.result) + L";");
+        write(L"}");
+    }
+
+    // ---- statements
+
+    void statements(NodeRange range) {
+        for (std::uint32_t i = 0; i < range.count; ++i) statement(tree_.child(range, i));
+    }
+
+    void statement(NodeId id) {
+        const Stmt& s = tree_.stmts[id];
+        line_ = s.at.line;
+        switch (s.kind) {
+        case StmtKind::kAssign:
+        case StmtKind::kUpdate:
+            return assignment(s);
+        case StmtKind::kCall:
+            return call(s);
+        case StmtKind::kIf:
+            return ifBlock(s);
+        case StmtKind::kWhile:
+            write(L"while(" + condition(exprAt(s, 0)) + L"){");
+            return closeBody(s);
+        case StmtKind::kRepeat:
+            return repeatBlock(s);
+        case StmtKind::kSelect:
+            return selectBlock(s);
+        case StmtKind::kFor:
+            return forBlock(s);
+        case StmtKind::kBreak:
+            if (s.exprs.count > 0) return unsupported(L"Break with a level");
+            return write(L"break;");
+        case StmtKind::kContinue:
+            return write(L"continue;");
+        case StmtKind::kProcedure:
+        case StmtKind::kDeclare:
+            return; // written ahead of the start-up function
+        case StmtKind::kDefine:
+            return definition(s);
+        case StmtKind::kReturn:
+            return procedureReturn(s);
+        case StmtKind::kDim:
+        case StmtKind::kReDim:
+            return dimension(s);
+        case StmtKind::kNewList:
+        case StmtKind::kNewMap:
+            return newContainer(s);
+        case StmtKind::kForEach:
+            return forEachBlock(s);
+        case StmtKind::kVariable:
+        case StmtKind::kStructure:
+            return; // a structure variable declared alone, a structure: declared at page level
+        default:
+            return unsupported(L"this statement");
+        }
+    }
+
+    // "x = value" and "x + 1": the place takes the value, converted as its type stores it.
+    void assignment(const Stmt& s) {
+        NodeId place = exprAt(s, 0);
+        if (const Container* c = typed_.containerOf(place)) {
+            if (c->kind == ContainerKind::kArray && tree_.exprs[place].children.count == 0)
+                return unsupported(L"a whole array as a place");
+            return write(element(place) + L"=" + stored(exprAt(s, 1), c->element) + L";");
+        }
+        ExprKind kind = tree_.exprs[place].kind;
+        if (kind == ExprKind::kField || kind == ExprKind::kIndex)
+            return write(expr(place).text + L"=" + stored(exprAt(s, 1), types_[place]) + L";");
+        if (kind != ExprKind::kName) return unsupported(L"a place other than a variable");
+        write(variableName(place) + L"=" + stored(exprAt(s, 1), typed_.variableOf(place)->type) +
+              L";");
+    }
+
+    // The initial values of a declaration; a static's is its page-level variable's.
+    void definition(const Stmt& s) {
+        for (std::uint32_t i = 0; i < s.body.count; ++i) {
+            const Stmt& item = tree_.stmts[tree_.child(s.body, i)];
+            if (item.kind == StmtKind::kDim) {
+                dimension(item);
+                continue;
+            }
+            if (item.kind == StmtKind::kNewList || item.kind == StmtKind::kNewMap) {
+                newContainer(item);
+                continue;
+            }
+            if (item.kind != StmtKind::kVariable) {
+                line_ = item.at.line;
+                unsupported(L"a list or map in a declaration");
+                continue;
+            }
+            NodeId name = exprAt(item, 0);
+            const Variable* v = typed_.variableOf(name);
+            if (v == nullptr) {
+                unsupported(L"a declared name other than a variable");
+                continue;
+            }
+            if (item.exprs.count < 2 || v->home == Variable::Home::kStatic) continue;
+            write(v->scriptName + L"=" + stored(exprAt(item, 1), v->type) + L";");
+        }
+    }
+
+    // "Dim a.f(10, 2)" makes the array anew; "ReDim a(20)" resizes it and keeps its elements.
+    void dimension(const Stmt& s) {
+        NodeId id = exprAt(s, 0);
+        const Container* c = typed_.containerOf(id);
+        const Expr& e = tree_.exprs[id];
+        if (c == nullptr || e.children.count > 3 || e.children.count == 0)
+            return unsupported(L"this array declaration");
+        if (c->parameter) return unsupported(L"Dim of an array parameter");
+        std::wstring bounds;
+        for (std::uint32_t k = 0; k < 3; ++k)
+            bounds += L"," + (k < e.children.count ? stored(tree_.child(e.children, k),
+                                                            ValueType{ValueKind::kInteger, L'i'})
+                                                   : std::wstring(L"-1"));
+        if (s.kind == StmtKind::kDim)
+            write(c->scriptName + L"=dimfunc(" + c->factory + bounds + L");");
+        else
+            write(c->scriptName + L"=redimfunc(" + c->scriptName + L",1," + c->factory + bounds +
+                  L");");
+    }
+
+    // "NewList l.Point()", "NewMap m.s()": empty, with the elements' factory.
+    void newContainer(const Stmt& s) {
+        const Container* c = typed_.containerOf(exprAt(s, 0));
+        if (c == nullptr || c->parameter) return unsupported(L"this list or map declaration");
+        write(c->scriptName + (s.kind == StmtKind::kNewList ? L"=NewList(" : L"=NewMap(") +
+              c->factory + L");");
+    }
+
+    // "ForEach l()": every element in turn as the current one.
+    void forEachBlock(const Stmt& s) {
+        const Container* c = typed_.containerOf(exprAt(s, 0));
+        if (c == nullptr || c->kind == ContainerKind::kArray)
+            return unsupported(L"ForEach of something other than a list or map");
+        write(L"ResetList(" + c->scriptName + L");");
+        write(L"while(NextElement(" + c->scriptName + L")){");
+        closeBody(s);
+    }
+
+    void procedureReturn(const Stmt& s) {
+        ValueType result = current_ != nullptr ? current_->result : ValueType{};
+        if (s.exprs.count == 0) return write(L"return " + emptyValue(result) + L";");
+        write(L"return " + stored(exprAt(s, 0), result) + L";");
+    }
+
+    void call(const Stmt& s) {
+        if (equalsIgnoreCase(s.name, L"debug")) {
+            if (s.exprs.count == 0) return unsupported(L"Debug without a value");
+            return write(L"Debug(" + value(exprAt(s, 0), false).text + L");");
+        }
+        std::vector<NodeId> args;
+        for (std::uint32_t i = 0; i < s.exprs.count; ++i) args.push_back(exprAt(s, i));
+        write(callText(s.name, args) + L";");
+    }
+
+    void ifBlock(const Stmt& s) {
+        write(L"if(" + condition(exprAt(s, 0)) + L"){");
+        statements(s.body);
+        for (std::uint32_t i = 0; i < s.clauses.count; ++i) {
+            const Stmt& c = tree_.stmts[tree_.child(s.clauses, i)];
+            line_ = c.at.line;
+            if (c.kind == StmtKind::kElseIf)
+                write(L"}else if(" + condition(exprAt(c, 0)) + L"){");
+            else
+                write(L"}else{");
+            statements(c.body);
+        }
+        write(L"}");
+    }
+
+    // A Select is a chain of conditions on its value, computed once: a variable is tested as
+    // it is, anything else is kept in a variable of its own first.
+    void selectBlock(const Stmt& s) {
+        NodeId subject = exprAt(s, 0);
+        const Expr& e = tree_.exprs[subject];
+        std::wstring tested;
+        if (e.kind == ExprKind::kName) {
+            tested = variableName(subject);
+        } else {
+            tested = L"qlcxselect" + std::to_wstring(++selects_);
+            write(L"var " + tested + L"=" + value(subject, false).text + L";");
+        }
+        std::wstring opener = L"if(";
+        bool any = false;
+        for (std::uint32_t i = 0; i < s.clauses.count; ++i) {
+            const Stmt& c = tree_.stmts[tree_.child(s.clauses, i)];
+            line_ = c.at.line;
+            if (c.kind == StmtKind::kDefault) {
+                write(any ? L"}else{" : L"{");
+            } else {
+                write(opener + caseCondition(c, tested) + L"){");
+                opener = L"}else if(";
+            }
+            any = true;
+            statements(c.body);
+        }
+        if (any) write(L"}");
+    }
+
+    // "Case 1, 3 To 5": the value is one of them or within the range.
+    std::wstring caseCondition(const Stmt& c, const std::wstring& tested) {
+        std::wstring condition;
+        for (std::uint32_t k = 0; k < c.exprs.count; ++k) {
+            if (k > 0) condition += L"||";
+            const Expr& v = tree_.exprs[exprAt(c, k)];
+            if (v.kind == ExprKind::kRange) {
+                condition += L"(" + tested + L">=" + bound(number(tree_.child(v.children, 0)), 10) +
+                             L"&&" + tested + L"<=" +
+                             bound(number(tree_.child(v.children, 1)), 10) + L")";
+            } else {
+                condition += tested + L"==" + bound(number(exprAt(c, k)), 9);
+            }
+        }
+        return condition;
+    }
+
+    void repeatBlock(const Stmt& s) {
+        if (s.exprs.count == 0) {
+            write(L"for(;;){");
+            return closeBody(s);
+        }
+        write(L"do{");
+        statements(s.body);
+        write(L"}while(!(" + condition(exprAt(s, 0)) + L"));");
+    }
+
+    // "For i = a To b Step -2": the step's sign, known from its literal, decides the test.
+    void forBlock(const Stmt& s) {
+        NodeId counter = exprAt(s, 0);
+        if (tree_.exprs[counter].kind != ExprKind::kName)
+            return unsupported(L"a For place other than a variable");
+        ValueType type = typed_.variableOf(counter)->type;
+        std::wstring name = variableName(counter);
+        std::wstring step = L"++";
+        bool down = false;
+        if (s.exprs.count > 3) {
+            NodeId stepId = exprAt(s, 3);
+            const Expr& e = tree_.exprs[stepId];
+            down = e.kind == ExprKind::kUnary && e.op->kind == OperatorClass::kMinus;
+            if (!down && e.kind != ExprKind::kNumber)
+                return unsupported(L"a For step that is not a number");
+            step = L"+=" + stored(stepId, type);
+        }
+        write(L"for(" + name + L"=" + stored(exprAt(s, 1), type) + L";" + name +
+              (down ? L">=" : L"<=") + value(exprAt(s, 2), false).text + L";" + name + step +
+              L"){");
+        closeBody(s);
+    }
+
+    void closeBody(const Stmt& s) {
+        statements(s.body);
+        write(L"}");
+    }
+
+    // ---- expressions
+
+    // A value on its way into a place of type `target`: a float rounded into an integer place,
+    // a truth as 1 or 0, a narrow integer wrapped.
+    std::wstring stored(NodeId id, ValueType target) {
+        ValueType from = types_[id];
+        Piece p = value(id, target.kind == ValueKind::kFloat);
+        if (target.kind != ValueKind::kInteger) return p.text;
+        if (from.kind == ValueKind::kFloat) p = atom(L"QLCX_Round(" + p.text + L")");
+        std::wstring_view wrap = wrapSuffix(target.width);
+        if (wrap.empty()) return p.text;
+        const Expr& e = tree_.exprs[id];
+        if (e.kind == ExprKind::kNumber && fitsWidth(p.text, target.width)) return p.text;
+        return L"(" + p.text + std::wstring(wrap);
+    }
+
+    // A top-level expression: its divisions divide as floats when a float takes part in it
+    // (or it goes to a float place); an argument is an expression of its own.
+    Piece value(NodeId id, bool floatPlace) {
+        bool saved = floats_;
+        floats_ = floatPlace || holdsFloat(id);
+        Piece p = number(id);
+        floats_ = saved;
+        return p;
+    }
+
+    std::wstring condition(NodeId id) {
+        bool saved = floats_;
+        floats_ = holdsFloat(id);
+        Piece p = expr(id);
+        floats_ = saved;
+        return p.text;
+    }
+
+    bool holdsFloat(NodeId id) const {
+        const Expr& e = tree_.exprs[id];
+        if (types_[id].kind == ValueKind::kFloat) return true;
+        if (e.kind != ExprKind::kUnary && e.kind != ExprKind::kBinary) return false;
+        for (std::uint32_t i = 0; i < e.children.count; ++i)
+            if (holdsFloat(tree_.child(e.children, i))) return true;
+        return false;
+    }
+
+    // An expression where a number is needed: a truth counts 1 or 0.
+    Piece number(NodeId id) {
+        Piece p = expr(id);
+        if (types_[id].kind != ValueKind::kTruth) return p;
+        return atom(L"(" + p.text + L"?1:0)");
+    }
+
+    // An integer operand of a bit operator: a float is rounded first.
+    std::wstring whole(NodeId id) {
+        Piece p = number(id);
+        if (types_[id].kind == ValueKind::kFloat) return L"QLCX_Round(" + p.text + L")";
+        return p.text;
+    }
+
+    Piece expr(NodeId id) {
+        const Expr& e = tree_.exprs[id];
+        switch (e.kind) {
+        case ExprKind::kNumber:
+            return atom(numberText(e.text));
+        case ExprKind::kCharacter:
+            return atom(std::to_wstring(e.text.size() >= 3 ? static_cast<int>(e.text[1]) : 0));
+        case ExprKind::kString:
+            return atom(scriptString(e.text));
+        case ExprKind::kConstant:
+            return constant(e);
+        case ExprKind::kName:
+            return atom(variableName(id));
+        case ExprKind::kCall:
+            return callExpr(id, e);
+        case ExprKind::kField:
+            return fieldExpr(e);
+        case ExprKind::kIndex:
+            return atom(bound(expr(tree_.child(e.children, 0)), kScriptAtom) + L"[" +
+                        stored(tree_.child(e.children, 1), ValueType{ValueKind::kInteger, L'i'}) +
+                        L"]");
+        case ExprKind::kUnary:
+            return unary(e);
+        case ExprKind::kBinary:
+            return binary(e);
+        default:
+            unsupported(L"this expression");
+            return atom(L"0");
+        }
+    }
+
+    // "p\\pos\\x" is p.pos.x: fields in lower case, without "$".
+    Piece fieldExpr(const Expr& e) {
+        if (e.children.count > 1) {
+            unsupported(L"a list field's element");
+            return atom(L"0");
+        }
+        std::wstring name = toLower(e.text);
+        if (!name.empty() && name.back() == L'$') name.pop_back();
+        return atom(bound(expr(tree_.child(e.children, 0)), kScriptAtom) + L"." + name);
+    }
+
+    static std::wstring numberText(std::wstring_view text) {
+        if (text[0] == L'$') return hexToDecimal(text);
+        if (text[0] == L'%') return binaryToDecimal(text.substr(1));
+        return withoutLeadingZeros(std::wstring(text));
+    }
+
+    Piece constant(const Expr& e) {
+        std::optional<std::wstring> v = resolveConstant(e.text);
+        if (v) return atom(*v);
+        diag_.error(message::constNotFound(line_, e.text));
+        return atom(L"0");
+    }
+
+    // "grid(x, y)" is grid[x][y], each index an integer; "a()" the whole array, as commands
+    // and procedures take it.
+    std::wstring element(NodeId id) {
+        const Expr& e = tree_.exprs[id];
+        const Container& c = *typed_.containerOf(id);
+        std::wstring text = c.scriptName;
+        if (c.kind == ContainerKind::kList ||
+            (c.kind == ContainerKind::kMap && e.children.count == 0))
+            return text + L"[" + text + L"[0]]";
+        if (c.kind == ContainerKind::kMap)
+            return text + L"[mapslot(" + text + L"," +
+                   value(tree_.child(e.children, 0), false).text + L")]";
+        for (std::uint32_t k = 0; k < e.children.count; ++k)
+            text += L"[" +
+                    stored(tree_.child(e.children, k), ValueType{ValueKind::kInteger, L'i'}) + L"]";
+        return text;
+    }
+
+    Piece callExpr(NodeId id, const Expr& e) {
+        if (const Container* c = typed_.containerOf(id)) {
+            if (c->kind == ContainerKind::kArray && e.children.count == 0)
+                return atom(c->scriptName);
+            return atom(element(id));
+        }
+        std::vector<NodeId> args;
+        for (std::uint32_t i = 0; i < e.children.count; ++i)
+            args.push_back(tree_.child(e.children, i));
+        return atom(callText(e.text, args));
+    }
+
+    // A command of the table with its arguments, each an expression of its own.
+    std::wstring callText(std::wstring_view name, const std::vector<NodeId>& args) {
+        if (const Procedure* p = typed_.procedureNamed(name)) return procedureCall(*p, args);
+        const CommandRow* row = commandTable().lookUpCommand(name);
+        if (row == nullptr) {
+            diag_.error(message::functionNotFound(line_, name));
+            return L"empty";
+        }
+        bool floats = takesFloatArguments(name);
+        std::wstring text = row->targetName.empty() ? row->name : row->targetName;
+        text += L"(";
+        for (size_t i = 0; i < args.size(); ++i) {
+            if (i > 0) text += L",";
+            bool whole = (i == 0 && row->takesList) || row->takesListAt(i);
+            if (whole && wholeContainer(args[i], text)) continue;
+            if (equalsIgnoreCase(name, L"bool"))
+                text += condition(args[i]);
+            else
+                text += value(args[i], floats).text;
+        }
+        return text + L")";
+    }
+
+    // "l()" where a whole list or map is taken: its name.
+    bool wholeContainer(NodeId id, std::wstring& text) const {
+        const Container* c = typed_.containerOf(id);
+        if (c == nullptr || tree_.exprs[id].children.count != 0) return false;
+        text += c->scriptName;
+        return true;
+    }
+
+    // A procedure's arguments go in as its parameters' types store them; a container
+    // parameter takes the whole container.
+    std::wstring procedureCall(const Procedure& p, const std::vector<NodeId>& args) {
+        std::wstring text = p.scriptName + L"(";
+        for (size_t i = 0; i < args.size(); ++i) {
+            if (i > 0) text += L",";
+            int v = i < p.parameters.size() ? p.parameters[i] : -1;
+            if (v < 0 && i < p.parameters.size() && wholeContainer(args[i], text)) continue;
+            text += v >= 0 ? stored(args[i], typed_.variables[static_cast<size_t>(v)].type)
+                           : value(args[i], false).text;
+        }
+        return text + L")";
+    }
+
+    Piece unary(const Expr& e) {
+        NodeId operand = tree_.child(e.children, 0);
+        switch (e.op->kind) {
+        case OperatorClass::kNot:
+            return {L"!" + bound(truth(operand), kScriptPrefix), kScriptPrefix};
+        case OperatorClass::kComplement:
+            return atom(L"(-(" + whole(operand) + L")-1)");
+        default: {
+            Piece p = number(operand);
+            // "- -1" keeps its brackets: "--1" would be a decrement.
+            bool sign = !p.text.empty() && (p.text[0] == L'-' || p.text[0] == L'+');
+            return {L"-" + (sign ? L"(" + p.text + L")" : bound(p, kScriptPrefix)), kScriptPrefix};
+        }
+        }
+    }
+
+    // A condition's piece: truths as they are, numbers by their truth.
+    Piece truth(NodeId id) { return expr(id); }
+
+    Piece binary(const Expr& e) {
+        const OperatorRow& row = *e.op;
+        NodeId left = tree_.child(e.children, 0);
+        NodeId right = tree_.child(e.children, 1);
+        switch (row.kind) {
+        case OperatorClass::kDivision:
+            if (floats_) return infix(row, number(left), number(right));
+            if (tree_.exprs[right].kind == ExprKind::kNumber &&
+                numberText(tree_.exprs[right].text) != L"0")
+                return atom(L"Math.trunc(" + infix(row, number(left), number(right)).text + L")");
+            return atom(std::wstring(row.exactCall) + L"(" + number(left).text + L"," +
+                        number(right).text + L")");
+        case OperatorClass::kRemainder:
+            return atom(std::wstring(row.exactCall) + L"(" + number(left).text + L"," +
+                        number(right).text + L")");
+        case OperatorClass::kBitwise:
+        case OperatorClass::kShift:
+            return atom(std::wstring(row.exactCall) + L"(" + whole(left) + L"," + whole(right) +
+                        L")");
+        case OperatorClass::kLogical:
+            if (row.spelling == L"xor")
+                return {L"!" + bound(truth(left), kScriptPrefix) + L"!==!" +
+                            bound(truth(right), kScriptPrefix),
+                        row.scriptPrecedence};
+            return infix(row, truth(left), truth(right));
+        default:
+            return infix(row, number(left), number(right));
+        }
+    }
+
+    // Both operands around the script's operator; the right one also in brackets at the same
+    // binding, since the script groups from the left.
+    static Piece infix(const OperatorRow& row, const Piece& left, const Piece& right) {
+        std::wstring r = bound(right, row.scriptPrecedence + 1);
+        // "a - -1" keeps apart what "a--1" would join.
+        bool clash = !r.empty() && (r[0] == L'-' || r[0] == L'+') &&
+                     (row.script == L"-" || row.script == L"+");
+        return {bound(left, row.scriptPrecedence) + std::wstring(row.script) +
+                    (clash ? L" " : L"") + r,
+                row.scriptPrecedence};
+    }
+
+    // ---- names, lines, messages
+
+    std::wstring variableName(NodeId id) const {
+        const Variable* v = typed_.variableOf(id);
+        return v != nullptr ? v->scriptName : std::wstring(tree_.exprs[id].text);
+    }
+
+    NodeId exprAt(const Stmt& s, std::uint32_t i) const { return tree_.child(s.exprs, i); }
+
+    void write(std::wstring line) {
+        out_.lines.push_back(std::move(line));
+        out_.sourceLines.push_back(line_);
+    }
+
+    void unsupported(std::wstring_view what) {
+        diag_.error(
+            message::notSupported(line_, L"by the tree printer yet: " + std::wstring(what)));
+    }
+
+    const SyntaxTree& tree_;
+    const TypedTree& typed_;
+    const std::vector<ValueType>& types_;
+    Diagnostics& diag_;
+    const Procedure* current_ = nullptr;
+    PrintedScript out_;
+    bool floats_ = false;
+    int line_ = 0;
+    int selects_ = 0;
+};
+
+} // namespace
+
+PrintedScript printScript(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag) {
+    return Printer(tree, typed, diag).run();
+}
+
+PrintedScript printProgram(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag) {
+    return Printer(tree, typed, diag).program();
+}
+
+} // namespace qc

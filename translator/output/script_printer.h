@@ -1,0 +1,34 @@
+#pragma once
+// The script printer: writes a typed syntax tree as the page's script, one function per kind
+// of node, with brackets only where the script binds differently from the dialect. What an
+// operator becomes comes from its row of the operator table; where "/" divides integers,
+// where a float is rounded into an integer place and where a narrow integer wraps comes from
+// the types.
+//
+// It writes expressions, assignments and in-place statements, Debug, command and procedure
+// calls, If, While, Repeat, For, Select, Break and Continue, procedures and the declarations
+// of plain variables; the conversion uses it only when asked, and any other node is reported
+// as not supported yet.
+#include "common/diagnostics.h"
+#include "translator/semantics/value_types.h"
+#include "translator/source/syntax_tree.h"
+
+#include <string>
+#include <vector>
+
+namespace qc {
+
+struct PrintedScript {
+    std::vector<std::wstring> lines;
+    std::vector<int> sourceLines; // the program line each script line was written for
+};
+
+// The statements alone.
+PrintedScript printScript(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag);
+
+// The whole program: its page-level variables (the main program's, the globals, the statics),
+// each with the empty value of its type or a static's initial value, its procedures, then the
+// start-up function INIT with the main program.
+PrintedScript printProgram(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag);
+
+} // namespace qc

@@ -1,0 +1,512 @@
+#include "translator/semantics/value_types.h"
+
+#include "common/text.h"
+#include "tables/command_types.h"
+#include "translator/semantics/symbol_table.h"
+
+namespace qc {
+
+ValueType typeOfSuffix(std::wstring_view suffix, std::wstring_view name) {
+    if (suffix.empty()) {
+        bool text = !name.empty() && name.back() == L'$';
+        return text ? ValueType{ValueKind::kString, L's'} : ValueType{ValueKind::kInteger, L'i'};
+    }
+    std::wstring letter = toLower(suffix.substr(1, suffix.find(L'{') - 1));
+    if (letter == L"s") return {ValueKind::kString, L's'};
+    if (letter == L"f" || letter == L"d") return {ValueKind::kFloat, L'f'};
+    if (letter.size() == 1 && std::wstring_view(L"iqlwbauc").find(letter[0]) != std::wstring::npos)
+        return {ValueKind::kInteger, letter[0]};
+    return {};
+}
+
+const Variable* TypedTree::variableOf(NodeId expr) const {
+    std::int32_t v = variable[expr];
+    return v < 0 ? nullptr : &variables[static_cast<size_t>(v)];
+}
+
+ValueType TypedTree::typeOf(std::wstring_view suffix, std::wstring_view name) const {
+    ValueType t = typeOfSuffix(suffix, name);
+    if (t.kind != ValueKind::kUnknown || suffix.size() < 2) return t;
+    auto it = structureIds.find(toLower(suffix.substr(1)));
+    if (it == structureIds.end()) return t;
+    return {ValueKind::kStructure, L'i', it->second};
+}
+
+std::wstring TypedTree::emptyValue(ValueType t) const {
+    switch (t.kind) {
+    case ValueKind::kString:
+        return L"\"\"";
+    case ValueKind::kFloat:
+        return L"0.0";
+    case ValueKind::kStructure:
+        return L"init" + structures[static_cast<size_t>(t.structure)].scriptName + L"()";
+    default:
+        return L"0";
+    }
+}
+
+const Container* TypedTree::containerOf(NodeId expr) const {
+    std::int32_t c = container[expr];
+    return c < 0 ? nullptr : &containers[static_cast<size_t>(c)];
+}
+
+const Procedure* TypedTree::procedureNamed(std::wstring_view name) const {
+    auto it = procedureIds.find(toLower(name));
+    return it == procedureIds.end() ? nullptr : &procedures[static_cast<size_t>(it->second)];
+}
+
+namespace {
+
+constexpr ValueType kInteger{ValueKind::kInteger, L'i'};
+constexpr ValueType kFloat{ValueKind::kFloat, L'f'};
+constexpr ValueType kString{ValueKind::kString, L's'};
+constexpr ValueType kTruth{ValueKind::kTruth, L'i'};
+
+bool numeric(ValueType t) {
+    return t.kind == ValueKind::kInteger || t.kind == ValueKind::kTruth;
+}
+
+ValueType combined(Typing typing, ValueType a, ValueType b) {
+    switch (typing) {
+    case Typing::kTruth:
+        return kTruth;
+    case Typing::kWhole:
+        return kInteger;
+    case Typing::kOperand:
+        return a.kind == ValueKind::kTruth ? kInteger : a;
+    default:
+        break;
+    }
+    if (typing == Typing::kSum && (a.kind == ValueKind::kString || b.kind == ValueKind::kString))
+        return kString;
+    if (a.kind == ValueKind::kFloat || b.kind == ValueKind::kFloat) return kFloat;
+    if (numeric(a) && numeric(b)) return kInteger;
+    return {};
+}
+
+class Typer {
+public:
+    explicit Typer(const SyntaxTree& tree) : tree_(tree) {
+        out_.types.resize(tree.exprs.size());
+        out_.variable.assign(tree.exprs.size(), -1);
+        out_.callee.assign(tree.exprs.size(), -1);
+        out_.container.assign(tree.exprs.size(), -1);
+    }
+
+    TypedTree run() {
+        collectStructures(tree_.program);
+        collectProcedures(tree_.program);
+        collectContainers(tree_.program, -1);
+        statements(tree_.program);
+        return std::move(out_);
+    }
+
+private:
+    // ---- structures, known before their first use: a field may name one declared later
+
+    void collectStructures(NodeRange range) {
+        for (std::uint32_t i = 0; i < range.count; ++i) {
+            const Stmt& s = tree_.stmts[tree_.child(range, i)];
+            if (s.kind != StmtKind::kStructure) continue;
+            std::wstring key = toLower(s.name);
+            if (out_.structureIds.count(key) != 0) continue;
+            out_.structureIds[key] = static_cast<int>(out_.structures.size());
+            Structure st;
+            st.scriptName = key;
+            out_.structures.push_back(std::move(st));
+            symbols_.declareStructure(key);
+        }
+        for (std::uint32_t i = 0; i < range.count; ++i) {
+            const Stmt& s = tree_.stmts[tree_.child(range, i)];
+            if (s.kind == StmtKind::kStructure) fields(s);
+        }
+    }
+
+    void fields(const Stmt& s) {
+        Structure& st = out_.structures[static_cast<size_t>(out_.structureIds[toLower(s.name)])];
+        if (!st.fields.empty()) return;
+        if (!s.suffix.empty()) {
+            auto base = out_.structureIds.find(toLower(s.suffix));
+            if (base != out_.structureIds.end()) {
+                const Stmt* baseStmt = structureStatement(s.suffix);
+                if (baseStmt != nullptr) fields(*baseStmt);
+                std::vector<Field> inherited =
+                    out_.structures[static_cast<size_t>(base->second)].fields;
+                st.fields.insert(st.fields.begin(), inherited.begin(), inherited.end());
+            }
+        }
+        for (std::uint32_t k = 0; k < s.body.count; ++k) {
+            const Stmt& item = tree_.stmts[tree_.child(s.body, k)];
+            if (item.kind != StmtKind::kVariable || item.exprs.count == 0) continue;
+            st.fields.push_back(field(item));
+        }
+    }
+
+    const Stmt* structureStatement(std::wstring_view name) const {
+        for (const Stmt& s : tree_.stmts)
+            if (s.kind == StmtKind::kStructure && equalsIgnoreCase(s.name, name)) return &s;
+        return nullptr;
+    }
+
+    // "x.i", "name$", "cells.i[10]", "pos.Point", "*next.Node", "List items.s()".
+    Field field(const Stmt& item) {
+        Field f;
+        const Expr* e = &tree_.exprs[tree_.child(item.exprs, 0)];
+        if (e->kind == ExprKind::kIndex) {
+            f.shape = Field::Shape::kStaticArray;
+            const Expr& size = tree_.exprs[tree_.child(e->children, 1)];
+            f.size = std::wstring(size.text);
+            e = &tree_.exprs[tree_.child(e->children, 0)];
+        }
+        if (e->kind == ExprKind::kPointer) f.shape = Field::Shape::kPointer;
+        if (equalsIgnoreCase(item.name, L"list")) f.shape = Field::Shape::kList;
+        if (equalsIgnoreCase(item.name, L"map")) f.shape = Field::Shape::kMap;
+        if (equalsIgnoreCase(item.name, L"array")) f.shape = Field::Shape::kArray;
+        f.scriptName = toLower(e->text);
+        if (!f.scriptName.empty() && f.scriptName.back() == L'$') f.scriptName.pop_back();
+        f.type = out_.typeOf(e->suffix, e->text);
+        f.factory = f.type.kind == ValueKind::kString      ? L"initstring"
+                    : f.type.kind == ValueKind::kFloat     ? L"initfloat"
+                    : f.type.kind == ValueKind::kStructure ? out_.emptyValue(f.type)
+                                                           : L"initint";
+        if (f.type.kind == ValueKind::kStructure) f.factory.resize(f.factory.size() - 2);
+        return f;
+    }
+
+    // ---- procedures, known before any call of them is met (Declare allows calls ahead)
+
+    void collectProcedures(NodeRange range) {
+        for (std::uint32_t i = 0; i < range.count; ++i) {
+            NodeId id = tree_.child(range, i);
+            const Stmt& s = tree_.stmts[id];
+            if (s.kind != StmtKind::kProcedure && s.kind != StmtKind::kDeclare) continue;
+            std::wstring key = toLower(s.name);
+            auto [it, fresh] =
+                out_.procedureIds.try_emplace(key, static_cast<int>(out_.procedures.size()));
+            if (fresh) {
+                Procedure p;
+                p.name = s.name;
+                p.scriptName = symbols_.procedureNeedsPrivateName(std::wstring(s.name))
+                                   ? L"QLCXp_" + std::wstring(s.name)
+                                   : std::wstring(s.name);
+                p.result = typeOfSuffix(s.suffix, s.name);
+                out_.procedures.push_back(std::move(p));
+            }
+            if (s.kind == StmtKind::kProcedure)
+                out_.procedures[static_cast<size_t>(it->second)].statement = id;
+        }
+    }
+
+    // ---- arrays, known before names are given: a variable gives way to an array of its name
+
+    void collectContainers(NodeRange range, int procedure) {
+        for (std::uint32_t i = 0; i < range.count; ++i) {
+            const Stmt& s = tree_.stmts[tree_.child(range, i)];
+            int inside = procedure;
+            if (s.kind == StmtKind::kProcedure) {
+                inside = out_.procedureIds[toLower(s.name)];
+                for (std::uint32_t k = 0; k < s.exprs.count; ++k) {
+                    const Expr& p = tree_.exprs[tree_.child(s.exprs, k)];
+                    if (!p.text.empty())
+                        addContainer(tree_.exprs[tree_.child(p.children, 0)], kindOf(p.text),
+                                     inside, true);
+                }
+            }
+            bool global = s.kind == StmtKind::kDefine && equalsIgnoreCase(s.name, L"global");
+            if ((s.kind == StmtKind::kDim || s.kind == StmtKind::kNewList ||
+                 s.kind == StmtKind::kNewMap) &&
+                s.exprs.count > 0)
+                addContainer(tree_.exprs[tree_.child(s.exprs, 0)],
+                             s.kind == StmtKind::kDim       ? ContainerKind::kArray
+                             : s.kind == StmtKind::kNewList ? ContainerKind::kList
+                                                            : ContainerKind::kMap,
+                             procedure, false);
+            collectContainers(s.body, global ? -1 : inside);
+            collectContainers(s.clauses, inside);
+        }
+    }
+
+    static ContainerKind kindOf(std::wstring_view keyword) {
+        if (equalsIgnoreCase(keyword, L"list")) return ContainerKind::kList;
+        if (equalsIgnoreCase(keyword, L"map")) return ContainerKind::kMap;
+        return ContainerKind::kArray;
+    }
+
+    void addContainer(const Expr& e, ContainerKind kind, int procedure, bool parameter) {
+        std::wstring key = toLower(e.text);
+        auto& scope = procedure >= 0 ? procedureContainers_[procedure] : programContainers_;
+        if (scope.count(key) != 0) return;
+        Container c;
+        c.kind = kind;
+        c.scriptName = SymbolTable::containerName(key);
+        c.element = out_.typeOf(e.suffix, e.text);
+        c.procedure = procedure;
+        c.parameter = parameter;
+        std::wstring type = toLower(e.suffix.substr(e.suffix.empty() ? 0 : 1));
+        c.factory =
+            c.element.kind == ValueKind::kString  ? L"initstring"
+            : c.element.kind == ValueKind::kFloat ? L"initfloat"
+            : c.element.kind == ValueKind::kUnknown || c.element.kind == ValueKind::kStructure
+                ? L"init" + type
+                : L"initint";
+        symbols_.declareContainer(c.scriptName, kind, type,
+                                  procedure >= 0 ? toLower(procedureAt(procedure).name) : L"");
+        int index = static_cast<int>(out_.containers.size());
+        out_.containers.push_back(std::move(c));
+        scope[key] = index;
+        if (procedure >= 0) procedureAt(procedure).containers.push_back(index);
+    }
+
+    int containerNamed(std::wstring_view name) const {
+        std::wstring key = toLower(name);
+        if (current_ >= 0) {
+            auto own = procedureContainers_.find(current_);
+            if (own != procedureContainers_.end())
+                if (auto it = own->second.find(key); it != own->second.end()) return it->second;
+        }
+        auto it = programContainers_.find(key);
+        return it == programContainers_.end() ? -1 : it->second;
+    }
+
+    // ---- statements
+
+    void statements(NodeRange range) {
+        for (std::uint32_t i = 0; i < range.count; ++i) statement(tree_.child(range, i));
+    }
+
+    void statement(NodeId id) {
+        const Stmt& s = tree_.stmts[id];
+        if (s.kind == StmtKind::kProcedure) return procedure(s);
+        if (s.kind == StmtKind::kDeclare || s.kind == StmtKind::kStructure) return;
+        if (s.kind == StmtKind::kDefine) return definition(s);
+        if (s.kind == StmtKind::kDim || s.kind == StmtKind::kReDim ||
+            s.kind == StmtKind::kNewList || s.kind == StmtKind::kNewMap)
+            return dimension(s);
+        for (std::uint32_t k = 0; k < s.exprs.count; ++k) expr(tree_.child(s.exprs, k));
+        statements(s.body);
+        statements(s.clauses);
+    }
+
+    // "Dim a.f(10, 2)": the array's own name, then the bounds as values.
+    void dimension(const Stmt& s) {
+        NodeId id = tree_.child(s.exprs, 0);
+        const Expr& e = tree_.exprs[id];
+        out_.container[id] = containerNamed(e.text);
+        for (std::uint32_t k = 0; k < e.children.count; ++k) expr(tree_.child(e.children, k));
+    }
+
+    void procedure(const Stmt& s) {
+        current_ = out_.procedureIds[toLower(s.name)];
+        scope_.clear();
+        for (std::uint32_t k = 0; k < s.exprs.count; ++k) {
+            const Expr& p = tree_.exprs[tree_.child(s.exprs, k)];
+            NodeId name = tree_.child(p.children, 0);
+            if (p.children.count > 1) expr(tree_.child(p.children, 1));
+            if (!p.text.empty()) {
+                out_.container[name] = containerNamed(tree_.exprs[name].text);
+                procedureAt(current_).parameters.push_back(-1);
+            } else {
+                declare(name, Variable::Home::kParameter, {});
+                procedureAt(current_).parameters.push_back(out_.variable[name]);
+            }
+        }
+        statements(s.body);
+        current_ = -1;
+        scope_.clear();
+    }
+
+    // Define, Global, Protected, Static, Shared: each name takes its home, its type (its own
+    // suffix, else the keyword's), then its initial value is typed.
+    void definition(const Stmt& s) {
+        std::wstring keyword = toLower(s.name);
+        for (std::uint32_t i = 0; i < s.body.count; ++i) {
+            const Stmt& item = tree_.stmts[tree_.child(s.body, i)];
+            if (item.kind != StmtKind::kVariable) {
+                statement(tree_.child(s.body, i));
+                continue;
+            }
+            NodeId name = tree_.child(item.exprs, 0);
+            if (tree_.exprs[name].kind != ExprKind::kName) {
+                expr(name);
+                continue;
+            }
+            NodeId initial = item.exprs.count > 1 ? tree_.child(item.exprs, 1) : kNoNode;
+            if (initial != kNoNode) expr(initial);
+            if (keyword == L"shared") {
+                share(name, s.suffix);
+            } else {
+                Variable::Home home = keyword == L"global"   ? Variable::Home::kGlobal
+                                      : keyword == L"static" ? Variable::Home::kStatic
+                                      : current_ >= 0        ? Variable::Home::kLocal
+                                                             : Variable::Home::kMain;
+                declare(name, home, s.suffix, initial);
+            }
+        }
+    }
+
+    // ---- names
+
+    // A new variable for the name at `id`, in the home given; a name already declared in
+    // that scope keeps its first type.
+    void declare(NodeId id, Variable::Home home, std::wstring_view keywordSuffix,
+                 NodeId initial = kNoNode) {
+        const Expr& e = tree_.exprs[id];
+        std::wstring key = toLower(e.text);
+        auto& scope = home == Variable::Home::kGlobal ? globals_ : current_ >= 0 ? scope_ : main_;
+        auto found = scope.find(key);
+        if (found != scope.end()) {
+            bind(id, found->second);
+            return;
+        }
+        Variable v;
+        v.home = home;
+        v.type = out_.typeOf(e.suffix.empty() ? keywordSuffix : e.suffix, e.text);
+        v.procedure = home == Variable::Home::kGlobal ? -1 : current_;
+        v.initial = initial;
+        std::wstring script = symbols_.variableName(key);
+        if (home == Variable::Home::kStatic && current_ >= 0)
+            script = L"static_" + std::wstring(procedureAt(current_).name) + L"_" + script;
+        v.scriptName = script;
+        int index = static_cast<int>(out_.variables.size());
+        out_.variables.push_back(std::move(v));
+        scope[key] = index;
+        if (home == Variable::Home::kGlobal) main_[key] = index;
+        if (current_ >= 0 && home != Variable::Home::kGlobal)
+            procedureAt(current_).locals.push_back(index);
+        bind(id, index);
+    }
+
+    // "Shared x" inside a procedure: the main program's x.
+    void share(NodeId id, std::wstring_view keywordSuffix) {
+        std::wstring key = toLower(tree_.exprs[id].text);
+        auto found = main_.find(key);
+        if (found == main_.end()) {
+            int saved = current_;
+            current_ = -1;
+            declare(id, Variable::Home::kMain, keywordSuffix);
+            current_ = saved;
+            found = main_.find(key);
+        }
+        scope_[key] = found->second;
+        bind(id, found->second);
+    }
+
+    // A name used: what it means where it is used, declared on its first use.
+    void use(NodeId id) {
+        std::wstring key = toLower(tree_.exprs[id].text);
+        if (current_ >= 0) {
+            if (auto it = scope_.find(key); it != scope_.end()) return bind(id, it->second);
+            if (auto it = globals_.find(key); it != globals_.end()) return bind(id, it->second);
+            return declare(id, Variable::Home::kLocal, {});
+        }
+        if (auto it = main_.find(key); it != main_.end()) return bind(id, it->second);
+        declare(id, Variable::Home::kMain, {});
+    }
+
+    Procedure& procedureAt(int index) { return out_.procedures[static_cast<size_t>(index)]; }
+
+    void bind(NodeId id, int variable) {
+        out_.variable[id] = variable;
+        out_.types[id] = out_.variables[static_cast<size_t>(variable)].type;
+    }
+
+    // ---- expressions
+
+    ValueType expr(NodeId id) {
+        const Expr& e = tree_.exprs[id];
+        ValueType t;
+        switch (e.kind) {
+        case ExprKind::kNumber:
+            t = e.text.find_first_of(L".eE") != std::wstring_view::npos && e.text[0] != L'$'
+                    ? kFloat
+                    : kInteger;
+            break;
+        case ExprKind::kCharacter:
+            t = kInteger;
+            break;
+        case ExprKind::kString:
+            t = kString;
+            break;
+        case ExprKind::kName:
+            use(id);
+            return out_.types[id];
+        case ExprKind::kCall:
+            t = call(id, e);
+            break;
+        case ExprKind::kField:
+            t = fieldType(operand(e, 0), e.text);
+            for (std::uint32_t k = 1; k < e.children.count; ++k) expr(tree_.child(e.children, k));
+            break;
+        case ExprKind::kIndex:
+            t = operand(e, 0);
+            operand(e, 1);
+            break;
+        case ExprKind::kUnary:
+            t = combined(e.op->typing, operand(e, 0), {});
+            break;
+        case ExprKind::kBinary:
+            t = combined(e.op->typing, operand(e, 0), operand(e, 1));
+            break;
+        default:
+            for (std::uint32_t k = 0; k < e.children.count; ++k) expr(tree_.child(e.children, k));
+            break;
+        }
+        out_.types[id] = t;
+        return t;
+    }
+
+    // The field's type; a static array field's elements have it too.
+    ValueType fieldType(ValueType owner, std::wstring_view name) const {
+        if (owner.kind != ValueKind::kStructure) return {};
+        std::wstring key = toLower(name);
+        if (!key.empty() && key.back() == L'$') key.pop_back();
+        for (const Field& f : out_.structures[static_cast<size_t>(owner.structure)].fields)
+            if (f.scriptName == key)
+                return f.shape == Field::Shape::kValue || f.shape == Field::Shape::kStaticArray
+                           ? f.type
+                           : ValueType{};
+        return {};
+    }
+
+    ValueType operand(const Expr& e, std::uint32_t i) { return expr(tree_.child(e.children, i)); }
+
+    ValueType call(NodeId id, const Expr& e) {
+        for (std::uint32_t k = 0; k < e.children.count; ++k) expr(tree_.child(e.children, k));
+        if (int c = containerNamed(e.text); c >= 0) {
+            out_.container[id] = c;
+            return out_.containers[static_cast<size_t>(c)].element;
+        }
+        if (auto it = out_.procedureIds.find(toLower(e.text)); it != out_.procedureIds.end()) {
+            out_.callee[id] = it->second;
+            return out_.procedures[static_cast<size_t>(it->second)].result;
+        }
+        switch (commandResultType(e.text)) {
+        case L'i':
+            return kInteger;
+        case L'f':
+            return kFloat;
+        case L's':
+            return kString;
+        default:
+            return {};
+        }
+    }
+
+    const SyntaxTree& tree_;
+    TypedTree out_;
+    SymbolTable symbols_;
+    std::unordered_map<std::wstring, int> main_;    // the main program's names, globals too
+    std::unordered_map<std::wstring, int> globals_; // seen in every procedure
+    std::unordered_map<std::wstring, int> scope_;   // the current procedure's own names
+    std::unordered_map<std::wstring, int> programContainers_;
+    std::unordered_map<int, std::unordered_map<std::wstring, int>> procedureContainers_;
+    int current_ = -1;
+};
+
+} // namespace
+
+TypedTree typeTree(const SyntaxTree& tree) {
+    return Typer(tree).run();
+}
+
+} // namespace qc

@@ -1,0 +1,105 @@
+#pragma once
+// Names and types of a syntax tree: which variable every name means (the main program's, a
+// global, a procedure's local, static or shared one), each variable's type, the procedures,
+// and the type of every expression, from the operator table's typing rules and the commands'
+// result types. The printer reads them to name things and to decide where "/" divides
+// integers, where a float is rounded into an integer place and where a narrow integer wraps.
+#include "translator/semantics/symbol_table.h"
+#include "translator/source/syntax_tree.h"
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace qc {
+
+enum class ValueKind : std::uint8_t { kUnknown, kInteger, kFloat, kString, kTruth, kStructure };
+
+struct ValueType {
+    ValueKind kind = ValueKind::kUnknown;
+    // Of an integer place: the type letter that decides how it wraps ('i', 'q', 'l', 'w',
+    // 'b', 'a', 'u', 'c').
+    wchar_t width = L'i';
+    int structure = -1; // of a structure value: its index in TypedTree::structures
+
+    bool operator==(const ValueType&) const = default;
+};
+
+// A field of a structure as the page writes it: its name in lower case without "$".
+struct Field {
+    std::wstring scriptName;
+    ValueType type;
+    enum class Shape : std::uint8_t { kValue, kStaticArray, kList, kMap, kArray, kPointer };
+    Shape shape = Shape::kValue;
+    std::wstring size;    // of a static array: its element count as written
+    std::wstring factory; // of a container field: its elements' factory
+};
+
+struct Structure {
+    std::wstring scriptName;   // lower case: "point" of "initpoint" and "structpoint"
+    std::vector<Field> fields; // the base structure's first
+};
+
+// The type a suffix gives (".i", ".f", ".s{20}"), or a name ending in "$"; unknown for a
+// structure type (TypedTree::typeOf knows those).
+ValueType typeOfSuffix(std::wstring_view suffix, std::wstring_view name);
+
+struct Variable {
+    enum class Home : std::uint8_t { kMain, kGlobal, kLocal, kParameter, kStatic };
+    Home home = Home::kMain;
+    ValueType type;
+    std::wstring scriptName;
+    int procedure = -1;       // of a local, parameter or static one
+    NodeId initial = kNoNode; // a Static's initial value
+};
+
+// An array, list or map: its script name, the factory of its elements and their type.
+struct Container {
+    ContainerKind kind = ContainerKind::kArray;
+    std::wstring scriptName;
+    std::wstring factory; // "initint", "initfloat", "initstring", "init<structure>"
+    ValueType element;
+    int procedure = -1; // of a local or a parameter
+    bool parameter = false;
+};
+
+struct Procedure {
+    std::wstring_view name; // as declared
+    std::wstring scriptName;
+    ValueType result;
+    NodeId statement = kNoNode;
+    std::vector<int> locals;     // variable ids of its locals and statics, parameters first
+    std::vector<int> containers; // its own arrays, lists and maps, parameters among them
+    std::vector<int> parameters; // in order: the variable id, -1 for a container
+};
+
+struct TypedTree {
+    std::vector<ValueType> types;        // by expression id
+    std::vector<std::int32_t> variable;  // by expression id: the variable a name means, or -1
+    std::vector<std::int32_t> callee;    // by expression id: the procedure a call calls, or -1
+    std::vector<std::int32_t> container; // by expression id: the array a bracketed name is
+    std::vector<Container> containers;
+    std::vector<Variable> variables;
+    std::vector<Procedure> procedures;
+
+    std::vector<Structure> structures;
+    std::unordered_map<std::wstring, int> procedureIds; // by lower-case name
+    std::unordered_map<std::wstring, int> structureIds; // by lower-case name
+
+    // A suffix's type, structures included.
+    ValueType typeOf(std::wstring_view suffix, std::wstring_view name) const;
+    // The empty value of a type: 0, 0.0, "", or a fresh structure.
+    std::wstring emptyValue(ValueType type) const;
+
+    const Variable* variableOf(NodeId expr) const;
+    const Procedure* procedureNamed(std::wstring_view name) const;
+    const Container* containerOf(NodeId expr) const;
+};
+
+// A variable keeps the type of its first use or declaration, as in the dialect: "n.f = 1"
+// makes every later "n" a float; a name met without a suffix is an integer (a "$" name a
+// string). Inside a procedure a name is its parameter, a Protected, Static or Shared name of
+// it, a global, or else a local of its own; the main program's other variables are not seen.
+TypedTree typeTree(const SyntaxTree& tree);
+
+} // namespace qc

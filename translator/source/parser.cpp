@@ -1,0 +1,788 @@
+#include "translator/source/parser.h"
+
+#include "common/text.h"
+#include "translator/source/lexer.h"
+#include "vocabulary/statement_list.h"
+
+#include <array>
+#include <utility>
+
+namespace qc {
+namespace {
+
+bool isWord(const Token& token, std::wstring_view word) {
+    return token.kind == TokenKind::kName && equalsIgnoreCase(token.text, word);
+}
+
+bool isSymbol(const Token& token, std::wstring_view symbol) {
+    return token.kind == TokenKind::kOperator && token.text == symbol;
+}
+
+// The words that make a statement a declaration, and the keyword's own spelling.
+constexpr std::array<std::wstring_view, 6> kDefineWords = {L"define", L"global", L"protected",
+                                                           L"static", L"shared", L"threaded"};
+
+bool isDefineWord(const Token& token) {
+    for (std::wstring_view word : kDefineWords)
+        if (isWord(token, word)) return true;
+    return false;
+}
+
+// Statements of a word and its values without brackets; a lone word that is none of these is
+// a label.
+constexpr std::array<std::wstring_view, 7> kCommandWords = {
+    L"debug", L"end", L"goto", L"gosub", L"return", L"enableexplicit", L"disableexplicit"};
+
+// A block open while its statements are read: the If, loop, Select, procedure, structure or
+// data section, or the program itself at the bottom of the stack.
+struct Frame {
+    NodeId stmt = kNoNode;
+    StmtKind kind = StmtKind::kError;
+    int line = 0;
+    std::vector<NodeId> body; // of the block, or of the clause being read
+    std::vector<NodeId> clauses;
+    NodeId clause = kNoNode;
+};
+
+std::wstring_view spelling(StmtKind kind) {
+    switch (kind) {
+    case StmtKind::kIf:
+        return L"If";
+    case StmtKind::kElseIf:
+        return L"ElseIf";
+    case StmtKind::kElse:
+        return L"Else";
+    case StmtKind::kWhile:
+        return L"While";
+    case StmtKind::kRepeat:
+        return L"Repeat";
+    case StmtKind::kFor:
+        return L"For";
+    case StmtKind::kForEach:
+        return L"ForEach";
+    case StmtKind::kSelect:
+        return L"Select";
+    case StmtKind::kCase:
+        return L"Case";
+    case StmtKind::kDefault:
+        return L"Default";
+    case StmtKind::kProcedure:
+        return L"Procedure";
+    case StmtKind::kStructure:
+        return L"Structure";
+    case StmtKind::kDataSection:
+        return L"DataSection";
+    default:
+        return L"";
+    }
+}
+
+std::wstring_view closerSpelling(StmtKind kind) {
+    switch (kind) {
+    case StmtKind::kIf:
+        return L"EndIf";
+    case StmtKind::kWhile:
+        return L"Wend";
+    case StmtKind::kRepeat:
+        return L"Until";
+    case StmtKind::kFor:
+    case StmtKind::kForEach:
+        return L"Next";
+    case StmtKind::kSelect:
+        return L"EndSelect";
+    case StmtKind::kProcedure:
+        return L"EndProcedure";
+    case StmtKind::kStructure:
+        return L"EndStructure";
+    case StmtKind::kDataSection:
+        return L"EndDataSection";
+    default:
+        return L"";
+    }
+}
+
+// A closing word, the blocks it closes, and how the block check names it in a message.
+struct Closer {
+    std::wstring_view word;
+    StmtKind first;
+    StmtKind second;
+};
+
+constexpr std::array<Closer, 9> kClosers = {{
+    {L"endif", StmtKind::kIf, StmtKind::kIf},
+    {L"wend", StmtKind::kWhile, StmtKind::kWhile},
+    {L"until", StmtKind::kRepeat, StmtKind::kRepeat},
+    {L"forever", StmtKind::kRepeat, StmtKind::kRepeat},
+    {L"next", StmtKind::kFor, StmtKind::kForEach},
+    {L"endselect", StmtKind::kSelect, StmtKind::kSelect},
+    {L"endprocedure", StmtKind::kProcedure, StmtKind::kProcedure},
+    {L"endstructure", StmtKind::kStructure, StmtKind::kStructure},
+    {L"enddatasection", StmtKind::kDataSection, StmtKind::kDataSection},
+}};
+
+class Parser {
+public:
+    Parser(SyntaxTree& tree, Diagnostics& diag) : tree_(tree), diag_(diag) {
+        frames_.emplace_back();
+    }
+
+    void statement(std::wstring_view text) {
+        tokens_ = lexLine(text);
+        if (!tokens_.empty() && tokens_.back().kind == TokenKind::kComment) tokens_.pop_back();
+        pos_ = 0;
+        failed_ = false;
+        if (tokens_.empty()) return;
+        if (frames_.back().kind == StmtKind::kStructure && !atWord(L"endstructure")) return field();
+        keywordStatement();
+    }
+
+    void setLine(int line) { line_ = line; }
+
+    void finish() {
+        while (frames_.size() > 1) {
+            neverClosed(frames_.back());
+            close();
+        }
+        tree_.program = links(frames_.back().body);
+    }
+
+private:
+    // ---- statements
+
+    // Reads one statement after its line's tokens are set, from its first word.
+    void keywordStatement() {
+        const Token& first = tokens_[0];
+        std::wstring word = first.kind == TokenKind::kName ? toLower(first.text) : L"";
+        for (const Closer& closer : kClosers)
+            if (word == closer.word) return closeBlock(closer);
+        if (word == L"if") return open(conditional(StmtKind::kIf));
+        if (word == L"elseif") return clause(StmtKind::kIf, conditional(StmtKind::kElseIf));
+        if (word == L"else") return clause(StmtKind::kIf, bare(StmtKind::kElse));
+        if (word == L"while") return open(conditional(StmtKind::kWhile));
+        if (word == L"repeat") return open(bare(StmtKind::kRepeat));
+        if (word == L"for") return open(forHeader());
+        if (word == L"foreach") return open(conditional(StmtKind::kForEach));
+        if (word == L"select") return open(conditional(StmtKind::kSelect));
+        if (word == L"case") return clause(StmtKind::kSelect, caseLabel());
+        if (word == L"default") return clause(StmtKind::kSelect, bare(StmtKind::kDefault));
+        if (word == L"procedure") return procedure();
+        if (word == L"declare") return place(header(StmtKind::kDeclare));
+        if (word == L"procedurereturn") return place(valueStatement(StmtKind::kReturn));
+        if (word == L"break") return place(valueStatement(StmtKind::kBreak));
+        if (word == L"continue") return place(bare(StmtKind::kContinue));
+        if (word == L"structure") return open(structureHeader());
+        if (word == L"datasection") return open(bare(StmtKind::kDataSection));
+        if (word == L"data") return place(listStatement(StmtKind::kData));
+        if (word == L"read") return place(listStatement(StmtKind::kRead));
+        if (word == L"restore") return place(named(StmtKind::kRestore));
+        if (word == L"swap") return place(listStatement(StmtKind::kSwap));
+        if (word == L"dim") return place(declaredContainer(StmtKind::kDim));
+        if (word == L"redim") return place(declaredContainer(StmtKind::kReDim));
+        if (word == L"newlist") return place(declaredContainer(StmtKind::kNewList));
+        if (word == L"newmap") return place(declaredContainer(StmtKind::kNewMap));
+        if (isDefineWord(first)) return place(declaration());
+        for (std::wstring_view command : kCommandWords)
+            if (word == command) return place(this->command());
+        place(plainStatement());
+    }
+
+    // A statement that names no keyword: "x = 1", "a(2)\y = 3", "n % 60", "Foo(1)", a label
+    // ("Start", its colon cut off by the reader) or a structure variable declared alone
+    // ("p.Point").
+    NodeId plainStatement() {
+        Stmt s = started(StmtKind::kCall);
+        NodeId target = postfix();
+        std::vector<NodeId> exprs{target};
+        if (!failed_ && pos_ < tokens_.size()) {
+            const Token& op = tokens_[pos_];
+            if (isSymbol(op, L"=")) {
+                ++pos_;
+                s.kind = StmtKind::kAssign;
+                exprs.push_back(expression(0));
+            } else if (const OperatorRow* row = binaryRow(op)) {
+                // "a - b - c" stores a - b - c: the place is the first operand of the whole
+                // expression, not of its first operator alone.
+                s.kind = StmtKind::kUpdate;
+                s.op = row;
+                exprs.push_back(binaryRest(target, 0));
+            }
+        } else if (!failed_) {
+            const Expr& e = tree_.exprs[target];
+            if (e.kind == ExprKind::kName && e.suffix.empty()) {
+                s.kind = StmtKind::kLabel;
+                s.name = e.text;
+                exprs.clear();
+            } else if (e.kind == ExprKind::kName) {
+                s.kind = StmtKind::kVariable;
+            } else if (e.kind != ExprKind::kCall) {
+                fail(0);
+            }
+        }
+        if (s.kind == StmtKind::kCall && !failed_) {
+            s.name = tree_.exprs[target].text;
+            exprs = std::vector<NodeId>(tree_.exprs[target].children.count);
+            for (std::uint32_t i = 0; i < exprs.size(); ++i)
+                exprs[i] = tree_.child(tree_.exprs[target].children, i);
+        }
+        return finished(s, exprs);
+    }
+
+    // "Debug x", "End", "Goto label": a word followed by its values without brackets.
+    NodeId command() {
+        Stmt s = started(StmtKind::kCall);
+        s.name = tokens_[pos_++].text;
+        return finished(s, valueList());
+    }
+
+    // If, ElseIf, While, ForEach, Select: the keyword and one value.
+    NodeId conditional(StmtKind kind) {
+        Stmt s = started(kind);
+        ++pos_;
+        return finished(s, {expression(0)});
+    }
+
+    NodeId bare(StmtKind kind) {
+        Stmt s = started(kind);
+        ++pos_;
+        return finished(s, {});
+    }
+
+    // ProcedureReturn and Break, with their value where one is written.
+    NodeId valueStatement(StmtKind kind) {
+        Stmt s = started(kind);
+        ++pos_;
+        if (pos_ >= tokens_.size()) return finished(s, {});
+        return finished(s, {expression(0)});
+    }
+
+    // Data, Read and Swap: the keyword, its type where written, its values.
+    NodeId listStatement(StmtKind kind) {
+        Stmt s = started(kind);
+        ++pos_;
+        s.suffix = typeSuffix();
+        return finished(s, valueList());
+    }
+
+    NodeId named(StmtKind kind) {
+        Stmt s = started(kind);
+        ++pos_;
+        s.name = nameAfter();
+        return finished(s, {});
+    }
+
+    // "For i = 1 To 10 Step 2": the variable, the bounds and the step.
+    NodeId forHeader() {
+        Stmt s = started(StmtKind::kFor);
+        ++pos_;
+        std::vector<NodeId> exprs{postfix()};
+        expect(L"=");
+        exprs.push_back(expression(0));
+        expectWord(L"to");
+        exprs.push_back(expression(0));
+        if (pos_ < tokens_.size() && isWord(tokens_[pos_], L"step")) {
+            ++pos_;
+            exprs.push_back(expression(0));
+        }
+        return finished(s, exprs);
+    }
+
+    // "Case 1, 3 To 5, #Max": values and ranges.
+    NodeId caseLabel() {
+        Stmt s = started(StmtKind::kCase);
+        ++pos_;
+        std::vector<NodeId> values;
+        do {
+            NodeId low = expression(0);
+            if (pos_ < tokens_.size() && isWord(tokens_[pos_], L"to")) {
+                Expr range = exprAt(ExprKind::kRange, pos_++);
+                NodeId high = expression(0);
+                range.children = links({low, high});
+                low = add(range);
+            }
+            values.push_back(low);
+        } while (!failed_ && take(L","));
+        return finished(s, values);
+    }
+
+    void procedure() {
+        NodeId id = header(StmtKind::kProcedure);
+        for (const Frame& frame : frames_)
+            if (frame.kind == StmtKind::kProcedure) report(L"Procedure inside Procedure");
+        open(id);
+    }
+
+    // "Procedure.s Name(a, b.f = 1.5, List l.Point(), *p)", and the same after Declare.
+    NodeId header(StmtKind kind) {
+        Stmt s = started(kind);
+        ++pos_;
+        s.suffix = typeSuffix();
+        s.name = nameAfter();
+        std::vector<NodeId> parameters;
+        if (!failed_ && expect(L"(") && !take(L")")) {
+            do parameters.push_back(parameter());
+            while (!failed_ && take(L","));
+            expect(L")");
+        }
+        return finished(s, parameters);
+    }
+
+    NodeId parameter() {
+        Expr p = exprAt(ExprKind::kParameter, pos_);
+        p.text = {};
+        if (atWord(L"list") || atWord(L"array") || atWord(L"map")) p.text = tokens_[pos_++].text;
+        std::vector<NodeId> parts{postfix()};
+        if (take(L"=")) parts.push_back(expression(0));
+        p.children = links(parts);
+        return add(p);
+    }
+
+    // "Structure Point Extends Base".
+    NodeId structureHeader() {
+        Stmt s = started(StmtKind::kStructure);
+        ++pos_;
+        s.name = nameAfter();
+        if (!failed_ && atWord(L"extends")) {
+            ++pos_;
+            s.suffix = nameAfter();
+        }
+        return finished(s, {});
+    }
+
+    // The name a keyword needs next ("Restore Start", "Extends Base").
+    std::wstring_view nameAfter() {
+        if (pos_ < tokens_.size() && tokens_[pos_].kind == TokenKind::kName)
+            return tokens_[pos_++].text;
+        fail(pos_);
+        return {};
+    }
+
+    // A field of a structure: "x.i", "name.s{20}", "cells.i[10]", "*next.Node",
+    // "List items.s()".
+    void field() {
+        Stmt s = started(StmtKind::kVariable);
+        if (atWord(L"list") || atWord(L"array") || atWord(L"map")) s.name = tokens_[pos_++].text;
+        place(finished(s, {postfix()}));
+    }
+
+    // "Define.i a, b = 2, *p.Point", "Global NewList l(), Dim a(3)": one child statement per
+    // declared name, so a refused one leaves the others declared.
+    NodeId declaration() {
+        Stmt s = started(StmtKind::kDefine);
+        s.name = tokens_[pos_++].text;
+        s.suffix = typeSuffix();
+        std::vector<NodeId> items;
+        if (pos_ < tokens_.size()) {
+            do items.push_back(declaredItem());
+            while (!failed_ && take(L","));
+        }
+        NodeId id = finished(s, {});
+        tree_.stmts[id].body = links(items);
+        return id;
+    }
+
+    NodeId declaredItem() {
+        if (atWord(L"dim")) return declaredContainer(StmtKind::kDim);
+        if (atWord(L"newlist")) return declaredContainer(StmtKind::kNewList);
+        if (atWord(L"newmap")) return declaredContainer(StmtKind::kNewMap);
+        Stmt s = started(StmtKind::kVariable);
+        std::vector<NodeId> exprs{postfix()};
+        if (take(L"=")) exprs.push_back(expression(0));
+        return finishedItem(s, exprs);
+    }
+
+    // "Dim a.f(10, 2)", "NewList l.Point()", "NewMap m.s(64)"; inside a declaration list it
+    // ends at the next comma at its level.
+    NodeId declaredContainer(StmtKind kind) {
+        Stmt s = started(kind);
+        ++pos_;
+        return finishedItem(s, {postfix()});
+    }
+
+    // ---- blocks
+
+    void place(NodeId id) { frames_.back().body.push_back(id); }
+
+    void open(NodeId id) {
+        place(id);
+        Frame frame;
+        frame.stmt = id;
+        frame.kind = tree_.stmts[id].kind;
+        frame.line = line_;
+        frames_.push_back(std::move(frame));
+    }
+
+    // ElseIf, Else, Case, Default: a clause of the innermost If or Select.
+    void clause(StmtKind owner, NodeId id) {
+        size_t match = innermost(owner, owner, false);
+        if (match == 0) {
+            StmtKind kind = tree_.stmts[id].kind;
+            report(std::wstring(spelling(kind)) + L" without " + std::wstring(spelling(owner)));
+            return;
+        }
+        closeDownTo(match);
+        Frame& frame = frames_.back();
+        flushBody(frame);
+        frame.clauses.push_back(id);
+        frame.clause = id;
+    }
+
+    void closeBlock(const Closer& closer) {
+        bool crossesProcedures = closer.first == StmtKind::kProcedure;
+        size_t match = innermost(closer.first, closer.second, crossesProcedures);
+        if (match == 0) {
+            report(properCloser(closer) + L" without " + std::wstring(spelling(closer.first)));
+            return;
+        }
+        closeDownTo(match);
+        if (closer.word == L"until") {
+            ++pos_;
+            NodeId condition = expression(0);
+            if (!failed_ && pos_ < tokens_.size()) fail(pos_);
+            tree_.stmts[frames_.back().stmt].exprs = links({condition});
+        } else if (closer.word == L"next" && pos_ + 1 < tokens_.size()) {
+            ++pos_;
+            // "Next i" names the loop's variable; it adds nothing to the tree.
+            if (tokens_[pos_].kind == TokenKind::kName) ++pos_;
+            if (pos_ < tokens_.size()) fail(pos_);
+        } else if (tokens_.size() > 1) {
+            fail(1);
+        }
+        close();
+    }
+
+    static std::wstring properCloser(const Closer& closer) {
+        if (closer.word == L"forever") return L"ForEver";
+        if (closer.word == L"until") return L"Until";
+        if (closer.word == L"next") return L"Next";
+        return std::wstring(closerSpelling(closer.first));
+    }
+
+    // The index in frames_ of the innermost open block of either kind; 0 for none. The
+    // search stops at a procedure unless a procedure is what is closed: a procedure cannot
+    // close a block of the main program.
+    size_t innermost(StmtKind a, StmtKind b, bool crossesProcedures) const {
+        for (size_t i = frames_.size(); i-- > 1;) {
+            if (frames_[i].kind == a || frames_[i].kind == b) return i;
+            if (frames_[i].kind == StmtKind::kProcedure && !crossesProcedures) break;
+        }
+        return 0;
+    }
+
+    // Blocks opened inside the one being closed and still open are reported and closed with
+    // it, so one fault gives one message instead of a cascade.
+    void closeDownTo(size_t index) {
+        while (frames_.size() > index + 1) {
+            neverClosed(frames_.back());
+            close();
+        }
+    }
+
+    void neverClosed(const Frame& frame) {
+        diag_.error(message::atLine(frame.line, std::wstring(spelling(frame.kind)) + L" without " +
+                                                    std::wstring(closerSpelling(frame.kind))));
+    }
+
+    void flushBody(Frame& frame) {
+        NodeRange body = links(frame.body);
+        frame.body.clear();
+        tree_.stmts[frame.clause != kNoNode ? frame.clause : frame.stmt].body = body;
+    }
+
+    void close() {
+        Frame frame = std::move(frames_.back());
+        frames_.pop_back();
+        flushBody(frame);
+        tree_.stmts[frame.stmt].clauses = links(frame.clauses);
+    }
+
+    // ---- expressions
+
+    // Precedence climbing over the operator table: operands of a binary row bind at least as
+    // tightly as its operand precedence.
+    NodeId expression(int minPrecedence) {
+        if (++depth_ > kMaxDepth) {
+            --depth_;
+            return fail(pos_);
+        }
+        NodeId left = binaryRest(unary(), minPrecedence);
+        --depth_;
+        return left;
+    }
+
+    // The binary operators after `left` that bind at least as tightly as `minPrecedence`.
+    NodeId binaryRest(NodeId left, int minPrecedence) {
+        while (!failed_ && pos_ < tokens_.size()) {
+            const OperatorRow* row = binaryRow(tokens_[pos_]);
+            if (row == nullptr || row->precedence < minPrecedence) break;
+            Expr node = exprAt(ExprKind::kBinary, pos_++);
+            node.op = row;
+            NodeId right = expression(row->operandPrecedence);
+            node.children = links({left, right});
+            left = add(node);
+        }
+        return left;
+    }
+
+    // A prefix operator and its operand, or a postfix form.
+    NodeId unary() {
+        if (pos_ >= tokens_.size()) return fail(pos_);
+        const Token& token = tokens_[pos_];
+        const OperatorRow* row = nullptr;
+        if (token.kind == TokenKind::kOperator || isWord(token, L"not"))
+            row = prefixOperator(token.text);
+        if (row == nullptr) return postfix();
+        Expr node = exprAt(ExprKind::kUnary, pos_++);
+        node.op = row;
+        node.children = links({expression(row->operandPrecedence)});
+        return add(node);
+    }
+
+    // A value and what follows it: calls and indexes "a(1)", fields "p\x", static array
+    // elements "v[2]", in any chain ("l()\items()\name").
+    NodeId postfix() {
+        NodeId value = primary();
+        while (!failed_ && pos_ < tokens_.size()) {
+            const Token& token = tokens_[pos_];
+            if (token.kind == TokenKind::kField) {
+                Expr node = exprAt(ExprKind::kField, pos_++);
+                node.text = token.text.substr(1);
+                node.suffix = typeSuffix();
+                std::vector<NodeId> parts{value};
+                if (at(L"(")) {
+                    // "l()\items()": a list field; its brackets name the current element.
+                    std::vector<NodeId> args = arguments();
+                    parts.insert(parts.end(), args.begin(), args.end());
+                }
+                node.children = links(parts);
+                value = add(node);
+            } else if (isSymbol(token, L"[")) {
+                Expr node = exprAt(ExprKind::kIndex, pos_++);
+                NodeId index = expression(0);
+                expect(L"]");
+                node.children = links({value, index});
+                value = add(node);
+            } else {
+                break;
+            }
+        }
+        return value;
+    }
+
+    NodeId primary() {
+        if (pos_ >= tokens_.size()) return fail(pos_);
+        const Token& token = tokens_[pos_];
+        switch (token.kind) {
+        case TokenKind::kNumber:
+            return atom(ExprKind::kNumber);
+        case TokenKind::kCharacter:
+            return atom(ExprKind::kCharacter);
+        case TokenKind::kString:
+            return atom(ExprKind::kString);
+        case TokenKind::kConstant:
+            return atom(ExprKind::kConstant);
+        case TokenKind::kLabel:
+            return atom(ExprKind::kLabel);
+        case TokenKind::kPointer: {
+            Expr node = exprAt(ExprKind::kPointer, pos_++);
+            node.text = token.text.substr(1);
+            node.suffix = typeSuffix();
+            return add(node);
+        }
+        case TokenKind::kAddress: {
+            // "@x", "@Handler()", "@a(2)", "@*p": the address of what the rest names.
+            Expr node = exprAt(ExprKind::kAddress, pos_);
+            Expr operand = exprAt(ExprKind::kName, pos_++);
+            operand.text = token.text.substr(1);
+            operand.at.column += 1;
+            if (operand.text.starts_with(L"*")) {
+                operand.kind = ExprKind::kPointer;
+                operand.text.remove_prefix(1);
+            } else if (at(L"(")) {
+                operand.kind = ExprKind::kCall;
+                operand.children = links(arguments());
+            }
+            node.children = links({add(operand)});
+            return add(node);
+        }
+        case TokenKind::kName:
+            return name();
+        case TokenKind::kOperator:
+            if (token.text == L"(") {
+                ++pos_;
+                NodeId inner = expression(0);
+                expect(L")");
+                return inner;
+            }
+            return fail(pos_);
+        default:
+            return fail(pos_);
+        }
+    }
+
+    // "a", "a$", "n.i", "Sqr(2)", "grid(x, y)", "l.Point()".
+    NodeId name() {
+        Expr node = exprAt(ExprKind::kName, pos_++);
+        node.suffix = typeSuffix();
+        if (at(L"(")) {
+            node.kind = ExprKind::kCall;
+            node.children = links(arguments());
+        }
+        return add(node);
+    }
+
+    // "(a, b)" after a name: the comma-separated values, none for "()".
+    std::vector<NodeId> arguments() {
+        ++pos_;
+        std::vector<NodeId> args;
+        if (take(L")")) return args;
+        do args.push_back(expression(0));
+        while (!failed_ && take(L","));
+        expect(L")");
+        return args;
+    }
+
+    // Comma-separated values to the end of the statement: "Debug a, 2", "Data.i 1, -1".
+    std::vector<NodeId> valueList() {
+        std::vector<NodeId> values;
+        if (pos_ >= tokens_.size()) return values;
+        do values.push_back(expression(0));
+        while (!failed_ && take(L","));
+        return values;
+    }
+
+    NodeId atom(ExprKind kind) { return add(exprAt(kind, pos_++)); }
+
+    // ---- tokens
+
+    std::wstring_view typeSuffix() {
+        if (pos_ < tokens_.size() && tokens_[pos_].kind == TokenKind::kTypeSuffix)
+            return tokens_[pos_++].text;
+        return {};
+    }
+
+    const OperatorRow* binaryRow(const Token& token) const {
+        if (token.kind != TokenKind::kOperator && token.kind != TokenKind::kName) return nullptr;
+        const OperatorRow* row = binaryOperator(token.text);
+        if (row == nullptr) return nullptr;
+        bool word = row->kind == OperatorClass::kLogical;
+        return word == (token.kind == TokenKind::kName) ? row : nullptr;
+    }
+
+    bool at(std::wstring_view symbol) const {
+        return pos_ < tokens_.size() && isSymbol(tokens_[pos_], symbol);
+    }
+
+    bool atWord(std::wstring_view word) const {
+        return pos_ < tokens_.size() && isWord(tokens_[pos_], word);
+    }
+
+    bool take(std::wstring_view symbol) {
+        if (!at(symbol)) return false;
+        ++pos_;
+        return true;
+    }
+
+    bool expect(std::wstring_view symbol) {
+        if (failed_) return false;
+        if (take(symbol)) return true;
+        fail(pos_);
+        return false;
+    }
+
+    void expectWord(std::wstring_view word) {
+        if (failed_) return;
+        if (atWord(word))
+            ++pos_;
+        else
+            fail(pos_);
+    }
+
+    // ---- nodes
+
+    Stmt started(StmtKind kind) const {
+        Stmt s;
+        s.kind = kind;
+        s.at = {line_, pos_ < tokens_.size() ? tokens_[pos_].column : 1};
+        return s;
+    }
+
+    // A statement read to its end: anything left over is a syntax error.
+    NodeId finished(Stmt s, const std::vector<NodeId>& exprs) {
+        if (!failed_ && pos_ < tokens_.size()) fail(pos_);
+        return finishedItem(s, exprs);
+    }
+
+    // A statement, or an item of a declaration list, which may end before the statement.
+    NodeId finishedItem(Stmt s, const std::vector<NodeId>& exprs) {
+        s.exprs = links(exprs);
+        tree_.stmts.push_back(s);
+        return static_cast<NodeId>(tree_.stmts.size() - 1);
+    }
+
+    Expr exprAt(ExprKind kind, size_t index) const {
+        Expr e;
+        e.kind = kind;
+        const Token& token = tokens_[index];
+        e.at = {line_, token.column};
+        e.text = token.text;
+        return e;
+    }
+
+    NodeId add(const Expr& e) {
+        tree_.exprs.push_back(e);
+        return static_cast<NodeId>(tree_.exprs.size() - 1);
+    }
+
+    NodeRange links(const std::vector<NodeId>& ids) {
+        NodeRange range{static_cast<std::uint32_t>(tree_.links.size()),
+                        static_cast<std::uint32_t>(ids.size())};
+        tree_.links.insert(tree_.links.end(), ids.begin(), ids.end());
+        return range;
+    }
+
+    // The first fault of a statement is reported; the rest of it is not read.
+    NodeId fail(size_t index) {
+        if (!failed_) {
+            failed_ = true;
+            std::wstring near = index < tokens_.size() ? std::wstring(tokens_[index].text)
+                                                       : std::wstring(L"end of statement");
+            report(L"syntax error near " + near);
+        }
+        pos_ = tokens_.size();
+        Expr e;
+        e.at = {line_, index < tokens_.size() ? tokens_[index].column : 0};
+        return add(e);
+    }
+
+    void report(const std::wstring& text) { diag_.error(message::atLine(line_, text)); }
+
+    // Brackets nested deeper than this are refused: the browser would not read them either,
+    // and the parser must not run out of stack.
+    static constexpr int kMaxDepth = 200;
+
+    SyntaxTree& tree_;
+    Diagnostics& diag_;
+    std::vector<Frame> frames_;
+    std::vector<Token> tokens_;
+    size_t pos_ = 0;
+    bool failed_ = false;
+    int depth_ = 0;
+    int line_ = -1;
+};
+
+} // namespace
+
+SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag) {
+    SyntaxTree tree;
+    Parser parser(tree, diag);
+    for (const std::wstring& element : statements) {
+        if (isLineMarker(element))
+            parser.setLine(markerLine(element));
+        else
+            parser.statement(element);
+    }
+    parser.finish();
+    return tree;
+}
+
+} // namespace qc

@@ -1,0 +1,123 @@
+#pragma once
+// The program as a tree: what the parser builds from the lexer's tokens and what the later
+// stages (names, types, lowering, the script printer) read. Nodes live in two arrays of one
+// `SyntaxTree` and name each other by index, so a program of 100,000 lines is a few large
+// allocations rather than millions of small ones. Every node keeps the line and column it was
+// read from, so a message or the page's line table can point back at the source.
+#include "translator/semantics/operator_table.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qc {
+
+using NodeId = std::uint32_t;
+constexpr NodeId kNoNode = 0xFFFFFFFFu;
+
+struct SourcePosition {
+    int line = 0;   // program line (numbered over all files, as the reader numbers them)
+    int column = 0; // from 1, in the statement as read
+};
+
+// A run of child ids in `SyntaxTree::links`.
+struct NodeRange {
+    std::uint32_t first = 0;
+    std::uint32_t count = 0;
+};
+
+enum class ExprKind : std::uint8_t {
+    kNumber,    // "12", "$FF", "%101", "1.5": `text` as written
+    kCharacter, // "'a'"
+    kString,    // "\"text\"" or "~\"a\\n\"", with its quotes
+    kConstant,  // "#Name"
+    kName,      // a variable: `text` its name ("a$"), `suffix` its type (".i") where written
+    kCall,      // `text` the callee, a procedure, command, array, list or map; children: the
+                // arguments or indexes (none for "l()")
+    kField,     // children[0] the structure value, `text` the field ("x" of "p\x")
+    kIndex,     // "v[2]": children[0] the static array, children[1] the index
+    kPointer,   // "*p": `text` the name after the star
+    kAddress,   // "@x", "@p()", "@a(1)", "@*p": children[0] what the address is taken of
+    kLabel,     // "?label"
+    kRange,     // "1 To 5" of a Case: children[0] and [1]
+    kParameter, // of a procedure: `text` "List", "Array", "Map" or empty; children[0] the
+                // name (with its type), children[1] the default value where written
+    kUnary,     // `op` a prefix row; children[0] the operand
+    kBinary,    // `op` a binary row; children[0] and [1] the operands
+    kError,     // what could not be read; a message was given
+};
+
+struct Expr {
+    ExprKind kind = ExprKind::kError;
+    SourcePosition at;
+    std::wstring_view text;   // points into the statement list the tree was read from
+    std::wstring_view suffix; // a type suffix: ".i", ".s{20}", ".Point"
+    const OperatorRow* op = nullptr;
+    NodeRange children; // expression ids
+};
+
+enum class StmtKind : std::uint8_t {
+    kCall,      // "Foo(1)" or a command without brackets ("Debug x", "End"): `name` the
+                // word, exprs its arguments
+    kAssign,    // exprs[0] = exprs[1]
+    kUpdate,    // "a + 1", "n % 60": exprs[0] `op` exprs[1], stored back into exprs[0]
+    kIf,        // exprs[0] the condition; body; clauses: ElseIf and Else
+    kElseIf,    // a clause: exprs[0] and its body
+    kElse,      // a clause: its body
+    kWhile,     // exprs[0]; body
+    kRepeat,    // body; exprs[0] the Until condition, none for ForEver
+    kFor,       // exprs: the variable, from, to, and the step where written; body
+    kForEach,   // exprs[0] the list or map; body
+    kSelect,    // exprs[0]; clauses: Case and Default
+    kCase,      // exprs: the values, a range as a kRange; body
+    kDefault,   // body
+    kProcedure, // `name`, `suffix` the result type; exprs: the parameters; body
+    kDeclare,   // a procedure declared ahead: `name`, `suffix`, exprs the parameters
+    kReturn,    // ProcedureReturn: exprs[0] where a value is given
+    kBreak,     // exprs[0] the level where written
+    kContinue,  //
+    kDefine,    // Define, Global, Protected, Static, Shared, Threaded: `name` the keyword,
+                // `suffix` the default type; body: one kVariable/kDim/kNewList/kNewMap each
+    kVariable,  // a declared name: exprs[0] the name, exprs[1] its initial value if any
+    kDim,       // exprs: the array (a kCall whose children are the upper bounds)
+    kReDim,     // as kDim
+    kNewList,   // exprs[0]: the list as "l.T()"
+    kNewMap,    // exprs[0]: the map, with its slot count inside the brackets if written
+    kStructure, // `name`, `suffix` the base of Extends; body: one kVariable per field, its
+                // `name` "List", "Array" or "Map" for a container field
+    kDataSection,
+    kData,    // `suffix` the type; exprs the values
+    kRead,    // `suffix` the type; exprs the places
+    kRestore, // `name` the label
+    kLabel,   // `name`: a label (the reader has cut its colon off)
+    kSwap,    // exprs[0] and [1]
+    kError,   // a statement that could not be read; a message was given
+};
+
+struct Stmt {
+    StmtKind kind = StmtKind::kError;
+    SourcePosition at;
+    std::wstring_view name;
+    std::wstring_view suffix;
+    const OperatorRow* op = nullptr;
+    NodeRange exprs;   // expression ids
+    NodeRange body;    // statement ids
+    NodeRange clauses; // statement ids: ElseIf/Else of an If, Case/Default of a Select
+};
+
+struct SyntaxTree {
+    std::vector<Expr> exprs;
+    std::vector<Stmt> stmts;
+    std::vector<NodeId> links; // the children of every range, each range contiguous
+    NodeRange program;         // the top-level statements
+
+    std::uint32_t child(NodeRange range, std::uint32_t i) const { return links[range.first + i]; }
+    const Expr& expr(NodeRange range, std::uint32_t i) const { return exprs[child(range, i)]; }
+};
+
+// The tree as indented text, one statement a line with its expressions as bracketed prefix
+// forms: "3:1 If (< a 5)". For tests and for reading what the parser made of a program.
+std::wstring describeTree(const SyntaxTree& tree);
+
+} // namespace qc
