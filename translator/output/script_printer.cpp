@@ -89,6 +89,7 @@ public:
             if (p.statement != kNoNode) procedure(p);
         line_ = 0;
         write(L"function INIT(){");
+        dataSections(tree_.program);
         statements(tree_.program);
         line_ = 0;
         write(L"}");
@@ -232,6 +233,15 @@ public:
             return newContainer(s);
         case StmtKind::kForEach:
             return forEachBlock(s);
+        case StmtKind::kRead:
+            return read(s);
+        case StmtKind::kRestore:
+            return write(L"datarestore(\"" + toLower(s.name) + L"\");");
+        case StmtKind::kSwap:
+            return swap(s);
+        case StmtKind::kDataSection:
+        case StmtKind::kLabel:
+            return; // the data is given at start; a label alone does nothing
         case StmtKind::kVariable:
         case StmtKind::kStructure:
             return; // a structure variable declared alone, a structure: declared at page level
@@ -322,6 +332,72 @@ public:
         closeBody(s);
     }
 
+    // "Read.s p\\name, n": each place takes the next value of the data.
+    void read(const Stmt& s) {
+        for (std::uint32_t k = 0; k < s.exprs.count; ++k) {
+            NodeId place = exprAt(s, k);
+            std::wstring target = placeText(place);
+            if (!target.empty()) write(target + L"=dataread();");
+        }
+    }
+
+    // "Swap a, b" through the runtime's spare place; a place that calls something is refused
+    // rather than called twice.
+    void swap(const Stmt& s) {
+        if (s.exprs.count != 2) return unsupported(L"Swap of other than two places");
+        for (std::uint32_t k = 0; k < 2; ++k)
+            if (callsSomething(tree_.exprs[exprAt(s, k)]))
+                return unsupported(L"Swap of a place that calls something");
+        std::wstring a = placeText(exprAt(s, 0));
+        std::wstring b = placeText(exprAt(s, 1));
+        if (a.empty() || b.empty()) return;
+        write(L"QLCX_Swap=" + a + L";" + a + L"=" + b + L";" + b + L"=QLCX_Swap;");
+    }
+
+    bool callsSomething(const Expr& e) const {
+        for (std::uint32_t k = 0; k < e.children.count; ++k) {
+            const Expr& c = tree_.exprs[tree_.child(e.children, k)];
+            if ((c.kind == ExprKind::kCall &&
+                 typed_.containerOf(tree_.child(e.children, k)) == nullptr) ||
+                callsSomething(c))
+                return true;
+        }
+        return false;
+    }
+
+    // A place as the script writes it: a variable, an element, a field; empty (reported)
+    // for anything else.
+    std::wstring placeText(NodeId place) {
+        const Expr& e = tree_.exprs[place];
+        if (typed_.containerOf(place) != nullptr &&
+            (e.children.count > 0 || typed_.containerOf(place)->kind != ContainerKind::kArray))
+            return element(place);
+        if (e.kind == ExprKind::kName) return variableName(place);
+        if (e.kind == ExprKind::kField || e.kind == ExprKind::kIndex) return expr(place).text;
+        unsupported(L"a place other than a variable, an element or a field");
+        return {};
+    }
+
+    // The data sections' values, given to the page at start in the order they stand.
+    void dataSections(NodeRange range) {
+        for (std::uint32_t i = 0; i < range.count; ++i) {
+            const Stmt& s = tree_.stmts[tree_.child(range, i)];
+            if (s.kind != StmtKind::kDataSection) continue;
+            for (std::uint32_t k = 0; k < s.body.count; ++k) {
+                const Stmt& d = tree_.stmts[tree_.child(s.body, k)];
+                line_ = d.at.line;
+                if (d.kind == StmtKind::kLabel) {
+                    write(L"datalabel(\"" + toLower(d.name) + L"\");");
+                } else if (d.kind == StmtKind::kData) {
+                    for (std::uint32_t v = 0; v < d.exprs.count; ++v)
+                        write(L"datavalue(" + value(exprAt(d, v), false).text + L");");
+                } else {
+                    unsupported(L"this statement in a data section");
+                }
+            }
+        }
+    }
+
     void procedureReturn(const Stmt& s) {
         ValueType result = current_ != nullptr ? current_->result : ValueType{};
         if (s.exprs.count == 0) return write(L"return " + emptyValue(result) + L";");
@@ -333,6 +409,11 @@ public:
             if (s.exprs.count == 0) return unsupported(L"Debug without a value");
             return write(L"Debug(" + value(exprAt(s, 0), false).text + L");");
         }
+        if (equalsIgnoreCase(s.name, L"end") && s.exprs.count == 0)
+            return write(L"end();ChangeLoop(0);return;");
+        if (equalsIgnoreCase(s.name, L"goto") || equalsIgnoreCase(s.name, L"gosub") ||
+            equalsIgnoreCase(s.name, L"return"))
+            return unsupported(s.name);
         std::vector<NodeId> args;
         for (std::uint32_t i = 0; i < s.exprs.count; ++i) args.push_back(exprAt(s, i));
         write(callText(s.name, args) + L";");
