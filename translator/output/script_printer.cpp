@@ -663,6 +663,12 @@ public:
     // A command of the table with its arguments, each an expression of its own.
     std::wstring callText(std::wstring_view name, const std::vector<NodeId>& args) {
         if (const Procedure* p = typed_.procedureNamed(name)) return procedureCall(*p, args);
+        // The loops around these wait in the dialect; the page must not, and the tree does not
+        // cut its loops into timer steps yet.
+        for (std::wstring_view waits :
+             {L"windowevent", L"waitwindowevent", L"input", L"delay", L"flipbuffers"})
+            if (equalsIgnoreCase(name, waits))
+                unsupported(L"a program that waits (" + std::wstring(name) + L")");
         const CommandRow* row = commandTable().lookUpCommand(name);
         if (row == nullptr) {
             diag_.error(message::functionNotFound(line_, name));
