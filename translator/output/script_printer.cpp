@@ -205,7 +205,7 @@ public:
         case StmtKind::kIf:
             return ifBlock(s);
         case StmtKind::kWhile:
-            write(L"while(" + condition(exprAt(s, 0)) + L"){");
+            write(loopLabel(s) + L"while(" + condition(exprAt(s, 0)) + L"){");
             return closeBody(s);
         case StmtKind::kRepeat:
             return repeatBlock(s);
@@ -214,8 +214,7 @@ public:
         case StmtKind::kFor:
             return forBlock(s);
         case StmtKind::kBreak:
-            if (s.exprs.count > 0) return unsupported(L"Break with a level");
-            return write(L"break;");
+            return breakLoops(s);
         case StmtKind::kContinue:
             return write(L"continue;");
         case StmtKind::kProcedure:
@@ -328,7 +327,7 @@ public:
         if (c == nullptr || c->kind == ContainerKind::kArray)
             return unsupported(L"ForEach of something other than a list or map");
         write(L"ResetList(" + c->scriptName + L");");
-        write(L"while(NextElement(" + c->scriptName + L")){");
+        write(loopLabel(s) + L"while(NextElement(" + c->scriptName + L")){");
         closeBody(s);
     }
 
@@ -482,11 +481,13 @@ public:
 
     void repeatBlock(const Stmt& s) {
         if (s.exprs.count == 0) {
-            write(L"for(;;){");
+            write(loopLabel(s) + L"for(;;){");
             return closeBody(s);
         }
-        write(L"do{");
+        write(loopLabel(s) + L"do{");
+        enterLoop();
         statements(s.body);
+        loops_.pop_back();
         write(L"}while(!(" + condition(exprAt(s, 0)) + L"));");
     }
 
@@ -507,15 +508,66 @@ public:
                 return unsupported(L"a For step that is not a number");
             step = L"+=" + stored(stepId, type);
         }
-        write(L"for(" + name + L"=" + stored(exprAt(s, 1), type) + L";" + name +
+        write(loopLabel(s) + L"for(" + name + L"=" + stored(exprAt(s, 1), type) + L";" + name +
               (down ? L">=" : L"<=") + value(exprAt(s, 2), false).text + L";" + name + step +
               L"){");
         closeBody(s);
     }
 
+    // The body of a loop (or another block) and its closing bracket.
     void closeBody(const Stmt& s) {
+        bool loop = s.kind == StmtKind::kWhile || s.kind == StmtKind::kRepeat ||
+                    s.kind == StmtKind::kFor || s.kind == StmtKind::kForEach;
+        if (loop) enterLoop();
         statements(s.body);
+        if (loop) loops_.pop_back();
         write(L"}");
+    }
+
+    // ---- Break with a level: the loop it leaves gets a label of its own
+
+    // "qlcxloop1:" when a "Break 2" or deeper inside the loop leaves it; empty otherwise.
+    std::wstring loopLabel(const Stmt& loop) {
+        pendingLabel_.clear();
+        if (!leftFromInside(loop.body, 1)) return {};
+        pendingLabel_ = L"qlcxloop" + std::to_wstring(++labels_);
+        return pendingLabel_ + L":";
+    }
+
+    void enterLoop() {
+        loops_.push_back(pendingLabel_);
+        pendingLabel_.clear();
+    }
+
+    // Whether a Break at `depth` loops inside (1: directly in the loop's body) leaves the loop.
+    bool leftFromInside(NodeRange range, int depth) const {
+        for (std::uint32_t i = 0; i < range.count; ++i) {
+            const Stmt& s = tree_.stmts[tree_.child(range, i)];
+            if (s.kind == StmtKind::kBreak && s.exprs.count > 0 && depth > 1 &&
+                breakLevel(s) == depth)
+                return true;
+            bool loop = s.kind == StmtKind::kWhile || s.kind == StmtKind::kRepeat ||
+                        s.kind == StmtKind::kFor || s.kind == StmtKind::kForEach;
+            if (leftFromInside(s.body, depth + (loop ? 1 : 0))) return true;
+            for (std::uint32_t k = 0; k < s.clauses.count; ++k)
+                if (leftFromInside(tree_.stmts[tree_.child(s.clauses, k)].body, depth)) return true;
+        }
+        return false;
+    }
+
+    int breakLevel(const Stmt& s) const {
+        const Expr& e = tree_.exprs[tree_.child(s.exprs, 0)];
+        if (e.kind != ExprKind::kNumber || e.text.size() > 3) return -1;
+        return std::stoi(std::wstring(e.text));
+    }
+
+    void breakLoops(const Stmt& s) {
+        if (s.exprs.count == 0) return write(L"break;");
+        int level = breakLevel(s);
+        if (level < 1 || static_cast<size_t>(level) > loops_.size())
+            return unsupported(L"Break with this level");
+        if (level == 1) return write(L"break;");
+        write(L"break " + loops_[loops_.size() - static_cast<size_t>(level)] + L";");
     }
 
     // ---- expressions
@@ -800,6 +852,9 @@ public:
     bool floats_ = false;
     int line_ = 0;
     int selects_ = 0;
+    int labels_ = 0;
+    std::wstring pendingLabel_;       // of the loop being opened
+    std::vector<std::wstring> loops_; // the open loops' labels, innermost last
 };
 
 } // namespace
