@@ -323,15 +323,18 @@ public:
 
     // "ForEach l()": every element in turn as the current one.
     void forEachBlock(const Stmt& s) {
+        std::wstring list;
         const Container* c = typed_.containerOf(exprAt(s, 0));
-        if (c == nullptr || c->kind == ContainerKind::kArray)
+        if (c != nullptr && c->kind != ContainerKind::kArray)
+            list = c->scriptName;
+        else if (!wholeField(exprAt(s, 0), list))
             return unsupported(L"ForEach of something other than a list or map");
-        write(L"ResetList(" + c->scriptName + L");");
-        write(loopLabel(s) + L"while(NextElement(" + c->scriptName + L")){");
+        write(L"ResetList(" + list + L");");
+        write(loopLabel(s) + L"while(NextElement(" + list + L")){");
         closeBody(s);
     }
 
-    // "Read.s p\\name, n": each place takes the next value of the data.
+    // "Read.s p\name, n": each place takes the next value of the data.
     void read(const Stmt& s) {
         for (std::uint32_t k = 0; k < s.exprs.count; ++k) {
             NodeId place = exprAt(s, k);
@@ -643,7 +646,7 @@ public:
         case ExprKind::kCall:
             return callExpr(id, e);
         case ExprKind::kField:
-            return fieldExpr(e);
+            return fieldExpr(id, e);
         case ExprKind::kIndex:
             return atom(bound(expr(tree_.child(e.children, 0)), kScriptAtom) + L"[" +
                         stored(tree_.child(e.children, 1), ValueType{ValueKind::kInteger, L'i'}) +
@@ -658,15 +661,38 @@ public:
         }
     }
 
-    // "p\\pos\\x" is p.pos.x: fields in lower case, without "$".
-    Piece fieldExpr(const Expr& e) {
-        if (e.children.count > 1) {
-            unsupported(L"a list field's element");
-            return atom(L"0");
+    // "p\pos\x" is p.pos.x: fields in lower case, without "$". "l()\items()" is the current
+    // element of a list field, "m()\ages(k)" a map field's element by key.
+    Piece fieldExpr(NodeId id, const Expr& e) {
+        std::wstring whole = fieldPath(e);
+        const Field* f = typed_.fields[id];
+        bool container =
+            f != nullptr && (f->shape == Field::Shape::kList || f->shape == Field::Shape::kMap);
+        if (!container || !e.brackets) {
+            if (e.children.count > 1) unsupported(L"brackets after this field");
+            return atom(whole);
         }
+        if (f->shape == Field::Shape::kMap && e.children.count > 1)
+            return atom(whole + L"[mapslot(" + whole + L"," +
+                        value(tree_.child(e.children, 1), false).text + L")]");
+        return atom(whole + L"[" + whole + L"[0]]");
+    }
+
+    std::wstring fieldPath(const Expr& e) {
         std::wstring name = toLower(e.text);
         if (!name.empty() && name.back() == L'$') name.pop_back();
-        return atom(bound(expr(tree_.child(e.children, 0)), kScriptAtom) + L"." + name);
+        return bound(expr(tree_.child(e.children, 0)), kScriptAtom) + L"." + name;
+    }
+
+    // A list or map field where a whole container is taken: "AddElement(p\items())".
+    bool wholeField(NodeId id, std::wstring& text) {
+        const Expr& e = tree_.exprs[id];
+        const Field* f = e.kind == ExprKind::kField ? typed_.fields[id] : nullptr;
+        if (f == nullptr || e.children.count != 1 ||
+            (f->shape != Field::Shape::kList && f->shape != Field::Shape::kMap))
+            return false;
+        text += fieldPath(e);
+        return true;
     }
 
     static std::wstring numberText(std::wstring_view text) {
@@ -742,7 +768,8 @@ public:
     }
 
     // "l()" where a whole list or map is taken: its name.
-    bool wholeContainer(NodeId id, std::wstring& text) const {
+    bool wholeContainer(NodeId id, std::wstring& text) {
+        if (wholeField(id, text)) return true;
         const Container* c = typed_.containerOf(id);
         if (c == nullptr || tree_.exprs[id].children.count != 0) return false;
         text += c->scriptName;

@@ -91,6 +91,7 @@ public:
         out_.variable.assign(tree.exprs.size(), -1);
         out_.callee.assign(tree.exprs.size(), -1);
         out_.container.assign(tree.exprs.size(), -1);
+        out_.fields.assign(tree.exprs.size(), nullptr);
     }
 
     TypedTree run() {
@@ -434,7 +435,8 @@ private:
             t = call(id, e);
             break;
         case ExprKind::kField:
-            t = fieldType(operand(e, 0), e.text);
+            out_.fields[id] = field(operand(e, 0), e.text);
+            t = out_.fields[id] == nullptr ? ValueType{} : out_.fields[id]->type;
             for (std::uint32_t k = 1; k < e.children.count; ++k) expr(tree_.child(e.children, k));
             break;
         case ExprKind::kIndex:
@@ -455,17 +457,15 @@ private:
         return t;
     }
 
-    // The field's type; a static array field's elements have it too.
-    ValueType fieldType(ValueType owner, std::wstring_view name) const {
-        if (owner.kind != ValueKind::kStructure) return {};
+    // The field of a structure value by its name; its type is its elements' for a static
+    // array, list or map field.
+    const Field* field(ValueType owner, std::wstring_view name) const {
+        if (owner.kind != ValueKind::kStructure) return nullptr;
         std::wstring key = toLower(name);
         if (!key.empty() && key.back() == L'$') key.pop_back();
         for (const Field& f : out_.structures[static_cast<size_t>(owner.structure)].fields)
-            if (f.scriptName == key)
-                return f.shape == Field::Shape::kValue || f.shape == Field::Shape::kStaticArray
-                           ? f.type
-                           : ValueType{};
-        return {};
+            if (f.scriptName == key) return &f;
+        return nullptr;
     }
 
     ValueType operand(const Expr& e, std::uint32_t i) { return expr(tree_.child(e.children, i)); }

@@ -78,6 +78,7 @@ struct TypedTree {
     std::vector<std::int32_t> variable;  // by expression id: the variable a name means, or -1
     std::vector<std::int32_t> callee;    // by expression id: the procedure a call calls, or -1
     std::vector<std::int32_t> container; // by expression id: the array a bracketed name is
+    std::vector<const Field*> fields;    // by expression id: the field a "\field" reaches
     std::vector<Container> containers;
     std::vector<Variable> variables;
     std::vector<Procedure> procedures;

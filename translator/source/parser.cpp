@@ -550,6 +550,7 @@ private:
                 std::vector<NodeId> parts{value};
                 if (at(L"(")) {
                     // "l()\items()": a list field; its brackets name the current element.
+                    node.brackets = true;
                     std::vector<NodeId> args = arguments();
                     parts.insert(parts.end(), args.begin(), args.end());
                 }

@@ -54,7 +54,8 @@ struct Expr {
     std::wstring_view text;   // points into the statement list the tree was read from
     std::wstring_view suffix; // a type suffix: ".i", ".s{20}", ".Point"
     const OperatorRow* op = nullptr;
-    NodeRange children; // expression ids
+    NodeRange children;    // expression ids
+    bool brackets = false; // a field written with brackets: "l()\items()"
 };
 
 enum class StmtKind : std::uint8_t {
