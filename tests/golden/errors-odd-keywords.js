@@ -3,9 +3,6 @@ var i=0
 function INIT(){
 
 Default;
-}
-
-
 To;
 Step;
 
@@ -17,7 +14,8 @@ Step;
 empty().x=1;
 empty(i).x=2;
 
-
+return 5;
+}
 }
 }
 function _qlcxi(){
