@@ -116,7 +116,7 @@ private:
         if (kind == BlockWord::kProcedure) {
             if (std::optional<size_t> outer =
                     innermost(BlockWord::kProcedure, BlockWord::kProcedure, true)) {
-                report(L"Procedure inside Procedure");
+                report(message::atLine(line_, L"Procedure inside Procedure"));
                 closeFrom(*outer, false);
                 ++unmatchedEndProcedures_;
             }
@@ -134,7 +134,7 @@ private:
             if (kind == BlockWord::kEndProcedure && unmatchedEndProcedures_ > 0)
                 --unmatchedEndProcedures_;
             else
-                report(name(kind) + L" without " + name(openers.first));
+                report(message::withoutEnd(line_, name(kind), name(openers.first)));
             return false;
         }
         closeFrom(*match + 1, true);
@@ -169,11 +169,10 @@ private:
     }
 
     void reportNeverClosed(const OpenBlock& block) {
-        diag_.error(message::atLine(block.line,
-                                    name(block.kind) + L" without " + name(closerOf(block.kind))));
+        diag_.error(message::withoutEnd(block.line, name(block.kind), name(closerOf(block.kind))));
     }
 
-    void report(const std::wstring& text) { diag_.error(message::atLine(line_, text)); }
+    void report(Diagnostic record) { diag_.error(std::move(record)); }
 
     Diagnostics& diag_;
     std::vector<OpenBlock> stack_;

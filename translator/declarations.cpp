@@ -335,7 +335,7 @@ private:
     void addField(TypeRecord& record, const std::wstring& statement);
     void addListField(TypeRecord& record, std::wstring name, std::wstring type);
 
-    void report(std::wstring text) { diag_.error(std::move(text)); }
+    void report(Diagnostic record) { diag_.error(std::move(record)); }
 
     TranslatorState& state_;
     Diagnostics& diag_;

@@ -566,7 +566,7 @@ private:
         return out;
     }
 
-    void report(std::wstring text) { diag_.error(std::move(text)); }
+    void report(Diagnostic record) { diag_.error(std::move(record)); }
 
     Diagnostics& diag_;
     std::vector<std::pair<int, bool>>* switches_;

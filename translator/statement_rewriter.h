@@ -84,7 +84,7 @@ private:
     bool isList(const std::wstring& name) const {
         return state_.symbols.isList(name, procedureKey());
     }
-    void report(std::wstring text) { diag_.error(std::move(text)); }
+    void report(Diagnostic record) { diag_.error(std::move(record)); }
 
     TranslationTokens& all_;
     std::vector<SourceToken>& t_;

@@ -341,8 +341,8 @@ void StatementScanner::classify(std::wstring_view word, wchar_t delimiter) {
         kind = classifyWord(word.substr(0, word.size() - 1));
     if (kind == kWordInteger) {
         if (beyond64Bits(word))
-            diag_.error(L"line " + std::to_wstring(line_) + L": number too large: " +
-                        std::wstring(word.substr(0, 40)));
+            diag_.error(
+                message::atLine(line_, L"number too large: " + std::wstring(word.substr(0, 40))));
         bool hex = word[0] == L'$' || (word.size() > 1 && word[1] == L'$');
         return push(kNumber, hex ? hexToDecimal(word) : withoutLeadingZeros(std::wstring(word)),
                     column, word);

@@ -66,8 +66,11 @@ std::wstring upperHex(unsigned value) {
 }
 
 void reportBadCharacter(long long lineNumber, const BadCharacter& bad, Diagnostics& diag) {
-    diag.error(L"line " + std::to_wstring(lineNumber) + L"  column " + std::to_wstring(bad.column) +
-               L" error unknow character($" + upperHex(static_cast<unsigned>(bad.code)) + L")!");
+    diag.error(Diagnostic{lineNumber,
+                          static_cast<int>(bad.column),
+                          MessageKind::kUnknownCharacter,
+                          upperHex(static_cast<unsigned>(bad.code)),
+                          {}});
 }
 
 class StatementSplitter {
