@@ -56,9 +56,11 @@ Diagnostic plainMessage(std::wstring text) {
 std::wstring formatDiagnostic(const Diagnostic& record, const SourceMap* map) {
     if (record.line == Diagnostic::kNoLine) return words(record);
     // Only a line of the program is in the map; "line -1" (before the first) is not.
-    std::wstring where = map != nullptr && !map->isIdentity() && record.line >= 0
-                             ? map->describe(record.line)
-                             : L"line " + std::to_wstring(record.line);
+    std::wstring where = L"line " + std::to_wstring(record.line);
+    if (!record.file.empty())
+        where = record.file + L" " + where;
+    else if (map != nullptr && !map->isIdentity() && record.line >= 0)
+        where = map->describe(record.line);
     return where + separator(record) + words(record);
 }
 

@@ -36,10 +36,13 @@ struct Diagnostic {
     MessageKind kind = MessageKind::kMessage;
     std::wstring subject;
     std::wstring text;
+    // Set when `line` is a line of this include file rather than of the program: a fault
+    // found before the file had its place among the program's lines.
+    std::wstring file;
 
     // The program line it names, 0 for none: the order in which errors are listed, whatever
     // file they are in.
-    long long programLine() const { return line > 0 ? line : 0; }
+    long long programLine() const { return file.empty() && line > 0 ? line : 0; }
     bool operator==(const Diagnostic&) const = default;
 };
 

@@ -34,11 +34,9 @@ void reportStrayBytes(const std::vector<StrayByte>& strays, std::wstring_view fi
         std::wstring words = L"stray byte $" + hexByte(stray.byte) + L" is not UTF-8, read as \"" +
                              std::wstring(1, stray.readAs) + L"\"";
         // An include file's lines are its own, not the program's: its message names it.
-        if (file.empty())
-            diag.error(message::atLine(stray.line, words));
-        else
-            diag.error(std::wstring(file) + L" line " + std::to_wstring(stray.line) + L": " +
-                       words);
+        Diagnostic record = message::atLine(stray.line, words);
+        record.file = file;
+        diag.error(std::move(record));
     }
 }
 

@@ -10,7 +10,13 @@ constexpr std::wstring_view kTargetLine = L"\u00B0cl ";
 
 Diagnostic record(long long line, MessageKind kind, std::wstring_view subject,
                   std::wstring_view text = {}, int column = 0) {
-    return Diagnostic{line, column, kind, std::wstring(subject), std::wstring(text)};
+    Diagnostic made;
+    made.line = line;
+    made.column = column;
+    made.kind = kind;
+    made.subject = subject;
+    made.text = text;
+    return made;
 }
 } // namespace
 
@@ -48,6 +54,10 @@ Diagnostic functionNotFound(int line, std::wstring_view word) {
 
 Diagnostic unknownType(int line, int column, std::wstring_view word) {
     return record(line, MessageKind::kUnknownType, word, {}, column);
+}
+
+Diagnostic unknownCharacter(long long line, int column, std::wstring_view hex) {
+    return record(line, MessageKind::kUnknownCharacter, hex, {}, column);
 }
 
 Diagnostic constNotFound(int line, std::wstring_view constant) {

@@ -24,6 +24,8 @@ namespace message {
 Diagnostic atLine(long long line, std::wstring_view text);
 Diagnostic functionNotFound(int line, std::wstring_view word);
 Diagnostic unknownType(int line, int column, std::wstring_view word);
+// A character no source may hold, in hexadecimal: "line 2  column 5 error unknow character($1B)!".
+Diagnostic unknownCharacter(long long line, int column, std::wstring_view hex);
 Diagnostic constNotFound(int line, std::wstring_view constant);
 Diagnostic bracketError(int line);
 // Constructs the dialect has but the translator does not take: "line 4: not supported: %".

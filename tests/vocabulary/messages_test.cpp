@@ -9,6 +9,11 @@
 namespace qc {
 namespace {
 
+Diagnostic inFile(Diagnostic record, std::wstring file) {
+    record.file = std::move(file);
+    return record;
+}
+
 // Every kind of record shows the words the log has always shown, byte for byte, and keeps
 // the fields a stage reads instead of the words.
 TEST(Messages, RecordsShowTheirFixedWords) {
@@ -28,9 +33,9 @@ TEST(Messages, RecordsShowTheirFixedWords) {
         {message::syntaxError(Diagnostic::kNoLine, L"x"), L"syntax error near x"},
         {message::atLine(-1, L"Procedure inside Procedure"),
          L"line -1: Procedure inside Procedure"},
-        {Diagnostic{2, 5, MessageKind::kUnknownCharacter, L"1B", {}},
-         L"line 2  column 5 error unknow character($1B)!"},
+        {message::unknownCharacter(2, 5, L"1B"), L"line 2  column 5 error unknow character($1B)!"},
         {plainMessage(L"file not found!"), L"file not found!"},
+        {inFile(message::atLine(4, L"stray byte"), L"lib/x.pbi"), L"lib/x.pbi line 4: stray byte"},
     };
     for (const Row& row : rows) {
         CollectingSink sink;

@@ -66,11 +66,8 @@ std::wstring upperHex(unsigned value) {
 }
 
 void reportBadCharacter(long long lineNumber, const BadCharacter& bad, Diagnostics& diag) {
-    diag.error(Diagnostic{lineNumber,
-                          static_cast<int>(bad.column),
-                          MessageKind::kUnknownCharacter,
-                          upperHex(static_cast<unsigned>(bad.code)),
-                          {}});
+    diag.error(message::unknownCharacter(lineNumber, static_cast<int>(bad.column),
+                                         upperHex(static_cast<unsigned>(bad.code))));
 }
 
 class StatementSplitter {
