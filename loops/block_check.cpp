@@ -48,6 +48,7 @@ bool opensBlock(BlockWord kind) {
 std::optional<std::pair<BlockWord, BlockWord>> openersOf(BlockWord kind) {
     switch (kind) {
     case BlockWord::kElse:
+    case BlockWord::kElseIf:
     case BlockWord::kEndIf:
         return std::pair{BlockWord::kIf, BlockWord::kIf};
     case BlockWord::kUntil:
@@ -139,7 +140,7 @@ private:
         }
         closeFrom(*match + 1, true);
         // Else divides its If and leaves it open.
-        if (kind != BlockWord::kElse) stack_.pop_back();
+        if (kind != BlockWord::kElse && kind != BlockWord::kElseIf) stack_.pop_back();
         return true;
     }
 

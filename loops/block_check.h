@@ -12,7 +12,7 @@ namespace qc {
 // Input: the whole statement list as read (line markers, procedures still in place).
 // Reports, as errors with the line of the nearest preceding marker:
 //   - a closing or dividing line without its opening line: "line N: EndIf without If",
-//     likewise Else, Until, ForEver, Next, Wend, EndSelect and EndProcedure;
+//     likewise Else, ElseIf, Until, ForEver, Next, Wend, EndSelect and EndProcedure;
 //   - an opening line that is never closed: "line N: Repeat without Until" (N is the line
 //     of the opening statement), likewise If, For, ForEach, While, Select and Procedure;
 //   - a Procedure inside another Procedure.

@@ -1,6 +1,7 @@
 #include "translator/language_pass.h"
 
 #include "common/text.h"
+#include "loops/block_words.h"
 #include "tables/refused_table.h"
 #include "translator/constant_folder.h"
 #include "translator/macro_expansion.h"
@@ -121,9 +122,13 @@ private:
         std::wstring s = sizes ? replaceSizeAndOffset(original) : std::move(original);
         if (constants) s = substituteConstants(s);
         if (sizes || constants) lc = toLower(s);
-        if (startsKeyword(lc, L"if")) {
+        // If and ElseIf as the block check reads them, "If-a<0" and "ElseIf*p" included: an If
+        // this pass missed would lend its ElseIfs to the If around it, whose EndIf then
+        // closes one block too many.
+        BlockWord block = classifyBlockWord(lc);
+        if (block == BlockWord::kIf) {
             ifs_.push_back(0);
-        } else if (startsKeyword(lc, L"elseif")) {
+        } else if (block == BlockWord::kElseIf) {
             if (ifs_.empty()) return write(s); // the block check reports it
             ++ifs_.back();
             write(L"Else");
