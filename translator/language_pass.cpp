@@ -113,6 +113,9 @@ private:
             return startEnumeration(original, lc);
         if (lc == L"datasection") {
             inData_ = true;
+            dataUnclosed_ = !endOfDataFollows();
+            if (dataUnclosed_)
+                report(message::withoutEnd(line_, L"DataSection", L"EndDataSection"));
             return;
         }
         if (startsWith(lc, L"#") && defineConstant(original)) return;
@@ -399,6 +402,12 @@ private:
 
     // ---- data sections
 
+    bool endOfDataFollows() const {
+        for (size_t k = i_ + 1; k < statements_->size(); ++k)
+            if (equalsIgnoreCase((*statements_)[k], L"enddatasection")) return true;
+        return false;
+    }
+
     void dataStatement(const std::wstring& s, const std::wstring& lc) {
         if (lc == L"enddatasection") {
             inData_ = false;
@@ -435,6 +444,14 @@ private:
         std::wstring_view label = trim(s, L" ");
         bool plain = !label.empty();
         for (wchar_t c : label) plain = plain && isNameChar(c);
+        // A section never closed ends where its data does: the program after it runs, and
+        // its one message is the section's.
+        if (!plain && dataUnclosed_) {
+            inData_ = false;
+            std::wstring statement = s;
+            std::wstring lower = lc;
+            return languageStatement(statement, lower);
+        }
         if (!plain) return report(message::notSupported(line_, s));
         labels_[toLower(label)] = line_;
         addData(L"datalabel(\"" + toLower(label) + L"\")");
@@ -591,6 +608,7 @@ private:
     std::vector<std::wstring> selects_; // per open Select: the tested value, or "" for a plain one
     int selectCount_ = 0;
     bool inData_ = false;
+    bool dataUnclosed_ = false; // the section has no EndDataSection
     std::vector<std::wstring> dataStatements_;
     std::unordered_map<std::wstring, int> labels_;
     std::vector<std::pair<std::wstring, int>> restores_;
