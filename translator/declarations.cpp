@@ -54,6 +54,11 @@ public:
                 i = readStructure(statements, i);
                 continue;
             }
+            // Left in, the page would meet it as an unknown name.
+            if (lc == L"endstructure") {
+                report(message::withoutEnd(line_, L"EndStructure", L"Structure"));
+                continue;
+            }
             declare(element, lc);
         }
         return std::move(out_);

@@ -80,6 +80,13 @@ public:
     }
 
 private:
+    // Whether a later statement is this closing word.
+    bool follows(std::wstring_view closer) const {
+        for (size_t k = i_ + 1; k < statements_->size(); ++k)
+            if (equalsIgnoreCase((*statements_)[k], closer)) return true;
+        return false;
+    }
+
     // Macros are defined and replaced here, after conditional compilation has chosen the
     // branch, so that a macro of a branch not taken does not exist; the statements a use
     // stands for meet conditional compilation again, since a body may hold directives.
@@ -113,12 +120,19 @@ private:
             return startEnumeration(original, lc);
         if (lc == L"datasection") {
             inData_ = true;
-            dataUnclosed_ = !endOfDataFollows();
+            dataUnclosed_ = !follows(L"enddatasection");
             if (dataUnclosed_)
                 report(message::withoutEnd(line_, L"DataSection", L"EndDataSection"));
             return;
         }
         if (startsWith(lc, L"#") && defineConstant(original)) return;
+        // A closing word whose block is not open closes nothing; left in, the page would
+        // meet it as an unknown name.
+        if (lc == L"enddatasection" || lc == L"endenumeration") {
+            bool data = lc == L"enddatasection";
+            return report(data ? message::withoutEnd(line_, L"EndDataSection", L"DataSection")
+                               : message::withoutEnd(line_, L"EndEnumeration", L"Enumeration"));
+        }
         bool sizes =
             lc.find(L"sizeof") != std::wstring::npos || lc.find(L"offsetof") != std::wstring::npos;
         bool constants = !constants_.empty() && lc.find(L'#') != std::wstring::npos;
@@ -292,6 +306,9 @@ private:
         if (!trim(start, L" ").empty()) next_ = foldedInteger(start, next_);
         if (stepAt != std::wstring::npos) step_ = foldedInteger(rest.substr(stepAt + 4), 1);
         enumeration_ = true;
+        enumerationUnclosed_ = !follows(L"endenumeration");
+        if (enumerationUnclosed_)
+            report(message::withoutEnd(line_, L"Enumeration", L"EndEnumeration"));
     }
 
     long long foldedInteger(std::wstring_view text, long long fallback) {
@@ -304,10 +321,15 @@ private:
     }
 
     void enumerationMember(const std::wstring& s, const std::wstring& lc) {
-        if (lc == L"endenumeration") {
+        // An enumeration never closed ends at the first statement that is no member.
+        bool ends = enumerationUnclosed_ && !startsWith(trim(s, L" "), L"#");
+        if (lc == L"endenumeration" || ends) {
             enumeration_ = false;
             if (!enumerationName_.empty()) namedEnumerations_[enumerationName_] = next_;
-            return;
+            if (!ends) return;
+            std::wstring statement = s;
+            std::wstring lower = lc;
+            return languageStatement(statement, lower);
         }
         for (const std::wstring& part : splitArguments(s)) {
             std::wstring_view member = trim(part, L" ");
@@ -401,12 +423,6 @@ private:
     }
 
     // ---- data sections
-
-    bool endOfDataFollows() const {
-        for (size_t k = i_ + 1; k < statements_->size(); ++k)
-            if (equalsIgnoreCase((*statements_)[k], L"enddatasection")) return true;
-        return false;
-    }
 
     void dataStatement(const std::wstring& s, const std::wstring& lc) {
         if (lc == L"enddatasection") {
@@ -599,6 +615,7 @@ private:
     int line_ = -1;
     std::unordered_map<std::wstring, ConstantValue> constants_;
     bool enumeration_ = false;
+    bool enumerationUnclosed_ = false; // the enumeration has no EndEnumeration
     bool binary_ = false;
     long long next_ = 0;
     long long step_ = 1;

@@ -156,7 +156,10 @@ void TokenRewriter::openClause(size_t i, std::wstring text, Clause clause) {
 // The first label of a Select is "case", every later one closes the one before it.
 void TokenRewriter::caseLabel(size_t i, const std::wstring& key) {
     if (caseCounts_.empty()) {
+        // The label goes with its value: left in, the page would meet an unknown name.
         report(message::withoutEnd(t_[i].line, t_[i].word, L"Select"));
+        remove(i);
+        removeRestOfStatement(i);
         return;
     }
     int count = ++caseCounts_.back();
@@ -183,7 +186,12 @@ void TokenRewriter::forBound(size_t i, const std::wstring& key) {
         report(message::notSupported(t_[i].line, L"Case ... " + std::wstring(t_[i].word)));
         return;
     }
-    if (now_.clause != Clause::kFor) return;
+    if (now_.clause != Clause::kFor) {
+        // Left in, the page would meet an unknown name.
+        report(message::withoutEnd(t_[i].line, t_[i].word, L"For"));
+        remove(i);
+        return;
+    }
     if (key == L"to") {
         t_[i].text = L";" + now_.loopVariable + (now_.forDown ? L">=" : L"<=");
     } else {

@@ -2,10 +2,6 @@ var x=0
 var i=0
 function INIT(){
 
-Default;
-To;
-Step;
-
 "unterminated";
 
 {
