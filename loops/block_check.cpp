@@ -3,6 +3,10 @@
 #include "loops/block_words.h"
 #include "vocabulary/statement_list.h"
 
+#include "common/text.h"
+
+#include <algorithm>
+#include <cwctype>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -88,11 +92,22 @@ std::wstring_view closingStatement(BlockWord opener) {
     }
 }
 
+// Whether a character can go on a word: "EndIfx" is a name, "EndIf+" the keyword and a sign.
+bool continuesWord(wchar_t c) {
+    return std::iswalnum(static_cast<wint_t>(c)) != 0 || containsChar(L"_$.\\", c);
+}
+
+// The keywords that take nothing after them, and Next, which takes a name at most.
+constexpr BlockWord kBareKeywords[] = {
+    BlockWord::kElse, BlockWord::kEndIf,     BlockWord::kRepeat,       BlockWord::kForEver,
+    BlockWord::kWend, BlockWord::kEndSelect, BlockWord::kEndProcedure, BlockWord::kNext};
+
 class BlockChecker {
 public:
     explicit BlockChecker(Diagnostics& diag) : diag_(diag) {}
 
     void read(std::wstring& statement) {
+        std::wstring rest = trimBareKeyword(statement);
         BlockWord kind = classifyBlockWord(statement);
         if (kind == BlockWord::kLineMarker) {
             line_ = markerLine(statement);
@@ -101,6 +116,8 @@ public:
         } else if (auto openers = openersOf(kind)) {
             if (!close(kind, *openers)) return;
         }
+        // A closing line dropped as stray has had its one message.
+        if (!rest.empty()) report(message::syntaxError(line_, rest.substr(0, 20)));
         out_.push_back(std::move(statement));
     }
 
@@ -110,6 +127,26 @@ public:
     }
 
 private:
+    // "EndIf+", "EndProcedure x", "Next*" (reading drops the blank before a sign): the
+    // keyword with something it cannot take. The later passes would each read it their own
+    // way, one as the keyword and another as a statement, and disagree about where blocks
+    // end; the keyword stays alone and the rest is reported.
+    // Returns the rest taken off.
+    static std::wstring trimBareKeyword(std::wstring& statement) {
+        for (BlockWord kind : kBareKeywords) {
+            std::wstring_view word = blockWordSpelling(kind);
+            if (statement.size() <= word.size() || !startsWithIgnoreCase(statement, word)) continue;
+            wchar_t next = statement[word.size()];
+            if (continuesWord(next) || (next == L' ' && kind == BlockWord::kNext)) continue;
+            std::wstring_view rest = std::wstring_view(statement).substr(word.size());
+            rest.remove_prefix(std::min(rest.find_first_not_of(L' '), rest.size()));
+            std::wstring taken(rest);
+            statement = std::wstring(word);
+            return taken;
+        }
+        return {};
+    }
+
     // A procedure head inside a procedure ends the one before: the missing EndProcedure is
     // the fault, and its reported message is the only one. The outer procedure's own
     // EndProcedure, further down, then closes nothing and goes silently.
