@@ -12,7 +12,6 @@
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,21 +46,22 @@ void printLine(std::wstring_view line) {
 // The passes report as they meet things (procedures before the main program, loops after
 // the statements around them), so errors are collected and printed in source-line order
 // after the progress lines; --quiet drops only the progress lines.
-void printLog(const std::vector<std::wstring>& lines, const qc::Diagnostics& diag, bool quiet) {
+class ProgressSink : public qc::CollectingSink {
+public:
+    void appendError(const qc::Diagnostic&, std::wstring_view) override {}
+};
+
+void printLog(const std::vector<std::wstring>& progress, const qc::Diagnostics& diag, bool quiet) {
+    if (!quiet)
+        for (const std::wstring& line : progress) printLine(line);
     const std::vector<std::wstring>& messages = diag.errors();
-    std::multiset<std::wstring> pending(messages.begin(), messages.end());
-    for (const std::wstring& line : lines) {
-        auto error = pending.find(line);
-        if (error != pending.end())
-            pending.erase(error);
-        else if (!quiet)
-            printLine(line);
-    }
+    const std::vector<qc::Diagnostic>& records = diag.records();
     // By program line: the lines of include files stand where they were included.
     std::vector<size_t> order(messages.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-    const std::vector<long long>& at = diag.errorLines();
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return at[a] < at[b]; });
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        return records[a].programLine() < records[b].programLine();
+    });
     std::vector<std::wstring> errors;
     for (size_t i : order) errors.push_back(messages[i]);
     for (const std::wstring& error : errors) printLine(error);
@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
     }
     if (output.empty()) output = source + ".html";
 
-    qc::CollectingSink sink;
+    ProgressSink sink;
     qc::Diagnostics diag(&sink);
     qc::RenameState names;
     qc::ConversionTimes times;

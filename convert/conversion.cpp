@@ -30,11 +30,14 @@ std::wstring hexByte(unsigned char byte) {
 // include file.
 void reportStrayBytes(const std::vector<StrayByte>& strays, std::wstring_view file,
                       Diagnostics& diag) {
-    std::wstring prefix = file.empty() ? L"" : std::wstring(file) + L" ";
-    for (const StrayByte& stray : strays)
-        diag.error(prefix + L"line " + std::to_wstring(stray.line) + L": stray byte $" +
-                   hexByte(stray.byte) + L" is not UTF-8, read as \"" +
-                   std::wstring(1, stray.readAs) + L"\"");
+    for (const StrayByte& stray : strays) {
+        std::wstring words = L"stray byte $" + hexByte(stray.byte) + L" is not UTF-8, read as \"" +
+                             std::wstring(1, stray.readAs) + L"\"";
+        // An include file's lines are its own, not the program's: its message names it.
+        Diagnostic record = message::atLine(stray.line, words);
+        record.file = file;
+        diag.error(std::move(record));
+    }
 }
 
 std::optional<std::wstring> readIncludeFile(const std::filesystem::path& file,
@@ -158,8 +161,8 @@ ConversionStatus loadSource(const std::filesystem::path& source, Diagnostics& di
     loaded.translation = stages.translate(text, &includes, diag, &t.translation);
     loaded.hadErrors = diag.errorFlag();
     for (size_t i = earlierMessages; i < diag.errors().size(); ++i) {
-        std::wstring_view word = message::unknownTypeWord(diag.errors()[i]);
-        if (!word.empty()) loaded.reportedWords.emplace(word);
+        const Diagnostic& record = diag.records()[i];
+        if (record.kind == MessageKind::kUnknownType) loaded.reportedWords.emplace(record.subject);
     }
     if (earlierErrors) diag.setErrorFlag(true);
     diag.note(L"finished!");

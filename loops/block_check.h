@@ -12,13 +12,17 @@ namespace qc {
 // Input: the whole statement list as read (line markers, procedures still in place).
 // Reports, as errors with the line of the nearest preceding marker:
 //   - a closing or dividing line without its opening line: "line N: EndIf without If",
-//     likewise Else, Until, ForEver, Next, Wend, EndSelect and EndProcedure;
+//     likewise Else, ElseIf, Until, ForEver, Next, Wend, EndSelect and EndProcedure;
 //   - an opening line that is never closed: "line N: Repeat without Until" (N is the line
 //     of the opening statement), likewise If, For, ForEach, While, Select and Procedure;
 //   - a Procedure inside another Procedure.
-// A closing line that skips open blocks (EndIf while a Repeat opened after the If is still
-// open) reports the skipped blocks as never closed and closes them, so one fault gives one
-// message instead of a cascade. Changes nothing; never fails.
-void checkBlockStructure(const std::vector<std::wstring>& statements, Diagnostics& diag);
+// and repairs the list, so that the later passes never cut a statement out of every function
+// of the page (such a statement would run while the page is still loading):
+//   - a closing line without its opening line is dropped;
+//   - a block still open where an enclosing block closes, where a procedure head follows, or
+//     at the end of the program, is closed there (a Repeat by "Until 1", the others by
+//     their own closing word);
+// so one fault gives one message instead of a cascade. Never fails.
+void checkBlockStructure(std::vector<std::wstring>& statements, Diagnostics& diag);
 
 } // namespace qc

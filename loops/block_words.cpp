@@ -24,12 +24,13 @@ struct KeywordRow {
 
 // The one list of block keywords: the block check, the loop pass and the messages about
 // blocks all read it. Procedure comes first: "Procedure.i" is no first word of another row.
-constexpr std::array<KeywordRow, 17> kKeywords = {{
+constexpr std::array<KeywordRow, 18> kKeywords = {{
     {L"Procedure", BlockWord::kProcedure, Form::kHeader},
     {L"Break", BlockWord::kBreak, Form::kAlone},
     {L"Continue", BlockWord::kContinue, Form::kAlone},
     {L"If", BlockWord::kIf, Form::kWordOrBracket},
     {L"Else", BlockWord::kElse, Form::kWord},
+    {L"ElseIf", BlockWord::kElseIf, Form::kWordOrBracket},
     {L"EndIf", BlockWord::kEndIf, Form::kWord},
     {L"Repeat", BlockWord::kRepeat, Form::kWord},
     {L"Until", BlockWord::kUntil, Form::kWordOrBracket},

@@ -13,6 +13,7 @@ enum class BlockWord {
     kLineMarker,
     kIf,
     kElse,
+    kElseIf, // only where no If is open: the language pass turns the others into Else and If
     kEndIf,
     kRepeat,
     kUntil,

@@ -266,7 +266,7 @@ private:
     // continuation a loop in the If branch has reached.
     void onElse(const std::wstring& statement) {
         if (ifStack_.empty()) {
-            reportOnce(L"Else without If");
+            reportOnce(L"Else");
             return;
         }
         IfFrame& frame = ifStack_.back();
@@ -281,7 +281,7 @@ private:
     // second branch is the If's own segments).
     void onEndIf(const std::wstring& statement) {
         if (ifStack_.empty()) {
-            reportOnce(L"EndIf without If");
+            reportOnce(L"EndIf");
             return;
         }
         IfFrame frame = std::move(ifStack_.back());
@@ -360,13 +360,9 @@ private:
 
     // The block check before this pass reports the same faults in the same words; one
     // message per fault is enough.
-    void reportOnce(std::wstring_view text) {
-        if (!reportedLoaded_) {
-            reported_.insert(diag_.errors().begin(), diag_.errors().end());
-            reportedLoaded_ = true;
-        }
-        std::wstring message = message::atLine(line_, text);
-        if (reported_.insert(message).second) diag_.error(message);
+    void reportOnce(std::wstring_view closer) {
+        Diagnostic record = message::withoutEnd(line_, closer, L"If");
+        if (!diag_.hasReported(record)) diag_.error(std::move(record));
     }
 
     Diagnostics& diag_;
@@ -381,8 +377,6 @@ private:
     std::vector<const std::wstring*> loopEnds_;
     size_t repeatsSeen_ = 0;
     long long line_ = -1;
-    std::unordered_set<std::wstring> reported_;
-    bool reportedLoaded_ = false;
     const std::unordered_set<std::wstring>& waitingProcedures_;
 };
 

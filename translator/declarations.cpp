@@ -54,6 +54,11 @@ public:
                 i = readStructure(statements, i);
                 continue;
             }
+            // Left in, the page would meet it as an unknown name.
+            if (lc == L"endstructure") {
+                report(message::withoutEnd(line_, L"EndStructure", L"Structure"));
+                continue;
+            }
             declare(element, lc);
         }
         return std::move(out_);
@@ -65,7 +70,7 @@ private:
         std::wstring keyword = givenLc.substr(0, scope);
         std::wstring statement = given.substr(scope);
         std::wstring lc = givenLc.substr(scope);
-        if (declaresSeveral(keyword, statement, lc)) return;
+        if (declaresSeveral(given.substr(0, scope), statement, lc)) return;
         if (startsWith(lc, L"dim ")) {
             declareArray(statement, keyword, given, false);
         } else if (startsWith(lc, L"redim ")) {
@@ -94,7 +99,7 @@ private:
 
     // "Global NewList a(), NewMap m()", "Dim a(10), b(5)", "Global Dim a(3), total": each
     // declaration of the list on its own, a name with brackets of the kind before it, any
-    // other name a variable of the same scope.
+    // other name a variable of the same scope. The keyword is as written, for messages.
     bool declaresSeveral(const std::wstring& keyword, const std::wstring& statement,
                          const std::wstring& lc) {
         size_t length = startsWith(lc, L"dim ")       ? 4
@@ -106,8 +111,13 @@ private:
             splitArguments(std::wstring_view(statement).substr(length));
         if (parts.size() < 2) return false;
         std::wstring kind = statement.substr(0, length);
+        // Where each item stands in the statement as written, so a message names its column.
+        size_t at = keyword.size() + length;
+        int shiftBefore = columnShift_;
         for (const std::wstring& part : parts) {
             std::wstring_view item = trim(part, kBlanks);
+            size_t written = at + std::min(part.find_first_not_of(kBlanks), part.size());
+            at += part.size() + 1;
             std::wstring itemLc = toLower(item);
             std::wstring next;
             if (startsWith(itemLc, L"dim ") || startsWith(itemLc, L"newlist ") ||
@@ -119,8 +129,11 @@ private:
                 next = keyword + std::wstring(item);
             else
                 next = L"Define " + std::wstring(item);
+            columnShift_ = shiftBefore + static_cast<int>(written) -
+                           static_cast<int>(next.size() - item.size());
             declare(next, toLower(next));
         }
+        columnShift_ = shiftBefore;
         return true;
     }
 
@@ -169,14 +182,20 @@ private:
         std::wstring_view bounds = trim(rest.substr(open + 1, close - open - 1), kBlanks);
         size_t dimensions = splitArguments(bounds).size();
         if (!isPlainName(name) || bounds.empty() || dimensions > 3 ||
-            !trim(rest.substr(close + 1), kBlanks).empty())
-            return report(message::notSupported(line_, written));
+            !trim(rest.substr(close + 1), kBlanks).empty()) {
+            report(message::notSupported(line_, written));
+            return keepKnown(name, ContainerKind::kArray);
+        }
         std::wstring sizes(bounds);
         if (dimensions == 1) sizes += L",-1,-1";
         if (dimensions == 2) sizes += L",-1";
-        if (!type.empty() && !isBasicType(type) && !state_.isStructure(type))
-            return report(message::unknownType(line_, static_cast<int>(keyword.size() + length) + 1,
-                                               trim(rest.substr(0, open), kBlanks)));
+        // An element type that does not exist is reported once; the array is still made, of
+        // integers, so that the program's uses of it run and report nothing more.
+        if (!isKnownType(type)) {
+            report(message::unknownType(line_, columnOf(keyword.size() + length),
+                                        trim(rest.substr(0, open), kBlanks)));
+            type.clear();
+        }
         std::wstring key = SymbolTable::containerName(name);
         bool parameter = arrayParameters_.contains(key);
         bool inPlace = keep || parameter;
@@ -204,8 +223,15 @@ private:
         size_t open = rest.find(L'(');
         if (open == std::wstring_view::npos) return report(message::bracketError(line_));
         auto [name, type] = splitNameAndType(rest.substr(0, open));
-        if (!isPlainName(name) || trim(rest.substr(open), kBlanks) != L"()")
-            return report(message::notSupported(line_, written));
+        if (!isPlainName(name) || trim(rest.substr(open), kBlanks) != L"()") {
+            report(message::notSupported(line_, written));
+            return keepKnown(name, map ? ContainerKind::kMap : ContainerKind::kList);
+        }
+        if (!isKnownType(type)) {
+            report(message::unknownType(line_, columnOf(keyword.size() + length),
+                                        trim(rest.substr(0, open), kBlanks)));
+            type.clear();
+        }
         std::wstring owner = ownerKeyword(keyword, name);
         // The main program's "Global NewList" needs no keyword: its lists are the page's.
         if (!inProcedure_) owner.clear();
@@ -213,6 +239,19 @@ private:
                        elementInitialiser(name, type, state_) + L")");
         registerContainer(name, map ? ContainerKind::kMap : ContainerKind::kList,
                           valueType(name, type));
+    }
+
+    // The column in the line as written of the position `at` of the statement being declared.
+    int columnOf(size_t at) const { return static_cast<int>(at) + 1 + columnShift_; }
+
+    bool isKnownType(const std::wstring& type) const {
+        return type.empty() || isBasicType(type) || state_.isStructure(type);
+    }
+
+    // A refused declaration still declares its name: the program's later uses of it are
+    // not each reported as a procedure that does not exist.
+    void keepKnown(const std::wstring& name, ContainerKind kind) {
+        if (isPlainName(name)) registerContainer(name, kind, valueType(name, L""));
     }
 
     // A parameter (with its procedure) is seen only inside its procedure; the page still
@@ -301,7 +340,7 @@ private:
     void addField(TypeRecord& record, const std::wstring& statement);
     void addListField(TypeRecord& record, std::wstring name, std::wstring type);
 
-    void report(std::wstring text) { diag_.error(std::move(text)); }
+    void report(Diagnostic record) { diag_.error(std::move(record)); }
 
     TranslatorState& state_;
     Diagnostics& diag_;
@@ -309,6 +348,7 @@ private:
     OrderedMap<int> arrayParameters_; // of the procedure being read, by script name
     std::wstring procedure_;          // lower-case name of the procedure being read
     int line_ = -1;
+    int columnShift_ = 0;    // of an item of "Dim a(1), b(2)", declared as a statement of its own
     std::wstring structure_; // the structure being read
     bool inProcedure_ = false;
     std::unordered_set<std::wstring> globalContainers_; // declared Global so far

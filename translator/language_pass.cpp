@@ -1,6 +1,7 @@
 #include "translator/language_pass.h"
 
 #include "common/text.h"
+#include "loops/block_words.h"
 #include "tables/refused_table.h"
 #include "translator/constant_folder.h"
 #include "translator/lowering/in_place_update.h"
@@ -81,6 +82,13 @@ public:
     }
 
 private:
+    // Whether a later statement is this closing word.
+    bool follows(std::wstring_view closer) const {
+        for (size_t k = i_ + 1; k < statements_->size(); ++k)
+            if (equalsIgnoreCase((*statements_)[k], closer)) return true;
+        return false;
+    }
+
     // Macros are defined and replaced here, after conditional compilation has chosen the
     // branch, so that a macro of a branch not taken does not exist; the statements a use
     // stands for meet conditional compilation again, since a body may hold directives.
@@ -114,9 +122,19 @@ private:
             return startEnumeration(original, lc);
         if (lc == L"datasection" && lowers_) {
             inData_ = true;
+            dataUnclosed_ = !follows(L"enddatasection");
+            if (dataUnclosed_)
+                report(message::withoutEnd(line_, L"DataSection", L"EndDataSection"));
             return;
         }
         if (startsWith(lc, L"#") && defineConstant(original)) return;
+        // A closing word whose block is not open closes nothing; left in, the page would
+        // meet it as an unknown name.
+        if (lc == L"enddatasection" || lc == L"endenumeration") {
+            bool data = lc == L"enddatasection";
+            return report(data ? message::withoutEnd(line_, L"EndDataSection", L"DataSection")
+                               : message::withoutEnd(line_, L"EndEnumeration", L"Enumeration"));
+        }
         bool sizes =
             lc.find(L"sizeof") != std::wstring::npos || lc.find(L"offsetof") != std::wstring::npos;
         bool constants = !constants_.empty() && lc.find(L'#') != std::wstring::npos;
@@ -124,9 +142,13 @@ private:
         if (constants) s = substituteConstants(s);
         if (sizes || constants) lc = toLower(s);
         if (!lowers_) return write(std::move(s));
-        if (startsKeyword(lc, L"if")) {
+        // If and ElseIf as the block check reads them, "If-a<0" and "ElseIf*p" included: an If
+        // this pass missed would lend its ElseIfs to the If around it, whose EndIf then
+        // closes one block too many.
+        BlockWord block = classifyBlockWord(lc);
+        if (block == BlockWord::kIf) {
             ifs_.push_back(0);
-        } else if (startsKeyword(lc, L"elseif")) {
+        } else if (block == BlockWord::kElseIf) {
             if (ifs_.empty()) return write(s); // the block check reports it
             ++ifs_.back();
             write(L"Else");
@@ -298,6 +320,9 @@ private:
         if (!trim(start, L" ").empty()) next_ = foldedInteger(start, next_);
         if (stepAt != std::wstring::npos) step_ = foldedInteger(rest.substr(stepAt + 4), 1);
         enumeration_ = true;
+        enumerationUnclosed_ = !follows(L"endenumeration");
+        if (enumerationUnclosed_)
+            report(message::withoutEnd(line_, L"Enumeration", L"EndEnumeration"));
     }
 
     long long foldedInteger(std::wstring_view text, long long fallback) {
@@ -310,10 +335,15 @@ private:
     }
 
     void enumerationMember(const std::wstring& s, const std::wstring& lc) {
-        if (lc == L"endenumeration") {
+        // An enumeration never closed ends at the first statement that is no member.
+        bool ends = enumerationUnclosed_ && !startsWith(trim(s, L" "), L"#");
+        if (lc == L"endenumeration" || ends) {
             enumeration_ = false;
             if (!enumerationName_.empty()) namedEnumerations_[enumerationName_] = next_;
-            return;
+            if (!ends) return;
+            std::wstring statement = s;
+            std::wstring lower = lc;
+            return languageStatement(statement, lower);
         }
         for (const std::wstring& part : splitArguments(s)) {
             std::wstring_view member = trim(part, L" ");
@@ -444,6 +474,14 @@ private:
         std::wstring_view label = trim(s, L" ");
         bool plain = !label.empty();
         for (wchar_t c : label) plain = plain && isNameChar(c);
+        // A section never closed ends where its data does: the program after it runs, and
+        // its one message is the section's.
+        if (!plain && dataUnclosed_) {
+            inData_ = false;
+            std::wstring statement = s;
+            std::wstring lower = lc;
+            return languageStatement(statement, lower);
+        }
         if (!plain) return report(message::notSupported(line_, s));
         labels_[toLower(label)] = line_;
         addData(L"datalabel(\"" + toLower(label) + L"\")");
@@ -580,7 +618,7 @@ private:
         return out;
     }
 
-    void report(std::wstring text) { diag_.error(std::move(text)); }
+    void report(Diagnostic record) { diag_.error(std::move(record)); }
 
     Diagnostics& diag_;
     std::vector<std::pair<int, bool>>* switches_;
@@ -592,6 +630,7 @@ private:
     int line_ = -1;
     std::unordered_map<std::wstring, ConstantValue> constants_;
     bool enumeration_ = false;
+    bool enumerationUnclosed_ = false; // the enumeration has no EndEnumeration
     bool binary_ = false;
     long long next_ = 0;
     long long step_ = 1;
@@ -601,6 +640,7 @@ private:
     std::vector<std::wstring> selects_; // per open Select: the tested value, or "" for a plain one
     int selectCount_ = 0;
     bool inData_ = false;
+    bool dataUnclosed_ = false; // the section has no EndDataSection
     std::vector<std::wstring> dataStatements_;
     std::unordered_map<std::wstring, int> labels_;
     std::vector<std::pair<std::wstring, int>> restores_;

@@ -1,6 +1,7 @@
 #include "translator/script_check.h"
 
 #include "common/text.h"
+#include "vocabulary/statement_list.h"
 
 #include <array>
 #include <set>
@@ -672,8 +673,9 @@ std::wstring bracesOf(std::wstring_view line) {
 // Source lines that already have an error.
 std::set<int> linesWithErrors(const Diagnostics& diag) {
     std::set<int> lines;
-    for (long long n : diag.errorLines())
-        if (n > 0 && n < (1LL << 30)) lines.insert(static_cast<int>(n));
+    for (const Diagnostic& record : diag.records())
+        if (long long n = record.programLine(); n > 0 && n < (1LL << 30))
+            lines.insert(static_cast<int>(n));
     return lines;
 }
 
@@ -696,7 +698,7 @@ public:
         int last = lineOf(lines.size() - 1);
         lines.push_back(closing);
         lineNumbers_.resize(lines.size(), last);
-        if (unexplained) report(last, L"syntax error near end of program");
+        if (unexplained) report(message::syntaxError(lineOrNone(last), L"end of program"));
     }
 
 private:
@@ -721,8 +723,7 @@ private:
                 if (fault == Fault::kTooDeep)
                     reportTooDeep(sourceLine);
                 else
-                    report(sourceLine,
-                           L"syntax error near " + std::wstring(shortened(parser.near())));
+                    report(message::syntaxError(lineOrNone(sourceLine), shortened(parser.near())));
             }
         }
         line = keepBraces(line);
@@ -768,15 +769,20 @@ private:
         return kept;
     }
 
-    void report(int sourceLine, const std::wstring& what) {
-        if (sourceLine > 0 && !reported_.insert(sourceLine).second) return;
-        diag_.error(sourceLine > 0 ? L"line " + std::to_wstring(sourceLine) + L": " + what : what);
+    // One message per source line; a line the program does not know is named by none.
+    static long long lineOrNone(int sourceLine) {
+        return sourceLine > 0 ? sourceLine : Diagnostic::kNoLine;
+    }
+
+    void report(Diagnostic record) {
+        if (record.line > 0 && !reported_.insert(static_cast<int>(record.line)).second) return;
+        diag_.error(std::move(record));
     }
 
     void reportTooDeep(int sourceLine) {
         if (tooDeepReported_) return;
         tooDeepReported_ = true;
-        report(sourceLine, L"nesting too deep");
+        report(message::atLine(lineOrNone(sourceLine), L"nesting too deep"));
     }
 
     std::vector<int>& lineNumbers_;

@@ -30,7 +30,19 @@ void TokenRewriter::rewriteVariable(size_t i) {
     if (state_.undeclared.active() && !container)
         noteForExplicit(token, now_.declaring || inHeader());
     now_.declaring = false;
-    VariableUse use{token.word, now_.pendingScope, inHeader(),      container,
+    // A refused pointer's type is not looked up: "*p.Point" says nothing more about p.
+    std::wstring untyped;
+    std::wstring_view word = token.word;
+    if (i == pointerName_) {
+        size_t dot = word.find(L'.');
+        size_t field = word.find(L'\\');
+        if (dot < field) {
+            untyped = std::wstring(word.substr(0, dot));
+            if (field != std::wstring_view::npos) untyped += word.substr(field);
+            word = untyped;
+        }
+    }
+    VariableUse use{word,       now_.pendingScope, inHeader(),      container,
                     token.line, token.column,      now_.defaultType};
     now_.pendingScope = kScopeNone;
     token.text = registerVariable(use, state_, currentProcedure(), diag_);
@@ -150,8 +162,25 @@ void TokenRewriter::rewriteOperator(size_t i) {
         const SourceToken& before = t_[p];
         if (p == 0 || before.kind == kEnd || before.kind == kCommand ||
             (before.kind == kOp && containsChar(L"=(,<>+-*/", before.text.back())))
-            report(message::notSupported(token.line, L"pointer *" + std::wstring(t_[i + 1].word)));
+            refusePointer(i);
     }
+}
+
+// A pointer is refused once: at each declaration ("Define *a.i", a "*p" parameter) and at
+// the first use of a name no declaration refused. The star goes, so the line still runs
+// with a plain variable of the name and the later uses add no message of their own.
+void TokenRewriter::refusePointer(size_t i) {
+    const SourceToken& name = t_[i + 1];
+    if (name.kind != kVar) {
+        report(message::notSupported(t_[i].line, L"pointer *" + std::wstring(name.word)));
+        return;
+    }
+    std::wstring key = baseName(name.word);
+    bool declares = now_.declaration || inHeader();
+    if (refusedPointers_.insert(key).second || declares)
+        report(message::notSupported(t_[i].line, L"pointer *" + std::wstring(name.word)));
+    remove(i);
+    pointerName_ = i + 1;
 }
 
 void TokenRewriter::openBracket(size_t i) {

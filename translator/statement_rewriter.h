@@ -4,6 +4,7 @@
 #include "translator/statement_rules.h"
 
 #include <unordered_map>
+#include <unordered_set>
 
 namespace qc {
 
@@ -54,6 +55,7 @@ private:
     bool captureStaticValue(size_t i);
     void checkStatementShape(size_t i);
     void rewriteOperator(size_t i);
+    void refusePointer(size_t i);
     void openBracket(size_t i);
     void closeBracket(size_t i);
     void rewriteComma(size_t i);
@@ -82,7 +84,7 @@ private:
     bool isList(const std::wstring& name) const {
         return state_.symbols.isList(name, procedureKey());
     }
-    void report(std::wstring text) { diag_.error(std::move(text)); }
+    void report(Diagnostic record) { diag_.error(std::move(record)); }
 
     TranslationTokens& all_;
     std::vector<SourceToken>& t_;
@@ -122,6 +124,8 @@ private:
     std::vector<int> caseCounts_; // one per open Select
     std::vector<OpenBlock> blocks_;
     int labels_ = 0;
+    std::unordered_set<std::wstring> refusedPointers_; // by base name, lower case
+    size_t pointerName_ = 0;                           // the name after the last refused "*"
 };
 
 } // namespace qc

@@ -9,6 +9,23 @@
 namespace qc {
 namespace {
 
+// The clauses whose end token opens a block.
+bool opensBlock(Clause clause) {
+    return clause == Clause::kIf || clause == Clause::kWhile || clause == Clause::kFor ||
+           clause == Clause::kSelect || clause == Clause::kCase;
+}
+
+// The words that begin a line of the block structure, as the block check reads them.
+bool isBlockLineWord(std::wstring_view key) {
+    static constexpr std::wstring_view kWords[] = {
+        L"procedure", L"endprocedure", L"if",        L"elseif", L"else",
+        L"endif",     L"select",       L"endselect", L"repeat", L"until",
+        L"forever",   L"while",        L"wend",      L"for",    L"next"};
+    for (std::wstring_view word : kWords)
+        if (key == word) return true;
+    return false;
+}
+
 // "Global.i" and the like: the keyword before the dot decides the scope.
 int declarationScope(std::wstring_view key) {
     key = key.substr(0, key.find(L'.'));
@@ -69,6 +86,13 @@ void TokenRewriter::rewriteKeyword(size_t i) {
 // The keywords that open, divide or close a block, or start a clause with its own end.
 bool TokenRewriter::rewriteBlockKeyword(size_t i, const std::wstring& key) {
     SourceToken& token = t_[i];
+    // A block word inside a statement ("Debug +" joined with the next line "EndProcedure")
+    // is no block line to the passes before this one: its brace would end the wrong block.
+    if (isBlockLineWord(key) && !startsStatement(i)) {
+        report(message::syntaxError(token.line, token.word));
+        remove(i);
+        return true;
+    }
     if (key == L"procedure") {
         startProcedure(i);
     } else if (key == L"endprocedure") {
@@ -80,7 +104,12 @@ bool TokenRewriter::rewriteBlockKeyword(size_t i, const std::wstring& key) {
     } else if (key == L"procedurereturn") {
         token.text = L"return";
     } else if (key == L"debug") {
-        openClause(i, L"Debug(", Clause::kDebug);
+        // Inside the head of a block ("If *" joined with the next line "Debug 1") a Debug
+        // would end the head with ");" instead of "{", and the block would lose its brace.
+        if (opensBlock(now_.clause))
+            report(message::syntaxError(token.line, L"Debug"));
+        else
+            openClause(i, L"Debug(", Clause::kDebug);
     } else if (key == L"select") {
         openClause(i, L"switch(", Clause::kSelect);
         caseCounts_.push_back(0);
@@ -156,7 +185,10 @@ void TokenRewriter::openClause(size_t i, std::wstring text, Clause clause) {
 // The first label of a Select is "case", every later one closes the one before it.
 void TokenRewriter::caseLabel(size_t i, const std::wstring& key) {
     if (caseCounts_.empty()) {
+        // The label goes with its value: left in, the page would meet an unknown name.
         report(message::withoutEnd(t_[i].line, t_[i].word, L"Select"));
+        remove(i);
+        removeRestOfStatement(i);
         return;
     }
     int count = ++caseCounts_.back();
@@ -183,7 +215,12 @@ void TokenRewriter::forBound(size_t i, const std::wstring& key) {
         report(message::notSupported(t_[i].line, L"Case ... " + std::wstring(t_[i].word)));
         return;
     }
-    if (now_.clause != Clause::kFor) return;
+    if (now_.clause != Clause::kFor) {
+        // Left in, the page would meet an unknown name.
+        report(message::withoutEnd(t_[i].line, t_[i].word, L"For"));
+        remove(i);
+        return;
+    }
     if (key == L"to") {
         t_[i].text = L";" + now_.loopVariable + (now_.forDown ? L">=" : L"<=");
     } else {

@@ -8,6 +8,7 @@
 #include "vocabulary/statement_list.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace qc {
 namespace {
@@ -201,6 +202,20 @@ private:
         return before.kind != kEnd && before.kind != kCommand && before.kind != kEmpty;
     }
 
+    // One message per missing name and line: "ForEach x()" stands for two statements that
+    // both call x(), and "f(1) + f(2)" has one fault.
+    void reportMissing(std::wstring_view word, const std::wstring& lower) {
+        if (line_ != missingLine_) {
+            missingLine_ = line_;
+            missingOnLine_.clear();
+        }
+        if (missingOnLine_.insert(lower).second)
+            diag_.error(message::functionNotFound(line_, word));
+    }
+
+    int missingLine_ = -1;
+    std::unordered_set<std::wstring> missingOnLine_;
+
     std::wstring_view source_; // the statement trimmed; words and operators point into it
     std::wstring s_;           // the same with the end mark, so a look ahead never leaves it
     size_t wordLength_ = 0;
@@ -249,8 +264,8 @@ void StatementScanner::classify(std::wstring_view word, wchar_t delimiter) {
         kind = classifyWord(word.substr(0, word.size() - 1));
     if (kind == kWordInteger) {
         if (beyond64Bits(word))
-            diag_.error(L"line " + std::to_wstring(line_) + L": number too large: " +
-                        std::wstring(word.substr(0, 40)));
+            diag_.error(
+                message::atLine(line_, L"number too large: " + std::wstring(word.substr(0, 40))));
         bool hex = word[0] == L'$' || (word.size() > 1 && word[1] == L'$');
         return push(kNumber, hex ? hexToDecimal(word) : withoutLeadingZeros(std::wstring(word)),
                     column, word);
@@ -263,8 +278,7 @@ void StatementScanner::classify(std::wstring_view word, wchar_t delimiter) {
     }
     if (kind == kWordName && state_.types.contains(lower)) return push(kStruct, word, column);
     if (call && !isDeclared(word)) {
-        if (lower != L"if" && lower != L"or" && lower != L"and")
-            diag_.error(message::functionNotFound(line_, word));
+        if (lower != L"if" && lower != L"or" && lower != L"and") reportMissing(word, lower);
         return push(kCommand, L"empty", column, word);
     }
     push(kVar, word, column);

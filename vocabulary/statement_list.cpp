@@ -8,8 +8,15 @@ namespace {
 constexpr std::wstring_view kMarker = L"\u00B0line";
 constexpr std::wstring_view kTargetLine = L"\u00B0cl ";
 
-std::wstring linePrefix(long long line) {
-    return L"line " + std::to_wstring(line);
+Diagnostic record(long long line, MessageKind kind, std::wstring_view subject,
+                  std::wstring_view text = {}, int column = 0) {
+    Diagnostic made;
+    made.line = line;
+    made.column = column;
+    made.kind = kind;
+    made.subject = subject;
+    made.text = text;
+    return made;
 }
 } // namespace
 
@@ -37,45 +44,44 @@ std::wstring targetLine(std::wstring_view code) {
 
 namespace message {
 
-std::wstring atLine(long long line, std::wstring_view text) {
-    return linePrefix(line) + L": " + std::wstring(text);
+Diagnostic atLine(long long line, std::wstring_view text) {
+    return record(line, MessageKind::kMessage, {}, text);
 }
 
-std::wstring functionNotFound(int line, std::wstring_view word) {
-    return linePrefix(line) + L": function Not found: " + std::wstring(word) + L"()";
+Diagnostic functionNotFound(int line, std::wstring_view word) {
+    return record(line, MessageKind::kFunctionNotFound, word);
 }
 
-std::wstring unknownType(int line, int column, std::wstring_view word) {
-    return linePrefix(line) + L"  column " + std::to_wstring(column) + L" ERROR unknow typ \"" +
-           std::wstring(word) + L"\"";
+Diagnostic unknownType(int line, int column, std::wstring_view word) {
+    return record(line, MessageKind::kUnknownType, word, {}, column);
 }
 
-std::wstring_view unknownTypeWord(std::wstring_view message) {
-    constexpr std::wstring_view kLead = L" ERROR unknow typ \"";
-    size_t start = message.find(kLead);
-    if (start == std::wstring_view::npos || message.back() != L'"') return {};
-    start += kLead.size();
-    return message.substr(start, message.size() - 1 - start);
+Diagnostic unknownCharacter(long long line, int column, std::wstring_view hex) {
+    return record(line, MessageKind::kUnknownCharacter, hex, {}, column);
 }
 
-std::wstring constNotFound(int line, std::wstring_view constant) {
-    return linePrefix(line) + L" const Not found: " + std::wstring(constant);
+Diagnostic constNotFound(int line, std::wstring_view constant) {
+    return record(line, MessageKind::kConstNotFound, constant);
 }
 
-std::wstring bracketError(int line) {
-    return linePrefix(line) + L" () error!";
+Diagnostic bracketError(int line) {
+    return record(line, MessageKind::kBracketError, {});
 }
 
-std::wstring notSupported(int line, std::wstring_view what) {
-    return linePrefix(line) + L": not supported: " + std::wstring(what);
+Diagnostic notSupported(int line, std::wstring_view what) {
+    return record(line, MessageKind::kNotSupported, what);
 }
 
-std::wstring reservedName(int line, std::wstring_view what, std::wstring_view name) {
-    return linePrefix(line) + L": reserved " + std::wstring(what) + L" name: " + std::wstring(name);
+Diagnostic reservedName(int line, std::wstring_view what, std::wstring_view name) {
+    return record(line, MessageKind::kReservedName, name, what);
 }
 
-std::wstring withoutEnd(int line, std::wstring_view opener, std::wstring_view closer) {
-    return linePrefix(line) + L": " + std::wstring(opener) + L" without " + std::wstring(closer);
+Diagnostic withoutEnd(long long line, std::wstring_view opener, std::wstring_view closer) {
+    return record(line, MessageKind::kWithout, opener, closer);
+}
+
+Diagnostic syntaxError(long long line, std::wstring_view near) {
+    return record(line, MessageKind::kSyntaxError, near);
 }
 
 } // namespace message

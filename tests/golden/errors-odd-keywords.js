@@ -2,13 +2,6 @@ var x=0
 var i=0
 function INIT(){
 
-Default;
-}
-
-
-To;
-Step;
-
 "unterminated";
 
 {
@@ -17,7 +10,8 @@ Step;
 empty().x=1;
 empty(i).x=2;
 
-
+return 5;
+}
 }
 }
 function _qlcxi(){

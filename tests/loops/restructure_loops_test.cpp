@@ -1,4 +1,5 @@
 #include "loops/restructure_loops.h"
+#include "vocabulary/statement_list.h"
 
 #include "common/text.h"
 
@@ -220,7 +221,7 @@ TEST(RestructureLoops, Cases) {
 
 TEST(RestructureLoops, MismatchAlreadyReportedIsNotRepeated) {
     Diagnostics diag;
-    diag.error(L"line 2: EndIf without If");
+    diag.error(message::withoutEnd(2, L"EndIf", L"If"));
     restructureLoops(split(L"#2 | EndIf | #3 | EndIf"), diag);
     EXPECT_EQ(diag.errors(), (Lines{L"line 2: EndIf without If", L"line 3: EndIf without If"}));
 }

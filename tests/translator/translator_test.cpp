@@ -65,8 +65,8 @@ TEST(DeclarationPass, RewritesDeclarationsInSourceOrder) {
         {{L"Dim a(Len(s$),f(1,2))"}, {L"a=dimfunc(initint,Len(s$),f(1,2),-1)"}},
         {{L"NewList l$()"}, {L"l$=NewList(initstring)"}},
         {{L"Global NewList l.d()"}, {L"l=NewList(initfloat)"}},
-        {{L"NewList l.point()", L"Structure Point", L"x.i", L"EndStructure", L"NewList k.Point()"},
-         {L"l=NewList(initint)", L"k=NewList(initpoint)"}},
+        {{L"Structure Point", L"x.i", L"EndStructure", L"NewList k.Point()"},
+         {L"k=NewList(initpoint)"}},
         {{L"ForEach l()"}, {L"ResetList(l())", L"While NextElement(l())"}},
         {{L"Dim empty(2)"}, {L"empty=dimfunc(initint,2,-1,-1)"}},
     };
@@ -89,6 +89,10 @@ TEST(DeclarationPass, ReportsWhatItCannotDeclare) {
         {L"Dim a", L"line 1 () error!"},
         {L"Dim a(3", L"line 1 () error!"},
         {L"Structure Float", L"line 1: Structure without EndStructure"},
+        // A structure must be declared before its first use.
+        {L"NewList l.Point()", L"line 1  column 9 ERROR unknow typ \"l.Point\""},
+        {L"Global NewMap m.s(), NewList k.Nope()",
+         L"line 1  column 30 ERROR unknow typ \"k.Nope\""},
     };
     for (const auto& row : rows) {
         qc::TranslatorState state;

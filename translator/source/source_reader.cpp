@@ -66,8 +66,8 @@ std::wstring upperHex(unsigned value) {
 }
 
 void reportBadCharacter(long long lineNumber, const BadCharacter& bad, Diagnostics& diag) {
-    diag.error(L"line " + std::to_wstring(lineNumber) + L"  column " + std::to_wstring(bad.column) +
-               L" error unknow character($" + upperHex(static_cast<unsigned>(bad.code)) + L")!");
+    diag.error(message::unknownCharacter(lineNumber, static_cast<int>(bad.column),
+                                         upperHex(static_cast<unsigned>(bad.code))));
 }
 
 class StatementSplitter {
