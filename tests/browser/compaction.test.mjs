@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import {
-  convertSourceAsync, launchBrowser, openPage, sourceDir, tempDir,
+  convertSourceAsync, launchBrowser, openInTab, sourceDir, tempDir,
 } from './lib/harness.mjs';
 
 let browser;
@@ -24,14 +24,21 @@ const repeatableRandom = `(() => { let s = 12345;
 
 async function observe(pagePath) {
   const answer = (d) => (d.type() === 'prompt' ? '7' : undefined);
-  const { page, context, dialogs, errors } = await openPage(browser, pagePath,
+  // A kept tab, as the data cases use: nobody acts on these pages, so each can go back.
+  const { page, dialogs, errors, release } = await openInTab(browser, pagePath,
     { clock: start, init: repeatableRandom, answer, allowedDir: '/' });
-  for (let t = 0; t < 3000; t += 100) await page.clock.runFor(100);
-  const seen = await page.evaluate(() => {
-    const canvas = document.getElementById('QLCXcanvas');
-    return { dom: document.body.innerHTML, canvas: canvas ? canvas.toDataURL() : '' };
-  });
-  await context.close();
+  let seen;
+  try {
+    for (let t = 0; t < 3000; t += 100) await page.clock.runFor(100);
+    seen = await page.evaluate(() => {
+      const canvas = document.getElementById('QLCXcanvas');
+      return { dom: document.body.innerHTML, canvas: canvas ? canvas.toDataURL() : '' };
+    });
+  } catch (e) {
+    await release(false);
+    throw e;
+  }
+  await release(true);
   return { ...seen, dialogs: dialogs.map((d) => `${d.type}: ${d.message}`), errors };
 }
 

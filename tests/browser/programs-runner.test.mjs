@@ -85,6 +85,15 @@ const rows = [
     fails: /1 text ho/,
   },
   {
+    // The plain page runs in the tab the compacted one left, whose clock has moved on 1.5 s:
+    // the page must still count its time from its own start.
+    what: 'a page time that does not start with the page',
+    program: ['Debug Str(Bool(ElapsedMilliseconds() < 100))', 'Delay(1500)', 'Debug "done"'],
+    good: ['; expect:', '; 1', '; done'],
+    bad: ['; expect:', '; 0', '; done'],
+    fails: /Debug lines/,
+  },
+  {
     what: 'a clock that is neither fake nor real',
     program: ['Debug "one"'],
     good: ['; expect:', '; one', '; clock: fake'],

@@ -3,7 +3,9 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import { convertSourceAsync, debugLines, openPage, sourceDir, waitFor } from './harness.mjs';
+import {
+  convertSourceAsync, debugLines, openInTab, openPage, sourceDir, waitFor,
+} from './harness.mjs';
 
 // The blocks of a case file: a line "; name:" opens a block, each "; text" line after it
 // belongs to it; "; name: value" is a one-line setting.
@@ -89,8 +91,27 @@ async function run(browser, pagePath, want, clock) {
   const answer = (d) => (Array.isArray(want.answer) && d.type() !== 'alert' ? reply(replies.shift())
     : d.type() === 'prompt' ? want.answer : undefined);
   const init = want.mouse ? repeatableRandom + closedAlerts : repeatableRandom;
-  const { page, context, dialogs, errors } = await openPage(browser, pagePath,
-    { init, answer, allowedDir: '/', clock: clock === 'fake' ? fakeStart : undefined, query: want.query });
+  const options = { init, answer, allowedDir: '/', query: want.query };
+  // On the fake clock the page runs in a kept tab, given back for the next page unless a
+  // person acted on this one (typed, clicked, picked a file).
+  const { page, context, dialogs, errors, release } = clock === 'fake'
+    ? await openInTab(browser, pagePath, { ...options, clock: fakeStart })
+    : await openPage(browser, pagePath, options);
+  const acted = Boolean(want.mouse || want.type || want.do);
+  const end = (reusable) => (release ? release(reusable) : context.close());
+  let seen;
+  try {
+    seen = await watch(page, dialogs, errors, want, clock);
+  } catch (e) {
+    await end(false);
+    throw e;
+  }
+  await end(!acted);
+  return seen;
+}
+
+// Drives an opened page through the case and returns what it showed.
+async function watch(page, dialogs, errors, want, clock) {
   const time = timeline(page, clock);
   const shown = async () => (want.mouse ? page.evaluate(() => window.qcShown || []) : dialogs);
   const text = (id) => page.evaluate((i) => document.getElementById(i)?.innerText ?? null, id);
@@ -116,7 +137,7 @@ async function run(browser, pagePath, want, clock) {
   await time.pass(Number(want['run-ms'] ?? 150));
   const fault = await text('QLCXfault');
   const all = [...(await shown()), ...(want.mouse ? dialogs : [])];
-  const seen = {
+  return {
     debug: debugLines(all),
     dialogs: all.filter((d) => !d.message.startsWith('Debug: '))
       .map((d) => d.message.replaceAll('\n', '\\n') + (d.type === 'prompt' ? ` [${d.defaultValue}]` : '')),
@@ -124,8 +145,6 @@ async function run(browser, pagePath, want, clock) {
     console: await consoleLines(),
     wantedConsole,
   };
-  await context.close();
-  return seen;
 }
 
 // Each action waits for its gadget and until the program has shown everything for the last one.
