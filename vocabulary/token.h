@@ -1,11 +1,13 @@
 #pragma once
-// Token kinds shared by script compaction and the statement translator.
+// Token kinds shared by script compaction and the statement translator. (The lexer of the
+// dialect has its own Token and TokenKind in translator/source/lexer.h; these names must not
+// be defined twice in one program.)
 #include <string>
 #include <string_view>
 
 namespace qc {
 
-enum TokenKind : int {
+enum ScriptTokenKind : int {
     kUnknown = 0, // "UNKNW"
     kCommand = 1, // "COMND": fixed vocabulary (target word, built-in command, keyword)
     kProc = 2,    // "PROC ": a declared function / procedure
@@ -23,11 +25,6 @@ enum TokenKind : int {
 
 // The five-character tag of a kind code; empty outside 0..12.
 std::wstring_view kindTag(int kind);
-
-struct Token {
-    int kind = kUnknown;
-    std::wstring text;
-};
 
 // The operators that, after a place that begins a statement, change that place: "a + 1",
 // "a % 60", "a << 2" (the dialect's in-place forms; "a = a + 1" needs no operator here).
