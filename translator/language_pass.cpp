@@ -129,8 +129,8 @@ private:
         }
         if (startsWith(lc, L"#") && defineConstant(original)) return;
         // A closing word whose block is not open closes nothing; left in, the page would
-        // meet it as an unknown name.
-        if (lc == L"enddatasection" || lc == L"endenumeration") {
+        // meet it as an unknown name. (For the tree, data sections are the parser's blocks.)
+        if ((lc == L"enddatasection" && lowers_) || lc == L"endenumeration") {
             bool data = lc == L"enddatasection";
             return report(data ? message::withoutEnd(line_, L"EndDataSection", L"DataSection")
                                : message::withoutEnd(line_, L"EndEnumeration", L"Enumeration"));

@@ -4,68 +4,17 @@
 #include "tables/command_table.h"
 #include "tables/command_types.h"
 #include "tables/constant_table.h"
-#include "translator/output/script_literals.h"
+#include "translator/output/expression_printer.h"
 #include "vocabulary/statement_list.h"
 
 namespace qc {
 namespace {
 
-// A piece of script and how tightly the script binds it.
-struct Piece {
-    std::wstring text;
-    int precedence = kScriptAtom;
-};
-
-Piece atom(std::wstring text) {
-    return {std::move(text), kScriptAtom};
-}
-
-// The piece in brackets when it binds more loosely than `needed`.
-std::wstring bound(const Piece& p, int needed) {
-    return p.precedence < needed ? L"(" + p.text + L")" : p.text;
-}
-
-std::wstring_view wrapSuffix(wchar_t width) {
-    switch (width) {
-    case L'b':
-        return L")<<24>>24";
-    case L'w':
-        return L")<<16>>16";
-    case L'a':
-        return L")&255";
-    case L'u':
-    case L'c':
-        return L")&65535";
-    case L'l':
-        return L")|0";
-    default:
-        return {};
-    }
-}
-
-// Whether an integer literal keeps its value in a place of that width, so it needs no wrap.
-bool fitsWidth(std::wstring_view decimal, wchar_t width) {
-    if (decimal.empty() || decimal.size() > 12) return false;
-    long long v = std::stoll(std::wstring(decimal));
-    switch (width) {
-    case L'b':
-        return v >= -128 && v <= 127;
-    case L'w':
-        return v >= -32768 && v <= 32767;
-    case L'a':
-        return v >= 0 && v <= 255;
-    case L'u':
-    case L'c':
-        return v >= 0 && v <= 65535;
-    default:
-        return v >= -2147483648LL && v <= 2147483647LL;
-    }
-}
-
 class Printer {
 public:
     Printer(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag)
-        : tree_(tree), typed_(typed), types_(typed.types), diag_(diag) {}
+        : tree_(tree), typed_(typed), types_(typed.types), diag_(diag),
+          ex_(tree, typed, diag, line_) {}
 
     PrintedScript run() {
         statements(tree_.program);
@@ -80,7 +29,7 @@ public:
                 v.home != Variable::Home::kStatic)
                 continue;
             std::wstring initial =
-                v.initial != kNoNode ? stored(v.initial, v.type) : emptyValue(v.type);
+                v.initial != kNoNode ? ex_.stored(v.initial, v.type) : emptyValue(v.type);
             write(L"var " + v.scriptName + L"=" + initial);
         }
         for (const Container& c : typed_.containers)
@@ -160,12 +109,12 @@ public:
             bool array = typed_.containerOf(name) != nullptr;
             if ((!parameter.text.empty() && !array) ||
                 (!array && tree_.exprs[name].kind != ExprKind::kName))
-                unsupported(L"a list or map parameter");
+                ex_.unsupported(L"a list or map parameter");
             if (k > 0) header += L",";
-            header += array ? typed_.containerOf(name)->scriptName : variableName(name);
+            header += array ? typed_.containerOf(name)->scriptName : ex_.variableName(name);
             if (parameter.children.count > 1) {
                 const Variable* v = typed_.variableOf(name);
-                header += L"=" + stored(tree_.child(parameter.children, 1), v->type);
+                header += L"=" + ex_.stored(tree_.child(parameter.children, 1), v->type);
             }
         }
         write(header + L"){");
@@ -205,7 +154,7 @@ public:
         case StmtKind::kIf:
             return ifBlock(s);
         case StmtKind::kWhile:
-            write(loopLabel(s) + L"while(" + condition(exprAt(s, 0)) + L"){");
+            write(loopLabel(s) + L"while(" + ex_.condition(exprAt(s, 0)) + L"){");
             return closeBody(s);
         case StmtKind::kRepeat:
             return repeatBlock(s);
@@ -245,7 +194,7 @@ public:
         case StmtKind::kStructure:
             return; // a structure variable declared alone, a structure: declared at page level
         default:
-            return unsupported(L"this statement");
+            return ex_.unsupported(L"this statement");
         }
     }
 
@@ -254,15 +203,16 @@ public:
         NodeId place = exprAt(s, 0);
         if (const Container* c = typed_.containerOf(place)) {
             if (c->kind == ContainerKind::kArray && tree_.exprs[place].children.count == 0)
-                return unsupported(L"a whole array as a place");
-            return write(element(place) + L"=" + stored(exprAt(s, 1), c->element) + L";");
+                return ex_.unsupported(L"a whole array as a place");
+            return write(ex_.element(place) + L"=" + ex_.stored(exprAt(s, 1), c->element) + L";");
         }
         ExprKind kind = tree_.exprs[place].kind;
         if (kind == ExprKind::kField || kind == ExprKind::kIndex)
-            return write(expr(place).text + L"=" + stored(exprAt(s, 1), types_[place]) + L";");
-        if (kind != ExprKind::kName) return unsupported(L"a place other than a variable");
-        write(variableName(place) + L"=" + stored(exprAt(s, 1), typed_.variableOf(place)->type) +
-              L";");
+            return write(ex_.expr(place).text + L"=" + ex_.stored(exprAt(s, 1), types_[place]) +
+                         L";");
+        if (kind != ExprKind::kName) return ex_.unsupported(L"a place other than a variable");
+        write(ex_.variableName(place) + L"=" +
+              ex_.stored(exprAt(s, 1), typed_.variableOf(place)->type) + L";");
     }
 
     // The initial values of a declaration; a static's is its page-level variable's.
@@ -279,17 +229,17 @@ public:
             }
             if (item.kind != StmtKind::kVariable) {
                 line_ = item.at.line;
-                unsupported(L"a list or map in a declaration");
+                ex_.unsupported(L"a list or map in a declaration");
                 continue;
             }
             NodeId name = exprAt(item, 0);
             const Variable* v = typed_.variableOf(name);
             if (v == nullptr) {
-                unsupported(L"a declared name other than a variable");
+                ex_.unsupported(L"a declared name other than a variable");
                 continue;
             }
             if (item.exprs.count < 2 || v->home == Variable::Home::kStatic) continue;
-            write(v->scriptName + L"=" + stored(exprAt(item, 1), v->type) + L";");
+            write(v->scriptName + L"=" + ex_.stored(exprAt(item, 1), v->type) + L";");
         }
     }
 
@@ -299,13 +249,14 @@ public:
         const Container* c = typed_.containerOf(id);
         const Expr& e = tree_.exprs[id];
         if (c == nullptr || e.children.count > 3 || e.children.count == 0)
-            return unsupported(L"this array declaration");
-        if (c->parameter) return unsupported(L"Dim of an array parameter");
+            return ex_.unsupported(L"this array declaration");
+        if (c->parameter) return ex_.unsupported(L"Dim of an array parameter");
         std::wstring bounds;
         for (std::uint32_t k = 0; k < 3; ++k)
-            bounds += L"," + (k < e.children.count ? stored(tree_.child(e.children, k),
-                                                            ValueType{ValueKind::kInteger, L'i'})
-                                                   : std::wstring(L"-1"));
+            bounds +=
+                L"," + (k < e.children.count ? ex_.stored(tree_.child(e.children, k),
+                                                          ValueType{ValueKind::kInteger, L'i'})
+                                             : std::wstring(L"-1"));
         if (s.kind == StmtKind::kDim)
             write(c->scriptName + L"=dimfunc(" + c->factory + bounds + L");");
         else
@@ -316,7 +267,7 @@ public:
     // "NewList l.Point()", "NewMap m.s()": empty, with the elements' factory.
     void newContainer(const Stmt& s) {
         const Container* c = typed_.containerOf(exprAt(s, 0));
-        if (c == nullptr || c->parameter) return unsupported(L"this list or map declaration");
+        if (c == nullptr || c->parameter) return ex_.unsupported(L"this list or map declaration");
         write(c->scriptName + (s.kind == StmtKind::kNewList ? L"=NewList(" : L"=NewMap(") +
               c->factory + L");");
     }
@@ -327,8 +278,8 @@ public:
         const Container* c = typed_.containerOf(exprAt(s, 0));
         if (c != nullptr && c->kind != ContainerKind::kArray)
             list = c->scriptName;
-        else if (!wholeField(exprAt(s, 0), list))
-            return unsupported(L"ForEach of something other than a list or map");
+        else if (!ex_.wholeField(exprAt(s, 0), list))
+            return ex_.unsupported(L"ForEach of something other than a list or map");
         write(L"ResetList(" + list + L");");
         write(loopLabel(s) + L"while(NextElement(" + list + L")){");
         closeBody(s);
@@ -346,10 +297,10 @@ public:
     // "Swap a, b" through the runtime's spare place; a place that calls something is refused
     // rather than called twice.
     void swap(const Stmt& s) {
-        if (s.exprs.count != 2) return unsupported(L"Swap of other than two places");
+        if (s.exprs.count != 2) return ex_.unsupported(L"Swap of other than two places");
         for (std::uint32_t k = 0; k < 2; ++k)
             if (callsSomething(tree_.exprs[exprAt(s, k)]))
-                return unsupported(L"Swap of a place that calls something");
+                return ex_.unsupported(L"Swap of a place that calls something");
         std::wstring a = placeText(exprAt(s, 0));
         std::wstring b = placeText(exprAt(s, 1));
         if (a.empty() || b.empty()) return;
@@ -373,10 +324,10 @@ public:
         const Expr& e = tree_.exprs[place];
         if (typed_.containerOf(place) != nullptr &&
             (e.children.count > 0 || typed_.containerOf(place)->kind != ContainerKind::kArray))
-            return element(place);
-        if (e.kind == ExprKind::kName) return variableName(place);
-        if (e.kind == ExprKind::kField || e.kind == ExprKind::kIndex) return expr(place).text;
-        unsupported(L"a place other than a variable, an element or a field");
+            return ex_.element(place);
+        if (e.kind == ExprKind::kName) return ex_.variableName(place);
+        if (e.kind == ExprKind::kField || e.kind == ExprKind::kIndex) return ex_.expr(place).text;
+        ex_.unsupported(L"a place other than a variable, an element or a field");
         return {};
     }
 
@@ -392,9 +343,9 @@ public:
                     write(L"datalabel(\"" + toLower(d.name) + L"\");");
                 } else if (d.kind == StmtKind::kData) {
                     for (std::uint32_t v = 0; v < d.exprs.count; ++v)
-                        write(L"datavalue(" + value(exprAt(d, v), false).text + L");");
+                        write(L"datavalue(" + ex_.value(exprAt(d, v), false).text + L");");
                 } else {
-                    unsupported(L"this statement in a data section");
+                    ex_.unsupported(L"this statement in a data section");
                 }
             }
         }
@@ -403,32 +354,32 @@ public:
     void procedureReturn(const Stmt& s) {
         ValueType result = current_ != nullptr ? current_->result : ValueType{};
         if (s.exprs.count == 0) return write(L"return " + emptyValue(result) + L";");
-        write(L"return " + stored(exprAt(s, 0), result) + L";");
+        write(L"return " + ex_.stored(exprAt(s, 0), result) + L";");
     }
 
     void call(const Stmt& s) {
         if (equalsIgnoreCase(s.name, L"debug")) {
-            if (s.exprs.count == 0) return unsupported(L"Debug without a value");
-            return write(L"Debug(" + value(exprAt(s, 0), false).text + L");");
+            if (s.exprs.count == 0) return ex_.unsupported(L"Debug without a value");
+            return write(L"Debug(" + ex_.value(exprAt(s, 0), false).text + L");");
         }
         if (equalsIgnoreCase(s.name, L"end") && s.exprs.count == 0)
             return write(L"end();ChangeLoop(0);return;");
         if (equalsIgnoreCase(s.name, L"goto") || equalsIgnoreCase(s.name, L"gosub") ||
             equalsIgnoreCase(s.name, L"return"))
-            return unsupported(s.name);
+            return ex_.unsupported(s.name);
         std::vector<NodeId> args;
         for (std::uint32_t i = 0; i < s.exprs.count; ++i) args.push_back(exprAt(s, i));
-        write(callText(s.name, args) + L";");
+        write(ex_.callText(s.name, args) + L";");
     }
 
     void ifBlock(const Stmt& s) {
-        write(L"if(" + condition(exprAt(s, 0)) + L"){");
+        write(L"if(" + ex_.condition(exprAt(s, 0)) + L"){");
         statements(s.body);
         for (std::uint32_t i = 0; i < s.clauses.count; ++i) {
             const Stmt& c = tree_.stmts[tree_.child(s.clauses, i)];
             line_ = c.at.line;
             if (c.kind == StmtKind::kElseIf)
-                write(L"}else if(" + condition(exprAt(c, 0)) + L"){");
+                write(L"}else if(" + ex_.condition(exprAt(c, 0)) + L"){");
             else
                 write(L"}else{");
             statements(c.body);
@@ -443,10 +394,10 @@ public:
         const Expr& e = tree_.exprs[subject];
         std::wstring tested;
         if (e.kind == ExprKind::kName) {
-            tested = variableName(subject);
+            tested = ex_.variableName(subject);
         } else {
             tested = L"qlcxselect" + std::to_wstring(++selects_);
-            write(L"var " + tested + L"=" + value(subject, false).text + L";");
+            write(L"var " + tested + L"=" + ex_.value(subject, false).text + L";");
         }
         std::wstring opener = L"if(";
         bool any = false;
@@ -472,11 +423,11 @@ public:
             if (k > 0) condition += L"||";
             const Expr& v = tree_.exprs[exprAt(c, k)];
             if (v.kind == ExprKind::kRange) {
-                condition += L"(" + tested + L">=" + bound(number(tree_.child(v.children, 0)), 10) +
-                             L"&&" + tested + L"<=" +
-                             bound(number(tree_.child(v.children, 1)), 10) + L")";
+                condition += L"(" + tested + L">=" +
+                             bound(ex_.number(tree_.child(v.children, 0)), 10) + L"&&" + tested +
+                             L"<=" + bound(ex_.number(tree_.child(v.children, 1)), 10) + L")";
             } else {
-                condition += tested + L"==" + bound(number(exprAt(c, k)), 9);
+                condition += tested + L"==" + bound(ex_.number(exprAt(c, k)), 9);
             }
         }
         return condition;
@@ -491,16 +442,16 @@ public:
         enterLoop();
         statements(s.body);
         loops_.pop_back();
-        write(L"}while(!(" + condition(exprAt(s, 0)) + L"));");
+        write(L"}while(!(" + ex_.condition(exprAt(s, 0)) + L"));");
     }
 
     // "For i = a To b Step -2": the step's sign, known from its literal, decides the test.
     void forBlock(const Stmt& s) {
         NodeId counter = exprAt(s, 0);
         if (tree_.exprs[counter].kind != ExprKind::kName)
-            return unsupported(L"a For place other than a variable");
+            return ex_.unsupported(L"a For place other than a variable");
         ValueType type = typed_.variableOf(counter)->type;
-        std::wstring name = variableName(counter);
+        std::wstring name = ex_.variableName(counter);
         std::wstring step = L"++";
         bool down = false;
         if (s.exprs.count > 3) {
@@ -508,11 +459,11 @@ public:
             const Expr& e = tree_.exprs[stepId];
             down = e.kind == ExprKind::kUnary && e.op->kind == OperatorClass::kMinus;
             if (!down && e.kind != ExprKind::kNumber)
-                return unsupported(L"a For step that is not a number");
-            step = L"+=" + stored(stepId, type);
+                return ex_.unsupported(L"a For step that is not a number");
+            step = L"+=" + ex_.stored(stepId, type);
         }
-        write(loopLabel(s) + L"for(" + name + L"=" + stored(exprAt(s, 1), type) + L";" + name +
-              (down ? L">=" : L"<=") + value(exprAt(s, 2), false).text + L";" + name + step +
+        write(loopLabel(s) + L"for(" + name + L"=" + ex_.stored(exprAt(s, 1), type) + L";" + name +
+              (down ? L">=" : L"<=") + ex_.value(exprAt(s, 2), false).text + L";" + name + step +
               L"){");
         closeBody(s);
     }
@@ -568,294 +519,9 @@ public:
         if (s.exprs.count == 0) return write(L"break;");
         int level = breakLevel(s);
         if (level < 1 || static_cast<size_t>(level) > loops_.size())
-            return unsupported(L"Break with this level");
+            return ex_.unsupported(L"Break with this level");
         if (level == 1) return write(L"break;");
         write(L"break " + loops_[loops_.size() - static_cast<size_t>(level)] + L";");
-    }
-
-    // ---- expressions
-
-    // A value on its way into a place of type `target`: a float rounded into an integer place,
-    // a truth as 1 or 0, a narrow integer wrapped.
-    std::wstring stored(NodeId id, ValueType target) {
-        ValueType from = types_[id];
-        Piece p = value(id, target.kind == ValueKind::kFloat);
-        if (target.kind != ValueKind::kInteger) return p.text;
-        if (from.kind == ValueKind::kFloat) p = atom(L"QLCX_Round(" + p.text + L")");
-        std::wstring_view wrap = wrapSuffix(target.width);
-        if (wrap.empty()) return p.text;
-        const Expr& e = tree_.exprs[id];
-        if (e.kind == ExprKind::kNumber && fitsWidth(p.text, target.width)) return p.text;
-        return L"(" + p.text + std::wstring(wrap);
-    }
-
-    // A top-level expression: its divisions divide as floats when a float takes part in it
-    // (or it goes to a float place); an argument is an expression of its own.
-    Piece value(NodeId id, bool floatPlace) {
-        bool saved = floats_;
-        floats_ = floatPlace || holdsFloat(id);
-        Piece p = number(id);
-        floats_ = saved;
-        return p;
-    }
-
-    std::wstring condition(NodeId id) {
-        bool saved = floats_;
-        floats_ = holdsFloat(id);
-        Piece p = expr(id);
-        floats_ = saved;
-        return p.text;
-    }
-
-    bool holdsFloat(NodeId id) const {
-        const Expr& e = tree_.exprs[id];
-        if (types_[id].kind == ValueKind::kFloat) return true;
-        if (e.kind != ExprKind::kUnary && e.kind != ExprKind::kBinary) return false;
-        for (std::uint32_t i = 0; i < e.children.count; ++i)
-            if (holdsFloat(tree_.child(e.children, i))) return true;
-        return false;
-    }
-
-    // An expression where a number is needed: a truth counts 1 or 0.
-    Piece number(NodeId id) {
-        Piece p = expr(id);
-        if (types_[id].kind != ValueKind::kTruth) return p;
-        return atom(L"(" + p.text + L"?1:0)");
-    }
-
-    // An integer operand of a bit operator: a float is rounded first.
-    std::wstring whole(NodeId id) {
-        Piece p = number(id);
-        if (types_[id].kind == ValueKind::kFloat) return L"QLCX_Round(" + p.text + L")";
-        return p.text;
-    }
-
-    Piece expr(NodeId id) {
-        const Expr& e = tree_.exprs[id];
-        switch (e.kind) {
-        case ExprKind::kNumber:
-            return atom(numberText(e.text));
-        case ExprKind::kCharacter:
-            return atom(std::to_wstring(e.text.size() >= 3 ? static_cast<int>(e.text[1]) : 0));
-        case ExprKind::kString:
-            return atom(scriptString(e.text));
-        case ExprKind::kConstant:
-            return constant(e);
-        case ExprKind::kName:
-            return atom(variableName(id));
-        case ExprKind::kCall:
-            return callExpr(id, e);
-        case ExprKind::kField:
-            return fieldExpr(id, e);
-        case ExprKind::kIndex:
-            return atom(bound(expr(tree_.child(e.children, 0)), kScriptAtom) + L"[" +
-                        stored(tree_.child(e.children, 1), ValueType{ValueKind::kInteger, L'i'}) +
-                        L"]");
-        case ExprKind::kUnary:
-            return unary(e);
-        case ExprKind::kBinary:
-            return binary(e);
-        default:
-            unsupported(L"this expression");
-            return atom(L"0");
-        }
-    }
-
-    // "p\pos\x" is p.pos.x: fields in lower case, without "$". "l()\items()" is the current
-    // element of a list field, "m()\ages(k)" a map field's element by key.
-    Piece fieldExpr(NodeId id, const Expr& e) {
-        std::wstring whole = fieldPath(e);
-        const Field* f = typed_.fields[id];
-        bool container =
-            f != nullptr && (f->shape == Field::Shape::kList || f->shape == Field::Shape::kMap);
-        if (!container || !e.brackets) {
-            if (e.children.count > 1) unsupported(L"brackets after this field");
-            return atom(whole);
-        }
-        if (f->shape == Field::Shape::kMap && e.children.count > 1)
-            return atom(whole + L"[mapslot(" + whole + L"," +
-                        value(tree_.child(e.children, 1), false).text + L")]");
-        return atom(whole + L"[" + whole + L"[0]]");
-    }
-
-    std::wstring fieldPath(const Expr& e) {
-        std::wstring name = toLower(e.text);
-        if (!name.empty() && name.back() == L'$') name.pop_back();
-        return bound(expr(tree_.child(e.children, 0)), kScriptAtom) + L"." + name;
-    }
-
-    // A list or map field where a whole container is taken: "AddElement(p\items())".
-    bool wholeField(NodeId id, std::wstring& text) {
-        const Expr& e = tree_.exprs[id];
-        const Field* f = e.kind == ExprKind::kField ? typed_.fields[id] : nullptr;
-        if (f == nullptr || e.children.count != 1 ||
-            (f->shape != Field::Shape::kList && f->shape != Field::Shape::kMap))
-            return false;
-        text += fieldPath(e);
-        return true;
-    }
-
-    static std::wstring numberText(std::wstring_view text) {
-        if (text[0] == L'$') return hexToDecimal(text);
-        if (text[0] == L'%') return binaryToDecimal(text.substr(1));
-        return withoutLeadingZeros(std::wstring(text));
-    }
-
-    Piece constant(const Expr& e) {
-        std::optional<std::wstring> v = resolveConstant(e.text);
-        if (v) return atom(*v);
-        diag_.error(message::constNotFound(line_, e.text));
-        return atom(L"0");
-    }
-
-    // "grid(x, y)" is grid[x][y], each index an integer; "a()" the whole array, as commands
-    // and procedures take it.
-    std::wstring element(NodeId id) {
-        const Expr& e = tree_.exprs[id];
-        const Container& c = *typed_.containerOf(id);
-        std::wstring text = c.scriptName;
-        if (c.kind == ContainerKind::kList ||
-            (c.kind == ContainerKind::kMap && e.children.count == 0))
-            return text + L"[" + text + L"[0]]";
-        if (c.kind == ContainerKind::kMap)
-            return text + L"[mapslot(" + text + L"," +
-                   value(tree_.child(e.children, 0), false).text + L")]";
-        for (std::uint32_t k = 0; k < e.children.count; ++k)
-            text += L"[" +
-                    stored(tree_.child(e.children, k), ValueType{ValueKind::kInteger, L'i'}) + L"]";
-        return text;
-    }
-
-    Piece callExpr(NodeId id, const Expr& e) {
-        if (const Container* c = typed_.containerOf(id)) {
-            if (c->kind == ContainerKind::kArray && e.children.count == 0)
-                return atom(c->scriptName);
-            return atom(element(id));
-        }
-        std::vector<NodeId> args;
-        for (std::uint32_t i = 0; i < e.children.count; ++i)
-            args.push_back(tree_.child(e.children, i));
-        return atom(callText(e.text, args));
-    }
-
-    // A command of the table with its arguments, each an expression of its own.
-    std::wstring callText(std::wstring_view name, const std::vector<NodeId>& args) {
-        if (const Procedure* p = typed_.procedureNamed(name)) return procedureCall(*p, args);
-        // The loops around these wait in the dialect; the page must not, and the tree does not
-        // cut its loops into timer steps yet.
-        for (std::wstring_view waits :
-             {L"windowevent", L"waitwindowevent", L"input", L"delay", L"flipbuffers"})
-            if (equalsIgnoreCase(name, waits))
-                unsupported(L"a program that waits (" + std::wstring(name) + L")");
-        const CommandRow* row = commandTable().lookUpCommand(name);
-        if (row == nullptr) {
-            diag_.error(message::functionNotFound(line_, name));
-            return L"empty";
-        }
-        bool floats = takesFloatArguments(name);
-        std::wstring text = row->targetName.empty() ? row->name : row->targetName;
-        text += L"(";
-        for (size_t i = 0; i < args.size(); ++i) {
-            if (i > 0) text += L",";
-            bool whole = (i == 0 && row->takesList) || row->takesListAt(i);
-            if (whole && wholeContainer(args[i], text)) continue;
-            if (equalsIgnoreCase(name, L"bool"))
-                text += condition(args[i]);
-            else
-                text += value(args[i], floats).text;
-        }
-        return text + L")";
-    }
-
-    // "l()" where a whole list or map is taken: its name.
-    bool wholeContainer(NodeId id, std::wstring& text) {
-        if (wholeField(id, text)) return true;
-        const Container* c = typed_.containerOf(id);
-        if (c == nullptr || tree_.exprs[id].children.count != 0) return false;
-        text += c->scriptName;
-        return true;
-    }
-
-    // A procedure's arguments go in as its parameters' types store them; a container
-    // parameter takes the whole container.
-    std::wstring procedureCall(const Procedure& p, const std::vector<NodeId>& args) {
-        std::wstring text = p.scriptName + L"(";
-        for (size_t i = 0; i < args.size(); ++i) {
-            if (i > 0) text += L",";
-            int v = i < p.parameters.size() ? p.parameters[i] : -1;
-            if (v < 0 && i < p.parameters.size() && wholeContainer(args[i], text)) continue;
-            text += v >= 0 ? stored(args[i], typed_.variables[static_cast<size_t>(v)].type)
-                           : value(args[i], false).text;
-        }
-        return text + L")";
-    }
-
-    Piece unary(const Expr& e) {
-        NodeId operand = tree_.child(e.children, 0);
-        switch (e.op->kind) {
-        case OperatorClass::kNot:
-            return {L"!" + bound(truth(operand), kScriptPrefix), kScriptPrefix};
-        case OperatorClass::kComplement:
-            return atom(L"(-(" + whole(operand) + L")-1)");
-        default: {
-            Piece p = number(operand);
-            // "- -1" keeps its brackets: "--1" would be a decrement.
-            bool sign = !p.text.empty() && (p.text[0] == L'-' || p.text[0] == L'+');
-            return {L"-" + (sign ? L"(" + p.text + L")" : bound(p, kScriptPrefix)), kScriptPrefix};
-        }
-        }
-    }
-
-    // A condition's piece: truths as they are, numbers by their truth.
-    Piece truth(NodeId id) { return expr(id); }
-
-    Piece binary(const Expr& e) {
-        const OperatorRow& row = *e.op;
-        NodeId left = tree_.child(e.children, 0);
-        NodeId right = tree_.child(e.children, 1);
-        switch (row.kind) {
-        case OperatorClass::kDivision:
-            if (floats_) return infix(row, number(left), number(right));
-            if (tree_.exprs[right].kind == ExprKind::kNumber &&
-                numberText(tree_.exprs[right].text) != L"0")
-                return atom(L"Math.trunc(" + infix(row, number(left), number(right)).text + L")");
-            return atom(std::wstring(row.exactCall) + L"(" + number(left).text + L"," +
-                        number(right).text + L")");
-        case OperatorClass::kRemainder:
-            return atom(std::wstring(row.exactCall) + L"(" + number(left).text + L"," +
-                        number(right).text + L")");
-        case OperatorClass::kBitwise:
-        case OperatorClass::kShift:
-            return atom(std::wstring(row.exactCall) + L"(" + whole(left) + L"," + whole(right) +
-                        L")");
-        case OperatorClass::kLogical:
-            if (row.spelling == L"xor")
-                return {L"!" + bound(truth(left), kScriptPrefix) + L"!==!" +
-                            bound(truth(right), kScriptPrefix),
-                        row.scriptPrecedence};
-            return infix(row, truth(left), truth(right));
-        default:
-            return infix(row, number(left), number(right));
-        }
-    }
-
-    // Both operands around the script's operator; the right one also in brackets at the same
-    // binding, since the script groups from the left.
-    static Piece infix(const OperatorRow& row, const Piece& left, const Piece& right) {
-        std::wstring r = bound(right, row.scriptPrecedence + 1);
-        // "a - -1" keeps apart what "a--1" would join.
-        bool clash = !r.empty() && (r[0] == L'-' || r[0] == L'+') &&
-                     (row.script == L"-" || row.script == L"+");
-        return {bound(left, row.scriptPrecedence) + std::wstring(row.script) +
-                    (clash ? L" " : L"") + r,
-                row.scriptPrecedence};
-    }
-
-    // ---- names, lines, messages
-
-    std::wstring variableName(NodeId id) const {
-        const Variable* v = typed_.variableOf(id);
-        return v != nullptr ? v->scriptName : std::wstring(tree_.exprs[id].text);
     }
 
     NodeId exprAt(const Stmt& s, std::uint32_t i) const { return tree_.child(s.exprs, i); }
@@ -865,19 +531,14 @@ public:
         out_.sourceLines.push_back(line_);
     }
 
-    void unsupported(std::wstring_view what) {
-        diag_.error(
-            message::notSupported(line_, L"by the tree printer yet: " + std::wstring(what)));
-    }
-
     const SyntaxTree& tree_;
     const TypedTree& typed_;
     const std::vector<ValueType>& types_;
     Diagnostics& diag_;
     const Procedure* current_ = nullptr;
     PrintedScript out_;
-    bool floats_ = false;
     int line_ = 0;
+    ExpressionPrinter ex_;
     int selects_ = 0;
     int labels_ = 0;
     std::wstring pendingLabel_;       // of the loop being opened

@@ -1,0 +1,334 @@
+#include "translator/output/expression_printer.h"
+
+#include "common/text.h"
+#include "tables/command_table.h"
+#include "tables/command_types.h"
+#include "tables/constant_table.h"
+#include "translator/output/script_literals.h"
+#include "vocabulary/statement_list.h"
+
+namespace qc {
+namespace {
+
+std::wstring_view wrapSuffix(wchar_t width) {
+    switch (width) {
+    case L'b':
+        return L")<<24>>24";
+    case L'w':
+        return L")<<16>>16";
+    case L'a':
+        return L")&255";
+    case L'u':
+    case L'c':
+        return L")&65535";
+    case L'l':
+        return L")|0";
+    default:
+        return {};
+    }
+}
+
+// Whether an integer literal keeps its value in a place of that width, so it needs no wrap.
+bool fitsWidth(std::wstring_view decimal, wchar_t width) {
+    if (decimal.empty() || decimal.size() > 12) return false;
+    long long v = std::stoll(std::wstring(decimal));
+    switch (width) {
+    case L'b':
+        return v >= -128 && v <= 127;
+    case L'w':
+        return v >= -32768 && v <= 32767;
+    case L'a':
+        return v >= 0 && v <= 255;
+    case L'u':
+    case L'c':
+        return v >= 0 && v <= 65535;
+    default:
+        return v >= -2147483648LL && v <= 2147483647LL;
+    }
+}
+
+} // namespace
+
+// A value on its way into a place of type `target`: a float rounded into an integer place,
+// a truth as 1 or 0, a narrow integer wrapped.
+std::wstring ExpressionPrinter::stored(NodeId id, ValueType target) {
+    ValueType from = types_[id];
+    Piece p = value(id, target.kind == ValueKind::kFloat);
+    if (target.kind != ValueKind::kInteger) return p.text;
+    if (from.kind == ValueKind::kFloat) p = atom(L"QLCX_Round(" + p.text + L")");
+    std::wstring_view wrap = wrapSuffix(target.width);
+    if (wrap.empty()) return p.text;
+    const Expr& e = tree_.exprs[id];
+    if (e.kind == ExprKind::kNumber && fitsWidth(p.text, target.width)) return p.text;
+    return L"(" + p.text + std::wstring(wrap);
+}
+
+// A top-level expression: its divisions divide as floats when a float takes part in it
+// (or it goes to a float place); an argument is an expression of its own.
+Piece ExpressionPrinter::value(NodeId id, bool floatPlace) {
+    bool saved = floats_;
+    floats_ = floatPlace || holdsFloat(id);
+    Piece p = number(id);
+    floats_ = saved;
+    return p;
+}
+
+std::wstring ExpressionPrinter::condition(NodeId id) {
+    bool saved = floats_;
+    floats_ = holdsFloat(id);
+    Piece p = expr(id);
+    floats_ = saved;
+    return p.text;
+}
+
+bool ExpressionPrinter::holdsFloat(NodeId id) const {
+    const Expr& e = tree_.exprs[id];
+    if (types_[id].kind == ValueKind::kFloat) return true;
+    if (e.kind != ExprKind::kUnary && e.kind != ExprKind::kBinary) return false;
+    for (std::uint32_t i = 0; i < e.children.count; ++i)
+        if (holdsFloat(tree_.child(e.children, i))) return true;
+    return false;
+}
+
+// An expression where a number is needed: a truth counts 1 or 0.
+Piece ExpressionPrinter::number(NodeId id) {
+    Piece p = expr(id);
+    if (types_[id].kind != ValueKind::kTruth) return p;
+    return atom(L"(" + p.text + L"?1:0)");
+}
+
+// An integer operand of a bit operator: a float is rounded first.
+std::wstring ExpressionPrinter::whole(NodeId id) {
+    Piece p = number(id);
+    if (types_[id].kind == ValueKind::kFloat) return L"QLCX_Round(" + p.text + L")";
+    return p.text;
+}
+
+Piece ExpressionPrinter::expr(NodeId id) {
+    const Expr& e = tree_.exprs[id];
+    switch (e.kind) {
+    case ExprKind::kNumber:
+        return atom(numberText(e.text));
+    case ExprKind::kCharacter:
+        return atom(std::to_wstring(e.text.size() >= 3 ? static_cast<int>(e.text[1]) : 0));
+    case ExprKind::kString:
+        return atom(scriptString(e.text));
+    case ExprKind::kConstant:
+        return constant(e);
+    case ExprKind::kName:
+        return atom(variableName(id));
+    case ExprKind::kCall:
+        return callExpr(id, e);
+    case ExprKind::kField:
+        return fieldExpr(id, e);
+    case ExprKind::kIndex:
+        return atom(bound(expr(tree_.child(e.children, 0)), kScriptAtom) + L"[" +
+                    stored(tree_.child(e.children, 1), ValueType{ValueKind::kInteger, L'i'}) +
+                    L"]");
+    case ExprKind::kUnary:
+        return unary(e);
+    case ExprKind::kBinary:
+        return binary(e);
+    default:
+        unsupported(L"this expression");
+        return atom(L"0");
+    }
+}
+
+// "p\pos\x" is p.pos.x: fields in lower case, without "$". "l()\items()" is the current
+// element of a list field, "m()\ages(k)" a map field's element by key.
+Piece ExpressionPrinter::fieldExpr(NodeId id, const Expr& e) {
+    std::wstring whole = fieldPath(e);
+    const Field* f = typed_.fields[id];
+    bool container =
+        f != nullptr && (f->shape == Field::Shape::kList || f->shape == Field::Shape::kMap);
+    if (!container || !e.brackets) {
+        if (e.children.count > 1) unsupported(L"brackets after this field");
+        return atom(whole);
+    }
+    if (f->shape == Field::Shape::kMap && e.children.count > 1)
+        return atom(whole + L"[mapslot(" + whole + L"," +
+                    value(tree_.child(e.children, 1), false).text + L")]");
+    return atom(whole + L"[" + whole + L"[0]]");
+}
+
+std::wstring ExpressionPrinter::fieldPath(const Expr& e) {
+    std::wstring name = toLower(e.text);
+    if (!name.empty() && name.back() == L'$') name.pop_back();
+    return bound(expr(tree_.child(e.children, 0)), kScriptAtom) + L"." + name;
+}
+
+// A list or map field where a whole container is taken: "AddElement(p\items())".
+bool ExpressionPrinter::wholeField(NodeId id, std::wstring& text) {
+    const Expr& e = tree_.exprs[id];
+    const Field* f = e.kind == ExprKind::kField ? typed_.fields[id] : nullptr;
+    if (f == nullptr || e.children.count != 1 ||
+        (f->shape != Field::Shape::kList && f->shape != Field::Shape::kMap))
+        return false;
+    text += fieldPath(e);
+    return true;
+}
+
+std::wstring ExpressionPrinter::numberText(std::wstring_view text) {
+    if (text[0] == L'$') return hexToDecimal(text);
+    if (text[0] == L'%') return binaryToDecimal(text.substr(1));
+    return withoutLeadingZeros(std::wstring(text));
+}
+
+Piece ExpressionPrinter::constant(const Expr& e) {
+    std::optional<std::wstring> v = resolveConstant(e.text);
+    if (v) return atom(*v);
+    diag_.error(message::constNotFound(line_, e.text));
+    return atom(L"0");
+}
+
+// "grid(x, y)" is grid[x][y], each index an integer; "a()" the whole array, as commands
+// and procedures take it.
+std::wstring ExpressionPrinter::element(NodeId id) {
+    const Expr& e = tree_.exprs[id];
+    const Container& c = *typed_.containerOf(id);
+    std::wstring text = c.scriptName;
+    if (c.kind == ContainerKind::kList || (c.kind == ContainerKind::kMap && e.children.count == 0))
+        return text + L"[" + text + L"[0]]";
+    if (c.kind == ContainerKind::kMap)
+        return text + L"[mapslot(" + text + L"," + value(tree_.child(e.children, 0), false).text +
+               L")]";
+    for (std::uint32_t k = 0; k < e.children.count; ++k)
+        text +=
+            L"[" + stored(tree_.child(e.children, k), ValueType{ValueKind::kInteger, L'i'}) + L"]";
+    return text;
+}
+
+Piece ExpressionPrinter::callExpr(NodeId id, const Expr& e) {
+    if (const Container* c = typed_.containerOf(id)) {
+        if (c->kind == ContainerKind::kArray && e.children.count == 0) return atom(c->scriptName);
+        return atom(element(id));
+    }
+    std::vector<NodeId> args;
+    for (std::uint32_t i = 0; i < e.children.count; ++i) args.push_back(tree_.child(e.children, i));
+    return atom(callText(e.text, args));
+}
+
+// A command of the table with its arguments, each an expression of its own.
+std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vector<NodeId>& args) {
+    if (const Procedure* p = typed_.procedureNamed(name)) return procedureCall(*p, args);
+    // The loops around these wait in the dialect; the page must not, and the tree does not
+    // cut its loops into timer steps yet.
+    for (std::wstring_view waits :
+         {L"windowevent", L"waitwindowevent", L"input", L"delay", L"flipbuffers"})
+        if (equalsIgnoreCase(name, waits))
+            unsupported(L"a program that waits (" + std::wstring(name) + L")");
+    const CommandRow* row = commandTable().lookUpCommand(name);
+    if (row == nullptr) {
+        diag_.error(message::functionNotFound(line_, name));
+        return L"empty";
+    }
+    bool floats = takesFloatArguments(name);
+    std::wstring text = row->targetName.empty() ? row->name : row->targetName;
+    text += L"(";
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (i > 0) text += L",";
+        bool whole = (i == 0 && row->takesList) || row->takesListAt(i);
+        if (whole && wholeContainer(args[i], text)) continue;
+        if (equalsIgnoreCase(name, L"bool"))
+            text += condition(args[i]);
+        else
+            text += value(args[i], floats).text;
+    }
+    return text + L")";
+}
+
+// "l()" where a whole list or map is taken: its name.
+bool ExpressionPrinter::wholeContainer(NodeId id, std::wstring& text) {
+    if (wholeField(id, text)) return true;
+    const Container* c = typed_.containerOf(id);
+    if (c == nullptr || tree_.exprs[id].children.count != 0) return false;
+    text += c->scriptName;
+    return true;
+}
+
+// A procedure's arguments go in as its parameters' types store them; a container
+// parameter takes the whole container.
+std::wstring ExpressionPrinter::procedureCall(const Procedure& p, const std::vector<NodeId>& args) {
+    std::wstring text = p.scriptName + L"(";
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (i > 0) text += L",";
+        int v = i < p.parameters.size() ? p.parameters[i] : -1;
+        if (v < 0 && i < p.parameters.size() && wholeContainer(args[i], text)) continue;
+        text += v >= 0 ? stored(args[i], typed_.variables[static_cast<size_t>(v)].type)
+                       : value(args[i], false).text;
+    }
+    return text + L")";
+}
+
+Piece ExpressionPrinter::unary(const Expr& e) {
+    NodeId operand = tree_.child(e.children, 0);
+    switch (e.op->kind) {
+    case OperatorClass::kNot:
+        return {L"!" + bound(truth(operand), kScriptPrefix), kScriptPrefix};
+    case OperatorClass::kComplement:
+        return atom(L"(-(" + whole(operand) + L")-1)");
+    default: {
+        Piece p = number(operand);
+        // "- -1" keeps its brackets: "--1" would be a decrement.
+        bool sign = !p.text.empty() && (p.text[0] == L'-' || p.text[0] == L'+');
+        return {L"-" + (sign ? L"(" + p.text + L")" : bound(p, kScriptPrefix)), kScriptPrefix};
+    }
+    }
+}
+
+// A condition's piece: truths as they are, numbers by their truth.
+Piece ExpressionPrinter::truth(NodeId id) {
+    return expr(id);
+}
+
+Piece ExpressionPrinter::binary(const Expr& e) {
+    const OperatorRow& row = *e.op;
+    NodeId left = tree_.child(e.children, 0);
+    NodeId right = tree_.child(e.children, 1);
+    switch (row.kind) {
+    case OperatorClass::kDivision:
+        if (floats_) return infix(row, number(left), number(right));
+        if (tree_.exprs[right].kind == ExprKind::kNumber &&
+            numberText(tree_.exprs[right].text) != L"0")
+            return atom(L"Math.trunc(" + infix(row, number(left), number(right)).text + L")");
+        return atom(std::wstring(row.exactCall) + L"(" + number(left).text + L"," +
+                    number(right).text + L")");
+    case OperatorClass::kRemainder:
+        return atom(std::wstring(row.exactCall) + L"(" + number(left).text + L"," +
+                    number(right).text + L")");
+    case OperatorClass::kBitwise:
+    case OperatorClass::kShift:
+        return atom(std::wstring(row.exactCall) + L"(" + whole(left) + L"," + whole(right) + L")");
+    case OperatorClass::kLogical:
+        if (row.spelling == L"xor")
+            return {L"!" + bound(truth(left), kScriptPrefix) + L"!==!" +
+                        bound(truth(right), kScriptPrefix),
+                    row.scriptPrecedence};
+        return infix(row, truth(left), truth(right));
+    default:
+        return infix(row, number(left), number(right));
+    }
+}
+
+// Both operands around the script's operator; the right one also in brackets at the same
+// binding, since the script groups from the left.
+Piece ExpressionPrinter::infix(const OperatorRow& row, const Piece& left, const Piece& right) {
+    std::wstring r = bound(right, row.scriptPrecedence + 1);
+    // "a - -1" keeps apart what "a--1" would join.
+    bool clash =
+        !r.empty() && (r[0] == L'-' || r[0] == L'+') && (row.script == L"-" || row.script == L"+");
+    return {bound(left, row.scriptPrecedence) + std::wstring(row.script) + (clash ? L" " : L"") + r,
+            row.scriptPrecedence};
+}
+
+std::wstring ExpressionPrinter::variableName(NodeId id) const {
+    const Variable* v = typed_.variableOf(id);
+    return v != nullptr ? v->scriptName : std::wstring(tree_.exprs[id].text);
+}
+
+void ExpressionPrinter::unsupported(std::wstring_view what) {
+    diag_.error(message::notSupported(line_, L"by the tree printer yet: " + std::wstring(what)));
+}
+
+} // namespace qc

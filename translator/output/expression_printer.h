@@ -1,0 +1,78 @@
+#pragma once
+// The expressions of the script printer: every kind of expression node written with brackets
+// only where the script binds differently from the dialect, typed as the typed tree says, and
+// the places (variables, elements, fields) and calls the statements write.
+#include "common/diagnostics.h"
+#include "translator/semantics/value_types.h"
+#include "translator/source/syntax_tree.h"
+
+#include <string>
+#include <vector>
+
+namespace qc {
+
+// A piece of script and how tightly the script binds it.
+struct Piece {
+    std::wstring text;
+    int precedence = kScriptAtom;
+};
+
+inline Piece atom(std::wstring text) {
+    return {std::move(text), kScriptAtom};
+}
+
+// The piece in brackets when it binds more loosely than `needed`.
+inline std::wstring bound(const Piece& p, int needed) {
+    return p.precedence < needed ? L"(" + p.text + L")" : p.text;
+}
+
+class ExpressionPrinter {
+public:
+    // `line` is the program line being written, for messages.
+    ExpressionPrinter(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag,
+                      const int& line)
+        : tree_(tree), typed_(typed), types_(typed.types), diag_(diag), line_(line) {}
+
+    // A value on its way into a place of type `target`: a float rounded into an integer place,
+    // a truth as 1 or 0, a narrow integer wrapped.
+    std::wstring stored(NodeId id, ValueType target);
+    // A top-level expression: its divisions divide as floats when a float takes part in it (or
+    // it goes to a float place, `floatPlace`); an argument is an expression of its own.
+    Piece value(NodeId id, bool floatPlace);
+    std::wstring condition(NodeId id);
+    // An expression where a number is needed: a truth counts 1 or 0.
+    Piece number(NodeId id);
+    Piece expr(NodeId id);
+    // "grid(x, y)" is grid[x][y], "l()" l[l[0]], "m(k)" m[mapslot(m,k)].
+    std::wstring element(NodeId id);
+    // A command or procedure with its arguments, each an expression of its own.
+    std::wstring callText(std::wstring_view name, const std::vector<NodeId>& args);
+    // Append the whole list, map or array (or list field) `id` names, when it names one whole.
+    bool wholeContainer(NodeId id, std::wstring& text);
+    bool wholeField(NodeId id, std::wstring& text);
+    std::wstring variableName(NodeId id) const;
+    void unsupported(std::wstring_view what);
+
+private:
+    bool holdsFloat(NodeId id) const;
+    std::wstring whole(NodeId id);
+    Piece fieldExpr(NodeId id, const Expr& e);
+    std::wstring fieldPath(const Expr& e);
+    static std::wstring numberText(std::wstring_view text);
+    Piece constant(const Expr& e);
+    Piece callExpr(NodeId id, const Expr& e);
+    std::wstring procedureCall(const Procedure& p, const std::vector<NodeId>& args);
+    Piece unary(const Expr& e);
+    Piece truth(NodeId id);
+    Piece binary(const Expr& e);
+    static Piece infix(const OperatorRow& row, const Piece& left, const Piece& right);
+
+    const SyntaxTree& tree_;
+    const TypedTree& typed_;
+    const std::vector<ValueType>& types_;
+    Diagnostics& diag_;
+    const int& line_;
+    bool floats_ = false;
+};
+
+} // namespace qc
