@@ -161,8 +161,9 @@ std::vector<std::wstring> startUpFunction(const FeatureSet& used) {
 
 // A page without program registries (a hand-written script) may use anything.
 FeatureSet featuresFor(const TranslatorState* state,
-                       const std::vector<std::wstring>& translatedProgram) {
-    return state == nullptr ? allFeatures() : featuresUsedBy(translatedProgram);
+                       const std::vector<std::wstring>& translatedProgram,
+                       bool fromProgram = false) {
+    return state == nullptr && !fromProgram ? allFeatures() : featuresUsedBy(translatedProgram);
 }
 
 // For each Structure: the constructor that declares its fields, the element factory that
@@ -245,7 +246,7 @@ std::vector<std::wstring> programScriptLines(const TranslatorState* state,
 
 TranslationResult buildPage(const TranslatorState* state,
                             const std::vector<std::wstring>& translatedProgram,
-                            const std::vector<int>* programSourceLines) {
+                            const std::vector<int>* programSourceLines, bool featuresFromProgram) {
     TranslationResult page;
     page.pageLines = {
         L"<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\"  "
@@ -256,7 +257,7 @@ TranslationResult buildPage(const TranslatorState* state,
         L"<script type=\"text/javascript\">",
     };
     page.scriptLines = runtimeLibraryLines();
-    FeatureSet used = featuresFor(state, translatedProgram);
+    FeatureSet used = featuresFor(state, translatedProgram, featuresFromProgram);
     std::vector<std::wstring> program = programScript(state, translatedProgram, used);
     page.styleLines = styleLinesFor(used);
     if (programSourceLines != nullptr) {

@@ -15,9 +15,13 @@ struct TranslatorState;
 // state may be null: a page without program registries (a source that cannot be opened,
 // or a hand-written script for runtime tests). programSourceLines, when given, holds the
 // source line of each program line and fills the result's sourceLines.
+// Without a state every feature is written, unless `featuresFromProgram`: then, as with a
+// state, the features the program's commands reach (the syntax tree's translation, which has
+// no state, writes a whole program).
 TranslationResult buildPage(const TranslatorState* state,
                             const std::vector<std::wstring>& translatedProgram,
-                            const std::vector<int>* programSourceLines = nullptr);
+                            const std::vector<int>* programSourceLines = nullptr,
+                            bool featuresFromProgram = false);
 
 // The script lines that follow the runtime library: structure code, declarations, the
 // translated program and _qlcxi.

@@ -111,7 +111,7 @@ TranslationResult translateSourceWithTree(std::wstring_view sourceText,
         runLanguagePass(std::move(program.statements), diag, nullptr, LanguagePassMode::kForTree);
     SyntaxTree tree = parseStatements(statements, diag);
     PrintedScript printed = printProgram(tree, typeTree(tree), diag);
-    TranslationResult result = buildPage(nullptr, printed.lines, &printed.sourceLines);
+    TranslationResult result = buildPage(nullptr, printed.lines, &printed.sourceLines, true);
     diag.setSourceMap(nullptr);
     result.sourceMap = std::move(program.map);
     if (times != nullptr) addTime(&times->translateMs, t1);
