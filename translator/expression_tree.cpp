@@ -7,6 +7,7 @@
 
 #include "common/text.h"
 #include "tables/command_types.h"
+#include "translator/output/script_literals.h"
 #include "translator/semantics/operator_table.h"
 
 #include <cstdint>
@@ -181,7 +182,7 @@ private:
         }
         if (isNarrow(target.width)) {
             prefix.insert(0, L"(");
-            suffix += narrowSuffix(target.width);
+            suffix += wrapSuffix(target.width);
         }
         t_[opIndex].text = L"=" + prefix;
         t_[v.last].text += suffix;
@@ -714,43 +715,6 @@ private:
         }
     }
 
-    // A literal that the narrow type holds as it is: "r.u = 5" needs no wrapping, "r.u = -5"
-    // does (it is 65531).
-    static bool literalFits(const std::wstring& text, wchar_t width) {
-        wchar_t* end = nullptr;
-        long long v = std::wcstoll(text.c_str(), &end, 10);
-        if (text.empty() || *end != L'\0') return false;
-        switch (width) {
-        case L'b':
-            return v >= -128 && v <= 127;
-        case L'w':
-            return v >= -32768 && v <= 32767;
-        case L'a':
-            return v >= 0 && v <= 255;
-        case L'u':
-        case L'c':
-            return v >= 0 && v <= 65535;
-        default:
-            return v >= INT32_MIN && v <= INT32_MAX;
-        }
-    }
-
-    static std::wstring_view narrowSuffix(wchar_t width) {
-        switch (width) {
-        case L'b':
-            return L")<<24>>24";
-        case L'w':
-            return L")<<16>>16";
-        case L'a':
-            return L")&255";
-        case L'u':
-        case L'c':
-            return L")&65535";
-        default:
-            return L")|0"; // .l
-        }
-    }
-
     // A float stored into an integer place is rounded, ties to even; a narrow integer
     // wraps as its type does.
     void convertForStore(const Node& value, ValueType destination) {
@@ -759,9 +723,9 @@ private:
             wrap(value.first, value.last, L"QLCX_Round(", L")");
         if (!isNarrow(destination.width)) return;
         if (value.first == value.last && t_[value.first].kind == kNumber &&
-            literalFits(t_[value.first].text, destination.width))
+            literalFitsWidth(t_[value.first].text, destination.width))
             return;
-        wrap(value.first, value.last, L"(", narrowSuffix(destination.width));
+        wrap(value.first, value.last, L"(", wrapSuffix(destination.width));
     }
 
     TranslationTokens& all_;

@@ -8,46 +8,6 @@
 #include "vocabulary/statement_list.h"
 
 namespace qc {
-namespace {
-
-std::wstring_view wrapSuffix(wchar_t width) {
-    switch (width) {
-    case L'b':
-        return L")<<24>>24";
-    case L'w':
-        return L")<<16>>16";
-    case L'a':
-        return L")&255";
-    case L'u':
-    case L'c':
-        return L")&65535";
-    case L'l':
-        return L")|0";
-    default:
-        return {};
-    }
-}
-
-// Whether an integer literal keeps its value in a place of that width, so it needs no wrap.
-bool fitsWidth(std::wstring_view decimal, wchar_t width) {
-    if (decimal.empty() || decimal.size() > 12) return false;
-    long long v = std::stoll(std::wstring(decimal));
-    switch (width) {
-    case L'b':
-        return v >= -128 && v <= 127;
-    case L'w':
-        return v >= -32768 && v <= 32767;
-    case L'a':
-        return v >= 0 && v <= 255;
-    case L'u':
-    case L'c':
-        return v >= 0 && v <= 65535;
-    default:
-        return v >= -2147483648LL && v <= 2147483647LL;
-    }
-}
-
-} // namespace
 
 // A value on its way into a place of type `target`: a float rounded into an integer place,
 // a truth as 1 or 0, a narrow integer wrapped.
@@ -59,7 +19,7 @@ std::wstring ExpressionPrinter::stored(NodeId id, ValueType target) {
     std::wstring_view wrap = wrapSuffix(target.width);
     if (wrap.empty()) return p.text;
     const Expr& e = tree_.exprs[id];
-    if (e.kind == ExprKind::kNumber && fitsWidth(p.text, target.width)) return p.text;
+    if (e.kind == ExprKind::kNumber && literalFitsWidth(p.text, target.width)) return p.text;
     return L"(" + p.text + std::wstring(wrap);
 }
 

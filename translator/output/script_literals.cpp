@@ -3,6 +3,7 @@
 #include "common/text.h"
 
 #include <algorithm>
+#include <cwchar>
 
 namespace qc {
 namespace {
@@ -86,6 +87,44 @@ std::wstring withoutLeadingZeros(std::wstring word) {
         ++zeros;
     word.erase(first, zeros);
     return word;
+}
+
+std::wstring_view wrapSuffix(wchar_t width) {
+    switch (width) {
+    case L'b':
+        return L")<<24>>24";
+    case L'w':
+        return L")<<16>>16";
+    case L'a':
+        return L")&255";
+    case L'u':
+    case L'c':
+        return L")&65535";
+    case L'l':
+        return L")|0";
+    default:
+        return {};
+    }
+}
+
+bool literalFitsWidth(std::wstring_view decimal, wchar_t width) {
+    std::wstring text(decimal);
+    wchar_t* end = nullptr;
+    long long v = std::wcstoll(text.c_str(), &end, 10);
+    if (text.empty() || *end != L'\0') return false;
+    switch (width) {
+    case L'b':
+        return v >= -128 && v <= 127;
+    case L'w':
+        return v >= -32768 && v <= 32767;
+    case L'a':
+        return v >= 0 && v <= 255;
+    case L'u':
+    case L'c':
+        return v >= 0 && v <= 65535;
+    default:
+        return v >= -2147483648LL && v <= 2147483647LL;
+    }
 }
 
 std::wstring scriptString(std::wstring_view literal) {

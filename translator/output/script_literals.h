@@ -16,6 +16,14 @@ bool beyond64Bits(std::wstring_view word);
 // "010" is ten in the dialect but eight (or an error) to the script.
 std::wstring withoutLeadingZeros(std::wstring word);
 
+// What follows a value stored into an integer place of that type letter so that it wraps as
+// the type does: ")<<24>>24" for .b (after an opening bracket before the value), ")&255" for
+// .a, ")|0" for .l; empty for .i and .q, which need none.
+std::wstring_view wrapSuffix(wchar_t width);
+// Whether a decimal integer literal keeps its value in a place of that type letter: "5" in .u
+// does, "-5" does not (it is 65531).
+bool literalFitsWidth(std::wstring_view decimal, wchar_t width);
+
 // A string literal with its quotes, "text" or ~"escapes\n", as the script reads it: a plain
 // literal's backslash stays a backslash, the escapes of a "~" literal become the script's,
 // and "</" cannot end the page's script element early.

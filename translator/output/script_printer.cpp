@@ -50,22 +50,17 @@ public:
     // A structure's constructor and element factory: every field with its empty value, a
     // static array, a structure, a list or a map field made anew for each element.
     void structure(const Structure& st) {
+        // A plain field's empty value; 0 stands in for what the factory makes below.
+        auto empty = [this](const Field& f) {
+            bool plain = f.shape == Field::Shape::kValue && f.type.kind != ValueKind::kStructure;
+            return f.scriptName + L"=" + (plain ? emptyValue(f.type) : L"0") + L";";
+        };
         write(L"function struct" + st.scriptName + L"(){");
-        for (const Field& f : st.fields)
-            write(L"var " + f.scriptName + L"=" +
-                  (f.shape == Field::Shape::kValue && f.type.kind != ValueKind::kStructure
-                       ? emptyValue(f.type)
-                       : L"0") +
-                  L";");
+        for (const Field& f : st.fields) write(L"var " + empty(f));
         write(L"}");
         write(L"function init" + st.scriptName + L"(){");
         write(L"var bufvar=new struct" + st.scriptName + L"();");
-        for (const Field& f : st.fields)
-            write(L"bufvar." + f.scriptName + L"=" +
-                  (f.shape == Field::Shape::kValue && f.type.kind != ValueKind::kStructure
-                       ? emptyValue(f.type)
-                       : L"0") +
-                  L";");
+        for (const Field& f : st.fields) write(L"bufvar." + empty(f));
         std::vector<std::wstring> containers;
         for (const Field& f : st.fields) {
             std::wstring made = madeField(f);

@@ -44,39 +44,6 @@ struct Frame {
     NodeId clause = kNoNode;
 };
 
-std::wstring_view spelling(StmtKind kind) {
-    switch (kind) {
-    case StmtKind::kIf:
-        return L"If";
-    case StmtKind::kElseIf:
-        return L"ElseIf";
-    case StmtKind::kElse:
-        return L"Else";
-    case StmtKind::kWhile:
-        return L"While";
-    case StmtKind::kRepeat:
-        return L"Repeat";
-    case StmtKind::kFor:
-        return L"For";
-    case StmtKind::kForEach:
-        return L"ForEach";
-    case StmtKind::kSelect:
-        return L"Select";
-    case StmtKind::kCase:
-        return L"Case";
-    case StmtKind::kDefault:
-        return L"Default";
-    case StmtKind::kProcedure:
-        return L"Procedure";
-    case StmtKind::kStructure:
-        return L"Structure";
-    case StmtKind::kDataSection:
-        return L"DataSection";
-    default:
-        return L"";
-    }
-}
-
 std::wstring_view closerSpelling(StmtKind kind) {
     switch (kind) {
     case StmtKind::kIf:
@@ -416,7 +383,8 @@ private:
         size_t match = innermost(owner, owner, false);
         if (match == 0) {
             StmtKind kind = tree_.stmts[id].kind;
-            report(std::wstring(spelling(kind)) + L" without " + std::wstring(spelling(owner)));
+            report(std::wstring(statementName(kind)) + L" without " +
+                   std::wstring(statementName(owner)));
             return;
         }
         closeDownTo(match);
@@ -430,7 +398,7 @@ private:
         bool crossesProcedures = closer.first == StmtKind::kProcedure;
         size_t match = innermost(closer.first, closer.second, crossesProcedures);
         if (match == 0) {
-            report(properCloser(closer) + L" without " + std::wstring(spelling(closer.first)));
+            report(properCloser(closer) + L" without " + std::wstring(statementName(closer.first)));
             return;
         }
         closeDownTo(match);
@@ -478,7 +446,8 @@ private:
     }
 
     void neverClosed(const Frame& frame) {
-        diag_.error(message::atLine(frame.line, std::wstring(spelling(frame.kind)) + L" without " +
+        diag_.error(message::atLine(frame.line, std::wstring(statementName(frame.kind)) +
+                                                    L" without " +
                                                     std::wstring(closerSpelling(frame.kind))));
     }
 

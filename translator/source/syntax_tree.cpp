@@ -1,9 +1,8 @@
 #include "translator/source/syntax_tree.h"
 
 namespace qc {
-namespace {
 
-std::wstring_view kindName(StmtKind kind) {
+std::wstring_view statementName(StmtKind kind) {
     switch (kind) {
     case StmtKind::kCall:
         return L"Call";
@@ -73,6 +72,8 @@ std::wstring_view kindName(StmtKind kind) {
     return L"?";
 }
 
+namespace {
+
 class Describer {
 public:
     explicit Describer(const SyntaxTree& tree) : tree_(tree) {}
@@ -91,7 +92,7 @@ private:
         const Stmt& s = tree_.stmts[id];
         out_.append(static_cast<size_t>(depth) * 2, L' ');
         out_ += std::to_wstring(s.at.line) + L":" + std::to_wstring(s.at.column) + L" ";
-        out_ += kindName(s.kind);
+        out_ += statementName(s.kind);
         if (!s.name.empty()) (out_ += L" ") += s.name;
         if (!s.suffix.empty()) (out_ += L" ") += s.suffix;
         if (s.op != nullptr) (out_ += L" ") += s.op->spelling;

@@ -117,6 +117,10 @@ struct SyntaxTree {
     const Expr& expr(NodeRange range, std::uint32_t i) const { return exprs[child(range, i)]; }
 };
 
+// The statement's kind as the dialect spells its keyword ("If", "ForEach", "DataSection"),
+// or a name of its own for the others ("Assign", "Call").
+std::wstring_view statementName(StmtKind kind);
+
 // The tree as indented text, one statement a line with its expressions as bracketed prefix
 // forms: "3:1 If (< a 5)". For tests and for reading what the parser made of a program.
 std::wstring describeTree(const SyntaxTree& tree);
