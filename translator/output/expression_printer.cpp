@@ -171,13 +171,20 @@ Piece ExpressionPrinter::callExpr(NodeId id, const Expr& e) {
 
 // A command of the table with its arguments, each an expression of its own.
 std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vector<NodeId>& args) {
-    if (const Procedure* p = typed_.procedureNamed(name)) return procedureCall(*p, args);
-    // The loops around these wait in the dialect; the page must not, and the tree does not
-    // cut its loops into timer steps yet.
-    for (std::wstring_view waits :
-         {L"windowevent", L"waitwindowevent", L"input", L"delay", L"flipbuffers"})
-        if (equalsIgnoreCase(name, waits))
-            unsupported(L"a program that waits (" + std::wstring(name) + L")");
+    if (const Procedure* p = typed_.procedureNamed(name)) {
+        size_t index = static_cast<size_t>(p - typed_.procedures.data());
+        if (waiting_ == nullptr || index >= waiting_->size() || !(*waiting_)[index])
+            return procedureCall(*p, args);
+        awaited_ = true;
+        return L"await " + procedureCall(*p, args);
+    }
+    if (std::wstring_view awaited = awaitedCommand(name); !awaited.empty()) {
+        awaited_ = true;
+        name = awaited;
+    }
+    // An image is named by its number wherever the runtime takes one.
+    if (equalsIgnoreCase(name, L"imageid") && args.size() == 1)
+        return L"(" + value(args[0], false).text + L")";
     const CommandRow* row = commandTable().lookUpCommand(name);
     if (row == nullptr) {
         diag_.error(message::functionNotFound(line_, name));
@@ -196,6 +203,17 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
             text += value(args[i], floats).text;
     }
     return text + L")";
+}
+
+// The runtime's awaited form of a waiting command where it is awaited; empty elsewhere.
+std::wstring_view ExpressionPrinter::awaitedCommand(std::wstring_view name) const {
+    if (waitForm_ == WaitForm::kAsWritten) return {};
+    if (equalsIgnoreCase(name, L"waitwindowevent")) return L"awaitnextevent";
+    if (equalsIgnoreCase(name, L"input")) return L"awaitinput";
+    if (waitForm_ != WaitForm::kAwaitAll) return {};
+    if (equalsIgnoreCase(name, L"delay")) return L"awaitdelay";
+    if (equalsIgnoreCase(name, L"flipbuffers")) return L"awaitflip";
+    return {};
 }
 
 // "l()" where a whole list or map is taken: its name.

@@ -6,7 +6,9 @@
 #include "translator/semantics/value_types.h"
 #include "translator/source/syntax_tree.h"
 
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qc {
@@ -25,6 +27,11 @@ inline Piece atom(std::wstring text) {
 inline std::wstring bound(const Piece& p, int needed) {
     return p.precedence < needed ? L"(" + p.text + L")" : p.text;
 }
+
+// How the waiting commands are written: as they are (where the main program is cut around
+// them), or awaited (where it cannot be cut: Input() and WaitWindowEvent(), and in a
+// procedure or a loop of the script Delay() and FlipBuffers() too).
+enum class WaitForm : std::uint8_t { kAsWritten, kAwaitEvents, kAwaitAll };
 
 class ExpressionPrinter {
 public:
@@ -53,8 +60,16 @@ public:
     std::wstring variableName(NodeId id) const;
     void unsupported(std::wstring_view what);
 
+    void setWaitForm(WaitForm form) { waitForm_ = form; }
+    WaitForm waitForm() const { return waitForm_; }
+    // By procedure index, the procedures that wait: their calls are awaited.
+    void setWaitingProcedures(const std::vector<char>* waiting) { waiting_ = waiting; }
+    // Whether something was awaited since the last call.
+    bool takeAwaited() { return std::exchange(awaited_, false); }
+
 private:
     bool holdsFloat(NodeId id) const;
+    std::wstring_view awaitedCommand(std::wstring_view name) const;
     std::wstring whole(NodeId id);
     Piece fieldExpr(NodeId id, const Expr& e);
     std::wstring fieldPath(const Expr& e);
@@ -73,6 +88,9 @@ private:
     Diagnostics& diag_;
     const int& line_;
     bool floats_ = false;
+    WaitForm waitForm_ = WaitForm::kAsWritten;
+    const std::vector<char>* waiting_ = nullptr;
+    bool awaited_ = false;
 };
 
 } // namespace qc

@@ -1,20 +1,33 @@
 #include "translator/output/script_printer.h"
 
 #include "common/text.h"
+#include "loops/loop_segments.h"
 #include "tables/command_table.h"
 #include "tables/command_types.h"
 #include "tables/constant_table.h"
+#include "translator/lowering/waits.h"
 #include "translator/output/expression_printer.h"
 #include "vocabulary/statement_list.h"
 
 namespace qc {
 namespace {
 
+std::wstring asWritten(std::wstring_view code) {
+    return std::wstring(code);
+}
+
+// The lines that open, divide and close an If or a Select: in the main program, where its
+// loops are cut into functions, each goes where its block went.
+enum class BlockLine : std::uint8_t { kIf, kBranch, kElse, kEndIf, kSelect, kCase, kEndSelect };
+
 class Printer {
 public:
     Printer(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag)
         : tree_(tree), typed_(typed), types_(typed.types), diag_(diag),
-          ex_(tree, typed, diag, line_) {}
+          ex_(tree, typed, diag, line_), waiting_(findWaitingProcedures(tree, typed)),
+          waits_(tree, typed, waiting_) {
+        ex_.setWaitingProcedures(&waiting_);
+    }
 
     PrintedScript run() {
         statements(tree_.program);
@@ -34,14 +47,19 @@ public:
         }
         for (const Container& c : typed_.containers)
             if (c.procedure < 0) write(L"var " + c.scriptName + L"=0;");
+        ex_.setWaitForm(WaitForm::kAwaitAll);
         for (const Procedure& p : typed_.procedures)
             if (p.statement != kNoNode) procedure(p);
-        line_ = 0;
-        write(L"function INIT(){");
+        // The main program: INIT and the functions its loops are cut into.
+        LoopSegments segments(asWritten, L"}");
+        segments_ = &segments;
         dataSections(tree_.program);
         statements(tree_.program);
-        line_ = 0;
-        write(L"}");
+        segments_ = nullptr;
+        for (LoopLine& l : segments.emit()) {
+            out_.lines.push_back(std::move(l.text));
+            out_.sourceLines.push_back(l.source);
+        }
         return std::move(out_);
     }
 
@@ -97,7 +115,8 @@ public:
     void procedure(const Procedure& p) {
         const Stmt& s = tree_.stmts[p.statement];
         line_ = s.at.line;
-        std::wstring header = L"function " + p.scriptName + L"(";
+        bool waits = waiting_[static_cast<size_t>(&p - typed_.procedures.data())] != 0;
+        std::wstring header = (waits ? L"async function " : L"function ") + p.scriptName + L"(";
         for (std::uint32_t k = 0; k < s.exprs.count; ++k) {
             const Expr& parameter = tree_.exprs[exprAt(s, k)];
             NodeId name = tree_.child(parameter.children, 0);
@@ -140,6 +159,11 @@ public:
     void statement(NodeId id) {
         const Stmt& s = tree_.stmts[id];
         line_ = s.at.line;
+        if (segments_ != nullptr) return mainStatement(s);
+        plainStatement(s);
+    }
+
+    void plainStatement(const Stmt& s) {
         switch (s.kind) {
         case StmtKind::kAssign:
         case StmtKind::kUpdate:
@@ -368,18 +392,20 @@ public:
     }
 
     void ifBlock(const Stmt& s) {
-        write(L"if(" + ex_.condition(exprAt(s, 0)) + L"){");
+        blockLine(L"if(" + ex_.condition(exprAt(s, 0)) + L"){", BlockLine::kIf);
         statements(s.body);
         for (std::uint32_t i = 0; i < s.clauses.count; ++i) {
             const Stmt& c = tree_.stmts[tree_.child(s.clauses, i)];
             line_ = c.at.line;
-            if (c.kind == StmtKind::kElseIf)
-                write(L"}else if(" + ex_.condition(exprAt(c, 0)) + L"){");
-            else
-                write(L"}else{");
+            if (c.kind == StmtKind::kElseIf) {
+                beforeWaits(waits_.ofStatement(c), false);
+                blockLine(L"}else if(" + ex_.condition(exprAt(c, 0)) + L"){", BlockLine::kBranch);
+            } else {
+                blockLine(L"}else{", BlockLine::kElse);
+            }
             statements(c.body);
         }
-        write(L"}");
+        blockLine(L"}", BlockLine::kEndIf);
     }
 
     // A Select is a chain of conditions on its value, computed once: a variable is tested as
@@ -399,16 +425,17 @@ public:
         for (std::uint32_t i = 0; i < s.clauses.count; ++i) {
             const Stmt& c = tree_.stmts[tree_.child(s.clauses, i)];
             line_ = c.at.line;
+            BlockLine kind = any ? BlockLine::kCase : BlockLine::kSelect;
             if (c.kind == StmtKind::kDefault) {
-                write(any ? L"}else{" : L"{");
+                blockLine(any ? L"}else{" : L"{", kind);
             } else {
-                write(opener + caseCondition(c, tested) + L"){");
+                blockLine(opener + caseCondition(c, tested) + L"){", kind);
                 opener = L"}else if(";
             }
             any = true;
             statements(c.body);
         }
-        if (any) write(L"}");
+        if (any) blockLine(L"}", BlockLine::kEndSelect);
     }
 
     // "Case 1, 3 To 5": the value is one of them or within the range.
@@ -437,29 +464,46 @@ public:
         enterLoop();
         statements(s.body);
         loops_.pop_back();
+        line_ = tree_.exprs[exprAt(s, 0)].at.line;
+        beforeWaits(waits_.ofExpression(exprAt(s, 0)), false);
         write(L"}while(!(" + ex_.condition(exprAt(s, 0)) + L"));");
     }
 
-    // "For i = a To b Step -2": the step's sign, known from its literal, decides the test.
-    void forBlock(const Stmt& s) {
+    // "For i = a To b Step -2": the counter, its start, the test that goes on, the step.
+    struct ForParts {
+        std::wstring counter, start, bound, step;
+        bool down = false; // the step's sign, known from its literal, decides the test
+    };
+
+    bool forParts(const Stmt& s, ForParts& parts) {
         NodeId counter = exprAt(s, 0);
-        if (tree_.exprs[counter].kind != ExprKind::kName)
-            return ex_.unsupported(L"a For place other than a variable");
+        if (tree_.exprs[counter].kind != ExprKind::kName) {
+            ex_.unsupported(L"a For place other than a variable");
+            return false;
+        }
         ValueType type = typed_.variableOf(counter)->type;
-        std::wstring name = ex_.variableName(counter);
-        std::wstring step = L"++";
-        bool down = false;
+        parts.counter = ex_.variableName(counter);
+        parts.step = L"++";
         if (s.exprs.count > 3) {
             NodeId stepId = exprAt(s, 3);
             const Expr& e = tree_.exprs[stepId];
-            down = e.kind == ExprKind::kUnary && e.op->kind == OperatorClass::kMinus;
-            if (!down && e.kind != ExprKind::kNumber)
-                return ex_.unsupported(L"a For step that is not a number");
-            step = L"+=" + ex_.stored(stepId, type);
+            parts.down = e.kind == ExprKind::kUnary && e.op->kind == OperatorClass::kMinus;
+            if (!parts.down && e.kind != ExprKind::kNumber) {
+                ex_.unsupported(L"a For step that is not a number");
+                return false;
+            }
+            parts.step = L"+=" + ex_.stored(stepId, type);
         }
-        write(loopLabel(s) + L"for(" + name + L"=" + ex_.stored(exprAt(s, 1), type) + L";" + name +
-              (down ? L">=" : L"<=") + ex_.value(exprAt(s, 2), false).text + L";" + name + step +
-              L"){");
+        parts.start = ex_.stored(exprAt(s, 1), type);
+        parts.bound = ex_.value(exprAt(s, 2), false).text;
+        return true;
+    }
+
+    void forBlock(const Stmt& s) {
+        ForParts f;
+        if (!forParts(s, f)) return;
+        write(loopLabel(s) + L"for(" + f.counter + L"=" + f.start + L";" + f.counter +
+              (f.down ? L">=" : L"<=") + f.bound + L";" + f.counter + f.step + L"){");
         closeBody(s);
     }
 
@@ -471,6 +515,143 @@ public:
         statements(s.body);
         if (loop) loops_.pop_back();
         write(L"}");
+    }
+
+    // ---- the main program: its loops cut into functions, its waits cut or awaited
+
+    void mainStatement(const Stmt& s) {
+        LoopSegments& seg = *segments_;
+        switch (s.kind) {
+        case StmtKind::kRepeat:
+            if (seg.atLevel()) return repeatAsLevel(s);
+            break;
+        case StmtKind::kWhile:
+        case StmtKind::kFor:
+            if (seg.atLevel() && waits_.holdsCut(s, repeatsOpen_ > 0))
+                return s.kind == StmtKind::kWhile ? whileAsLevel(s) : forAsLevel(s);
+            break;
+        case StmtKind::kBreak:
+            if (seg.level() > 0) return breakInMain(s);
+            break;
+        case StmtKind::kContinue:
+            if (seg.level() == 0 || seg.insideScriptLoop()) break;
+            if (!levelSteps_.back().empty()) write(levelSteps_.back());
+            return seg.nextPass(line_);
+        default:
+            break;
+        }
+        // A Repeat's only expression is its test, which comes at its end.
+        beforeWaits(s.kind == StmtKind::kRepeat ? Waits{} : waits_.ofStatement(s), true);
+        bool block = s.kind == StmtKind::kWhile || s.kind == StmtKind::kFor ||
+                     s.kind == StmtKind::kForEach || s.kind == StmtKind::kRepeat;
+        if (block) seg.openBlock(s.kind == StmtKind::kRepeat);
+        if (s.kind == StmtKind::kRepeat) ++repeatsOpen_;
+        plainStatement(s);
+        if (s.kind == StmtKind::kRepeat) --repeatsOpen_;
+        if (block) seg.closeBlock();
+        // A Delay in straight code: the rest runs once its time is over.
+        if (seg.level() == 0 && seg.atLevel() && s.kind == StmtKind::kCall &&
+            equalsIgnoreCase(s.name, L"delay"))
+            seg.cut(std::nullopt, line_);
+    }
+
+    // Before a line with a statement's own expressions: the program is cut before an Input()
+    // or a WaitWindowEvent() where it can be, and the statement then reads the line or the
+    // event that came; elsewhere the wait is awaited.
+    void beforeWaits(const Waits& w, bool canCut) {
+        if (segments_ == nullptr) return;
+        LoopSegments& seg = *segments_;
+        if (canCut && seg.atLevel() && (w.line || w.event)) {
+            std::wstring call = L"QLCX_AskLine();";
+            if (!w.line) {
+                std::vector<NodeId> args;
+                for (std::uint32_t k = 0; k < w.eventArgs.count; ++k)
+                    args.push_back(tree_.child(w.eventArgs, k));
+                call = ex_.callText(L"awaitevent", args) + L";";
+            }
+            seg.cut(LoopLine{std::move(call), line_, false}, line_);
+            ex_.setWaitForm(WaitForm::kAsWritten);
+            return;
+        }
+        ex_.setWaitForm(seg.insideScriptLoop() ? WaitForm::kAwaitAll : WaitForm::kAwaitEvents);
+    }
+
+    // The exit test of a loop of the program: "if(c){" switches on to what follows the loop.
+    LoopLine exitTest(const std::wstring& condition) {
+        return loopLine(L"if(" + condition + L"){");
+    }
+
+    void levelBody(const Stmt& s, std::wstring step) {
+        levelSteps_.push_back(std::move(step));
+        statements(s.body);
+        levelSteps_.pop_back();
+    }
+
+    void repeatAsLevel(const Stmt& s) {
+        LoopSegments& seg = *segments_;
+        bool tested = s.exprs.count > 0;
+        ex_.setWaitForm(WaitForm::kAsWritten);
+        seg.openLoop(tested ? std::optional(exitTest(ex_.condition(exprAt(s, 0)))) : std::nullopt,
+                     line_);
+        ++repeatsOpen_;
+        levelBody(s, {});
+        --repeatsOpen_;
+        std::optional<LoopLine> test;
+        if (tested) {
+            line_ = tree_.exprs[exprAt(s, 0)].at.line;
+            beforeWaits(waits_.ofExpression(exprAt(s, 0)), true);
+            test = exitTest(ex_.condition(exprAt(s, 0)));
+        }
+        seg.closeLoop(test, line_);
+    }
+
+    // "While c ... Wend" around a cut: "if(c){", then a loop of the program that ends when
+    // "!(c)".
+    void whileAsLevel(const Stmt& s) {
+        LoopSegments& seg = *segments_;
+        NodeId c = exprAt(s, 0);
+        beforeWaits(waits_.ofStatement(s), true);
+        seg.openIf(loopLine(L"if(" + ex_.condition(c) + L"){"));
+        ex_.setWaitForm(WaitForm::kAsWritten);
+        seg.openLoop(exitTest(L"!(" + ex_.condition(c) + L")"), line_);
+        levelBody(s, {});
+        line_ = s.at.line;
+        beforeWaits(waits_.ofStatement(s), true);
+        seg.closeLoop(exitTest(L"!(" + ex_.condition(c) + L")"), line_);
+        seg.endIf(loopLine(L"}"));
+    }
+
+    // "For i = a To b ... Next" around a cut: "i = a", "if(i<=b){", then a loop of the program
+    // that steps i and ends when "i>b". A Continue steps before the test too.
+    void forAsLevel(const Stmt& s) {
+        LoopSegments& seg = *segments_;
+        beforeWaits(waits_.ofStatement(s), true);
+        ForParts f;
+        if (!forParts(s, f)) return;
+        std::wstring past = f.counter + (f.down ? L"<" : L">") + f.bound;
+        std::wstring step = f.counter + f.step + L";";
+        write(f.counter + L"=" + f.start + L";");
+        seg.openIf(loopLine(L"if(" + f.counter + (f.down ? L">=" : L"<=") + f.bound + L"){"));
+        seg.openLoop(exitTest(past), line_);
+        levelBody(s, step);
+        line_ = s.at.line;
+        write(step);
+        seg.closeLoop(exitTest(past), line_);
+        seg.endIf(loopLine(L"}"));
+    }
+
+    // A Break in a loop of the program: out of its script loops as a script does, out of the
+    // program's loops by switching to what follows the outermost one it leaves.
+    void breakInMain(const Stmt& s) {
+        LoopSegments& seg = *segments_;
+        int loops = s.exprs.count == 0 ? 1 : breakLevel(s);
+        int script = static_cast<int>(loops_.size());
+        if (loops >= 1 && loops <= script) return breakLoops(s);
+        if (loops < 1 || loops - script > seg.openLoops())
+            return ex_.unsupported(L"Break with this level");
+        if (script == 0) return seg.leaveLoop(line_, loops);
+        write(seg.leaveLevels(loops - script));
+        write(L"return 0;");
     }
 
     // ---- Break with a level: the loop it leaves gets a label of its own
@@ -522,8 +703,33 @@ public:
     NodeId exprAt(const Stmt& s, std::uint32_t i) const { return tree_.child(s.exprs, i); }
 
     void write(std::wstring line) {
+        if (segments_ != nullptr) return segments_->code(loopLine(std::move(line)));
         out_.lines.push_back(std::move(line));
         out_.sourceLines.push_back(line_);
+    }
+
+    LoopLine loopLine(std::wstring text) {
+        return LoopLine{std::move(text), line_, ex_.takeAwaited()};
+    }
+
+    void blockLine(std::wstring text, BlockLine kind) {
+        if (segments_ == nullptr) return write(std::move(text));
+        LoopLine line = loopLine(std::move(text));
+        switch (kind) {
+        case BlockLine::kIf:
+            return segments_->openIf(std::move(line));
+        case BlockLine::kBranch:
+        case BlockLine::kElse:
+            return segments_->nextBranch(std::move(line), kind == BlockLine::kElse);
+        case BlockLine::kEndIf:
+            return segments_->endIf(std::move(line));
+        case BlockLine::kSelect:
+            return segments_->openSelect(std::move(line));
+        case BlockLine::kCase:
+            return segments_->nextCase(std::move(line));
+        case BlockLine::kEndSelect:
+            return segments_->endSelect(std::move(line));
+        }
     }
 
     const SyntaxTree& tree_;
@@ -537,7 +743,14 @@ public:
     int selects_ = 0;
     int labels_ = 0;
     std::wstring pendingLabel_;       // of the loop being opened
-    std::vector<std::wstring> loops_; // the open loops' labels, innermost last
+    std::vector<std::wstring> loops_; // the open script loops' labels, innermost last
+    std::vector<char> waiting_;       // by procedure index: it waits
+    WaitFinder waits_;
+    LoopSegments* segments_ = nullptr; // while the main program is written
+    // The main program's loops that are cut into functions, innermost last: the line that
+    // steps a For's counter, which a Continue runs before the loop's test.
+    std::vector<std::wstring> levelSteps_;
+    int repeatsOpen_ = 0; // Repeat blocks open around the statement being written
 };
 
 } // namespace

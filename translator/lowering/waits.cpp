@@ -1,0 +1,138 @@
+#include "translator/lowering/waits.h"
+
+#include "common/text.h"
+
+namespace qc {
+namespace {
+
+bool isWaitingCommand(std::wstring_view name) {
+    for (std::wstring_view wait : {L"input", L"waitwindowevent", L"delay", L"flipbuffers"})
+        if (equalsIgnoreCase(name, wait)) return true;
+    return false;
+}
+
+// Every expression node of a statement and of the statements inside it, with the statement
+// calls ("Delay(10)" as a statement) as their names.
+template <typename OnExpr, typename OnCall>
+void visitStatements(const SyntaxTree& tree, NodeRange range, OnExpr onExpr, OnCall onCall) {
+    for (std::uint32_t i = 0; i < range.count; ++i) {
+        const Stmt& s = tree.stmts[tree.child(range, i)];
+        if (s.kind == StmtKind::kCall) onCall(s.name);
+        for (std::uint32_t k = 0; k < s.exprs.count; ++k) onExpr(tree.child(s.exprs, k));
+        visitStatements(tree, s.body, onExpr, onCall);
+        visitStatements(tree, s.clauses, onExpr, onCall);
+    }
+}
+
+} // namespace
+
+std::vector<char> findWaitingProcedures(const SyntaxTree& tree, const TypedTree& typed) {
+    size_t count = typed.procedures.size();
+    std::vector<char> waiting(count, 0);
+    std::vector<std::vector<int>> callers(count); // by callee
+    for (size_t p = 0; p < count; ++p) {
+        NodeId head = typed.procedures[p].statement;
+        if (head == kNoNode) continue;
+        auto called = [&](std::wstring_view name, int callee) {
+            if (callee < 0 && isWaitingCommand(name)) waiting[p] = 1;
+            if (callee >= 0 && static_cast<size_t>(callee) != p)
+                callers[static_cast<size_t>(callee)].push_back(static_cast<int>(p));
+        };
+        std::vector<NodeId> open;
+        auto onExpr = [&](NodeId id) { open.push_back(id); };
+        auto onCall = [&](std::wstring_view name) {
+            const Procedure* callee = typed.procedureNamed(name);
+            called(name,
+                   callee != nullptr ? static_cast<int>(callee - typed.procedures.data()) : -1);
+        };
+        visitStatements(tree, tree.stmts[head].body, onExpr, onCall);
+        while (!open.empty()) {
+            NodeId id = open.back();
+            open.pop_back();
+            const Expr& e = tree.exprs[id];
+            if (e.kind == ExprKind::kAddress) continue; // "@Name()" hands it over, calls nothing
+            if (e.kind == ExprKind::kCall)
+                called(e.text, id < typed.callee.size() ? typed.callee[id] : -1);
+            for (std::uint32_t k = 0; k < e.children.count; ++k)
+                open.push_back(tree.child(e.children, k));
+        }
+    }
+    // Whoever calls a waiting procedure waits too.
+    std::vector<int> open;
+    for (size_t p = 0; p < count; ++p)
+        if (waiting[p]) open.push_back(static_cast<int>(p));
+    while (!open.empty()) {
+        int callee = open.back();
+        open.pop_back();
+        for (int caller : callers[static_cast<size_t>(callee)])
+            if (!waiting[static_cast<size_t>(caller)]) {
+                waiting[static_cast<size_t>(caller)] = 1;
+                open.push_back(caller);
+            }
+    }
+    return waiting;
+}
+
+void WaitFinder::call(std::wstring_view name, NodeRange args, Waits& w) const {
+    const Procedure* p = typed_.procedureNamed(name);
+    if (p != nullptr) {
+        size_t index = static_cast<size_t>(p - typed_.procedures.data());
+        if (index < waiting_.size() && waiting_[index]) w.procedure = true;
+        return;
+    }
+    if (equalsIgnoreCase(name, L"input")) w.line = true;
+    if (equalsIgnoreCase(name, L"waitwindowevent") && !w.event) {
+        w.event = true;
+        w.eventArgs = args;
+    }
+    if (equalsIgnoreCase(name, L"delay")) w.delay = true;
+    if (equalsIgnoreCase(name, L"flipbuffers")) w.flip = true;
+}
+
+void WaitFinder::collect(NodeId id, Waits& w) const {
+    const Expr& e = tree_.exprs[id];
+    if (e.kind == ExprKind::kAddress) return;
+    if (e.kind == ExprKind::kCall && typed_.containerOf(id) == nullptr) call(e.text, e.children, w);
+    for (std::uint32_t k = 0; k < e.children.count; ++k) collect(tree_.child(e.children, k), w);
+}
+
+Waits WaitFinder::ofExpression(NodeId id) const {
+    Waits w;
+    collect(id, w);
+    return w;
+}
+
+Waits WaitFinder::ofStatement(const Stmt& s) const {
+    Waits w;
+    if (s.kind == StmtKind::kCall) call(s.name, s.exprs, w);
+    for (std::uint32_t k = 0; k < s.exprs.count; ++k) collect(tree_.child(s.exprs, k), w);
+    // A declaration's names and initial values are its own, not statements of a body.
+    if (s.kind == StmtKind::kDefine)
+        for (std::uint32_t i = 0; i < s.body.count; ++i) {
+            const Stmt& item = tree_.stmts[tree_.child(s.body, i)];
+            for (std::uint32_t k = 0; k < item.exprs.count; ++k)
+                collect(tree_.child(item.exprs, k), w);
+        }
+    return w;
+}
+
+bool WaitFinder::holdsCut(const Stmt& loop, bool repeatOpen) const {
+    Waits own = ofStatement(loop);
+    if (own.line || own.event) return true;
+    return bodyHoldsCut(loop.body, repeatOpen);
+}
+
+bool WaitFinder::bodyHoldsCut(NodeRange body, bool repeatOpen) const {
+    for (std::uint32_t i = 0; i < body.count; ++i) {
+        const Stmt& s = tree_.stmts[tree_.child(body, i)];
+        if (s.kind == StmtKind::kSelect || s.kind == StmtKind::kForEach) continue;
+        Waits w = ofStatement(s);
+        bool delays = s.kind == StmtKind::kCall && equalsIgnoreCase(s.name, L"delay");
+        if (w.line || w.event || (delays && !repeatOpen)) return true;
+        bool repeat = repeatOpen || s.kind == StmtKind::kRepeat;
+        if (bodyHoldsCut(s.body, repeat) || bodyHoldsCut(s.clauses, repeat)) return true;
+    }
+    return false;
+}
+
+} // namespace qc
