@@ -1,11 +1,15 @@
-// The parser on whole small programs: every tests/translator/parser/<name>.pb is read and
-// parsed, and the tree as text, then the messages, are compared with <name>.tree.
-// UPDATE_GOLDEN=1 rewrites the expected files instead of comparing. And every program of the
-// browser data cases and the examples that converts without a message parses without one.
+// The front end on whole small programs, as golden files. Every tests/translator/parser/<name>.pb
+// is read and parsed, and the tree as text, then the messages, are compared with <name>.tree;
+// every tests/translator/printer/<name>.pb is converted through the tree and its script, then
+// the messages, are compared with <name>.js. UPDATE_GOLDEN=1 rewrites the expected files
+// instead of comparing. And every program of the browser data cases and the examples that
+// converts without a message parses without one.
 #include "common/diagnostics.h"
 #include "common/files.h"
 #include "common/text.h"
 #include "translator/language_pass.h"
+#include "translator/output/script_printer.h"
+#include "translator/semantics/value_types.h"
 #include "translator/source/parser.h"
 #include "translator/source/source_reader.h"
 
@@ -20,7 +24,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kCaseDir = fs::path(QUILLCAST_SOURCE_DIR) / "tests" / "translator" / "parser";
+const fs::path kTestDir = fs::path(QUILLCAST_SOURCE_DIR) / "tests" / "translator";
+
+std::string withMessages(std::string text, const qc::Diagnostics& diag) {
+    for (const std::wstring& message : diag.errors()) text += "! " + qc::toUtf8(message) + "\n";
+    return text;
+}
 
 std::string parsed(const fs::path& source) {
     auto bytes = qc::readFileBytes(source);
@@ -29,21 +38,35 @@ std::string parsed(const fs::path& source) {
     qc::ReadProgram program =
         qc::readProgram(qc::decodeSourceBytes(bytes ? *bytes : std::string()), nullptr, diag);
     qc::SyntaxTree tree = qc::parseStatements(program.statements, diag);
-    std::string text = qc::toUtf8(qc::describeTree(tree));
-    for (const std::wstring& message : diag.errors()) text += "! " + qc::toUtf8(message) + "\n";
-    return text;
+    return withMessages(qc::toUtf8(qc::describeTree(tree)), diag);
 }
 
-TEST(Parser, ProgramsGiveTheirTrees) {
+std::string printed(const fs::path& source) {
+    auto bytes = qc::readFileBytes(source);
+    qc::CollectingSink sink;
+    qc::Diagnostics diag(&sink);
+    qc::ReadProgram program =
+        qc::readProgram(qc::decodeSourceBytes(bytes ? *bytes : std::string()), nullptr, diag);
+    auto statements = qc::runLanguagePass(std::move(program.statements), diag, nullptr,
+                                          qc::LanguagePassMode::kForTree);
+    qc::SyntaxTree tree = qc::parseStatements(statements, diag);
+    std::string text;
+    for (const std::wstring& line : qc::printProgram(tree, qc::typeTree(tree), diag).lines)
+        text += qc::toUtf8(line) + "\n";
+    return withMessages(std::move(text), diag);
+}
+
+void compareGoldens(const char* folder, const char* extension,
+                    std::string (*produce)(const fs::path&)) {
     std::vector<fs::path> cases;
-    for (const auto& entry : fs::directory_iterator(kCaseDir))
+    for (const auto& entry : fs::directory_iterator(kTestDir / folder))
         if (entry.path().extension() == ".pb") cases.push_back(entry.path());
     std::sort(cases.begin(), cases.end());
     ASSERT_FALSE(cases.empty());
     const char* update = std::getenv("UPDATE_GOLDEN");
     for (const fs::path& source : cases) {
-        fs::path expected = fs::path(source).replace_extension(".tree");
-        std::string got = parsed(source);
+        fs::path expected = fs::path(source).replace_extension(extension);
+        std::string got = produce(source);
         if (update != nullptr && std::string(update) == "1") {
             std::ofstream(expected, std::ios::binary) << got;
             continue;
@@ -52,6 +75,14 @@ TEST(Parser, ProgramsGiveTheirTrees) {
         ASSERT_TRUE(want.has_value()) << expected << " is missing (UPDATE_GOLDEN=1 writes it)";
         EXPECT_EQ(*want, got) << source.filename();
     }
+}
+
+TEST(Parser, ProgramsGiveTheirTrees) {
+    compareGoldens("parser", ".tree", parsed);
+}
+
+TEST(Printer, ProgramsGiveTheirScripts) {
+    compareGoldens("printer", ".js", printed);
 }
 
 // Programs whose conversion reports nothing must read whole: the grammar knows every form they

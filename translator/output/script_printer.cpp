@@ -704,6 +704,7 @@ public:
 
     void write(std::wstring line) {
         if (segments_ != nullptr) return segments_->code(loopLine(std::move(line)));
+        ex_.takeAwaited(); // a procedure's lines: its head already says it is async
         out_.lines.push_back(std::move(line));
         out_.sourceLines.push_back(line_);
     }
