@@ -1,5 +1,6 @@
-// Arbitrary bytes as a source file: the whole conversion short of writing the page. Any
-// crash, sanitizer report or hang here is a fault, whatever the input.
+// Arbitrary bytes as a source file: the whole conversion short of writing the page, and the
+// translation through the syntax tree. Any crash, sanitizer report or hang here is a fault,
+// whatever the input.
 #include "common/diagnostics.h"
 #include "common/text.h"
 #include "compaction/compact_script.h"
@@ -24,5 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         script.erase(script.begin(), script.begin() + static_cast<std::ptrdiff_t>(library));
     qc::RenameState names;
     qc::compactScript(script, names, diag);
+    // The syntax tree's translation reads the same bytes through its own parser and printer.
+    qc::Diagnostics treeDiag(nullptr);
+    qc::translateSourceWithTree(qc::decodeSourceBytes(bytes), nullptr, treeDiag, nullptr);
     return 0;
 }
