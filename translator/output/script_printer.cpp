@@ -41,8 +41,14 @@ public:
             if (v.home != Variable::Home::kMain && v.home != Variable::Home::kGlobal &&
                 v.home != Variable::Home::kStatic)
                 continue;
-            std::wstring initial =
-                v.initial != kNoNode ? ex_.stored(v.initial, v.type) : emptyValue(v.type);
+            std::wstring initial = emptyValue(v.type);
+            if (v.initial != kNoNode && isConstant(v.initial)) {
+                initial = ex_.stored(v.initial, v.type);
+            } else if (v.initial != kNoNode) {
+                // A static is made once, with the page: it cannot start from a parameter.
+                diag_.error(message::notSupported(tree_.exprs[v.initial].at.line,
+                                                  L"Static value that is not constant"));
+            }
             write(L"var " + v.scriptName + L"=" + initial);
         }
         for (const Container& c : typed_.containers)
@@ -64,6 +70,25 @@ public:
     }
 
     std::wstring emptyValue(ValueType t) const { return typed_.emptyValue(t); }
+
+    // Literals, constants and operators only: a value known before the program runs.
+    bool isConstant(NodeId id) const {
+        const Expr& e = tree_.exprs[id];
+        switch (e.kind) {
+        case ExprKind::kNumber:
+        case ExprKind::kCharacter:
+        case ExprKind::kString:
+        case ExprKind::kConstant:
+            return true;
+        case ExprKind::kUnary:
+        case ExprKind::kBinary:
+            for (std::uint32_t k = 0; k < e.children.count; ++k)
+                if (!isConstant(tree_.child(e.children, k))) return false;
+            return true;
+        default:
+            return false;
+        }
+    }
 
     // A structure's constructor and element factory: every field with its empty value, a
     // static array, a structure, a list or a map field made anew for each element.
@@ -184,6 +209,8 @@ public:
         case StmtKind::kBreak:
             return breakLoops(s);
         case StmtKind::kContinue:
+            if (loops_.empty())
+                return diag_.error(message::withoutEnd(line_, L"Continue", L"loop"));
             return write(L"continue;");
         case StmtKind::kProcedure:
         case StmtKind::kDeclare:
@@ -236,6 +263,9 @@ public:
 
     // The initial values of a declaration; a static's is its page-level variable's.
     void definition(const Stmt& s) {
+        if (s.body.count == 0 && !s.suffix.empty())
+            diag_.error(message::notSupported(line_, std::wstring(s.name) + std::wstring(s.suffix) +
+                                                         L" without names"));
         for (std::uint32_t i = 0; i < s.body.count; ++i) {
             const Stmt& item = tree_.stmts[tree_.child(s.body, i)];
             if (item.kind == StmtKind::kDim) {
@@ -378,7 +408,7 @@ public:
 
     void call(const Stmt& s) {
         if (equalsIgnoreCase(s.name, L"debug")) {
-            if (s.exprs.count == 0) return ex_.unsupported(L"Debug without a value");
+            if (s.exprs.count == 0) return write(L"Debug();");
             return write(L"Debug(" + ex_.value(exprAt(s, 0), false).text + L");");
         }
         if (equalsIgnoreCase(s.name, L"end") && s.exprs.count == 0)
@@ -648,7 +678,8 @@ public:
         int script = static_cast<int>(loops_.size());
         if (loops >= 1 && loops <= script) return breakLoops(s);
         if (loops < 1 || loops - script > seg.openLoops())
-            return ex_.unsupported(L"Break with this level");
+            return diag_.error(message::notSupported(
+                line_, L"Break " + std::wstring(tree_.exprs[exprAt(s, 0)].text)));
         if (script == 0) return seg.leaveLoop(line_, loops);
         write(seg.leaveLevels(loops - script));
         write(L"return 0;");
@@ -691,11 +722,15 @@ public:
         return std::stoi(std::wstring(e.text));
     }
 
+    // "Break" and "Continue" with no loop around them, "Break 3" with fewer: the script would
+    // not parse, so the statement is reported and left out.
     void breakLoops(const Stmt& s) {
-        if (s.exprs.count == 0) return write(L"break;");
-        int level = breakLevel(s);
-        if (level < 1 || static_cast<size_t>(level) > loops_.size())
-            return ex_.unsupported(L"Break with this level");
+        int level = s.exprs.count == 0 ? 1 : breakLevel(s);
+        if (level < 1 || static_cast<size_t>(level) > loops_.size()) {
+            if (level == 1) return diag_.error(message::withoutEnd(line_, L"Break", L"loop"));
+            std::wstring written(tree_.exprs[exprAt(s, 0)].text);
+            return diag_.error(message::notSupported(line_, L"Break " + written));
+        }
         if (level == 1) return write(L"break;");
         write(L"break " + loops_[loops_.size() - static_cast<size_t>(level)] + L";");
     }
