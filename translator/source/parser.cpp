@@ -370,7 +370,16 @@ private:
     void place(NodeId id) { frames_.back().body.push_back(id); }
 
     void open(NodeId id) {
-        place(id);
+        // A block this deep is left out of the program, with what it holds, and reported
+        // once: every later stage walks the blocks nested in each other, and the browser
+        // would not read them either.
+        if (frames_.size() <= kMaxBlocks) {
+            place(id);
+        } else if (!tooDeepReported_) {
+            tooDeepReported_ = true;
+            diag_.error(message::notSupported(line_, L"blocks nested deeper than " +
+                                                         std::to_wstring(kMaxBlocks)));
+        }
         Frame frame;
         frame.stmt = id;
         frame.kind = tree_.stmts[id].kind;
@@ -729,6 +738,8 @@ private:
     // Brackets nested deeper than this are refused: the browser would not read them either,
     // and the parser must not run out of stack.
     static constexpr int kMaxDepth = 200;
+    static constexpr size_t kMaxBlocks = 256;
+    bool tooDeepReported_ = false;
 
     SyntaxTree& tree_;
     Diagnostics& diag_;
