@@ -89,10 +89,24 @@ Piece ExpressionPrinter::expr(NodeId id) {
         return unary(e);
     case ExprKind::kBinary:
         return binary(e);
+    case ExprKind::kAddress:
+        return address(e);
+    case ExprKind::kError:
+        return atom(L"0"); // its statement was reported where it was read
     default:
         unsupported(L"this expression");
         return atom(L"0");
     }
+}
+
+// "@Handler()" of a procedure is the function itself, as BindEvent and the filters take it.
+// A page has no memory to point into, so any other address is refused.
+Piece ExpressionPrinter::address(const Expr& e) {
+    const Expr& of = tree_.exprs[tree_.child(e.children, 0)];
+    if (of.kind == ExprKind::kCall && of.children.count == 0)
+        if (const Procedure* p = typed_.procedureNamed(of.text)) return atom(p->scriptName);
+    diag_.error(message::notSupported(line_, L"address " + std::wstring(e.text)));
+    return atom(L"0");
 }
 
 // "p\pos\x" is p.pos.x: fields in lower case, without "$". "l()\items()" is the current

@@ -65,6 +65,7 @@ private:
     Piece unary(const Expr& e);
     Piece truth(NodeId id);
     Piece binary(const Expr& e);
+    Piece address(const Expr& e);
     static Piece infix(const OperatorRow& row, const Piece& left, const Piece& right);
 
     const SyntaxTree& tree_;

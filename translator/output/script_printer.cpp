@@ -188,6 +188,8 @@ public:
         case StmtKind::kVariable:
         case StmtKind::kStructure:
             return; // a structure variable declared alone, a structure: declared at page level
+        case StmtKind::kError:
+            return; // reported where it was read; half of it would run wrong
         default:
             return ex_.unsupported(L"this statement");
         }
