@@ -7,6 +7,8 @@
 #include "translator/output/script_literals.h"
 #include "vocabulary/statement_list.h"
 
+#include <algorithm>
+
 namespace qc {
 
 // A value on its way into a place of type `target`: a float rounded into an integer place,
@@ -194,7 +196,7 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
             unsupported(L"a program that waits (" + std::wstring(name) + L")");
     const CommandRow* row = commandTable().lookUpCommand(name);
     if (row == nullptr) {
-        diag_.error(message::functionNotFound(line_, name));
+        missingFunction(name);
         return L"empty";
     }
     bool floats = takesFloatArguments(name);
@@ -256,33 +258,41 @@ Piece ExpressionPrinter::truth(NodeId id) {
     return expr(id);
 }
 
+// The left operand is written first, so that what is reported about a line comes in the
+// order it is read.
 Piece ExpressionPrinter::binary(const Expr& e) {
     const OperatorRow& row = *e.op;
     NodeId left = tree_.child(e.children, 0);
     NodeId right = tree_.child(e.children, 1);
     switch (row.kind) {
-    case OperatorClass::kDivision:
-        if (floats_) return infix(row, number(left), number(right));
+    case OperatorClass::kBitwise:
+    case OperatorClass::kShift: {
+        std::wstring l = whole(left);
+        std::wstring r = whole(right);
+        return atom(std::wstring(row.exactCall) + L"(" + l + L"," + r + L")");
+    }
+    case OperatorClass::kLogical: {
+        Piece l = truth(left);
+        Piece r = truth(right);
+        if (row.spelling == L"xor")
+            return {L"!" + bound(l, kScriptPrefix) + L"!==!" + bound(r, kScriptPrefix),
+                    row.scriptPrecedence};
+        return infix(row, l, r);
+    }
+    default:
+        break;
+    }
+    Piece l = number(left);
+    Piece r = number(right);
+    bool exact = row.kind == OperatorClass::kRemainder;
+    if (row.kind == OperatorClass::kDivision && !floats_) {
         if (tree_.exprs[right].kind == ExprKind::kNumber &&
             numberText(tree_.exprs[right].text) != L"0")
-            return atom(L"Math.trunc(" + infix(row, number(left), number(right)).text + L")");
-        return atom(std::wstring(row.exactCall) + L"(" + number(left).text + L"," +
-                    number(right).text + L")");
-    case OperatorClass::kRemainder:
-        return atom(std::wstring(row.exactCall) + L"(" + number(left).text + L"," +
-                    number(right).text + L")");
-    case OperatorClass::kBitwise:
-    case OperatorClass::kShift:
-        return atom(std::wstring(row.exactCall) + L"(" + whole(left) + L"," + whole(right) + L")");
-    case OperatorClass::kLogical:
-        if (row.spelling == L"xor")
-            return {L"!" + bound(truth(left), kScriptPrefix) + L"!==!" +
-                        bound(truth(right), kScriptPrefix),
-                    row.scriptPrecedence};
-        return infix(row, truth(left), truth(right));
-    default:
-        return infix(row, number(left), number(right));
+            return atom(L"Math.trunc(" + infix(row, l, r).text + L")");
+        exact = true;
     }
+    if (exact) return atom(std::wstring(row.exactCall) + L"(" + l.text + L"," + r.text + L")");
+    return infix(row, l, r);
 }
 
 // Both operands around the script's operator; the right one also in brackets at the same
@@ -299,6 +309,19 @@ Piece ExpressionPrinter::infix(const OperatorRow& row, const Piece& left, const 
 std::wstring ExpressionPrinter::variableName(NodeId id) const {
     const Variable* v = typed_.variableOf(id);
     return v != nullptr ? v->scriptName : std::wstring(tree_.exprs[id].text);
+}
+
+// However often a line calls it, a missing function is reported once there.
+void ExpressionPrinter::missingFunction(std::wstring_view name) {
+    if (line_ != missingLine_) {
+        missingLine_ = line_;
+        missingOnLine_.clear();
+    }
+    std::wstring lower = toLower(name);
+    if (std::find(missingOnLine_.begin(), missingOnLine_.end(), lower) != missingOnLine_.end())
+        return;
+    missingOnLine_.push_back(std::move(lower));
+    diag_.error(message::functionNotFound(line_, name));
 }
 
 void ExpressionPrinter::unsupported(std::wstring_view what) {

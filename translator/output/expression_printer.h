@@ -51,6 +51,8 @@ public:
     bool wholeContainer(NodeId id, std::wstring& text);
     bool wholeField(NodeId id, std::wstring& text);
     std::wstring variableName(NodeId id) const;
+    // "function Not found", once a line for each name (in any letter case).
+    void missingFunction(std::wstring_view name);
     void unsupported(std::wstring_view what);
 
 private:
@@ -74,6 +76,8 @@ private:
     Diagnostics& diag_;
     const int& line_;
     bool floats_ = false;
+    int missingLine_ = -1;
+    std::vector<std::wstring> missingOnLine_; // the missing functions reported on it, lower case
 };
 
 } // namespace qc
