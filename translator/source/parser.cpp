@@ -1,6 +1,8 @@
 #include "translator/source/parser.h"
 
 #include "common/text.h"
+#include "loops/block_words.h"
+#include "translator/output/script_literals.h"
 #include "translator/source/lexer.h"
 #include "vocabulary/statement_list.h"
 
@@ -33,6 +35,44 @@ bool isDefineWord(const Token& token) {
 constexpr std::array<std::wstring_view, 7> kCommandWords = {
     L"debug", L"end", L"goto", L"gosub", L"return", L"enableexplicit", L"disableexplicit"};
 
+// A word that begins a line of the block structure: inside a statement ("Debug x +" joined
+// with the next line "EndIf") it is no name, and read as one it would hide the block line
+// the program meant.
+bool isBlockLineWord(const Token& token) {
+    if (token.kind != TokenKind::kName) return false;
+    switch (classifyBlockWord(token.text)) {
+    case BlockWord::kNone:
+    case BlockWord::kLineMarker:
+    case BlockWord::kForEach:
+    case BlockWord::kBreak:
+    case BlockWord::kContinue:
+        return false;
+    default:
+        return true;
+    }
+}
+
+// Statements that are done with once they fail to read: they become one error node and
+// write nothing. Blocks keep their kind so that their bodies stay whole, and declarations so
+// that their names are still declared.
+bool dropsWhenRefused(StmtKind kind) {
+    switch (kind) {
+    case StmtKind::kCall:
+    case StmtKind::kAssign:
+    case StmtKind::kUpdate:
+    case StmtKind::kReturn:
+    case StmtKind::kBreak:
+    case StmtKind::kContinue:
+    case StmtKind::kRead:
+    case StmtKind::kRestore:
+    case StmtKind::kLabel:
+    case StmtKind::kSwap:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // A block open while its statements are read: the If, loop, Select, procedure, structure or
 // data section, or the program itself at the bottom of the stack.
 struct Frame {
@@ -42,6 +82,7 @@ struct Frame {
     std::vector<NodeId> body; // of the block, or of the clause being read
     std::vector<NodeId> clauses;
     NodeId clause = kNoNode;
+    bool closedLater = true; // a data section: an EndDataSection follows somewhere
 };
 
 std::wstring_view closerSpelling(StmtKind kind) {
@@ -93,13 +134,23 @@ public:
         frames_.emplace_back();
     }
 
-    void statement(std::wstring_view text) {
+    // `closedLater`: an EndDataSection stands somewhere after this statement.
+    void statement(std::wstring_view text, bool closedLater) {
+        text_ = text;
         tokens_ = lexLine(text);
         if (!tokens_.empty() && tokens_.back().kind == TokenKind::kComment) tokens_.pop_back();
         pos_ = 0;
         failed_ = false;
         if (tokens_.empty()) return;
         if (frames_.back().kind == StmtKind::kStructure && !atWord(L"endstructure")) return field();
+        if (frames_.back().kind == StmtKind::kDataSection && !dataStatement()) {
+            // A section never closed ends where its data does: the program after it runs,
+            // and its one message is the section's. In a closed one the statement is refused.
+            if (frames_.back().closedLater) return report(message::notSupported(line_, text));
+            neverClosed(frames_.back());
+            close();
+        }
+        closedLater_ = closedLater;
         keywordStatement();
     }
 
@@ -124,9 +175,9 @@ private:
             if (word == closer.word) return closeBlock(closer);
         if (word == L"if") return open(conditional(StmtKind::kIf));
         if (word == L"elseif") return clause(StmtKind::kIf, conditional(StmtKind::kElseIf));
-        if (word == L"else") return clause(StmtKind::kIf, bare(StmtKind::kElse));
+        if (word == L"else") return clause(StmtKind::kIf, bareBlockWord(StmtKind::kElse));
         if (word == L"while") return open(conditional(StmtKind::kWhile));
-        if (word == L"repeat") return open(bare(StmtKind::kRepeat));
+        if (word == L"repeat") return open(bareBlockWord(StmtKind::kRepeat));
         if (word == L"for") return open(forHeader());
         if (word == L"foreach") return open(conditional(StmtKind::kForEach));
         if (word == L"select") return open(conditional(StmtKind::kSelect));
@@ -138,11 +189,17 @@ private:
         if (word == L"break") return place(valueStatement(StmtKind::kBreak));
         if (word == L"continue") return place(bare(StmtKind::kContinue));
         if (word == L"structure") return open(structureHeader());
-        if (word == L"datasection") return open(bare(StmtKind::kDataSection));
+        if (word == L"datasection") {
+            open(bare(StmtKind::kDataSection));
+            frames_.back().closedLater = closedLater_;
+            return;
+        }
         if (word == L"data") return place(listStatement(StmtKind::kData));
         if (word == L"read") return place(listStatement(StmtKind::kRead));
         if (word == L"restore") return place(named(StmtKind::kRestore));
         if (word == L"swap") return place(listStatement(StmtKind::kSwap));
+        if (word == L"to" || word == L"step")
+            return report(message::withoutEnd(line_, first.text, L"For"));
         if (word == L"dim") return place(declaredContainer(StmtKind::kDim));
         if (word == L"redim") return place(declaredContainer(StmtKind::kReDim));
         if (word == L"newlist") return place(declaredContainer(StmtKind::kNewList));
@@ -151,6 +208,13 @@ private:
         for (std::wstring_view command : kCommandWords)
             if (word == command) return place(this->command());
         place(plainStatement());
+    }
+
+    // What a data section holds: Data, a label, its EndDataSection.
+    bool dataStatement() const {
+        if (atWord(L"data") || atWord(L"enddatasection")) return true;
+        return tokens_.size() == 1 && tokens_[0].kind == TokenKind::kName &&
+               tokens_[0].text.back() != L'$';
     }
 
     // A statement that names no keyword: "x = 1", "a(2)\y = 3", "n % 60", "Foo(1)", a label
@@ -214,6 +278,13 @@ private:
         return finished(s, {});
     }
 
+    NodeId bareBlockWord(StmtKind kind) {
+        Stmt s = started(kind);
+        ++pos_;
+        if (pos_ < tokens_.size()) tail();
+        return finished(s, {});
+    }
+
     // ProcedureReturn and Break, with their value where one is written.
     NodeId valueStatement(StmtKind kind) {
         Stmt s = started(kind);
@@ -271,11 +342,17 @@ private:
         return finished(s, values);
     }
 
+    // A procedure head inside a procedure ends the one before, with the blocks left open in
+    // it: the missing EndProcedure is the fault, and this is its one message. The outer
+    // procedure's own EndProcedure, further down, then closes nothing and goes silently.
     void procedure() {
-        NodeId id = header(StmtKind::kProcedure);
-        for (const Frame& frame : frames_)
-            if (frame.kind == StmtKind::kProcedure) report(L"Procedure inside Procedure");
-        open(id);
+        size_t outer = innermost(StmtKind::kProcedure, StmtKind::kProcedure, true);
+        if (outer != 0) {
+            report(L"Procedure inside Procedure");
+            while (frames_.size() > outer) close();
+            ++unmatchedEndProcedures_;
+        }
+        open(header(StmtKind::kProcedure));
     }
 
     // "Procedure.s Name(a, b.f = 1.5, List l.Point(), *p)", and the same after Declare.
@@ -398,24 +475,36 @@ private:
         bool crossesProcedures = closer.first == StmtKind::kProcedure;
         size_t match = innermost(closer.first, closer.second, crossesProcedures);
         if (match == 0) {
-            report(properCloser(closer) + L" without " + std::wstring(statementName(closer.first)));
+            if (closer.first == StmtKind::kProcedure && unmatchedEndProcedures_ > 0)
+                --unmatchedEndProcedures_;
+            else
+                report(properCloser(closer) + L" without " +
+                       std::wstring(statementName(closer.first)));
             return;
         }
         closeDownTo(match);
+        ++pos_;
         if (closer.word == L"until") {
-            ++pos_;
             NodeId condition = expression(0);
             if (!failed_ && pos_ < tokens_.size()) fail(pos_);
             tree_.stmts[frames_.back().stmt].exprs = links({condition});
-        } else if (closer.word == L"next" && pos_ + 1 < tokens_.size()) {
-            ++pos_;
+        } else {
             // "Next i" names the loop's variable; it adds nothing to the tree.
-            if (tokens_[pos_].kind == TokenKind::kName) ++pos_;
-            if (pos_ < tokens_.size()) fail(pos_);
-        } else if (tokens_.size() > 1) {
-            fail(1);
+            bool named = closer.word == L"next" && pos_ < tokens_.size() &&
+                         tokens_[pos_].kind == TokenKind::kName;
+            if (named) ++pos_;
+            if (pos_ < tokens_.size()) tail();
         }
         close();
+    }
+
+    // "EndIf+", "EndProcedure x", "Next-i": what a bare block word cannot take, reported as
+    // written; the word still does its part.
+    void tail() {
+        std::wstring_view rest = text_.substr(static_cast<size_t>(tokens_[pos_].column - 1));
+        failed_ = true;
+        pos_ = tokens_.size();
+        diag_.error(message::syntaxError(line_, rest.substr(0, 20)));
     }
 
     static std::wstring properCloser(const Closer& closer) {
@@ -543,6 +632,9 @@ private:
         const Token& token = tokens_[pos_];
         switch (token.kind) {
         case TokenKind::kNumber:
+            // Reported rather than wrapped; the statement still reads.
+            if (beyond64Bits(token.text))
+                report(L"number too large: " + std::wstring(token.text.substr(0, 40)));
             return atom(ExprKind::kNumber);
         case TokenKind::kCharacter:
             return atom(ExprKind::kCharacter);
@@ -551,7 +643,8 @@ private:
         case TokenKind::kConstant:
             return atom(ExprKind::kConstant);
         case TokenKind::kLabel:
-            return atom(ExprKind::kLabel);
+            // A page has no addresses to give a label: the word is unknown there.
+            return refuse(message::unknownType(line_, token.column, token.text));
         case TokenKind::kPointer: {
             Expr node = exprAt(ExprKind::kPointer, pos_++);
             node.text = token.text.substr(1);
@@ -575,6 +668,7 @@ private:
             return add(node);
         }
         case TokenKind::kName:
+            if (isBlockLineWord(token)) return fail(pos_);
             return name();
         case TokenKind::kOperator:
             if (token.text == L"(") {
@@ -583,6 +677,8 @@ private:
                 expect(L")");
                 return inner;
             }
+            // "!" only joins two values; where one starts, it is a word of its own.
+            if (token.text == L"!") return refuse(message::unknownType(line_, token.column, L"!"));
             return fail(pos_);
         default:
             return fail(pos_);
@@ -684,6 +780,7 @@ private:
 
     // A statement, or an item of a declaration list, which may end before the statement.
     NodeId finishedItem(Stmt s, const std::vector<NodeId>& exprs) {
+        if (failed_ && dropsWhenRefused(s.kind)) s.kind = StmtKind::kError;
         s.exprs = links(exprs);
         tree_.stmts.push_back(s);
         return static_cast<NodeId>(tree_.stmts.size() - 1);
@@ -712,11 +809,21 @@ private:
 
     // The first fault of a statement is reported; the rest of it is not read.
     NodeId fail(size_t index) {
+        std::wstring near = index < tokens_.size() ? std::wstring(tokens_[index].text)
+                                                   : std::wstring(L"end of statement");
+        // "</" would end the page's script where it stands; it is named as a whole.
+        if (near == L"/" && index > 0 && isSymbol(tokens_[index - 1], L"<") &&
+            tokens_[index - 1].column + 1 == tokens_[index].column)
+            near = L"</";
+        return refuse(message::syntaxError(line_, near), index);
+    }
+
+    NodeId refuse(Diagnostic record) { return refuse(std::move(record), pos_); }
+
+    NodeId refuse(Diagnostic record, size_t index) {
         if (!failed_) {
             failed_ = true;
-            std::wstring near = index < tokens_.size() ? std::wstring(tokens_[index].text)
-                                                       : std::wstring(L"end of statement");
-            report(L"syntax error near " + near);
+            diag_.error(std::move(record));
         }
         pos_ = tokens_.size();
         Expr e;
@@ -725,6 +832,7 @@ private:
     }
 
     void report(const std::wstring& text) { diag_.error(message::atLine(line_, text)); }
+    void report(Diagnostic record) { diag_.error(std::move(record)); }
 
     // Brackets nested deeper than this are refused: the browser would not read them either,
     // and the parser must not run out of stack.
@@ -738,6 +846,9 @@ private:
     bool failed_ = false;
     int depth_ = 0;
     int line_ = -1;
+    std::wstring_view text_;         // the statement being read
+    bool closedLater_ = true;        // an EndDataSection follows it
+    int unmatchedEndProcedures_ = 0; // EndProcedures of procedures a later head ended
 };
 
 } // namespace
@@ -745,11 +856,15 @@ private:
 SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag) {
     SyntaxTree tree;
     Parser parser(tree, diag);
-    for (const std::wstring& element : statements) {
+    size_t lastDataEnd = 0;
+    for (size_t i = 0; i < statements.size(); ++i)
+        if (equalsIgnoreCase(statements[i], L"enddatasection")) lastDataEnd = i;
+    for (size_t i = 0; i < statements.size(); ++i) {
+        const std::wstring& element = statements[i];
         if (isLineMarker(element))
             parser.setLine(markerLine(element));
         else
-            parser.statement(element);
+            parser.statement(element, i < lastDataEnd);
     }
     parser.finish();
     return tree;
