@@ -200,10 +200,10 @@ private:
         if (word == L"swap") return place(listStatement(StmtKind::kSwap));
         if (word == L"to" || word == L"step")
             return report(message::withoutEnd(line_, first.text, L"For"));
-        if (word == L"dim") return place(declaredContainer(StmtKind::kDim));
-        if (word == L"redim") return place(declaredContainer(StmtKind::kReDim));
-        if (word == L"newlist") return place(declaredContainer(StmtKind::kNewList));
-        if (word == L"newmap") return place(declaredContainer(StmtKind::kNewMap));
+        if (word == L"dim") return containers(StmtKind::kDim);
+        if (word == L"redim") return containers(StmtKind::kReDim);
+        if (word == L"newlist") return containers(StmtKind::kNewList);
+        if (word == L"newmap") return containers(StmtKind::kNewMap);
         if (isDefineWord(first)) return place(declaration());
         for (std::wstring_view command : kCommandWords)
             if (word == command) return place(this->command());
@@ -432,6 +432,17 @@ private:
         std::vector<NodeId> exprs{postfix()};
         if (take(L"=")) exprs.push_back(expression(0));
         return finishedItem(s, exprs);
+    }
+
+    // "Dim grid(2, 2), row.s(3)": one statement for each container, so that each is
+    // declared as if it stood alone.
+    void containers(StmtKind kind) {
+        place(declaredContainer(kind));
+        while (!failed_ && take(L",")) {
+            Stmt s = started(kind);
+            place(finishedItem(s, {postfix()}));
+        }
+        if (!failed_ && pos_ < tokens_.size()) fail(pos_);
     }
 
     // "Dim a.f(10, 2)", "NewList l.Point()", "NewMap m.s(64)"; inside a declaration list it
