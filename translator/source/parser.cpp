@@ -349,7 +349,10 @@ private:
         size_t outer = innermost(StmtKind::kProcedure, StmtKind::kProcedure, true);
         if (outer != 0) {
             report(L"Procedure inside Procedure");
-            while (frames_.size() > outer) close();
+            while (frames_.size() > outer) {
+                endsAfterOnePass(frames_.back());
+                close();
+            }
             ++unmatchedEndProcedures_;
         }
         open(header(StmtKind::kProcedure));
@@ -498,7 +501,10 @@ private:
         if (closer.word == L"until") {
             NodeId condition = expression(0);
             if (!failed_ && pos_ < tokens_.size()) fail(pos_);
-            tree_.stmts[frames_.back().stmt].exprs = links({condition});
+            if (failed_)
+                endsAfterOnePass(frames_.back());
+            else
+                tree_.stmts[frames_.back().stmt].exprs = links({condition});
         } else {
             // "Next i" names the loop's variable; it adds nothing to the tree.
             bool named = closer.word == L"next" && pos_ < tokens_.size() &&
@@ -549,6 +555,19 @@ private:
         diag_.error(message::atLine(frame.line, std::wstring(statementName(frame.kind)) +
                                                     L" without " +
                                                     std::wstring(closerSpelling(frame.kind))));
+        endsAfterOnePass(frame);
+    }
+
+    // A Repeat whose end is missing, or does not read, ends after one pass: the program is
+    // faulty already, and a loop with no way out would hold the browser before the page
+    // could show the fault.
+    void endsAfterOnePass(const Frame& frame) {
+        if (frame.kind != StmtKind::kRepeat) return;
+        Expr once;
+        once.kind = ExprKind::kNumber;
+        once.at = {frame.line, 1};
+        once.text = L"1";
+        tree_.stmts[frame.stmt].exprs = links({add(once)});
     }
 
     void flushBody(Frame& frame) {
