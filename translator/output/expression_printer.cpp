@@ -4,6 +4,7 @@
 #include "tables/command_table.h"
 #include "tables/command_types.h"
 #include "tables/constant_table.h"
+#include "translator/language_pass.h"
 #include "translator/output/script_literals.h"
 #include "vocabulary/statement_list.h"
 
@@ -187,6 +188,13 @@ Piece ExpressionPrinter::callExpr(NodeId id, const Expr& e) {
 
 // A command of the table with its arguments, each an expression of its own.
 std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vector<NodeId>& args) {
+    if (staysOutsideThePage(toLower(name))) {
+        // Memory, threads, the network, other programs: a page has none of them. The
+        // arguments are still read for what they report ("@counter").
+        diag_.error(message::notSupported(line_, name));
+        for (NodeId arg : args) value(arg, false);
+        return L"empty";
+    }
     if (const Procedure* p = typed_.procedureNamed(name)) return procedureCall(*p, args);
     // The loops around these wait in the dialect; the page must not, and the tree does not
     // cut its loops into timer steps yet.
