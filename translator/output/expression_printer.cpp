@@ -6,6 +6,7 @@
 #include "tables/constant_table.h"
 #include "translator/language_pass.h"
 #include "translator/output/script_literals.h"
+#include "translator/source/lexer.h"
 #include "vocabulary/statement_list.h"
 
 #include <algorithm>
@@ -74,8 +75,9 @@ Piece ExpressionPrinter::expr(NodeId id) {
         return atom(numberText(e.text));
     case ExprKind::kCharacter:
         return atom(std::to_wstring(e.text.size() >= 3 ? static_cast<int>(e.text[1]) : 0));
-    case ExprKind::kString:
-        return atom(scriptString(e.text));
+    case ExprKind::kString: // one left open (reported) is closed at the end of its line
+        return atom(scriptString(isClosedString(e.text) ? std::wstring(e.text)
+                                                        : std::wstring(e.text) + L"\""));
     case ExprKind::kConstant:
         return constant(e);
     case ExprKind::kName:

@@ -174,15 +174,15 @@ private:
         for (const Closer& closer : kClosers)
             if (word == closer.word) return closeBlock(closer);
         if (word == L"if") return open(conditional(StmtKind::kIf));
-        if (word == L"elseif") return clause(StmtKind::kIf, conditional(StmtKind::kElseIf));
-        if (word == L"else") return clause(StmtKind::kIf, bareBlockWord(StmtKind::kElse));
+        if (word == L"elseif") return clause(StmtKind::kIf, StmtKind::kElseIf);
+        if (word == L"else") return clause(StmtKind::kIf, StmtKind::kElse);
         if (word == L"while") return open(conditional(StmtKind::kWhile));
         if (word == L"repeat") return open(bareBlockWord(StmtKind::kRepeat));
         if (word == L"for") return open(forHeader());
         if (word == L"foreach") return open(conditional(StmtKind::kForEach));
         if (word == L"select") return open(conditional(StmtKind::kSelect));
-        if (word == L"case") return clause(StmtKind::kSelect, caseLabel());
-        if (word == L"default") return clause(StmtKind::kSelect, bare(StmtKind::kDefault));
+        if (word == L"case") return clause(StmtKind::kSelect, StmtKind::kCase);
+        if (word == L"default") return clause(StmtKind::kSelect, StmtKind::kDefault);
         if (word == L"procedure") return procedure();
         if (word == L"declare") return place(header(StmtKind::kDeclare));
         if (word == L"procedurereturn") return place(valueStatement(StmtKind::kReturn));
@@ -319,7 +319,9 @@ private:
         exprs.push_back(expression(0));
         if (pos_ < tokens_.size() && isWord(tokens_[pos_], L"step")) {
             ++pos_;
-            exprs.push_back(expression(0));
+            // A step that does not read is left out: its message is the loop's one.
+            NodeId step = expression(0);
+            if (!failed_) exprs.push_back(step);
         }
         return finished(s, exprs);
     }
@@ -470,15 +472,19 @@ private:
     }
 
     // ElseIf, Else, Case, Default: a clause of the innermost If or Select.
-    void clause(StmtKind owner, NodeId id) {
+    // A clause without its block is dropped with that one message, whatever follows it.
+    void clause(StmtKind owner, StmtKind kind) {
         size_t match = innermost(owner, owner, false);
         if (match == 0) {
-            StmtKind kind = tree_.stmts[id].kind;
             report(std::wstring(statementName(kind)) + L" without " +
                    std::wstring(statementName(owner)));
             return;
         }
         closeDownTo(match);
+        NodeId id = kind == StmtKind::kElseIf ? conditional(kind)
+                    : kind == StmtKind::kElse ? bareBlockWord(kind)
+                    : kind == StmtKind::kCase ? caseLabel()
+                                              : bare(kind);
         Frame& frame = frames_.back();
         flushBody(frame);
         frame.clauses.push_back(id);
@@ -669,6 +675,9 @@ private:
         case TokenKind::kCharacter:
             return atom(ExprKind::kCharacter);
         case TokenKind::kString:
+            // Reported, and read as if closed at the end of its line.
+            if (!isClosedString(token.text))
+                report(message::withoutEnd(line_, L"string", L"closing quote"));
             return atom(ExprKind::kString);
         case TokenKind::kConstant:
             return atom(ExprKind::kConstant);
@@ -839,6 +848,10 @@ private:
 
     // The first fault of a statement is reported; the rest of it is not read.
     NodeId fail(size_t index) {
+        // Brackets that do not pair are the fault, wherever the reading stopped.
+        if (!bracketsPair()) return refuse(message::bracketError(line_), index);
+        if (index < tokens_.size() && tokens_[index].kind == TokenKind::kUnknown)
+            return refuse(message::unknownType(line_, tokens_[index].column, wordAt(index)), index);
         std::wstring near = index < tokens_.size() ? std::wstring(tokens_[index].text)
                                                    : std::wstring(L"end of statement");
         // "</" would end the page's script where it stands; it is named as a whole.
@@ -846,6 +859,23 @@ private:
             tokens_[index - 1].column + 1 == tokens_[index].column)
             near = L"</";
         return refuse(message::syntaxError(line_, near), index);
+    }
+
+    bool bracketsPair() const {
+        int depth = 0;
+        for (const Token& token : tokens_) {
+            if (isSymbol(token, L"(")) ++depth;
+            if (isSymbol(token, L")") && --depth < 0) return false;
+        }
+        return depth == 0;
+    }
+
+    // A character that starts no token, with the rest of the word it stands in ("`a").
+    std::wstring wordAt(size_t index) const {
+        size_t from = static_cast<size_t>(tokens_[index].column - 1);
+        size_t end = from + tokens_[index].text.size();
+        while (end < text_.size() && (isNameChar(text_[end]) || text_[end] == L'$')) ++end;
+        return std::wstring(text_.substr(from, end - from));
     }
 
     NodeId refuse(Diagnostic record) { return refuse(std::move(record), pos_); }

@@ -31,3 +31,8 @@ DataSection
   more:
   Data.s "x"
 y = 1
+x = 5 ^ 2
+Else x
+For i = 1 To 2 Step
+Next
+Debug "open
