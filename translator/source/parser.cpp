@@ -130,12 +130,17 @@ constexpr std::array<Closer, 9> kClosers = {{
 
 class Parser {
 public:
-    Parser(SyntaxTree& tree, Diagnostics& diag) : tree_(tree), diag_(diag) {
+    Parser(SyntaxTree& tree, Diagnostics& diag, const std::vector<std::wstring>& statements)
+        : tree_(tree), diag_(diag), statements_(statements) {
         frames_.emplace_back();
+        for (size_t i = 0; i < statements.size(); ++i)
+            if (equalsIgnoreCase(statements[i], L"enddatasection")) lastDataEnd_ = i;
     }
 
-    // `closedLater`: an EndDataSection stands somewhere after this statement.
-    void statement(std::wstring_view text, bool closedLater) {
+    // The statement at `index` of the list.
+    void statement(size_t index) {
+        index_ = index;
+        std::wstring_view text = statements_[index];
         text_ = text;
         tokens_ = lexLine(text);
         if (!tokens_.empty() && tokens_.back().kind == TokenKind::kComment) tokens_.pop_back();
@@ -150,7 +155,6 @@ public:
             neverClosed(frames_.back());
             close();
         }
-        closedLater_ = closedLater;
         keywordStatement();
     }
 
@@ -188,10 +192,16 @@ private:
         if (word == L"procedurereturn") return place(valueStatement(StmtKind::kReturn));
         if (word == L"break") return place(valueStatement(StmtKind::kBreak));
         if (word == L"continue") return place(bare(StmtKind::kContinue));
-        if (word == L"structure") return open(structureHeader());
+        if (word == L"structure") {
+            // Never closed, it is reported and the program after its head reads as usual
+            // instead of vanishing into the field list.
+            if (!structureClosed())
+                return report(message::withoutEnd(line_, L"Structure", L"EndStructure"));
+            return open(structureHeader());
+        }
         if (word == L"datasection") {
             open(bare(StmtKind::kDataSection));
-            frames_.back().closedLater = closedLater_;
+            frames_.back().closedLater = index_ < lastDataEnd_;
             return;
         }
         if (word == L"data") return place(listStatement(StmtKind::kData));
@@ -385,6 +395,19 @@ private:
         return add(p);
     }
 
+    // Whether the Structure being read has its EndStructure before the next Structure or
+    // Procedure head or EndProcedure.
+    bool structureClosed() const {
+        for (size_t k = index_ + 1; k < statements_.size(); ++k) {
+            std::wstring lc = toLower(statements_[k]);
+            if (lc == L"endstructure") return true;
+            if (startsWith(lc, L"structure ") || startsWith(lc, L"procedure ") ||
+                startsWith(lc, L"procedure.") || lc == L"endprocedure")
+                return false;
+        }
+        return false;
+    }
+
     // "Structure Point Extends Base".
     NodeId structureHeader() {
         Stmt s = started(StmtKind::kStructure);
@@ -463,7 +486,12 @@ private:
     void place(NodeId id) { frames_.back().body.push_back(id); }
 
     void open(NodeId id) {
-        place(id);
+        // A procedure is no step of the flow around it: it belongs to the program, wherever
+        // its head stands.
+        if (tree_.stmts[id].kind == StmtKind::kProcedure)
+            frames_.front().body.push_back(id);
+        else
+            place(id);
         Frame frame;
         frame.stmt = id;
         frame.kind = tree_.stmts[id].kind;
@@ -481,6 +509,12 @@ private:
             return;
         }
         closeDownTo(match);
+        // After its Else an If takes no further clause: the word is dropped and what
+        // follows stays in the Else.
+        const Frame& open = frames_.back();
+        if (owner == StmtKind::kIf && open.clause != kNoNode &&
+            tree_.stmts[open.clause].kind == StmtKind::kElse)
+            return diag_.error(message::syntaxError(line_, tokens_[0].text));
         NodeId id = kind == StmtKind::kElseIf ? conditional(kind)
                     : kind == StmtKind::kElse ? bareBlockWord(kind)
                     : kind == StmtKind::kCase ? caseLabel()
@@ -906,8 +940,10 @@ private:
     bool failed_ = false;
     int depth_ = 0;
     int line_ = -1;
+    const std::vector<std::wstring>& statements_;
+    size_t index_ = 0;               // of the statement being read
+    size_t lastDataEnd_ = 0;         // the index of the last EndDataSection
     std::wstring_view text_;         // the statement being read
-    bool closedLater_ = true;        // an EndDataSection follows it
     int unmatchedEndProcedures_ = 0; // EndProcedures of procedures a later head ended
 };
 
@@ -915,16 +951,12 @@ private:
 
 SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag) {
     SyntaxTree tree;
-    Parser parser(tree, diag);
-    size_t lastDataEnd = 0;
-    for (size_t i = 0; i < statements.size(); ++i)
-        if (equalsIgnoreCase(statements[i], L"enddatasection")) lastDataEnd = i;
+    Parser parser(tree, diag, statements);
     for (size_t i = 0; i < statements.size(); ++i) {
-        const std::wstring& element = statements[i];
-        if (isLineMarker(element))
-            parser.setLine(markerLine(element));
+        if (isLineMarker(statements[i]))
+            parser.setLine(markerLine(statements[i]));
         else
-            parser.statement(element, i < lastDataEnd);
+            parser.statement(i);
     }
     parser.finish();
     return tree;
