@@ -504,9 +504,7 @@ private:
     void clause(StmtKind owner, StmtKind kind) {
         size_t match = innermost(owner, owner, false);
         if (match == 0) {
-            report(std::wstring(statementName(kind)) + L" without " +
-                   std::wstring(statementName(owner)));
-            return;
+            return report(message::withoutEnd(line_, statementName(kind), statementName(owner)));
         }
         closeDownTo(match);
         // After its Else an If takes no further clause: the word is dropped and what
@@ -532,8 +530,8 @@ private:
             if (closer.first == StmtKind::kProcedure && unmatchedEndProcedures_ > 0)
                 --unmatchedEndProcedures_;
             else
-                report(properCloser(closer) + L" without " +
-                       std::wstring(statementName(closer.first)));
+                report(
+                    message::withoutEnd(line_, properCloser(closer), statementName(closer.first)));
             return;
         }
         closeDownTo(match);
@@ -592,9 +590,8 @@ private:
     }
 
     void neverClosed(const Frame& frame) {
-        diag_.error(message::atLine(frame.line, std::wstring(statementName(frame.kind)) +
-                                                    L" without " +
-                                                    std::wstring(closerSpelling(frame.kind))));
+        report(
+            message::withoutEnd(frame.line, statementName(frame.kind), closerSpelling(frame.kind)));
         endsAfterOnePass(frame);
     }
 
