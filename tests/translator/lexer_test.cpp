@@ -147,5 +147,17 @@ TEST(Lexer, WholeWords) {
         EXPECT_EQ(findWholeWord(row.text, L"to", row.from), row.at) << row.text;
 }
 
+// An escaped quote of a "~" string does not close it; an even run of backslashes before the
+// quote does.
+TEST(Lexer, ClosedStrings) {
+    const std::pair<std::wstring_view, bool> rows[] = {
+        {L"\"a\"", true},      {L"\"\"", true},          {L"\"a", false},
+        {L"\"", false},        {L"~\"\"", true},         {L"~\"a\\\"", false},
+        {L"~\"a\\\\\"", true}, {L"~\"a\\\\\\\"", false}, {L"~\"", false},
+    };
+    for (const auto& [text, closed] : rows)
+        EXPECT_EQ(isClosedString(text), closed) << std::wstring(text);
+}
+
 } // namespace
 } // namespace qc

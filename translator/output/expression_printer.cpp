@@ -4,8 +4,12 @@
 #include "tables/command_table.h"
 #include "tables/command_types.h"
 #include "tables/constant_table.h"
+#include "translator/language_pass.h"
 #include "translator/output/script_literals.h"
+#include "translator/source/lexer.h"
 #include "vocabulary/statement_list.h"
+
+#include <algorithm>
 
 namespace qc {
 
@@ -71,8 +75,9 @@ Piece ExpressionPrinter::expr(NodeId id) {
         return atom(numberText(e.text));
     case ExprKind::kCharacter:
         return atom(std::to_wstring(e.text.size() >= 3 ? static_cast<int>(e.text[1]) : 0));
-    case ExprKind::kString:
-        return atom(scriptString(e.text));
+    case ExprKind::kString: // one left open (reported) is closed at the end of its line
+        return atom(scriptString(isClosedString(e.text) ? std::wstring(e.text)
+                                                        : std::wstring(e.text) + L"\""));
     case ExprKind::kConstant:
         return constant(e);
     case ExprKind::kName:
@@ -89,10 +94,24 @@ Piece ExpressionPrinter::expr(NodeId id) {
         return unary(e);
     case ExprKind::kBinary:
         return binary(e);
+    case ExprKind::kAddress:
+        return address(e);
+    case ExprKind::kError:
+        return atom(L"0"); // its statement was reported where it was read
     default:
         unsupported(L"this expression");
         return atom(L"0");
     }
+}
+
+// "@Handler()" of a procedure is the function itself, as BindEvent and the filters take it.
+// A page has no memory to point into, so any other address is refused.
+Piece ExpressionPrinter::address(const Expr& e) {
+    const Expr& of = tree_.exprs[tree_.child(e.children, 0)];
+    if (of.kind == ExprKind::kCall && of.children.count == 0)
+        if (const Procedure* p = typed_.procedureNamed(of.text)) return atom(p->scriptName);
+    diag_.error(message::notSupported(line_, L"address " + std::wstring(e.text)));
+    return atom(L"0");
 }
 
 // "p\pos\x" is p.pos.x: fields in lower case, without "$". "l()\items()" is the current
@@ -178,6 +197,13 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         awaited_ = true;
         return L"await " + procedureCall(*p, args);
     }
+    if (staysOutsideThePage(toLower(name))) {
+        // Memory, threads, the network, other programs: a page has none of them. The
+        // arguments are still read for what they report ("@counter").
+        diag_.error(message::notSupported(line_, name));
+        for (NodeId arg : args) value(arg, false);
+        return L"empty";
+    }
     if (std::wstring_view awaited = awaitedCommand(name); !awaited.empty()) {
         awaited_ = true;
         name = awaited;
@@ -187,7 +213,7 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         return L"(" + value(args[0], false).text + L")";
     const CommandRow* row = commandTable().lookUpCommand(name);
     if (row == nullptr) {
-        diag_.error(message::functionNotFound(line_, name));
+        missingFunction(name);
         return L"empty";
     }
     bool floats = takesFloatArguments(name);
@@ -260,33 +286,41 @@ Piece ExpressionPrinter::truth(NodeId id) {
     return expr(id);
 }
 
+// The left operand is written first, so that what is reported about a line comes in the
+// order it is read.
 Piece ExpressionPrinter::binary(const Expr& e) {
     const OperatorRow& row = *e.op;
     NodeId left = tree_.child(e.children, 0);
     NodeId right = tree_.child(e.children, 1);
     switch (row.kind) {
-    case OperatorClass::kDivision:
-        if (floats_) return infix(row, number(left), number(right));
+    case OperatorClass::kBitwise:
+    case OperatorClass::kShift: {
+        std::wstring l = whole(left);
+        std::wstring r = whole(right);
+        return atom(std::wstring(row.exactCall) + L"(" + l + L"," + r + L")");
+    }
+    case OperatorClass::kLogical: {
+        Piece l = truth(left);
+        Piece r = truth(right);
+        if (row.spelling == L"xor")
+            return {L"!" + bound(l, kScriptPrefix) + L"!==!" + bound(r, kScriptPrefix),
+                    row.scriptPrecedence};
+        return infix(row, l, r);
+    }
+    default:
+        break;
+    }
+    Piece l = number(left);
+    Piece r = number(right);
+    bool exact = row.kind == OperatorClass::kRemainder;
+    if (row.kind == OperatorClass::kDivision && !floats_) {
         if (tree_.exprs[right].kind == ExprKind::kNumber &&
             numberText(tree_.exprs[right].text) != L"0")
-            return atom(L"Math.trunc(" + infix(row, number(left), number(right)).text + L")");
-        return atom(std::wstring(row.exactCall) + L"(" + number(left).text + L"," +
-                    number(right).text + L")");
-    case OperatorClass::kRemainder:
-        return atom(std::wstring(row.exactCall) + L"(" + number(left).text + L"," +
-                    number(right).text + L")");
-    case OperatorClass::kBitwise:
-    case OperatorClass::kShift:
-        return atom(std::wstring(row.exactCall) + L"(" + whole(left) + L"," + whole(right) + L")");
-    case OperatorClass::kLogical:
-        if (row.spelling == L"xor")
-            return {L"!" + bound(truth(left), kScriptPrefix) + L"!==!" +
-                        bound(truth(right), kScriptPrefix),
-                    row.scriptPrecedence};
-        return infix(row, truth(left), truth(right));
-    default:
-        return infix(row, number(left), number(right));
+            return atom(L"Math.trunc(" + infix(row, l, r).text + L")");
+        exact = true;
     }
+    if (exact) return atom(std::wstring(row.exactCall) + L"(" + l.text + L"," + r.text + L")");
+    return infix(row, l, r);
 }
 
 // Both operands around the script's operator; the right one also in brackets at the same
@@ -303,6 +337,19 @@ Piece ExpressionPrinter::infix(const OperatorRow& row, const Piece& left, const 
 std::wstring ExpressionPrinter::variableName(NodeId id) const {
     const Variable* v = typed_.variableOf(id);
     return v != nullptr ? v->scriptName : std::wstring(tree_.exprs[id].text);
+}
+
+// However often a line calls it, a missing function is reported once there.
+void ExpressionPrinter::missingFunction(std::wstring_view name) {
+    if (line_ != missingLine_) {
+        missingLine_ = line_;
+        missingOnLine_.clear();
+    }
+    std::wstring lower = toLower(name);
+    if (std::find(missingOnLine_.begin(), missingOnLine_.end(), lower) != missingOnLine_.end())
+        return;
+    missingOnLine_.push_back(std::move(lower));
+    diag_.error(message::functionNotFound(line_, name));
 }
 
 void ExpressionPrinter::unsupported(std::wstring_view what) {

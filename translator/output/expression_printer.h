@@ -58,6 +58,8 @@ public:
     bool wholeContainer(NodeId id, std::wstring& text);
     bool wholeField(NodeId id, std::wstring& text);
     std::wstring variableName(NodeId id) const;
+    // "function Not found", once a line for each name (in any letter case).
+    void missingFunction(std::wstring_view name);
     void unsupported(std::wstring_view what);
 
     void setWaitForm(WaitForm form) { waitForm_ = form; }
@@ -80,6 +82,7 @@ private:
     Piece unary(const Expr& e);
     Piece truth(NodeId id);
     Piece binary(const Expr& e);
+    Piece address(const Expr& e);
     static Piece infix(const OperatorRow& row, const Piece& left, const Piece& right);
 
     const SyntaxTree& tree_;
@@ -91,6 +94,8 @@ private:
     WaitForm waitForm_ = WaitForm::kAsWritten;
     const std::vector<char>* waiting_ = nullptr;
     bool awaited_ = false;
+    int missingLine_ = -1;
+    std::vector<std::wstring> missingOnLine_; // the missing functions reported on it, lower case
 };
 
 } // namespace qc

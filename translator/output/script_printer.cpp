@@ -239,6 +239,8 @@ public:
         case StmtKind::kVariable:
         case StmtKind::kStructure:
             return; // a structure variable declared alone, a structure: declared at page level
+        case StmtKind::kError:
+            return; // reported where it was read; half of it would run wrong
         default:
             return ex_.unsupported(L"this statement");
         }
@@ -327,6 +329,9 @@ public:
         const Container* c = typed_.containerOf(exprAt(s, 0));
         if (c != nullptr && c->kind != ContainerKind::kArray)
             list = c->scriptName;
+        else if (tree_.exprs[exprAt(s, 0)].kind == ExprKind::kCall && c == nullptr &&
+                 typed_.procedureNamed(tree_.exprs[exprAt(s, 0)].text) == nullptr)
+            return ex_.missingFunction(tree_.exprs[exprAt(s, 0)].text); // no list of that name
         else if (!ex_.wholeField(exprAt(s, 0), list))
             return ex_.unsupported(L"ForEach of something other than a list or map");
         write(L"ResetList(" + list + L");");

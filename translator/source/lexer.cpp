@@ -209,6 +209,17 @@ bool isNameChar(wchar_t c) {
     return isLetter(c) || isDigit(c);
 }
 
+bool isClosedString(std::wstring_view text) {
+    bool escapes = !text.empty() && text[0] == L'~';
+    size_t open = escapes ? 1 : 0;
+    if (text.size() < open + 2 || text.back() != L'"') return false;
+    if (!escapes) return true;
+    // In a "~" string a quote after an odd run of backslashes is part of the text.
+    size_t slashes = 0;
+    for (size_t k = text.size() - 1; k > open + 1 && text[k - 1] == L'\\'; --k) ++slashes;
+    return slashes % 2 == 0;
+}
+
 bool isValueStarter(std::wstring_view word) {
     for (std::wstring_view starter : kValueStarters)
         if (equalsIgnoreCase(word, starter)) return true;

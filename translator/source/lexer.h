@@ -42,6 +42,10 @@ bool continuesOnNextLine(const std::vector<Token>& tokens);
 // "*p" after it is a pointer, a "-" after it a sign, and it is never a place.
 bool isValueStarter(std::wstring_view word);
 
+// Whether a string token ends in its closing quote: a string left open runs to the end of
+// its line.
+bool isClosedString(std::wstring_view text);
+
 // ASCII letters, digits and "_": the characters of a name after its first.
 bool isNameChar(wchar_t c);
 

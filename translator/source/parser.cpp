@@ -1,6 +1,8 @@
 #include "translator/source/parser.h"
 
 #include "common/text.h"
+#include "loops/block_words.h"
+#include "translator/output/script_literals.h"
 #include "translator/source/lexer.h"
 #include "vocabulary/statement_list.h"
 
@@ -33,6 +35,44 @@ bool isDefineWord(const Token& token) {
 constexpr std::array<std::wstring_view, 7> kCommandWords = {
     L"debug", L"end", L"goto", L"gosub", L"return", L"enableexplicit", L"disableexplicit"};
 
+// A word that begins a line of the block structure: inside a statement ("Debug x +" joined
+// with the next line "EndIf") it is no name, and read as one it would hide the block line
+// the program meant.
+bool isBlockLineWord(const Token& token) {
+    if (token.kind != TokenKind::kName) return false;
+    switch (classifyBlockWord(token.text)) {
+    case BlockWord::kNone:
+    case BlockWord::kLineMarker:
+    case BlockWord::kForEach:
+    case BlockWord::kBreak:
+    case BlockWord::kContinue:
+        return false;
+    default:
+        return true;
+    }
+}
+
+// Statements that are done with once they fail to read: they become one error node and
+// write nothing. Blocks keep their kind so that their bodies stay whole, and declarations so
+// that their names are still declared.
+bool dropsWhenRefused(StmtKind kind) {
+    switch (kind) {
+    case StmtKind::kCall:
+    case StmtKind::kAssign:
+    case StmtKind::kUpdate:
+    case StmtKind::kReturn:
+    case StmtKind::kBreak:
+    case StmtKind::kContinue:
+    case StmtKind::kRead:
+    case StmtKind::kRestore:
+    case StmtKind::kLabel:
+    case StmtKind::kSwap:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // A block open while its statements are read: the If, loop, Select, procedure, structure or
 // data section, or the program itself at the bottom of the stack.
 struct Frame {
@@ -42,6 +82,7 @@ struct Frame {
     std::vector<NodeId> body; // of the block, or of the clause being read
     std::vector<NodeId> clauses;
     NodeId clause = kNoNode;
+    bool closedLater = true; // a data section: an EndDataSection follows somewhere
 };
 
 std::wstring_view closerSpelling(StmtKind kind) {
@@ -89,17 +130,31 @@ constexpr std::array<Closer, 9> kClosers = {{
 
 class Parser {
 public:
-    Parser(SyntaxTree& tree, Diagnostics& diag) : tree_(tree), diag_(diag) {
+    Parser(SyntaxTree& tree, Diagnostics& diag, const std::vector<std::wstring>& statements)
+        : tree_(tree), diag_(diag), statements_(statements) {
         frames_.emplace_back();
+        for (size_t i = 0; i < statements.size(); ++i)
+            if (equalsIgnoreCase(statements[i], L"enddatasection")) lastDataEnd_ = i;
     }
 
-    void statement(std::wstring_view text) {
+    // The statement at `index` of the list.
+    void statement(size_t index) {
+        index_ = index;
+        std::wstring_view text = statements_[index];
+        text_ = text;
         tokens_ = lexLine(text);
         if (!tokens_.empty() && tokens_.back().kind == TokenKind::kComment) tokens_.pop_back();
         pos_ = 0;
         failed_ = false;
         if (tokens_.empty()) return;
         if (frames_.back().kind == StmtKind::kStructure && !atWord(L"endstructure")) return field();
+        if (frames_.back().kind == StmtKind::kDataSection && !dataStatement()) {
+            // A section never closed ends where its data does: the program after it runs,
+            // and its one message is the section's. In a closed one the statement is refused.
+            if (frames_.back().closedLater) return report(message::notSupported(line_, text));
+            neverClosed(frames_.back());
+            close();
+        }
         keywordStatement();
     }
 
@@ -123,34 +178,53 @@ private:
         for (const Closer& closer : kClosers)
             if (word == closer.word) return closeBlock(closer);
         if (word == L"if") return open(conditional(StmtKind::kIf));
-        if (word == L"elseif") return clause(StmtKind::kIf, conditional(StmtKind::kElseIf));
-        if (word == L"else") return clause(StmtKind::kIf, bare(StmtKind::kElse));
+        if (word == L"elseif") return clause(StmtKind::kIf, StmtKind::kElseIf);
+        if (word == L"else") return clause(StmtKind::kIf, StmtKind::kElse);
         if (word == L"while") return open(conditional(StmtKind::kWhile));
-        if (word == L"repeat") return open(bare(StmtKind::kRepeat));
+        if (word == L"repeat") return open(bareBlockWord(StmtKind::kRepeat));
         if (word == L"for") return open(forHeader());
         if (word == L"foreach") return open(conditional(StmtKind::kForEach));
         if (word == L"select") return open(conditional(StmtKind::kSelect));
-        if (word == L"case") return clause(StmtKind::kSelect, caseLabel());
-        if (word == L"default") return clause(StmtKind::kSelect, bare(StmtKind::kDefault));
+        if (word == L"case") return clause(StmtKind::kSelect, StmtKind::kCase);
+        if (word == L"default") return clause(StmtKind::kSelect, StmtKind::kDefault);
         if (word == L"procedure") return procedure();
         if (word == L"declare") return place(header(StmtKind::kDeclare));
         if (word == L"procedurereturn") return place(valueStatement(StmtKind::kReturn));
         if (word == L"break") return place(valueStatement(StmtKind::kBreak));
         if (word == L"continue") return place(bare(StmtKind::kContinue));
-        if (word == L"structure") return open(structureHeader());
-        if (word == L"datasection") return open(bare(StmtKind::kDataSection));
+        if (word == L"structure") {
+            // Never closed, it is reported and the program after its head reads as usual
+            // instead of vanishing into the field list.
+            if (!structureClosed())
+                return report(message::withoutEnd(line_, L"Structure", L"EndStructure"));
+            return open(structureHeader());
+        }
+        if (word == L"datasection") {
+            open(bare(StmtKind::kDataSection));
+            frames_.back().closedLater = index_ < lastDataEnd_;
+            return;
+        }
         if (word == L"data") return place(listStatement(StmtKind::kData));
         if (word == L"read") return place(listStatement(StmtKind::kRead));
         if (word == L"restore") return place(named(StmtKind::kRestore));
         if (word == L"swap") return place(listStatement(StmtKind::kSwap));
-        if (word == L"dim") return place(declaredContainer(StmtKind::kDim));
-        if (word == L"redim") return place(declaredContainer(StmtKind::kReDim));
-        if (word == L"newlist") return place(declaredContainer(StmtKind::kNewList));
-        if (word == L"newmap") return place(declaredContainer(StmtKind::kNewMap));
+        if (word == L"to" || word == L"step")
+            return report(message::withoutEnd(line_, first.text, L"For"));
+        if (word == L"dim") return containers(StmtKind::kDim);
+        if (word == L"redim") return containers(StmtKind::kReDim);
+        if (word == L"newlist") return containers(StmtKind::kNewList);
+        if (word == L"newmap") return containers(StmtKind::kNewMap);
         if (isDefineWord(first)) return place(declaration());
         for (std::wstring_view command : kCommandWords)
             if (word == command) return place(this->command());
         place(plainStatement());
+    }
+
+    // What a data section holds: Data, a label, its EndDataSection.
+    bool dataStatement() const {
+        if (atWord(L"data") || atWord(L"enddatasection")) return true;
+        return tokens_.size() == 1 && tokens_[0].kind == TokenKind::kName &&
+               tokens_[0].text.back() != L'$';
     }
 
     // A statement that names no keyword: "x = 1", "a(2)\y = 3", "n % 60", "Foo(1)", a label
@@ -214,6 +288,13 @@ private:
         return finished(s, {});
     }
 
+    NodeId bareBlockWord(StmtKind kind) {
+        Stmt s = started(kind);
+        ++pos_;
+        if (pos_ < tokens_.size()) tail();
+        return finished(s, {});
+    }
+
     // ProcedureReturn and Break, with their value where one is written.
     NodeId valueStatement(StmtKind kind) {
         Stmt s = started(kind);
@@ -248,7 +329,9 @@ private:
         exprs.push_back(expression(0));
         if (pos_ < tokens_.size() && isWord(tokens_[pos_], L"step")) {
             ++pos_;
-            exprs.push_back(expression(0));
+            // A step that does not read is left out: its message is the loop's one.
+            NodeId step = expression(0);
+            if (!failed_) exprs.push_back(step);
         }
         return finished(s, exprs);
     }
@@ -271,11 +354,20 @@ private:
         return finished(s, values);
     }
 
+    // A procedure head inside a procedure ends the one before, with the blocks left open in
+    // it: the missing EndProcedure is the fault, and this is its one message. The outer
+    // procedure's own EndProcedure, further down, then closes nothing and goes silently.
     void procedure() {
-        NodeId id = header(StmtKind::kProcedure);
-        for (const Frame& frame : frames_)
-            if (frame.kind == StmtKind::kProcedure) report(L"Procedure inside Procedure");
-        open(id);
+        size_t outer = innermost(StmtKind::kProcedure, StmtKind::kProcedure, true);
+        if (outer != 0) {
+            report(L"Procedure inside Procedure");
+            while (frames_.size() > outer) {
+                endsAfterOnePass(frames_.back());
+                close();
+            }
+            ++unmatchedEndProcedures_;
+        }
+        open(header(StmtKind::kProcedure));
     }
 
     // "Procedure.s Name(a, b.f = 1.5, List l.Point(), *p)", and the same after Declare.
@@ -301,6 +393,19 @@ private:
         if (take(L"=")) parts.push_back(expression(0));
         p.children = links(parts);
         return add(p);
+    }
+
+    // Whether the Structure being read has its EndStructure before the next Structure or
+    // Procedure head or EndProcedure.
+    bool structureClosed() const {
+        for (size_t k = index_ + 1; k < statements_.size(); ++k) {
+            std::wstring lc = toLower(statements_[k]);
+            if (lc == L"endstructure") return true;
+            if (startsWith(lc, L"structure ") || startsWith(lc, L"procedure ") ||
+                startsWith(lc, L"procedure.") || lc == L"endprocedure")
+                return false;
+        }
+        return false;
     }
 
     // "Structure Point Extends Base".
@@ -357,6 +462,17 @@ private:
         return finishedItem(s, exprs);
     }
 
+    // "Dim grid(2, 2), row.s(3)": one statement for each container, so that each is
+    // declared as if it stood alone.
+    void containers(StmtKind kind) {
+        place(declaredContainer(kind));
+        while (!failed_ && take(L",")) {
+            Stmt s = started(kind);
+            place(finishedItem(s, {postfix()}));
+        }
+        if (!failed_ && pos_ < tokens_.size()) fail(pos_);
+    }
+
     // "Dim a.f(10, 2)", "NewList l.Point()", "NewMap m.s(64)"; inside a declaration list it
     // ends at the next comma at its level.
     NodeId declaredContainer(StmtKind kind) {
@@ -372,8 +488,11 @@ private:
     void open(NodeId id) {
         // A block this deep is left out of the program, with what it holds, and reported
         // once: every later stage walks the blocks nested in each other, and the browser
-        // would not read them either.
-        if (frames_.size() <= kMaxBlocks) {
+        // would not read them either. A procedure is no step of the flow around it: it
+        // belongs to the program, wherever its head stands.
+        if (tree_.stmts[id].kind == StmtKind::kProcedure) {
+            frames_.front().body.push_back(id);
+        } else if (frames_.size() <= kMaxBlocks) {
             place(id);
         } else if (!tooDeepReported_) {
             tooDeepReported_ = true;
@@ -388,15 +507,23 @@ private:
     }
 
     // ElseIf, Else, Case, Default: a clause of the innermost If or Select.
-    void clause(StmtKind owner, NodeId id) {
+    // A clause without its block is dropped with that one message, whatever follows it.
+    void clause(StmtKind owner, StmtKind kind) {
         size_t match = innermost(owner, owner, false);
         if (match == 0) {
-            StmtKind kind = tree_.stmts[id].kind;
-            report(std::wstring(statementName(kind)) + L" without " +
-                   std::wstring(statementName(owner)));
-            return;
+            return report(message::withoutEnd(line_, statementName(kind), statementName(owner)));
         }
         closeDownTo(match);
+        // After its Else an If takes no further clause: the word is dropped and what
+        // follows stays in the Else.
+        const Frame& open = frames_.back();
+        if (owner == StmtKind::kIf && open.clause != kNoNode &&
+            tree_.stmts[open.clause].kind == StmtKind::kElse)
+            return diag_.error(message::syntaxError(line_, tokens_[0].text));
+        NodeId id = kind == StmtKind::kElseIf ? conditional(kind)
+                    : kind == StmtKind::kElse ? bareBlockWord(kind)
+                    : kind == StmtKind::kCase ? caseLabel()
+                                              : bare(kind);
         Frame& frame = frames_.back();
         flushBody(frame);
         frame.clauses.push_back(id);
@@ -407,24 +534,39 @@ private:
         bool crossesProcedures = closer.first == StmtKind::kProcedure;
         size_t match = innermost(closer.first, closer.second, crossesProcedures);
         if (match == 0) {
-            report(properCloser(closer) + L" without " + std::wstring(statementName(closer.first)));
+            if (closer.first == StmtKind::kProcedure && unmatchedEndProcedures_ > 0)
+                --unmatchedEndProcedures_;
+            else
+                report(
+                    message::withoutEnd(line_, properCloser(closer), statementName(closer.first)));
             return;
         }
         closeDownTo(match);
+        ++pos_;
         if (closer.word == L"until") {
-            ++pos_;
             NodeId condition = expression(0);
             if (!failed_ && pos_ < tokens_.size()) fail(pos_);
-            tree_.stmts[frames_.back().stmt].exprs = links({condition});
-        } else if (closer.word == L"next" && pos_ + 1 < tokens_.size()) {
-            ++pos_;
+            if (failed_)
+                endsAfterOnePass(frames_.back());
+            else
+                tree_.stmts[frames_.back().stmt].exprs = links({condition});
+        } else {
             // "Next i" names the loop's variable; it adds nothing to the tree.
-            if (tokens_[pos_].kind == TokenKind::kName) ++pos_;
-            if (pos_ < tokens_.size()) fail(pos_);
-        } else if (tokens_.size() > 1) {
-            fail(1);
+            bool named = closer.word == L"next" && pos_ < tokens_.size() &&
+                         tokens_[pos_].kind == TokenKind::kName;
+            if (named) ++pos_;
+            if (pos_ < tokens_.size()) tail();
         }
         close();
+    }
+
+    // "EndIf+", "EndProcedure x", "Next-i": what a bare block word cannot take, reported as
+    // written; the word still does its part.
+    void tail() {
+        std::wstring_view rest = text_.substr(static_cast<size_t>(tokens_[pos_].column - 1));
+        failed_ = true;
+        pos_ = tokens_.size();
+        diag_.error(message::syntaxError(line_, rest.substr(0, 20)));
     }
 
     static std::wstring properCloser(const Closer& closer) {
@@ -455,9 +597,21 @@ private:
     }
 
     void neverClosed(const Frame& frame) {
-        diag_.error(message::atLine(frame.line, std::wstring(statementName(frame.kind)) +
-                                                    L" without " +
-                                                    std::wstring(closerSpelling(frame.kind))));
+        report(
+            message::withoutEnd(frame.line, statementName(frame.kind), closerSpelling(frame.kind)));
+        endsAfterOnePass(frame);
+    }
+
+    // A Repeat whose end is missing, or does not read, ends after one pass: the program is
+    // faulty already, and a loop with no way out would hold the browser before the page
+    // could show the fault.
+    void endsAfterOnePass(const Frame& frame) {
+        if (frame.kind != StmtKind::kRepeat) return;
+        Expr once;
+        once.kind = ExprKind::kNumber;
+        once.at = {frame.line, 1};
+        once.text = L"1";
+        tree_.stmts[frame.stmt].exprs = links({add(once)});
     }
 
     void flushBody(Frame& frame) {
@@ -552,15 +706,22 @@ private:
         const Token& token = tokens_[pos_];
         switch (token.kind) {
         case TokenKind::kNumber:
+            // Reported rather than wrapped; the statement still reads.
+            if (beyond64Bits(token.text))
+                report(L"number too large: " + std::wstring(token.text.substr(0, 40)));
             return atom(ExprKind::kNumber);
         case TokenKind::kCharacter:
             return atom(ExprKind::kCharacter);
         case TokenKind::kString:
+            // Reported, and read as if closed at the end of its line.
+            if (!isClosedString(token.text))
+                report(message::withoutEnd(line_, L"string", L"closing quote"));
             return atom(ExprKind::kString);
         case TokenKind::kConstant:
             return atom(ExprKind::kConstant);
         case TokenKind::kLabel:
-            return atom(ExprKind::kLabel);
+            // A page has no addresses to give a label: the word is unknown there.
+            return refuse(message::unknownType(line_, token.column, token.text));
         case TokenKind::kPointer: {
             Expr node = exprAt(ExprKind::kPointer, pos_++);
             node.text = token.text.substr(1);
@@ -584,6 +745,7 @@ private:
             return add(node);
         }
         case TokenKind::kName:
+            if (isBlockLineWord(token)) return fail(pos_);
             return name();
         case TokenKind::kOperator:
             if (token.text == L"(") {
@@ -592,6 +754,8 @@ private:
                 expect(L")");
                 return inner;
             }
+            // "!" only joins two values; where one starts, it is a word of its own.
+            if (token.text == L"!") return refuse(message::unknownType(line_, token.column, L"!"));
             return fail(pos_);
         default:
             return fail(pos_);
@@ -693,6 +857,7 @@ private:
 
     // A statement, or an item of a declaration list, which may end before the statement.
     NodeId finishedItem(Stmt s, const std::vector<NodeId>& exprs) {
+        if (failed_ && dropsWhenRefused(s.kind)) s.kind = StmtKind::kError;
         s.exprs = links(exprs);
         tree_.stmts.push_back(s);
         return static_cast<NodeId>(tree_.stmts.size() - 1);
@@ -721,11 +886,42 @@ private:
 
     // The first fault of a statement is reported; the rest of it is not read.
     NodeId fail(size_t index) {
+        // Brackets that do not pair are the fault, wherever the reading stopped.
+        if (!bracketsPair()) return refuse(message::bracketError(line_), index);
+        if (index < tokens_.size() && tokens_[index].kind == TokenKind::kUnknown)
+            return refuse(message::unknownType(line_, tokens_[index].column, wordAt(index)), index);
+        std::wstring near = index < tokens_.size() ? std::wstring(tokens_[index].text)
+                                                   : std::wstring(L"end of statement");
+        // "</" would end the page's script where it stands; it is named as a whole.
+        if (near == L"/" && index > 0 && isSymbol(tokens_[index - 1], L"<") &&
+            tokens_[index - 1].column + 1 == tokens_[index].column)
+            near = L"</";
+        return refuse(message::syntaxError(line_, near), index);
+    }
+
+    bool bracketsPair() const {
+        int depth = 0;
+        for (const Token& token : tokens_) {
+            if (isSymbol(token, L"(")) ++depth;
+            if (isSymbol(token, L")") && --depth < 0) return false;
+        }
+        return depth == 0;
+    }
+
+    // A character that starts no token, with the rest of the word it stands in ("`a").
+    std::wstring wordAt(size_t index) const {
+        size_t from = static_cast<size_t>(tokens_[index].column - 1);
+        size_t end = from + tokens_[index].text.size();
+        while (end < text_.size() && (isNameChar(text_[end]) || text_[end] == L'$')) ++end;
+        return std::wstring(text_.substr(from, end - from));
+    }
+
+    NodeId refuse(Diagnostic record) { return refuse(std::move(record), pos_); }
+
+    NodeId refuse(Diagnostic record, size_t index) {
         if (!failed_) {
             failed_ = true;
-            std::wstring near = index < tokens_.size() ? std::wstring(tokens_[index].text)
-                                                       : std::wstring(L"end of statement");
-            report(L"syntax error near " + near);
+            diag_.error(std::move(record));
         }
         pos_ = tokens_.size();
         Expr e;
@@ -734,6 +930,7 @@ private:
     }
 
     void report(const std::wstring& text) { diag_.error(message::atLine(line_, text)); }
+    void report(Diagnostic record) { diag_.error(std::move(record)); }
 
     // Brackets nested deeper than this are refused: the browser would not read them either,
     // and the parser must not run out of stack.
@@ -749,18 +946,23 @@ private:
     bool failed_ = false;
     int depth_ = 0;
     int line_ = -1;
+    const std::vector<std::wstring>& statements_;
+    size_t index_ = 0;               // of the statement being read
+    size_t lastDataEnd_ = 0;         // the index of the last EndDataSection
+    std::wstring_view text_;         // the statement being read
+    int unmatchedEndProcedures_ = 0; // EndProcedures of procedures a later head ended
 };
 
 } // namespace
 
 SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag) {
     SyntaxTree tree;
-    Parser parser(tree, diag);
-    for (const std::wstring& element : statements) {
-        if (isLineMarker(element))
-            parser.setLine(markerLine(element));
+    Parser parser(tree, diag, statements);
+    for (size_t i = 0; i < statements.size(); ++i) {
+        if (isLineMarker(statements[i]))
+            parser.setLine(markerLine(statements[i]));
         else
-            parser.statement(element);
+            parser.statement(i);
     }
     parser.finish();
     return tree;

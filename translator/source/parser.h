@@ -15,10 +15,15 @@ namespace qc {
 //
 // Reports, with the line of the statement:
 //   - "X without Y" for a closer without its block (the closer is dropped) and for a block
-//     left open (closed where the program, or the procedure around it, ends);
-//   - "Procedure inside Procedure";
-//   - "syntax error near T" where a statement does not read (it becomes one kError node,
-//     and the blocks around it stay as they are).
+//     left open (closed where the program, or the procedure around it, ends; a data section
+//     where its data ends); "To" and "Step" outside a For are dropped the same way;
+//   - "Procedure inside Procedure": the head ends the procedure before, with the blocks open
+//     in it, and that procedure's own EndProcedure later closes nothing, silently;
+//   - "syntax error near T" where a statement does not read (a plain statement becomes one
+//     kError node; a block keeps its kind, and the blocks around it stay as they are), and
+//     for what a bare block word cannot take ("EndIf+1", "Next-i"; the word still counts);
+//   - "unknow typ" for a "?label" or a "!" where a value starts, and "number too large" for
+//     an integer beyond 64 bits (the statement still reads).
 SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag);
 
 } // namespace qc

@@ -39,7 +39,6 @@ enum class ExprKind : std::uint8_t {
     kIndex,     // "v[2]": children[0] the static array, children[1] the index
     kPointer,   // "*p": `text` the name after the star
     kAddress,   // "@x", "@p()", "@a(1)", "@*p": children[0] what the address is taken of
-    kLabel,     // "?label"
     kRange,     // "1 To 5" of a Case: children[0] and [1]
     kParameter, // of a procedure: `text` "List", "Array", "Map" or empty; children[0] the
                 // name (with its type), children[1] the default value where written

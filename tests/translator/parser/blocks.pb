@@ -20,3 +20,16 @@ Select key
   Default
     Debug "other"
 EndSelect
+If a
+Else
+Else
+  Debug 1
+EndIf
+If b
+  Procedure Inner()
+    Debug 2
+  EndProcedure
+EndIf
+Structure Open
+  x.i
+Debug 3

@@ -3,7 +3,7 @@ Define.i a, b = 2, *p.Point
 Global NewList items.s(), NewMap ages.i(), Dim grid.f(9, 9)
 Protected i, last = ArraySize(a())
 Static count.q = 0
-Dim names.s(10)
+Dim names.s(10), grid(2, 2)
 ReDim names(20)
 NewList shapes.Shape()
 Structure Shape Extends Base

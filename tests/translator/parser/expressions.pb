@@ -7,7 +7,7 @@ s$ = "a;b" + ~"tab\there" + Str(n)
 c = 'A' + $FF + %1010 + 1.5e3 + #MaxValue
 p = grid(x, y + 1)\cells[3]\name$
 q = l()\items()\count.i
-r = @Handler() + @buffer + ?Start
+r = @Handler() + @buffer
 t = *p\next\value
 u = Bool(a = 1) + Len("x")
 w = a - -1

@@ -17,3 +17,6 @@ EndSelect
 Case 3
 Repeat
   Debug 1
+Repeat
+  Debug 2
+Until x = (
