@@ -41,11 +41,14 @@ public:
             if (v.home != Variable::Home::kMain && v.home != Variable::Home::kGlobal &&
                 v.home != Variable::Home::kStatic)
                 continue;
+            // A static starts with its value, made once with the page, so that value cannot
+            // read a parameter. The others take theirs where their declaration stands: at page
+            // level a call in it would run while the page is still loading, and run twice.
             std::wstring initial = emptyValue(v.type);
-            if (v.initial != kNoNode && isConstant(v.initial)) {
+            bool statik = v.home == Variable::Home::kStatic && v.initial != kNoNode;
+            if (statik && isConstant(v.initial)) {
                 initial = ex_.stored(v.initial, v.type);
-            } else if (v.initial != kNoNode) {
-                // A static is made once, with the page: it cannot start from a parameter.
+            } else if (statik) {
                 diag_.error(message::notSupported(tree_.exprs[v.initial].at.line,
                                                   L"Static value that is not constant"));
             }
