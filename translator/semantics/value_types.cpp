@@ -205,7 +205,10 @@ private:
             const Stmt& s = tree_.stmts[tree_.child(range, i)];
             int inside = procedure;
             if (s.kind == StmtKind::kProcedure) {
-                inside = out_.procedureIds[toLower(s.name)];
+                // Procedures are collected from the program's own level only.
+                auto known = out_.procedureIds.find(toLower(s.name));
+                if (known == out_.procedureIds.end()) continue;
+                inside = known->second;
                 for (std::uint32_t k = 0; k < s.exprs.count; ++k) {
                     const Expr& p = tree_.exprs[tree_.child(s.exprs, k)];
                     if (!p.text.empty())
@@ -297,7 +300,9 @@ private:
     }
 
     void procedure(const Stmt& s) {
-        current_ = out_.procedureIds[toLower(s.name)];
+        auto known = out_.procedureIds.find(toLower(s.name));
+        if (known == out_.procedureIds.end()) return;
+        current_ = known->second;
         scope_.clear();
         for (std::uint32_t k = 0; k < s.exprs.count; ++k) {
             const Expr& p = tree_.exprs[tree_.child(s.exprs, k)];
