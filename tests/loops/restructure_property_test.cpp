@@ -327,6 +327,98 @@ Lines programScript(const std::wstring& source, Diagnostics& diag) {
     return Lines(script.begin() + static_cast<long>(skip), script.end());
 }
 
+// The program as source for the tree's translation, with what it does made visible: a
+// statement is a Debug of its own text, a condition a call of Probe, which the test's script
+// answers as World does.
+std::wstring observableSource(const std::vector<Node>& nodes, int depth = 0) {
+    std::wstring text;
+    std::wstring indent(static_cast<size_t>(depth) * 2, L' ');
+    auto probe = [](const std::wstring& name) { return L"Probe(\"" + name + L"\")"; };
+    for (const Node& n : nodes) {
+        switch (n.kind) {
+        case Node::kStatement:
+            text += indent + L"Debug \"" + n.text + L"\"\n";
+            break;
+        case Node::kBreak:
+            text += indent + L"Break\n";
+            break;
+        case Node::kContinue:
+            text += indent + L"Continue\n";
+            break;
+        case Node::kIf:
+            text += indent + L"If " + probe(n.text) + L"\n" + observableSource(n.body, depth + 1);
+            if (n.hasElse) text += indent + L"Else\n" + observableSource(n.elseBody, depth + 1);
+            text += indent + L"EndIf\n";
+            break;
+        case Node::kRepeat:
+            text += indent + L"Repeat\n" + observableSource(n.body, depth + 1) + indent +
+                    (n.forever ? L"ForEver" : L"Until " + probe(n.text)) + L"\n";
+            break;
+        default:
+            break; // not generated for these programs
+        }
+    }
+    return text;
+}
+
+// The scripts run in node as the page's timer runs them: INIT once, then the function
+// ChangeLoop names, until ChangeLoop(0) or the run is long enough to compare. Returns each
+// program's trace and whether it ended of itself.
+struct NodeRun {
+    Lines trace;
+    bool ended = false;
+};
+
+std::map<unsigned, NodeRun> runInNode(const std::vector<std::pair<unsigned, Lines>>& scripts) {
+    std::map<unsigned, NodeRun> runs;
+    std::filesystem::path dir = std::filesystem::temp_directory_path();
+    std::string stem = "qc-tree-loops-" + std::to_string(getpid());
+    std::filesystem::path file = dir / (stem + ".js"), result = dir / (stem + ".out");
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << "const out = [];\n";
+        for (const auto& [seed, lines] : scripts) {
+            out << "(function(){\nconst trace = [], counts = {};\nlet current = null;\n";
+            for (const auto& l : lines) out << toUtf8(l) << "\n";
+            out << "function ChangeLoop(f){ current = f; }\n"
+                << "function Debug(x){ trace.push(x); }\n"
+                << "function Probe(name){\n"
+                << "  const n = counts[name] = (counts[name] || 0) + 1;\n"
+                << "  let h = (" << seed << " ^ Math.imul(n - 1, 2654435761)) >>> 0;\n"
+                << "  for (const c of name) h = Math.imul(h ^ c.charCodeAt(0), 16777619) >>> 0;\n"
+                << "  const v = name[0] === 'u' ? h % 3 === 0 : h % 2 === 0;\n"
+                << "  trace.push('?' + name + (v ? '=1' : '=0'));\n"
+                << "  return v ? 1 : 0;\n}\n"
+                << "INIT();\nlet steps = 0;\n"
+                << "while (current && steps++ < 20000 && trace.length < 300) current();\n"
+                << "for (const t of trace) out.push('" << seed << "\\t' + t);\n"
+                << "out.push('" << seed << "\\t' + (current ? 'STOPPED' : 'ENDED'));\n"
+                << "})();\n";
+        }
+        out << "require('fs').writeFileSync('" << result.string()
+            << "', out.join('\\n') + '\\n');\n";
+    }
+    std::string command = "node \"" + file.string() + "\"";
+    int status = std::system(command.c_str());
+    EXPECT_EQ(status, 0) << "see " << file;
+    std::ifstream in(result);
+    std::string line;
+    while (std::getline(in, line)) {
+        size_t tab = line.find('\t');
+        unsigned seed = static_cast<unsigned>(std::stoul(line.substr(0, tab)));
+        std::string entry = line.substr(tab + 1);
+        if (entry == "ENDED" || entry == "STOPPED")
+            runs[seed].ended = entry == "ENDED";
+        else
+            runs[seed].trace.push_back(fromUtf8(entry));
+    }
+    if (status == 0) {
+        std::filesystem::remove(file);
+        std::filesystem::remove(result);
+    }
+    return runs;
+}
+
 // Asks node whether the scripts parse. Each goes into a function of its own in one file, so
 // one run checks them all.
 void expectScriptsParse(const std::vector<std::pair<unsigned, Lines>>& scripts) {
@@ -400,6 +492,43 @@ TEST(RestructureProperty, WellFormedProgramsKeepEveryStatementAndBehaveAlike) {
         }
     }
     expectScriptsParse(scripts);
+}
+
+// The same programs through the syntax tree: its printer lays the main program out in the
+// same functions, and the page's script, run as the timer runs it, does what the program as
+// written does.
+TEST(RestructureProperty, TreeTranslationsBehaveAsWritten) {
+    if (std::system("node --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "no node";
+    std::vector<std::pair<unsigned, Lines>> scripts;
+    std::map<unsigned, std::vector<Node>> programs;
+    const std::wstring probe = L"Procedure Probe(name.s)\n  ProcedureReturn 0\nEndProcedure\n";
+    for (unsigned seed = 1; seed <= 600; ++seed) {
+        ProgramGenerator generator(seed, false, seed % 2 == 0);
+        std::vector<Node> program = generator.program();
+        std::wstring source = probe + observableSource(program);
+        Diagnostics diag;
+        Lines script = translateSourceWithTree(source, nullptr, diag, nullptr).scriptLines;
+        ASSERT_TRUE(diag.errors().empty()) << toUtf8(source) << narrow(diag.errors());
+        const Lines& library = runtimeLibraryLines();
+        script.erase(script.begin(), script.begin() + static_cast<long>(library.size()));
+        scripts.emplace_back(seed, std::move(script));
+        programs[seed] = std::move(program);
+    }
+    std::map<unsigned, NodeRun> runs = runInNode(scripts);
+    for (const auto& [seed, program] : programs) {
+        World asWritten(seed);
+        runSource(program, asWritten);
+        const NodeRun& run = runs[seed];
+        size_t common = std::min(asWritten.trace.size(), run.trace.size());
+        std::string context =
+            "seed " + std::to_string(seed) + "\n" + toUtf8(observableSource(program));
+        ASSERT_EQ(narrow(Lines(asWritten.trace.begin(), asWritten.trace.begin() + common)),
+                  narrow(Lines(run.trace.begin(), run.trace.begin() + common)))
+            << context;
+        if (!asWritten.stopped() && run.ended) {
+            EXPECT_EQ(asWritten.trace.size(), run.trace.size()) << context;
+        }
+    }
 }
 
 // Dropping one block line (other than an Else) from a well-formed program breaks it; the
