@@ -299,6 +299,7 @@ public:
 
     // "Dim a.f(10, 2)" makes the array anew; "ReDim a(20)" resizes it and keeps its elements.
     void dimension(const Stmt& s) {
+        if (didNotRead(s)) return;
         NodeId id = exprAt(s, 0);
         const Container* c = typed_.containerOf(id);
         const Expr& e = tree_.exprs[id];
@@ -318,8 +319,15 @@ public:
                   L");");
     }
 
+    // A declaration whose name did not read: the parser has said so.
+    bool didNotRead(const Stmt& s) const {
+        return s.exprs.count == 0 || tree_.exprs[exprAt(s, 0)].kind == ExprKind::kError ||
+               tree_.exprs[exprAt(s, 0)].text.empty();
+    }
+
     // "NewList l.Point()", "NewMap m.s()": empty, with the elements' factory.
     void newContainer(const Stmt& s) {
+        if (didNotRead(s)) return;
         const Container* c = typed_.containerOf(exprAt(s, 0));
         if (c == nullptr || c->parameter) return ex_.unsupported(L"this list or map declaration");
         write(c->scriptName + (s.kind == StmtKind::kNewList ? L"=NewList(" : L"=NewMap(") +

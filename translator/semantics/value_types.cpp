@@ -181,6 +181,7 @@ private:
             NodeId id = tree_.child(range, i);
             const Stmt& s = tree_.stmts[id];
             if (s.kind != StmtKind::kProcedure && s.kind != StmtKind::kDeclare) continue;
+            if (s.name.empty()) continue; // a head that did not read: reported by the parser
             std::wstring key = toLower(s.name);
             auto [it, fresh] =
                 out_.procedureIds.try_emplace(key, static_cast<int>(out_.procedures.size()));
@@ -237,6 +238,7 @@ private:
     }
 
     void addContainer(const Expr& e, ContainerKind kind, int procedure, bool parameter) {
+        if (e.text.empty()) return; // a declaration that did not read: reported by the parser
         std::wstring key = toLower(e.text);
         auto& scope = procedure >= 0 ? procedureContainers_[procedure] : programContainers_;
         if (scope.count(key) != 0) return;

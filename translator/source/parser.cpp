@@ -496,8 +496,7 @@ private:
             place(id);
         } else if (!tooDeepReported_) {
             tooDeepReported_ = true;
-            diag_.error(message::notSupported(line_, L"blocks nested deeper than " +
-                                                         std::to_wstring(kMaxBlocks)));
+            report(L"nesting too deep");
         }
         Frame frame;
         frame.stmt = id;
@@ -634,7 +633,7 @@ private:
     NodeId expression(int minPrecedence) {
         if (++depth_ > kMaxDepth) {
             --depth_;
-            return fail(pos_);
+            return refuse(message::atLine(line_, L"nesting too deep"));
         }
         NodeId left = binaryRest(unary(), minPrecedence);
         --depth_;
@@ -932,10 +931,11 @@ private:
     void report(const std::wstring& text) { diag_.error(message::atLine(line_, text)); }
     void report(Diagnostic record) { diag_.error(std::move(record)); }
 
-    // Brackets nested deeper than this are refused: the browser would not read them either,
-    // and the parser must not run out of stack.
+    // Brackets and blocks nested deeper than this are refused as "nesting too deep": the
+    // browser would give up on such a script (at a few thousand), and the later stages, which
+    // walk the tree, must not run out of stack.
     static constexpr int kMaxDepth = 200;
-    static constexpr size_t kMaxBlocks = 256;
+    static constexpr size_t kMaxBlocks = 500;
     bool tooDeepReported_ = false;
 
     SyntaxTree& tree_;
