@@ -1,6 +1,7 @@
 // One-line typos and worse (tests/hostile/data/malformed-lines.txt, one program per line):
 // whatever the converter makes of them, compacted and plain, the page's script must parse,
-// so a typo can never silently stop the whole program; and both pages report the same.
+// so a typo can never silently stop the whole program; and both pages report the same. The
+// same holds for the translation through the syntax tree.
 #include "convert/conversion.h"
 #include "hostile_support.h"
 
@@ -34,8 +35,10 @@ TEST_F(MalformedSources, EveryPageParsesAndBothPagesReportAlike) {
     sources.push_back("a = " + repeat("(", 3000) + "1" + repeat(")", 3000));
 
     std::string pages;
-    for (size_t i = 0; i < sources.size(); ++i) {
-        fs::path source = write("case" + std::to_string(i) + ".pb", sources[i] + "\n");
+    for (size_t i = 0; i < 2 * sources.size(); ++i) {
+        bool tree = i >= sources.size();
+        const std::string& text = sources[i % sources.size()];
+        fs::path source = write("case" + std::to_string(i) + ".pb", text + "\n");
         std::vector<std::wstring> logs[2];
         for (int compact = 0; compact < 2; ++compact) {
             fs::path page =
@@ -45,7 +48,8 @@ TEST_F(MalformedSources, EveryPageParsesAndBothPagesReportAlike) {
             qc::ConversionOptions options;
             options.compact = compact == 1;
             qc::LoadedSource loaded;
-            ASSERT_EQ(qc::loadSource(source, diag, loaded, nullptr, qc::coreStages(), page),
+            ASSERT_EQ(qc::loadSource(source, diag, loaded, nullptr,
+                                     tree ? qc::treeStages() : qc::coreStages(), page),
                       qc::ConversionStatus::kWritten);
             ASSERT_EQ(qc::writeConvertedPage(loaded, page, options, names, diag),
                       qc::ConversionStatus::kWritten);
@@ -53,8 +57,8 @@ TEST_F(MalformedSources, EveryPageParsesAndBothPagesReportAlike) {
             pages += ' '; // appended apart: GCC 12 sees a false overlap in " " + text
             pages += shellQuote(page.string());
         }
-        EXPECT_EQ(logs[0], logs[1]) << sources[i];
-        if (i >= sources.size() - deepSources) {
+        EXPECT_EQ(logs[0], logs[1]) << text;
+        if (i % sources.size() >= sources.size() - deepSources) {
             ASSERT_FALSE(logs[0].empty());
             EXPECT_NE(logs[0].back().find(L"nesting too deep"), std::wstring::npos);
         }
