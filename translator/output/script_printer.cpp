@@ -519,6 +519,15 @@ public:
     struct ForParts {
         std::wstring counter, start, bound, step;
         bool down = false; // the step's sign, known from its literal, decides the test
+        std::wstring sign; // else the step, whose sign decides it as the loop runs
+
+        // The test that goes on ("i<=b"), and the one that ends the loop ("i>b").
+        std::wstring test(bool goesOn) const {
+            std::wstring up = counter + (goesOn ? L"<=" : L">") + bound;
+            std::wstring downward = counter + (goesOn ? L">=" : L"<") + bound;
+            if (sign.empty()) return down ? downward : up;
+            return L"(" + sign + L"<0?" + downward + L":" + up + L")";
+        }
     };
 
     bool forParts(const Stmt& s, ForParts& parts) {
@@ -533,11 +542,10 @@ public:
         if (s.exprs.count > 3) {
             NodeId stepId = exprAt(s, 3);
             const Expr& e = tree_.exprs[stepId];
-            parts.down = e.kind == ExprKind::kUnary && e.op->kind == OperatorClass::kMinus;
-            if (!parts.down && e.kind != ExprKind::kNumber) {
-                ex_.unsupported(L"a For step that is not a number");
-                return false;
-            }
+            parts.down = e.kind == ExprKind::kUnary && e.op->kind == OperatorClass::kMinus &&
+                         tree_.exprs[tree_.child(e.children, 0)].kind == ExprKind::kNumber;
+            if (!parts.down && e.kind != ExprKind::kNumber)
+                parts.sign = bound(ex_.number(stepId), kScriptAtom);
             parts.step = L"+=" + ex_.stored(stepId, type);
         }
         parts.start = ex_.stored(exprAt(s, 1), type);
@@ -548,8 +556,8 @@ public:
     void forBlock(const Stmt& s) {
         ForParts f;
         if (!forParts(s, f)) return;
-        write(loopLabel(s) + L"for(" + f.counter + L"=" + f.start + L";" + f.counter +
-              (f.down ? L">=" : L"<=") + f.bound + L";" + f.counter + f.step + L"){");
+        write(loopLabel(s) + L"for(" + f.counter + L"=" + f.start + L";" + f.test(true) + L";" +
+              f.counter + f.step + L"){");
         closeBody(s);
     }
 
@@ -674,10 +682,10 @@ public:
         beforeWaits(waits_.ofStatement(s), true);
         ForParts f;
         if (!forParts(s, f)) return;
-        std::wstring past = f.counter + (f.down ? L"<" : L">") + f.bound;
+        std::wstring past = f.test(false);
         std::wstring step = f.counter + f.step + L";";
         write(f.counter + L"=" + f.start + L";");
-        seg.openIf(loopLine(L"if(" + f.counter + (f.down ? L">=" : L"<=") + f.bound + L"){"));
+        seg.openIf(loopLine(L"if(" + f.test(true) + L"){"));
         seg.openLoop(exitTest(past), line_);
         levelBody(s, step);
         line_ = s.at.line;
