@@ -359,17 +359,38 @@ public:
         }
     }
 
-    // "Swap a, b" through the runtime's spare place; a place that calls something is refused
-    // rather than called twice.
+    // "Swap a, b" through the runtime's spare place. Each place is found once: an index or a
+    // key that calls something is computed into a variable of its own first, so that
+    // "Swap a(i), a(Random(9))" swaps with one element.
     void swap(const Stmt& s) {
         if (s.exprs.count != 2) return ex_.unsupported(L"Swap of other than two places");
-        for (std::uint32_t k = 0; k < 2; ++k)
-            if (callsSomething(tree_.exprs[exprAt(s, k)]))
-                return ex_.unsupported(L"Swap of a place that calls something");
-        std::wstring a = placeText(exprAt(s, 0));
-        std::wstring b = placeText(exprAt(s, 1));
+        std::wstring setup;
+        std::wstring a = placeOnce(exprAt(s, 0), setup);
+        std::wstring b = placeOnce(exprAt(s, 1), setup);
         if (a.empty() || b.empty()) return;
-        write(L"QLCX_Swap=" + a + L";" + a + L"=" + b + L";" + b + L"=QLCX_Swap;");
+        write(setup + L"QLCX_Swap=" + a + L";" + a + L"=" + b + L";" + b + L"=QLCX_Swap;");
+    }
+
+    std::wstring placeOnce(NodeId place, std::wstring& setup) {
+        const Expr& e = tree_.exprs[place];
+        if (!callsSomething(e)) return placeText(place);
+        const Container* c = typed_.containerOf(place);
+        if (c == nullptr || c->kind == ContainerKind::kList || e.children.count == 0) {
+            ex_.unsupported(L"Swap of a place that calls something");
+            return {};
+        }
+        std::wstring text = c->scriptName;
+        for (std::uint32_t k = 0; k < e.children.count; ++k) {
+            std::wstring held = L"qlcxswap" + std::to_wstring(++swaps_);
+            NodeId index = tree_.child(e.children, k);
+            bool map = c->kind == ContainerKind::kMap;
+            setup += L"var " + held + L"=" +
+                     (map ? ex_.value(index, false).text
+                          : ex_.stored(index, ValueType{ValueKind::kInteger, L'i'})) +
+                     L";";
+            text += map ? L"[mapslot(" + c->scriptName + L"," + held + L")]" : L"[" + held + L"]";
+        }
+        return text;
     }
 
     bool callsSomething(const Expr& e) const {
@@ -801,6 +822,7 @@ public:
     int line_ = 0;
     ExpressionPrinter ex_;
     int selects_ = 0;
+    int swaps_ = 0;
     int labels_ = 0;
     std::wstring pendingLabel_;       // of the loop being opened
     std::vector<std::wstring> loops_; // the open script loops' labels, innermost last
