@@ -305,18 +305,19 @@ public:
         const Expr& e = tree_.exprs[id];
         if (c == nullptr || e.children.count > 3 || e.children.count == 0)
             return ex_.unsupported(L"this array declaration");
-        if (c->parameter) return ex_.unsupported(L"Dim of an array parameter");
         std::wstring bounds;
         for (std::uint32_t k = 0; k < 3; ++k)
             bounds +=
                 L"," + (k < e.children.count ? ex_.stored(tree_.child(e.children, k),
                                                           ValueType{ValueKind::kInteger, L'i'})
                                              : std::wstring(L"-1"));
-        if (s.kind == StmtKind::kDim)
+        // An array parameter is the caller's array: a Dim of it fills that one anew in place,
+        // so the caller sees it.
+        if (s.kind == StmtKind::kDim && !c->parameter)
             write(c->scriptName + L"=dimfunc(" + c->factory + bounds + L");");
         else
-            write(c->scriptName + L"=redimfunc(" + c->scriptName + L",1," + c->factory + bounds +
-                  L");");
+            write(c->scriptName + L"=redimfunc(" + c->scriptName +
+                  (s.kind == StmtKind::kDim ? L",0," : L",1,") + c->factory + bounds + L");");
     }
 
     // A declaration whose name did not read: the parser has said so.
