@@ -99,6 +99,12 @@ public:
         collectProcedures(tree_.program);
         collectContainers(tree_.program, -1);
         statements(tree_.program);
+        // A procedure spelled as a variable of the program is written under a private name:
+        // the variables are known only now.
+        for (const Variable& v : out_.variables) symbols_.useVariable(v.scriptName);
+        for (Procedure& p : out_.procedures)
+            if (symbols_.procedureNeedsPrivateName(std::wstring(p.name)))
+                p.scriptName = L"QLCXp_" + std::wstring(p.name);
         return std::move(out_);
     }
 
