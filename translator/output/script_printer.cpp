@@ -55,7 +55,7 @@ public:
             write(L"var " + v.scriptName + L"=" + initial);
         }
         for (const Container& c : typed_.containers)
-            if (c.procedure < 0) write(L"var " + c.scriptName + L"=0;");
+            if (c.procedure < 0 || c.statik) write(L"var " + c.scriptName + L"=0;");
         ex_.setWaitForm(WaitForm::kAwaitAll);
         for (const Procedure& p : typed_.procedures)
             if (p.statement != kNoNode) procedure(p);
@@ -167,7 +167,7 @@ public:
         }
         for (int index : p.containers) {
             const Container& c = typed_.containers[static_cast<size_t>(index)];
-            if (!c.parameter) write(L"var " + c.scriptName + L"=0;");
+            if (!c.parameter && !c.statik) write(L"var " + c.scriptName + L"=0;");
         }
         current_ = &p;
         statements(s.body);
@@ -313,7 +313,10 @@ public:
                                              : std::wstring(L"-1"));
         // An array parameter is the caller's array: a Dim of it fills that one anew in place,
         // so the caller sees it.
-        if (s.kind == StmtKind::kDim && !c->parameter)
+        if (s.kind == StmtKind::kDim && c->statik)
+            write(L"if(" + c->scriptName + L"===0){" + c->scriptName + L"=dimfunc(" + c->factory +
+                  bounds + L");}");
+        else if (s.kind == StmtKind::kDim && !c->parameter)
             write(c->scriptName + L"=dimfunc(" + c->factory + bounds + L");");
         else
             write(c->scriptName + L"=redimfunc(" + c->scriptName +

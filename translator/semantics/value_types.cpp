@@ -207,7 +207,7 @@ private:
 
     // ---- arrays, known before names are given: a variable gives way to an array of its name
 
-    void collectContainers(NodeRange range, int procedure) {
+    void collectContainers(NodeRange range, int procedure, bool statik = false) {
         for (std::uint32_t i = 0; i < range.count; ++i) {
             const Stmt& s = tree_.stmts[tree_.child(range, i)];
             int inside = procedure;
@@ -231,8 +231,9 @@ private:
                              s.kind == StmtKind::kDim       ? ContainerKind::kArray
                              : s.kind == StmtKind::kNewList ? ContainerKind::kList
                                                             : ContainerKind::kMap,
-                             procedure, false);
-            collectContainers(s.body, global ? -1 : inside);
+                             procedure, false, statik);
+            bool statics = s.kind == StmtKind::kDefine && equalsIgnoreCase(s.name, L"static");
+            collectContainers(s.body, global ? -1 : inside, statics && procedure >= 0);
             collectContainers(s.clauses, inside);
         }
     }
@@ -243,7 +244,8 @@ private:
         return ContainerKind::kArray;
     }
 
-    void addContainer(const Expr& e, ContainerKind kind, int procedure, bool parameter) {
+    void addContainer(const Expr& e, ContainerKind kind, int procedure, bool parameter,
+                      bool statik = false) {
         if (e.text.empty()) return; // a declaration that did not read: reported by the parser
         std::wstring key = toLower(e.text);
         auto& scope = procedure >= 0 ? procedureContainers_[procedure] : programContainers_;
@@ -254,6 +256,7 @@ private:
         c.element = out_.typeOf(e.suffix, e.text);
         c.procedure = procedure;
         c.parameter = parameter;
+        c.statik = statik;
         std::wstring type = toLower(e.suffix.substr(e.suffix.empty() ? 0 : 1));
         c.factory =
             c.element.kind == ValueKind::kString  ? L"initstring"
@@ -263,6 +266,10 @@ private:
                 : L"initint";
         symbols_.declareContainer(c.scriptName, kind, type,
                                   procedure >= 0 ? toLower(procedureAt(procedure).name) : L"");
+        // A static one lives at page level, under its procedure's name, as static variables do.
+        if (statik)
+            c.scriptName =
+                L"static_" + std::wstring(procedureAt(procedure).name) + L"_" + c.scriptName;
         int index = static_cast<int>(out_.containers.size());
         out_.containers.push_back(std::move(c));
         scope[key] = index;

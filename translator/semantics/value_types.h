@@ -61,6 +61,7 @@ struct Container {
     ValueType element;
     int procedure = -1; // of a local or a parameter
     bool parameter = false;
+    bool statik = false; // "Static Dim": made once, kept from call to call
 };
 
 struct Procedure {
