@@ -288,6 +288,11 @@ public:
             }
             NodeId name = exprAt(item, 0);
             const Variable* v = typed_.variableOf(name);
+            // "Shared board()": the procedure names the program's array, list or map, which
+            // the page already holds where every function sees it.
+            if (v == nullptr && typed_.containerOf(name) != nullptr &&
+                equalsIgnoreCase(s.name, L"shared"))
+                continue;
             if (v == nullptr) {
                 ex_.unsupported(L"a declared name other than a variable");
                 continue;
