@@ -339,8 +339,11 @@ public:
         if (didNotRead(s)) return;
         const Container* c = typed_.containerOf(exprAt(s, 0));
         if (c == nullptr || c->parameter) return ex_.unsupported(L"this list or map declaration");
-        write(c->scriptName + (s.kind == StmtKind::kNewList ? L"=NewList(" : L"=NewMap(") +
-              c->factory + L");");
+        std::wstring made = c->scriptName +
+                            (s.kind == StmtKind::kNewList ? L"=NewList(" : L"=NewMap(") +
+                            c->factory + L");";
+        // A static one is made on the first call only.
+        write(c->statik ? L"if(" + c->scriptName + L"===0){" + made + L"}" : made);
     }
 
     // "ForEach l()": every element in turn as the current one.

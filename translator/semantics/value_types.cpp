@@ -207,7 +207,8 @@ private:
 
     // ---- arrays, known before names are given: a variable gives way to an array of its name
 
-    void collectContainers(NodeRange range, int procedure, bool statik = false) {
+    void collectContainers(NodeRange range, int procedure, bool statik = false,
+                           bool global = false) {
         for (std::uint32_t i = 0; i < range.count; ++i) {
             const Stmt& s = tree_.stmts[tree_.child(range, i)];
             int inside = procedure;
@@ -223,19 +224,35 @@ private:
                                      inside, true);
                 }
             }
-            bool global = s.kind == StmtKind::kDefine && equalsIgnoreCase(s.name, L"global");
-            if ((s.kind == StmtKind::kDim || s.kind == StmtKind::kNewList ||
-                 s.kind == StmtKind::kNewMap) &&
-                s.exprs.count > 0)
+            bool declaresGlobal =
+                s.kind == StmtKind::kDefine && equalsIgnoreCase(s.name, L"global");
+            bool makes = s.kind == StmtKind::kDim || s.kind == StmtKind::kNewList ||
+                         s.kind == StmtKind::kNewMap;
+            // A Dim in a procedure of a global array makes that one anew, no local of its own.
+            if (makes && s.exprs.count > 0 &&
+                !(procedure >= 0 && isGlobalContainer(tree_.exprs[tree_.child(s.exprs, 0)].text)))
                 addContainer(tree_.exprs[tree_.child(s.exprs, 0)],
                              s.kind == StmtKind::kDim       ? ContainerKind::kArray
                              : s.kind == StmtKind::kNewList ? ContainerKind::kList
                                                             : ContainerKind::kMap,
                              procedure, false, statik);
+            if (makes && global && s.exprs.count > 0) {
+                auto it =
+                    programContainers_.find(toLower(tree_.exprs[tree_.child(s.exprs, 0)].text));
+                if (it != programContainers_.end())
+                    out_.containers[static_cast<size_t>(it->second)].global = true;
+            }
             bool statics = s.kind == StmtKind::kDefine && equalsIgnoreCase(s.name, L"static");
-            collectContainers(s.body, global ? -1 : inside, statics && procedure >= 0);
+            collectContainers(s.body, declaresGlobal ? -1 : inside, statics && procedure >= 0,
+                              declaresGlobal);
             collectContainers(s.clauses, inside);
         }
+    }
+
+    bool isGlobalContainer(std::wstring_view name) const {
+        auto it = programContainers_.find(toLower(name));
+        return it != programContainers_.end() &&
+               out_.containers[static_cast<size_t>(it->second)].global;
     }
 
     static ContainerKind kindOf(std::wstring_view keyword) {

@@ -62,6 +62,7 @@ struct Container {
     int procedure = -1; // of a local or a parameter
     bool parameter = false;
     bool statik = false; // "Static Dim": made once, kept from call to call
+    bool global = false; // "Global Dim": every procedure sees it, and its Dim means it
 };
 
 struct Procedure {
