@@ -17,6 +17,7 @@
 #include "translator/statement_rules.h"
 #include "translator/statement_tokens.h"
 #include "translator/translator_state.h"
+#include "translator/undeclared_names.h"
 #include "translator/waiting_procedures.h"
 
 #include <chrono>
@@ -107,10 +108,13 @@ TranslationResult translateSourceWithTree(std::wstring_view sourceText,
     if (times != nullptr) addTime(&times->readMs, t0);
     auto t1 = std::chrono::steady_clock::now();
     diag.setSourceMap(&program.map);
-    std::vector<std::wstring> statements =
-        runLanguagePass(std::move(program.statements), diag, nullptr, LanguagePassMode::kForTree);
+    UndeclaredNames undeclared;
+    std::vector<std::wstring> statements = runLanguagePass(
+        std::move(program.statements), diag, &undeclared.switches, LanguagePassMode::kForTree);
     SyntaxTree tree = parseStatements(statements, diag);
-    PrintedScript printed = printProgram(tree, typeTree(tree), diag);
+    TypedTree typed = typeTree(tree, &undeclared);
+    undeclared.report(diag);
+    PrintedScript printed = printProgram(tree, typed, diag);
     TranslationResult result = buildPage(nullptr, printed.lines, &printed.sourceLines, true);
     diag.setSourceMap(nullptr);
     result.sourceMap = std::move(program.map);

@@ -86,7 +86,8 @@ ValueType combined(Typing typing, ValueType a, ValueType b) {
 
 class Typer {
 public:
-    explicit Typer(const SyntaxTree& tree) : tree_(tree) {
+    Typer(const SyntaxTree& tree, UndeclaredNames* undeclared)
+        : tree_(tree), undeclared_(undeclared) {
         out_.types.resize(tree.exprs.size());
         out_.variable.assign(tree.exprs.size(), -1);
         out_.callee.assign(tree.exprs.size(), -1);
@@ -345,6 +346,7 @@ private:
                 procedureAt(current_).parameters.push_back(-1);
             } else {
                 declare(name, Variable::Home::kParameter, {});
+                declared(name, false);
                 procedureAt(current_).parameters.push_back(out_.variable[name]);
             }
         }
@@ -370,6 +372,7 @@ private:
             }
             NodeId initial = item.exprs.count > 1 ? tree_.child(item.exprs, 1) : kNoNode;
             if (initial != kNoNode) expr(initial);
+            declared(name, keyword == L"global");
             if (keyword == L"shared") {
                 share(name, s.suffix);
             } else {
@@ -429,9 +432,19 @@ private:
         bind(id, found->second);
     }
 
+    // EnableExplicit: a declaration by Define, Global, Protected, Static, Shared or as a
+    // parameter, and every use, go to the record that decides by lines.
+    void declared(NodeId id, bool global) {
+        if (undeclared_ == nullptr || !undeclared_->active()) return;
+        const Expr& e = tree_.exprs[id];
+        undeclared_->declare(current_, toLower(e.text), e.at.line, global);
+    }
+
     // A name used: what it means where it is used, declared on its first use.
     void use(NodeId id) {
         std::wstring key = toLower(tree_.exprs[id].text);
+        if (undeclared_ != nullptr && undeclared_->active())
+            undeclared_->use(current_, key, tree_.exprs[id].text, tree_.exprs[id].at.line);
         if (current_ >= 0) {
             if (auto it = scope_.find(key); it != scope_.end()) return bind(id, it->second);
             if (auto it = globals_.find(key); it != globals_.end()) return bind(id, it->second);
@@ -530,6 +543,7 @@ private:
     }
 
     const SyntaxTree& tree_;
+    UndeclaredNames* undeclared_;
     TypedTree out_;
     SymbolTable symbols_;
     std::unordered_map<std::wstring, int> main_;    // the main program's names, globals too
@@ -542,8 +556,8 @@ private:
 
 } // namespace
 
-TypedTree typeTree(const SyntaxTree& tree) {
-    return Typer(tree).run();
+TypedTree typeTree(const SyntaxTree& tree, UndeclaredNames* undeclared) {
+    return Typer(tree, undeclared).run();
 }
 
 } // namespace qc

@@ -6,6 +6,7 @@
 // integers, where a float is rounded into an integer place and where a narrow integer wraps.
 #include "translator/semantics/symbol_table.h"
 #include "translator/source/syntax_tree.h"
+#include "translator/undeclared_names.h"
 
 #include <string>
 #include <unordered_map>
@@ -103,6 +104,8 @@ struct TypedTree {
 // makes every later "n" a float; a name met without a suffix is an integer (a "$" name a
 // string). Inside a procedure a name is its parameter, a Protected, Static or Shared name of
 // it, a global, or else a local of its own; the main program's other variables are not seen.
-TypedTree typeTree(const SyntaxTree& tree);
+// With `undeclared`, every declaration and use of a variable is also told to it, which
+// decides under EnableExplicit.
+TypedTree typeTree(const SyntaxTree& tree, UndeclaredNames* undeclared = nullptr);
 
 } // namespace qc
