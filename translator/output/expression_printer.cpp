@@ -82,6 +82,9 @@ Piece ExpressionPrinter::expr(NodeId id) {
         return constant(e);
     case ExprKind::kName:
         return atom(variableName(id));
+    case ExprKind::kPointer:
+        refusePointer(id);
+        return atom(variableName(id));
     case ExprKind::kCall:
         return callExpr(id, e);
     case ExprKind::kField:
@@ -350,6 +353,14 @@ void ExpressionPrinter::missingFunction(std::wstring_view name) {
         return;
     missingOnLine_.push_back(std::move(lower));
     diag_.error(message::functionNotFound(line_, name));
+}
+
+void ExpressionPrinter::refusePointer(NodeId id) {
+    const Variable* v = typed_.variableOf(id);
+    if (v != nullptr && !refusedPointers_.insert(v).second) return;
+    const Expr& e = tree_.exprs[id];
+    diag_.error(
+        message::notSupported(line_, L"pointer *" + std::wstring(e.text) + std::wstring(e.suffix)));
 }
 
 void ExpressionPrinter::unsupported(std::wstring_view what) {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -61,6 +62,10 @@ public:
     // "function Not found", once a line for each name (in any letter case).
     void missingFunction(std::wstring_view name);
     void unsupported(std::wstring_view what);
+    // "not supported: pointer *p.Point", once for each pointer, where it is declared or else
+    // first used: a page has no memory to point into. The pointer is still a variable, so the
+    // statements around it run.
+    void refusePointer(NodeId id);
 
     void setWaitForm(WaitForm form) { waitForm_ = form; }
     WaitForm waitForm() const { return waitForm_; }
@@ -94,6 +99,7 @@ private:
     WaitForm waitForm_ = WaitForm::kAsWritten;
     const std::vector<char>* waiting_ = nullptr;
     bool awaited_ = false;
+    std::unordered_set<const Variable*> refusedPointers_;
     int missingLine_ = -1;
     std::vector<std::wstring> missingOnLine_; // the missing functions reported on it, lower case
 };

@@ -149,8 +149,10 @@ public:
             const Expr& parameter = tree_.exprs[exprAt(s, k)];
             NodeId name = tree_.child(parameter.children, 0);
             bool array = typed_.containerOf(name) != nullptr;
+            bool pointer = tree_.exprs[name].kind == ExprKind::kPointer;
+            if (pointer) ex_.refusePointer(name);
             if ((!parameter.text.empty() && !array) ||
-                (!array && tree_.exprs[name].kind != ExprKind::kName))
+                (!array && !pointer && tree_.exprs[name].kind != ExprKind::kName))
                 ex_.unsupported(L"a list or map parameter");
             if (k > 0) header += L",";
             header += array ? typed_.containerOf(name)->scriptName : ex_.variableName(name);
@@ -261,7 +263,9 @@ public:
         if (kind == ExprKind::kField || kind == ExprKind::kIndex)
             return write(ex_.expr(place).text + L"=" + ex_.stored(exprAt(s, 1), types_[place]) +
                          L";");
-        if (kind != ExprKind::kName) return ex_.unsupported(L"a place other than a variable");
+        if (kind == ExprKind::kPointer) ex_.refusePointer(place);
+        if (kind != ExprKind::kName && kind != ExprKind::kPointer)
+            return ex_.unsupported(L"a place other than a variable");
         write(ex_.variableName(place) + L"=" +
               ex_.stored(exprAt(s, 1), typed_.variableOf(place)->type) + L";");
     }
@@ -287,6 +291,7 @@ public:
                 continue;
             }
             NodeId name = exprAt(item, 0);
+            if (tree_.exprs[name].kind == ExprKind::kPointer) ex_.refusePointer(name);
             const Variable* v = typed_.variableOf(name);
             // "Shared board()": the procedure names the program's array, list or map, which
             // the page already holds where every function sees it.
@@ -423,7 +428,9 @@ public:
         if (typed_.containerOf(place) != nullptr &&
             (e.children.count > 0 || typed_.containerOf(place)->kind != ContainerKind::kArray))
             return ex_.element(place);
-        if (e.kind == ExprKind::kName) return ex_.variableName(place);
+        if (e.kind == ExprKind::kPointer) ex_.refusePointer(place);
+        if (e.kind == ExprKind::kName || e.kind == ExprKind::kPointer)
+            return ex_.variableName(place);
         if (e.kind == ExprKind::kField || e.kind == ExprKind::kIndex) return ex_.expr(place).text;
         ex_.unsupported(L"a place other than a variable, an element or a field");
         return {};

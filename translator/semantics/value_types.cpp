@@ -366,7 +366,8 @@ private:
                 continue;
             }
             NodeId name = tree_.child(item.exprs, 0);
-            if (tree_.exprs[name].kind != ExprKind::kName) {
+            if (tree_.exprs[name].kind != ExprKind::kName &&
+                tree_.exprs[name].kind != ExprKind::kPointer) {
                 expr(name);
                 continue;
             }
@@ -389,10 +390,16 @@ private:
 
     // A new variable for the name at `id`, in the home given; a name already declared in
     // that scope keeps its first type.
+    // A pointer "*p" is a name of its own beside "p". A page has no memory to point into,
+    // so the printer refuses it; it is still a variable, so the statements around it run.
+    std::wstring keyOf(const Expr& e) const {
+        return (e.kind == ExprKind::kPointer ? L"*" : L"") + toLower(e.text);
+    }
+
     void declare(NodeId id, Variable::Home home, std::wstring_view keywordSuffix,
                  NodeId initial = kNoNode) {
         const Expr& e = tree_.exprs[id];
-        std::wstring key = toLower(e.text);
+        std::wstring key = keyOf(e);
         auto& scope = home == Variable::Home::kGlobal ? globals_ : current_ >= 0 ? scope_ : main_;
         auto found = scope.find(key);
         if (found != scope.end()) {
@@ -404,7 +411,9 @@ private:
         v.type = out_.typeOf(e.suffix.empty() ? keywordSuffix : e.suffix, e.text);
         v.procedure = home == Variable::Home::kGlobal ? -1 : current_;
         v.initial = initial;
-        std::wstring script = symbols_.variableName(key);
+        std::wstring script =
+            e.kind == ExprKind::kPointer ? L"qlcxptr_" + key.substr(1) : symbols_.variableName(key);
+        if (e.kind == ExprKind::kPointer) v.type = kInteger;
         if (home == Variable::Home::kStatic && current_ >= 0)
             script = L"static_" + std::wstring(procedureAt(current_).name) + L"_" + script;
         v.scriptName = script;
@@ -419,7 +428,7 @@ private:
 
     // "Shared x" inside a procedure: the main program's x.
     void share(NodeId id, std::wstring_view keywordSuffix) {
-        std::wstring key = toLower(tree_.exprs[id].text);
+        std::wstring key = keyOf(tree_.exprs[id]);
         auto found = main_.find(key);
         if (found == main_.end()) {
             int saved = current_;
@@ -442,7 +451,7 @@ private:
 
     // A name used: what it means where it is used, declared on its first use.
     void use(NodeId id) {
-        std::wstring key = toLower(tree_.exprs[id].text);
+        std::wstring key = keyOf(tree_.exprs[id]);
         if (undeclared_ != nullptr && undeclared_->active())
             undeclared_->use(current_, key, tree_.exprs[id].text, tree_.exprs[id].at.line);
         if (current_ >= 0) {
@@ -479,6 +488,7 @@ private:
             t = kString;
             break;
         case ExprKind::kName:
+        case ExprKind::kPointer:
             use(id);
             return out_.types[id];
         case ExprKind::kCall:
