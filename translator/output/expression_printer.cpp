@@ -69,6 +69,7 @@ std::wstring ExpressionPrinter::whole(NodeId id) {
 }
 
 Piece ExpressionPrinter::expr(NodeId id) {
+    if (id == substituted_) return atom(substitute_);
     const Expr& e = tree_.exprs[id];
     switch (e.kind) {
     case ExprKind::kNumber:

@@ -66,6 +66,11 @@ public:
     // first used: a page has no memory to point into. The pointer is still a variable, so the
     // statements around it run.
     void refusePointer(NodeId id);
+    // Until the next call, the node `id` is written as `text` (a place computed once).
+    void substitute(NodeId id, std::wstring text) {
+        substituted_ = id;
+        substitute_ = std::move(text);
+    }
 
     void setWaitForm(WaitForm form) { waitForm_ = form; }
     WaitForm waitForm() const { return waitForm_; }
@@ -100,6 +105,8 @@ private:
     const std::vector<char>* waiting_ = nullptr;
     bool awaited_ = false;
     std::unordered_set<const Variable*> refusedPointers_;
+    NodeId substituted_ = kNoNode;
+    std::wstring substitute_;
     int missingLine_ = -1;
     std::vector<std::wstring> missingOnLine_; // the missing functions reported on it, lower case
 };

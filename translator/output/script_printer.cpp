@@ -254,6 +254,16 @@ public:
     // "x = value" and "x + 1": the place takes the value, converted as its type stores it.
     void assignment(const Stmt& s) {
         NodeId place = exprAt(s, 0);
+        // "a(Random(3)) - 1" reads and writes one element: its index is computed once.
+        if (s.kind == StmtKind::kUpdate && callsSomething(tree_.exprs[place])) {
+            std::wstring setup;
+            std::wstring once = placeOnce(place, setup);
+            if (once.empty()) return;
+            ex_.substitute(place, once);
+            std::wstring value = ex_.stored(exprAt(s, 1), types_[place]);
+            ex_.substitute(kNoNode, {});
+            return write(setup + once + L"=" + value + L";");
+        }
         if (const Container* c = typed_.containerOf(place)) {
             if (c->kind == ContainerKind::kArray && tree_.exprs[place].children.count == 0)
                 return ex_.unsupported(L"a whole array as a place");
@@ -393,12 +403,12 @@ public:
         if (!callsSomething(e)) return placeText(place);
         const Container* c = typed_.containerOf(place);
         if (c == nullptr || c->kind == ContainerKind::kList || e.children.count == 0) {
-            ex_.unsupported(L"Swap of a place that calls something");
+            ex_.unsupported(L"a place that calls something, other than an element");
             return {};
         }
         std::wstring text = c->scriptName;
         for (std::uint32_t k = 0; k < e.children.count; ++k) {
-            std::wstring held = L"qlcxswap" + std::to_wstring(++swaps_);
+            std::wstring held = L"qlcxonce" + std::to_wstring(++swaps_);
             NodeId index = tree_.child(e.children, k);
             bool map = c->kind == ContainerKind::kMap;
             setup += L"var " + held + L"=" +
