@@ -195,6 +195,7 @@ Piece ExpressionPrinter::callExpr(NodeId id, const Expr& e) {
 // A command of the table with its arguments, each an expression of its own.
 std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vector<NodeId>& args) {
     if (const Procedure* p = typed_.procedureNamed(name)) {
+        if (namesContainerToo(name)) sharedName(name);
         size_t index = static_cast<size_t>(p - typed_.procedures.data());
         if (waiting_ == nullptr || index >= waiting_->size() || !(*waiting_)[index])
             return procedureCall(*p, args);
@@ -354,6 +355,20 @@ void ExpressionPrinter::missingFunction(std::wstring_view name) {
         return;
     missingOnLine_.push_back(std::move(lower));
     diag_.error(message::functionNotFound(line_, name));
+}
+
+bool ExpressionPrinter::namesContainerToo(std::wstring_view name) const {
+    std::wstring key = toLower(name);
+    for (const Container& c : typed_.containers)
+        if (c.scriptName == SymbolTable::containerName(key)) return true;
+    return false;
+}
+
+void ExpressionPrinter::sharedName(std::wstring_view name) {
+    if (sharedNameLine_ == line_) return;
+    sharedNameLine_ = line_;
+    diag_.error(message::notSupported(line_, L"procedure and array, list or map of one name: " +
+                                                 std::wstring(name)));
 }
 
 void ExpressionPrinter::refusePointer(NodeId id) {

@@ -66,6 +66,10 @@ public:
     // first used: a page has no memory to point into. The pointer is still a variable, so the
     // statements around it run.
     void refusePointer(NodeId id);
+    // A procedure and an array, list or map of one name: "total(1)" could be either. The
+    // call is taken, and the name reported once a line.
+    bool namesContainerToo(std::wstring_view name) const;
+    void sharedName(std::wstring_view name);
     // Until the next call, the node `id` is written as `text` (a place computed once).
     void substitute(NodeId id, std::wstring text) {
         substituted_ = id;
@@ -106,6 +110,7 @@ private:
     bool awaited_ = false;
     std::unordered_set<const Variable*> refusedPointers_;
     NodeId substituted_ = kNoNode;
+    int sharedNameLine_ = -1;
     std::wstring substitute_;
     int missingLine_ = -1;
     std::vector<std::wstring> missingOnLine_; // the missing functions reported on it, lower case

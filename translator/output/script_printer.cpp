@@ -143,6 +143,7 @@ public:
     void procedure(const Procedure& p) {
         const Stmt& s = tree_.stmts[p.statement];
         line_ = s.at.line;
+        if (ex_.namesContainerToo(p.name)) ex_.sharedName(p.name);
         bool waits = waiting_[static_cast<size_t>(&p - typed_.procedures.data())] != 0;
         std::wstring header = (waits ? L"async function " : L"function ") + p.scriptName + L"(";
         for (std::uint32_t k = 0; k < s.exprs.count; ++k) {
@@ -323,6 +324,7 @@ public:
         NodeId id = exprAt(s, 0);
         const Container* c = typed_.containerOf(id);
         const Expr& e = tree_.exprs[id];
+        if (otherKindOfOneName(s, c)) return;
         if (c == nullptr || e.children.count > 3 || e.children.count == 0)
             return ex_.unsupported(L"this array declaration");
         std::wstring bounds;
@@ -343,6 +345,23 @@ public:
                   (s.kind == StmtKind::kDim ? L",0," : L",1,") + c->factory + bounds + L");");
     }
 
+    // "Dim x(2)" and "NewList x()": "x(1)" could not be told apart, so the second is refused.
+    bool otherKindOfOneName(const Stmt& s, const Container* c) {
+        ContainerKind made = s.kind == StmtKind::kNewList  ? ContainerKind::kList
+                             : s.kind == StmtKind::kNewMap ? ContainerKind::kMap
+                                                           : ContainerKind::kArray;
+        if (c == nullptr || c->kind == made) return false;
+        auto word = [](ContainerKind k) {
+            return std::wstring(k == ContainerKind::kArray  ? L"array"
+                                : k == ContainerKind::kList ? L"list"
+                                                            : L"map");
+        };
+        diag_.error(message::notSupported(line_, word(c->kind) + L" and " + word(made) +
+                                                     L" of one name: " +
+                                                     std::wstring(tree_.exprs[exprAt(s, 0)].text)));
+        return true;
+    }
+
     // A declaration whose name did not read: the parser has said so.
     bool didNotRead(const Stmt& s) const {
         return s.exprs.count == 0 || tree_.exprs[exprAt(s, 0)].kind == ExprKind::kError ||
@@ -353,6 +372,7 @@ public:
     void newContainer(const Stmt& s) {
         if (didNotRead(s)) return;
         const Container* c = typed_.containerOf(exprAt(s, 0));
+        if (otherKindOfOneName(s, c)) return;
         if (c == nullptr || c->parameter) return ex_.unsupported(L"this list or map declaration");
         std::wstring made = c->scriptName +
                             (s.kind == StmtKind::kNewList ? L"=NewList(" : L"=NewMap(") +

@@ -532,13 +532,15 @@ private:
 
     ValueType call(NodeId id, const Expr& e) {
         for (std::uint32_t k = 0; k < e.children.count; ++k) expr(tree_.child(e.children, k));
-        if (int c = containerNamed(e.text); c >= 0) {
-            out_.container[id] = c;
-            return out_.containers[static_cast<size_t>(c)].element;
-        }
+        // "total(1)" of a procedure and of an array of one name: either could be meant; the
+        // call is taken (and the printer reports the name).
         if (auto it = out_.procedureIds.find(toLower(e.text)); it != out_.procedureIds.end()) {
             out_.callee[id] = it->second;
             return out_.procedures[static_cast<size_t>(it->second)].result;
+        }
+        if (int c = containerNamed(e.text); c >= 0) {
+            out_.container[id] = c;
+            return out_.containers[static_cast<size_t>(c)].element;
         }
         switch (commandResultType(e.text)) {
         case L'i':
