@@ -325,6 +325,9 @@ public:
         const Container* c = typed_.containerOf(id);
         const Expr& e = tree_.exprs[id];
         if (otherKindOfOneName(s, c)) return;
+        // The page's arrays have at most three dimensions.
+        if (e.children.count > 3 && !s.source.empty())
+            return diag_.error(message::notSupported(line_, std::wstring(s.source)));
         if (c == nullptr || e.children.count > 3 || e.children.count == 0)
             return ex_.unsupported(L"this array declaration");
         std::wstring bounds;

@@ -845,6 +845,7 @@ private:
         Stmt s;
         s.kind = kind;
         s.at = {line_, pos_ < tokens_.size() ? tokens_[pos_].column : 1};
+        if (pos_ < tokens_.size()) s.source = tokens_[pos_].text.substr(0, 0);
         return s;
     }
 
@@ -857,6 +858,14 @@ private:
     // A statement, or an item of a declaration list, which may end before the statement.
     NodeId finishedItem(Stmt s, const std::vector<NodeId>& exprs) {
         if (failed_ && dropsWhenRefused(s.kind)) s.kind = StmtKind::kError;
+        // From its first token to the last one read.
+        if (s.source.data() != nullptr && pos_ > 0 && pos_ <= tokens_.size()) {
+            const Token& last = tokens_[pos_ - 1];
+            const wchar_t* end = last.text.data() + last.text.size();
+            if (end > s.source.data())
+                s.source =
+                    std::wstring_view(s.source.data(), static_cast<size_t>(end - s.source.data()));
+        }
         s.exprs = links(exprs);
         tree_.stmts.push_back(s);
         return static_cast<NodeId>(tree_.stmts.size() - 1);

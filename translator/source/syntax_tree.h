@@ -101,9 +101,10 @@ struct Stmt {
     std::wstring_view name;
     std::wstring_view suffix;
     const OperatorRow* op = nullptr;
-    NodeRange exprs;   // expression ids
-    NodeRange body;    // statement ids
-    NodeRange clauses; // statement ids: ElseIf/Else of an If, Case/Default of a Select
+    NodeRange exprs;          // expression ids
+    NodeRange body;           // statement ids
+    NodeRange clauses;        // statement ids: ElseIf/Else of an If, Case/Default of a Select
+    std::wstring_view source; // the statement (or declaration item) as read, for messages
 };
 
 struct SyntaxTree {
