@@ -2,6 +2,7 @@
 
 #include "common/text.h"
 #include "tables/command_types.h"
+#include "tables/constant_table.h"
 #include "translator/semantics/symbol_table.h"
 
 namespace qc {
@@ -484,6 +485,9 @@ private:
         case ExprKind::kCharacter:
             t = kInteger;
             break;
+        case ExprKind::kConstant:
+            t = constantType(e.text);
+            break;
         case ExprKind::kString:
             t = kString;
             break;
@@ -515,6 +519,15 @@ private:
         }
         out_.types[id] = t;
         return t;
+    }
+
+    // A constant's type from the value it stands for: "#PI" is a float, "#CRLF$" a string.
+    static ValueType constantType(std::wstring_view name) {
+        std::optional<std::wstring> value = resolveConstant(name);
+        if (!value || value->empty()) return kInteger;
+        if ((*value)[0] == L'"' || name.ends_with(L"$")) return kString;
+        if (value->starts_with(L"Math.") || value->find(L'.') != std::wstring::npos) return kFloat;
+        return kInteger;
     }
 
     // The field of a structure value by its name; its type is its elements' for a static
