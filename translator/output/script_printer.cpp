@@ -325,6 +325,7 @@ public:
         const Container* c = typed_.containerOf(id);
         const Expr& e = tree_.exprs[id];
         if (otherKindOfOneName(s, c)) return;
+        if (s.kind == StmtKind::kDim) reportUnknownType(s, c);
         // The page's arrays have at most three dimensions.
         if (e.children.count > 3 && !s.source.empty())
             return diag_.error(message::notSupported(line_, std::wstring(s.source)));
@@ -365,6 +366,14 @@ public:
         return true;
     }
 
+    // An array, list or map of a structure no program declares: its elements are integers.
+    void reportUnknownType(const Stmt& s, const Container* c) {
+        if (c == nullptr || !c->unknownType) return;
+        const Expr& e = tree_.exprs[exprAt(s, 0)];
+        diag_.error(message::unknownType(line_, e.at.column,
+                                         std::wstring(e.text) + std::wstring(e.suffix)));
+    }
+
     // A declaration whose name did not read: the parser has said so.
     bool didNotRead(const Stmt& s) const {
         return s.exprs.count == 0 || tree_.exprs[exprAt(s, 0)].kind == ExprKind::kError ||
@@ -376,6 +385,7 @@ public:
         if (didNotRead(s)) return;
         const Container* c = typed_.containerOf(exprAt(s, 0));
         if (otherKindOfOneName(s, c)) return;
+        reportUnknownType(s, c);
         if (c == nullptr || c->parameter) return ex_.unsupported(L"this list or map declaration");
         std::wstring made = c->scriptName +
                             (s.kind == StmtKind::kNewList ? L"=NewList(" : L"=NewMap(") +

@@ -277,9 +277,14 @@ private:
         c.parameter = parameter;
         c.statik = statik;
         std::wstring type = toLower(e.suffix.substr(e.suffix.empty() ? 0 : 1));
+        if (c.element.kind == ValueKind::kUnknown && !type.empty()) {
+            c.unknownType = true;
+            c.element = kInteger;
+        }
         c.factory =
-            c.element.kind == ValueKind::kString  ? L"initstring"
-            : c.element.kind == ValueKind::kFloat ? L"initfloat"
+            c.unknownType                          ? L"initint"
+            : c.element.kind == ValueKind::kString ? L"initstring"
+            : c.element.kind == ValueKind::kFloat  ? L"initfloat"
             : c.element.kind == ValueKind::kUnknown || c.element.kind == ValueKind::kStructure
                 ? L"init" + type
                 : L"initint";

@@ -62,8 +62,9 @@ struct Container {
     ValueType element;
     int procedure = -1; // of a local or a parameter
     bool parameter = false;
-    bool statik = false; // "Static Dim": made once, kept from call to call
-    bool global = false; // "Global Dim": every procedure sees it, and its Dim means it
+    bool statik = false;      // "Static Dim": made once, kept from call to call
+    bool global = false;      // "Global Dim": every procedure sees it, and its Dim means it
+    bool unknownType = false; // of a structure no program declares: its elements are integers
 };
 
 struct Procedure {
