@@ -26,8 +26,8 @@ constexpr const char* kUsage =
     "  --no-compact   write the script as translated, without compaction\n"
     "  --no-embed     leave the files the program loads beside the page instead of in it\n"
     "  --debug-pane   show Debug lines in a pane below the windows, not in message boxes\n"
-    "  --tree         translate through the syntax tree being built (for its tests: most\n"
-    "                 programs are still refused)\n"
+    "  --statements   translate through the statement passes the syntax tree replaced, to\n"
+    "                 compare (they are to go)\n"
     "  --quiet        no progress lines (errors are still printed)\n"
     "  --timings      print the time of each stage to stderr\n"
     "  --language-reference  print the supported commands and constants (Markdown)\n"
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     bool quiet = false;
     bool timings = false;
     bool fromScript = false;
-    bool tree = false;
+    bool statements = false;
     qc::ConversionOptions options;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
@@ -113,8 +113,8 @@ int main(int argc, char** argv) {
             options.compact = false;
         } else if (arg == "--no-embed") {
             options.embed = false;
-        } else if (arg == "--tree") {
-            tree = true;
+        } else if (arg == "--statements") {
+            statements = true;
         } else if (arg == "--debug-pane") {
             options.debugPane = true;
         } else if (arg == "--quiet") {
@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
         } else {
             qc::LoadedSource loaded;
             status = qc::loadSource(source, diag, loaded, &times,
-                                    tree ? qc::treeStages() : qc::coreStages(), output);
+                                    statements ? qc::statementStages() : qc::coreStages(), output);
             if (status == qc::ConversionStatus::kWritten)
                 status = qc::writeConvertedPage(loaded, output, options, names, diag, &times);
         }

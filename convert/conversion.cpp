@@ -109,11 +109,13 @@ const ConversionStages& coreStages() {
     return stages;
 }
 
-const ConversionStages& treeStages() {
-    static const ConversionStages stages{
-        [](std::wstring_view text, const IncludeLoader* includes, Diagnostics& diag,
-           StageTimes* times) { return translateSourceWithTree(text, includes, diag, times); },
-        coreStages().compact};
+const ConversionStages& statementStages() {
+    static const ConversionStages stages{[](std::wstring_view text, const IncludeLoader* includes,
+                                            Diagnostics& diag, StageTimes* times) {
+                                             return translateSourceWithStatements(text, includes,
+                                                                                  diag, times);
+                                         },
+                                         coreStages().compact};
     return stages;
 }
 

@@ -50,8 +50,8 @@ struct ConversionStages {
         compact;
 };
 const ConversionStages& coreStages();
-// The translation through the syntax tree, which is being built (see translateSourceWithTree).
-const ConversionStages& treeStages();
+// The translation through the statement passes the tree has replaced, for comparison.
+const ConversionStages& statementStages();
 
 // A translated source waiting to be written.
 struct LoadedSource {

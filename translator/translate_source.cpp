@@ -93,19 +93,6 @@ TranslationResult translateSource(std::wstring_view sourceText, const IncludeLoa
     auto t0 = std::chrono::steady_clock::now();
     ReadProgram program = readProgram(sourceText, includes, diag);
     if (times != nullptr) addTime(&times->readMs, t0);
-    diag.setSourceMap(&program.map);
-    TranslationResult result = translateStatements(std::move(program.statements), diag, times);
-    diag.setSourceMap(nullptr);
-    result.sourceMap = std::move(program.map);
-    return result;
-}
-
-TranslationResult translateSourceWithTree(std::wstring_view sourceText,
-                                          const IncludeLoader* includes, Diagnostics& diag,
-                                          StageTimes* times) {
-    auto t0 = std::chrono::steady_clock::now();
-    ReadProgram program = readProgram(sourceText, includes, diag);
-    if (times != nullptr) addTime(&times->readMs, t0);
     auto t1 = std::chrono::steady_clock::now();
     diag.setSourceMap(&program.map);
     UndeclaredNames undeclared;
@@ -119,6 +106,19 @@ TranslationResult translateSourceWithTree(std::wstring_view sourceText,
     diag.setSourceMap(nullptr);
     result.sourceMap = std::move(program.map);
     if (times != nullptr) addTime(&times->translateMs, t1);
+    return result;
+}
+
+TranslationResult translateSourceWithStatements(std::wstring_view sourceText,
+                                                const IncludeLoader* includes, Diagnostics& diag,
+                                                StageTimes* times) {
+    auto t0 = std::chrono::steady_clock::now();
+    ReadProgram program = readProgram(sourceText, includes, diag);
+    if (times != nullptr) addTime(&times->readMs, t0);
+    diag.setSourceMap(&program.map);
+    TranslationResult result = translateStatements(std::move(program.statements), diag, times);
+    diag.setSourceMap(nullptr);
+    result.sourceMap = std::move(program.map);
     return result;
 }
 

@@ -32,7 +32,8 @@ struct StageTimes {
 };
 
 // Translates decoded source text, reading its include files through `includes` (none when
-// it is null). While it runs, diag shows program lines as the files' own lines.
+// it is null): read, macros and conditional compilation, parse, names and types, printer,
+// page writer. While it runs, diag shows program lines as the files' own lines.
 TranslationResult translateSource(std::wstring_view sourceText, const IncludeLoader* includes,
                                   Diagnostics& diag, StageTimes* times = nullptr);
 
@@ -40,12 +41,11 @@ TranslationResult translateSource(std::wstring_view sourceText, const IncludeLoa
 TranslationResult translateText(std::wstring_view sourceText, Diagnostics& diag,
                                 StageTimes* times = nullptr);
 
-// The same through the syntax tree: read, macros and conditional compilation, parse, types,
-// printer. Being built: it writes what the printer knows and reports everything else as not
-// supported yet; the conversion uses it only when asked (the headless tool's --tree).
-TranslationResult translateSourceWithTree(std::wstring_view sourceText,
-                                          const IncludeLoader* includes, Diagnostics& diag,
-                                          StageTimes* times = nullptr);
+// The same through the statement passes the syntax tree has replaced, kept for comparison
+// until they go (the headless tool's --statements).
+TranslationResult translateSourceWithStatements(std::wstring_view sourceText,
+                                                const IncludeLoader* includes, Diagnostics& diag,
+                                                StageTimes* times = nullptr);
 
 // Everything after reading: a statement list ("°line<N>" markers and statements) in, the
 // page out. Stages: block check, declarations, procedure collection, loop restructuring of

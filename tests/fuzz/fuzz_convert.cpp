@@ -1,5 +1,5 @@
 // Arbitrary bytes as a source file: the whole conversion short of writing the page, and the
-// translation through the syntax tree. Any crash, sanitizer report or hang here is a fault,
+// translation through the statement passes. Any crash, sanitizer report or hang here is a fault,
 // whatever the input.
 #include "common/diagnostics.h"
 #include "common/text.h"
@@ -25,8 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         script.erase(script.begin(), script.begin() + static_cast<std::ptrdiff_t>(library));
     qc::RenameState names;
     qc::compactScript(script, names, diag);
-    // The syntax tree's translation reads the same bytes through its own parser and printer.
-    qc::Diagnostics treeDiag(nullptr);
-    qc::translateSourceWithTree(qc::decodeSourceBytes(bytes), nullptr, treeDiag, nullptr);
+    // The statement passes the tree replaced, while they are kept, read the same bytes.
+    qc::Diagnostics statementDiag(nullptr);
+    qc::translateSourceWithStatements(qc::decodeSourceBytes(bytes), nullptr, statementDiag,
+                                      nullptr);
     return 0;
 }

@@ -22,7 +22,7 @@ AddElement(names$);
 names$[names$[0]]="Bo";
 ResetList(l);
 while(NextElement(l)){
-if(l[l[0]] > 5){
+if(l[l[0]]>5){
 DeleteElement(l);
 }
 }

@@ -55,13 +55,12 @@ return bufvar;
 }
 var p=initpoint()
 var s=initshape()
-var grid=0;
 var shapes=0;
 var early=0;
+var grid=0;
 function INIT(){
 shapes=NewList(initshape);
-early=NewList(initint);
-p;
+early=NewList(initlater);
 p.x=3;
 p.y=p.x*2;
 AddElement(shapes);
@@ -69,7 +68,6 @@ shapes[shapes[0]].name="square";
 shapes[shapes[0]].origin.x=p.x;
 AddElement(shapes[shapes[0]].corners);
 shapes[shapes[0]].corners[shapes[shapes[0]].corners[0]].x=10;
-s;
 AddElement(s.tags);
 s.tags[s.tags[0]]="red";
 Debug(s.tags[s.tags[0]]);

@@ -1,6 +1,5 @@
 var a=0
 var x=0
-var b=0
 var c=0
 var d=0
 var e=0
@@ -8,17 +7,15 @@ var f=0
 var g=0
 function Late(){
 var z=0;
-empty(5);
+empty;
 z=0;
+return 0;
 }
 function INIT(){
 a=1;
-empty(10);
-
+empty;
 c=0;
-
-e=a+1;
-f=a%2;
+f=QLCX_Mod(a,2);
 g=0;
 }
 function _qlcxi(){

@@ -1,17 +1,7 @@
 var x=0
 var i=0
 function INIT(){
-
-"unterminated";
-
-{
-{
-
-empty().x=1;
-empty(i).x=2;
-
-return 5;
-}
+if(0){
 }
 }
 function _qlcxi(){

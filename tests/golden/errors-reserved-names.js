@@ -1,13 +1,34 @@
+function structint(){
+var v=0;
+}
+function initint(){
+var bufvar=new structint();
+bufvar.v=0;
+return bufvar;
+}
+function structstring(){
+var s="";
+}
+function initstring(){
+var bufvar=new structstring();
+bufvar.s="";
+return bufvar;
+}
 var x=0
 function QLCXp_INIT(){
+return 0;
 }
 function QLCXp_Inf_1_0(){
+return 0;
 }
 function QLCXp_ChangeLoop(f){
+return 0;
 }
 function QLCXp_QLCXStart(){
+return 0;
 }
 function QLCXp_Box(x){
+return 0;
 }
 function INIT(){
 x=1;

@@ -12,8 +12,8 @@ var qlcxv_document=0;
 function Use(){
 var qlcxv_top=0;
 var qlcxv_empty=0;
-qlcxv_top;
 qlcxv_top=qlcxv_empty;
+return 0;
 }
 function INIT(){
 qlcxv_empty=1;

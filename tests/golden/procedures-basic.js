@@ -1,45 +1,44 @@
+var total=0
+var g=0
 var static_Counter_calls=0
 var static_Counter_label$="count"
 var static_Counter_limit=(32+8)*2
-var total=0
-var g=0
 function Twice(x){
 return x*2;
 }
 function Greet(name$,times){
 var out$="";
 var i=0;
-out$;
 for(i=1;i<=times;i++){
 out$=out$+"Hi "+name$+" ";
 }
 return out$;
 }
 function Counter(){
-static_Counter_calls+=1;
-total+=static_Counter_calls;
+static_Counter_calls=static_Counter_calls+1;
+total=total+static_Counter_calls;
 Debug(static_Counter_label$+Str(static_Counter_calls));
+return 0;
 }
 function Locals(a,b){
 var n=0;
 var s$="";
-var r=0;
+var r=0.0;
 var total=0;
 n=1;
 s$="x";
 r=a*b;
 g=g+1;
 total=5;
-return;
+return 0;
 }
 function DrawAll(){
 Counter();
 Locals(1.5,2);
 Debug(Greet("Bo",2));
+return 0;
 }
 function INIT(){
-total;
-g;
 DrawAll();
 Debug(Twice(21));
 DrawAll();

@@ -1,30 +1,29 @@
-var grid=0;
-var cells=0;
-var values=0;
 var numbers=0;
+var cells=0;
 function WaitKey(){
 var k=0;
 do{
 k=Random(10);
 }while(!(k==5));
+return 0;
 }
 function Spin(n){
-do{
-n-=1;
-if(n < 0){
+for(;;){
+n=n-1;
+if(n<0){
 break;
 }
-}while(1);
+}
 do{
-n+=1;
-}while(!((n > 10)));
+n=n+1;
+}while(!(n>10));
+return 0;
 }
 function Sum(values,grid){
 var s=0;
-s;
 ResetList(values);
 while(NextElement(values)){
-s+=values[values[0]];
+s=s+values[values[0]];
 }
 return s+grid[0]+ListSize(values);
 }

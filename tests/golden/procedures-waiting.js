@@ -6,9 +6,11 @@ return await QLCX_NextEvent(t)+1;
 async function Middle(){
 var x=0;
 x=await Inner(10)*2;
+return 0;
 }
 async function Outer(){
 await Middle();
+return 0;
 }
 async function Ask(){
 await QLCX_Sleep(10);
@@ -18,6 +20,7 @@ function Plain(){
 var e=0;
 BindEvent(2,Inner);
 e=WindowEvent();
+return 0;
 }
 function INIT(){
 ChangeLoop(Inf_0_0)
@@ -25,7 +28,7 @@ return 0
 }
 async function Inf_0_0(){
 Plain();
-if(await Inner(5) > 1){
+if(await Inner(5)>1){
 await Outer();
 }
 ChangeLoop(Inf_1_0)
@@ -33,8 +36,7 @@ return 0
 ChangeLoop(0)
 }
 async function Inf_0_1(){
-switch(e){
-case 2:
+if(e==2){
 e=await QLCX_NextEvent(100);
 }
 a$=await Ask();

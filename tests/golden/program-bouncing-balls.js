@@ -23,6 +23,7 @@ balls[balls[0]].y=y;
 balls[balls[0]].dx=RandomFloat(4)-2;
 balls[balls[0]].dy=RandomFloat(4)-2;
 balls[balls[0]].color=RGB(Random(255),Random(255),255);
+return 0;
 }
 function INIT(){
 balls=NewList(initball);
@@ -51,12 +52,12 @@ SpawnBall(MouseX(),MouseY());
 StartDrawing(empty());
 ResetList(balls);
 while(NextElement(balls)){
-balls[balls[0]].x+=balls[balls[0]].dx;
-balls[balls[0]].y+=balls[balls[0]].dy;
-if(balls[balls[0]].x < 5||balls[balls[0]].x > 395){
+balls[balls[0]].x=balls[balls[0]].x+balls[balls[0]].dx;
+balls[balls[0]].y=balls[balls[0]].y+balls[balls[0]].dy;
+if(balls[balls[0]].x<5||balls[balls[0]].x>395){
 balls[balls[0]].dx=-balls[balls[0]].dx;
 }
-if(balls[balls[0]].y < 5||balls[balls[0]].y > 295){
+if(balls[balls[0]].y<5||balls[balls[0]].y>295){
 balls[balls[0]].dy=-balls[balls[0]].dy;
 }
 Circle(balls[balls[0]].x,balls[balls[0]].y,5,balls[balls[0]].color);

@@ -2,25 +2,25 @@ var start=0
 var centrex=0
 var centrey=0
 var face=0
-var seconds=0.0
 var e=0
+var seconds=0.0
 function Hand(angle,qlcxv_length,color){
-var x=0;
-var y=0;
-x;
+var x=0.0;
+var y=0.0;
 x=centrex+Math.sin(angle)*qlcxv_length;
 y=centrey-Math.cos(angle)*qlcxv_length;
 LineXY(centrex,centrey,x,y,color);
+return 0;
 }
 function DrawFace(){
 var i=0;
-var a=0;
-i;
+var a=0.0;
 Circle(centrex,centrey,110,face);
 for(i=0;i<=11;i++){
 a=i*Math.PI/6;
 Box(centrex+Math.sin(a)*100-2,centrey-Math.cos(a)*100-2,4,4,0);
 }
+return 0;
 }
 function INIT(){
 start=ElapsedMilliseconds();

@@ -1,36 +1,35 @@
-var static_SortScores_sorts=0
 var used=0
+var static_SortScores_sorts=0
 var names$=0;
 var points=0;
 function AddScore(who$,score){
-if(used <=9){
+if(used<=9){
 names$[used]=who$;
 points[used]=score;
-used+=1;
+used=used+1;
 }
+return 0;
 }
 function Swap_(i,j){
 var t$="";
 var t=0;
-t$;
 t$=names$[i];
 names$[i]=names$[j];
 names$[j]=t$;
 t=points[i];
 points[i]=points[j];
 points[j]=t;
+return 0;
 }
 function SortScores(){
 var i=0;
 var j=0;
 var swapped=0;
-i;
-j;
-static_SortScores_sorts+=1;
+static_SortScores_sorts=static_SortScores_sorts+1;
 for(i=0;i<=used-2;i++){
 swapped=0;
 for(j=0;j<=used-2-i;j++){
-if(points[j] < points[j+1]){
+if(points[j]<points[j+1]){
 Swap_(j,j+1);
 swapped=1;
 }
@@ -40,14 +39,14 @@ break;
 }
 }
 Debug("sorted "+Str(static_SortScores_sorts)+" time(s)");
+return 0;
 }
 function Table(){
 var i=0;
 var text$="";
-i;
 text$="";
 for(i=0;i<=used-1;i++){
-text$+=RSet(Str(i+1),2," ")+". "+LSet(names$[i],10,".")+RSet(Str(points[i]),6," ")+"\n";
+text$=text$+RSet(Str(i+1),2," ")+". "+LSet(names$[i],10,".")+RSet(Str(points[i]),6," ")+"\n";
 }
 return text$;
 }

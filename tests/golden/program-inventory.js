@@ -29,19 +29,21 @@ var shelves=0;
 function AddShelf(label$){
 AddElement(shelves);
 shelves[shelves[0]].label=label$;
+return 0;
 }
 function AddItem(name$,price,stock){
 AddElement(shelves[shelves[0]].items);
 shelves[shelves[0]].items[shelves[shelves[0]].items[0]].name=name$;
 shelves[shelves[0]].items[shelves[shelves[0]].items[0]].price=price;
 shelves[shelves[0]].items[shelves[shelves[0]].items[0]].stock=stock;
+return 0;
 }
 function ShelfValue(){
-var total=0;
+var total=0.0;
 total=0;
 ResetList(shelves[shelves[0]].items);
 while(NextElement(shelves[shelves[0]].items)){
-total+=shelves[shelves[0]].items[shelves[shelves[0]].items[0]].price*shelves[shelves[0]].items[shelves[shelves[0]].items[0]].stock;
+total=total+shelves[shelves[0]].items[shelves[shelves[0]].items[0]].price*shelves[shelves[0]].items[shelves[shelves[0]].items[0]].stock;
 }
 return total;
 }
@@ -64,7 +66,7 @@ if(shelves[shelves[0]].items[shelves[shelves[0]].items[0]].stock==0){
 Debug("  sold out: "+shelves[shelves[0]].items[shelves[shelves[0]].items[0]].name);
 }
 }
-grand+=ShelfValue();
+grand=grand+ShelfValue();
 }
 Debug("Value of the shop: "+Str(grand));
 }

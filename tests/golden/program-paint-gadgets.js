@@ -11,6 +11,7 @@ b=GetGadgetState(3);
 SetGadgetText(5,"RGB("+Str(r)+", "+Str(g)+", "+Str(b)+") = $"+Str(RGB(r,g,b)));
 SetGadgetState(6,Math.trunc((r+g+b)/3));
 SetWindowColor(0,RGB(r,g,b));
+return 0;
 }
 function INIT(){
 r=128;
@@ -45,7 +46,7 @@ function Inf_1_1(){
 qlcxv_event=WaitWindowEvent();
 if(qlcxv_event==2){
 gadget=EventGadget();
-if(gadget >=1&&gadget <=3&&EventType()==5){
+if(gadget>=1&&gadget<=3&&EventType()==5){
 UpdatePreview();
 }
 if(gadget==8){

@@ -6,12 +6,12 @@ var reply$=""
 var question$=0;
 var answer$=0;
 function Verdict(points,total){
-var percent=0;
+var percent=0.0;
 percent=points*100/total;
-if(percent >=80){
+if(percent>=80){
 return "Excellent!";
 }else{
-if(percent >=50){
+if(percent>=50){
 return "Not bad.";
 }
 }
@@ -35,15 +35,15 @@ wrong=0;
 for(round=1;round<=3;round++){
 q=Random(4);
 reply$=InputRequester("Quiz","Round "+Str(round)+": capital of "+question$[q]+"?","");
-switch(LCase(Trim(reply$))){
-case LCase(answer$[q]):
-right+=1;
+var qlcxselect1=LCase(Trim(reply$));
+if(qlcxselect1==LCase(answer$[q])){
+right=right+1;
 MessageRequester("Quiz","Right!");
-break;case "":
-wrong+=1;
+}else if(qlcxselect1==""){
+wrong=wrong+1;
 MessageRequester("Quiz","No answer? It is "+answer$[q]+".");
-break;default:
-wrong+=1;
+}else{
+wrong=wrong+1;
 MessageRequester("Quiz","Sorry, it is "+answer$[q]+".");
 }
 }

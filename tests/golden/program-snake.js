@@ -14,12 +14,12 @@ var bodyy=0;
 function PlaceFood(){
 var x=0;
 var y=0;
-x;
 do{
 x=Random(19);
 y=Random(14);
 }while(!(field[x][y]==0));
 field[x][y]=2;
+return 0;
 }
 function Grow(){
 AddElement(bodyx);
@@ -27,22 +27,23 @@ bodyx[bodyx[0]]=headx;
 AddElement(bodyy);
 bodyy[bodyy[0]]=heady;
 field[headx][heady]=1;
+return 0;
 }
 function Step_(){
-headx+=dirx;
-heady+=diry;
-if(headx < 0||headx > 19||heady < 0||heady > 14){
+headx=headx+dirx;
+heady=heady+diry;
+if(headx<0||headx>19||heady<0||heady>14){
 alive=0;
-return;
+return 0;
 }
-switch(field[headx][heady]){
-case 1:
+var qlcxselect1=field[headx][heady];
+if(qlcxselect1==1){
 alive=0;
-break;case 2:
-score+=10;
+}else if(qlcxselect1==2){
+score=score+10;
 Grow();
 PlaceFood();
-break;default:
+}else{
 FirstElement(bodyx);
 FirstElement(bodyy);
 field[bodyx[bodyx[0]]][bodyy[bodyy[0]]]=0;
@@ -52,6 +53,7 @@ LastElement(bodyx);
 LastElement(bodyy);
 Grow();
 }
+return 0;
 }
 function INIT(){
 cell=16;
@@ -95,7 +97,7 @@ if(KeyboardPushed(40)&&diry==0){
 dirx=0;
 diry=1;
 }
-if(ElapsedMilliseconds()-lastmove > 150&&alive){
+if(ElapsedMilliseconds()-lastmove>150&&alive){
 lastmove=ElapsedMilliseconds();
 Step_();
 }
@@ -103,10 +105,10 @@ ClearScreen(RGB(0,40,0));
 StartDrawing(empty());
 for(x=0;x<=19;x++){
 for(y=0;y<=14;y++){
-switch(field[x][y]){
-case 1:
+var qlcxselect2=field[x][y];
+if(qlcxselect2==1){
 Box(x*cell,y*cell,cell-1,cell-1,65280);
-break;case 2:
+}else if(qlcxselect2==2){
 Box(x*cell+4,y*cell+4,8,8,255);
 }
 }

@@ -6,7 +6,6 @@ var i=0;
 var inword=0;
 var c$="";
 n=0;
-i;
 inword=0;
 for(i=1;i<=Len(text$);i++){
 c$=Mid(text$,i,1);
@@ -15,7 +14,7 @@ inword=0;
 }else{
 if(inword==0){
 inword=1;
-n+=1;
+n=n+1;
 }
 }
 }
@@ -26,14 +25,13 @@ var out$="";
 var word$="";
 var i=0;
 out$="";
-word$;
 for(i=1;i<=CountString(text$," ")+1;i++){
 word$=StringField(text$,i," ");
-if(Len(word$) > 0){
-out$+=UCase(Left(word$,1))+LCase(Mid(word$,2));
+if(Len(word$)>0){
+out$=out$+UCase(Left(word$,1))+LCase(Mid(word$,2));
 }
-if(i <=CountString(text$," ")){
-out$+=" ";
+if(i<=CountString(text$," ")){
+out$=out$+" ";
 }
 }
 return out$;

@@ -4,7 +4,7 @@ var cx=0
 var cy=0
 var board=0;
 function CheckLine(a,b,c){
-if(a != 0&&a==b&&b==c){
+if(a!=0&&a==b&&b==c){
 return a;
 }
 return 0;
@@ -12,7 +12,6 @@ return 0;
 function FindWinner(){
 var i=0;
 var w=0;
-i;
 for(i=0;i<=2;i++){
 w=CheckLine(board[i][0],board[i][1],board[i][2]);
 if(w){
@@ -33,34 +32,33 @@ function ComputerMove(){
 var x=0;
 var y=0;
 var tries=0;
-x;
-y;
 tries=0;
 do{
 x=Random(2);
 y=Random(2);
-tries+=1;
-}while(!(board[x][y]==0||tries > 100));
+tries=tries+1;
+}while(!(board[x][y]==0||tries>100));
 board[x][y]=2;
+return 0;
 }
 function DrawBoard(){
 var x=0;
 var y=0;
-x;
 StartDrawing(empty());
 Box(0,0,300,300,RGB(240,240,240));
 for(x=0;x<=2;x++){
 for(y=0;y<=2;y++){
-switch(board[x][y]){
-case 1:
+var qlcxselect1=board[x][y];
+if(qlcxselect1==1){
 Circle(x*100+50,y*100+50,30,16711680);
-break;case 2:
+}else if(qlcxselect1==2){
 LineXY(x*100+20,y*100+20,x*100+80,y*100+80,255);
 LineXY(x*100+80,y*100+20,x*100+20,y*100+80,255);
 }
 }
 }
 StopDrawing();
+return 0;
 }
 function INIT(){
 board=dimfunc(initint,2,2,-1);
@@ -80,7 +78,7 @@ empty();
 if(winner==0&&MouseButton(1)){
 cx=Math.trunc(MouseX()/100);
 cy=Math.trunc(MouseY()/100);
-if(cx >=0&&cx <=2&&cy >=0&&cy <=2&&board[Math.trunc(cx)][Math.trunc(cy)]==0){
+if(cx>=0&&cx<=2&&cy>=0&&cy<=2&&board[Math.trunc(cx)][Math.trunc(cy)]==0){
 board[Math.trunc(cx)][Math.trunc(cy)]=1;
 winner=FindWinner();
 if(winner==0){

@@ -4,19 +4,20 @@ var all$=""
 var todo=0;
 function RefreshLabel(){
 SetGadgetText(3,"Items: "+Str(ListSize(todo)));
+return 0;
 }
 function AddTodo(text$){
-if(Len(Trim(text$)) > 0){
+if(Len(Trim(text$))>0){
 AddElement(todo);
 todo[todo[0]]=Trim(text$);
-count+=1;
+count=count+1;
 }
 RefreshLabel();
+return 0;
 }
 function INIT(){
 todo=NewList(initstring);
 count=0;
-qlcxv_event;
 OpenWindow(0,100,100,320,200,"To do");
 StringGadget(1,10,10,200,24,"");
 ButtonGadget(2,220,10,90,24,"Add");
@@ -36,13 +37,12 @@ return 0
 }
 function Inf_1_1(){
 qlcxv_event=WaitWindowEvent();
-switch(qlcxv_event){
-case 2:
-switch(EventGadget()){
-case 2:
+if(qlcxv_event==2){
+var qlcxselect1=EventGadget();
+if(qlcxselect1==2){
 AddTodo(GetGadgetText(1));
 SetGadgetText(1,"");
-break;case 4:
+}else if(qlcxselect1==4){
 all$="";
 ResetList(todo);
 while(NextElement(todo)){

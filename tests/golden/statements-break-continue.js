@@ -1,13 +1,13 @@
 var n=0
 function FirstAbove(limit){
 var i=0;
-qlcxloop1:for(i=1;i<=100;i++){
-switch(i*i){
-case 49:
+for(i=1;i<=100;i++){
+var qlcxselect1=i*i;
+if(qlcxselect1==49){
 continue;
-break;default:
-if(i*i > limit){
-break qlcxloop1;
+}else{
+if(i*i>limit){
+break;
 }
 }
 }
@@ -18,14 +18,14 @@ var found=0;
 var a=0;
 var b=0;
 found=0;
-qlcxloop2:for(a=1;a<=9;a++){
+qlcxloop1:for(a=1;a<=9;a++){
 b=1;
-while(b <=9){
+while(b<=9){
 if(a*b==target){
 found=a*10+b;
-break qlcxloop2;
+break qlcxloop1;
 }
-b+=1;
+b=b+1;
 }
 }
 return found;
@@ -42,12 +42,11 @@ Debug(n);
 ChangeLoop(0)
 }
 function Inf_1_0(){
-n+=1;
-switch(n){
-case 2:
+n=n+1;
+if(n==2){
 ChangeLoop(Inf_1_0)
 return 0
-break;case 4:
+}else if(n==4){
 ChangeLoop(Inf_0_1)
 return 0
 }

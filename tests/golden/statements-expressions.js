@@ -9,20 +9,20 @@ var bar=0
 function INIT(){
 x=41;
 Debug("x="+Str(x));
-Debug((x));
+Debug(x);
 Debug(x+1);
 Debug();
 n=Len(Str(123));
 v=Val("41")+1;
-x+=1;
-x-=2;
-x*=3;
+x=x+1;
+x=x-2;
+x=x*3;
 x=Math.trunc(x/4);
 dx=-dx;
 y=x- -1;
 y=-1;
 y=x-1;
-y=-(x);
+y=-x;
 y=Math.abs(-x);
 r=Round(2.5)+Math.trunc(3.7)+Math.floor(3.7);
 awaitevent();

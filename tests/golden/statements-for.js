@@ -7,19 +7,19 @@ var x=0.0
 function INIT(){
 total=0;
 for(i=1;i<=10;i++){
-total+=i;
+total=total+i;
 }
 for(i=0;i<=20;i+=2){
-total+=i;
+total=total+i;
 }
 for(i=10;i>=1;i+=-1){
-total-=i;
+total=total-i;
 }
 n=5;
 for(k=n;k>=0;k+=-2){
 Debug(k);
 }
-for(j=0;j<=(n-1);j++){
+for(j=0;j<=n-1;j++){
 Debug(j);
 }
 for(x=0.5;x<=2.5;x+=0.5){

@@ -7,32 +7,32 @@ b=2;
 if(a==1&&b==2){
 Debug("both");
 }
-if(a != b||a <=b){
+if(a!=b||a<=b){
 c=1;
 }else{
 }
-if(a>= b&&a<= 3||a >=1){
+if(a>=b&&a<=3||a>=1){
 c=2;
 }else{
 c=3;
 }
-if(a < b){
+if(a<b){
 c=4;
 }
-if(a-b > 0){
+if(a-b>0){
 c=5;
 }
 if(!a){
 c=6;
 }
-if((a==1)&&!(b==3)){
+if(a==1&&!(b==3)){
 c=7;
 }
-while((a < 5)){
-a+=1;
+while(a<5){
+a=a+1;
 }
-while(a > 0&&b){
-a-=1;
+while(a>0&&b){
+a=a-1;
 }
 }
 function _qlcxi(){

@@ -1,23 +1,21 @@
 var k=0
 function INIT(){
 k=2;
-switch(k){
-case 1:
+if(k==1){
 Debug("one");
-break;case 2:
-switch(k*2){
-case 4:
+}else if(k==2){
+var qlcxselect1=k*2;
+if(qlcxselect1==4){
 Debug("four");
-break;default:
+}else{
 Debug("not four");
 }
-break;case(3):
+}else if(k==3){
 Debug("three");
-break;default:
+}else{
 Debug("many");
 }
-switch((k)){
-case 27:
+if(k==27){
 end();ChangeLoop(0);return;
 }
 }

@@ -1,7 +1,7 @@
 // One-line typos and worse (tests/hostile/data/malformed-lines.txt, one program per line):
 // whatever the converter makes of them, compacted and plain, the page's script must parse,
 // so a typo can never silently stop the whole program; and both pages report the same. The
-// same holds for the translation through the syntax tree.
+// same holds for the statement passes the syntax tree replaced, while they are kept.
 #include "convert/conversion.h"
 #include "hostile_support.h"
 
@@ -49,7 +49,7 @@ TEST_F(MalformedSources, EveryPageParsesAndBothPagesReportAlike) {
             options.compact = compact == 1;
             qc::LoadedSource loaded;
             ASSERT_EQ(qc::loadSource(source, diag, loaded, nullptr,
-                                     tree ? qc::treeStages() : qc::coreStages(), page),
+                                     tree ? qc::coreStages() : qc::statementStages(), page),
                       qc::ConversionStatus::kWritten);
             ASSERT_EQ(qc::writeConvertedPage(loaded, page, options, names, diag),
                       qc::ConversionStatus::kWritten);

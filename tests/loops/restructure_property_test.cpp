@@ -507,7 +507,7 @@ TEST(RestructureProperty, TreeTranslationsBehaveAsWritten) {
         std::vector<Node> program = generator.program();
         std::wstring source = probe + observableSource(program);
         Diagnostics diag;
-        Lines script = translateSourceWithTree(source, nullptr, diag, nullptr).scriptLines;
+        Lines script = translateSource(source, nullptr, diag, nullptr).scriptLines;
         ASSERT_TRUE(diag.errors().empty()) << toUtf8(source) << narrow(diag.errors());
         const Lines& library = runtimeLibraryLines();
         script.erase(script.begin(), script.begin() + static_cast<long>(library.size()));

@@ -11,6 +11,5 @@ EndProcedure
 a(Pick()) - 1 - 1
 a(Pick()) * 2
 Debug Str(calls) + " " + Str(a(3)) + " " + Str(a(4))
-; switches: --tree
 ; expect:
 ; 2 28 80

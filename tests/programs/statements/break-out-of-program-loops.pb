@@ -21,7 +21,6 @@ Repeat
   ForEver
 ForEver
 Debug "k " + Str(k)
-; switches: --tree
 ; expect:
 ; 1 3
 ; k 2

@@ -13,6 +13,5 @@ For m = 9 To 0 Step #Down
   t$ + Str(m)
 Next
 Debug t$
-; switches: --tree
 ; expect:
 ; 10 8 6 4 2 1,4,7,10,9630
