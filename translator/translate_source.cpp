@@ -95,14 +95,21 @@ TranslationResult translateSource(std::wstring_view sourceText, const IncludeLoa
     if (times != nullptr) addTime(&times->readMs, t0);
     auto t1 = std::chrono::steady_clock::now();
     diag.setSourceMap(&program.map);
-    UndeclaredNames undeclared;
-    std::vector<std::wstring> statements = runLanguagePass(
-        std::move(program.statements), diag, &undeclared.switches, LanguagePassMode::kForTree);
-    SyntaxTree tree = parseStatements(statements, diag);
-    TypedTree typed = typeTree(tree, &undeclared);
-    undeclared.report(diag);
-    PrintedScript printed = printProgram(tree, typed, diag);
+    PrintedScript printed;
+    {
+        // The statement list, the tree (whose names point into it) and its types are let go
+        // once the script is printed, before the page is put together.
+        UndeclaredNames undeclared;
+        std::vector<std::wstring> statements = runLanguagePass(
+            std::move(program.statements), diag, &undeclared.switches, LanguagePassMode::kForTree);
+        SyntaxTree tree = parseStatements(statements, diag);
+        TypedTree typed = typeTree(tree, &undeclared);
+        undeclared.report(diag);
+        printed = printProgram(tree, typed, diag);
+    }
     TranslationResult result = buildPage(nullptr, printed.lines, &printed.sourceLines, true);
+    release(printed.lines);
+    release(printed.sourceLines);
     diag.setSourceMap(nullptr);
     result.sourceMap = std::move(program.map);
     if (times != nullptr) addTime(&times->translateMs, t1);

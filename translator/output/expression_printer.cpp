@@ -357,11 +357,13 @@ void ExpressionPrinter::missingFunction(std::wstring_view name) {
     diag_.error(message::functionNotFound(line_, name));
 }
 
-bool ExpressionPrinter::namesContainerToo(std::wstring_view name) const {
-    std::wstring key = toLower(name);
-    for (const Container& c : typed_.containers)
-        if (c.scriptName == SymbolTable::containerName(key)) return true;
-    return false;
+bool ExpressionPrinter::namesContainerToo(std::wstring_view name) {
+    if (!containerNamesKnown_) {
+        for (const Container& c : typed_.containers) containerNames_.insert(c.scriptName);
+        containerNamesKnown_ = true;
+    }
+    if (containerNames_.empty()) return false;
+    return containerNames_.count(SymbolTable::containerName(toLower(name))) != 0;
 }
 
 void ExpressionPrinter::sharedName(std::wstring_view name) {

@@ -68,7 +68,7 @@ public:
     void refusePointer(NodeId id);
     // A procedure and an array, list or map of one name: "total(1)" could be either. The
     // call is taken, and the name reported once a line.
-    bool namesContainerToo(std::wstring_view name) const;
+    bool namesContainerToo(std::wstring_view name);
     void sharedName(std::wstring_view name);
     // Until the next call, the node `id` is written as `text` (a place computed once).
     void substitute(NodeId id, std::wstring text) {
@@ -111,6 +111,8 @@ private:
     std::unordered_set<const Variable*> refusedPointers_;
     NodeId substituted_ = kNoNode;
     int sharedNameLine_ = -1;
+    std::unordered_set<std::wstring> containerNames_; // their script names, made on first need
+    bool containerNamesKnown_ = false;
     std::wstring substitute_;
     int missingLine_ = -1;
     std::vector<std::wstring> missingOnLine_; // the missing functions reported on it, lower case

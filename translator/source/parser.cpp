@@ -966,6 +966,14 @@ private:
 
 SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag) {
     SyntaxTree tree;
+    // One expression for about every four characters, a statement or item for every
+    // statement and a tenth: reserved once, the arrays are not copied as they grow.
+    size_t characters = 0, count = 0;
+    for (const std::wstring& s : statements)
+        if (!isLineMarker(s)) characters += s.size(), ++count;
+    tree.exprs.reserve(characters / 4 + 16);
+    tree.stmts.reserve(count + count / 10 + 16);
+    tree.links.reserve(characters / 3 + 16);
     Parser parser(tree, diag, statements);
     for (size_t i = 0; i < statements.size(); ++i) {
         if (isLineMarker(statements[i]))

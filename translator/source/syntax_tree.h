@@ -48,12 +48,12 @@ enum class ExprKind : std::uint8_t {
 };
 
 struct Expr {
-    ExprKind kind = ExprKind::kError;
-    SourcePosition at;
     std::wstring_view text;   // points into the statement list the tree was read from
     std::wstring_view suffix; // a type suffix: ".i", ".s{20}", ".Point"
     const OperatorRow* op = nullptr;
-    NodeRange children;    // expression ids
+    NodeRange children; // expression ids
+    SourcePosition at;
+    ExprKind kind = ExprKind::kError;
     bool brackets = false; // a field written with brackets: "l()\items()"
 };
 
