@@ -5,10 +5,9 @@
 // where a float is rounded into an integer place and where a narrow integer wraps comes from
 // the types.
 //
-// It writes expressions, assignments and in-place statements, Debug, command and procedure
-// calls, If, While, Repeat, For, Select, Break and Continue, procedures and the declarations
-// of plain variables; the conversion uses it only when asked, and any other node is reported
-// as not supported yet.
+// The main program's Repeat loops, and the For and While loops around a wait, are cut into
+// the functions INIT and Inf_<level>_<segment>; waits where the program cannot be cut, and
+// in procedures, are awaited. What a page cannot do is reported with its line.
 #include "common/diagnostics.h"
 #include "translator/semantics/value_types.h"
 #include "translator/source/syntax_tree.h"
