@@ -110,7 +110,7 @@ TranslationResult translateSourceWithTree(std::wstring_view sourceText,
     std::vector<std::wstring> statements =
         runLanguagePass(std::move(program.statements), diag, nullptr, LanguagePassMode::kForTree);
     SyntaxTree tree = parseStatements(statements, diag);
-    PrintedScript printed = printProgram(tree, typeTree(tree), diag);
+    PrintedScript printed = printProgram(tree, typeTree(tree, &diag), diag);
     TranslationResult result = buildPage(nullptr, printed.lines, &printed.sourceLines, true);
     diag.setSourceMap(nullptr);
     result.sourceMap = std::move(program.map);

@@ -4,6 +4,7 @@
 // and the type of every expression, from the operator table's typing rules and the commands'
 // result types. The printer reads them to name things and to decide where "/" divides
 // integers, where a float is rounded into an integer place and where a narrow integer wraps.
+#include "common/diagnostics.h"
 #include "translator/semantics/symbol_table.h"
 #include "translator/source/syntax_tree.h"
 
@@ -101,6 +102,8 @@ struct TypedTree {
 // makes every later "n" a float; a name met without a suffix is an integer (a "$" name a
 // string). Inside a procedure a name is its parameter, a Protected, Static or Shared name of
 // it, a global, or else a local of its own; the main program's other variables are not seen.
-TypedTree typeTree(const SyntaxTree& tree);
+// Reports, where `diag` is given, a structure named like a basic type ("reserved structure
+// name") and an array, list or map of a structure not declared above it ("unknow typ").
+TypedTree typeTree(const SyntaxTree& tree, Diagnostics* diag = nullptr);
 
 } // namespace qc
