@@ -103,7 +103,7 @@ TranslationResult translateSource(std::wstring_view sourceText, const IncludeLoa
         std::vector<std::wstring> statements = runLanguagePass(
             std::move(program.statements), diag, &undeclared.switches, LanguagePassMode::kForTree);
         SyntaxTree tree = parseStatements(statements, diag);
-        TypedTree typed = typeTree(tree, &undeclared);
+        TypedTree typed = typeTree(tree, &undeclared, &diag);
         undeclared.report(diag);
         printed = printProgram(tree, typed, diag);
     }

@@ -60,7 +60,7 @@ var early=0;
 var grid=0;
 function INIT(){
 shapes=NewList(initshape);
-early=NewList(initlater);
+early=NewList(initint);
 p.x=3;
 p.y=p.x*2;
 AddElement(shapes);

@@ -1,19 +1,3 @@
-function structint(){
-var v=0;
-}
-function initint(){
-var bufvar=new structint();
-bufvar.v=0;
-return bufvar;
-}
-function structstring(){
-var s="";
-}
-function initstring(){
-var bufvar=new structstring();
-bufvar.s="";
-return bufvar;
-}
 var x=0
 function QLCXp_INIT(){
 return 0;

@@ -87,6 +87,8 @@ void ScriptPrinter::repeatBlock(const Stmt& s) {
 
 bool ScriptPrinter::forParts(const Stmt& s, ForParts& parts) {
     NodeId counter = exprAt(s, 0);
+    // A head that did not read was reported where it was read.
+    if (tree_.exprs[counter].kind == ExprKind::kError) return false;
     if (tree_.exprs[counter].kind != ExprKind::kName) {
         ex_.unsupported(L"a For place other than a variable");
         return false;
@@ -110,7 +112,16 @@ bool ScriptPrinter::forParts(const Stmt& s, ForParts& parts) {
 
 void ScriptPrinter::forBlock(const Stmt& s) {
     ForParts f;
-    if (!forParts(s, f)) return;
+    if (!forParts(s, f)) {
+        if (tree_.exprs[exprAt(s, 0)].kind != ExprKind::kError) return;
+        // A head that did not read was reported; the body still runs, once, so that its own
+        // faults are found too, and a Break in it still has a loop to leave.
+        write(loopLabel(s) + L"do{");
+        enterLoop();
+        statements(s.body);
+        loops_.pop_back();
+        return write(L"}while(false);");
+    }
     write(loopLabel(s) + L"for(" + f.counter + L"=" + f.start + L";" + f.test(true) + L";" +
           f.counter + f.step + L"){");
     closeBody(s);

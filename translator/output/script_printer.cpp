@@ -298,7 +298,6 @@ void ScriptPrinter::dimension(const Stmt& s) {
     const Container* c = typed_.containerOf(id);
     const Expr& e = tree_.exprs[id];
     if (otherKindOfOneName(s, c)) return;
-    if (s.kind == StmtKind::kDim) reportUnknownType(s, c);
     // The page's arrays have at most three dimensions.
     if (e.children.count > 3 && !s.source.empty())
         return diag_.error(message::notSupported(line_, std::wstring(s.source)));
@@ -337,13 +336,6 @@ bool ScriptPrinter::otherKindOfOneName(const Stmt& s, const Container* c) {
     return true;
 }
 
-void ScriptPrinter::reportUnknownType(const Stmt& s, const Container* c) {
-    if (c == nullptr || !c->unknownType) return;
-    const Expr& e = tree_.exprs[exprAt(s, 0)];
-    diag_.error(
-        message::unknownType(line_, e.at.column, std::wstring(e.text) + std::wstring(e.suffix)));
-}
-
 bool ScriptPrinter::didNotRead(const Stmt& s) const {
     return s.exprs.count == 0 || tree_.exprs[exprAt(s, 0)].kind == ExprKind::kError ||
            tree_.exprs[exprAt(s, 0)].text.empty();
@@ -353,7 +345,6 @@ void ScriptPrinter::newContainer(const Stmt& s) {
     if (didNotRead(s)) return;
     const Container* c = typed_.containerOf(exprAt(s, 0));
     if (otherKindOfOneName(s, c)) return;
-    reportUnknownType(s, c);
     if (c == nullptr || c->parameter) return ex_.unsupported(L"this list or map declaration");
     std::wstring made = c->scriptName +
                         (s.kind == StmtKind::kNewList ? L"=NewList(" : L"=NewMap(") + c->factory +

@@ -67,9 +67,6 @@ public:
     // "Dim x(2)" and "NewList x()": "x(1)" could not be told apart, so the second is refused.
     bool otherKindOfOneName(const Stmt& s, const Container* c);
 
-    // An array, list or map of a structure no program declares: its elements are integers.
-    void reportUnknownType(const Stmt& s, const Container* c);
-
     // A declaration whose name did not read: the parser has said so.
     bool didNotRead(const Stmt& s) const;
 

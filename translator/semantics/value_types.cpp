@@ -4,6 +4,7 @@
 #include "tables/command_types.h"
 #include "tables/constant_table.h"
 #include "translator/semantics/symbol_table.h"
+#include "vocabulary/statement_list.h"
 
 namespace qc {
 
@@ -87,8 +88,8 @@ ValueType combined(Typing typing, ValueType a, ValueType b) {
 
 class Typer {
 public:
-    Typer(const SyntaxTree& tree, UndeclaredNames* undeclared)
-        : tree_(tree), undeclared_(undeclared) {
+    Typer(const SyntaxTree& tree, UndeclaredNames* undeclared, Diagnostics* diag)
+        : tree_(tree), undeclared_(undeclared), diag_(diag) {
         out_.types.resize(tree.exprs.size());
         out_.variable.assign(tree.exprs.size(), -1);
         out_.callee.assign(tree.exprs.size(), -1);
@@ -118,7 +119,14 @@ private:
             const Stmt& s = tree_.stmts[tree_.child(range, i)];
             if (s.kind != StmtKind::kStructure) continue;
             std::wstring key = toLower(s.name);
+            if (isReservedStructure(key)) {
+                std::wstring head(s.name);
+                if (!s.suffix.empty()) head += L" Extends " + std::wstring(s.suffix);
+                report(message::reservedName(s.at.line, L"structure", head));
+                continue;
+            }
             if (out_.structureIds.count(key) != 0) continue;
+            structureLines_[key] = s.at.line;
             out_.structureIds[key] = static_cast<int>(out_.structures.size());
             Structure st;
             st.scriptName = key;
@@ -127,8 +135,31 @@ private:
         }
         for (std::uint32_t i = 0; i < range.count; ++i) {
             const Stmt& s = tree_.stmts[tree_.child(range, i)];
-            if (s.kind == StmtKind::kStructure) fields(s);
+            if (s.kind == StmtKind::kStructure && !isReservedStructure(toLower(s.name))) fields(s);
         }
+    }
+
+    // The page's own factories of the basic types are "initint", "initfloat", "initstring":
+    // a structure of one of these names would replace one.
+    static bool isReservedStructure(const std::wstring& key) {
+        return key == L"int" || key == L"float" || key == L"string";
+    }
+
+    // The dialect reads a program from the top: an array, list or map of a structure that
+    // is not declared above it is reported where it is named ("NewList l.Later()") and holds
+    // integers, so that its uses still run.
+    bool elementKnown(const Expr& e) {
+        if (e.suffix.size() < 2 || typeOfSuffix(e.suffix, e.text).kind != ValueKind::kUnknown)
+            return true;
+        auto it = structureLines_.find(toLower(e.suffix.substr(1)));
+        if (it != structureLines_.end() && it->second <= e.at.line) return true;
+        report(message::unknownType(e.at.line, e.at.column,
+                                    std::wstring(e.text) + std::wstring(e.suffix)));
+        return false;
+    }
+
+    void report(Diagnostic record) {
+        if (diag_ != nullptr) diag_->error(std::move(record));
     }
 
     void fields(const Stmt& s) {
@@ -277,14 +308,13 @@ private:
         c.parameter = parameter;
         c.statik = statik;
         std::wstring type = toLower(e.suffix.substr(e.suffix.empty() ? 0 : 1));
-        if (c.element.kind == ValueKind::kUnknown && !type.empty()) {
-            c.unknownType = true;
-            c.element = kInteger;
+        if (!parameter && !elementKnown(e)) {
+            c.element = {ValueKind::kInteger, L'i'};
+            type = L"i";
         }
         c.factory =
-            c.unknownType                          ? L"initint"
-            : c.element.kind == ValueKind::kString ? L"initstring"
-            : c.element.kind == ValueKind::kFloat  ? L"initfloat"
+            c.element.kind == ValueKind::kString  ? L"initstring"
+            : c.element.kind == ValueKind::kFloat ? L"initfloat"
             : c.element.kind == ValueKind::kUnknown || c.element.kind == ValueKind::kStructure
                 ? L"init" + type
                 : L"initint";
@@ -574,7 +604,9 @@ private:
 
     const SyntaxTree& tree_;
     UndeclaredNames* undeclared_;
+    Diagnostics* diag_;
     TypedTree out_;
+    std::unordered_map<std::wstring, int> structureLines_; // the line of each structure's head
     SymbolTable symbols_;
     std::unordered_map<std::wstring, int> main_;    // the main program's names, globals too
     std::unordered_map<std::wstring, int> globals_; // seen in every procedure
@@ -586,8 +618,8 @@ private:
 
 } // namespace
 
-TypedTree typeTree(const SyntaxTree& tree, UndeclaredNames* undeclared) {
-    return Typer(tree, undeclared).run();
+TypedTree typeTree(const SyntaxTree& tree, UndeclaredNames* undeclared, Diagnostics* diag) {
+    return Typer(tree, undeclared, diag).run();
 }
 
 } // namespace qc

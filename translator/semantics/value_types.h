@@ -4,6 +4,7 @@
 // and the type of every expression, from the operator table's typing rules and the commands'
 // result types. The printer reads them to name things and to decide where "/" divides
 // integers, where a float is rounded into an integer place and where a narrow integer wraps.
+#include "common/diagnostics.h"
 #include "translator/semantics/symbol_table.h"
 #include "translator/source/syntax_tree.h"
 #include "translator/undeclared_names.h"
@@ -62,9 +63,8 @@ struct Container {
     ValueType element;
     int procedure = -1; // of a local or a parameter
     bool parameter = false;
-    bool statik = false;      // "Static Dim": made once, kept from call to call
-    bool global = false;      // "Global Dim": every procedure sees it, and its Dim means it
-    bool unknownType = false; // of a structure no program declares: its elements are integers
+    bool statik = false; // "Static Dim": made once, kept from call to call
+    bool global = false; // "Global Dim": every procedure sees it, and its Dim means it
 };
 
 struct Procedure {
@@ -106,7 +106,10 @@ struct TypedTree {
 // string). Inside a procedure a name is its parameter, a Protected, Static or Shared name of
 // it, a global, or else a local of its own; the main program's other variables are not seen.
 // With `undeclared`, every declaration and use of a variable is also told to it, which
-// decides under EnableExplicit.
-TypedTree typeTree(const SyntaxTree& tree, UndeclaredNames* undeclared = nullptr);
+// decides under EnableExplicit. Reports, where `diag` is given, a structure named like a basic
+// type ("reserved structure name") and an array, list or map of a structure not declared above
+// it ("unknow typ"), whose elements are then integers.
+TypedTree typeTree(const SyntaxTree& tree, UndeclaredNames* undeclared = nullptr,
+                   Diagnostics* diag = nullptr);
 
 } // namespace qc

@@ -7,6 +7,7 @@
 #include "vocabulary/statement_list.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace qc {
@@ -83,6 +84,9 @@ struct Frame {
     std::vector<NodeId> clauses;
     NodeId clause = kNoNode;
     bool closedLater = true; // a data section: an EndDataSection follows somewhere
+    // "If" or "For" with nothing after it: reported when the block closes. Left open, the
+    // word is a stray one, and the missing closer is its one message.
+    std::optional<Diagnostic> emptyHead;
 };
 
 std::wstring_view closerSpelling(StmtKind kind) {
@@ -146,6 +150,7 @@ public:
         if (!tokens_.empty() && tokens_.back().kind == TokenKind::kComment) tokens_.pop_back();
         pos_ = 0;
         failed_ = false;
+        openString_ = false;
         if (tokens_.empty()) return;
         if (frames_.back().kind == StmtKind::kStructure && !atWord(L"endstructure")) return field();
         if (frames_.back().kind == StmtKind::kDataSection && !dataStatement()) {
@@ -191,7 +196,12 @@ private:
         if (word == L"declare") return place(header(StmtKind::kDeclare));
         if (word == L"procedurereturn") return place(valueStatement(StmtKind::kReturn));
         if (word == L"break") return place(valueStatement(StmtKind::kBreak));
-        if (word == L"continue") return place(bare(StmtKind::kContinue));
+        if (word == L"continue") {
+            // "Continue 2" would go on with an outer loop; the page's loops know only their
+            // own.
+            if (tokens_.size() > 1) return report(message::notSupported(line_, text_));
+            return place(bare(StmtKind::kContinue));
+        }
         if (word == L"structure") {
             // Never closed, it is reported and the program after its head reads as usual
             // instead of vanishing into the field list.
@@ -279,6 +289,7 @@ private:
     NodeId conditional(StmtKind kind) {
         Stmt s = started(kind);
         ++pos_;
+        if (kind != StmtKind::kElseIf && emptyHead()) return finished(s, {refused()});
         return finished(s, {expression(0)});
     }
 
@@ -322,6 +333,7 @@ private:
     NodeId forHeader() {
         Stmt s = started(StmtKind::kFor);
         ++pos_;
+        if (emptyHead()) return finished(s, {refused(), refused(), refused()});
         std::vector<NodeId> exprs{postfix()};
         expect(L"=");
         exprs.push_back(expression(0));
@@ -502,6 +514,7 @@ private:
         frame.stmt = id;
         frame.kind = tree_.stmts[id].kind;
         frame.line = line_;
+        frame.emptyHead = std::exchange(emptyHead_, std::nullopt);
         frames_.push_back(std::move(frame));
     }
 
@@ -595,7 +608,8 @@ private:
         }
     }
 
-    void neverClosed(const Frame& frame) {
+    void neverClosed(Frame& frame) {
+        frame.emptyHead.reset();
         report(
             message::withoutEnd(frame.line, statementName(frame.kind), closerSpelling(frame.kind)));
         endsAfterOnePass(frame);
@@ -622,6 +636,7 @@ private:
     void close() {
         Frame frame = std::move(frames_.back());
         frames_.pop_back();
+        if (frame.emptyHead) diag_.error(std::move(*frame.emptyHead));
         flushBody(frame);
         tree_.stmts[frame.stmt].clauses = links(frame.clauses);
     }
@@ -712,9 +727,12 @@ private:
         case TokenKind::kCharacter:
             return atom(ExprKind::kCharacter);
         case TokenKind::kString:
-            // Reported, and read as if closed at the end of its line.
-            if (!isClosedString(token.text))
+            // Reported, and read as if closed at the end of its line: the rest of the line is
+            // in it, so nothing after it is another fault.
+            if (!isClosedString(token.text)) {
                 report(message::withoutEnd(line_, L"string", L"closing quote"));
+                openString_ = true;
+            }
             return atom(ExprKind::kString);
         case TokenKind::kConstant:
             return atom(ExprKind::kConstant);
@@ -898,6 +916,16 @@ private:
         if (!bracketsPair()) return refuse(message::bracketError(line_), index);
         if (index < tokens_.size() && tokens_[index].kind == TokenKind::kUnknown)
             return refuse(message::unknownType(line_, tokens_[index].column, wordAt(index)), index);
+        // Two values with only a blank between them ("x = a b") are named together: the
+        // program meant one word or left out an operator.
+        if (index > 0 && index < tokens_.size() && isValueWord(tokens_[index - 1]) &&
+            isValueWord(tokens_[index])) {
+            const Token& before = tokens_[index - 1];
+            return refuse(message::unknownType(line_, before.column,
+                                               std::wstring(before.text) + L" " +
+                                                   std::wstring(tokens_[index].text)),
+                          index);
+        }
         std::wstring near = index < tokens_.size() ? std::wstring(tokens_[index].text)
                                                    : std::wstring(L"end of statement");
         // "</" would end the page's script where it stands; it is named as a whole.
@@ -905,6 +933,18 @@ private:
             tokens_[index - 1].column + 1 == tokens_[index].column)
             near = L"</";
         return refuse(message::syntaxError(line_, near), index);
+    }
+
+    static bool isValueWord(const Token& token) {
+        switch (token.kind) {
+        case TokenKind::kNumber:
+        case TokenKind::kConstant:
+            return true;
+        case TokenKind::kName:
+            return !isBlockLineWord(token) && binaryOperator(token.text) == nullptr;
+        default:
+            return false;
+        }
     }
 
     bool bracketsPair() const {
@@ -929,11 +969,27 @@ private:
     NodeId refuse(Diagnostic record, size_t index) {
         if (!failed_) {
             failed_ = true;
-            diag_.error(std::move(record));
+            if (!openString_) diag_.error(std::move(record));
         }
         pos_ = tokens_.size();
         Expr e;
         e.at = {line_, index < tokens_.size() ? tokens_[index].column : 0};
+        return add(e);
+    }
+
+    // A block head that is its keyword alone: it reads as refused, and its message waits for
+    // the block's end (Frame::emptyHead).
+    bool emptyHead() {
+        if (pos_ < tokens_.size()) return false;
+        failed_ = true;
+        emptyHead_ = message::syntaxError(line_, L"end of statement");
+        return true;
+    }
+
+    // What a statement refused silently holds where its values would be.
+    NodeId refused() {
+        Expr e;
+        e.at = {line_, 0};
         return add(e);
     }
 
@@ -953,6 +1009,8 @@ private:
     std::vector<Token> tokens_;
     size_t pos_ = 0;
     bool failed_ = false;
+    bool openString_ = false; // an unclosed string was read: it runs to the end of the line
+    std::optional<Diagnostic> emptyHead_; // of the block head being read
     int depth_ = 0;
     int line_ = -1;
     const std::vector<std::wstring>& statements_;

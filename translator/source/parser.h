@@ -22,8 +22,12 @@ namespace qc {
 //   - "syntax error near T" where a statement does not read (a plain statement becomes one
 //     kError node; a block keeps its kind, and the blocks around it stay as they are), and
 //     for what a bare block word cannot take ("EndIf+1", "Next-i"; the word still counts);
-//   - "unknow typ" for a "?label" or a "!" where a value starts, and "number too large" for
-//     an integer beyond 64 bits (the statement still reads).
+//   - "unknow typ" for a "?label" or a "!" where a value starts and for two values with only
+//     a blank between them ("a b"), and "number too large" for an integer beyond 64 bits
+//     (the statement still reads);
+//   - "not supported: Continue n" for a Continue with a value (dropped).
+// After a string left open nothing more of its line is reported, and an "If" or "For" alone
+// that is never closed has only the message of the block left open.
 SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag);
 
 } // namespace qc
