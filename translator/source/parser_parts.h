@@ -1,0 +1,377 @@
+#pragma once
+// The parser's parts, shared by its two files and by no one else: statements and blocks
+// (parser.cpp), expressions, tokens and nodes (parser_expressions.cpp).
+#include "common/diagnostics.h"
+#include "common/text.h"
+#include "translator/source/lexer.h"
+#include "translator/source/syntax_tree.h"
+#include "vocabulary/statement_list.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace qc::parsing {
+
+inline bool isWord(const Token& token, std::wstring_view word) {
+    return token.kind == TokenKind::kName && equalsIgnoreCase(token.text, word);
+}
+
+inline bool isSymbol(const Token& token, std::wstring_view symbol) {
+    return token.kind == TokenKind::kOperator && token.text == symbol;
+}
+
+// The words that make a statement a declaration, and the keyword's own spelling.
+constexpr std::array<std::wstring_view, 6> kDefineWords = {L"define", L"global", L"protected",
+                                                           L"static", L"shared", L"threaded"};
+
+inline bool isDefineWord(const Token& token) {
+    for (std::wstring_view word : kDefineWords)
+        if (isWord(token, word)) return true;
+    return false;
+}
+
+// Statements of a word and its values without brackets; a lone word that is none of these is
+// a label.
+constexpr std::array<std::wstring_view, 7> kCommandWords = {
+    L"debug", L"end", L"goto", L"gosub", L"return", L"enableexplicit", L"disableexplicit"};
+
+// A word that begins a line of the block structure: inside a statement ("Debug x +" joined
+// with the next line "EndIf") it is no name, and read as one it would hide the block line
+// the program meant.
+inline bool isBlockLineWord(const Token& token) {
+    if (token.kind != TokenKind::kName) return false;
+    switch (classifyBlockWord(token.text)) {
+    case BlockWord::kNone:
+    case BlockWord::kLineMarker:
+    case BlockWord::kForEach:
+    case BlockWord::kBreak:
+    case BlockWord::kContinue:
+        return false;
+    default:
+        return true;
+    }
+}
+
+// Statements that are done with once they fail to read: they become one error node and
+// write nothing. Blocks keep their kind so that their bodies stay whole, and declarations so
+// that their names are still declared.
+inline bool dropsWhenRefused(StmtKind kind) {
+    switch (kind) {
+    case StmtKind::kCall:
+    case StmtKind::kAssign:
+    case StmtKind::kUpdate:
+    case StmtKind::kReturn:
+    case StmtKind::kBreak:
+    case StmtKind::kContinue:
+    case StmtKind::kRead:
+    case StmtKind::kRestore:
+    case StmtKind::kLabel:
+    case StmtKind::kSwap:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A block open while its statements are read: the If, loop, Select, procedure, structure or
+// data section, or the program itself at the bottom of the stack.
+struct Frame {
+    NodeId stmt = kNoNode;
+    StmtKind kind = StmtKind::kError;
+    int line = 0;
+    std::vector<NodeId> body; // of the block, or of the clause being read
+    std::vector<NodeId> clauses;
+    NodeId clause = kNoNode;
+    bool closedLater = true; // a data section: an EndDataSection follows somewhere
+    // "If" or "For" with nothing after it: reported when the block closes. Left open, the
+    // word is a stray one, and the missing closer is its one message.
+    std::optional<Diagnostic> emptyHead;
+};
+
+inline std::wstring_view closerSpelling(StmtKind kind) {
+    switch (kind) {
+    case StmtKind::kIf:
+        return L"EndIf";
+    case StmtKind::kWhile:
+        return L"Wend";
+    case StmtKind::kRepeat:
+        return L"Until";
+    case StmtKind::kFor:
+    case StmtKind::kForEach:
+        return L"Next";
+    case StmtKind::kSelect:
+        return L"EndSelect";
+    case StmtKind::kProcedure:
+        return L"EndProcedure";
+    case StmtKind::kStructure:
+        return L"EndStructure";
+    case StmtKind::kDataSection:
+        return L"EndDataSection";
+    default:
+        return L"";
+    }
+}
+
+// A closing word, the blocks it closes, and how the block check names it in a message.
+struct Closer {
+    std::wstring_view word;
+    StmtKind first;
+    StmtKind second;
+};
+
+constexpr std::array<Closer, 9> kClosers = {{
+    {L"endif", StmtKind::kIf, StmtKind::kIf},
+    {L"wend", StmtKind::kWhile, StmtKind::kWhile},
+    {L"until", StmtKind::kRepeat, StmtKind::kRepeat},
+    {L"forever", StmtKind::kRepeat, StmtKind::kRepeat},
+    {L"next", StmtKind::kFor, StmtKind::kForEach},
+    {L"endselect", StmtKind::kSelect, StmtKind::kSelect},
+    {L"endprocedure", StmtKind::kProcedure, StmtKind::kProcedure},
+    {L"endstructure", StmtKind::kStructure, StmtKind::kStructure},
+    {L"enddatasection", StmtKind::kDataSection, StmtKind::kDataSection},
+}};
+
+class Parser {
+public:
+    Parser(SyntaxTree& tree, Diagnostics& diag, const std::vector<std::wstring>& statements)
+        : tree_(tree), diag_(diag), statements_(statements) {
+        frames_.emplace_back();
+        for (size_t i = 0; i < statements.size(); ++i)
+            if (equalsIgnoreCase(statements[i], L"enddatasection")) lastDataEnd_ = i;
+    }
+
+    // The statement at `index` of the list.
+    void statement(size_t index);
+
+    void setLine(int line) { line_ = line; }
+
+    void finish();
+
+private:
+    // ---- statements
+
+    // Reads one statement after its line's tokens are set, from its first word.
+    void keywordStatement();
+
+    // What a data section holds: Data, a label, its EndDataSection.
+    bool dataStatement() const;
+
+    // A statement that names no keyword: "x = 1", "a(2)\y = 3", "n % 60", "Foo(1)", a label
+    // ("Start", its colon cut off by the reader) or a structure variable declared alone
+    // ("p.Point").
+    NodeId plainStatement();
+
+    // "Debug x", "End", "Goto label": a word followed by its values without brackets.
+    NodeId command();
+
+    // If, ElseIf, While, ForEach, Select: the keyword and one value.
+    NodeId conditional(StmtKind kind);
+
+    NodeId bare(StmtKind kind);
+
+    NodeId bareBlockWord(StmtKind kind);
+
+    // ProcedureReturn and Break, with their value where one is written.
+    NodeId valueStatement(StmtKind kind);
+
+    // Data, Read and Swap: the keyword, its type where written, its values.
+    NodeId listStatement(StmtKind kind);
+
+    NodeId named(StmtKind kind);
+
+    // "For i = 1 To 10 Step 2": the variable, the bounds and the step.
+    NodeId forHeader();
+
+    // "Case 1, 3 To 5, #Max": values and ranges.
+    NodeId caseLabel();
+
+    // A procedure head inside a procedure ends the one before, with the blocks left open in
+    // it: the missing EndProcedure is the fault, and this is its one message. The outer
+    // procedure's own EndProcedure, further down, then closes nothing and goes silently.
+    void procedure();
+
+    // "Procedure.s Name(a, b.f = 1.5, List l.Point(), *p)", and the same after Declare.
+    NodeId header(StmtKind kind);
+
+    NodeId parameter();
+
+    // Whether the Structure being read has its EndStructure before the next Structure or
+    // Procedure head or EndProcedure.
+    bool structureClosed() const;
+
+    // "Structure Point Extends Base".
+    NodeId structureHeader();
+
+    // The name a keyword needs next ("Restore Start", "Extends Base").
+    std::wstring_view nameAfter();
+
+    // A field of a structure: "x.i", "name.s{20}", "cells.i[10]", "*next.Node",
+    // "List items.s()".
+    void field();
+
+    // "Define.i a, b = 2, *p.Point", "Global NewList l(), Dim a(3)": one child statement per
+    // declared name, so a refused one leaves the others declared.
+    NodeId declaration();
+
+    NodeId declaredItem();
+
+    // "Dim grid(2, 2), row.s(3)": one statement for each container, so that each is
+    // declared as if it stood alone.
+    void containers(StmtKind kind);
+
+    // "Dim a.f(10, 2)", "NewList l.Point()", "NewMap m.s(64)"; inside a declaration list it
+    // ends at the next comma at its level.
+    NodeId declaredContainer(StmtKind kind);
+
+    // ---- blocks
+
+    void place(NodeId id) { frames_.back().body.push_back(id); }
+
+    void open(NodeId id);
+
+    // ElseIf, Else, Case, Default: a clause of the innermost If or Select.
+    // A clause without its block is dropped with that one message, whatever follows it.
+    void clause(StmtKind owner, StmtKind kind);
+
+    void closeBlock(const Closer& closer);
+
+    // "EndIf+", "EndProcedure x", "Next-i": what a bare block word cannot take, reported as
+    // written; the word still does its part.
+    void tail();
+
+    static std::wstring properCloser(const Closer& closer);
+
+    // The index in frames_ of the innermost open block of either kind; 0 for none. The
+    // search stops at a procedure unless a procedure is what is closed: a procedure cannot
+    // close a block of the main program.
+    size_t innermost(StmtKind a, StmtKind b, bool crossesProcedures) const;
+
+    // Blocks opened inside the one being closed and still open are reported and closed with
+    // it, so one fault gives one message instead of a cascade.
+    void closeDownTo(size_t index);
+
+    void neverClosed(Frame& frame);
+
+    // A Repeat whose end is missing, or does not read, ends after one pass: the program is
+    // faulty already, and a loop with no way out would hold the browser before the page
+    // could show the fault.
+    void endsAfterOnePass(const Frame& frame);
+
+    void flushBody(Frame& frame);
+
+    void close();
+
+    // ---- expressions
+
+    // Precedence climbing over the operator table: operands of a binary row bind at least as
+    // tightly as its operand precedence.
+    NodeId expression(int minPrecedence);
+
+    // The binary operators after `left` that bind at least as tightly as `minPrecedence`.
+    NodeId binaryRest(NodeId left, int minPrecedence);
+
+    // A prefix operator and its operand, or a postfix form.
+    NodeId unary();
+
+    // A value and what follows it: calls and indexes "a(1)", fields "p\x", static array
+    // elements "v[2]", in any chain ("l()\items()\name").
+    NodeId postfix();
+
+    NodeId primary();
+
+    // "a", "a$", "n.i", "Sqr(2)", "grid(x, y)", "l.Point()".
+    NodeId name();
+
+    // "(a, b)" after a name: the comma-separated values, none for "()".
+    std::vector<NodeId> arguments();
+
+    // Comma-separated values to the end of the statement: "Debug a, 2", "Data.i 1, -1".
+    std::vector<NodeId> valueList();
+
+    NodeId atom(ExprKind kind) { return add(exprAt(kind, pos_++)); }
+
+    // ---- tokens
+
+    std::wstring_view typeSuffix();
+
+    const OperatorRow* binaryRow(const Token& token) const;
+
+    bool at(std::wstring_view symbol) const;
+
+    bool atWord(std::wstring_view word) const;
+
+    bool take(std::wstring_view symbol);
+
+    bool expect(std::wstring_view symbol);
+
+    void expectWord(std::wstring_view word);
+
+    // ---- nodes
+
+    Stmt started(StmtKind kind) const;
+
+    // A statement read to its end: anything left over is a syntax error.
+    NodeId finished(Stmt s, const std::vector<NodeId>& exprs);
+
+    // A statement, or an item of a declaration list, which may end before the statement.
+    NodeId finishedItem(Stmt s, const std::vector<NodeId>& exprs);
+
+    Expr exprAt(ExprKind kind, size_t index) const;
+
+    NodeId add(const Expr& e);
+
+    NodeRange links(const std::vector<NodeId>& ids);
+
+    // The first fault of a statement is reported; the rest of it is not read.
+    NodeId fail(size_t index);
+
+    static bool isValueWord(const Token& token);
+
+    bool bracketsPair() const;
+
+    // A character that starts no token, with the rest of the word it stands in ("`a").
+    std::wstring wordAt(size_t index) const;
+
+    NodeId refuse(Diagnostic record) { return refuse(std::move(record), pos_); }
+
+    NodeId refuse(Diagnostic record, size_t index);
+
+    // A block head that is its keyword alone: it reads as refused, and its message waits for
+    // the block's end (Frame::emptyHead).
+    bool emptyHead();
+
+    // What a statement refused silently holds where its values would be.
+    NodeId refused();
+
+    void report(const std::wstring& text) { diag_.error(message::atLine(line_, text)); }
+    void report(Diagnostic record) { diag_.error(std::move(record)); }
+
+    // Brackets and blocks nested deeper than this are refused as "nesting too deep": the
+    // browser would give up on such a script (at a few thousand), and the later stages, which
+    // walk the tree, must not run out of stack.
+    static constexpr int kMaxDepth = 200;
+    static constexpr size_t kMaxBlocks = 500;
+    bool tooDeepReported_ = false;
+
+    SyntaxTree& tree_;
+    Diagnostics& diag_;
+    std::vector<Frame> frames_;
+    std::vector<Token> tokens_;
+    size_t pos_ = 0;
+    bool failed_ = false;
+    bool openString_ = false; // an unclosed string was read: it runs to the end of the line
+    std::optional<Diagnostic> emptyHead_; // of the block head being read
+    int depth_ = 0;
+    int line_ = -1;
+    const std::vector<std::wstring>& statements_;
+    size_t index_ = 0;               // of the statement being read
+    size_t lastDataEnd_ = 0;         // the index of the last EndDataSection
+    std::wstring_view text_;         // the statement being read
+    int unmatchedEndProcedures_ = 0; // EndProcedures of procedures a later head ended
+};
+
+} // namespace qc::parsing
