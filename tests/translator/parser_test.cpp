@@ -31,23 +31,22 @@ std::string withMessages(std::string text, const qc::Diagnostics& diag) {
     return text;
 }
 
-std::string parsed(const fs::path& source) {
+qc::ReadProgram read(const fs::path& source, qc::Diagnostics& diag) {
     auto bytes = qc::readFileBytes(source);
+    return qc::readProgram(qc::decodeSourceBytes(bytes ? *bytes : std::string()), nullptr, diag);
+}
+
+std::string parsed(const fs::path& source) {
     qc::CollectingSink sink;
     qc::Diagnostics diag(&sink);
-    qc::ReadProgram program =
-        qc::readProgram(qc::decodeSourceBytes(bytes ? *bytes : std::string()), nullptr, diag);
-    qc::SyntaxTree tree = qc::parseStatements(program.statements, diag);
+    qc::SyntaxTree tree = qc::parseStatements(read(source, diag).statements, diag);
     return withMessages(qc::toUtf8(qc::describeTree(tree)), diag);
 }
 
 std::string printed(const fs::path& source) {
-    auto bytes = qc::readFileBytes(source);
     qc::CollectingSink sink;
     qc::Diagnostics diag(&sink);
-    qc::ReadProgram program =
-        qc::readProgram(qc::decodeSourceBytes(bytes ? *bytes : std::string()), nullptr, diag);
-    auto statements = qc::runLanguagePass(std::move(program.statements), diag, nullptr,
+    auto statements = qc::runLanguagePass(std::move(read(source, diag).statements), diag, nullptr,
                                           qc::LanguagePassMode::kForTree);
     qc::SyntaxTree tree = qc::parseStatements(statements, diag);
     std::string text;
