@@ -39,7 +39,8 @@ qc::ReadProgram read(const fs::path& source, qc::Diagnostics& diag) {
 std::string parsed(const fs::path& source) {
     qc::CollectingSink sink;
     qc::Diagnostics diag(&sink);
-    qc::SyntaxTree tree = qc::parseStatements(read(source, diag).statements, diag);
+    qc::ReadProgram program = read(source, diag); // the tree's names point into it
+    qc::SyntaxTree tree = qc::parseStatements(program.statements, diag);
     return withMessages(qc::toUtf8(qc::describeTree(tree)), diag);
 }
 
