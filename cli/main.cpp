@@ -26,8 +26,7 @@ constexpr const char* kUsage =
     "  --no-compact   write the script as translated, without compaction\n"
     "  --no-embed     leave the files the program loads beside the page instead of in it\n"
     "  --debug-pane   show Debug lines in a pane below the windows, not in message boxes\n"
-    "  --statements   translate through the statement passes the syntax tree replaced, to\n"
-    "                 compare (they are to go)\n"
+
     "  --quiet        no progress lines (errors are still printed)\n"
     "  --timings      print the time of each stage to stderr\n"
     "  --language-reference  print the supported commands and constants (Markdown)\n"
@@ -91,7 +90,6 @@ int main(int argc, char** argv) {
     bool quiet = false;
     bool timings = false;
     bool fromScript = false;
-    bool statements = false;
     qc::ConversionOptions options;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
@@ -113,8 +111,7 @@ int main(int argc, char** argv) {
             options.compact = false;
         } else if (arg == "--no-embed") {
             options.embed = false;
-        } else if (arg == "--statements") {
-            statements = true;
+
         } else if (arg == "--debug-pane") {
             options.debugPane = true;
         } else if (arg == "--quiet") {
@@ -148,8 +145,7 @@ int main(int argc, char** argv) {
             status = qc::convertScriptFile(source, output, options, names, diag);
         } else {
             qc::LoadedSource loaded;
-            status = qc::loadSource(source, diag, loaded, &times,
-                                    statements ? qc::statementStages() : qc::coreStages(), output);
+            status = qc::loadSource(source, diag, loaded, &times, qc::coreStages(), output);
             if (status == qc::ConversionStatus::kWritten)
                 status = qc::writeConvertedPage(loaded, output, options, names, diag, &times);
         }

@@ -2,7 +2,7 @@
 
 #include "common/files.h"
 #include "common/text.h"
-#include "translator/page_writer.h"
+#include "translator/output/page_writer.h"
 
 namespace qc {
 
@@ -20,7 +20,7 @@ ConversionStatus convertScriptFile(const std::filesystem::path& script,
         return ConversionStatus::kOutputIsSource;
     }
     std::vector<std::wstring> lines = splitEmbeddedLines(decodeSourceBytes(*bytes), false);
-    TranslationResult page = buildPage(nullptr, lines);
+    TranslationResult page = buildPage(lines, nullptr, true);
     std::vector<std::wstring> compacted =
         options.compact ? compactScript(page.scriptLines, names, diag) : page.scriptLines;
     if (!writePageFile(output, page.pageLines, compacted, page.styleLines)) {

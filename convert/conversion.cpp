@@ -4,7 +4,7 @@
 #include "common/line_table.h"
 #include "common/text.h"
 #include "convert/embedded_files.h"
-#include "translator/page_writer.h"
+#include "translator/output/page_writer.h"
 #include "vocabulary/statement_list.h"
 
 #include <chrono>
@@ -106,16 +106,6 @@ const ConversionStages& coreStages() {
            StageTimes* times) { return translateSource(text, includes, diag, times); },
         [](const std::vector<std::wstring>& lines, RenameState& names, Diagnostics& diag,
            const ReportedWords* reported) { return compactScript(lines, names, diag, reported); }};
-    return stages;
-}
-
-const ConversionStages& statementStages() {
-    static const ConversionStages stages{[](std::wstring_view text, const IncludeLoader* includes,
-                                            Diagnostics& diag, StageTimes* times) {
-                                             return translateSourceWithStatements(text, includes,
-                                                                                  diag, times);
-                                         },
-                                         coreStages().compact};
     return stages;
 }
 

@@ -50,8 +50,6 @@ struct ConversionStages {
         compact;
 };
 const ConversionStages& coreStages();
-// The translation through the statement passes the tree has replaced, for comparison.
-const ConversionStages& statementStages();
 
 // A translated source waiting to be written.
 struct LoadedSource {

@@ -28,7 +28,7 @@ struct TranslationResult {
 struct StageTimes {
     double readMs = 0;
     double translateMs = 0;
-    double loopsMs = 0;
+    double loopsMs = 0; // the loops are cut while the script is printed: part of translateMs
 };
 
 // Translates decoded source text, reading its include files through `includes` (none when
@@ -40,17 +40,5 @@ TranslationResult translateSource(std::wstring_view sourceText, const IncludeLoa
 // Translates decoded source text of one file.
 TranslationResult translateText(std::wstring_view sourceText, Diagnostics& diag,
                                 StageTimes* times = nullptr);
-
-// The same through the statement passes the syntax tree has replaced, kept for comparison
-// until they go (the headless tool's --statements).
-TranslationResult translateSourceWithStatements(std::wstring_view sourceText,
-                                                const IncludeLoader* includes, Diagnostics& diag,
-                                                StageTimes* times = nullptr);
-
-// Everything after reading: a statement list ("°line<N>" markers and statements) in, the
-// page out. Stages: block check, declarations, procedure collection, loop restructuring of
-// the main program, statement translation (tokens, rewrite rules, assembly), page writer.
-TranslationResult translateStatements(std::vector<std::wstring> statements, Diagnostics& diag,
-                                      StageTimes* times = nullptr);
 
 } // namespace qc

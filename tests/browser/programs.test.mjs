@@ -47,7 +47,7 @@
 //
 // QUILLCAST_CASES=text runs only the cases whose path contains text; QUILLCAST_CLOCK=fake or
 // real only the cases on that clock; QUILLCAST_PAGES=N sets how many pages run at once (4);
-// QUILLCAST_SWITCHES adds switches to every conversion ("--statements").
+// QUILLCAST_SWITCHES adds switches to every conversion ("--no-embed").
 import { after, before, describe, test } from 'node:test';
 import fs from 'node:fs';
 import path from 'node:path';

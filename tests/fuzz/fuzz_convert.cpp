@@ -1,10 +1,9 @@
-// Arbitrary bytes as a source file: the whole conversion short of writing the page, and the
-// translation through the statement passes. Any crash, sanitizer report or hang here is a fault,
-// whatever the input.
+// Arbitrary bytes as a source file: the whole conversion short of writing the page. Any crash,
+// sanitizer report or hang here is a fault, whatever the input.
 #include "common/diagnostics.h"
 #include "common/text.h"
 #include "compaction/compact_script.h"
-#include "translator/page_writer.h"
+#include "translator/output/page_writer.h"
 #include "translator/translate_source.h"
 
 #include <cstddef>
@@ -25,9 +24,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         script.erase(script.begin(), script.begin() + static_cast<std::ptrdiff_t>(library));
     qc::RenameState names;
     qc::compactScript(script, names, diag);
-    // The statement passes the tree replaced, while they are kept, read the same bytes.
-    qc::Diagnostics statementDiag(nullptr);
-    qc::translateSourceWithStatements(qc::decodeSourceBytes(bytes), nullptr, statementDiag,
-                                      nullptr);
     return 0;
 }

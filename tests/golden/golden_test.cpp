@@ -6,7 +6,7 @@
 #include "common/diagnostics.h"
 #include "common/files.h"
 #include "common/text.h"
-#include "translator/page_writer.h"
+#include "translator/output/page_writer.h"
 #include "translator/translate_source.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 // running the script the translator writes for a program that prints them. The evaluator
 // does not read the operator table, so a wrong row shows up as a different line.
 #include "common/text.h"
+#include "translator/output/page_writer.h"
 #include "translator/output/script_printer.h"
-#include "translator/page_writer.h"
 #include "translator/source/parser.h"
 #include "translator/source/source_reader.h"
 #include "translator/translate_source.h"

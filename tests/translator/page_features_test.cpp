@@ -1,8 +1,7 @@
 // What a page carries: the start-up function wires in, and the style sheet holds, only the
 // features that the program's commands reach; the base style block stays first and whole.
 #include "common/text.h"
-#include "translator/page_writer.h"
-#include "translator/translator_state.h"
+#include "translator/output/page_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -83,8 +82,7 @@ TEST(PageFeatures, TheProgramsCommandsChooseWiringAndStyleParts) {
         {{L"a$=await QLCX_ReadLine();"}, {L"QLCX_StartConsole();"}, {console}, {}},
     };
     for (const Row& row : rows) {
-        qc::TranslatorState state;
-        qc::TranslationResult page = qc::buildPage(&state, row.program);
+        qc::TranslationResult page = qc::buildPage(row.program);
         std::string context = show(row.program);
         EXPECT_EQ(show(row.wiring), show(wiring(page))) << context;
         for (const auto& rule : row.rules)
@@ -98,10 +96,10 @@ TEST(PageFeatures, TheProgramsCommandsChooseWiringAndStyleParts) {
     }
 }
 
-// A page without program registries (a hand-written script) gets every feature: each part
+// A hand-written script gets every feature: each part
 // of the sheet, so a part whose mark names no known feature would be missing here.
 TEST(PageFeatures, AHandWrittenScriptGetsTheWholeSheet) {
-    qc::TranslationResult page = qc::buildPage(nullptr, {L"function INIT(){", L"}"});
+    qc::TranslationResult page = qc::buildPage({L"function INIT(){", L"}"}, nullptr, true);
     Lines expected = baseBlock();
     bool inFeature = false;
     for (const auto& line : qc::styleBlockLines()) {

@@ -7,9 +7,9 @@
 #include "common/diagnostics.h"
 #include "common/files.h"
 #include "common/text.h"
-#include "translator/language_pass.h"
 #include "translator/output/script_printer.h"
 #include "translator/semantics/value_types.h"
+#include "translator/source/language_pass.h"
 #include "translator/source/parser.h"
 #include "translator/source/source_reader.h"
 
@@ -47,8 +47,7 @@ std::string parsed(const fs::path& source) {
 std::string printed(const fs::path& source) {
     qc::CollectingSink sink;
     qc::Diagnostics diag(&sink);
-    auto statements = qc::runLanguagePass(std::move(read(source, diag).statements), diag, nullptr,
-                                          qc::LanguagePassMode::kForTree);
+    auto statements = qc::runLanguagePass(std::move(read(source, diag).statements), diag);
     qc::SyntaxTree tree = qc::parseStatements(statements, diag);
     std::string text;
     for (const std::wstring& line : qc::printProgram(tree, qc::typeTree(tree), diag).lines)

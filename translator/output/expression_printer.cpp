@@ -4,8 +4,8 @@
 #include "tables/command_table.h"
 #include "tables/command_types.h"
 #include "tables/constant_table.h"
-#include "translator/language_pass.h"
 #include "translator/output/script_literals.h"
+#include "translator/source/language_pass.h"
 #include "translator/source/lexer.h"
 #include "vocabulary/statement_list.h"
 

@@ -1,7 +1,7 @@
 #include "translator/semantics/symbol_table.h"
 
 #include "common/text.h"
-#include "translator/page_writer.h"
+#include "translator/output/page_writer.h"
 #include "vocabulary/reserved_words.h"
 
 namespace qc {

@@ -6,8 +6,8 @@
 // integers, where a float is rounded into an integer place and where a narrow integer wraps.
 #include "common/diagnostics.h"
 #include "translator/semantics/symbol_table.h"
+#include "translator/semantics/undeclared_names.h"
 #include "translator/source/syntax_tree.h"
-#include "translator/undeclared_names.h"
 
 #include <string>
 #include <unordered_map>

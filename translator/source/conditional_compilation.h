@@ -4,7 +4,7 @@
 // time which statements the program has. Conditions are constant expressions with
 // comparisons, And, Or, Not and Defined(name, #PB_kind).
 #include "common/diagnostics.h"
-#include "translator/constant_folder.h"
+#include "translator/source/constant_folder.h"
 
 #include <functional>
 #include <string>

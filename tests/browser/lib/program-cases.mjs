@@ -253,8 +253,8 @@ function see(line) {
 // Every other line of the log is a message, internal ones ("JSL unknow ...") included.
 const progress = /^(read ".*" \d+ bytes\.\.\.|finished!( \d+ bytes)?|convert\.\.\.|\d+ errors?|)$/;
 
-// QUILLCAST_SWITCHES: switches added to every conversion (as "--statements", to compare with
-// the statement passes the syntax tree replaced).
+// QUILLCAST_SWITCHES: switches added to every conversion (as "--no-embed", to see how the
+// cases fare with it).
 const extraSwitches = (process.env.QUILLCAST_SWITCHES ?? '').split(' ').filter(Boolean);
 
 // Converts the case compacted and plain, runs each page and checks what it showed.

@@ -1,13 +1,12 @@
-#include "translator/language_pass.h"
+#include "translator/source/language_pass.h"
 
 #include "common/text.h"
 #include "loops/block_words.h"
 #include "tables/refused_table.h"
-#include "translator/constant_folder.h"
-#include "translator/lowering/in_place_update.h"
-#include "translator/macro_expansion.h"
 #include "translator/source/conditional_compilation.h"
+#include "translator/source/constant_folder.h"
 #include "translator/source/lexer.h"
+#include "translator/source/macro_expansion.h"
 #include "vocabulary/statement_list.h"
 
 #include <optional>
@@ -46,9 +45,8 @@ long long typeSize(std::wstring_view lowerType) {
 
 class LanguagePass {
 public:
-    LanguagePass(Diagnostics& diag, std::vector<std::pair<int, bool>>* switches,
-                 LanguagePassMode mode)
-        : diag_(diag), switches_(switches), lowers_(mode == LanguagePassMode::kForStatements),
+    LanguagePass(Diagnostics& diag, std::vector<std::pair<int, bool>>* switches)
+        : diag_(diag), switches_(switches),
           compiler_(diag, lookup(),
                     [this](const std::wstring& name, const std::wstring& kind) {
                         return isDefined(name, kind);
@@ -75,9 +73,6 @@ public:
         }
         compiler_.finish();
         macros_.finish();
-        checkRestores();
-        if (!dataStatements_.empty())
-            out_.insert(out_.begin(), dataStatements_.begin(), dataStatements_.end());
         return std::move(out_);
     }
 
@@ -117,68 +112,20 @@ private:
         }
         if (startsWith(lc, L"structure ")) recordStructureSize(*statements_, i_);
         if (enumeration_) return enumerationMember(original, lc);
-        if (inData_) return dataStatement(original, lc);
         if (startsKeyword(lc, L"enumeration") || startsKeyword(lc, L"enumerationbinary"))
             return startEnumeration(original, lc);
-        if (lc == L"datasection" && lowers_) {
-            inData_ = true;
-            dataUnclosed_ = !follows(L"enddatasection");
-            if (dataUnclosed_)
-                report(message::withoutEnd(line_, L"DataSection", L"EndDataSection"));
-            return;
-        }
         if (startsWith(lc, L"#") && defineConstant(original)) return;
         // A closing word whose block is not open closes nothing; left in, the page would
-        // meet it as an unknown name. (For the tree, data sections are the parser's blocks.)
-        if ((lc == L"enddatasection" && lowers_) || lc == L"endenumeration") {
-            bool data = lc == L"enddatasection";
-            return report(data ? message::withoutEnd(line_, L"EndDataSection", L"DataSection")
-                               : message::withoutEnd(line_, L"EndEnumeration", L"Enumeration"));
-        }
+        // meet it as an unknown name. (Data sections are the parser's blocks.)
+        if (lc == L"endenumeration")
+            return report(message::withoutEnd(line_, L"EndEnumeration", L"Enumeration"));
         bool sizes =
             lc.find(L"sizeof") != std::wstring::npos || lc.find(L"offsetof") != std::wstring::npos;
         bool constants = !constants_.empty() && lc.find(L'#') != std::wstring::npos;
         std::wstring s = sizes ? replaceSizeAndOffset(original) : std::move(original);
         if (constants) s = substituteConstants(s);
         if (sizes || constants) lc = toLower(s);
-        if (!lowers_) return write(std::move(s));
-        // If and ElseIf as the block check reads them, "If-a<0" and "ElseIf*p" included: an If
-        // this pass missed would lend its ElseIfs to the If around it, whose EndIf then
-        // closes one block too many.
-        BlockWord block = classifyBlockWord(lc);
-        if (block == BlockWord::kIf) {
-            ifs_.push_back(0);
-        } else if (block == BlockWord::kElseIf) {
-            if (ifs_.empty()) return write(s); // the block check reports it
-            ++ifs_.back();
-            write(L"Else");
-            return write(L"If " + std::wstring(afterKeyword(s, 6)));
-        } else if (lc == L"endif" && !ifs_.empty()) {
-            for (int k = 0; k < ifs_.back(); ++k) write(L"EndIf");
-            ifs_.pop_back();
-        } else if (startsKeyword(lc, L"select")) {
-            return startSelect(s);
-        } else if (startsKeyword(lc, L"case") && !selects_.empty() && !selects_.back().empty()) {
-            return write(L"Case Bool(" + caseCondition(afterKeyword(s, 4)) + L")");
-        } else if (lc == L"endselect" && !selects_.empty()) {
-            selects_.pop_back();
-        } else if (startsKeyword(lc, L"restore")) {
-            return restore(s);
-        } else if (startsKeyword(lc, L"read")) {
-            return read(s);
-        } else if (s.find_first_of(L"+-*/|%&!<>") != std::wstring::npos) {
-            return update(std::move(s));
-        }
         write(std::move(s));
-    }
-
-    void update(std::wstring s) {
-        SpelledOutUpdate spelled = spellOutUpdate(s);
-        if (spelled.kind == SpelledOutUpdate::Kind::kPlaceCalls)
-            return report(message::notSupported(
-                line_, L"an in-place update of a place that calls something: " + s));
-        write(spelled.kind == SpelledOutUpdate::Kind::kSpelledOut ? std::move(spelled.statement)
-                                                                  : std::move(s));
     }
 
     // An include file the reader did not find, in a branch that is taken.
@@ -368,156 +315,6 @@ private:
         }
     }
 
-    // ---- Select with lists and ranges
-
-    // A Select whose cases hold a list or a range compares by conditions: the value is
-    // kept in a variable of its own (evaluated once), and every Case tests it.
-    void startSelect(const std::wstring& s) {
-        std::wstring_view value = afterKeyword(s, 6);
-        if (!needsConditions()) {
-            selects_.emplace_back();
-            return write(s);
-        }
-        bool simple = !value.empty();
-        for (wchar_t c : value)
-            if (!isNameChar(c) && !containsChar(L"$\\.", c)) simple = false;
-        std::wstring subject(value);
-        if (!simple) {
-            bool text =
-                value.find(L'"') != value.npos || value.find(L'$') != value.npos || casesHoldText();
-            subject = L"qlcxselect" + std::to_wstring(++selectCount_) + (text ? L"$" : L".d");
-            write(subject + L"=" + std::wstring(value));
-            subject = subject.substr(0, subject.size() - (text ? 0 : 2));
-        }
-        selects_.push_back(subject);
-        write(L"Select 1");
-    }
-
-    // Looks ahead to this Select's own cases.
-    bool needsConditions() const {
-        return scanOwnCases([](std::wstring_view values) {
-            for (const std::wstring& part : splitArguments(values))
-                if (findWholeWord(part, L"to") != std::wstring::npos) return true;
-            return splitArguments(values).size() > 1;
-        });
-    }
-
-    bool casesHoldText() const {
-        return scanOwnCases(
-            [](std::wstring_view values) { return values.find(L'"') != values.npos; });
-    }
-
-    template <typename Test> bool scanOwnCases(Test test) const {
-        int depth = 0;
-        for (size_t k = i_ + 1; k < statements_->size(); ++k) {
-            std::wstring lc = toLower((*statements_)[k]);
-            if (startsKeyword(lc, L"select")) ++depth;
-            if (lc == L"endselect" && depth-- == 0) return false;
-            if (depth == 0 && startsKeyword(lc, L"case") && test(afterKeyword(lc, 4))) return true;
-        }
-        return false;
-    }
-
-    std::wstring caseCondition(std::wstring_view values) const {
-        const std::wstring& subject = selects_.back();
-        std::wstring condition;
-        for (const std::wstring& part : splitArguments(values)) {
-            if (!condition.empty()) condition += L" Or ";
-            size_t to = findWholeWord(part, L"to");
-            if (to == std::wstring::npos) {
-                condition += subject + L"=(" + std::wstring(trim(part, L" ")) + L")";
-            } else {
-                condition +=
-                    L"(" + subject + L">=(" + std::wstring(trim(part.substr(0, to), L" ")) +
-                    L") And " + subject + L"<=(" +
-                    std::wstring(trim(std::wstring_view(part).substr(to + 2), L" ")) + L"))";
-            }
-        }
-        return condition;
-    }
-
-    // ---- data sections
-
-    void dataStatement(const std::wstring& s, const std::wstring& lc) {
-        if (lc == L"enddatasection") {
-            inData_ = false;
-            return;
-        }
-        if (startsKeyword(lc, L"data")) {
-            // The values start after "Data" and its type: reading drops the blank before a
-            // sign, so "Data.i -1, 2" arrives as "Data.i-1,2".
-            size_t end = 4;
-            if (end < s.size() && s[end] == L'.')
-                for (++end; end < s.size() && isNameChar(s[end]);) ++end;
-            std::wstring type = toLower(s.substr(0, end));
-            if (end < s.size()) {
-                for (const std::wstring& part :
-                     splitArguments(trim(std::wstring_view(s).substr(end), L" "))) {
-                    std::wstring unknown;
-                    std::optional<ConstantValue> v = foldConstant(part, lookup(), &unknown);
-                    if (!v) {
-                        report(unknown.empty()
-                                   ? message::notSupported(
-                                         line_, L"Data value " + std::wstring(trim(part, L" ")))
-                                   : message::constNotFound(line_, unknown));
-                        continue;
-                    }
-                    if (type == L"data.s" && v->kind != ConstantValue::Kind::kString) {
-                        v->text = constantSource(*v);
-                        v->kind = ConstantValue::Kind::kString;
-                    }
-                    addData(L"datavalue(" + constantSource(*v) + L")");
-                }
-            }
-            return;
-        }
-        std::wstring_view label = trim(s, L" ");
-        bool plain = !label.empty();
-        for (wchar_t c : label) plain = plain && isNameChar(c);
-        // A section never closed ends where its data does: the program after it runs, and
-        // its one message is the section's.
-        if (!plain && dataUnclosed_) {
-            inData_ = false;
-            std::wstring statement = s;
-            std::wstring lower = lc;
-            return languageStatement(statement, lower);
-        }
-        if (!plain) return report(message::notSupported(line_, s));
-        labels_[toLower(label)] = line_;
-        addData(L"datalabel(\"" + toLower(label) + L"\")");
-    }
-
-    void addData(std::wstring s) {
-        dataStatements_.push_back(marker_);
-        dataStatements_.push_back(std::move(s));
-    }
-
-    void restore(const std::wstring& s) {
-        std::wstring label = toLower(afterKeyword(s, 7));
-        restores_.push_back({label, line_});
-        write(L"datarestore(\"" + label + L"\")");
-    }
-
-    // "Read.s a$, b$": each variable takes the next value.
-    void read(const std::wstring& s) {
-        size_t blank = s.find(L' ');
-        if (blank == std::wstring::npos) return report(message::notSupported(line_, s));
-        std::wstring type = s.substr(4, blank - 4); // ".s" or ""
-        for (const std::wstring& part : splitArguments(std::wstring_view(s).substr(blank + 1))) {
-            std::wstring target(trim(part, L" "));
-            // The type declares a plain variable ("Read.s a" makes a a string); a field, an
-            // element or a typed name already has its own.
-            bool typed = target.find_first_of(L".$\\([") != std::wstring::npos;
-            write(target + (typed ? L"" : type) + L"=dataread()");
-        }
-    }
-
-    void checkRestores() {
-        for (const auto& [label, line] : restores_)
-            if (!labels_.contains(label))
-                report(message::notSupported(line, L"Restore without its label: " + label));
-    }
-
     // ---- SizeOf and OffsetOf
 
     // The size and the field order of a structure, for SizeOf and OffsetOf.
@@ -622,7 +419,6 @@ private:
 
     Diagnostics& diag_;
     std::vector<std::pair<int, bool>>* switches_;
-    bool lowers_; // ElseIf, Select, data sections and in-place statements for the statements
     const std::vector<std::wstring>* statements_ = nullptr;
     size_t i_ = 0;
     std::vector<std::wstring> out_;
@@ -636,14 +432,6 @@ private:
     long long step_ = 1;
     std::wstring enumerationName_;
     std::unordered_map<std::wstring, long long> namedEnumerations_;
-    std::vector<int> ifs_;              // ElseIf count of every open If
-    std::vector<std::wstring> selects_; // per open Select: the tested value, or "" for a plain one
-    int selectCount_ = 0;
-    bool inData_ = false;
-    bool dataUnclosed_ = false; // the section has no EndDataSection
-    std::vector<std::wstring> dataStatements_;
-    std::unordered_map<std::wstring, int> labels_;
-    std::vector<std::pair<std::wstring, int>> restores_;
     std::unordered_map<std::wstring, long long> structureSizes_;
     std::unordered_map<std::wstring, std::vector<std::wstring>> structureFields_;
     ConditionalCompilation compiler_;
@@ -654,9 +442,8 @@ private:
 } // namespace
 
 std::vector<std::wstring> runLanguagePass(std::vector<std::wstring> statements, Diagnostics& diag,
-                                          std::vector<std::pair<int, bool>>* switches,
-                                          LanguagePassMode mode) {
-    return LanguagePass(diag, switches, mode).run(std::move(statements));
+                                          std::vector<std::pair<int, bool>>* switches) {
+    return LanguagePass(diag, switches).run(std::move(statements));
 }
 
 bool staysOutsideThePage(std::wstring_view command) {

@@ -1,4 +1,4 @@
-#include "translator/macro_expansion.h"
+#include "translator/source/macro_expansion.h"
 
 #include "common/text.h"
 #include "vocabulary/statement_list.h"

@@ -1,4 +1,4 @@
-#include "translator/undeclared_names.h"
+#include "translator/semantics/undeclared_names.h"
 
 #include "vocabulary/statement_list.h"
 

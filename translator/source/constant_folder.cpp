@@ -1,4 +1,4 @@
-#include "translator/constant_folder.h"
+#include "translator/source/constant_folder.h"
 
 #include "common/text.h"
 #include "tables/constant_table.h"

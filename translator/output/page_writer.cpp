@@ -1,9 +1,8 @@
-#include "translator/page_writer.h"
+#include "translator/output/page_writer.h"
 
 #include "common/embedded_texts.h"
 #include "common/text.h"
 #include "tables/command_table.h"
-#include "translator/translator_state.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -159,66 +158,10 @@ std::vector<std::wstring> startUpFunction(const FeatureSet& used) {
     return lines;
 }
 
-// A page without program registries (a hand-written script) may use anything.
-FeatureSet featuresFor(const TranslatorState* state,
-                       const std::vector<std::wstring>& translatedProgram,
-                       bool fromProgram = false) {
-    return state == nullptr && !fromProgram ? allFeatures() : featuresUsedBy(translatedProgram);
-}
-
-// For each Structure: the constructor that declares its fields, the element factory that
-// fills a new element (nested structures and lists included), and, when it has list
-// fields, the function that gives an existing element new lists.
-void appendStructureCode(const TranslatorState& state, std::vector<std::wstring>& script) {
-    for (const auto& [key, type] : state.types) {
-        if (!type.fields.empty()) {
-            script.push_back(L"function " + type.name + L"(){");
-            for (const auto& field : type.fields) script.push_back(L"var " + field);
-            script.emplace_back(L"}");
-        }
-        if (type.initialisers.size() >= 2) {
-            script.push_back(type.initialisers[0]);
-            script.push_back(type.initialisers[1]);
-            for (const auto& field : type.fields) script.push_back(L"bufvar." + field);
-            script.insert(script.end(), type.initialisers.begin() + 2, type.initialisers.end());
-        }
-        if (!type.listFields.empty()) {
-            script.push_back(L"function initialize" + type.name + L"(struct){");
-            for (const auto& field : type.listFields) script.push_back(L"struct." + field);
-            script.emplace_back(L"}");
-        }
-    }
-}
-
-std::wstring declaration(const std::wstring& name, const std::wstring& type) {
-    if (type == L"s") return L"var " + name + L"=\"\"";
-    if (type == L"f" || type == L"d") return L"var " + name + L"=0.0";
-    if (type.empty() || isBasicType(type)) return L"var " + name + L"=0";
-    return L"var " + name + L"=init" + type + L"()";
-}
-
-// One "var" per variable; arrays and lists ("##") come from their own maps.
-void appendDeclarations(const TranslatorState& state, std::vector<std::wstring>& script) {
-    for (const auto& [name, type] : state.variables) {
-        if (type == kSelfDeclared) continue;
-        const std::wstring* initial = state.initialValues.find(name);
-        script.push_back(initial != nullptr ? L"var " + name + L"=" + *initial
-                                            : declaration(name, type));
-    }
-    for (const auto* map : {&state.arrayDeclarations, &state.listDeclarations})
-        for (const auto& [name, line] : *map)
-            if (!line.empty()) script.push_back(line);
-}
-
-std::vector<std::wstring> programScript(const TranslatorState* state,
-                                        const std::vector<std::wstring>& translatedProgram,
+// The program, then the start-up function with the features the page reaches.
+std::vector<std::wstring> programScript(const std::vector<std::wstring>& translatedProgram,
                                         const FeatureSet& used) {
-    std::vector<std::wstring> script;
-    if (state != nullptr) {
-        appendStructureCode(*state, script);
-        appendDeclarations(*state, script);
-    }
-    script.insert(script.end(), translatedProgram.begin(), translatedProgram.end());
+    std::vector<std::wstring> script = translatedProgram;
     std::vector<std::wstring> startUp = startUpFunction(used);
     script.insert(script.end(), startUp.begin(), startUp.end());
     return script;
@@ -239,14 +182,8 @@ const std::vector<std::wstring>& styleBlockLines() {
     return lines;
 }
 
-std::vector<std::wstring> programScriptLines(const TranslatorState* state,
-                                             const std::vector<std::wstring>& translatedProgram) {
-    return programScript(state, translatedProgram, featuresFor(state, translatedProgram));
-}
-
-TranslationResult buildPage(const TranslatorState* state,
-                            const std::vector<std::wstring>& translatedProgram,
-                            const std::vector<int>* programSourceLines, bool featuresFromProgram) {
+TranslationResult buildPage(const std::vector<std::wstring>& translatedProgram,
+                            const std::vector<int>* programSourceLines, bool everyFeature) {
     TranslationResult page;
     page.pageLines = {
         L"<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\"  "
@@ -257,8 +194,8 @@ TranslationResult buildPage(const TranslatorState* state,
         L"<script type=\"text/javascript\">",
     };
     page.scriptLines = runtimeLibraryLines();
-    FeatureSet used = featuresFor(state, translatedProgram, featuresFromProgram);
-    std::vector<std::wstring> program = programScript(state, translatedProgram, used);
+    FeatureSet used = everyFeature ? allFeatures() : featuresUsedBy(translatedProgram);
+    std::vector<std::wstring> program = programScript(translatedProgram, used);
     page.styleLines = styleLinesFor(used);
     if (programSourceLines != nullptr) {
         // The program's lines sit between the declarations and the start-up function.
