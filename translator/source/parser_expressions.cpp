@@ -239,6 +239,11 @@ NodeId Parser::finishedItem(Stmt s, const std::vector<NodeId>& exprs) {
 Expr Parser::exprAt(ExprKind kind, size_t index) const {
     Expr e;
     e.kind = kind;
+    // Past the statement's last token (a list that ends in a comma): a node without text.
+    if (index >= tokens_.size()) {
+        e.at = {line_, 0};
+        return e;
+    }
     const Token& token = tokens_[index];
     e.at = {line_, token.column};
     e.text = token.text;
