@@ -1,7 +1,7 @@
 #pragma once
-// Recognises the statements that open, divide or close a block. The block check and the
-// loop pass read the statement list through this one classification, so a structure that
-// passes the check is the structure the loop pass cuts.
+// Recognises the statements that open, divide or close a block, by their first word: the
+// parser tells with it a block word standing inside a statement, and messages name blocks
+// with its spellings.
 #include <optional>
 #include <string>
 #include <string_view>

@@ -5,8 +5,7 @@
 
 namespace qc {
 
-LoopSegments::LoopSegments(std::wstring (*ownLine)(std::wstring_view), std::wstring testEnd)
-    : ownLine_(ownLine), testEnd_(std::move(testEnd)), levels_(1) {}
+LoopSegments::LoopSegments(std::wstring testEnd) : testEnd_(std::move(testEnd)), levels_(1) {}
 
 LoopSegments::SegmentSet LoopSegments::unite(const SegmentSet& a, const SegmentSet& b) {
     SegmentSet both;
@@ -49,7 +48,7 @@ void LoopSegments::append(int level, const SegmentSet& segments, const LoopLine&
 
 void LoopSegments::own(int level, const SegmentSet& segments, std::wstring_view code, int source,
                        SegmentSet* placed) {
-    append(level, segments, LoopLine{ownLine_(code), source, false}, placed);
+    append(level, segments, LoopLine{std::wstring(code), source, false}, placed);
 }
 
 // The return after a switch: the segment has handed control on.
@@ -201,7 +200,7 @@ int LoopSegments::openLoops() const {
 }
 
 std::wstring LoopSegments::leaveLevels(int loops) {
-    return ownLine_(continuationOf(outerParent(loops)));
+    return continuationOf(outerParent(loops));
 }
 
 void LoopSegments::cut(const std::optional<LoopLine>& call, int source) {
@@ -221,7 +220,7 @@ void LoopSegments::cut(const std::optional<LoopLine>& call, int source) {
 
 std::vector<LoopLine> LoopSegments::emit() {
     std::vector<LoopLine> out;
-    auto ownLine = [&](std::wstring_view code) { out.push_back({ownLine_(code), 0, false}); };
+    auto ownLine = [&](std::wstring_view code) { out.push_back({std::wstring(code), 0, false}); };
     for (int l = 0; l < static_cast<int>(levels_.size()); ++l) {
         Level& level = levels_[l];
         // The end of a continuation goes back to the loop's first segment, which is how the

@@ -1,10 +1,10 @@
 #pragma once
 // Where the main program's lines go when its Repeat loops are cut into the functions INIT and
 // Inf_<level>_<segment>, chained by the runtime's ChangeLoop, so that no loop ever blocks the
-// browser. Both translations drive it: the statement list's loop pass with the dialect's
-// statements, the tree's printer with script lines. They say what each line is (an ordinary
-// line, an If and its branches, a Select and its cases, a script block, a loop of the main
-// program, a Break, a cut) and this class decides which functions receive it.
+// browser. The printer drives it with the script lines of the main program: it says what each
+// line is (an ordinary line, an If and its branches, a Select and its cases, a script block,
+// a loop of the main program, a Break, a cut) and this class decides which functions receive
+// it.
 //
 // Every loop opens a level (numbered 1, 2, ... in the order the loops open; the main program
 // is level 0). A level's code is cut into segments: segment 0 runs from the level's start to
@@ -30,9 +30,8 @@ struct LoopLine {
 
 class LoopSegments {
 public:
-    // `ownLine` turns a line of this class's own (a function head or end, a ChangeLoop, a
-    // return) into a line of the caller's list; `testEnd` closes an exit test.
-    LoopSegments(std::wstring (*ownLine)(std::wstring_view), std::wstring testEnd);
+    // `testEnd` closes an exit test ("}").
+    explicit LoopSegments(std::wstring testEnd);
 
     // An ordinary line: it goes to every segment control can be in, except one that has
     // handed control on (its code can never run).
@@ -136,7 +135,6 @@ private:
     void exitTestLines(const LoopLine& test, int source);
     int outerParent(int loops) const;
 
-    std::wstring (*ownLine_)(std::wstring_view);
     std::wstring testEnd_;
     std::vector<Level> levels_;
     std::vector<Frame> ifs_;

@@ -8,13 +8,6 @@
 #include "vocabulary/statement_list.h"
 
 namespace qc {
-namespace {
-
-std::wstring asWritten(std::wstring_view code) {
-    return std::wstring(code);
-}
-
-} // namespace
 
 PrintedScript ScriptPrinter::run() {
     statements(tree_.program);
@@ -47,7 +40,7 @@ PrintedScript ScriptPrinter::program() {
     for (const Procedure& p : typed_.procedures)
         if (p.statement != kNoNode) procedure(p);
     // The main program: INIT and the functions its loops are cut into.
-    LoopSegments segments(asWritten, L"}");
+    LoopSegments segments(L"}");
     segments_ = &segments;
     dataSections(tree_.program);
     statements(tree_.program);

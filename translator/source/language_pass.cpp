@@ -1,7 +1,6 @@
 #include "translator/source/language_pass.h"
 
 #include "common/text.h"
-#include "loops/block_words.h"
 #include "tables/refused_table.h"
 #include "translator/source/conditional_compilation.h"
 #include "translator/source/constant_folder.h"

@@ -3,6 +3,7 @@
 // (parser.cpp), expressions, tokens and nodes (parser_expressions.cpp).
 #include "common/diagnostics.h"
 #include "common/text.h"
+#include "loops/block_words.h"
 #include "translator/source/lexer.h"
 #include "translator/source/syntax_tree.h"
 #include "vocabulary/statement_list.h"
