@@ -22,7 +22,8 @@ struct KeywordRow {
     Form form;
 };
 
-// The one list of block keywords: the parser and the messages about blocks read it. Procedure comes first: "Procedure.i" is no first word of another row.
+// The one list of block keywords: the parser and the messages about blocks read it. Procedure comes
+// first: "Procedure.i" is no first word of another row.
 constexpr std::array<KeywordRow, 18> kKeywords = {{
     {L"Procedure", BlockWord::kProcedure, Form::kHeader},
     {L"Break", BlockWord::kBreak, Form::kAlone},
