@@ -376,7 +376,7 @@ void Parser::closeBlock(const Closer& closer) {
         if (closer.first == StmtKind::kProcedure && unmatchedEndProcedures_ > 0)
             --unmatchedEndProcedures_;
         else
-            report(message::withoutEnd(line_, properCloser(closer), statementName(closer.first)));
+            report(message::withoutEnd(line_, closer.spelling, statementName(closer.first)));
         return;
     }
     closeDownTo(match);
@@ -403,13 +403,6 @@ void Parser::tail() {
     failed_ = true;
     pos_ = tokens_.size();
     diag_.error(message::syntaxError(line_, rest.substr(0, 20)));
-}
-
-std::wstring Parser::properCloser(const Closer& closer) {
-    if (closer.word == L"forever") return L"ForEver";
-    if (closer.word == L"until") return L"Until";
-    if (closer.word == L"next") return L"Next";
-    return std::wstring(closerSpelling(closer.first));
 }
 
 size_t Parser::innermost(StmtKind a, StmtKind b, bool crossesProcedures) const {

@@ -93,48 +93,33 @@ struct Frame {
     std::optional<Diagnostic> emptyHead;
 };
 
-inline std::wstring_view closerSpelling(StmtKind kind) {
-    switch (kind) {
-    case StmtKind::kIf:
-        return L"EndIf";
-    case StmtKind::kWhile:
-        return L"Wend";
-    case StmtKind::kRepeat:
-        return L"Until";
-    case StmtKind::kFor:
-    case StmtKind::kForEach:
-        return L"Next";
-    case StmtKind::kSelect:
-        return L"EndSelect";
-    case StmtKind::kProcedure:
-        return L"EndProcedure";
-    case StmtKind::kStructure:
-        return L"EndStructure";
-    case StmtKind::kDataSection:
-        return L"EndDataSection";
-    default:
-        return L"";
-    }
-}
-
-// A closing word, the blocks it closes, and how the block check names it in a message.
+// A closing word as it is read (lower case) and as messages spell it, and the blocks it
+// closes.
 struct Closer {
     std::wstring_view word;
+    std::wstring_view spelling;
     StmtKind first;
     StmtKind second;
 };
 
 constexpr std::array<Closer, 9> kClosers = {{
-    {L"endif", StmtKind::kIf, StmtKind::kIf},
-    {L"wend", StmtKind::kWhile, StmtKind::kWhile},
-    {L"until", StmtKind::kRepeat, StmtKind::kRepeat},
-    {L"forever", StmtKind::kRepeat, StmtKind::kRepeat},
-    {L"next", StmtKind::kFor, StmtKind::kForEach},
-    {L"endselect", StmtKind::kSelect, StmtKind::kSelect},
-    {L"endprocedure", StmtKind::kProcedure, StmtKind::kProcedure},
-    {L"endstructure", StmtKind::kStructure, StmtKind::kStructure},
-    {L"enddatasection", StmtKind::kDataSection, StmtKind::kDataSection},
+    {L"endif", L"EndIf", StmtKind::kIf, StmtKind::kIf},
+    {L"wend", L"Wend", StmtKind::kWhile, StmtKind::kWhile},
+    {L"until", L"Until", StmtKind::kRepeat, StmtKind::kRepeat},
+    {L"forever", L"ForEver", StmtKind::kRepeat, StmtKind::kRepeat},
+    {L"next", L"Next", StmtKind::kFor, StmtKind::kForEach},
+    {L"endselect", L"EndSelect", StmtKind::kSelect, StmtKind::kSelect},
+    {L"endprocedure", L"EndProcedure", StmtKind::kProcedure, StmtKind::kProcedure},
+    {L"endstructure", L"EndStructure", StmtKind::kStructure, StmtKind::kStructure},
+    {L"enddatasection", L"EndDataSection", StmtKind::kDataSection, StmtKind::kDataSection},
 }};
+
+// The word that closes a block of this kind, as messages name it ("Until" for a Repeat).
+inline std::wstring_view closerSpelling(StmtKind kind) {
+    for (const Closer& closer : kClosers)
+        if (closer.first == kind || closer.second == kind) return closer.spelling;
+    return L"";
+}
 
 class Parser {
 public:
@@ -243,8 +228,6 @@ private:
     // "EndIf+", "EndProcedure x", "Next-i": what a bare block word cannot take, reported as
     // written; the word still does its part.
     void tail();
-
-    static std::wstring properCloser(const Closer& closer);
 
     // The index in frames_ of the innermost open block of either kind; 0 for none. The
     // search stops at a procedure unless a procedure is what is closed: a procedure cannot
