@@ -5,10 +5,19 @@
 namespace qc {
 namespace {
 
+struct WaitingCommand {
+    std::wstring_view command;
+    std::wstring_view awaited;
+    bool delays; // Delay, FlipBuffers
+};
+
+constexpr WaitingCommand kWaitingCommands[] = {{L"waitwindowevent", L"awaitnextevent", false},
+                                               {L"input", L"awaitinput", false},
+                                               {L"delay", L"awaitdelay", true},
+                                               {L"flipbuffers", L"awaitflip", true}};
+
 bool isWaitingCommand(std::wstring_view name) {
-    for (std::wstring_view wait : {L"input", L"waitwindowevent", L"delay", L"flipbuffers"})
-        if (equalsIgnoreCase(name, wait)) return true;
-    return false;
+    return !awaitedForm(name, true).empty();
 }
 
 // Every expression node of a statement and of the statements inside it, with the statement
@@ -25,6 +34,13 @@ void visitStatements(const SyntaxTree& tree, NodeRange range, OnExpr onExpr, OnC
 }
 
 } // namespace
+
+std::wstring_view awaitedForm(std::wstring_view command, bool delaysToo) {
+    for (const WaitingCommand& wait : kWaitingCommands)
+        if ((delaysToo || !wait.delays) && equalsIgnoreCase(command, wait.command))
+            return wait.awaited;
+    return {};
+}
 
 std::vector<char> findWaitingProcedures(const SyntaxTree& tree, const TypedTree& typed) {
     size_t count = typed.procedures.size();

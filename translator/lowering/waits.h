@@ -23,6 +23,12 @@ struct Waits {
     bool any() const { return line || event || delay || flip || procedure; }
 };
 
+// The runtime's awaited form of a command that waits ("awaitnextevent" for WaitWindowEvent,
+// "awaitinput", and with `delaysToo` "awaitdelay" and "awaitflip"); empty for any other name.
+// Delay and FlipBuffers are awaited only in procedures and script loops: in a loop of the main
+// program cut into timer steps, the next pass is their wait.
+std::wstring_view awaitedForm(std::wstring_view command, bool delaysToo);
+
 // By procedure index: whether it waits, itself or through a procedure it calls.
 std::vector<char> findWaitingProcedures(const SyntaxTree& tree, const TypedTree& typed);
 

@@ -4,6 +4,7 @@
 #include "tables/command_table.h"
 #include "tables/command_types.h"
 #include "tables/constant_table.h"
+#include "translator/lowering/waits.h"
 #include "translator/output/script_literals.h"
 #include "translator/source/language_pass.h"
 #include "translator/source/lexer.h"
@@ -239,12 +240,7 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
 // The runtime's awaited form of a waiting command where it is awaited; empty elsewhere.
 std::wstring_view ExpressionPrinter::awaitedCommand(std::wstring_view name) const {
     if (waitForm_ == WaitForm::kAsWritten) return {};
-    if (equalsIgnoreCase(name, L"waitwindowevent")) return L"awaitnextevent";
-    if (equalsIgnoreCase(name, L"input")) return L"awaitinput";
-    if (waitForm_ != WaitForm::kAwaitAll) return {};
-    if (equalsIgnoreCase(name, L"delay")) return L"awaitdelay";
-    if (equalsIgnoreCase(name, L"flipbuffers")) return L"awaitflip";
-    return {};
+    return awaitedForm(name, waitForm_ == WaitForm::kAwaitAll);
 }
 
 // "l()" where a whole list or map is taken: its name.
