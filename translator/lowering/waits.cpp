@@ -143,7 +143,7 @@ bool WaitFinder::bodyHoldsCut(NodeRange body, bool repeatOpen) const {
         const Stmt& s = tree_.stmts[tree_.child(body, i)];
         if (s.kind == StmtKind::kSelect || s.kind == StmtKind::kForEach) continue;
         Waits w = ofStatement(s);
-        bool delays = s.kind == StmtKind::kCall && equalsIgnoreCase(s.name, L"delay");
+        bool delays = isDelayStatement(s);
         if (w.line || w.event || (delays && !repeatOpen)) return true;
         bool repeat = repeatOpen || s.kind == StmtKind::kRepeat;
         if (bodyHoldsCut(s.body, repeat) || bodyHoldsCut(s.clauses, repeat)) return true;

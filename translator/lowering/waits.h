@@ -29,6 +29,12 @@ struct Waits {
 // program cut into timer steps, the next pass is their wait.
 std::wstring_view awaitedForm(std::wstring_view command, bool delaysToo);
 
+// "Delay(300)" as a statement of its own: in straight code of the main program the rest runs
+// once its time is over.
+inline bool isDelayStatement(const Stmt& s) {
+    return s.kind == StmtKind::kCall && awaitedForm(s.name, true) == L"awaitdelay";
+}
+
 // By procedure index: whether it waits, itself or through a procedure it calls.
 std::vector<char> findWaitingProcedures(const SyntaxTree& tree, const TypedTree& typed);
 

@@ -41,9 +41,7 @@ void ScriptPrinter::mainStatement(const Stmt& s) {
     if (s.kind == StmtKind::kRepeat) --repeatsOpen_;
     if (block) seg.closeBlock();
     // A Delay in straight code: the rest runs once its time is over.
-    if (seg.level() == 0 && seg.atLevel() && s.kind == StmtKind::kCall &&
-        equalsIgnoreCase(s.name, L"delay"))
-        seg.cut(std::nullopt, line_);
+    if (seg.level() == 0 && seg.atLevel() && isDelayStatement(s)) seg.cut(std::nullopt, line_);
 }
 
 void ScriptPrinter::beforeWaits(const Waits& w, bool canCut) {
