@@ -7,16 +7,20 @@
 namespace qc {
 namespace {
 
-// Defined(Name, #PB_Kind), the name with or without its "#": the tokens between the
-// brackets.
-std::optional<ConstantValue> definedValue(std::span<const Token> arguments,
+// Defined(Name, #PB_Kind), the name with or without its "#".
+std::optional<ConstantValue> definedValue(const SyntaxTree& tree, const Expr& call,
                                           const DefinedLookup& defined) {
-    if (arguments.size() != 3 || arguments[1].text != L",") return std::nullopt;
-    std::wstring name = toLower(arguments[0].text);
+    if (call.children.count != 2) return std::nullopt;
+    const Expr& named = tree.expr(call.children, 0);
+    const Expr& kind = tree.expr(call.children, 1);
+    if ((named.kind != ExprKind::kName && named.kind != ExprKind::kConstant) ||
+        kind.kind != ExprKind::kConstant)
+        return std::nullopt;
+    std::wstring name = toLower(named.text);
     if (!name.empty() && name[0] == L'#') name.erase(0, 1);
-    std::wstring kind = toLower(arguments[2].text);
-    if (!startsWith(kind, L"#pb_")) return std::nullopt;
-    return truthValue(defined(name, kind.substr(4)));
+    std::wstring lowerKind = toLower(kind.text);
+    if (!startsWith(lowerKind, L"#pb_")) return std::nullopt;
+    return truthValue(defined(name, lowerKind.substr(4)));
 }
 
 // Two constants are one CompilerCase value when the table's "=" says they are equal.
@@ -40,10 +44,10 @@ bool isKeyword(std::wstring_view lower, std::wstring_view keyword) {
 std::optional<ConstantValue> ConditionalCompilation::value(std::wstring_view text, long long line,
                                                            bool condition) {
     std::wstring unknown;
-    ConstantCall call = [this](std::wstring_view name,
-                               std::span<const Token> arguments) -> std::optional<ConstantValue> {
-        if (!equalsIgnoreCase(name, L"defined")) return std::nullopt;
-        return definedValue(arguments, defined_);
+    ConstantCall call = [this](const SyntaxTree& tree,
+                               const Expr& e) -> std::optional<ConstantValue> {
+        if (!equalsIgnoreCase(e.text, L"defined")) return std::nullopt;
+        return definedValue(tree, e, defined_);
     };
     std::optional<ConstantValue> v = foldConstant(text, constants_, &unknown, call);
     if (!v && !unknown.empty())

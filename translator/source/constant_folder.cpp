@@ -2,6 +2,7 @@
 
 #include "common/text.h"
 #include "tables/constant_table.h"
+#include "translator/source/parser.h"
 
 #include <cmath>
 #include <cstdio>
@@ -12,113 +13,64 @@ namespace {
 
 using Kind = ConstantValue::Kind;
 
-// Precedence climbing over the lexer's tokens of one expression, with the operator table's
-// binding and values; any failure leaves ok_ false and the caller gets no value.
+// Walks an expression of the tree; any part without a value leaves ok_ false and the caller
+// gets none.
 class Folder {
 public:
-    Folder(std::wstring_view text, const ConstantLookup& lookup, const ConstantCall& call)
-        : tokens_(lexLine(text)), lookup_(lookup), call_(call) {}
+    Folder(const SyntaxTree& tree, const ConstantLookup& lookup, const ConstantCall& call)
+        : tree_(tree), lookup_(lookup), call_(call) {}
 
-    std::optional<ConstantValue> run(std::wstring* unknown) {
-        ConstantValue v = expression(0);
+    std::optional<ConstantValue> run(NodeId id, std::wstring* unknown) {
+        ConstantValue v = value(id);
         if (unknown != nullptr) *unknown = unknown_;
-        if (!ok_ || at_ != tokens_.size()) return std::nullopt;
+        if (!ok_) return std::nullopt;
         return v;
     }
 
 private:
-    bool atOperator(std::wstring_view op) const {
-        return at_ < tokens_.size() && tokens_[at_].kind == TokenKind::kOperator &&
-               tokens_[at_].text == op;
-    }
-
     ConstantValue fail() {
         ok_ = false;
         return {};
     }
 
-    ConstantValue apply(const OperatorRow& row, const ConstantValue& a, const ConstantValue& b) {
-        std::optional<ConstantValue> v = row.fold(a, b);
-        return v ? *v : fail();
-    }
-
-    // A binary operator of the table at the current token: a symbol, or And, Or, XOr.
-    const OperatorRow* binaryHere() const {
-        if (at_ >= tokens_.size()) return nullptr;
-        const Token& t = tokens_[at_];
-        if (t.kind != TokenKind::kOperator && t.kind != TokenKind::kName) return nullptr;
-        return binaryOperator(t.text);
-    }
-
-    ConstantValue expression(int minPrecedence) {
-        ConstantValue v = unary();
-        while (ok_) {
-            const OperatorRow* row = binaryHere();
-            if (row == nullptr || row->precedence < minPrecedence) break;
-            ++at_;
-            ConstantValue right = expression(row->operandPrecedence);
-            if (!ok_) break;
-            v = apply(*row, v, right);
-        }
-        return v;
-    }
-
-    ConstantValue unary() {
-        if (at_ < tokens_.size() &&
-            (tokens_[at_].kind == TokenKind::kOperator || tokens_[at_].kind == TokenKind::kName)) {
-            if (const OperatorRow* row = prefixOperator(tokens_[at_].text)) {
-                ++at_;
-                ConstantValue v = expression(row->operandPrecedence);
-                return ok_ ? apply(*row, v, v) : v;
-            }
-        }
-        if (atOperator(L"(")) {
-            ++at_;
-            ConstantValue v = expression(0);
-            if (!ok_ || !atOperator(L")")) return fail();
-            ++at_;
-            return v;
-        }
-        return operand();
-    }
-
-    ConstantValue operand() {
-        if (at_ >= tokens_.size()) return fail();
-        const Token& t = tokens_[at_++];
-        switch (t.kind) {
-        case TokenKind::kString: {
-            if (t.text.size() < 2 || t.text[0] != L'"' || t.text.back() != L'"') return fail();
+    ConstantValue value(NodeId id) {
+        const Expr& e = tree_.exprs[id];
+        switch (e.kind) {
+        case ExprKind::kNumber:
+            return number(e.text);
+        case ExprKind::kCharacter:
+            return integerValue(e.text.size() > 2 ? e.text[1] : 0);
+        case ExprKind::kString: {
+            // A "~" string's escapes are the page's to read; its value is not known here.
+            if (e.text.size() < 2 || e.text[0] != L'"' || e.text.back() != L'"') return fail();
             ConstantValue v;
             v.kind = Kind::kString;
-            v.text = std::wstring(t.text.substr(1, t.text.size() - 2));
+            v.text = std::wstring(e.text.substr(1, e.text.size() - 2));
             return v;
         }
-        case TokenKind::kCharacter:
-            return integerValue(t.text.size() > 2 ? t.text[1] : 0);
-        case TokenKind::kNumber:
-            return number(t.text);
-        case TokenKind::kConstant:
-            return constant(t.text.substr(1));
-        case TokenKind::kName:
-            return atOperator(L"(") ? callValue(t.text) : fail();
+        case ExprKind::kConstant:
+            return constant(e.text.substr(1));
+        case ExprKind::kCall: {
+            std::optional<ConstantValue> v = call_ ? call_(tree_, e) : std::nullopt;
+            return v ? *v : fail();
+        }
+        case ExprKind::kUnary: {
+            ConstantValue a = value(tree_.child(e.children, 0));
+            return ok_ ? apply(*e.op, a, a) : a;
+        }
+        case ExprKind::kBinary: {
+            ConstantValue a = value(tree_.child(e.children, 0));
+            if (!ok_) return a;
+            ConstantValue b = value(tree_.child(e.children, 1));
+            return ok_ ? apply(*e.op, a, b) : b;
+        }
         default:
             return fail();
         }
     }
 
-    // "Defined(...)" and the like: the hook reads the tokens between the brackets.
-    ConstantValue callValue(std::wstring_view name) {
-        size_t open = at_++;
-        int depth = 1;
-        while (at_ < tokens_.size() && depth > 0) {
-            const Token& t = tokens_[at_++];
-            if (t.kind != TokenKind::kOperator) continue;
-            if (t.text == L"(") ++depth;
-            if (t.text == L")") --depth;
-        }
-        if (depth != 0 || !call_) return fail();
-        std::span<const Token> inside(tokens_.data() + open + 1, at_ - open - 2);
-        std::optional<ConstantValue> v = call_(name, inside);
+    ConstantValue apply(const OperatorRow& row, const ConstantValue& a, const ConstantValue& b) {
+        std::optional<ConstantValue> v = row.fold(a, b);
         return v ? *v : fail();
     }
 
@@ -147,20 +99,28 @@ private:
         return fail();
     }
 
-    std::vector<Token> tokens_;
+    const SyntaxTree& tree_;
     const ConstantLookup& lookup_;
     const ConstantCall& call_;
-    size_t at_ = 0;
     bool ok_ = true;
     std::wstring unknown_;
 };
 
 } // namespace
 
+std::optional<ConstantValue> evaluateConstant(const SyntaxTree& tree, NodeId id,
+                                              const ConstantLookup& lookup, std::wstring* unknown,
+                                              const ConstantCall& call) {
+    return Folder(tree, lookup, call).run(id, unknown);
+}
+
 std::optional<ConstantValue> foldConstant(std::wstring_view expression,
                                           const ConstantLookup& lookup, std::wstring* unknown,
                                           const ConstantCall& call) {
-    return Folder(expression, lookup, call).run(unknown);
+    SyntaxTree tree;
+    NodeId id = parseExpression(expression, tree);
+    if (id == kNoNode) return std::nullopt;
+    return evaluateConstant(tree, id, lookup, unknown, call);
 }
 
 std::wstring constantSource(const ConstantValue& value) {

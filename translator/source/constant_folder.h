@@ -4,11 +4,10 @@
 // is checked, they size arrays and label cases), so they are folded here rather than left
 // to the page.
 #include "translator/semantics/operator_table.h"
-#include "translator/source/lexer.h"
+#include "translator/source/syntax_tree.h"
 
 #include <functional>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,15 +16,23 @@ namespace qc {
 // Looks a constant up by its lower-case name without "#" ("rows", "title$").
 using ConstantLookup = std::function<std::optional<ConstantValue>(const std::wstring&)>;
 
-// The value of a call in a constant expression, from the name as written and the tokens
-// between its brackets ("Defined(#A, #PB_Constant)"); nullopt when it has none.
-using ConstantCall =
-    std::function<std::optional<ConstantValue>(std::wstring_view, std::span<const Token>)>;
+// The value of a call in a constant expression ("Defined(#A, #PB_Constant)",
+// "SizeOf(Point)"), from the call's node, whose arguments are left unevaluated: they name
+// things rather than stand for values. Nullopt when it has none.
+using ConstantCall = std::function<std::optional<ConstantValue>(const SyntaxTree&, const Expr&)>;
 
-// Numbers (decimal, "$FF" hex, "%101" binary, 'A' character codes), strings, constants,
-// parentheses, calls the `call` hook knows, and every operator of the operator table, bound
-// and evaluated as its rows say. Empty when the text is no constant expression: it names a
-// variable or a function, or a constant the lookup does not know (*unknown then holds it).
+// The value of an expression of the tree: numbers (decimal, "$FF" hex, "%101" binary, 'A'
+// character codes), strings, constants, calls the `call` hook knows, and every operator of
+// the operator table, evaluated as its rows say. Empty when it is no constant expression: it
+// names a variable or a function, or a constant the lookup does not know (*unknown then
+// holds the first such, as written).
+std::optional<ConstantValue> evaluateConstant(const SyntaxTree& tree, NodeId id,
+                                              const ConstantLookup& lookup,
+                                              std::wstring* unknown = nullptr,
+                                              const ConstantCall& call = nullptr);
+
+// The same for a text the parser reads as one expression: a constant's definition or a
+// compiler condition, which stand before the program is parsed.
 std::optional<ConstantValue> foldConstant(std::wstring_view expression,
                                           const ConstantLookup& lookup,
                                           std::wstring* unknown = nullptr,

@@ -28,6 +28,18 @@ void Parser::statement(size_t index) {
     keywordStatement();
 }
 
+NodeId Parser::wholeExpression(std::wstring_view text) {
+    text_ = text;
+    tokens_ = lexLine(text);
+    if (!tokens_.empty() && tokens_.back().kind == TokenKind::kComment) tokens_.pop_back();
+    pos_ = 0;
+    failed_ = false;
+    if (tokens_.empty()) return kNoNode;
+    NodeId id = expression(0);
+    if (!failed_ && pos_ < tokens_.size()) fail(pos_);
+    return failed_ ? kNoNode : id;
+}
+
 void Parser::finish() {
     while (frames_.size() > 1) {
         neverClosed(frames_.back());
@@ -472,6 +484,14 @@ SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnost
     }
     parser.finish();
     return tree;
+}
+
+NodeId parseExpression(std::wstring_view text, SyntaxTree& tree) {
+    static const std::vector<std::wstring> noStatements;
+    Diagnostics quiet;
+    parsing::Parser parser(tree, quiet, noStatements);
+    NodeId id = parser.wholeExpression(text);
+    return quiet.errorFlag() ? kNoNode : id;
 }
 
 } // namespace qc

@@ -30,4 +30,9 @@ namespace qc {
 // that is never closed has only the message of the block left open.
 SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag);
 
+// `text` read as one expression into `tree`, whose nodes then point into `text`; kNoNode
+// when it does not read as one, to its end. Nothing is reported: the caller knows what the
+// text was meant to be (a constant's value, a compiler condition) and says so.
+NodeId parseExpression(std::wstring_view text, SyntaxTree& tree);
+
 } // namespace qc

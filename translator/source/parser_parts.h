@@ -137,6 +137,9 @@ public:
 
     void finish();
 
+    // `text` as one expression, to its end; kNoNode when it is none (a message was given).
+    NodeId wholeExpression(std::wstring_view text);
+
 private:
     // ---- statements
 
