@@ -45,10 +45,11 @@ TranslationResult translateSource(std::wstring_view sourceText, const IncludeLoa
         // The statement list, the tree (whose names point into it) and its types are let go
         // once the script is printed, before the page is put together.
         UndeclaredNames undeclared;
+        ProgramFacts facts;
         std::vector<std::wstring> statements =
-            runLanguagePass(std::move(program.statements), diag, &undeclared.switches);
+            runLanguagePass(std::move(program.statements), diag, &undeclared.switches, &facts);
         SyntaxTree tree = parseStatements(statements, diag);
-        TypedTree typed = typeTree(tree, &undeclared, &diag);
+        TypedTree typed = typeTree(tree, &undeclared, &diag, &facts);
         undeclared.report(diag);
         printed = printProgram(tree, typed, diag);
     }

@@ -47,10 +47,13 @@ std::string parsed(const fs::path& source) {
 std::string printed(const fs::path& source) {
     qc::CollectingSink sink;
     qc::Diagnostics diag(&sink);
-    auto statements = qc::runLanguagePass(std::move(read(source, diag).statements), diag);
+    qc::ProgramFacts facts;
+    auto statements =
+        qc::runLanguagePass(std::move(read(source, diag).statements), diag, nullptr, &facts);
     qc::SyntaxTree tree = qc::parseStatements(statements, diag);
     std::string text;
-    for (const std::wstring& line : qc::printProgram(tree, qc::typeTree(tree), diag).lines)
+    qc::TypedTree typed = qc::typeTree(tree, nullptr, &diag, &facts);
+    for (const std::wstring& line : qc::printProgram(tree, typed, diag).lines)
         text += qc::toUtf8(line) + "\n";
     return withMessages(std::move(text), diag);
 }

@@ -6,6 +6,7 @@
 #include "tables/constant_table.h"
 #include "translator/lowering/waits.h"
 #include "translator/output/script_literals.h"
+#include "translator/source/constant_folder.h"
 #include "translator/source/language_pass.h"
 #include "translator/source/lexer.h"
 #include "vocabulary/statement_list.h"
@@ -160,6 +161,7 @@ std::wstring ExpressionPrinter::numberText(std::wstring_view text) {
 }
 
 Piece ExpressionPrinter::constant(const Expr& e) {
+    if (const ConstantValue* own = typed_.programConstant(e)) return constantPiece(*own);
     std::optional<std::wstring> v = resolveConstant(e.text);
     if (v) return atom(*v);
     diag_.error(message::constNotFound(line_, e.text));
@@ -183,7 +185,22 @@ std::wstring ExpressionPrinter::element(NodeId id) {
     return text;
 }
 
+// A constant's value as the script writes it: "-3" binds as a prefix does.
+Piece ExpressionPrinter::constantPiece(const ConstantValue& v) {
+    std::wstring text = constantSource(v);
+    if (v.kind == ConstantValue::Kind::kString) return atom(scriptString(text));
+    if (text.starts_with(L"(")) return {text.substr(1, text.size() - 2), kScriptPrefix};
+    return atom(std::move(text));
+}
+
 Piece ExpressionPrinter::callExpr(NodeId id, const Expr& e) {
+    // SizeOf and OffsetOf are known before the page runs.
+    if (typed_.layouts != nullptr && e.children.count == 1 &&
+        (equalsIgnoreCase(e.text, L"sizeof") || equalsIgnoreCase(e.text, L"offsetof"))) {
+        if (auto v = typed_.layouts->callValue(tree_, e)) return constantPiece(*v);
+        unsupported(std::wstring(e.text) + L"(" + describeArgument(e) + L")");
+        return atom(L"0");
+    }
     if (const Container* c = typed_.containerOf(id)) {
         if (c->kind == ContainerKind::kArray && e.children.count == 0) return atom(c->scriptName);
         return atom(element(id));
@@ -378,7 +395,15 @@ void ExpressionPrinter::refusePointer(NodeId id) {
 }
 
 void ExpressionPrinter::unsupported(std::wstring_view what) {
-    diag_.error(message::notSupported(line_, L"by the tree printer yet: " + std::wstring(what)));
+    diag_.error(message::notSupported(line_, what));
+}
+
+// "Point", "Point\y": the type or field a SizeOf or OffsetOf names, for its message.
+std::wstring ExpressionPrinter::describeArgument(const Expr& call) const {
+    const Expr& e = tree_.expr(call.children, 0);
+    if (e.kind == ExprKind::kField && e.children.count > 0)
+        return std::wstring(tree_.expr(e.children, 0).text) + L"\\" + std::wstring(e.text);
+    return std::wstring(e.text) + std::wstring(e.suffix);
 }
 
 } // namespace qc

@@ -91,6 +91,8 @@ private:
     std::wstring fieldPath(const Expr& e);
     static std::wstring numberText(std::wstring_view text);
     Piece constant(const Expr& e);
+    static Piece constantPiece(const ConstantValue& v);
+    std::wstring describeArgument(const Expr& call) const;
     Piece callExpr(NodeId id, const Expr& e);
     std::wstring procedureCall(const Procedure& p, const std::vector<NodeId>& args);
     Piece unary(const Expr& e);

@@ -139,4 +139,12 @@ bool SymbolTable::procedureNeedsPrivateName(const std::wstring& declared) const 
     return variables_.count(lower) != 0 || anyContainer(lower);
 }
 
+const ConstantValue* SymbolTable::constant(std::wstring_view written, int line) const {
+    std::wstring key = toLower(written);
+    if (!key.empty() && key[0] == L'#') key.erase(0, 1);
+    auto it = constants_.find(key);
+    if (it == constants_.end() || it->second.line > line) return nullptr;
+    return &it->second.value;
+}
+
 } // namespace qc

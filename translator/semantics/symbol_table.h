@@ -4,7 +4,10 @@
 // and `a()` of a list may all live in one program. The page has one name space, so every
 // script name is decided here, and a name of one kind never takes the script name of
 // another.
+#include "translator/source/program_facts.h"
+
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -54,7 +57,13 @@ public:
     // a procedure spelled in lower case can meet a variable.
     bool procedureNeedsPrivateName(const std::wstring& declared) const;
 
+    // The program's own constants, each known from the line of its definition on: a use
+    // before it is a constant the program does not have yet.
+    void setConstants(ProgramConstants constants) { constants_ = std::move(constants); }
+    const ConstantValue* constant(std::wstring_view written, int line) const;
+
 private:
+    ProgramConstants constants_;
     std::unordered_map<std::wstring, ContainerSymbol> containers_; // "scope\name" -> symbol
     std::unordered_set<std::wstring> containerNames_;              // in any scope
     std::unordered_set<std::wstring> typeNames_{L"initint", L"initfloat", L"initstring"};

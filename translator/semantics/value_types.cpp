@@ -4,6 +4,7 @@
 #include "tables/command_types.h"
 #include "tables/constant_table.h"
 #include "translator/semantics/symbol_table.h"
+#include "translator/source/constant_folder.h"
 #include "vocabulary/statement_list.h"
 
 namespace qc {
@@ -88,8 +89,13 @@ ValueType combined(Typing typing, ValueType a, ValueType b) {
 
 class Typer {
 public:
-    Typer(const SyntaxTree& tree, UndeclaredNames* undeclared, Diagnostics* diag)
+    Typer(const SyntaxTree& tree, UndeclaredNames* undeclared, Diagnostics* diag,
+          const ProgramFacts* facts)
         : tree_(tree), undeclared_(undeclared), diag_(diag) {
+        if (facts != nullptr) {
+            out_.symbols.setConstants(facts->constants);
+            out_.layouts = &facts->layouts;
+        }
         out_.types.resize(tree.exprs.size());
         out_.variable.assign(tree.exprs.size(), -1);
         out_.callee.assign(tree.exprs.size(), -1);
@@ -104,9 +110,9 @@ public:
         statements(tree_.program);
         // A procedure spelled as a variable of the program is written under a private name:
         // the variables are known only now.
-        for (const Variable& v : out_.variables) symbols_.useVariable(v.scriptName);
+        for (const Variable& v : out_.variables) out_.symbols.useVariable(v.scriptName);
         for (Procedure& p : out_.procedures)
-            if (symbols_.procedureNeedsPrivateName(std::wstring(p.name)))
+            if (out_.symbols.procedureNeedsPrivateName(std::wstring(p.name)))
                 p.scriptName = L"QLCXp_" + std::wstring(p.name);
         return std::move(out_);
     }
@@ -131,7 +137,7 @@ private:
             Structure st;
             st.scriptName = key;
             out_.structures.push_back(std::move(st));
-            symbols_.declareStructure(key);
+            out_.symbols.declareStructure(key);
         }
         for (std::uint32_t i = 0; i < range.count; ++i) {
             const Stmt& s = tree_.stmts[tree_.child(range, i)];
@@ -188,14 +194,33 @@ private:
         return nullptr;
     }
 
+    // The element count of a static array field, "[10]" or "[#Cells * 2]", as the script
+    // writes it; 1 after a message where it is no constant.
+    std::wstring elementCount(NodeId id, int line) {
+        std::wstring unknown;
+        auto lookup = [this, line](const std::wstring& name) -> std::optional<ConstantValue> {
+            const ConstantValue* v = out_.symbols.constant(name, line);
+            return v != nullptr ? std::optional<ConstantValue>(*v) : std::nullopt;
+        };
+        ConstantCall layout = [this](const SyntaxTree& tree, const Expr& call) {
+            return out_.layouts != nullptr ? out_.layouts->callValue(tree, call) : std::nullopt;
+        };
+        std::optional<ConstantValue> n = evaluateConstant(tree_, id, lookup, &unknown, layout);
+        if (n && n->kind == ConstantValue::Kind::kInteger) return std::to_wstring(n->integer);
+        if (!unknown.empty())
+            report(message::constNotFound(line, unknown));
+        else
+            report(message::notSupported(line, L"static array size"));
+        return L"1";
+    }
+
     // "x.i", "name$", "cells.i[10]", "pos.Point", "*next.Node", "List items.s()".
     Field field(const Stmt& item) {
         Field f;
         const Expr* e = &tree_.exprs[tree_.child(item.exprs, 0)];
         if (e->kind == ExprKind::kIndex) {
             f.shape = Field::Shape::kStaticArray;
-            const Expr& size = tree_.exprs[tree_.child(e->children, 1)];
-            f.size = std::wstring(size.text);
+            f.size = elementCount(tree_.child(e->children, 1), item.at.line);
             e = &tree_.exprs[tree_.child(e->children, 0)];
         }
         if (e->kind == ExprKind::kPointer) f.shape = Field::Shape::kPointer;
@@ -227,7 +252,7 @@ private:
             if (fresh) {
                 Procedure p;
                 p.name = s.name;
-                p.scriptName = symbols_.procedureNeedsPrivateName(std::wstring(s.name))
+                p.scriptName = out_.symbols.procedureNeedsPrivateName(std::wstring(s.name))
                                    ? L"QLCXp_" + std::wstring(s.name)
                                    : std::wstring(s.name);
                 p.result = typeOfSuffix(s.suffix, s.name);
@@ -318,8 +343,8 @@ private:
             : c.element.kind == ValueKind::kUnknown || c.element.kind == ValueKind::kStructure
                 ? L"init" + type
                 : L"initint";
-        symbols_.declareContainer(c.scriptName, kind, type,
-                                  procedure >= 0 ? toLower(procedureAt(procedure).name) : L"");
+        out_.symbols.declareContainer(c.scriptName, kind, type,
+                                      procedure >= 0 ? toLower(procedureAt(procedure).name) : L"");
         // A static one lives at page level, under its procedure's name, as static variables do.
         if (statik)
             c.scriptName =
@@ -447,8 +472,8 @@ private:
         v.type = out_.typeOf(e.suffix.empty() ? keywordSuffix : e.suffix, e.text);
         v.procedure = home == Variable::Home::kGlobal ? -1 : current_;
         v.initial = initial;
-        std::wstring script =
-            e.kind == ExprKind::kPointer ? L"qlcxptr_" + key.substr(1) : symbols_.variableName(key);
+        std::wstring script = e.kind == ExprKind::kPointer ? L"qlcxptr_" + key.substr(1)
+                                                           : out_.symbols.variableName(key);
         if (e.kind == ExprKind::kPointer) v.type = kInteger;
         if (home == Variable::Home::kStatic && current_ >= 0)
             script = L"static_" + std::wstring(procedureAt(current_).name) + L"_" + script;
@@ -521,7 +546,7 @@ private:
             t = kInteger;
             break;
         case ExprKind::kConstant:
-            t = constantType(e.text);
+            t = constantType(e);
             break;
         case ExprKind::kString:
             t = kString;
@@ -557,7 +582,12 @@ private:
     }
 
     // A constant's type from the value it stands for: "#PI" is a float, "#CRLF$" a string.
-    static ValueType constantType(std::wstring_view name) {
+    ValueType constantType(const Expr& e) const {
+        std::wstring_view name = e.text;
+        if (const ConstantValue* v = out_.programConstant(e))
+            return v->kind == ConstantValue::Kind::kString  ? kString
+                   : v->kind == ConstantValue::Kind::kFloat ? kFloat
+                                                            : kInteger;
         std::optional<std::wstring> value = resolveConstant(name);
         if (!value || value->empty()) return kInteger;
         if ((*value)[0] == L'"' || name.ends_with(L"$")) return kString;
@@ -607,10 +637,9 @@ private:
     Diagnostics* diag_;
     TypedTree out_;
     std::unordered_map<std::wstring, int> structureLines_; // the line of each structure's head
-    SymbolTable symbols_;
-    std::unordered_map<std::wstring, int> main_;    // the main program's names, globals too
-    std::unordered_map<std::wstring, int> globals_; // seen in every procedure
-    std::unordered_map<std::wstring, int> scope_;   // the current procedure's own names
+    std::unordered_map<std::wstring, int> main_;           // the main program's names, globals too
+    std::unordered_map<std::wstring, int> globals_;        // seen in every procedure
+    std::unordered_map<std::wstring, int> scope_;          // the current procedure's own names
     std::unordered_map<std::wstring, int> programContainers_;
     std::unordered_map<int, std::unordered_map<std::wstring, int>> procedureContainers_;
     int current_ = -1;
@@ -618,8 +647,9 @@ private:
 
 } // namespace
 
-TypedTree typeTree(const SyntaxTree& tree, UndeclaredNames* undeclared, Diagnostics* diag) {
-    return Typer(tree, undeclared, diag).run();
+TypedTree typeTree(const SyntaxTree& tree, UndeclaredNames* undeclared, Diagnostics* diag,
+                   const ProgramFacts* facts) {
+    return Typer(tree, undeclared, diag, facts).run();
 }
 
 } // namespace qc

@@ -90,6 +90,8 @@ struct TypedTree {
     std::vector<Structure> structures;
     std::unordered_map<std::wstring, int> procedureIds; // by lower-case name
     std::unordered_map<std::wstring, int> structureIds; // by lower-case name
+    SymbolTable symbols;                                // the constants among them
+    const StructureLayouts* layouts = nullptr;          // for SizeOf and OffsetOf
 
     // A suffix's type, structures included.
     ValueType typeOf(std::wstring_view suffix, std::wstring_view name) const;
@@ -99,6 +101,11 @@ struct TypedTree {
     const Variable* variableOf(NodeId expr) const;
     const Procedure* procedureNamed(std::wstring_view name) const;
     const Container* containerOf(NodeId expr) const;
+    // The value of a constant of the program the expression names, where it is known; null
+    // for a built-in one or one not (yet) defined.
+    const ConstantValue* programConstant(const Expr& e) const {
+        return symbols.constant(e.text, e.at.line);
+    }
 };
 
 // A variable keeps the type of its first use or declaration, as in the dialect: "n.f = 1"
@@ -109,7 +116,8 @@ struct TypedTree {
 // decides under EnableExplicit. Reports, where `diag` is given, a structure named like a basic
 // type ("reserved structure name") and an array, list or map of a structure not declared above
 // it ("unknow typ"), whose elements are then integers.
+// `facts` are the constants and structure layouts the language pass found.
 TypedTree typeTree(const SyntaxTree& tree, UndeclaredNames* undeclared = nullptr,
-                   Diagnostics* diag = nullptr);
+                   Diagnostics* diag = nullptr, const ProgramFacts* facts = nullptr);
 
 } // namespace qc

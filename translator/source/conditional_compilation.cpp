@@ -40,14 +40,15 @@ bool isKeyword(std::wstring_view lower, std::wstring_view keyword) {
 
 } // namespace
 
-// One evaluator for every directive: the constant folder, with Defined() as its only call.
+// One evaluator for every directive: the constant folder, with Defined() and the calls the
+// language pass knows.
 std::optional<ConstantValue> ConditionalCompilation::value(std::wstring_view text, long long line,
                                                            bool condition) {
     std::wstring unknown;
     ConstantCall call = [this](const SyntaxTree& tree,
                                const Expr& e) -> std::optional<ConstantValue> {
-        if (!equalsIgnoreCase(e.text, L"defined")) return std::nullopt;
-        return definedValue(tree, e, defined_);
+        if (equalsIgnoreCase(e.text, L"defined")) return definedValue(tree, e, defined_);
+        return calls_ ? calls_(tree, e) : std::nullopt;
     };
     std::optional<ConstantValue> v = foldConstant(text, constants_, &unknown, call);
     if (!v && !unknown.empty())

@@ -2,7 +2,7 @@
 // Conditional compilation: CompilerIf / CompilerElseIf / CompilerElse / CompilerEndIf and
 // CompilerSelect / CompilerCase / CompilerDefault / CompilerEndSelect choose at conversion
 // time which statements the program has. Conditions are constant expressions with
-// comparisons, And, Or, Not and Defined(name, #PB_kind).
+// comparisons, And, Or, Not, Defined(name, #PB_kind) and the sizes of types.
 #include "common/diagnostics.h"
 #include "translator/source/constant_folder.h"
 
@@ -19,8 +19,12 @@ using DefinedLookup = std::function<bool(const std::wstring& name, const std::ws
 
 class ConditionalCompilation {
 public:
-    ConditionalCompilation(Diagnostics& diag, ConstantLookup constants, DefinedLookup defined)
-        : diag_(diag), constants_(std::move(constants)), defined_(std::move(defined)) {}
+    // `calls` gives the value of the calls other than Defined() a condition may hold
+    // (SizeOf, OffsetOf).
+    ConditionalCompilation(Diagnostics& diag, ConstantLookup constants, DefinedLookup defined,
+                           ConstantCall calls = nullptr)
+        : diag_(diag), constants_(std::move(constants)), defined_(std::move(defined)),
+          calls_(std::move(calls)) {}
 
     // Takes a compiler directive (statement as written, and in lower case); false for any
     // other statement.
@@ -52,6 +56,7 @@ private:
     Diagnostics& diag_;
     ConstantLookup constants_;
     DefinedLookup defined_;
+    ConstantCall calls_;
     std::vector<Block> blocks_;
 };
 

@@ -30,26 +30,17 @@ std::wstring_view afterKeyword(std::wstring_view statement, size_t length) {
     return trim(statement.substr(std::min(length, statement.size())), L" ");
 }
 
-// The byte sizes of the dialect's built-in types, for SizeOf and structure sizes.
-long long typeSize(std::wstring_view lowerType) {
-    static const std::unordered_map<std::wstring, long long> sizes = {
-        {L"integer", 8}, {L"long", 4}, {L"word", 2},      {L"byte", 1},  {L"float", 4},
-        {L"double", 8},  {L"quad", 8}, {L"character", 2}, {L"ascii", 1}, {L"unicode", 2},
-        {L"string", 8},  {L"i", 8},    {L"l", 4},         {L"w", 2},     {L"b", 1},
-        {L"f", 4},       {L"d", 8},    {L"q", 8},         {L"c", 2},     {L"a", 1},
-        {L"u", 2},       {L"s", 8},    {L"", 8}};
-    auto it = sizes.find(std::wstring(lowerType));
-    return it == sizes.end() ? -1 : it->second;
-}
-
 class LanguagePass {
 public:
-    LanguagePass(Diagnostics& diag, std::vector<std::pair<int, bool>>* switches)
-        : diag_(diag), switches_(switches),
-          compiler_(diag, lookup(),
-                    [this](const std::wstring& name, const std::wstring& kind) {
-                        return isDefined(name, kind);
-                    }),
+    LanguagePass(Diagnostics& diag, std::vector<std::pair<int, bool>>* switches,
+                 ProgramFacts& facts)
+        : diag_(diag), switches_(switches), facts_(facts),
+          compiler_(
+              diag, lookup(),
+              [this](const std::wstring& name, const std::wstring& kind) {
+                  return isDefined(name, kind);
+              },
+              layoutCall()),
           macros_(diag) {}
 
     // Statements pass through by moving: only those the pass rewrites are copied. A
@@ -109,7 +100,7 @@ private:
             if (switches_ != nullptr) switches_->push_back({line_, lc[0] == L'e'});
             return;
         }
-        if (startsWith(lc, L"structure ")) recordStructureSize(*statements_, i_);
+        if (startsWith(lc, L"structure ")) facts_.layouts.record(*statements_, i_, lookup());
         if (enumeration_) return enumerationMember(original, lc);
         if (startsKeyword(lc, L"enumeration") || startsKeyword(lc, L"enumerationbinary"))
             return startEnumeration(original, lc);
@@ -118,13 +109,7 @@ private:
         // meet it as an unknown name. (Data sections are the parser's blocks.)
         if (lc == L"endenumeration")
             return report(message::withoutEnd(line_, L"EndEnumeration", L"Enumeration"));
-        bool sizes =
-            lc.find(L"sizeof") != std::wstring::npos || lc.find(L"offsetof") != std::wstring::npos;
-        bool constants = !constants_.empty() && lc.find(L'#') != std::wstring::npos;
-        std::wstring s = sizes ? replaceSizeAndOffset(original) : std::move(original);
-        if (constants) s = substituteConstants(s);
-        if (sizes || constants) lc = toLower(s);
-        write(std::move(s));
+        write(std::move(original));
     }
 
     // An include file the reader did not find, in a branch that is taken.
@@ -145,8 +130,8 @@ private:
     // ---- Defined(name, #PB_kind) of conditional compilation
 
     bool isDefined(const std::wstring& name, const std::wstring& kind) {
-        if (kind == L"constant") return constants_.contains(name) || builtInConstant(name);
-        if (kind == L"structure") return structureSizes_.contains(name);
+        if (kind == L"constant") return facts_.constants.contains(name) || builtInConstant(name);
+        if (kind == L"structure") return facts_.layouts.known(name);
         if (kind == L"procedure") return procedureNames().contains(name);
         if (kind == L"macro") return macros_.defined(name);
         report(message::notSupported(line_, L"Defined(" + name + L", #PB_" + kind + L")"));
@@ -176,9 +161,16 @@ private:
 
     ConstantLookup lookup() const {
         return [this](const std::wstring& name) -> std::optional<ConstantValue> {
-            auto it = constants_.find(name);
-            if (it == constants_.end()) return std::nullopt;
-            return it->second;
+            auto it = facts_.constants.find(name);
+            if (it == facts_.constants.end()) return std::nullopt;
+            return it->second.value;
+        };
+    }
+
+    // SizeOf and OffsetOf are the calls a constant's value may hold.
+    ConstantCall layoutCall() const {
+        return [this](const SyntaxTree& tree, const Expr& call) {
+            return facts_.layouts.callValue(tree, call);
         };
     }
 
@@ -196,7 +188,7 @@ private:
     // Folds and records; the value is returned for enumerations.
     std::optional<ConstantValue> setConstant(const std::wstring& name, std::wstring_view text) {
         std::wstring unknown;
-        std::optional<ConstantValue> value = foldConstant(text, lookup(), &unknown);
+        std::optional<ConstantValue> value = foldConstant(text, lookup(), &unknown, layoutCall());
         if (!value) {
             if (!unknown.empty())
                 report(message::constNotFound(line_, unknown));
@@ -205,39 +197,14 @@ private:
             return std::nullopt;
         }
         std::wstring key = toLower(name);
-        auto it = constants_.find(key);
-        if (it != constants_.end() && !(it->second == *value)) {
-            report(message::atLine(line_, L"constant redefined: #" + name));
+        auto it = facts_.constants.find(key);
+        if (it != facts_.constants.end()) {
+            if (!(it->second.value == *value))
+                report(message::atLine(line_, L"constant redefined: #" + name));
             return value;
         }
-        constants_[key] = *value;
+        facts_.constants[key] = {*value, line_};
         return value;
-    }
-
-    // Every "#name" outside strings that the program defined becomes its value. Built-in
-    // constants stay for the statement translation, which knows them.
-    std::wstring substituteConstants(const std::wstring& s) const {
-        if (constants_.empty() || s.find(L'#') == std::wstring::npos) return s;
-        std::wstring out;
-        bool quoted = false;
-        for (size_t i = 0; i < s.size(); ++i) {
-            if (s[i] == L'"') quoted = !quoted;
-            if (quoted || s[i] != L'#' || (i > 0 && isNameChar(s[i - 1]))) {
-                out += s[i];
-                continue;
-            }
-            size_t end = i + 1;
-            while (end < s.size() && isNameChar(s[end])) ++end;
-            if (end < s.size() && s[end] == L'$') ++end;
-            auto it = constants_.find(toLower(std::wstring_view(s).substr(i + 1, end - i - 1)));
-            if (it == constants_.end()) {
-                out += s[i];
-                continue;
-            }
-            out += constantSource(it->second);
-            i = end - 1;
-        }
-        return out;
     }
 
     // ---- enumerations
@@ -273,7 +240,7 @@ private:
 
     long long foldedInteger(std::wstring_view text, long long fallback) {
         std::wstring unknown;
-        std::optional<ConstantValue> v = foldConstant(text, lookup(), &unknown);
+        std::optional<ConstantValue> v = foldConstant(text, lookup(), &unknown, layoutCall());
         if (v && v->kind == ConstantValue::Kind::kInteger) return v->integer;
         report(unknown.empty() ? message::notSupported(line_, text)
                                : message::constNotFound(line_, unknown));
@@ -314,116 +281,16 @@ private:
         }
     }
 
-    // ---- SizeOf and OffsetOf
-
-    // The size and the field order of a structure, for SizeOf and OffsetOf.
-    void recordStructureSize(const std::vector<std::wstring>& statements, size_t start) {
-        std::wstring name = toLower(trim(std::wstring_view(statements[start]).substr(10), L" "));
-        size_t extends = findWholeWord(name, L"extends");
-        long long size = 0;
-        std::vector<std::wstring> fields;
-        if (extends != std::wstring::npos) {
-            std::wstring base(trim(std::wstring_view(name).substr(extends + 7), L" "));
-            if (auto known = structureSizes_.find(base); known != structureSizes_.end())
-                size = known->second;
-            fields = structureFields_[base];
-            name = std::wstring(trim(std::wstring_view(name).substr(0, extends), L" "));
-        }
-        for (size_t k = start + 1; k < statements.size(); ++k) {
-            if (isLineMarker(statements[k])) continue;
-            std::wstring lc = toLower(statements[k]);
-            if (lc == L"endstructure") break;
-            long long count = 1;
-            if (size_t open = lc.find(L'['); open != std::wstring::npos) {
-                auto n = foldConstant(
-                    std::wstring_view(lc).substr(open + 1, lc.find(L']') - open - 1), lookup());
-                if (n && n->kind == ConstantValue::Kind::kInteger) count = n->integer;
-                lc.erase(open);
-            }
-            bool container =
-                startsWith(lc, L"list ") || startsWith(lc, L"array ") || startsWith(lc, L"map ");
-            std::wstring field = container ? lc.substr(lc.find(L' ') + 1) : lc;
-            fields.push_back(fieldName(field.substr(0, field.find_first_of(L".("))));
-            if (container || startsWith(lc, L"*")) {
-                size += 8;
-                continue;
-            }
-            size_t dot = lc.find(L'.');
-            std::wstring type =
-                dot == std::wstring::npos ? (endsWith(lc, L"$") ? L"s" : L"i") : lc.substr(dot + 1);
-            long long one = typeSize(type);
-            if (one < 0) {
-                auto nested = structureSizes_.find(type);
-                one = nested == structureSizes_.end() ? 8 : nested->second;
-            }
-            size += one * count;
-        }
-        structureSizes_[name] = size;
-        structureFields_[name] = std::move(fields);
-    }
-
-    static std::wstring fieldName(std::wstring name) {
-        if (startsWith(name, L"*")) name.erase(0, 1);
-        if (endsWith(name, L"$")) name.pop_back();
-        return name;
-    }
-
-    // The page names a field by its position among the structure's fields: names are
-    // shortened when the page is compacted, the order of the fields is not.
-    std::wstring fieldPosition(const std::wstring& path) {
-        size_t slash = path.find(L'\\');
-        if (slash != std::wstring::npos) {
-            auto fields = structureFields_.find(path.substr(0, slash));
-            std::wstring name = fieldName(path.substr(slash + 1));
-            if (fields != structureFields_.end())
-                for (size_t k = 0; k < fields->second.size(); ++k)
-                    if (fields->second[k] == name) return std::to_wstring(k);
-        }
-        report(message::notSupported(line_, L"OffsetOf(" + path + L")"));
-        return L"0";
-    }
-
-    // "SizeOf(Long)" -> 4, "OffsetOf(Point\y)" -> 1 (the position of the field).
-    std::wstring replaceSizeAndOffset(const std::wstring& s) {
-        std::wstring out = s;
-        for (const wchar_t* word : {L"sizeof", L"offsetof"}) {
-            for (size_t at = findWholeWord(out, word); at != std::wstring::npos;
-                 at = findWholeWord(out, word, at + 1)) {
-                size_t open = out.find(L'(', at);
-                size_t close = out.find(L')', at);
-                if (open == std::wstring::npos || close == std::wstring::npos || close < open)
-                    break;
-                std::wstring inside =
-                    toLower(trim(std::wstring_view(out).substr(open + 1, close - open - 1), L" "));
-                std::wstring value;
-                if (word[0] == L's') {
-                    long long size = typeSize(inside);
-                    auto structure = structureSizes_.find(inside);
-                    if (structure != structureSizes_.end()) size = structure->second;
-                    if (size < 0) {
-                        report(message::notSupported(line_, L"SizeOf(" + inside + L")"));
-                        size = 0;
-                    }
-                    value = std::to_wstring(size);
-                } else {
-                    value = fieldPosition(inside);
-                }
-                out.replace(at, close + 1 - at, value);
-            }
-        }
-        return out;
-    }
-
     void report(Diagnostic record) { diag_.error(std::move(record)); }
 
     Diagnostics& diag_;
     std::vector<std::pair<int, bool>>* switches_;
+    ProgramFacts& facts_;
     const std::vector<std::wstring>* statements_ = nullptr;
     size_t i_ = 0;
     std::vector<std::wstring> out_;
     std::wstring marker_;
     int line_ = -1;
-    std::unordered_map<std::wstring, ConstantValue> constants_;
     bool enumeration_ = false;
     bool enumerationUnclosed_ = false; // the enumeration has no EndEnumeration
     bool binary_ = false;
@@ -431,8 +298,6 @@ private:
     long long step_ = 1;
     std::wstring enumerationName_;
     std::unordered_map<std::wstring, long long> namedEnumerations_;
-    std::unordered_map<std::wstring, long long> structureSizes_;
-    std::unordered_map<std::wstring, std::vector<std::wstring>> structureFields_;
     ConditionalCompilation compiler_;
     MacroExpansion macros_;
     std::optional<std::set<std::wstring>> procedures_;
@@ -441,8 +306,10 @@ private:
 } // namespace
 
 std::vector<std::wstring> runLanguagePass(std::vector<std::wstring> statements, Diagnostics& diag,
-                                          std::vector<std::pair<int, bool>>* switches) {
-    return LanguagePass(diag, switches).run(std::move(statements));
+                                          std::vector<std::pair<int, bool>>* switches,
+                                          ProgramFacts* facts) {
+    ProgramFacts own;
+    return LanguagePass(diag, switches, facts != nullptr ? *facts : own).run(std::move(statements));
 }
 
 bool staysOutsideThePage(std::wstring_view command) {

@@ -1,0 +1,131 @@
+#include "translator/source/structure_layouts.h"
+
+#include "common/text.h"
+#include "translator/source/lexer.h"
+#include "translator/source/parser.h"
+#include "vocabulary/statement_list.h"
+
+namespace qc {
+namespace {
+
+// The byte sizes of the dialect's built-in types; -1 for any other name.
+long long typeSize(std::wstring_view lowerType) {
+    static const std::unordered_map<std::wstring, long long> sizes = {
+        {L"integer", 8}, {L"long", 4}, {L"word", 2},      {L"byte", 1},  {L"float", 4},
+        {L"double", 8},  {L"quad", 8}, {L"character", 2}, {L"ascii", 1}, {L"unicode", 2},
+        {L"string", 8},  {L"i", 8},    {L"l", 4},         {L"w", 2},     {L"b", 1},
+        {L"f", 4},       {L"d", 8},    {L"q", 8},         {L"c", 2},     {L"a", 1},
+        {L"u", 2},       {L"s", 8},    {L"", 8}};
+    auto it = sizes.find(std::wstring(lowerType));
+    return it == sizes.end() ? -1 : it->second;
+}
+
+// A field's name as the layout keys it: no "*", no "$", lower case.
+std::wstring fieldKey(std::wstring_view name) {
+    std::wstring key = toLower(name);
+    if (startsWith(key, L"*")) key.erase(0, 1);
+    if (endsWith(key, L"$")) key.pop_back();
+    return key;
+}
+
+} // namespace
+
+void StructureLayouts::record(const std::vector<std::wstring>& statements, size_t start,
+                              const ConstantLookup& constants) {
+    auto count = [&](std::optional<ConstantValue> n) -> std::optional<long long> {
+        if (n && n->kind == ConstantValue::Kind::kInteger) return n->integer;
+        return std::nullopt;
+    };
+    std::vector<Token> head = lexLine(statements[start]);
+    if (head.size() < 2 || head[1].kind != TokenKind::kName) return;
+    std::wstring name = toLower(head[1].text);
+    long long size = 0;
+    std::vector<std::wstring> fields;
+    if (head.size() > 3 && equalsIgnoreCase(head[2].text, L"extends")) {
+        std::wstring base = toLower(head[3].text);
+        if (auto known = sizes_.find(base); known != sizes_.end()) size = known->second;
+        fields = fields_[base];
+    }
+    for (size_t k = start + 1; k < statements.size(); ++k) {
+        if (isLineMarker(statements[k])) continue;
+        if (equalsIgnoreCase(statements[k], L"endstructure")) break;
+        std::wstring_view line = statements[k];
+        std::vector<Token> tokens = lexLine(line);
+        if (tokens.empty()) continue;
+        // A list, array or map field holds a reference, as a pointer does.
+        if (tokens[0].kind == TokenKind::kName && (equalsIgnoreCase(tokens[0].text, L"list") ||
+                                                   equalsIgnoreCase(tokens[0].text, L"array") ||
+                                                   equalsIgnoreCase(tokens[0].text, L"map"))) {
+            if (tokens.size() > 1) fields.push_back(fieldKey(tokens[1].text));
+            size += 8;
+            continue;
+        }
+        SyntaxTree tree;
+        NodeId id = parseExpression(line, tree);
+        if (id == kNoNode) continue;
+        const Expr* e = &tree.exprs[id];
+        long long elements = 1;
+        if (e->kind == ExprKind::kIndex) {
+            elements =
+                count(evaluateConstant(tree, tree.child(e->children, 1), constants)).value_or(1);
+            e = &tree.expr(e->children, 0);
+        }
+        fields.push_back(fieldKey(e->text));
+        if (e->kind == ExprKind::kPointer) {
+            size += 8 * elements;
+            continue;
+        }
+        std::wstring type = toLower(e->suffix.empty() ? std::wstring_view() : e->suffix.substr(1));
+        long long one = 0;
+        if (type.empty()) {
+            one = 8; // an integer, or a string's reference for a "$" name
+        } else if (startsWith(type, L"s{")) {
+            // A fixed string is held in place, two bytes a character.
+            std::wstring_view inside = std::wstring_view(type).substr(2, type.size() - 3);
+            one = 2 * count(foldConstant(inside, constants)).value_or(4);
+        } else if (long long basic = typeSize(type); basic >= 0) {
+            one = basic;
+        } else {
+            auto nested = sizes_.find(type);
+            one = nested == sizes_.end() ? 8 : nested->second;
+        }
+        size += one * elements;
+    }
+    sizes_[name] = size;
+    fields_[name] = std::move(fields);
+}
+
+std::optional<long long> StructureLayouts::sizeOf(std::wstring_view type) const {
+    std::wstring key = toLower(type);
+    if (auto it = sizes_.find(key); it != sizes_.end()) return it->second;
+    long long basic = typeSize(key);
+    if (basic < 0 || key.empty()) return std::nullopt;
+    return basic;
+}
+
+std::optional<long long> StructureLayouts::offsetOf(std::wstring_view structure,
+                                                    std::wstring_view field) const {
+    auto it = fields_.find(toLower(structure));
+    if (it == fields_.end()) return std::nullopt;
+    std::wstring key = fieldKey(field);
+    for (size_t k = 0; k < it->second.size(); ++k)
+        if (it->second[k] == key) return static_cast<long long>(k);
+    return std::nullopt;
+}
+
+std::optional<ConstantValue> StructureLayouts::callValue(const SyntaxTree& tree,
+                                                         const Expr& call) const {
+    if (call.children.count != 1) return std::nullopt;
+    const Expr& inside = tree.expr(call.children, 0);
+    std::optional<long long> v;
+    if (equalsIgnoreCase(call.text, L"sizeof") && inside.kind == ExprKind::kName &&
+        inside.suffix.empty())
+        v = sizeOf(inside.text);
+    else if (equalsIgnoreCase(call.text, L"offsetof") && inside.kind == ExprKind::kField &&
+             tree.expr(inside.children, 0).kind == ExprKind::kName)
+        v = offsetOf(tree.expr(inside.children, 0).text, inside.text);
+    if (!v) return std::nullopt;
+    return integerValue(*v);
+}
+
+} // namespace qc

@@ -1,0 +1,45 @@
+#pragma once
+// The byte layout of the program's structures, for SizeOf and OffsetOf. It is known before
+// the program is parsed, since a constant may be defined by it ("#Record = SizeOf(Entry)")
+// and constants decide compiler conditions, and it is the one layout: constant definitions
+// and the page's expressions both read it.
+//   Structure Point : x.l : y.l : EndStructure   -> SizeOf(Point) = 8, OffsetOf(Point\y) = 1
+// An offset is the field's position among the structure's fields rather than its byte
+// offset: the page names a field by its position (names are shortened when the page is
+// compacted, their order is not).
+#include "translator/source/constant_folder.h"
+#include "translator/source/syntax_tree.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace qc {
+
+class StructureLayouts {
+public:
+    // Reads the structure whose head is statements[start] ("Structure Point Extends Base"),
+    // its fields up to EndStructure; the constants in counts ("cells.i[#Size]", ".s{#Len}")
+    // are looked up with `constants`.
+    void record(const std::vector<std::wstring>& statements, size_t start,
+                const ConstantLookup& constants);
+
+    bool known(const std::wstring& lowerName) const { return sizes_.contains(lowerName); }
+
+    // "SizeOf(Long)", "SizeOf(Point)": nullopt for a type that is neither.
+    std::optional<long long> sizeOf(std::wstring_view type) const;
+    // "OffsetOf(Point\y)": nullopt for a structure or a field that is not known.
+    std::optional<long long> offsetOf(std::wstring_view structure, std::wstring_view field) const;
+
+    // The value of a SizeOf or OffsetOf call of the tree; nullopt for any other call, or one
+    // whose type or field is not known.
+    std::optional<ConstantValue> callValue(const SyntaxTree& tree, const Expr& call) const;
+
+private:
+    std::unordered_map<std::wstring, long long> sizes_;
+    std::unordered_map<std::wstring, std::vector<std::wstring>> fields_;
+};
+
+} // namespace qc
