@@ -29,13 +29,10 @@ bool sameValue(const ConstantValue& a, const ConstantValue& b) {
     return equal && holds(*equal);
 }
 
-std::wstring_view argumentOf(std::wstring_view statement, size_t keywordLength) {
-    return trim(statement.substr(std::min(keywordLength, statement.size())), L" ");
-}
-
-bool isKeyword(std::wstring_view lower, std::wstring_view keyword) {
-    return startsWith(lower, keyword) &&
-           (lower.size() == keyword.size() || !isNameChar(lower[keyword.size()]));
+// The text after the directive's word: its condition or values.
+std::wstring_view argumentOf(std::wstring_view statement, const std::vector<Token>& tokens) {
+    if (tokens.size() < 2) return {};
+    return trim(statement.substr(static_cast<size_t>(tokens[1].column - 1)), L" \t");
 }
 
 } // namespace
@@ -90,60 +87,62 @@ void ConditionalCompilation::takeRemainingBranch(bool select, std::wstring_view 
     b.taken = true;
 }
 
-bool ConditionalCompilation::take(std::wstring_view statement, std::wstring_view lower,
+bool ConditionalCompilation::take(std::wstring_view statement, const std::vector<Token>& tokens,
                                   long long line) {
-    if (!startsWith(lower, L"compiler")) return false;
-    if (isKeyword(lower, L"compilerif")) {
+    if (tokens.empty() || tokens[0].kind != TokenKind::kName ||
+        !startsWithIgnoreCase(tokens[0].text, L"compiler"))
+        return false;
+    std::wstring lower = toLower(tokens[0].text);
+    auto isKeyword = [&lower](std::wstring_view word) { return lower == word; };
+    if (isKeyword(L"compilerif")) {
         open(false, line);
         Block& b = blocks_.back();
-        b.active = b.taken = b.outerActive && evaluate(argumentOf(statement, 10), line) != 0;
-    } else if (isKeyword(lower, L"compilerelseif")) {
+        b.active = b.taken = b.outerActive && evaluate(argumentOf(statement, tokens), line) != 0;
+    } else if (isKeyword(L"compilerelseif")) {
         if (!closeBlock(false, L"CompilerElseIf", line)) return true;
         Block& b = blocks_.back();
-        b.active = b.outerActive && !b.taken && evaluate(argumentOf(statement, 14), line) != 0;
+        b.active = b.outerActive && !b.taken && evaluate(argumentOf(statement, tokens), line) != 0;
         b.taken = b.taken || b.active;
-    } else if (isKeyword(lower, L"compilerelse")) {
+    } else if (isKeyword(L"compilerelse")) {
         takeRemainingBranch(false, L"CompilerElse", line);
-    } else if (isKeyword(lower, L"compilerendif")) {
+    } else if (isKeyword(L"compilerendif")) {
         if (closeBlock(false, L"CompilerEndIf", line)) blocks_.pop_back();
-    } else if (isKeyword(lower, L"compilerselect")) {
+    } else if (isKeyword(L"compilerselect")) {
         bool outer = active();
         open(true, line);
         if (outer) {
-            std::optional<ConstantValue> v = value(argumentOf(statement, 14), line);
+            std::optional<ConstantValue> v = value(argumentOf(statement, tokens), line);
             if (v) blocks_.back().subject = *v;
         }
-    } else if (isKeyword(lower, L"compilercase")) {
+    } else if (isKeyword(L"compilercase")) {
         if (!closeBlock(true, L"CompilerCase", line)) return true;
         Block& b = blocks_.back();
         b.active = false;
         if (b.outerActive && !b.taken) {
             // "CompilerCase 1, 2": any of the values.
-            std::wstring_view values = argumentOf(statement, 12);
-            std::vector<Token> tokens = lexLine(values);
-            size_t start = 0;
-            for (size_t k = 0; k <= tokens.size() && !b.active; ++k) {
+            size_t start = 1;
+            for (size_t k = 1; k <= tokens.size() && !b.active; ++k) {
                 if (k < tokens.size() && tokens[k].text != L",") continue;
                 if (k == start) break;
                 size_t from = static_cast<size_t>(tokens[start].column - 1);
                 const Token& last = tokens[k - 1];
                 size_t to = static_cast<size_t>(last.column - 1) + last.text.size();
-                std::optional<ConstantValue> v = value(values.substr(from, to - from), line);
+                std::optional<ConstantValue> v = value(statement.substr(from, to - from), line);
                 b.active = v && sameValue(*v, b.subject);
                 start = k + 1;
             }
             b.taken = b.active;
         }
-    } else if (isKeyword(lower, L"compilerdefault")) {
+    } else if (isKeyword(L"compilerdefault")) {
         takeRemainingBranch(true, L"CompilerDefault", line);
-    } else if (isKeyword(lower, L"compilerendselect")) {
+    } else if (isKeyword(L"compilerendselect")) {
         if (closeBlock(true, L"CompilerEndSelect", line)) blocks_.pop_back();
-    } else if (isKeyword(lower, L"compilererror")) {
+    } else if (isKeyword(L"compilererror")) {
         if (active()) {
-            std::optional<ConstantValue> v = value(argumentOf(statement, 13), line);
+            std::optional<ConstantValue> v = value(argumentOf(statement, tokens), line);
             diag_.error(message::atLine(line, v ? v->text : std::wstring(statement)));
         }
-    } else if (isKeyword(lower, L"compilerwarning")) {
+    } else if (isKeyword(L"compilerwarning")) {
         // A warning of the program's own has no place in the conversion's messages.
     } else {
         return false;

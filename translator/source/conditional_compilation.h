@@ -5,6 +5,7 @@
 // comparisons, And, Or, Not, Defined(name, #PB_kind) and the sizes of types.
 #include "common/diagnostics.h"
 #include "translator/source/constant_folder.h"
+#include "translator/source/lexer.h"
 
 #include <functional>
 #include <string>
@@ -26,9 +27,9 @@ public:
         : diag_(diag), constants_(std::move(constants)), defined_(std::move(defined)),
           calls_(std::move(calls)) {}
 
-    // Takes a compiler directive (statement as written, and in lower case); false for any
+    // Takes a compiler directive (the statement as written, and its tokens); false for any
     // other statement.
-    bool take(std::wstring_view statement, std::wstring_view lower, long long line);
+    bool take(std::wstring_view statement, const std::vector<Token>& tokens, long long line);
     // False inside a branch that is not taken: the statement is left out of the program.
     bool active() const { return blocks_.empty() || blocks_.back().active; }
     // Reports every block still open at the end of the program.

@@ -15,19 +15,27 @@
 namespace qc {
 namespace {
 
-bool isNameChar(wchar_t c) {
-    return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') ||
-           c == L'_' || c >= 0x80;
-}
+// A statement's tokens, its comment left off, and its first word in lower case (empty when
+// it begins with no name).
+struct Words {
+    std::vector<Token> tokens;
+    std::wstring first;
 
-// "kw" followed by a blank, a bracket or nothing.
-bool startsKeyword(std::wstring_view lc, std::wstring_view keyword) {
-    if (!startsWith(lc, keyword)) return false;
-    return lc.size() == keyword.size() || containsChar(L" (.", lc[keyword.size()]);
-}
+    explicit Words(std::wstring_view statement) : tokens(lexLine(statement)) {
+        if (!tokens.empty() && tokens.back().kind == TokenKind::kComment) tokens.pop_back();
+        if (!tokens.empty() && tokens[0].kind == TokenKind::kName) first = toLower(tokens[0].text);
+    }
+    bool only(std::wstring_view word) const { return tokens.size() == 1 && first == word; }
+};
 
-std::wstring_view afterKeyword(std::wstring_view statement, size_t length) {
-    return trim(statement.substr(std::min(length, statement.size())), L" ");
+// The statement's text from token `from` to token `to` (exclusive; the end when it is past
+// the last).
+std::wstring_view between(std::wstring_view statement, const std::vector<Token>& tokens,
+                          size_t from, size_t to) {
+    if (from >= tokens.size() || from >= to) return {};
+    size_t start = static_cast<size_t>(tokens[from].column - 1);
+    size_t end = to < tokens.size() ? static_cast<size_t>(tokens[to].column - 1) : statement.size();
+    return trim(statement.substr(start, end - start), L" \t");
 }
 
 class LanguagePass {
@@ -82,39 +90,41 @@ private:
             macros_.take(original, line_);
             return;
         }
-        std::wstring lc = toLower(original);
-        if (compiler_.take(original, lc, line_) || !compiler_.active()) return;
-        if (startsKeyword(lc, L"includefile")) return missingInclude(original);
+        Words words(original);
+        if (compiler_.take(original, words.tokens, line_) || !compiler_.active()) return;
+        if (words.first == L"includefile") return missingInclude(words.tokens);
         if (macros_.take(original, line_)) return;
-        if (macros_.empty()) return languageStatement(original, lc);
+        if (macros_.empty()) return languageStatement(original, words);
         for (std::wstring& s : macros_.expand(original, line_)) {
-            lc = toLower(s);
-            if (compiler_.take(s, lc, line_) || !compiler_.active()) continue;
-            languageStatement(s, lc);
+            Words expanded(s);
+            if (compiler_.take(s, expanded.tokens, line_) || !compiler_.active()) continue;
+            languageStatement(s, expanded);
         }
     }
 
-    void languageStatement(std::wstring& original, std::wstring& lc) {
-        if (startsKeyword(lc, L"declare") || startsWith(lc, L"declarec")) return;
-        if (lc == L"enableexplicit" || lc == L"disableexplicit") {
-            if (switches_ != nullptr) switches_->push_back({line_, lc[0] == L'e'});
+    void languageStatement(std::wstring& original, const Words& words) {
+        const std::wstring& word = words.first;
+        if (word == L"declare" || word == L"declarec" || word == L"declaredll" ||
+            word == L"declarecdll")
+            return;
+        if (words.only(L"enableexplicit") || words.only(L"disableexplicit")) {
+            if (switches_ != nullptr) switches_->push_back({line_, word[0] == L'e'});
             return;
         }
-        if (startsWith(lc, L"structure ")) facts_.layouts.record(*statements_, i_, lookup());
-        if (enumeration_) return enumerationMember(original, lc);
-        if (startsKeyword(lc, L"enumeration") || startsKeyword(lc, L"enumerationbinary"))
-            return startEnumeration(original, lc);
-        if (startsWith(lc, L"#") && defineConstant(original)) return;
+        if (word == L"structure") facts_.layouts.record(*statements_, i_, lookup());
+        if (enumeration_) return enumerationMember(original, words);
+        if (word == L"enumeration" || word == L"enumerationbinary")
+            return startEnumeration(original, words);
+        if (defineConstant(original, words.tokens)) return;
         // A closing word whose block is not open closes nothing; left in, the page would
         // meet it as an unknown name. (Data sections are the parser's blocks.)
-        if (lc == L"endenumeration")
+        if (words.only(L"endenumeration"))
             return report(message::withoutEnd(line_, L"EndEnumeration", L"Enumeration"));
         write(std::move(original));
     }
 
     // An include file the reader did not find, in a branch that is taken.
-    void missingInclude(std::wstring_view statement) {
-        std::vector<Token> tokens = lexLine(statement);
+    void missingInclude(const std::vector<Token>& tokens) {
         std::wstring_view name = tokens.size() > 1 && tokens[1].kind == TokenKind::kString
                                      ? tokens[1].text.substr(1, tokens[1].text.size() - 2)
                                      : std::wstring_view();
@@ -144,15 +154,15 @@ private:
         if (procedures_) return *procedures_;
         procedures_.emplace();
         for (const std::wstring& element : *statements_) {
-            if (!startsWithIgnoreCase(element, L"procedure")) continue;
-            std::wstring_view rest = std::wstring_view(element).substr(9);
-            if (rest.empty() || (rest[0] != L' ' && rest[0] != L'.')) continue;
-            size_t blank = rest.find(L' ');
-            if (blank == std::wstring_view::npos) continue;
-            rest = rest.substr(blank + 1);
-            size_t end = 0;
-            while (end < rest.size() && (isNameChar(rest[end]) || rest[end] == L'$')) ++end;
-            procedures_->insert(toLower(rest.substr(0, end)));
+            Words words(element);
+            if (words.first != L"procedure" && words.first != L"procedurec" &&
+                words.first != L"proceduredll" && words.first != L"procedurecdll")
+                continue;
+            // "Procedure.s Name(": the name after the type.
+            size_t at =
+                words.tokens.size() > 1 && words.tokens[1].kind == TokenKind::kTypeSuffix ? 2 : 1;
+            if (at < words.tokens.size() && words.tokens[at].kind == TokenKind::kName)
+                procedures_->insert(toLower(words.tokens[at].text));
         }
         return *procedures_;
     }
@@ -175,13 +185,11 @@ private:
     }
 
     // "#Name = value": false when the statement is something else ("#A" alone).
-    bool defineConstant(const std::wstring& s) {
-        size_t eq = s.find(L'=');
-        if (eq == std::wstring::npos) return false;
-        std::wstring_view name = trim(std::wstring_view(s).substr(1, eq - 1), L" ");
-        for (wchar_t c : name)
-            if (!isNameChar(c) && c != L'$') return false;
-        setConstant(std::wstring(name), std::wstring_view(s).substr(eq + 1));
+    bool defineConstant(std::wstring_view s, const std::vector<Token>& tokens) {
+        if (tokens.size() < 2 || tokens[0].kind != TokenKind::kConstant ||
+            tokens[1].kind != TokenKind::kOperator || tokens[1].text != L"=")
+            return false;
+        setConstant(std::wstring(tokens[0].text.substr(1)), between(s, tokens, 2, tokens.size()));
         return true;
     }
 
@@ -196,46 +204,50 @@ private:
                 report(message::notSupported(line_, L"constant definition #" + name));
             return std::nullopt;
         }
+        return defineValue(name, *value);
+    }
+
+    std::optional<ConstantValue> defineValue(const std::wstring& name, const ConstantValue& value) {
         std::wstring key = toLower(name);
         auto it = facts_.constants.find(key);
         if (it != facts_.constants.end()) {
-            if (!(it->second.value == *value))
+            if (!(it->second.value == value))
                 report(message::atLine(line_, L"constant redefined: #" + name));
             return value;
         }
-        facts_.constants[key] = {*value, line_};
+        facts_.constants[key] = {value, line_};
         return value;
     }
 
     // ---- enumerations
 
-    void startEnumeration(const std::wstring& s, const std::wstring& lc) {
-        binary_ = startsKeyword(lc, L"enumerationbinary");
-        std::wstring rest(afterKeyword(s, binary_ ? 17 : 11));
-        std::wstring lrest = toLower(rest);
-        // "Enumeration Gadgets": a named enumeration continues where it stopped.
+    // "Enumeration", "Enumeration 5 Step 2", "EnumerationBinary Flags": a named enumeration
+    // continues where it stopped.
+    void startEnumeration(std::wstring_view s, const Words& words) {
+        const std::vector<Token>& tokens = words.tokens;
+        binary_ = words.first == L"enumerationbinary";
+        size_t k = 1;
         enumerationName_.clear();
-        if (!rest.empty() && rest[0] != L'#' && rest[0] != L'$' &&
-            !(rest[0] >= L'0' && rest[0] <= L'9') && rest[0] != L'-') {
-            size_t end = 0;
-            while (end < rest.size() && isNameChar(rest[end])) ++end;
-            enumerationName_ = toLower(rest.substr(0, end));
-            rest = std::wstring(trim(std::wstring_view(rest).substr(end), L" "));
-            lrest = toLower(rest);
-        }
+        if (k < tokens.size() && tokens[k].kind == TokenKind::kName && !isWord(tokens[k], L"step"))
+            enumerationName_ = toLower(tokens[k++].text);
         next_ = binary_ ? 1 : 0;
         step_ = 1;
         if (auto named = namedEnumerations_.find(enumerationName_);
             !enumerationName_.empty() && named != namedEnumerations_.end())
             next_ = named->second;
-        size_t stepAt = findWholeWord(lrest, L"step");
-        std::wstring start = rest.substr(0, stepAt);
-        if (!trim(start, L" ").empty()) next_ = foldedInteger(start, next_);
-        if (stepAt != std::wstring::npos) step_ = foldedInteger(rest.substr(stepAt + 4), 1);
+        size_t stepAt = k;
+        while (stepAt < tokens.size() && !isWord(tokens[stepAt], L"step")) ++stepAt;
+        if (stepAt > k) next_ = foldedInteger(between(s, tokens, k, stepAt), next_);
+        if (stepAt < tokens.size())
+            step_ = foldedInteger(between(s, tokens, stepAt + 1, tokens.size()), 1);
         enumeration_ = true;
         enumerationUnclosed_ = !follows(L"endenumeration");
         if (enumerationUnclosed_)
             report(message::withoutEnd(line_, L"Enumeration", L"EndEnumeration"));
+    }
+
+    static bool isWord(const Token& token, std::wstring_view word) {
+        return token.kind == TokenKind::kName && equalsIgnoreCase(token.text, word);
     }
 
     long long foldedInteger(std::wstring_view text, long long fallback) {
@@ -247,38 +259,48 @@ private:
         return fallback;
     }
 
-    void enumerationMember(const std::wstring& s, const std::wstring& lc) {
+    // "#A", "#B = 5, #C": members, comma-separated, each the next value unless it has one.
+    void enumerationMember(std::wstring& s, const Words& words) {
+        const std::vector<Token>& tokens = words.tokens;
         // An enumeration never closed ends at the first statement that is no member.
-        bool ends = enumerationUnclosed_ && !startsWith(trim(s, L" "), L"#");
-        if (lc == L"endenumeration" || ends) {
+        bool ends =
+            enumerationUnclosed_ && (tokens.empty() || tokens[0].kind != TokenKind::kConstant);
+        if (words.only(L"endenumeration") || ends) {
             enumeration_ = false;
             if (!enumerationName_.empty()) namedEnumerations_[enumerationName_] = next_;
-            if (!ends) return;
-            std::wstring statement = s;
-            std::wstring lower = lc;
-            return languageStatement(statement, lower);
+            if (ends) languageStatement(s, words);
+            return;
         }
-        for (const std::wstring& part : splitArguments(s)) {
-            std::wstring_view member = trim(part, L" ");
-            if (member.empty()) continue;
-            size_t eq = member.find(L'=');
-            std::wstring name(
-                trim(member.substr(1, eq == member.npos ? member.npos : eq - 1), L" "));
-            if (member[0] != L'#' || name.empty()) {
-                report(message::notSupported(line_, member));
-                continue;
+        size_t start = 0;
+        int depth = 0;
+        for (size_t k = 0; k <= tokens.size(); ++k) {
+            if (k < tokens.size()) {
+                const Token& t = tokens[k];
+                if (t.kind == TokenKind::kOperator && t.text == L"(") ++depth;
+                if (t.kind == TokenKind::kOperator && t.text == L")") --depth;
+                if (depth > 0 || t.kind != TokenKind::kOperator || t.text != L",") continue;
             }
-            if (eq != std::wstring_view::npos) {
-                std::optional<ConstantValue> v = setConstant(name, member.substr(eq + 1));
-                if (v && v->kind == ConstantValue::Kind::kInteger) next_ = v->integer;
-            } else {
-                ConstantValue v;
-                v.integer = next_;
-                v.number = static_cast<double>(next_);
-                setConstant(name, std::to_wstring(next_));
-            }
-            next_ = binary_ ? next_ * 2 : next_ + step_;
+            if (k > start) member(s, tokens, start, k);
+            start = k + 1;
         }
+    }
+
+    void member(std::wstring_view s, const std::vector<Token>& tokens, size_t from, size_t to) {
+        const Token& name = tokens[from];
+        bool valued = to - from > 1 && tokens[from + 1].kind == TokenKind::kOperator &&
+                      tokens[from + 1].text == L"=";
+        if (name.kind != TokenKind::kConstant || (to - from > 1 && !valued)) {
+            report(message::notSupported(line_, between(s, tokens, from, to)));
+            return;
+        }
+        std::wstring written(name.text.substr(1));
+        if (valued) {
+            std::optional<ConstantValue> v = setConstant(written, between(s, tokens, from + 2, to));
+            if (v && v->kind == ConstantValue::Kind::kInteger) next_ = v->integer;
+        } else {
+            defineValue(written, integerValue(next_));
+        }
+        next_ = binary_ ? next_ * 2 : next_ + step_;
     }
 
     void report(Diagnostic record) { diag_.error(std::move(record)); }
