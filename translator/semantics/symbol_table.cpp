@@ -1,7 +1,7 @@
 #include "translator/semantics/symbol_table.h"
 
+#include "common/embedded_texts.h"
 #include "common/text.h"
-#include "translator/output/page_writer.h"
 #include "vocabulary/reserved_words.h"
 
 namespace qc {
@@ -39,7 +39,8 @@ bool isNameCharacter(wchar_t c) {
 const std::unordered_set<std::wstring>& runtimeNames() {
     static const std::unordered_set<std::wstring> names = [] {
         std::unordered_set<std::wstring> found;
-        for (const std::wstring& line : runtimeLibraryLines()) {
+        for (const std::wstring& line :
+             splitEmbeddedLines(fromSingleByte(runtimeLibraryText()), true)) {
             std::wstring_view text = line;
             size_t comment = text.find(L"//");
             if (comment != std::wstring_view::npos) text = text.substr(0, comment);

@@ -3,7 +3,7 @@
 // "1 << #Shift | $F0". Constants must be known before the program runs (their redefinition
 // is checked, they size arrays and label cases), so they are folded here rather than left
 // to the page.
-#include "translator/semantics/operator_table.h"
+#include "translator/language/operator_table.h"
 #include "translator/source/syntax_tree.h"
 
 #include <functional>

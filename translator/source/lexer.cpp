@@ -1,7 +1,7 @@
 #include "translator/source/lexer.h"
 
 #include "common/text.h"
-#include "translator/semantics/operator_table.h"
+#include "translator/language/operator_table.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the language pass learns of the program before it is parsed, for the stages after it:
 // the constants the program defines and the byte layout of its structures.
-#include "translator/semantics/operator_table.h"
+#include "translator/language/operator_table.h"
 #include "translator/source/structure_layouts.h"
 
 #include <string>

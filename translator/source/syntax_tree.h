@@ -4,7 +4,7 @@
 // `SyntaxTree` and name each other by index, so a program of 100,000 lines is a few large
 // allocations rather than millions of small ones. Every node keeps the line and column it was
 // read from, so a message or the page's line table can point back at the source.
-#include "translator/semantics/operator_table.h"
+#include "translator/language/operator_table.h"
 
 #include <cstdint>
 #include <string>

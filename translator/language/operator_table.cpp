@@ -1,4 +1,4 @@
-#include "translator/semantics/operator_table.h"
+#include "translator/language/operator_table.h"
 
 #include "common/text.h"
 

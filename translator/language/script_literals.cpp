@@ -1,4 +1,4 @@
-#include "translator/output/script_literals.h"
+#include "translator/language/script_literals.h"
 
 #include "common/text.h"
 
