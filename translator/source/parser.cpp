@@ -1,6 +1,5 @@
 #include "translator/source/parser.h"
 
-#include "loops/block_words.h"
 #include "translator/language/script_literals.h"
 #include "translator/source/parser_parts.h"
 #include "vocabulary/statement_list.h"

@@ -1,6 +1,5 @@
 // The parser's expressions (precedence climbing over the operator table), its tokens and the
 // nodes it adds to the tree.
-#include "loops/block_words.h"
 #include "translator/language/script_literals.h"
 #include "translator/source/parser_parts.h"
 #include "vocabulary/statement_list.h"

@@ -3,7 +3,6 @@
 // (parser.cpp), expressions, tokens and nodes (parser_expressions.cpp).
 #include "common/diagnostics.h"
 #include "common/text.h"
-#include "loops/block_words.h"
 #include "translator/source/lexer.h"
 #include "translator/source/syntax_tree.h"
 #include "vocabulary/statement_list.h"
@@ -39,23 +38,6 @@ inline bool isDefineWord(const Token& token) {
 // a label.
 constexpr std::array<std::wstring_view, 7> kCommandWords = {
     L"debug", L"end", L"goto", L"gosub", L"return", L"enableexplicit", L"disableexplicit"};
-
-// A word that begins a line of the block structure: inside a statement ("Debug x +" joined
-// with the next line "EndIf") it is no name, and read as one it would hide the block line
-// the program meant.
-inline bool isBlockLineWord(const Token& token) {
-    if (token.kind != TokenKind::kName) return false;
-    switch (classifyBlockWord(token.text)) {
-    case BlockWord::kNone:
-    case BlockWord::kLineMarker:
-    case BlockWord::kForEach:
-    case BlockWord::kBreak:
-    case BlockWord::kContinue:
-        return false;
-    default:
-        return true;
-    }
-}
 
 // Statements that are done with once they fail to read: they become one error node and
 // write nothing. Blocks keep their kind so that their bodies stay whole, and declarations so
@@ -119,6 +101,24 @@ inline std::wstring_view closerSpelling(StmtKind kind) {
     for (const Closer& closer : kClosers)
         if (closer.first == kind || closer.second == kind) return closer.spelling;
     return L"";
+}
+
+// The words that open or divide a block and begin a line of their own (ForEach, Case and the
+// others take part in a statement's values too: "Default" may be an argument, "ForEach" never
+// ends one).
+constexpr std::array<std::wstring_view, 8> kOpeningWords = {
+    L"if", L"elseif", L"else", L"while", L"repeat", L"for", L"select", L"procedure"};
+
+// A word that begins a line of the block structure: inside a statement ("Debug x +" joined
+// with the next line "EndIf") it is no name, and read as one it would hide the block line
+// the program meant.
+inline bool isBlockLineWord(const Token& token) {
+    if (token.kind != TokenKind::kName) return false;
+    for (std::wstring_view word : kOpeningWords)
+        if (equalsIgnoreCase(token.text, word)) return true;
+    for (const Closer& closer : kClosers)
+        if (equalsIgnoreCase(token.text, closer.word)) return true;
+    return false;
 }
 
 class Parser {
