@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <set>
 #include <string_view>
+#include <unordered_set>
 
 namespace qc {
 namespace fs = std::filesystem;
@@ -228,7 +229,8 @@ bool namesFilesAtRunTime(const std::vector<std::wstring>& lines) {
             if (line[i] == L'"') quoted = !quoted;
             if (quoted || (i > 0 && (isWordChar(line[i - 1]) || line[i - 1] == L'.'))) continue;
             for (const FileArgument& command : kFileCommands)
-                if (line.compare(i, command.command.size(), command.command) == 0 &&
+                if (line[i] == command.command[0] &&
+                    line.compare(i, command.command.size(), command.command) == 0 &&
                     callNamesAtRunTime(line, i, command))
                     return true;
         }
@@ -241,7 +243,11 @@ std::vector<EmbeddedFile> collectEmbeddedFiles(const std::vector<std::wstring>& 
                                                const fs::path& skipped, Diagnostics& diag,
                                                std::size_t limit) {
     std::vector<std::wstring> names;
-    for (const std::wstring& literal : scriptStringLiterals(programLines)) {
+    // Each distinct text is looked for once: a large program repeats its captions and keys
+    // thousands of times, and each look asks the file system.
+    std::unordered_set<std::wstring> looked;
+    for (std::wstring& literal : scriptStringLiterals(programLines)) {
+        if (!looked.insert(literal).second) continue;
         std::wstring name = insideFolder(sourceFolder, literal);
         if (!name.empty()) names.push_back(name);
     }
