@@ -80,6 +80,15 @@ const std::unordered_map<std::wstring, wchar_t>& resultTypes() {
                                     L"replaceregularexpression", L"regularexpressionerror",
                                     L"programparameter", L"programfilename", L"selectedfontname"})
             t[name] = L's';
+        // Memory: Peek gives the type it reads.
+        for (const wchar_t* name :
+             {L"allocatememory", L"reallocatememory", L"memorysize", L"comparememory",
+              L"memorystringlength", L"peekb", L"peeka", L"peekw", L"peeku", L"peekc", L"peekl",
+              L"peeki", L"peekq", L"pokes"})
+            t[name] = L'i';
+        t[L"peekf"] = L'f';
+        t[L"peekd"] = L'f';
+        t[L"peeks"] = L's';
         return t;
     }();
     return types;

@@ -59,6 +59,8 @@ const std::vector<ConstantRegistration> kRows = [] {
         {L"#PB_Ascii", L"24"},
         {L"#PB_Unicode", L"25"},
         {L"#PB_UTF8", L"2"},
+        {L"#PB_String_NoZero", L"256"},
+        {L"#PB_Memory_NoClear", L"1"},
         }},
         {L"Toolkit events and event types", {
         {L"#PB_Event_Menu", L"3"},

@@ -12,16 +12,6 @@ namespace {
 // clang-format off
 const std::vector<RefusedRegistration> kRows = [] {
     const std::vector<TableGroup> groups = {
-        {L"Memory: a page has no addresses to read or write", {
-        {L"Peek*", L""},
-        {L"Poke*", L""},
-        {L"AllocateMemory", L""},
-        {L"FreeMemory", L""},
-        {L"ReAllocateMemory", L""},
-        {L"CopyMemory", L""},
-        {L"FillMemory", L""},
-        {L"MemorySize", L""},
-        }},
         {L"Threads: a page's script runs on one thread", {
         {L"CreateThread", L""},
         {L"WaitThread", L""},

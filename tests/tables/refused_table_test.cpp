@@ -16,8 +16,8 @@ TEST(RefusedTable, WhichCallsAreRefused) {
     };
     // clang-format off
     const Case cases[] = {
-        {L"peekb", true}, {L"pokel", true}, {L"peek", true}, {L"allocatememory", true},
-        {L"reallocatememory", true}, {L"createthread", true}, {L"waitsemaphore", true},
+        {L"peekb", false}, {L"pokel", false}, {L"allocatememory", false},
+        {L"createthread", true}, {L"waitsemaphore", true}, {L"trylockmutex", true},
         {L"initnetwork", true}, {L"runprogram", true}, {L"callcfunction", true},
         {L"openfile", false}, {L"readfile", false}, {L"examinedirectory", false},
         {L"openpreferences", false}, {L"eof", false}, {L"openwindow", false},
