@@ -86,7 +86,6 @@ Piece ExpressionPrinter::expr(NodeId id) {
     case ExprKind::kName:
         return atom(variableName(id));
     case ExprKind::kPointer:
-        refusePointer(id);
         return atom(variableName(id));
     case ExprKind::kCall:
         return callExpr(id, e);
@@ -111,7 +110,8 @@ Piece ExpressionPrinter::expr(NodeId id) {
 }
 
 // "@Handler()" of a procedure is the function itself, as BindEvent and the filters take it.
-// A page has no memory to point into, so any other address is refused.
+// A variable, an array or a string lives in the script, not in the page's heap, so it has no
+// address to give: any other address is refused.
 Piece ExpressionPrinter::address(const Expr& e) {
     const Expr& of = tree_.exprs[tree_.child(e.children, 0)];
     if (of.kind == ExprKind::kCall && of.children.count == 0)
@@ -123,6 +123,7 @@ Piece ExpressionPrinter::address(const Expr& e) {
 // "p\pos\x" is p.pos.x: fields in lower case, without "$". "l()\items()" is the current
 // element of a list field, "m()\ages(k)" a map field's element by key.
 Piece ExpressionPrinter::fieldExpr(NodeId id, const Expr& e) {
+    if (throughPointer(id)) return atom(L"0");
     std::wstring whole = fieldPath(e);
     const Field* f = typed_.fields[id];
     bool container =
@@ -386,12 +387,25 @@ void ExpressionPrinter::sharedName(std::wstring_view name) {
                                                  std::wstring(name)));
 }
 
-void ExpressionPrinter::refusePointer(NodeId id) {
-    const Variable* v = typed_.variableOf(id);
-    if (v != nullptr && !refusedPointers_.insert(v).second) return;
-    const Expr& e = tree_.exprs[id];
-    diag_.error(
-        message::notSupported(line_, L"pointer *" + std::wstring(e.text) + std::wstring(e.suffix)));
+bool ExpressionPrinter::throughPointer(NodeId id) {
+    NodeId at = id;
+    while (tree_.exprs[at].kind == ExprKind::kField || tree_.exprs[at].kind == ExprKind::kIndex) {
+        NodeId base = tree_.child(tree_.exprs[at].children, 0);
+        const Expr& b = tree_.exprs[base];
+        // "p\next\x" through a pointer field "*next.Node" reaches memory as "*p\x" does.
+        const Field* f = b.kind == ExprKind::kField ? typed_.fields[base] : nullptr;
+        if (b.kind == ExprKind::kPointer || (f != nullptr && f->shape == Field::Shape::kPointer)) {
+            const void* key = b.kind == ExprKind::kPointer
+                                  ? static_cast<const void*>(typed_.variableOf(base))
+                                  : static_cast<const void*>(f);
+            if (key == nullptr || refusedPointers_.insert(key).second)
+                diag_.error(message::notSupported(line_, L"a field through the pointer *" +
+                                                             std::wstring(b.text)));
+            return true;
+        }
+        at = base;
+    }
+    return false;
 }
 
 void ExpressionPrinter::unsupported(std::wstring_view what) {

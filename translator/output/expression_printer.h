@@ -62,10 +62,10 @@ public:
     // "function Not found", once a line for each name (in any letter case).
     void missingFunction(std::wstring_view name);
     void unsupported(std::wstring_view what);
-    // "not supported: pointer *p.Point", once for each pointer, where it is declared or else
-    // first used: a page has no memory to point into. The pointer is still a variable, so the
-    // statements around it run.
-    void refusePointer(NodeId id);
+    // A pointer is a variable holding an address of the page's heap. A field reached through
+    // one ("*p\x", "*p\pos\y") is not read or written yet: "not supported: a field through
+    // the pointer *p", once for each pointer, and true, so the statement is left out.
+    bool throughPointer(NodeId id);
     // A procedure and an array, list or map of one name: "total(1)" could be either. The
     // call is taken, and the name reported once a line.
     bool namesContainerToo(std::wstring_view name);
@@ -110,7 +110,7 @@ private:
     WaitForm waitForm_ = WaitForm::kAsWritten;
     const std::vector<char>* waiting_ = nullptr;
     bool awaited_ = false;
-    std::unordered_set<const Variable*> refusedPointers_;
+    std::unordered_set<const void*> refusedPointers_; // variables and pointer fields
     NodeId substituted_ = kNoNode;
     int sharedNameLine_ = -1;
     std::unordered_set<std::wstring> containerNames_; // their script names, made on first need

@@ -124,7 +124,6 @@ void ScriptPrinter::procedure(const Procedure& p) {
         NodeId name = tree_.child(parameter.children, 0);
         bool array = typed_.containerOf(name) != nullptr;
         bool pointer = tree_.exprs[name].kind == ExprKind::kPointer;
-        if (pointer) ex_.refusePointer(name);
         if ((!parameter.text.empty() && !array) ||
             (!array && !pointer && tree_.exprs[name].kind != ExprKind::kName))
             ex_.unsupported(L"a list or map parameter");
@@ -224,6 +223,7 @@ void ScriptPrinter::plainStatement(const Stmt& s) {
 
 void ScriptPrinter::assignment(const Stmt& s) {
     NodeId place = exprAt(s, 0);
+    if (ex_.throughPointer(place)) return;
     // "a(Random(3)) - 1" reads and writes one element: its index is computed once.
     if (s.kind == StmtKind::kUpdate && callsSomething(tree_.exprs[place])) {
         std::wstring setup;
@@ -242,7 +242,6 @@ void ScriptPrinter::assignment(const Stmt& s) {
     ExprKind kind = tree_.exprs[place].kind;
     if (kind == ExprKind::kField || kind == ExprKind::kIndex)
         return write(ex_.expr(place).text + L"=" + ex_.stored(exprAt(s, 1), types_[place]) + L";");
-    if (kind == ExprKind::kPointer) ex_.refusePointer(place);
     if (kind != ExprKind::kName && kind != ExprKind::kPointer)
         return ex_.unsupported(L"a place other than a variable");
     write(ex_.variableName(place) + L"=" +
@@ -269,7 +268,6 @@ void ScriptPrinter::definition(const Stmt& s) {
             continue;
         }
         NodeId name = exprAt(item, 0);
-        if (tree_.exprs[name].kind == ExprKind::kPointer) ex_.refusePointer(name);
         const Variable* v = typed_.variableOf(name);
         // "Shared board()": the procedure names the program's array, list or map, which
         // the page already holds where every function sees it.
@@ -416,7 +414,7 @@ std::wstring ScriptPrinter::placeText(NodeId place) {
     if (typed_.containerOf(place) != nullptr &&
         (e.children.count > 0 || typed_.containerOf(place)->kind != ContainerKind::kArray))
         return ex_.element(place);
-    if (e.kind == ExprKind::kPointer) ex_.refusePointer(place);
+    if (ex_.throughPointer(place)) return {};
     if (e.kind == ExprKind::kName || e.kind == ExprKind::kPointer) return ex_.variableName(place);
     if (e.kind == ExprKind::kField || e.kind == ExprKind::kIndex) return ex_.expr(place).text;
     ex_.unsupported(L"a place other than a variable, an element or a field");

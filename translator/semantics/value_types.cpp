@@ -451,8 +451,8 @@ private:
 
     // A new variable for the name at `id`, in the home given; a name already declared in
     // that scope keeps its first type.
-    // A pointer "*p" is a name of its own beside "p". A page has no memory to point into,
-    // so the printer refuses it; it is still a variable, so the statements around it run.
+    // A pointer "*p" is a name of its own beside "p": an integer, an address of the page's
+    // heap.
     std::wstring keyOf(const Expr& e) const {
         return (e.kind == ExprKind::kPointer ? L"*" : L"") + toLower(e.text);
     }

@@ -1,27 +1,36 @@
-; A pointer declaration is refused with one message, the pointer as written; its later
-; uses add none, and the rest of the program runs
+; A pointer is a variable holding an address of the page's heap: declared, passed, compared
+; and moved on like any integer, with no message. A field reached through a pointer is
+; reported once for each pointer, and its statement left out; the rest of the program runs
 Structure Point
   x.i
+  *next.Point
 EndStructure
 Define *a.i
-*a = 5
+*a = AllocateMemory(16)
 If *a
   n = 1
 EndIf
 Procedure Show(*v.Point, label$)
   Protected *q.Point
-  *q = *v
-  Debug label$
+  *q = *v + 8
+  Debug label$ + " " + Str(*q - *v)
+  *v\x = 3
+  Debug *v\x
 EndProcedure
 Global *buf
 *buf = *a
+PokeL(*buf + 4, 77)
 Show(*buf, "shown")
-Debug "end"
+Debug PeekL(*a + 4)
+p.Point
+p\x = 2
+p\next\x = 4
+Debug "end " + Str(n) + " " + Str(p\x)
 ; expect:
-; shown
-; end
+; shown 8
+; 0
+; 77
+; end 1 2
 ; expect-log:
-; line 6: not supported: pointer *a.i
-; line 11: not supported: pointer *v.Point
-; line 12: not supported: pointer *q.Point
-; line 16: not supported: pointer *buf
+; line 17: not supported: a field through the pointer *v
+; line 27: not supported: a field through the pointer *next
