@@ -59,6 +59,7 @@ function QLCX_TargetContext() {
 // StartDrawing(output): an output from ImageOutput, CanvasOutput or WindowOutput; anything
 // else (ScreenOutput(), or nothing) is the screen.
 function StartDrawing(output) {
+    QLCX_DrawBufferBack();
     QLCX_Settle(0);
     QLCX_DrawCanvas = 0;
     QLCX_DrawContext = 0;
@@ -78,6 +79,7 @@ function StartDrawing(output) {
 }
 
 function StopDrawing() {
+    QLCX_DrawBufferBack();
     var canvas = QLCX_DrawCanvas;
     QLCX_Settle(0);
     QLCX_DrawCanvas = 0;

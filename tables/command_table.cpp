@@ -420,6 +420,9 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"PokeF(address,value)", L""},
         {L"PokeD(address,value)", L""},
         {L"PokeS(address,text$ [,length [,flags]])", L""},
+        {L"DrawingBuffer()", L""},
+        {L"DrawingBufferPitch()", L""},
+        {L"DrawingBufferPixelFormat()", L""},
         }},
         {L"Files in the page", {
         {L"ReadFile(ID,file$ [,flags])", L""},
