@@ -420,6 +420,8 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"PokeF(address,value)", L""},
         {L"PokeD(address,value)", L""},
         {L"PokeS(address,text$ [,length [,flags]])", L""},
+        {L"AllocateStructure(Structure)", L""},
+        {L"FreeStructure(address)", L"FreeMemory"},
         {L"DrawingBuffer()", L""},
         {L"DrawingBufferPitch()", L""},
         {L"DrawingBufferPixelFormat()", L""},

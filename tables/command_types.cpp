@@ -84,8 +84,8 @@ const std::unordered_map<std::wstring, wchar_t>& resultTypes() {
         for (const wchar_t* name :
              {L"allocatememory", L"reallocatememory", L"memorysize", L"comparememory",
               L"memorystringlength", L"peekb", L"peeka", L"peekw", L"peeku", L"peekc", L"peekl",
-              L"peeki", L"peekq", L"pokes", L"drawingbuffer", L"drawingbufferpitch",
-              L"drawingbufferpixelformat"})
+              L"peeki", L"peekq", L"pokes", L"allocatestructure", L"drawingbuffer",
+              L"drawingbufferpitch", L"drawingbufferpixelformat"})
             t[name] = L'i';
         t[L"peekf"] = L'f';
         t[L"peekd"] = L'f';

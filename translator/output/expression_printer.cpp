@@ -92,6 +92,10 @@ Piece ExpressionPrinter::expr(NodeId id) {
     case ExprKind::kField:
         return fieldExpr(id, e);
     case ExprKind::kIndex:
+        if (std::optional<HeapField> heap; throughPointer(id, &heap)) {
+            std::wstring read = heap ? heapRead(*heap) : std::wstring();
+            return atom(read.empty() ? L"0" : read);
+        }
         return atom(bound(expr(tree_.child(e.children, 0)), kScriptAtom) + L"[" +
                     stored(tree_.child(e.children, 1), ValueType{ValueKind::kInteger, L'i'}) +
                     L"]");
@@ -123,7 +127,11 @@ Piece ExpressionPrinter::address(const Expr& e) {
 // "p\pos\x" is p.pos.x: fields in lower case, without "$". "l()\items()" is the current
 // element of a list field, "m()\ages(k)" a map field's element by key.
 Piece ExpressionPrinter::fieldExpr(NodeId id, const Expr& e) {
-    if (throughPointer(id)) return atom(L"0");
+    std::optional<HeapField> heap;
+    if (throughPointer(id, &heap)) {
+        std::wstring read = heap ? heapRead(*heap) : std::wstring();
+        return atom(read.empty() ? L"0" : read);
+    }
     std::wstring whole = fieldPath(e);
     const Field* f = typed_.fields[id];
     bool container =
@@ -200,6 +208,16 @@ Piece ExpressionPrinter::callExpr(NodeId id, const Expr& e) {
         (equalsIgnoreCase(e.text, L"sizeof") || equalsIgnoreCase(e.text, L"offsetof"))) {
         if (auto v = typed_.layouts->callValue(tree_, e)) return constantPiece(*v);
         unsupported(std::wstring(e.text) + L"(" + describeArgument(e) + L")");
+        return atom(L"0");
+    }
+    // "AllocateStructure(Point)": a block of the heap the structure's size, cleared.
+    if (typed_.layouts != nullptr && e.children.count == 1 &&
+        equalsIgnoreCase(e.text, L"allocatestructure")) {
+        const Expr& type = tree_.expr(e.children, 0);
+        std::optional<long long> size =
+            type.kind == ExprKind::kName ? typed_.layouts->sizeOf(type.text) : std::nullopt;
+        if (size) return atom(L"AllocateMemory(" + std::to_wstring(*size) + L")");
+        unsupported(L"AllocateStructure(" + describeArgument(e) + L")");
         return atom(L"0");
     }
     if (const Container* c = typed_.containerOf(id)) {
@@ -387,25 +405,127 @@ void ExpressionPrinter::sharedName(std::wstring_view name) {
                                                  std::wstring(name)));
 }
 
-bool ExpressionPrinter::throughPointer(NodeId id) {
+bool ExpressionPrinter::throughPointer(NodeId id, std::optional<HeapField>* heap) {
     NodeId at = id;
+    bool through = false;
     while (tree_.exprs[at].kind == ExprKind::kField || tree_.exprs[at].kind == ExprKind::kIndex) {
         NodeId base = tree_.child(tree_.exprs[at].children, 0);
         const Expr& b = tree_.exprs[base];
-        // "p\next\x" through a pointer field "*next.Node" reaches memory as "*p\x" does.
         const Field* f = b.kind == ExprKind::kField ? typed_.fields[base] : nullptr;
-        if (b.kind == ExprKind::kPointer || (f != nullptr && f->shape == Field::Shape::kPointer)) {
-            const void* key = b.kind == ExprKind::kPointer
-                                  ? static_cast<const void*>(typed_.variableOf(base))
-                                  : static_cast<const void*>(f);
-            if (key == nullptr || refusedPointers_.insert(key).second)
-                diag_.error(message::notSupported(line_, L"a field through the pointer *" +
-                                                             std::wstring(b.text)));
-            return true;
-        }
+        if (b.kind == ExprKind::kPointer || (f != nullptr && f->shape == Field::Shape::kPointer))
+            through = true;
         at = base;
     }
-    return false;
+    if (!through) return false;
+    std::optional<HeapField> found = heapField(id);
+    if (heap != nullptr) *heap = std::move(found);
+    return true;
+}
+
+void ExpressionPrinter::refuseHeapField(std::wstring_view what) {
+    if (heapRefusedLine_ == line_) return;
+    heapRefusedLine_ = line_;
+    diag_.error(message::notSupported(line_, what));
+}
+
+// Where the fields of `base` start in the heap, and the structure found there.
+bool ExpressionPrinter::heapBase(NodeId base, std::wstring& address, std::wstring& structure) {
+    const Expr& b = tree_.exprs[base];
+    if (b.kind == ExprKind::kPointer) {
+        const Variable* v = typed_.variableOf(base);
+        if (v == nullptr || v->pointee.empty()) {
+            refuseHeapField(L"a field through the pointer *" + std::wstring(b.text) +
+                            L", which has no structure");
+            return false;
+        }
+        address = v->scriptName;
+        structure = v->pointee;
+        return true;
+    }
+    // A pointer field of a structure the script holds: its value is the address.
+    const Field* f = b.kind == ExprKind::kField ? typed_.fields[base] : nullptr;
+    if (f != nullptr && f->shape == Field::Shape::kPointer && !throughPointer(base)) {
+        if (f->type.kind != ValueKind::kStructure) {
+            refuseHeapField(L"a field through the pointer field *" + std::wstring(b.text));
+            return false;
+        }
+        address = expr(base).text;
+        structure = typed_.structures[static_cast<size_t>(f->type.structure)].scriptName;
+        return true;
+    }
+    std::optional<HeapField> inner = heapField(base);
+    if (!inner) return false;
+    const std::wstring& type = inner->field->type;
+    if (type.starts_with(L"*")) {
+        // A pointer field in the heap: the address it holds.
+        address = L"PeekI(" + inner->address + L")";
+        structure = type.substr(1);
+    } else {
+        address = inner->address;
+        structure = type;
+    }
+    return true;
+}
+
+std::optional<ExpressionPrinter::HeapField> ExpressionPrinter::heapField(NodeId id) {
+    const Expr& e = tree_.exprs[id];
+    if (e.kind == ExprKind::kIndex) {
+        // "*p\cells[i]": the element of a static array field.
+        std::optional<HeapField> array = heapField(tree_.child(e.children, 0));
+        if (!array) return std::nullopt;
+        std::wstring index =
+            stored(tree_.child(e.children, 1), ValueType{ValueKind::kInteger, L'i'});
+        array->address += L"+(" + index + L")*" + std::to_wstring(array->field->size);
+        return array;
+    }
+    if (e.kind != ExprKind::kField || typed_.layouts == nullptr) return std::nullopt;
+    std::wstring address, structure;
+    if (!heapBase(tree_.child(e.children, 0), address, structure)) return std::nullopt;
+    const FieldLayout* f = typed_.layouts->field(structure, e.text);
+    if (f == nullptr) {
+        refuseHeapField(L"field " + std::wstring(e.text) + L" of " + structure +
+                        L" through a pointer");
+        return std::nullopt;
+    }
+    HeapField h;
+    h.address = f->offset == 0 ? address : address + L"+" + std::to_wstring(f->offset);
+    h.field = f;
+    return h;
+}
+
+namespace {
+
+// The Peek and Poke of a field type: "L" for a long; empty for what they cannot carry.
+std::wstring_view heapWidth(const std::wstring& type) {
+    if (type.starts_with(L"*")) return L"I";
+    static constexpr std::wstring_view kLetters = L"bawucliqfd";
+    static constexpr std::wstring_view kWidths[] = {L"B", L"A", L"W", L"U", L"C",
+                                                    L"L", L"I", L"Q", L"F", L"D"};
+    if (type.size() != 1) return {};
+    size_t at = kLetters.find(type[0]);
+    return at == std::wstring_view::npos ? std::wstring_view() : kWidths[at];
+}
+
+} // namespace
+
+std::wstring ExpressionPrinter::heapRead(const HeapField& f) {
+    std::wstring_view width = heapWidth(f.field->type);
+    if (width.empty()) {
+        refuseHeapField(L"field " + f.field->name + L" of this type through a pointer");
+        return {};
+    }
+    return L"Peek" + std::wstring(width) + L"(" + f.address + L")";
+}
+
+std::wstring ExpressionPrinter::heapWrite(const HeapField& f, NodeId value) {
+    std::wstring_view width = heapWidth(f.field->type);
+    if (width.empty()) {
+        refuseHeapField(L"field " + f.field->name + L" of this type through a pointer");
+        return {};
+    }
+    ValueType type = typeOfSuffix(L"." + f.field->type.substr(0, 1), L"");
+    if (f.field->type.starts_with(L"*")) type = ValueType{ValueKind::kInteger, L'i'};
+    return L"Poke" + std::wstring(width) + L"(" + f.address + L"," + stored(value, type) + L")";
 }
 
 void ExpressionPrinter::unsupported(std::wstring_view what) {

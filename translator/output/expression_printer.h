@@ -7,6 +7,7 @@
 #include "translator/source/syntax_tree.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <unordered_set>
 #include <utility>
@@ -63,9 +64,19 @@ public:
     void missingFunction(std::wstring_view name);
     void unsupported(std::wstring_view what);
     // A pointer is a variable holding an address of the page's heap. A field reached through
-    // one ("*p\x", "*p\pos\y") is not read or written yet: "not supported: a field through
-    // the pointer *p", once for each pointer, and true, so the statement is left out.
-    bool throughPointer(NodeId id);
+    // one ("*p\x", "*p\pos\y", "*p\cells[2]", "p\next\x" through a pointer field) lives
+    // in the heap: its address and its layout, where the structure pointed at is known.
+    struct HeapField {
+        std::wstring address;
+        const FieldLayout* field = nullptr;
+    };
+    // Whether `id` is such a field. `heap` gets it, or stays empty after a message (once a
+    // line) where the field cannot be reached.
+    bool throughPointer(NodeId id, std::optional<HeapField>* heap = nullptr);
+    // The read and the write of a heap field: "PeekL(p+4)", "PokeL(p+4,v)"; empty after a
+    // message for a field a Peek cannot read (a string, a structure, a list).
+    std::wstring heapRead(const HeapField& f);
+    std::wstring heapWrite(const HeapField& f, NodeId value);
     // A procedure and an array, list or map of one name: "total(1)" could be either. The
     // call is taken, and the name reported once a line.
     bool namesContainerToo(std::wstring_view name);
@@ -110,7 +121,10 @@ private:
     WaitForm waitForm_ = WaitForm::kAsWritten;
     const std::vector<char>* waiting_ = nullptr;
     bool awaited_ = false;
-    std::unordered_set<const void*> refusedPointers_; // variables and pointer fields
+    std::optional<HeapField> heapField(NodeId id);
+    bool heapBase(NodeId base, std::wstring& address, std::wstring& structure);
+    void refuseHeapField(std::wstring_view what);
+    int heapRefusedLine_ = -1;
     NodeId substituted_ = kNoNode;
     int sharedNameLine_ = -1;
     std::unordered_set<std::wstring> containerNames_; // their script names, made on first need

@@ -223,7 +223,11 @@ void ScriptPrinter::plainStatement(const Stmt& s) {
 
 void ScriptPrinter::assignment(const Stmt& s) {
     NodeId place = exprAt(s, 0);
-    if (ex_.throughPointer(place)) return;
+    if (std::optional<ExpressionPrinter::HeapField> heap; ex_.throughPointer(place, &heap)) {
+        std::wstring poke = heap ? ex_.heapWrite(*heap, exprAt(s, 1)) : std::wstring();
+        if (!poke.empty()) write(poke + L";");
+        return;
+    }
     // "a(Random(3)) - 1" reads and writes one element: its index is computed once.
     if (s.kind == StmtKind::kUpdate && callsSomething(tree_.exprs[place])) {
         std::wstring setup;
@@ -414,7 +418,10 @@ std::wstring ScriptPrinter::placeText(NodeId place) {
     if (typed_.containerOf(place) != nullptr &&
         (e.children.count > 0 || typed_.containerOf(place)->kind != ContainerKind::kArray))
         return ex_.element(place);
-    if (ex_.throughPointer(place)) return {};
+    if (std::optional<ExpressionPrinter::HeapField> heap; ex_.throughPointer(place, &heap)) {
+        if (heap) ex_.unsupported(L"Read or Swap of a field through a pointer");
+        return {};
+    }
     if (e.kind == ExprKind::kName || e.kind == ExprKind::kPointer) return ex_.variableName(place);
     if (e.kind == ExprKind::kField || e.kind == ExprKind::kIndex) return ex_.expr(place).text;
     ex_.unsupported(L"a place other than a variable, an element or a field");

@@ -474,7 +474,11 @@ private:
         v.initial = initial;
         std::wstring script = e.kind == ExprKind::kPointer ? L"qlcxptr_" + key.substr(1)
                                                            : out_.symbols.variableName(key);
-        if (e.kind == ExprKind::kPointer) v.type = kInteger;
+        if (e.kind == ExprKind::kPointer) {
+            std::wstring_view pointee = e.suffix.empty() ? keywordSuffix : e.suffix;
+            if (pointee.size() > 1) v.pointee = toLower(pointee.substr(1));
+            v.type = kInteger;
+        }
         if (home == Variable::Home::kStatic && current_ >= 0)
             script = L"static_" + std::wstring(procedureAt(current_).name) + L"_" + script;
         v.scriptName = script;
@@ -559,8 +563,12 @@ private:
             t = call(id, e);
             break;
         case ExprKind::kField:
-            out_.fields[id] = field(operand(e, 0), e.text);
-            t = out_.fields[id] == nullptr ? ValueType{} : out_.fields[id]->type;
+            if (const Expr& base = tree_.expr(e.children, 0); base.kind == ExprKind::kPointer) {
+                t = pointedField(tree_.child(e.children, 0), e.text);
+            } else {
+                out_.fields[id] = field(operand(e, 0), e.text);
+                t = out_.fields[id] == nullptr ? ValueType{} : out_.fields[id]->type;
+            }
             for (std::uint32_t k = 1; k < e.children.count; ++k) expr(tree_.child(e.children, k));
             break;
         case ExprKind::kIndex:
@@ -593,6 +601,19 @@ private:
         if ((*value)[0] == L'"' || name.ends_with(L"$")) return kString;
         if (value->starts_with(L"Math.") || value->find(L'.') != std::wstring::npos) return kFloat;
         return kInteger;
+    }
+
+    // "*p\x": the type of a field of what the pointer points at; a built-in type is a
+    // structure of one field named by its letter ("*c.Character\c").
+    ValueType pointedField(NodeId pointer, std::wstring_view name) {
+        expr(pointer);
+        const Variable* v = out_.variableOf(pointer);
+        if (v == nullptr || v->pointee.empty()) return {};
+        auto it = out_.structureIds.find(v->pointee);
+        if (it != out_.structureIds.end())
+            if (const Field* f = field({ValueKind::kStructure, L'i', it->second}, name))
+                return f->type;
+        return typeOfSuffix(L"." + toLower(name), L"");
     }
 
     // The field of a structure value by its name; its type is its elements' for a static

@@ -53,6 +53,7 @@ struct Variable {
     std::wstring scriptName;
     int procedure = -1;       // of a local, parameter or static one
     NodeId initial = kNoNode; // a Static's initial value
+    std::wstring pointee;     // of a pointer "*p.Point": what it points at, lower case
 };
 
 // An array, list or map: its script name, the factory of its elements and their type.

@@ -5,6 +5,8 @@
 #include "translator/source/parser.h"
 #include "vocabulary/statement_list.h"
 
+#include <utility>
+
 namespace qc {
 namespace {
 
@@ -40,12 +42,16 @@ void StructureLayouts::record(const std::vector<std::wstring>& statements, size_
     if (head.size() < 2 || head[1].kind != TokenKind::kName) return;
     std::wstring name = toLower(head[1].text);
     long long size = 0;
-    std::vector<std::wstring> fields;
+    std::vector<FieldLayout> fields;
     if (head.size() > 3 && equalsIgnoreCase(head[2].text, L"extends")) {
         std::wstring base = toLower(head[3].text);
         if (auto known = sizes_.find(base); known != sizes_.end()) size = known->second;
         fields = fields_[base];
     }
+    auto add = [&](std::wstring_view written, std::wstring type, long long one, long long n) {
+        fields.push_back({fieldKey(written), size, std::move(type), one, n});
+        size += one * n;
+    };
     for (size_t k = start + 1; k < statements.size(); ++k) {
         if (isLineMarker(statements[k])) continue;
         if (equalsIgnoreCase(statements[k], L"endstructure")) break;
@@ -56,8 +62,7 @@ void StructureLayouts::record(const std::vector<std::wstring>& statements, size_
         if (tokens[0].kind == TokenKind::kName && (equalsIgnoreCase(tokens[0].text, L"list") ||
                                                    equalsIgnoreCase(tokens[0].text, L"array") ||
                                                    equalsIgnoreCase(tokens[0].text, L"map"))) {
-            if (tokens.size() > 1) fields.push_back(fieldKey(tokens[1].text));
-            size += 8;
+            if (tokens.size() > 1) add(tokens[1].text, L"", 8, 1);
             continue;
         }
         SyntaxTree tree;
@@ -70,29 +75,58 @@ void StructureLayouts::record(const std::vector<std::wstring>& statements, size_
                 count(evaluateConstant(tree, tree.child(e->children, 1), constants)).value_or(1);
             e = &tree.expr(e->children, 0);
         }
-        fields.push_back(fieldKey(e->text));
         if (e->kind == ExprKind::kPointer) {
-            size += 8 * elements;
+            add(e->text, L"*" + toLower(e->suffix.empty() ? e->suffix : e->suffix.substr(1)), 8,
+                elements);
             continue;
         }
         std::wstring type = toLower(e->suffix.empty() ? std::wstring_view() : e->suffix.substr(1));
-        long long one = 0;
         if (type.empty()) {
-            one = 8; // an integer, or a string's reference for a "$" name
+            // An integer, or a string's reference for a "$" name.
+            add(e->text, e->text.ends_with(L"$") ? L"s" : L"i", 8, elements);
         } else if (startsWith(type, L"s{")) {
             // A fixed string is held in place, two bytes a character.
             std::wstring_view inside = std::wstring_view(type).substr(2, type.size() - 3);
-            one = 2 * count(foldConstant(inside, constants)).value_or(4);
+            add(e->text, type, 2 * count(foldConstant(inside, constants)).value_or(4), elements);
         } else if (long long basic = typeSize(type); basic >= 0) {
-            one = basic;
+            add(e->text, type.substr(0, 1), basic, elements);
         } else {
             auto nested = sizes_.find(type);
-            one = nested == sizes_.end() ? 8 : nested->second;
+            add(e->text, type, nested == sizes_.end() ? 8 : nested->second, elements);
         }
-        size += one * elements;
     }
     sizes_[name] = size;
     fields_[name] = std::move(fields);
+}
+
+const FieldLayout* StructureLayouts::field(std::wstring_view structure,
+                                           std::wstring_view name) const {
+    std::wstring key = toLower(structure);
+    std::wstring wanted = fieldKey(name);
+    if (auto it = fields_.find(key); it != fields_.end()) {
+        for (const FieldLayout& f : it->second)
+            if (f.name == wanted) return &f;
+        return nullptr;
+    }
+    // "Long\l", "Character\c": the built-in types, each one field at the start.
+    static const std::unordered_map<std::wstring, FieldLayout> basic = [] {
+        std::unordered_map<std::wstring, FieldLayout> m;
+        for (auto [type, letter] : {std::pair{L"integer", L"i"},
+                                    {L"long", L"l"},
+                                    {L"word", L"w"},
+                                    {L"byte", L"b"},
+                                    {L"float", L"f"},
+                                    {L"double", L"d"},
+                                    {L"quad", L"q"},
+                                    {L"character", L"c"},
+                                    {L"ascii", L"a"},
+                                    {L"unicode", L"u"}})
+            m[type] = {letter, 0, letter, typeSize(letter), 1};
+        return m;
+    }();
+    auto it = basic.find(key);
+    if (it == basic.end() || it->second.name != wanted) return nullptr;
+    return &it->second;
 }
 
 std::optional<long long> StructureLayouts::sizeOf(std::wstring_view type) const {
@@ -109,7 +143,7 @@ std::optional<long long> StructureLayouts::offsetOf(std::wstring_view structure,
     if (it == fields_.end()) return std::nullopt;
     std::wstring key = fieldKey(field);
     for (size_t k = 0; k < it->second.size(); ++k)
-        if (it->second[k] == key) return static_cast<long long>(k);
+        if (it->second[k].name == key) return static_cast<long long>(k);
     return std::nullopt;
 }
 

@@ -18,6 +18,18 @@
 
 namespace qc {
 
+// A field as the heap holds it.
+struct FieldLayout {
+    std::wstring name;    // lower case, without "*" and "$"
+    long long offset = 0; // bytes from the structure's start
+    // A basic type letter (b a w u c l i q f d), "s" for a string, "s{N}" for a fixed one, "*"
+    // and what it points at for a pointer ("*node"), "" for a list, array or map, or the name
+    // of a structure.
+    std::wstring type;
+    long long size = 0;  // of one element
+    long long count = 1; // the elements of a static array field ("cells.i[10]")
+};
+
 class StructureLayouts {
 public:
     // Reads the structure whose head is statements[start] ("Structure Point Extends Base"),
@@ -30,6 +42,11 @@ public:
 
     // "SizeOf(Long)", "SizeOf(Point)": nullopt for a type that is neither.
     std::optional<long long> sizeOf(std::wstring_view type) const;
+    // A field of a structure by its name, with "*" or "$" or neither; the built-in types
+    // are structures of one field named by their letter ("*c.Character\c"). Null when the
+    // structure or the field is not known.
+    const FieldLayout* field(std::wstring_view structure, std::wstring_view name) const;
+
     // "OffsetOf(Point\y)": nullopt for a structure or a field that is not known.
     std::optional<long long> offsetOf(std::wstring_view structure, std::wstring_view field) const;
 
@@ -39,7 +56,7 @@ public:
 
 private:
     std::unordered_map<std::wstring, long long> sizes_;
-    std::unordered_map<std::wstring, std::vector<std::wstring>> fields_;
+    std::unordered_map<std::wstring, std::vector<FieldLayout>> fields_;
 };
 
 } // namespace qc
