@@ -582,6 +582,10 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"Data.t values", L""},
         {L"Read.t variable", L""},
         {L"Restore", L""},
+        {L"Goto label", L""},
+        {L"Gosub label", L""},
+        {L"Return", L""},
+        {L"FakeReturn", L""},
         }},
     };
     // clang-format on

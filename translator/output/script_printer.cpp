@@ -45,6 +45,7 @@ PrintedScript ScriptPrinter::program() {
     dataSections(tree_.program);
     statements(tree_.program);
     segments_ = nullptr;
+    jumpsIntoLoops(segments);
     for (LoopLine& l : segments.emit()) {
         out_.lines.push_back(std::move(l.text));
         out_.sourceLines.push_back(l.source);
@@ -146,12 +147,63 @@ void ScriptPrinter::procedure(const Procedure& p) {
         if (!c.parameter && !c.statik) write(L"var " + c.scriptName + L"=0;");
     }
     current_ = &p;
-    statements(s.body);
+    bool dispatch = holdsJumps(s.body);
+    if (dispatch)
+        dispatchBody(s.body);
+    else
+        statements(s.body);
     current_ = nullptr;
     bool returns = s.body.count > 0 &&
                    tree_.stmts[tree_.child(s.body, s.body.count - 1)].kind == StmtKind::kReturn;
-    if (!returns) write(L"return " + emptyValue(p.result) + L";");
+    if (!returns || dispatch) write(L"return " + emptyValue(p.result) + L";");
     write(L"}");
+}
+
+bool ScriptPrinter::holdsJumps(NodeRange body) const {
+    for (std::uint32_t i = 0; i < body.count; ++i) {
+        const Stmt& s = tree_.stmts[tree_.child(body, i)];
+        if (s.kind == StmtKind::kLabel || s.kind == StmtKind::kGoto || s.kind == StmtKind::kGosub ||
+            s.kind == StmtKind::kGosubReturn || s.kind == StmtKind::kFakeReturn)
+            return true;
+        if (holdsJumps(s.body) || holdsJumps(s.clauses)) return true;
+    }
+    return false;
+}
+
+// The body as the cases of a switch on `qlcxstate` in a loop: a label of the body opens a
+// case, a Goto sets the state and goes round. Cases can only stand at the body's own level,
+// so a label, and a Gosub (whose return needs a case after it), must stand there too.
+void ScriptPrinter::dispatchBody(NodeRange body) {
+    states_.clear();
+    int next = 0;
+    for (std::uint32_t i = 0; i < body.count; ++i) {
+        const Stmt& s = tree_.stmts[tree_.child(body, i)];
+        if (s.kind == StmtKind::kLabel) states_[toLower(s.name)] = ++next;
+    }
+    write(L"var qlcxstate=0;");
+    write(L"var qlcxgosubs=[];");
+    write(L"qlcxjump:for(;;){switch(qlcxstate){");
+    write(L"case 0:");
+    for (std::uint32_t i = 0; i < body.count; ++i) {
+        NodeId id = tree_.child(body, i);
+        const Stmt& s = tree_.stmts[id];
+        line_ = s.at.line;
+        if (s.kind == StmtKind::kLabel) {
+            write(L"case " + std::to_wstring(states_[toLower(s.name)]) + L":");
+        } else if (s.kind == StmtKind::kGosub) {
+            if (!knownLabel(s)) continue;
+            int back = ++next;
+            write(L"qlcxgosubs.push(" + std::to_wstring(back) + L");" + jumpInProcedure(s));
+            write(L"case " + std::to_wstring(back) + L":");
+        } else {
+            statement(id);
+        }
+    }
+    write(L"}break;}");
+}
+
+std::wstring ScriptPrinter::jumpInProcedure(const Stmt& s) {
+    return L"qlcxstate=" + std::to_wstring(states_[toLower(s.name)]) + L";continue qlcxjump;";
 }
 
 void ScriptPrinter::statements(NodeRange range) {
@@ -210,8 +262,20 @@ void ScriptPrinter::plainStatement(const Stmt& s) {
     case StmtKind::kSwap:
         return swap(s);
     case StmtKind::kDataSection:
+        return; // the data is given at start
     case StmtKind::kLabel:
-        return; // the data is given at start; a label alone does nothing
+        // The main program's and a procedure body's own labels were placed already.
+        return diag_.error(message::notSupported(line_, L"a label inside a block of a procedure"));
+    case StmtKind::kGosub:
+        return diag_.error(message::notSupported(line_, L"Gosub inside a block of a procedure"));
+    case StmtKind::kGoto:
+        if (knownLabel(s)) write(jumpInProcedure(s));
+        return;
+    case StmtKind::kGosubReturn:
+        return write(L"qlcxstate=QLCX_Return(qlcxgosubs);continue qlcxjump;");
+    case StmtKind::kFakeReturn:
+        return write(current_ != nullptr ? L"QLCX_FakeReturn(qlcxgosubs);"
+                                         : L"QLCX_FakeReturn(QLCX_Gosubs);");
     case StmtKind::kVariable:
     case StmtKind::kStructure:
         return; // a structure variable declared alone, a structure: declared at page level
@@ -455,9 +519,6 @@ void ScriptPrinter::call(const Stmt& s) {
     }
     if (equalsIgnoreCase(s.name, L"end") && s.exprs.count == 0)
         return write(L"end();ChangeLoop(0);return;");
-    if (equalsIgnoreCase(s.name, L"goto") || equalsIgnoreCase(s.name, L"gosub") ||
-        equalsIgnoreCase(s.name, L"return"))
-        return ex_.unsupported(s.name);
     std::vector<NodeId> args;
     for (std::uint32_t i = 0; i < s.exprs.count; ++i) args.push_back(exprAt(s, i));
     write(ex_.callText(s.name, args) + L";");
@@ -471,7 +532,7 @@ void ScriptPrinter::write(std::wstring line) {
 }
 
 LoopLine ScriptPrinter::loopLine(std::wstring text) {
-    return LoopLine{std::move(text), line_, ex_.takeAwaited()};
+    return LoopLine{std::move(text), line_, ex_.takeAwaited(), {}};
 }
 
 PrintedScript printScript(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag) {

@@ -108,6 +108,7 @@ public:
         for (Procedure& p : out_.procedures)
             if (symbols_.procedureNeedsPrivateName(std::wstring(p.name)))
                 p.scriptName = L"QLCXp_" + std::wstring(p.name);
+        out_.symbols = std::move(symbols_);
         return std::move(out_);
     }
 
@@ -351,6 +352,14 @@ private:
         const Stmt& s = tree_.stmts[id];
         if (s.kind == StmtKind::kProcedure) return procedure(s);
         if (s.kind == StmtKind::kDeclare || s.kind == StmtKind::kStructure) return;
+        if (s.kind == StmtKind::kLabel) return label(s);
+        if (s.kind == StmtKind::kDataSection) {
+            // Its labels are where Restore reads from, no place a Goto goes.
+            for (std::uint32_t k = 0; k < s.body.count; ++k)
+                if (tree_.stmts[tree_.child(s.body, k)].kind != StmtKind::kLabel)
+                    statement(tree_.child(s.body, k));
+            return;
+        }
         if (s.kind == StmtKind::kDefine) return definition(s);
         if (s.kind == StmtKind::kDim || s.kind == StmtKind::kReDim ||
             s.kind == StmtKind::kNewList || s.kind == StmtKind::kNewMap)
@@ -358,6 +367,12 @@ private:
         for (std::uint32_t k = 0; k < s.exprs.count; ++k) expr(tree_.child(s.exprs, k));
         statements(s.body);
         statements(s.clauses);
+    }
+
+    void label(const Stmt& s) {
+        std::wstring scope = current_ >= 0 ? toLower(procedureAt(current_).name) : L"";
+        if (!symbols_.declareLabel(scope, toLower(s.name), s.at.line))
+            report(message::atLine(s.at.line, L"label declared twice: " + std::wstring(s.name)));
     }
 
     // "Dim a.f(10, 2)": the array's own name, then the bounds as values.

@@ -90,6 +90,7 @@ struct TypedTree {
     std::vector<Structure> structures;
     std::unordered_map<std::wstring, int> procedureIds; // by lower-case name
     std::unordered_map<std::wstring, int> structureIds; // by lower-case name
+    SymbolTable symbols;                                // the labels of each scope among them
 
     // A suffix's type, structures included.
     ValueType typeOf(std::wstring_view suffix, std::wstring_view name) const;

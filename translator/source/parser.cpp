@@ -76,6 +76,10 @@ void Parser::keywordStatement() {
     if (word == L"data") return place(listStatement(StmtKind::kData));
     if (word == L"read") return place(listStatement(StmtKind::kRead));
     if (word == L"restore") return place(named(StmtKind::kRestore));
+    if (word == L"goto") return place(named(StmtKind::kGoto));
+    if (word == L"gosub") return place(named(StmtKind::kGosub));
+    if (word == L"return") return place(bare(StmtKind::kGosubReturn));
+    if (word == L"fakereturn") return place(bare(StmtKind::kFakeReturn));
     if (word == L"swap") return place(listStatement(StmtKind::kSwap));
     if (word == L"to" || word == L"step")
         return report(message::withoutEnd(line_, first.text, L"For"));

@@ -37,8 +37,8 @@ inline bool isDefineWord(const Token& token) {
 
 // Statements of a word and its values without brackets; a lone word that is none of these is
 // a label.
-constexpr std::array<std::wstring_view, 7> kCommandWords = {
-    L"debug", L"end", L"goto", L"gosub", L"return", L"enableexplicit", L"disableexplicit"};
+constexpr std::array<std::wstring_view, 4> kCommandWords = {L"debug", L"end", L"enableexplicit",
+                                                            L"disableexplicit"};
 
 // A word that begins a line of the block structure: inside a statement ("Debug x +" joined
 // with the next line "EndIf") it is no name, and read as one it would hide the block line
@@ -71,6 +71,10 @@ inline bool dropsWhenRefused(StmtKind kind) {
     case StmtKind::kRead:
     case StmtKind::kRestore:
     case StmtKind::kLabel:
+    case StmtKind::kGoto:
+    case StmtKind::kGosub:
+    case StmtKind::kGosubReturn:
+    case StmtKind::kFakeReturn:
     case StmtKind::kSwap:
         return true;
     default:

@@ -64,6 +64,14 @@ std::wstring_view statementName(StmtKind kind) {
         return L"Restore";
     case StmtKind::kLabel:
         return L"Label";
+    case StmtKind::kGoto:
+        return L"Goto";
+    case StmtKind::kGosub:
+        return L"Gosub";
+    case StmtKind::kGosubReturn:
+        return L"Return";
+    case StmtKind::kFakeReturn:
+        return L"FakeReturn";
     case StmtKind::kSwap:
         return L"Swap";
     case StmtKind::kError:

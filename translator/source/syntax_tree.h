@@ -87,12 +87,16 @@ enum class StmtKind : std::uint8_t {
     kStructure, // `name`, `suffix` the base of Extends; body: one kVariable per field, its
                 // `name` "List", "Array" or "Map" for a container field
     kDataSection,
-    kData,    // `suffix` the type; exprs the values
-    kRead,    // `suffix` the type; exprs the places
-    kRestore, // `name` the label
-    kLabel,   // `name`: a label (the reader has cut its colon off)
-    kSwap,    // exprs[0] and [1]
-    kError,   // a statement that could not be read; a message was given
+    kData,        // `suffix` the type; exprs the values
+    kRead,        // `suffix` the type; exprs the places
+    kRestore,     // `name` the label
+    kLabel,       // `name`: a label (the reader has cut its colon off)
+    kGoto,        // `name` the label
+    kGosub,       // `name` the label
+    kGosubReturn, // Return: back to the statement after the latest Gosub
+    kFakeReturn,  // FakeReturn: forgets the latest Gosub
+    kSwap,        // exprs[0] and [1]
+    kError,       // a statement that could not be read; a message was given
 };
 
 struct Stmt {

@@ -10,3 +10,6 @@ Start:
 Goto Start
 End
 a$ - b - c * 2
+Gosub Start
+Return
+FakeReturn
