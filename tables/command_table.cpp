@@ -586,6 +586,8 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"Gosub label", L""},
         {L"Return", L""},
         {L"FakeReturn", L""},
+        {L"With expr", L""},
+        {L"EndWith", L""},
         }},
     };
     // clang-format on

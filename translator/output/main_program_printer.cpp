@@ -28,6 +28,9 @@ void ScriptPrinter::mainStatement(const Stmt& s) {
         if (seg.level() == 0 || seg.insideScriptLoop()) break;
         if (!levelSteps_.back().empty()) write(levelSteps_.back());
         return seg.nextPass(line_);
+    case StmtKind::kWith:
+        // No block of the script: its statements are the level's own.
+        return statements(s.body);
     case StmtKind::kLabel:
         // The loops around a label are levels of the program (they hold one), but ForEach
         // and a loop inside a Select stay loops of the script, with no continuation inside.

@@ -233,6 +233,8 @@ void ScriptPrinter::plainStatement(const Stmt& s) {
         return repeatBlock(s);
     case StmtKind::kSelect:
         return selectBlock(s);
+    case StmtKind::kWith:
+        return statements(s.body); // its fields name their value themselves
     case StmtKind::kFor:
         return forBlock(s);
     case StmtKind::kBreak:

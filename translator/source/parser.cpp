@@ -49,6 +49,7 @@ void Parser::keywordStatement() {
     if (word == L"for") return open(forHeader());
     if (word == L"foreach") return open(conditional(StmtKind::kForEach));
     if (word == L"select") return open(conditional(StmtKind::kSelect));
+    if (word == L"with") return open(conditional(StmtKind::kWith));
     if (word == L"case") return clause(StmtKind::kSelect, StmtKind::kCase);
     if (word == L"default") return clause(StmtKind::kSelect, StmtKind::kDefault);
     if (word == L"procedure") return procedure();

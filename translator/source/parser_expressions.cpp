@@ -48,18 +48,7 @@ NodeId Parser::postfix() {
     while (!failed_ && pos_ < tokens_.size()) {
         const Token& token = tokens_[pos_];
         if (token.kind == TokenKind::kField) {
-            Expr node = exprAt(ExprKind::kField, pos_++);
-            node.text = token.text.substr(1);
-            node.suffix = typeSuffix();
-            std::vector<NodeId> parts{value};
-            if (at(L"(")) {
-                // "l()\items()": a list field; its brackets name the current element.
-                node.brackets = true;
-                std::vector<NodeId> args = arguments();
-                parts.insert(parts.end(), args.begin(), args.end());
-            }
-            node.children = links(parts);
-            value = add(node);
+            value = fieldOf(value);
         } else if (isSymbol(token, L"[")) {
             Expr node = exprAt(ExprKind::kIndex, pos_++);
             NodeId index = expression(0);
@@ -71,6 +60,33 @@ NodeId Parser::postfix() {
         }
     }
     return value;
+}
+
+NodeId Parser::fieldOf(NodeId value) {
+    const Token& token = tokens_[pos_];
+    Expr node = exprAt(ExprKind::kField, pos_++);
+    node.text = token.text.substr(1);
+    node.suffix = typeSuffix();
+    std::vector<NodeId> parts{value};
+    if (at(L"(")) {
+        // "l()\items()": a list field; its brackets name the current element.
+        node.brackets = true;
+        std::vector<NodeId> args = arguments();
+        parts.insert(parts.end(), args.begin(), args.end());
+    }
+    node.children = links(parts);
+    return add(node);
+}
+
+// The block's value node stands in each of its fields: it is computed at each use, as if
+// written out there.
+NodeId Parser::withSubject() const {
+    for (size_t k = frames_.size(); k-- > 1;)
+        if (frames_[k].kind == StmtKind::kWith) {
+            const Stmt& with = tree_.stmts[frames_[k].stmt];
+            return with.exprs.count > 0 ? tree_.child(with.exprs, 0) : kNoNode;
+        }
+    return kNoNode;
 }
 
 NodeId Parser::primary() {
@@ -94,6 +110,11 @@ NodeId Parser::primary() {
         return atom(ExprKind::kString);
     case TokenKind::kConstant:
         return atom(ExprKind::kConstant);
+    case TokenKind::kField: {
+        NodeId subject = withSubject();
+        if (subject == kNoNode) return fail(pos_);
+        return fieldOf(subject);
+    }
     case TokenKind::kLabel:
         // A page has no addresses to give a label: the word is unknown there.
         return refuse(message::unknownType(line_, token.column, token.text));

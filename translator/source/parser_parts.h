@@ -106,7 +106,7 @@ struct Closer {
     StmtKind second;
 };
 
-constexpr std::array<Closer, 9> kClosers = {{
+constexpr std::array<Closer, 10> kClosers = {{
     {L"endif", L"EndIf", StmtKind::kIf, StmtKind::kIf},
     {L"wend", L"Wend", StmtKind::kWhile, StmtKind::kWhile},
     {L"until", L"Until", StmtKind::kRepeat, StmtKind::kRepeat},
@@ -116,6 +116,7 @@ constexpr std::array<Closer, 9> kClosers = {{
     {L"endprocedure", L"EndProcedure", StmtKind::kProcedure, StmtKind::kProcedure},
     {L"endstructure", L"EndStructure", StmtKind::kStructure, StmtKind::kStructure},
     {L"enddatasection", L"EndDataSection", StmtKind::kDataSection, StmtKind::kDataSection},
+    {L"endwith", L"EndWith", StmtKind::kWith, StmtKind::kWith},
 }};
 
 // The word that closes a block of this kind, as messages name it ("Until" for a Repeat).
@@ -270,6 +271,11 @@ private:
     NodeId postfix();
 
     NodeId primary();
+    // "\x" after a value: its field x, with the brackets of a list field where written.
+    NodeId fieldOf(NodeId value);
+    // The value of the innermost open With block, for a "\x" where a value starts; none
+    // outside one.
+    NodeId withSubject() const;
 
     // "a", "a$", "n.i", "Sqr(2)", "grid(x, y)", "l.Point()".
     NodeId name();

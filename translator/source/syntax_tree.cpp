@@ -64,6 +64,8 @@ std::wstring_view statementName(StmtKind kind) {
         return L"Restore";
     case StmtKind::kLabel:
         return L"Label";
+    case StmtKind::kWith:
+        return L"With";
     case StmtKind::kGoto:
         return L"Goto";
     case StmtKind::kGosub:

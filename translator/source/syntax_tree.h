@@ -70,6 +70,7 @@ enum class StmtKind : std::uint8_t {
     kFor,       // exprs: the variable, from, to, and the step where written; body
     kForEach,   // exprs[0] the list or map; body
     kSelect,    // exprs[0]; clauses: Case and Default
+    kWith,      // exprs[0] the value a "\field" of the body belongs to; body
     kCase,      // exprs: the values, a range as a kRange; body
     kDefault,   // body
     kProcedure, // `name`, `suffix` the result type; exprs: the parameters; body
