@@ -549,6 +549,8 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"Static", L""},
         {L"Protected", L""},
         {L"Shared", L""},
+        {L"Threaded", L""},
+        {L"Runtime", L""},
         {L"Debug", L""},
         {L"Dim", L""},
         {L"ReDim", L""},

@@ -203,6 +203,12 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         awaited_ = true;
         return L"await " + procedureCall(*p, args);
     }
+    if (typed_.imported.count(toLower(name)) != 0) {
+        // Its Import block was refused, which is the one message about it; the program goes
+        // on with 0 for its result.
+        for (NodeId arg : args) value(arg, false);
+        return L"0";
+    }
     if (staysOutsideThePage(toLower(name))) {
         // Memory, threads, the network, other programs: a page has none of them. The
         // arguments are still read for what they report ("@counter").

@@ -235,6 +235,8 @@ void ScriptPrinter::plainStatement(const Stmt& s) {
         return selectBlock(s);
     case StmtKind::kWith:
         return statements(s.body); // its fields name their value themselves
+    case StmtKind::kImport:
+        return; // refused where it was read
     case StmtKind::kFor:
         return forBlock(s);
     case StmtKind::kBreak:

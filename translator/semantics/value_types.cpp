@@ -86,6 +86,12 @@ ValueType combined(Typing typing, ValueType a, ValueType b) {
     return {};
 }
 
+// A page runs on one thread, so a Threaded variable is one variable seen everywhere, as a
+// Global is.
+bool isGlobalWord(std::wstring_view lowerKeyword) {
+    return lowerKeyword == L"global" || lowerKeyword == L"threaded";
+}
+
 class Typer {
 public:
     Typer(const SyntaxTree& tree, UndeclaredNames* undeclared, Diagnostics* diag)
@@ -220,6 +226,7 @@ private:
         for (std::uint32_t i = 0; i < range.count; ++i) {
             NodeId id = tree_.child(range, i);
             const Stmt& s = tree_.stmts[id];
+            if (s.kind == StmtKind::kImport) imports(s);
             if (s.kind != StmtKind::kProcedure && s.kind != StmtKind::kDeclare) continue;
             if (s.name.empty()) continue; // a head that did not read: reported by the parser
             std::wstring key = toLower(s.name);
@@ -236,6 +243,13 @@ private:
             }
             if (s.kind == StmtKind::kProcedure)
                 out_.procedures[static_cast<size_t>(it->second)].statement = id;
+        }
+    }
+
+    void imports(const Stmt& block) {
+        for (std::uint32_t k = 0; k < block.body.count; ++k) {
+            const Stmt& f = tree_.stmts[tree_.child(block.body, k)];
+            if (!f.name.empty()) out_.imported.insert(toLower(f.name));
         }
     }
 
@@ -258,8 +272,7 @@ private:
                                      inside, true);
                 }
             }
-            bool declaresGlobal =
-                s.kind == StmtKind::kDefine && equalsIgnoreCase(s.name, L"global");
+            bool declaresGlobal = s.kind == StmtKind::kDefine && isGlobalWord(toLower(s.name));
             bool makes = s.kind == StmtKind::kDim || s.kind == StmtKind::kNewList ||
                          s.kind == StmtKind::kNewMap;
             // A Dim in a procedure of a global array makes that one anew, no local of its own.
@@ -424,11 +437,11 @@ private:
             }
             NodeId initial = item.exprs.count > 1 ? tree_.child(item.exprs, 1) : kNoNode;
             if (initial != kNoNode) expr(initial);
-            declared(name, keyword == L"global");
+            declared(name, isGlobalWord(keyword));
             if (keyword == L"shared") {
                 share(name, s.suffix);
             } else {
-                Variable::Home home = keyword == L"global"   ? Variable::Home::kGlobal
+                Variable::Home home = isGlobalWord(keyword)  ? Variable::Home::kGlobal
                                       : keyword == L"static" ? Variable::Home::kStatic
                                       : current_ >= 0        ? Variable::Home::kLocal
                                                              : Variable::Home::kMain;

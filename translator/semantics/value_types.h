@@ -11,6 +11,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace qc {
@@ -91,6 +92,8 @@ struct TypedTree {
     std::unordered_map<std::wstring, int> procedureIds; // by lower-case name
     std::unordered_map<std::wstring, int> structureIds; // by lower-case name
     SymbolTable symbols;                                // the labels of each scope among them
+    // The functions of Import blocks (lower case): the block was refused, their calls are not.
+    std::unordered_set<std::wstring> imported;
 
     // A suffix's type, structures included.
     ValueType typeOf(std::wstring_view suffix, std::wstring_view name) const;

@@ -18,6 +18,8 @@ void Parser::statement(size_t index) {
     openString_ = false;
     if (tokens_.empty()) return;
     if (frames_.back().kind == StmtKind::kStructure && !atWord(L"endstructure")) return field();
+    if (frames_.back().kind == StmtKind::kImport && !atWord(L"endimport"))
+        return importedFunction();
     if (frames_.back().kind == StmtKind::kDataSection && !dataStatement()) {
         // A section never closed ends where its data does: the program after it runs,
         // and its one message is the section's. In a closed one the statement is refused.
@@ -50,6 +52,14 @@ void Parser::keywordStatement() {
     if (word == L"foreach") return open(conditional(StmtKind::kForEach));
     if (word == L"select") return open(conditional(StmtKind::kSelect));
     if (word == L"with") return open(conditional(StmtKind::kWith));
+    if (word == L"import" || word == L"importc") return importBlock();
+    if (word == L"runtime") {
+        // It makes names known to the dialect's own run-time lookup, which a page lacks and
+        // no program of a page can ask; what it stands before is read as without it.
+        tokens_.erase(tokens_.begin());
+        if (!atWord(L"procedure")) return;
+        return keywordStatement();
+    }
     if (word == L"case") return clause(StmtKind::kSelect, StmtKind::kCase);
     if (word == L"default") return clause(StmtKind::kSelect, StmtKind::kDefault);
     if (word == L"procedure") return procedure();
@@ -92,6 +102,25 @@ void Parser::keywordStatement() {
     for (std::wstring_view command : kCommandWords)
         if (word == command) return place(this->command());
     place(plainStatement());
+}
+
+void Parser::importBlock() {
+    Stmt s = started(StmtKind::kImport);
+    std::wstring head(tokens_[pos_++].text);
+    if (pos_ < tokens_.size() && tokens_[pos_].kind == TokenKind::kString) {
+        s.name = tokens_[pos_].text;
+        head += L" " + std::wstring(s.name);
+    }
+    report(message::notSupported(line_, head));
+    pos_ = tokens_.size();
+    open(finishedItem(s, {}));
+}
+
+void Parser::importedFunction() {
+    Stmt s = started(StmtKind::kImported);
+    if (tokens_[pos_].kind == TokenKind::kName) s.name = tokens_[pos_].text;
+    pos_ = tokens_.size();
+    place(finishedItem(s, {}));
 }
 
 bool Parser::dataStatement() const {

@@ -106,7 +106,7 @@ struct Closer {
     StmtKind second;
 };
 
-constexpr std::array<Closer, 10> kClosers = {{
+constexpr std::array<Closer, 11> kClosers = {{
     {L"endif", L"EndIf", StmtKind::kIf, StmtKind::kIf},
     {L"wend", L"Wend", StmtKind::kWhile, StmtKind::kWhile},
     {L"until", L"Until", StmtKind::kRepeat, StmtKind::kRepeat},
@@ -117,6 +117,7 @@ constexpr std::array<Closer, 10> kClosers = {{
     {L"endstructure", L"EndStructure", StmtKind::kStructure, StmtKind::kStructure},
     {L"enddatasection", L"EndDataSection", StmtKind::kDataSection, StmtKind::kDataSection},
     {L"endwith", L"EndWith", StmtKind::kWith, StmtKind::kWith},
+    {L"endimport", L"EndImport", StmtKind::kImport, StmtKind::kImport},
 }};
 
 // The word that closes a block of this kind, as messages name it ("Until" for a Repeat).
@@ -147,6 +148,13 @@ private:
 
     // Reads one statement after its line's tokens are set, from its first word.
     void keywordStatement();
+
+    // "Import "lib"" and "ImportC "lib"": a page cannot load the library, so the block is
+    // refused at its head, naming it; its functions are still known, so that their calls
+    // are not reported again.
+    void importBlock();
+    // A function of an Import block: "cbrt.d(x.d)", "Beep(t) As "_Beep@4"".
+    void importedFunction();
 
     // What a data section holds: Data, a label, its EndDataSection.
     bool dataStatement() const;

@@ -66,6 +66,10 @@ std::wstring_view statementName(StmtKind kind) {
         return L"Label";
     case StmtKind::kWith:
         return L"With";
+    case StmtKind::kImport:
+        return L"Import";
+    case StmtKind::kImported:
+        return L"Imported";
     case StmtKind::kGoto:
         return L"Goto";
     case StmtKind::kGosub:

@@ -96,6 +96,8 @@ enum class StmtKind : std::uint8_t {
     kGosub,       // `name` the label
     kGosubReturn, // Return: back to the statement after the latest Gosub
     kFakeReturn,  // FakeReturn: forgets the latest Gosub
+    kImport,      // Import or ImportC: `name` the library as written; body: kImported each
+    kImported,    // a function of an Import block: `name`
     kSwap,        // exprs[0] and [1]
     kError,       // a statement that could not be read; a message was given
 };
