@@ -162,7 +162,7 @@ std::wstring ExpressionPrinter::numberText(std::wstring_view text) {
 Piece ExpressionPrinter::constant(const Expr& e) {
     std::optional<std::wstring> v = resolveConstant(e.text);
     if (v) return atom(*v);
-    diag_.error(message::constNotFound(line_, e.text));
+    diag_.error(message::unknownConstant(line_, e.text));
     return atom(L"0");
 }
 
