@@ -594,6 +594,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"FakeReturn", L""},
         {L"With expr", L""},
         {L"EndWith", L""},
+        {L"Prototype[.type] Name(params)", L""},
         }},
     };
     // clang-format on

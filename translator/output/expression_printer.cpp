@@ -101,6 +101,12 @@ Piece ExpressionPrinter::expr(NodeId id) {
         return binary(e);
     case ExprKind::kAddress:
         return address(e);
+    case ExprKind::kInvoke: {
+        std::vector<NodeId> args;
+        for (std::uint32_t k = 1; k < e.children.count; ++k)
+            args.push_back(tree_.child(e.children, k));
+        return atom(callThrough(bound(expr(tree_.child(e.children, 0)), kScriptAtom), args));
+    }
     case ExprKind::kError:
         return atom(L"0"); // its statement was reported where it was read
     default:
@@ -126,6 +132,12 @@ Piece ExpressionPrinter::fieldExpr(NodeId id, const Expr& e) {
     const Field* f = typed_.fields[id];
     bool container =
         f != nullptr && (f->shape == Field::Shape::kList || f->shape == Field::Shape::kMap);
+    if (f != nullptr && f->type.kind == ValueKind::kProcedure && e.brackets) {
+        std::vector<NodeId> args;
+        for (std::uint32_t k = 1; k < e.children.count; ++k)
+            args.push_back(tree_.child(e.children, k));
+        return atom(callThrough(whole, args));
+    }
     if (!container || !e.brackets) {
         if (e.children.count > 1) unsupported(L"brackets after this field");
         return atom(whole);
@@ -190,7 +202,18 @@ Piece ExpressionPrinter::callExpr(NodeId id, const Expr& e) {
     }
     std::vector<NodeId> args;
     for (std::uint32_t i = 0; i < e.children.count; ++i) args.push_back(tree_.child(e.children, i));
+    if (const Variable* v = typed_.variableOf(id))
+        return atom(callThrough(v->scriptName, args)); // a procedure variable
     return atom(callText(e.text, args));
+}
+
+// What a procedure variable holds, called; 0 stops the program as not callable.
+std::wstring ExpressionPrinter::callThrough(const std::wstring& callee,
+                                            const std::vector<NodeId>& args) {
+    std::wstring text = callee + L"(";
+    for (size_t i = 0; i < args.size(); ++i)
+        text += (i > 0 ? L"," : L"") + value(args[i], false).text;
+    return text + L")";
 }
 
 // A command of the table with its arguments, each an expression of its own.

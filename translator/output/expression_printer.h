@@ -61,6 +61,7 @@ public:
     std::wstring variableName(NodeId id) const;
     // "function Not found", once a line for each name (in any letter case).
     void missingFunction(std::wstring_view name);
+    std::wstring callThrough(const std::wstring& callee, const std::vector<NodeId>& args);
     void unsupported(std::wstring_view what);
     // "not supported: pointer *p.Point", once for each pointer, where it is declared or else
     // first used: a page has no memory to point into. The pointer is still a variable, so the

@@ -236,7 +236,10 @@ void ScriptPrinter::plainStatement(const Stmt& s) {
     case StmtKind::kWith:
         return statements(s.body); // its fields name their value themselves
     case StmtKind::kImport:
-        return; // refused where it was read
+    case StmtKind::kPrototype:
+        return; // refused where it was read; a type, which writes nothing
+    case StmtKind::kEvaluate:
+        return write(ex_.value(exprAt(s, 0), false).text + L";");
     case StmtKind::kFor:
         return forBlock(s);
     case StmtKind::kBreak:
@@ -525,6 +528,11 @@ void ScriptPrinter::call(const Stmt& s) {
         return write(L"end();ChangeLoop(0);return;");
     std::vector<NodeId> args;
     for (std::uint32_t i = 0; i < s.exprs.count; ++i) args.push_back(exprAt(s, i));
+    auto through = typed_.calledVariables.find(static_cast<NodeId>(&s - tree_.stmts.data()));
+    if (through != typed_.calledVariables.end())
+        return write(ex_.callThrough(
+                         typed_.variables[static_cast<size_t>(through->second)].scriptName, args) +
+                     L";");
     write(ex_.callText(s.name, args) + L";");
 }
 

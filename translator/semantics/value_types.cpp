@@ -30,8 +30,10 @@ ValueType TypedTree::typeOf(std::wstring_view suffix, std::wstring_view name) co
     ValueType t = typeOfSuffix(suffix, name);
     if (t.kind != ValueKind::kUnknown || suffix.size() < 2) return t;
     auto it = structureIds.find(toLower(suffix.substr(1)));
-    if (it == structureIds.end()) return t;
-    return {ValueKind::kStructure, L'i', it->second};
+    if (it != structureIds.end()) return {ValueKind::kStructure, L'i', it->second};
+    auto prototype = prototypeIds.find(toLower(suffix.substr(1)));
+    if (prototype != prototypeIds.end()) return {ValueKind::kProcedure, L'i', prototype->second};
+    return t;
 }
 
 std::wstring TypedTree::emptyValue(ValueType t) const {
@@ -104,6 +106,7 @@ public:
     }
 
     TypedTree run() {
+        collectPrototypes(tree_.program);
         collectStructures(tree_.program);
         collectProcedures(tree_.program);
         collectContainers(tree_.program, -1);
@@ -119,6 +122,19 @@ public:
     }
 
 private:
+    // ---- prototypes, known before any structure field or variable takes one as its type
+
+    void collectPrototypes(NodeRange range) {
+        for (std::uint32_t i = 0; i < range.count; ++i) {
+            const Stmt& s = tree_.stmts[tree_.child(range, i)];
+            if (s.kind != StmtKind::kPrototype || s.name.empty()) continue;
+            std::wstring key = toLower(s.name);
+            if (out_.prototypeIds.count(key) != 0) continue;
+            out_.prototypeIds[key] = static_cast<int>(out_.prototypes.size());
+            out_.prototypes.push_back(typeOfSuffix(s.suffix, s.name));
+        }
+    }
+
     // ---- structures, known before their first use: a field may name one declared later
 
     void collectStructures(NodeRange range) {
@@ -158,6 +174,7 @@ private:
     bool elementKnown(const Expr& e) {
         if (e.suffix.size() < 2 || typeOfSuffix(e.suffix, e.text).kind != ValueKind::kUnknown)
             return true;
+        if (out_.prototypeIds.count(toLower(e.suffix.substr(1))) != 0) return true;
         auto it = structureLines_.find(toLower(e.suffix.substr(1)));
         if (it != structureLines_.end() && it->second <= e.at.line) return true;
         report(message::unknownType(e.at.line, e.at.column,
@@ -364,7 +381,10 @@ private:
     void statement(NodeId id) {
         const Stmt& s = tree_.stmts[id];
         if (s.kind == StmtKind::kProcedure) return procedure(s);
-        if (s.kind == StmtKind::kDeclare || s.kind == StmtKind::kStructure) return;
+        if (s.kind == StmtKind::kDeclare || s.kind == StmtKind::kStructure ||
+            s.kind == StmtKind::kPrototype)
+            return;
+        if (s.kind == StmtKind::kCall) calledVariable(id, s);
         if (s.kind == StmtKind::kLabel) return label(s);
         if (s.kind == StmtKind::kDataSection) {
             // Its labels are where Restore reads from, no place a Goto goes.
@@ -386,6 +406,29 @@ private:
         std::wstring scope = current_ >= 0 ? toLower(procedureAt(current_).name) : L"";
         if (!symbols_.declareLabel(scope, toLower(s.name), s.at.line))
             report(message::atLine(s.at.line, L"label declared twice: " + std::wstring(s.name)));
+    }
+
+    // "f(1, 2)" as a statement, of a procedure variable f.
+    void calledVariable(NodeId id, const Stmt& s) {
+        if (out_.procedureIds.count(toLower(s.name)) != 0) return;
+        int v = procedureVariable(s.name);
+        if (v >= 0) out_.calledVariables[id] = v;
+    }
+
+    // The procedure variable a call's name means where it stands, -1 for none.
+    int procedureVariable(std::wstring_view name) const {
+        std::wstring key = toLower(name);
+        const std::unordered_map<std::wstring, int>* scopes[] = {&scope_, &globals_, &main_};
+        // A procedure sees its own names and the globals; the main program its own.
+        int first = current_ >= 0 ? 0 : 2;
+        int last = current_ >= 0 ? 2 : 3;
+        for (int k = first; k < last; ++k) {
+            auto it = scopes[k]->find(key);
+            if (it == scopes[k]->end()) continue;
+            const Variable& v = out_.variables[static_cast<size_t>(it->second)];
+            return v.type.kind == ValueKind::kProcedure ? it->second : -1;
+        }
+        return -1;
     }
 
     // "Dim a.f(10, 2)": the array's own name, then the bounds as values.
@@ -564,11 +607,18 @@ private:
         case ExprKind::kField:
             out_.fields[id] = field(operand(e, 0), e.text);
             t = out_.fields[id] == nullptr ? ValueType{} : out_.fields[id]->type;
+            // "s\draw(x)" calls the procedure the field holds.
+            if (t.kind == ValueKind::kProcedure && e.brackets) t = prototypeResult(t);
             for (std::uint32_t k = 1; k < e.children.count; ++k) expr(tree_.child(e.children, k));
             break;
         case ExprKind::kIndex:
             t = operand(e, 0);
             operand(e, 1);
+            break;
+        case ExprKind::kInvoke:
+            t = operand(e, 0);
+            for (std::uint32_t k = 1; k < e.children.count; ++k) expr(tree_.child(e.children, k));
+            t = t.kind == ValueKind::kProcedure ? prototypeResult(t) : ValueType{};
             break;
         case ExprKind::kUnary:
             t = combined(e.op->typing, operand(e, 0), {});
@@ -618,6 +668,10 @@ private:
             out_.container[id] = c;
             return out_.containers[static_cast<size_t>(c)].element;
         }
+        if (int v = procedureVariable(e.text); v >= 0) {
+            out_.variable[id] = v;
+            return prototypeResult(out_.variables[static_cast<size_t>(v)].type);
+        }
         switch (commandResultType(e.text)) {
         case L'i':
             return kInteger;
@@ -628,6 +682,10 @@ private:
         default:
             return {};
         }
+    }
+
+    ValueType prototypeResult(ValueType procedure) const {
+        return out_.prototypes[static_cast<size_t>(procedure.structure)];
     }
 
     const SyntaxTree& tree_;

@@ -16,14 +16,25 @@
 
 namespace qc {
 
-enum class ValueKind : std::uint8_t { kUnknown, kInteger, kFloat, kString, kTruth, kStructure };
+// kProcedure: a procedure variable of a Prototype, holding a procedure or 0.
+enum class ValueKind : std::uint8_t {
+    kUnknown,
+    kInteger,
+    kFloat,
+    kString,
+    kTruth,
+    kStructure,
+    kProcedure
+};
 
 struct ValueType {
     ValueKind kind = ValueKind::kUnknown;
     // Of an integer place: the type letter that decides how it wraps ('i', 'q', 'l', 'w',
     // 'b', 'a', 'u', 'c').
     wchar_t width = L'i';
-    int structure = -1; // of a structure value: its index in TypedTree::structures
+    // Of a structure value: its index in TypedTree::structures; of a procedure variable, its
+    // prototype's in TypedTree::prototypes.
+    int structure = -1;
 
     bool operator==(const ValueType&) const = default;
 };
@@ -91,7 +102,11 @@ struct TypedTree {
     std::vector<Structure> structures;
     std::unordered_map<std::wstring, int> procedureIds; // by lower-case name
     std::unordered_map<std::wstring, int> structureIds; // by lower-case name
-    SymbolTable symbols;                                // the labels of each scope among them
+    std::vector<ValueType> prototypes;                  // the result type of each
+    std::unordered_map<std::wstring, int> prototypeIds; // by lower-case name
+    // A call statement through a procedure variable ("f(1, 2)"): the variable, by statement.
+    std::unordered_map<NodeId, int> calledVariables;
+    SymbolTable symbols; // the labels of each scope among them
     // The functions of Import blocks (lower case): the block was refused, their calls are not.
     std::unordered_set<std::wstring> imported;
 

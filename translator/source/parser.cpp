@@ -64,6 +64,7 @@ void Parser::keywordStatement() {
     if (word == L"default") return clause(StmtKind::kSelect, StmtKind::kDefault);
     if (word == L"procedure") return procedure();
     if (word == L"declare") return place(header(StmtKind::kDeclare));
+    if (word == L"prototype" || word == L"prototypec") return place(header(StmtKind::kPrototype));
     if (word == L"procedurereturn") return place(valueStatement(StmtKind::kReturn));
     if (word == L"break") return place(valueStatement(StmtKind::kBreak));
     if (word == L"continue") {
@@ -154,6 +155,8 @@ NodeId Parser::plainStatement() {
             exprs.clear();
         } else if (e.kind == ExprKind::kName) {
             s.kind = StmtKind::kVariable;
+        } else if ((e.kind == ExprKind::kField && e.brackets) || e.kind == ExprKind::kInvoke) {
+            s.kind = StmtKind::kEvaluate; // a call through a field, or a field alone
         } else if (e.kind != ExprKind::kCall) {
             fail(0);
         }

@@ -49,6 +49,15 @@ NodeId Parser::postfix() {
         const Token& token = tokens_[pos_];
         if (token.kind == TokenKind::kField) {
             value = fieldOf(value);
+        } else if (isSymbol(token, L"(") && (tree_.exprs[value].kind == ExprKind::kCall ||
+                                             tree_.exprs[value].kind == ExprKind::kInvoke)) {
+            // "table(i)(x)": the element holds a procedure, called with what follows.
+            Expr node = exprAt(ExprKind::kInvoke, pos_);
+            std::vector<NodeId> parts{value};
+            std::vector<NodeId> args = arguments();
+            parts.insert(parts.end(), args.begin(), args.end());
+            node.children = links(parts);
+            value = add(node);
         } else if (isSymbol(token, L"[")) {
             Expr node = exprAt(ExprKind::kIndex, pos_++);
             NodeId index = expression(0);

@@ -66,6 +66,10 @@ std::wstring_view statementName(StmtKind kind) {
         return L"Label";
     case StmtKind::kWith:
         return L"With";
+    case StmtKind::kPrototype:
+        return L"Prototype";
+    case StmtKind::kEvaluate:
+        return L"Evaluate";
     case StmtKind::kImport:
         return L"Import";
     case StmtKind::kImported:
@@ -145,6 +149,9 @@ private:
             return;
         case ExprKind::kParameter:
             form(e, e.text.empty() ? L"param" : std::wstring(e.text));
+            return;
+        case ExprKind::kInvoke:
+            form(e, L"invoke");
             return;
         case ExprKind::kUnary:
         case ExprKind::kBinary:

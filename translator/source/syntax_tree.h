@@ -42,6 +42,7 @@ enum class ExprKind : std::uint8_t {
     kRange,     // "1 To 5" of a Case: children[0] and [1]
     kParameter, // of a procedure: `text` "List", "Array", "Map" or empty; children[0] the
                 // name (with its type), children[1] the default value where written
+    kInvoke,    // "table(i)(x)": children[0] a value holding a procedure, then the arguments
     kUnary,     // `op` a prefix row; children[0] the operand
     kBinary,    // `op` a binary row; children[0] and [1] the operands
     kError,     // what could not be read; a message was given
@@ -75,6 +76,9 @@ enum class StmtKind : std::uint8_t {
     kDefault,   // body
     kProcedure, // `name`, `suffix` the result type; exprs: the parameters; body
     kDeclare,   // a procedure declared ahead: `name`, `suffix`, exprs the parameters
+    kPrototype, // a type of procedure variables: `name`, `suffix` the result, exprs the
+                // parameters
+    kEvaluate,  // exprs[0], a call through a procedure variable's field: "s\draw(x)"
     kReturn,    // ProcedureReturn: exprs[0] where a value is given
     kBreak,     // exprs[0] the level where written
     kContinue,  //
