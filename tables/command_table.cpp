@@ -595,6 +595,9 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"With expr", L""},
         {L"EndWith", L""},
         {L"Prototype[.type] Name(params)", L""},
+        {L"ClearStructure(@var,Structure)", L""},
+        {L"InitializeStructure(@var,Structure)", L""},
+        {L"CopyStructure(@source,@target,Structure)", L""},
         }},
     };
     // clang-format on

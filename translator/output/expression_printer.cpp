@@ -19,6 +19,11 @@ namespace qc {
 std::wstring ExpressionPrinter::stored(NodeId id, ValueType target) {
     ValueType from = types_[id];
     Piece p = value(id, target.kind == ValueKind::kFloat);
+    // A structure is copied with its fields, its arrays, lists and maps among them: the
+    // place must not become a second name of the value.
+    bool made = tree_.exprs[id].kind == ExprKind::kCall && typed_.containerOf(id) == nullptr;
+    if (target.kind == ValueKind::kStructure && from.kind == ValueKind::kStructure && !made)
+        return L"QLCX_Clone(" + p.text + L")";
     if (target.kind != ValueKind::kInteger) return p.text;
     if (from.kind == ValueKind::kFloat) p = atom(L"QLCX_Round(" + p.text + L")");
     std::wstring_view wrap = wrapSuffix(target.width);
@@ -138,6 +143,14 @@ Piece ExpressionPrinter::fieldExpr(NodeId id, const Expr& e) {
             args.push_back(tree_.child(e.children, k));
         return atom(callThrough(whole, args));
     }
+    if (f != nullptr && f->shape == Field::Shape::kArray && e.brackets) {
+        // "b\a(2, 1)": an element of the field's own array; "b\a()" the whole array.
+        for (std::uint32_t k = 1; k < e.children.count; ++k)
+            whole += L"[" +
+                     stored(tree_.child(e.children, k), ValueType{ValueKind::kInteger, L'i'}) +
+                     L"]";
+        return atom(whole);
+    }
     if (!container || !e.brackets) {
         if (e.children.count > 1) unsupported(L"brackets after this field");
         return atom(whole);
@@ -159,7 +172,8 @@ bool ExpressionPrinter::wholeField(NodeId id, std::wstring& text) {
     const Expr& e = tree_.exprs[id];
     const Field* f = e.kind == ExprKind::kField ? typed_.fields[id] : nullptr;
     if (f == nullptr || e.children.count != 1 ||
-        (f->shape != Field::Shape::kList && f->shape != Field::Shape::kMap))
+        (f->shape != Field::Shape::kList && f->shape != Field::Shape::kMap &&
+         f->shape != Field::Shape::kArray))
         return false;
     text += fieldPath(e);
     return true;

@@ -88,7 +88,8 @@ void ScriptPrinter::structure(const Structure& st) {
         std::wstring made = madeField(f);
         if (made.empty()) continue;
         write(L"bufvar." + f.scriptName + L"=" + made + L";");
-        if (f.shape == Field::Shape::kList || f.shape == Field::Shape::kMap)
+        if (f.shape == Field::Shape::kList || f.shape == Field::Shape::kMap ||
+            f.shape == Field::Shape::kArray)
             containers.push_back(L"struct." + f.scriptName + L"=" + made + L";");
     }
     write(L"return bufvar;");
@@ -103,6 +104,16 @@ std::wstring ScriptPrinter::madeField(const Field& f) {
     switch (f.shape) {
     case Field::Shape::kStaticArray:
         return L"dimfunc(" + f.factory + L"," + f.size + L"-1,-1,-1)";
+    case Field::Shape::kArray: {
+        // Each element of a structure array gets an array of its own, of these bounds.
+        std::wstring made = L"dimfunc(" + f.factory;
+        for (size_t k = 0; k < 3; ++k)
+            made += L"," + (k < f.bounds.size()
+                                ? ex_.stored(f.bounds[k], ValueType{ValueKind::kInteger, L'i'})
+                                : std::wstring(L"-1"));
+        if (f.bounds.size() > 3) ex_.unsupported(L"an Array field of more than three dimensions");
+        return made + L")";
+    }
     case Field::Shape::kList:
         return L"NewList(" + f.factory + L")";
     case Field::Shape::kMap:
@@ -526,6 +537,7 @@ void ScriptPrinter::call(const Stmt& s) {
     }
     if (equalsIgnoreCase(s.name, L"end") && s.exprs.count == 0)
         return write(L"end();ChangeLoop(0);return;");
+    if (isStructureCommand(s.name)) return structureCommand(s);
     std::vector<NodeId> args;
     for (std::uint32_t i = 0; i < s.exprs.count; ++i) args.push_back(exprAt(s, i));
     auto through = typed_.calledVariables.find(static_cast<NodeId>(&s - tree_.stmts.data()));
@@ -534,6 +546,41 @@ void ScriptPrinter::call(const Stmt& s) {
                          typed_.variables[static_cast<size_t>(through->second)].scriptName, args) +
                      L";");
     write(ex_.callText(s.name, args) + L";");
+}
+
+bool isStructureCommand(std::wstring_view name) {
+    return equalsIgnoreCase(name, L"clearstructure") ||
+           equalsIgnoreCase(name, L"initializestructure") ||
+           equalsIgnoreCase(name, L"copystructure");
+}
+
+// "ClearStructure(@p, Point)", "InitializeStructure(@p, Point)", "CopyStructure(@a, @b,
+// Point)": the places are the values themselves, changed in place, so that an element or a
+// field named by its address changes too.
+void ScriptPrinter::structureCommand(const Stmt& s) {
+    bool copy = equalsIgnoreCase(s.name, L"copystructure");
+    std::uint32_t places = copy ? 2 : 1;
+    const Expr* type = s.exprs.count == places + 1 ? &tree_.exprs[exprAt(s, places)] : nullptr;
+    auto st = type != nullptr && type->kind == ExprKind::kName
+                  ? typed_.structureIds.find(toLower(type->text))
+                  : typed_.structureIds.end();
+    std::vector<std::wstring> target;
+    for (std::uint32_t k = 0; k < places && k < s.exprs.count; ++k) {
+        const Expr& at = tree_.exprs[exprAt(s, k)];
+        if (at.kind == ExprKind::kAddress) target.push_back(placeText(tree_.child(at.children, 0)));
+    }
+    if (st == typed_.structureIds.end() || target.size() != places)
+        return ex_.unsupported(std::wstring(s.name) + L" of other than addresses and a structure");
+    const Structure& structure = typed_.structures[static_cast<size_t>(st->second)];
+    if (target[0].empty() || target.back().empty()) return; // reported as a place
+    if (copy) return write(L"QLCX_Refill(" + target[1] + L",QLCX_Clone(" + target[0] + L"));");
+    if (equalsIgnoreCase(s.name, L"clearstructure"))
+        return write(L"QLCX_Refill(" + target[0] + L",init" + structure.scriptName + L"());");
+    bool containers = false;
+    for (const Field& f : structure.fields)
+        containers |= f.shape == Field::Shape::kList || f.shape == Field::Shape::kMap ||
+                      f.shape == Field::Shape::kArray;
+    if (containers) write(L"initializestruct" + structure.scriptName + L"(" + target[0] + L");");
 }
 
 void ScriptPrinter::write(std::wstring line) {

@@ -20,6 +20,9 @@ namespace qc {
 // loops are cut into functions, each goes where its block went.
 enum class BlockLine : std::uint8_t { kIf, kBranch, kElse, kEndIf, kSelect, kCase, kEndSelect };
 
+// ClearStructure, InitializeStructure, CopyStructure: their last argument names a structure.
+bool isStructureCommand(std::wstring_view name);
+
 class ScriptPrinter {
 public:
     ScriptPrinter(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag)
@@ -42,7 +45,7 @@ public:
     // static array, a structure, a list or a map field made anew for each element.
     void structure(const Structure& st);
 
-    static std::wstring madeField(const Field& f);
+    std::wstring madeField(const Field& f);
 
     // Whether a procedure's body has labels or jumps: it is written as a dispatch loop.
     bool holdsJumps(NodeRange body) const;
@@ -105,6 +108,8 @@ public:
     void procedureReturn(const Stmt& s);
 
     void call(const Stmt& s);
+
+    void structureCommand(const Stmt& s);
 
     void ifBlock(const Stmt& s);
 

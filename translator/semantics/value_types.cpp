@@ -225,7 +225,14 @@ private:
         if (e->kind == ExprKind::kPointer) f.shape = Field::Shape::kPointer;
         if (equalsIgnoreCase(item.name, L"list")) f.shape = Field::Shape::kList;
         if (equalsIgnoreCase(item.name, L"map")) f.shape = Field::Shape::kMap;
-        if (equalsIgnoreCase(item.name, L"array")) f.shape = Field::Shape::kArray;
+        if (equalsIgnoreCase(item.name, L"array")) {
+            f.shape = Field::Shape::kArray;
+            for (std::uint32_t k = 0; k < e->children.count; ++k) {
+                NodeId bound = tree_.child(e->children, k);
+                expr(bound);
+                f.bounds.push_back(bound);
+            }
+        }
         f.scriptName = toLower(e->text);
         if (!f.scriptName.empty() && f.scriptName.back() == L'$') f.scriptName.pop_back();
         f.type = out_.typeOf(e->suffix, e->text);
@@ -385,6 +392,12 @@ private:
             s.kind == StmtKind::kPrototype)
             return;
         if (s.kind == StmtKind::kCall) calledVariable(id, s);
+        if (s.kind == StmtKind::kCall && s.exprs.count > 0 &&
+            names(s, L"clearstructure", L"initializestructure", L"copystructure")) {
+            // The last argument is a structure's name, no variable.
+            for (std::uint32_t k = 0; k + 1 < s.exprs.count; ++k) expr(tree_.child(s.exprs, k));
+            return;
+        }
         if (s.kind == StmtKind::kLabel) return label(s);
         if (s.kind == StmtKind::kDataSection) {
             // Its labels are where Restore reads from, no place a Goto goes.
@@ -406,6 +419,12 @@ private:
         std::wstring scope = current_ >= 0 ? toLower(procedureAt(current_).name) : L"";
         if (!symbols_.declareLabel(scope, toLower(s.name), s.at.line))
             report(message::atLine(s.at.line, L"label declared twice: " + std::wstring(s.name)));
+    }
+
+    static bool names(const Stmt& s, std::wstring_view a, std::wstring_view b,
+                      std::wstring_view c) {
+        return equalsIgnoreCase(s.name, a) || equalsIgnoreCase(s.name, b) ||
+               equalsIgnoreCase(s.name, c);
     }
 
     // "f(1, 2)" as a statement, of a procedure variable f.

@@ -45,8 +45,9 @@ struct Field {
     ValueType type;
     enum class Shape : std::uint8_t { kValue, kStaticArray, kList, kMap, kArray, kPointer };
     Shape shape = Shape::kValue;
-    std::wstring size;    // of a static array: its element count as written
-    std::wstring factory; // of a container field: its elements' factory
+    std::wstring size;          // of a static array: its element count as written
+    std::wstring factory;       // of a container field: its elements' factory
+    std::vector<NodeId> bounds; // of an Array field: its upper bounds
 };
 
 struct Structure {

@@ -319,6 +319,12 @@ std::wstring_view Parser::nameAfter() {
 }
 
 void Parser::field() {
+    if (atWord(L"structureunion")) {
+        // The fields of a union share one place in memory, which a page's values do not have:
+        // a program reading one field through another would read something else.
+        return report(message::notSupported(line_, L"StructureUnion"));
+    }
+    if (atWord(L"endstructureunion")) return;
     Stmt s = started(StmtKind::kVariable);
     if (atWord(L"list") || atWord(L"array") || atWord(L"map")) s.name = tokens_[pos_++].text;
     place(finished(s, {postfix()}));
