@@ -104,9 +104,9 @@ void LoopSegments::openSelect(LoopLine line) {
 }
 
 // A Break in one case does not end the others, nor what follows the Select: these lines go
-// where the Select went, even after a segment handed control on.
-// A case that went on in a continuation of its own (after a Gosub or a label in it) ends
-// there: the next case's code goes only where the Select went.
+// where the Select went, even after a segment handed control on. A case that went on in a
+// continuation of its own (after a Gosub or a label in it) ends there, so the next case's code
+// goes only where the Select went; what follows the Select goes to both.
 void LoopSegments::nextCase(LoopLine line) {
     Frame& frame = selects_.back();
     Level& level = levels_[frame.level];
