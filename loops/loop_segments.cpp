@@ -1,5 +1,7 @@
 #include "loops/loop_segments.h"
 
+#include "common/text.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -22,11 +24,15 @@ std::wstring LoopSegments::changeLoopTo(int level, int segment) const {
     return L"ChangeLoop(" + functionName(level, segment) + L")";
 }
 
-// The switch to the level's next continuation, where the code after the running loop goes.
-std::wstring LoopSegments::continuationOf(int level) {
+// The level's next continuation, where the code after the running loop goes.
+std::wstring LoopSegments::nextContinuation(int level) {
     Level& target = levels_[level];
     target.highestTarget = std::max(target.highestTarget, target.currentSegment + 1);
-    return changeLoopTo(level, target.currentSegment + 1);
+    return functionName(level, target.currentSegment + 1);
+}
+
+std::wstring LoopSegments::continuationOf(int level) {
+    return L"ChangeLoop(" + nextContinuation(level) + L")";
 }
 
 // Places the line in each of the given segments of the level; `placed`, when given, receives
@@ -48,7 +54,7 @@ void LoopSegments::append(int level, const SegmentSet& segments, const LoopLine&
 
 void LoopSegments::own(int level, const SegmentSet& segments, std::wstring_view code, int source,
                        SegmentSet* placed) {
-    append(level, segments, LoopLine{std::wstring(code), source, false}, placed);
+    append(level, segments, LoopLine{std::wstring(code), source, false, {}}, placed);
 }
 
 // The return after a switch: the segment has handed control on.
@@ -98,18 +104,24 @@ void LoopSegments::openSelect(LoopLine line) {
 }
 
 // A Break in one case does not end the others, nor what follows the Select: these lines go
-// where the Select went, even after a segment handed control on.
+// where the Select went, even after a segment handed control on. A case that went on in a
+// continuation of its own (after a Gosub or a label in it) ends there, so the next case's code
+// goes only where the Select went; what follows the Select goes to both.
 void LoopSegments::nextCase(LoopLine line) {
-    const Frame& frame = selects_.back();
+    Frame& frame = selects_.back();
     Level& level = levels_[frame.level];
+    frame.branchEnds = unite(frame.branchEnds, level.live);
     append(frame.level, frame.placedIn, line, nullptr, true);
-    level.live = unite(level.live, frame.placedIn);
+    level.live = frame.placedIn;
 }
 
 void LoopSegments::endSelect(LoopLine line) {
     nextCase(std::move(line));
-    levels_[selects_.back().level].blocks.pop_back();
+    Frame frame = std::move(selects_.back());
     selects_.pop_back();
+    Level& level = levels_[frame.level];
+    level.blocks.pop_back();
+    level.live = unite(frame.placedIn, frame.branchEnds);
 }
 
 bool LoopSegments::inSelect() const {
@@ -159,7 +171,7 @@ void LoopSegments::exitTestLines(const LoopLine& test, int source) {
     append(current_, levels_[current_].live, test, &placed);
     own(current_, placed, continuationOf(levels_[current_].parent), source);
     handOn(current_, placed, source);
-    append(current_, placed, LoopLine{testEnd_, source, false}, nullptr, true);
+    append(current_, placed, LoopLine{testEnd_, source, false, {}}, nullptr, true);
 }
 
 void LoopSegments::closeLoop(const std::optional<LoopLine>& exitTest, int source) {
@@ -218,9 +230,73 @@ void LoopSegments::cut(const std::optional<LoopLine>& call, int source) {
     level.live = {level.currentSegment};
 }
 
+void LoopSegments::label(std::wstring_view name, int source) {
+    cut(std::nullopt, source);
+    labels_[toLower(name)] = {current_, levels_[current_].currentSegment};
+}
+
+// The switch, then its return: a hand-on where it can be one, an ordinary line in a script
+// loop.
+void LoopSegments::placeSwitch(LoopLine line, int source) {
+    if (insideScriptLoop()) {
+        code(std::move(line));
+        return code(LoopLine{L"return 0;", source, false, {}});
+    }
+    SegmentSet placed;
+    append(current_, levels_[current_].live, line, &placed);
+    handOn(current_, placed, source);
+}
+
+void LoopSegments::goTo(std::wstring_view name, int source) {
+    jumps_.push_back({std::wstring(name), source, false, current_});
+    placeSwitch(LoopLine{L"", source, false, toLower(name)}, source);
+}
+
+void LoopSegments::goSub(std::wstring_view name, std::wstring_view push, int source) {
+    jumps_.push_back({std::wstring(name), source, true, current_});
+    Level& level = levels_[current_];
+    code(LoopLine{
+        std::wstring(push) + L"(" + nextContinuation(current_) + L");", source, false, {}});
+    placeSwitch(LoopLine{L"", source, false, toLower(name)}, source);
+    ++level.currentSegment;
+    level.live = {level.currentSegment};
+}
+
+void LoopSegments::switchTo(std::wstring_view target, int source) {
+    placeSwitch(LoopLine{L"ChangeLoop(" + std::wstring(target) + L")", source, false, {}}, source);
+}
+
+bool LoopSegments::encloses(int outer, int inner) const {
+    for (int level = inner;; level = levels_[level].parent) {
+        if (level == outer) return true;
+        if (level == 0) return false;
+    }
+}
+
+std::vector<LoopSegments::Jump> LoopSegments::jumpsIntoLoops() const {
+    std::vector<Jump> into;
+    for (const Jump& jump : jumps_) {
+        auto target = labels_.find(toLower(jump.label));
+        if (target != labels_.end() && !encloses(target->second.level, jump.level))
+            into.push_back(jump);
+    }
+    return into;
+}
+
+// A label the caller did not place (it reported why) stops the program rather than run on.
+void LoopSegments::resolve(LoopLine& line) const {
+    if (line.jumpTo.empty()) return;
+    auto target = labels_.find(line.jumpTo);
+    line.text = target == labels_.end()
+                    ? L"ChangeLoop(0)"
+                    : changeLoopTo(target->second.level, target->second.segment);
+}
+
 std::vector<LoopLine> LoopSegments::emit() {
     std::vector<LoopLine> out;
-    auto ownLine = [&](std::wstring_view code) { out.push_back({std::wstring(code), 0, false}); };
+    auto ownLine = [&](std::wstring_view code) {
+        out.push_back({std::wstring(code), 0, false, {}});
+    };
     for (int l = 0; l < static_cast<int>(levels_.size()); ++l) {
         Level& level = levels_[l];
         // The end of a continuation goes back to the loop's first segment, which is how the
@@ -241,16 +317,19 @@ std::vector<LoopLine> LoopSegments::emit() {
                 name = L"Inf_0_0";
             }
             ownLine((segment.awaits ? L"async function " : L"function ") + name + L"(){");
-            out.insert(out.end(), std::make_move_iterator(segment.lines.begin()),
-                       std::make_move_iterator(segment.lines.end()));
+            for (LoopLine& line : segment.lines) {
+                resolve(line);
+                out.push_back(std::move(line));
+            }
             if (s >= 1 || (start && segment.awaits)) ownLine(continuationEnd);
             ownLine(L"}");
         }
-        // Continuations that nested loops switch to but that received no line.
+        // Continuations that nested loops or labels switch to but that received no line: the
+        // loop goes round again. One above currentSegment follows a loop never closed.
         int lastSwitchedTo = std::max(level.currentSegment, level.highestTarget);
         for (int s = last + 1; s <= lastSwitchedTo; ++s) {
             ownLine(L"function " + functionName(l, s) + L"(){");
-            ownLine(L"ChangeLoop(0)");
+            ownLine(s <= level.currentSegment ? continuationEnd : L"ChangeLoop(0)");
             ownLine(L"}");
         }
     }

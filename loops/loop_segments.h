@@ -14,10 +14,14 @@
 // segment and returns; the loop's end becomes an exit test that switches to the parent's next
 // continuation. Code after an If whose branch held a loop is placed in every segment control
 // can be in at that point, so each path through the If reaches it.
+//
+// A label starts a new continuation of its level; Goto, Gosub and Return switch to one like
+// the loops do, so control can leave any depth of blocks and loops of the main program.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace qc {
@@ -26,6 +30,8 @@ struct LoopLine {
     std::wstring text;
     int source = 0;      // the program line it was written for (the printer's line table)
     bool awaits = false; // it awaits a wait or a procedure that waits: its function is async
+    // A label: the line switches to its continuation, which is named once all are known.
+    std::wstring jumpTo;
 };
 
 class LoopSegments {
@@ -87,6 +93,30 @@ public:
     // empty) then the switch and return.
     void cut(const std::optional<LoopLine>& call, int source);
 
+    // A label: the code before it goes on into a new continuation of the level, where a Goto
+    // to it switches. The caller places no label inside a script loop.
+    void label(std::wstring_view name, int source);
+    // Goto: the switch to the label's continuation. Inside a script loop its return is an
+    // ordinary line, so that the loop's closing bracket still follows it.
+    void goTo(std::wstring_view name, int source);
+    // Gosub: `push` (the runtime call that keeps a part to come back to, given the name of the
+    // continuation after the Gosub) and the switch to the label. Not inside a script loop:
+    // there is no continuation in the middle of one.
+    void goSub(std::wstring_view name, std::wstring_view push, int source);
+    // Return: the switch to `target`, the runtime call that takes the part the latest Gosub
+    // kept.
+    void switchTo(std::wstring_view target, int source);
+
+    // A Goto or Gosub whose label is inside a loop that does not hold the jump: there is no
+    // way into the middle of a loop from outside it. For the caller to report.
+    struct Jump {
+        std::wstring label; // as written
+        int source = 0;
+        bool gosub = false;
+        int level = 0;
+    };
+    std::vector<Jump> jumpsIntoLoops() const;
+
     // The finished functions in order: level 0's segments, then level 1's, and so on. The
     // class is spent afterwards.
     std::vector<LoopLine> emit();
@@ -134,6 +164,17 @@ private:
     void handOn(int level, const SegmentSet& segments, int source);
     void exitTestLines(const LoopLine& test, int source);
     int outerParent(int loops) const;
+    std::wstring nextContinuation(int level);
+    void placeSwitch(LoopLine line, int source);
+    bool encloses(int outer, int inner) const;
+    void resolve(LoopLine& line) const;
+
+    struct Target {
+        int level = 0;
+        int segment = 0;
+    };
+    std::unordered_map<std::wstring, Target> labels_; // by lower-case name
+    std::vector<Jump> jumps_;
 
     std::wstring testEnd_;
     std::vector<Level> levels_;

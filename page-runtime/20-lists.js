@@ -285,6 +285,13 @@ function QLCX_Clone(value) {
     if (QLCX_IsArray(value)) {
         var copy = [];
         for (var i = 0; i < value.length; i++) { copy[i] = QLCX_Clone(value[i]); }
+        // A map's keys go with it; its index is made anew at the first lookup.
+        var keys = value.QLCX_Keys;
+        if (keys) {
+            copy.QLCX_Keys = keys.slice(0);
+            copy.QLCX_Index = [];
+            copy.QLCX_Stale = 1;
+        }
         return copy;
     }
     if (!value || !window.Object.keys(value).length || value.charAt) { return value; }
@@ -292,6 +299,13 @@ function QLCX_Clone(value) {
     var keys = window.Object.keys(value);
     for (var k = 0; k < keys.length; k++) { made[keys[k]] = QLCX_Clone(value[keys[k]]); }
     return made;
+}
+
+// The target takes every field of the source, in place: ClearStructure and CopyStructure
+// change the structure a place holds, not which one it holds.
+function QLCX_Refill(target, source) {
+    var keys = window.Object.keys(source);
+    for (var k = 0; k < keys.length; k++) { target[keys[k]] = source[keys[k]]; }
 }
 
 // The target takes the source's size and a copy of each element, in place, so a procedure's

@@ -2,6 +2,10 @@
 // key constants of the source stand for.
 var QLCX_KeysPushed = [];
 var QLCX_KeysReleased = [];
+// The key code that stands for any key (above every code a browser gives).
+var QLCX_AnyKey = 256;
+// The character of the latest key that typed one, until KeyboardInkey() takes it.
+var QLCX_Inkey = "";
 var QLCX_MouseX = 0;
 var QLCX_MouseY = 0;
 // Buttons 1 (left), 2 (right) and 3 (middle); index 0 is unused.
@@ -18,6 +22,8 @@ function QLCX_KeyDown(ev) {
     var code = ev.keyCode;
     QLCX_KeysPushed[code] = 1;
     QLCX_KeysReleased[code] = 0;
+    var typed = "" + ev.key;
+    if (typed.length == 1) { QLCX_Inkey = typed; }
     if (QLCX_ShortcutTaker && QLCX_ShortcutTaker(ev)) { return false; }
     return true;
 }
@@ -31,16 +37,29 @@ function QLCX_KeyUp(ev) {
 }
 
 function KeyboardPushed(key) {
+    if (key == QLCX_AnyKey) { return QLCX_KeysPushed.indexOf(1) >= 0 ? 1 : 0; }
     if (QLCX_KeysPushed[key]) { return 1; }
     return 0;
 }
 
 // Reading a release clears it, so each release is reported once.
 function KeyboardReleased(key) {
+    if (key == QLCX_AnyKey) {
+        var any = QLCX_KeysReleased.indexOf(1) >= 0;
+        QLCX_KeysReleased = [];
+        return any ? 1 : 0;
+    }
     var released = QLCX_KeysReleased[key];
     QLCX_KeysReleased[key] = 0;
     if (released) { return 1; }
     return 0;
+}
+
+// The character typed since the last call, "" when none was.
+function KeyboardInkey() {
+    var typed = QLCX_Inkey;
+    QLCX_Inkey = "";
+    return typed;
 }
 
 function InitMouse() {

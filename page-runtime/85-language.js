@@ -178,6 +178,21 @@ function FormatDate(mask, date) {
 var QLCX_Swap = 0;
 var QLCX_SwapAt = 0;
 
+// Gosub keeps the part of the program to come back to, Return takes the latest kept. The main
+// program's parts are its functions, run by the frame timer, kept here; a procedure's are the
+// states of its own dispatch loop, kept in a stack of its own.
+var QLCX_Gosubs = [];
+
+function QLCX_Return(stack) {
+    if (stack.length == 0) { throw new Error("Return without Gosub"); }
+    return stack.pop();
+}
+
+function QLCX_FakeReturn(stack) {
+    if (stack.length == 0) { throw new Error("FakeReturn without Gosub"); }
+    stack.pop();
+}
+
 // The values of every DataSection in source order, and the labels as positions in them.
 // The program's first statements fill them; Read takes the next value.
 var QLCX_Data = [];

@@ -76,9 +76,10 @@ const std::unordered_map<std::wstring, wchar_t>& resultTypes() {
                                     L"rtrim",          L"trim",          L"str",
                                     L"inputrequester", L"listjoin",      L"awaitinput"})
             t[name] = L's';
-        for (const wchar_t* name : {L"stringfingerprint", L"fingerprint",
-                                    L"replaceregularexpression", L"regularexpressionerror",
-                                    L"programparameter", L"programfilename", L"selectedfontname"})
+        for (const wchar_t* name :
+             {L"stringfingerprint", L"fingerprint", L"replaceregularexpression",
+              L"regularexpressionerror", L"programparameter", L"programfilename",
+              L"selectedfontname", L"keyboardinkey"})
             t[name] = L's';
         // Memory: Peek gives the type it reads.
         for (const wchar_t* name :

@@ -46,6 +46,12 @@ const std::vector<RefusedRegistration> kRows = [] {
         {L"GetFunction", L""},
         {L"CallCFunction", L"no library of the system can be loaded"},
         }},
+        {L"Calls of the operating system's own interface: a page runs on no particular system", {
+        {L"*_", L"any call Name_()"},
+        }},
+        {L"Messages of the window system: a page's windows are made of the page's own elements", {
+        {L"#WM_*", L""},
+        }},
     };
     return flattenGroups<RefusedRegistration>(groups);
 }();
@@ -54,6 +60,7 @@ const std::vector<RefusedRegistration> kRows = [] {
 struct RefusedNames {
     std::unordered_set<std::wstring> whole;
     std::vector<std::wstring> prefixes;
+    std::vector<std::wstring> suffixes;
 };
 
 const RefusedNames& refusedNames() {
@@ -63,6 +70,8 @@ const RefusedNames& refusedNames() {
             std::wstring lower = toLower(row.name);
             if (endsWith(lower, L"*"))
                 n.prefixes.push_back(lower.substr(0, lower.size() - 1));
+            else if (startsWith(lower, L"*"))
+                n.suffixes.push_back(lower.substr(1));
             else
                 n.whole.insert(lower);
         }
@@ -81,7 +90,15 @@ bool isRefusedCommand(std::wstring_view lowerName) {
     const RefusedNames& names = refusedNames();
     for (const std::wstring& prefix : names.prefixes)
         if (startsWith(lowerName, prefix)) return true;
+    for (const std::wstring& suffix : names.suffixes)
+        if (endsWith(lowerName, suffix) && lowerName.size() > suffix.size()) return true;
     return names.whole.count(std::wstring(lowerName)) != 0;
+}
+
+bool isRefusedConstant(std::wstring_view constant) {
+    std::wstring lower = toLower(constant);
+    if (!startsWith(lower, L"#")) lower.insert(0, L"#");
+    return isRefusedCommand(lower);
 }
 
 } // namespace qc

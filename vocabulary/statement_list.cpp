@@ -1,6 +1,7 @@
 #include "vocabulary/statement_list.h"
 
 #include "common/text.h"
+#include "tables/refused_table.h"
 
 namespace qc {
 
@@ -62,6 +63,11 @@ Diagnostic unknownCharacter(long long line, int column, std::wstring_view hex) {
 
 Diagnostic constNotFound(int line, std::wstring_view constant) {
     return record(line, MessageKind::kConstNotFound, constant);
+}
+
+Diagnostic unknownConstant(int line, std::wstring_view constant) {
+    if (isRefusedConstant(constant)) return notSupported(line, constant);
+    return constNotFound(line, constant);
 }
 
 Diagnostic bracketError(int line) {

@@ -27,6 +27,9 @@ Diagnostic unknownType(int line, int column, std::wstring_view word);
 // A character no source may hold, in hexadecimal: "line 2  column 5 error unknow character($1B)!".
 Diagnostic unknownCharacter(long long line, int column, std::wstring_view hex);
 Diagnostic constNotFound(int line, std::wstring_view constant);
+// A constant the tables lack: "not supported" for one a page cannot have ("#WM_PAINT"),
+// "const Not found" for any other, which is most likely misspelt.
+Diagnostic unknownConstant(int line, std::wstring_view constant);
 Diagnostic bracketError(int line);
 // Constructs the dialect has but the translator does not take: "line 4: not supported: %".
 Diagnostic notSupported(int line, std::wstring_view what);

@@ -20,6 +20,11 @@ namespace qc {
 std::wstring ExpressionPrinter::stored(NodeId id, ValueType target) {
     ValueType from = types_[id];
     Piece p = value(id, target.kind == ValueKind::kFloat);
+    // A structure is copied with its fields, its arrays, lists and maps among them: the
+    // place must not become a second name of the value.
+    bool made = tree_.exprs[id].kind == ExprKind::kCall && typed_.containerOf(id) == nullptr;
+    if (target.kind == ValueKind::kStructure && from.kind == ValueKind::kStructure && !made)
+        return L"QLCX_Clone(" + p.text + L")";
     if (target.kind != ValueKind::kInteger) return p.text;
     if (from.kind == ValueKind::kFloat) p = atom(L"QLCX_Round(" + p.text + L")");
     std::wstring_view wrap = wrapSuffix(target.width);
@@ -105,6 +110,12 @@ Piece ExpressionPrinter::expr(NodeId id) {
         return binary(e);
     case ExprKind::kAddress:
         return address(e);
+    case ExprKind::kInvoke: {
+        std::vector<NodeId> args;
+        for (std::uint32_t k = 1; k < e.children.count; ++k)
+            args.push_back(tree_.child(e.children, k));
+        return atom(callThrough(bound(expr(tree_.child(e.children, 0)), kScriptAtom), args));
+    }
     case ExprKind::kError:
         return atom(L"0"); // its statement was reported where it was read
     default:
@@ -136,6 +147,20 @@ Piece ExpressionPrinter::fieldExpr(NodeId id, const Expr& e) {
     const Field* f = typed_.fields[id];
     bool container =
         f != nullptr && (f->shape == Field::Shape::kList || f->shape == Field::Shape::kMap);
+    if (f != nullptr && f->type.kind == ValueKind::kProcedure && e.brackets) {
+        std::vector<NodeId> args;
+        for (std::uint32_t k = 1; k < e.children.count; ++k)
+            args.push_back(tree_.child(e.children, k));
+        return atom(callThrough(whole, args));
+    }
+    if (f != nullptr && f->shape == Field::Shape::kArray && e.brackets) {
+        // "b\a(2, 1)": an element of the field's own array; "b\a()" the whole array.
+        for (std::uint32_t k = 1; k < e.children.count; ++k)
+            whole += L"[" +
+                     stored(tree_.child(e.children, k), ValueType{ValueKind::kInteger, L'i'}) +
+                     L"]";
+        return atom(whole);
+    }
     if (!container || !e.brackets) {
         if (e.children.count > 1) unsupported(L"brackets after this field");
         return atom(whole);
@@ -157,7 +182,8 @@ bool ExpressionPrinter::wholeField(NodeId id, std::wstring& text) {
     const Expr& e = tree_.exprs[id];
     const Field* f = e.kind == ExprKind::kField ? typed_.fields[id] : nullptr;
     if (f == nullptr || e.children.count != 1 ||
-        (f->shape != Field::Shape::kList && f->shape != Field::Shape::kMap))
+        (f->shape != Field::Shape::kList && f->shape != Field::Shape::kMap &&
+         f->shape != Field::Shape::kArray))
         return false;
     text += fieldPath(e);
     return true;
@@ -173,7 +199,7 @@ Piece ExpressionPrinter::constant(const Expr& e) {
     if (const ConstantValue* own = typed_.programConstant(e)) return constantPiece(*own);
     std::optional<std::wstring> v = resolveConstant(e.text);
     if (v) return atom(*v);
-    diag_.error(message::constNotFound(line_, e.text));
+    diag_.error(message::unknownConstant(line_, e.text));
     return atom(L"0");
 }
 
@@ -226,7 +252,18 @@ Piece ExpressionPrinter::callExpr(NodeId id, const Expr& e) {
     }
     std::vector<NodeId> args;
     for (std::uint32_t i = 0; i < e.children.count; ++i) args.push_back(tree_.child(e.children, i));
+    if (const Variable* v = typed_.variableOf(id))
+        return atom(callThrough(v->scriptName, args)); // a procedure variable
     return atom(callText(e.text, args));
+}
+
+// What a procedure variable holds, called; 0 stops the program as not callable.
+std::wstring ExpressionPrinter::callThrough(const std::wstring& callee,
+                                            const std::vector<NodeId>& args) {
+    std::wstring text = callee + L"(";
+    for (size_t i = 0; i < args.size(); ++i)
+        text += (i > 0 ? L"," : L"") + value(args[i], false).text;
+    return text + L")";
 }
 
 // A command of the table with its arguments, each an expression of its own.
@@ -238,6 +275,12 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
             return procedureCall(*p, args);
         awaited_ = true;
         return L"await " + procedureCall(*p, args);
+    }
+    if (typed_.imported.count(toLower(name)) != 0) {
+        // Its Import block was refused, which is the one message about it; the program goes
+        // on with 0 for its result.
+        for (NodeId arg : args) value(arg, false);
+        return L"0";
     }
     if (staysOutsideThePage(toLower(name))) {
         // Memory, threads, the network, other programs: a page has none of them. The

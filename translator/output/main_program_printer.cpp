@@ -18,7 +18,7 @@ void ScriptPrinter::mainStatement(const Stmt& s) {
         break;
     case StmtKind::kWhile:
     case StmtKind::kFor:
-        if (seg.atLevel() && waits_.holdsCut(s, repeatsOpen_ > 0))
+        if (seg.atLevel() && (waits_.holdsCut(s, repeatsOpen_ > 0) || holdsResumePoint(s.body)))
             return s.kind == StmtKind::kWhile ? whileAsLevel(s) : forAsLevel(s);
         break;
     case StmtKind::kBreak:
@@ -28,6 +28,25 @@ void ScriptPrinter::mainStatement(const Stmt& s) {
         if (seg.level() == 0 || seg.insideScriptLoop()) break;
         if (!levelSteps_.back().empty()) write(levelSteps_.back());
         return seg.nextPass(line_);
+    case StmtKind::kWith:
+        // No block of the script: its statements are the level's own.
+        return statements(s.body);
+    case StmtKind::kLabel:
+        // The loops around a label are levels of the program (they hold one), but ForEach
+        // and a loop inside a Select stay loops of the script, with no continuation inside.
+        if (seg.insideScriptLoop())
+            return diag_.error(message::notSupported(line_, L"a label inside this loop"));
+        return seg.label(s.name, line_);
+    case StmtKind::kGoto:
+        if (knownLabel(s)) seg.goTo(s.name, line_);
+        return;
+    case StmtKind::kGosub:
+        if (seg.insideScriptLoop())
+            return diag_.error(message::notSupported(line_, L"Gosub inside this loop"));
+        if (knownLabel(s)) seg.goSub(s.name, L"QLCX_Gosubs.push", line_);
+        return;
+    case StmtKind::kGosubReturn:
+        return seg.switchTo(L"QLCX_Return(QLCX_Gosubs)", line_);
     default:
         break;
     }
@@ -44,6 +63,35 @@ void ScriptPrinter::mainStatement(const Stmt& s) {
     if (seg.level() == 0 && seg.atLevel() && isDelayStatement(s)) seg.cut(std::nullopt, line_);
 }
 
+bool ScriptPrinter::holdsResumePoint(NodeRange body) const {
+    for (std::uint32_t i = 0; i < body.count; ++i) {
+        const Stmt& s = tree_.stmts[tree_.child(body, i)];
+        if (s.kind == StmtKind::kLabel || s.kind == StmtKind::kGosub) return true;
+        if (holdsResumePoint(s.body) || holdsResumePoint(s.clauses)) return true;
+    }
+    return false;
+}
+
+bool ScriptPrinter::knownLabel(const Stmt& s) {
+    std::wstring scope = current_ != nullptr ? toLower(current_->name) : L"";
+    std::wstring key = toLower(s.name);
+    if (typed_.symbols.label(scope, key) != nullptr) return true;
+    std::wstring jump = std::wstring(statementName(s.kind)) + L" " + std::wstring(s.name);
+    if (!typed_.symbols.labelElsewhere(scope, key))
+        diag_.error(message::atLine(line_, L"label not found: " + std::wstring(s.name)));
+    else if (scope.empty())
+        diag_.error(message::notSupported(line_, jump + L" into a procedure"));
+    else
+        diag_.error(message::notSupported(line_, jump + L" out of a procedure"));
+    return false;
+}
+
+void ScriptPrinter::jumpsIntoLoops(const LoopSegments& segments) {
+    for (const LoopSegments::Jump& j : segments.jumpsIntoLoops())
+        diag_.error(message::notSupported(j.source, (j.gosub ? L"Gosub " : L"Goto ") + j.label +
+                                                        L" into a loop"));
+}
+
 void ScriptPrinter::beforeWaits(const Waits& w, bool canCut) {
     if (segments_ == nullptr) return;
     LoopSegments& seg = *segments_;
@@ -55,7 +103,7 @@ void ScriptPrinter::beforeWaits(const Waits& w, bool canCut) {
                 args.push_back(tree_.child(w.eventArgs, k));
             call = ex_.callText(L"awaitevent", args) + L";";
         }
-        seg.cut(LoopLine{std::move(call), line_, false}, line_);
+        seg.cut(LoopLine{std::move(call), line_, false, {}}, line_);
         ex_.setWaitForm(WaitForm::kAsWritten);
         return;
     }

@@ -45,6 +45,7 @@ PrintedScript ScriptPrinter::program() {
     dataSections(tree_.program);
     statements(tree_.program);
     segments_ = nullptr;
+    jumpsIntoLoops(segments);
     for (LoopLine& l : segments.emit()) {
         out_.lines.push_back(std::move(l.text));
         out_.sourceLines.push_back(l.source);
@@ -87,7 +88,8 @@ void ScriptPrinter::structure(const Structure& st) {
         std::wstring made = madeField(f);
         if (made.empty()) continue;
         write(L"bufvar." + f.scriptName + L"=" + made + L";");
-        if (f.shape == Field::Shape::kList || f.shape == Field::Shape::kMap)
+        if (f.shape == Field::Shape::kList || f.shape == Field::Shape::kMap ||
+            f.shape == Field::Shape::kArray)
             containers.push_back(L"struct." + f.scriptName + L"=" + made + L";");
     }
     write(L"return bufvar;");
@@ -102,6 +104,16 @@ std::wstring ScriptPrinter::madeField(const Field& f) {
     switch (f.shape) {
     case Field::Shape::kStaticArray:
         return L"dimfunc(" + f.factory + L"," + f.size + L"-1,-1,-1)";
+    case Field::Shape::kArray: {
+        // Each element of a structure array gets an array of its own, of these bounds.
+        std::wstring made = L"dimfunc(" + f.factory;
+        for (size_t k = 0; k < 3; ++k)
+            made += L"," + (k < f.bounds.size()
+                                ? ex_.stored(f.bounds[k], ValueType{ValueKind::kInteger, L'i'})
+                                : std::wstring(L"-1"));
+        if (f.bounds.size() > 3) ex_.unsupported(L"an Array field of more than three dimensions");
+        return made + L")";
+    }
     case Field::Shape::kList:
         return L"NewList(" + f.factory + L")";
     case Field::Shape::kMap:
@@ -145,12 +157,63 @@ void ScriptPrinter::procedure(const Procedure& p) {
         if (!c.parameter && !c.statik) write(L"var " + c.scriptName + L"=0;");
     }
     current_ = &p;
-    statements(s.body);
+    bool dispatch = holdsJumps(s.body);
+    if (dispatch)
+        dispatchBody(s.body);
+    else
+        statements(s.body);
     current_ = nullptr;
     bool returns = s.body.count > 0 &&
                    tree_.stmts[tree_.child(s.body, s.body.count - 1)].kind == StmtKind::kReturn;
-    if (!returns) write(L"return " + emptyValue(p.result) + L";");
+    if (!returns || dispatch) write(L"return " + emptyValue(p.result) + L";");
     write(L"}");
+}
+
+bool ScriptPrinter::holdsJumps(NodeRange body) const {
+    for (std::uint32_t i = 0; i < body.count; ++i) {
+        const Stmt& s = tree_.stmts[tree_.child(body, i)];
+        if (s.kind == StmtKind::kLabel || s.kind == StmtKind::kGoto || s.kind == StmtKind::kGosub ||
+            s.kind == StmtKind::kGosubReturn || s.kind == StmtKind::kFakeReturn)
+            return true;
+        if (holdsJumps(s.body) || holdsJumps(s.clauses)) return true;
+    }
+    return false;
+}
+
+// The body as the cases of a switch on `qlcxstate` in a loop: a label of the body opens a
+// case, a Goto sets the state and goes round. Cases can only stand at the body's own level,
+// so a label, and a Gosub (whose return needs a case after it), must stand there too.
+void ScriptPrinter::dispatchBody(NodeRange body) {
+    states_.clear();
+    int next = 0;
+    for (std::uint32_t i = 0; i < body.count; ++i) {
+        const Stmt& s = tree_.stmts[tree_.child(body, i)];
+        if (s.kind == StmtKind::kLabel) states_[toLower(s.name)] = ++next;
+    }
+    write(L"var qlcxstate=0;");
+    write(L"var qlcxgosubs=[];");
+    write(L"qlcxjump:for(;;){switch(qlcxstate){");
+    write(L"case 0:");
+    for (std::uint32_t i = 0; i < body.count; ++i) {
+        NodeId id = tree_.child(body, i);
+        const Stmt& s = tree_.stmts[id];
+        line_ = s.at.line;
+        if (s.kind == StmtKind::kLabel) {
+            write(L"case " + std::to_wstring(states_[toLower(s.name)]) + L":");
+        } else if (s.kind == StmtKind::kGosub) {
+            if (!knownLabel(s)) continue;
+            int back = ++next;
+            write(L"qlcxgosubs.push(" + std::to_wstring(back) + L");" + jumpInProcedure(s));
+            write(L"case " + std::to_wstring(back) + L":");
+        } else {
+            statement(id);
+        }
+    }
+    write(L"}break;}");
+}
+
+std::wstring ScriptPrinter::jumpInProcedure(const Stmt& s) {
+    return L"qlcxstate=" + std::to_wstring(states_[toLower(s.name)]) + L";continue qlcxjump;";
 }
 
 void ScriptPrinter::statements(NodeRange range) {
@@ -180,6 +243,13 @@ void ScriptPrinter::plainStatement(const Stmt& s) {
         return repeatBlock(s);
     case StmtKind::kSelect:
         return selectBlock(s);
+    case StmtKind::kWith:
+        return statements(s.body); // its fields name their value themselves
+    case StmtKind::kImport:
+    case StmtKind::kPrototype:
+        return; // an Import was refused where it was read; a Prototype writes nothing
+    case StmtKind::kEvaluate:
+        return write(ex_.value(exprAt(s, 0), false).text + L";");
     case StmtKind::kFor:
         return forBlock(s);
     case StmtKind::kBreak:
@@ -209,8 +279,20 @@ void ScriptPrinter::plainStatement(const Stmt& s) {
     case StmtKind::kSwap:
         return swap(s);
     case StmtKind::kDataSection:
+        return; // the data is given at start
     case StmtKind::kLabel:
-        return; // the data is given at start; a label alone does nothing
+        // The main program's and a procedure body's own labels were placed already.
+        return diag_.error(message::notSupported(line_, L"a label inside a block of a procedure"));
+    case StmtKind::kGosub:
+        return diag_.error(message::notSupported(line_, L"Gosub inside a block of a procedure"));
+    case StmtKind::kGoto:
+        if (knownLabel(s)) write(jumpInProcedure(s));
+        return;
+    case StmtKind::kGosubReturn:
+        return write(L"qlcxstate=QLCX_Return(qlcxgosubs);continue qlcxjump;");
+    case StmtKind::kFakeReturn:
+        return write(current_ != nullptr ? L"QLCX_FakeReturn(qlcxgosubs);"
+                                         : L"QLCX_FakeReturn(QLCX_Gosubs);");
     case StmtKind::kVariable:
     case StmtKind::kStructure:
         return; // a structure variable declared alone, a structure: declared at page level
@@ -460,12 +542,50 @@ void ScriptPrinter::call(const Stmt& s) {
     }
     if (equalsIgnoreCase(s.name, L"end") && s.exprs.count == 0)
         return write(L"end();ChangeLoop(0);return;");
-    if (equalsIgnoreCase(s.name, L"goto") || equalsIgnoreCase(s.name, L"gosub") ||
-        equalsIgnoreCase(s.name, L"return"))
-        return ex_.unsupported(s.name);
+    if (isStructureCommand(s.name)) return structureCommand(s);
     std::vector<NodeId> args;
     for (std::uint32_t i = 0; i < s.exprs.count; ++i) args.push_back(exprAt(s, i));
+    auto through = typed_.calledVariables.find(static_cast<NodeId>(&s - tree_.stmts.data()));
+    if (through != typed_.calledVariables.end())
+        return write(ex_.callThrough(
+                         typed_.variables[static_cast<size_t>(through->second)].scriptName, args) +
+                     L";");
     write(ex_.callText(s.name, args) + L";");
+}
+
+bool isStructureCommand(std::wstring_view name) {
+    return equalsIgnoreCase(name, L"clearstructure") ||
+           equalsIgnoreCase(name, L"initializestructure") ||
+           equalsIgnoreCase(name, L"copystructure");
+}
+
+// "ClearStructure(@p, Point)", "InitializeStructure(@p, Point)", "CopyStructure(@a, @b,
+// Point)": the places are the values themselves, changed in place, so that an element or a
+// field named by its address changes too.
+void ScriptPrinter::structureCommand(const Stmt& s) {
+    bool copy = equalsIgnoreCase(s.name, L"copystructure");
+    std::uint32_t places = copy ? 2 : 1;
+    const Expr* type = s.exprs.count == places + 1 ? &tree_.exprs[exprAt(s, places)] : nullptr;
+    auto st = type != nullptr && type->kind == ExprKind::kName
+                  ? typed_.structureIds.find(toLower(type->text))
+                  : typed_.structureIds.end();
+    std::vector<std::wstring> target;
+    for (std::uint32_t k = 0; k < places && k < s.exprs.count; ++k) {
+        const Expr& at = tree_.exprs[exprAt(s, k)];
+        if (at.kind == ExprKind::kAddress) target.push_back(placeText(tree_.child(at.children, 0)));
+    }
+    if (st == typed_.structureIds.end() || target.size() != places)
+        return ex_.unsupported(std::wstring(s.name) + L" of other than addresses and a structure");
+    const Structure& structure = typed_.structures[static_cast<size_t>(st->second)];
+    if (target[0].empty() || target.back().empty()) return; // reported as a place
+    if (copy) return write(L"QLCX_Refill(" + target[1] + L",QLCX_Clone(" + target[0] + L"));");
+    if (equalsIgnoreCase(s.name, L"clearstructure"))
+        return write(L"QLCX_Refill(" + target[0] + L",init" + structure.scriptName + L"());");
+    bool containers = false;
+    for (const Field& f : structure.fields)
+        containers |= f.shape == Field::Shape::kList || f.shape == Field::Shape::kMap ||
+                      f.shape == Field::Shape::kArray;
+    if (containers) write(L"initializestruct" + structure.scriptName + L"(" + target[0] + L");");
 }
 
 void ScriptPrinter::write(std::wstring line) {
@@ -476,7 +596,7 @@ void ScriptPrinter::write(std::wstring line) {
 }
 
 LoopLine ScriptPrinter::loopLine(std::wstring text) {
-    return LoopLine{std::move(text), line_, ex_.takeAwaited()};
+    return LoopLine{std::move(text), line_, ex_.takeAwaited(), {}};
 }
 
 PrintedScript printScript(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag) {

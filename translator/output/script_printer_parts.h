@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace qc {
@@ -18,6 +19,9 @@ namespace qc {
 // The lines that open, divide and close an If or a Select: in the main program, where its
 // loops are cut into functions, each goes where its block went.
 enum class BlockLine : std::uint8_t { kIf, kBranch, kElse, kEndIf, kSelect, kCase, kEndSelect };
+
+// ClearStructure, InitializeStructure, CopyStructure: their last argument names a structure.
+bool isStructureCommand(std::wstring_view name);
 
 class ScriptPrinter {
 public:
@@ -41,7 +45,13 @@ public:
     // static array, a structure, a list or a map field made anew for each element.
     void structure(const Structure& st);
 
-    static std::wstring madeField(const Field& f);
+    std::wstring madeField(const Field& f);
+
+    // Whether a procedure's body has labels or jumps: it is written as a dispatch loop.
+    bool holdsJumps(NodeRange body) const;
+    void dispatchBody(NodeRange body);
+    // "qlcxstate=2;continue qlcxjump;": on with the label's case.
+    std::wstring jumpInProcedure(const Stmt& s);
 
     // "Procedure.s Name(a, b = 2)": a function with its locals declared first, and the empty
     // value of its type returned when the body ends without ProcedureReturn.
@@ -98,6 +108,8 @@ public:
     void procedureReturn(const Stmt& s);
 
     void call(const Stmt& s);
+
+    void structureCommand(const Stmt& s);
 
     void ifBlock(const Stmt& s);
 
@@ -156,6 +168,16 @@ public:
     // that steps i and ends when "i>b". A Continue steps before the test too.
     void forAsLevel(const Stmt& s);
 
+    // Whether a label or a Gosub is in the body: the loop must be a level of the program,
+    // whose continuations can be gone on in.
+    bool holdsResumePoint(NodeRange body) const;
+
+    // Whether the Goto's or Gosub's label is in its own scope; reported if not.
+    bool knownLabel(const Stmt& s);
+
+    // Jumps into a loop from outside it, reported once the main program's labels are placed.
+    void jumpsIntoLoops(const LoopSegments& segments);
+
     // A Break in a loop of the program: out of its script loops as a script does, out of the
     // program's loops by switching to what follows the outermost one it leaves.
     void breakInMain(const Stmt& s);
@@ -204,6 +226,7 @@ public:
     // steps a For's counter, which a Continue runs before the loop's test.
     std::vector<std::wstring> levelSteps_;
     int repeatsOpen_ = 0; // Repeat blocks open around the statement being written
+    std::unordered_map<std::wstring, int> states_; // the procedure's labels: their cases
 };
 
 } // namespace qc

@@ -118,6 +118,25 @@ void SymbolTable::declareStructure(const std::wstring& lowerName) {
     typeNames_.insert(L"struct" + lowerName);
 }
 
+bool SymbolTable::declareLabel(const std::wstring& scope, const std::wstring& lowerName, int line) {
+    if (!labels_.emplace(scopedKey(scope, lowerName), LabelSymbol{line}).second) return false;
+    labelScopes_.emplace(lowerName, scope);
+    return true;
+}
+
+const LabelSymbol* SymbolTable::label(const std::wstring& scope,
+                                      const std::wstring& lowerName) const {
+    auto found = labels_.find(scopedKey(scope, lowerName));
+    return found != labels_.end() ? &found->second : nullptr;
+}
+
+bool SymbolTable::labelElsewhere(const std::wstring& scope, const std::wstring& lowerName) const {
+    auto [from, to] = labelScopes_.equal_range(lowerName);
+    for (auto it = from; it != to; ++it)
+        if (it->second != scope) return true;
+    return false;
+}
+
 std::wstring SymbolTable::containerName(const std::wstring& lowerName) {
     return isReservedScriptName(lowerName) ? L"qlcxv_" + lowerName : lowerName;
 }

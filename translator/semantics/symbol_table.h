@@ -15,6 +15,11 @@ namespace qc {
 
 enum class ContainerKind { kArray, kList, kMap };
 
+// A label of the main program or of one procedure: the line it stands on.
+struct LabelSymbol {
+    int line = 0;
+};
+
 struct ContainerSymbol {
     ContainerKind kind = ContainerKind::kArray;
     std::wstring elementType; // a basic type letter, a structure name, or empty (integers)
@@ -43,6 +48,14 @@ public:
     // The element factory and constructor names of a structure ("initpoint", "structpoint").
     void declareStructure(const std::wstring& lowerName);
 
+    // Labels are a name space of their own, one for the main program (scope "") and one for
+    // each procedure (its lower-case name): a Goto reaches only the labels of its own scope.
+    // False when the scope has the label already.
+    bool declareLabel(const std::wstring& scope, const std::wstring& lowerName, int line);
+    const LabelSymbol* label(const std::wstring& scope, const std::wstring& lowerName) const;
+    // Whether some scope other than `scope` has that label: a Goto to it would leave its own.
+    bool labelElsewhere(const std::wstring& scope, const std::wstring& lowerName) const;
+
     // Script names. A container keeps its lower-case name unless the runtime or the browser
     // uses it; a variable also gives way to a container or a structure's factory of its
     // name, so `Dim A(3)` and a counter `a` are two things in the page.
@@ -68,6 +81,8 @@ private:
     std::unordered_set<std::wstring> containerNames_;              // in any scope
     std::unordered_set<std::wstring> typeNames_{L"initint", L"initfloat", L"initstring"};
     std::unordered_set<std::wstring> variables_;
+    std::unordered_map<std::wstring, LabelSymbol> labels_;            // "scope\name" -> symbol
+    std::unordered_multimap<std::wstring, std::wstring> labelScopes_; // name -> its scopes
 };
 
 // Names the runtime or the browser uses for themselves ("empty", "drag", "document", ...),

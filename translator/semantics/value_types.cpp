@@ -31,8 +31,10 @@ ValueType TypedTree::typeOf(std::wstring_view suffix, std::wstring_view name) co
     ValueType t = typeOfSuffix(suffix, name);
     if (t.kind != ValueKind::kUnknown || suffix.size() < 2) return t;
     auto it = structureIds.find(toLower(suffix.substr(1)));
-    if (it == structureIds.end()) return t;
-    return {ValueKind::kStructure, L'i', it->second};
+    if (it != structureIds.end()) return {ValueKind::kStructure, L'i', it->second};
+    auto prototype = prototypeIds.find(toLower(suffix.substr(1)));
+    if (prototype != prototypeIds.end()) return {ValueKind::kProcedure, L'i', prototype->second};
+    return t;
 }
 
 std::wstring TypedTree::emptyValue(ValueType t) const {
@@ -87,6 +89,12 @@ ValueType combined(Typing typing, ValueType a, ValueType b) {
     return {};
 }
 
+// A page runs on one thread, so a Threaded variable is one variable seen everywhere, as a
+// Global is.
+bool isGlobalWord(std::wstring_view lowerKeyword) {
+    return lowerKeyword == L"global" || lowerKeyword == L"threaded";
+}
+
 class Typer {
 public:
     Typer(const SyntaxTree& tree, UndeclaredNames* undeclared, Diagnostics* diag,
@@ -104,6 +112,7 @@ public:
     }
 
     TypedTree run() {
+        collectPrototypes(tree_.program);
         collectStructures(tree_.program);
         collectProcedures(tree_.program);
         collectContainers(tree_.program, -1);
@@ -118,6 +127,19 @@ public:
     }
 
 private:
+    // ---- prototypes, known before any structure field or variable takes one as its type
+
+    void collectPrototypes(NodeRange range) {
+        for (std::uint32_t i = 0; i < range.count; ++i) {
+            const Stmt& s = tree_.stmts[tree_.child(range, i)];
+            if (s.kind != StmtKind::kPrototype || s.name.empty()) continue;
+            std::wstring key = toLower(s.name);
+            if (out_.prototypeIds.count(key) != 0) continue;
+            out_.prototypeIds[key] = static_cast<int>(out_.prototypes.size());
+            out_.prototypes.push_back(typeOfSuffix(s.suffix, s.name));
+        }
+    }
+
     // ---- structures, known before their first use: a field may name one declared later
 
     void collectStructures(NodeRange range) {
@@ -157,6 +179,7 @@ private:
     bool elementKnown(const Expr& e) {
         if (e.suffix.size() < 2 || typeOfSuffix(e.suffix, e.text).kind != ValueKind::kUnknown)
             return true;
+        if (out_.prototypeIds.count(toLower(e.suffix.substr(1))) != 0) return true;
         auto it = structureLines_.find(toLower(e.suffix.substr(1)));
         if (it != structureLines_.end() && it->second <= e.at.line) return true;
         report(message::unknownType(e.at.line, e.at.column,
@@ -226,7 +249,14 @@ private:
         if (e->kind == ExprKind::kPointer) f.shape = Field::Shape::kPointer;
         if (equalsIgnoreCase(item.name, L"list")) f.shape = Field::Shape::kList;
         if (equalsIgnoreCase(item.name, L"map")) f.shape = Field::Shape::kMap;
-        if (equalsIgnoreCase(item.name, L"array")) f.shape = Field::Shape::kArray;
+        if (equalsIgnoreCase(item.name, L"array")) {
+            f.shape = Field::Shape::kArray;
+            for (std::uint32_t k = 0; k < e->children.count; ++k) {
+                NodeId bound = tree_.child(e->children, k);
+                expr(bound);
+                f.bounds.push_back(bound);
+            }
+        }
         f.scriptName = toLower(e->text);
         if (!f.scriptName.empty() && f.scriptName.back() == L'$') f.scriptName.pop_back();
         f.type = out_.typeOf(e->suffix, e->text);
@@ -244,6 +274,7 @@ private:
         for (std::uint32_t i = 0; i < range.count; ++i) {
             NodeId id = tree_.child(range, i);
             const Stmt& s = tree_.stmts[id];
+            if (s.kind == StmtKind::kImport) imports(s);
             if (s.kind != StmtKind::kProcedure && s.kind != StmtKind::kDeclare) continue;
             if (s.name.empty()) continue; // a head that did not read: reported by the parser
             std::wstring key = toLower(s.name);
@@ -260,6 +291,13 @@ private:
             }
             if (s.kind == StmtKind::kProcedure)
                 out_.procedures[static_cast<size_t>(it->second)].statement = id;
+        }
+    }
+
+    void imports(const Stmt& block) {
+        for (std::uint32_t k = 0; k < block.body.count; ++k) {
+            const Stmt& f = tree_.stmts[tree_.child(block.body, k)];
+            if (!f.name.empty()) out_.imported.insert(toLower(f.name));
         }
     }
 
@@ -282,8 +320,7 @@ private:
                                      inside, true);
                 }
             }
-            bool declaresGlobal =
-                s.kind == StmtKind::kDefine && equalsIgnoreCase(s.name, L"global");
+            bool declaresGlobal = s.kind == StmtKind::kDefine && isGlobalWord(toLower(s.name));
             bool makes = s.kind == StmtKind::kDim || s.kind == StmtKind::kNewList ||
                          s.kind == StmtKind::kNewMap;
             // A Dim in a procedure of a global array makes that one anew, no local of its own.
@@ -375,7 +412,24 @@ private:
     void statement(NodeId id) {
         const Stmt& s = tree_.stmts[id];
         if (s.kind == StmtKind::kProcedure) return procedure(s);
-        if (s.kind == StmtKind::kDeclare || s.kind == StmtKind::kStructure) return;
+        if (s.kind == StmtKind::kDeclare || s.kind == StmtKind::kStructure ||
+            s.kind == StmtKind::kPrototype)
+            return;
+        if (s.kind == StmtKind::kCall) calledVariable(id, s);
+        if (s.kind == StmtKind::kCall && s.exprs.count > 0 &&
+            names(s, L"clearstructure", L"initializestructure", L"copystructure")) {
+            // The last argument is a structure's name, no variable.
+            for (std::uint32_t k = 0; k + 1 < s.exprs.count; ++k) expr(tree_.child(s.exprs, k));
+            return;
+        }
+        if (s.kind == StmtKind::kLabel) return label(s);
+        if (s.kind == StmtKind::kDataSection) {
+            // Its labels are where Restore reads from, no place a Goto goes.
+            for (std::uint32_t k = 0; k < s.body.count; ++k)
+                if (tree_.stmts[tree_.child(s.body, k)].kind != StmtKind::kLabel)
+                    statement(tree_.child(s.body, k));
+            return;
+        }
         if (s.kind == StmtKind::kDefine) return definition(s);
         if (s.kind == StmtKind::kDim || s.kind == StmtKind::kReDim ||
             s.kind == StmtKind::kNewList || s.kind == StmtKind::kNewMap)
@@ -383,6 +437,41 @@ private:
         for (std::uint32_t k = 0; k < s.exprs.count; ++k) expr(tree_.child(s.exprs, k));
         statements(s.body);
         statements(s.clauses);
+    }
+
+    void label(const Stmt& s) {
+        std::wstring scope = current_ >= 0 ? toLower(procedureAt(current_).name) : L"";
+        if (!out_.symbols.declareLabel(scope, toLower(s.name), s.at.line))
+            report(message::atLine(s.at.line, L"label declared twice: " + std::wstring(s.name)));
+    }
+
+    static bool names(const Stmt& s, std::wstring_view a, std::wstring_view b,
+                      std::wstring_view c) {
+        return equalsIgnoreCase(s.name, a) || equalsIgnoreCase(s.name, b) ||
+               equalsIgnoreCase(s.name, c);
+    }
+
+    // "f(1, 2)" as a statement, of a procedure variable f.
+    void calledVariable(NodeId id, const Stmt& s) {
+        if (out_.procedureIds.count(toLower(s.name)) != 0) return;
+        int v = procedureVariable(s.name);
+        if (v >= 0) out_.calledVariables[id] = v;
+    }
+
+    // The procedure variable a call's name means where it stands, -1 for none.
+    int procedureVariable(std::wstring_view name) const {
+        std::wstring key = toLower(name);
+        const std::unordered_map<std::wstring, int>* scopes[] = {&scope_, &globals_, &main_};
+        // A procedure sees its own names and the globals; the main program its own.
+        int first = current_ >= 0 ? 0 : 2;
+        int last = current_ >= 0 ? 2 : 3;
+        for (int k = first; k < last; ++k) {
+            auto it = scopes[k]->find(key);
+            if (it == scopes[k]->end()) continue;
+            const Variable& v = out_.variables[static_cast<size_t>(it->second)];
+            return v.type.kind == ValueKind::kProcedure ? it->second : -1;
+        }
+        return -1;
     }
 
     // "Dim a.f(10, 2)": the array's own name, then the bounds as values.
@@ -434,11 +523,11 @@ private:
             }
             NodeId initial = item.exprs.count > 1 ? tree_.child(item.exprs, 1) : kNoNode;
             if (initial != kNoNode) expr(initial);
-            declared(name, keyword == L"global");
+            declared(name, isGlobalWord(keyword));
             if (keyword == L"shared") {
                 share(name, s.suffix);
             } else {
-                Variable::Home home = keyword == L"global"   ? Variable::Home::kGlobal
+                Variable::Home home = isGlobalWord(keyword)  ? Variable::Home::kGlobal
                                       : keyword == L"static" ? Variable::Home::kStatic
                                       : current_ >= 0        ? Variable::Home::kLocal
                                                              : Variable::Home::kMain;
@@ -569,11 +658,18 @@ private:
                 out_.fields[id] = field(operand(e, 0), e.text);
                 t = out_.fields[id] == nullptr ? ValueType{} : out_.fields[id]->type;
             }
+            // "s\draw(x)" calls the procedure the field holds.
+            if (t.kind == ValueKind::kProcedure && e.brackets) t = prototypeResult(t);
             for (std::uint32_t k = 1; k < e.children.count; ++k) expr(tree_.child(e.children, k));
             break;
         case ExprKind::kIndex:
             t = operand(e, 0);
             operand(e, 1);
+            break;
+        case ExprKind::kInvoke:
+            t = operand(e, 0);
+            for (std::uint32_t k = 1; k < e.children.count; ++k) expr(tree_.child(e.children, k));
+            t = t.kind == ValueKind::kProcedure ? prototypeResult(t) : ValueType{};
             break;
         case ExprKind::kUnary:
             t = combined(e.op->typing, operand(e, 0), {});
@@ -641,6 +737,10 @@ private:
             out_.container[id] = c;
             return out_.containers[static_cast<size_t>(c)].element;
         }
+        if (int v = procedureVariable(e.text); v >= 0) {
+            out_.variable[id] = v;
+            return prototypeResult(out_.variables[static_cast<size_t>(v)].type);
+        }
         switch (commandResultType(e.text)) {
         case L'i':
             return kInteger;
@@ -651,6 +751,10 @@ private:
         default:
             return {};
         }
+    }
+
+    ValueType prototypeResult(ValueType procedure) const {
+        return out_.prototypes[static_cast<size_t>(procedure.structure)];
     }
 
     const SyntaxTree& tree_;

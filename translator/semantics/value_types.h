@@ -11,18 +11,30 @@
 
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace qc {
 
-enum class ValueKind : std::uint8_t { kUnknown, kInteger, kFloat, kString, kTruth, kStructure };
+// kProcedure: a procedure variable of a Prototype, holding a procedure or 0.
+enum class ValueKind : std::uint8_t {
+    kUnknown,
+    kInteger,
+    kFloat,
+    kString,
+    kTruth,
+    kStructure,
+    kProcedure
+};
 
 struct ValueType {
     ValueKind kind = ValueKind::kUnknown;
     // Of an integer place: the type letter that decides how it wraps ('i', 'q', 'l', 'w',
     // 'b', 'a', 'u', 'c').
     wchar_t width = L'i';
-    int structure = -1; // of a structure value: its index in TypedTree::structures
+    // Of a structure value: its index in TypedTree::structures; of a procedure variable, its
+    // prototype's in TypedTree::prototypes.
+    int structure = -1;
 
     bool operator==(const ValueType&) const = default;
 };
@@ -33,8 +45,9 @@ struct Field {
     ValueType type;
     enum class Shape : std::uint8_t { kValue, kStaticArray, kList, kMap, kArray, kPointer };
     Shape shape = Shape::kValue;
-    std::wstring size;    // of a static array: its element count as written
-    std::wstring factory; // of a container field: its elements' factory
+    std::wstring size;          // of a static array: its element count as written
+    std::wstring factory;       // of a container field: its elements' factory
+    std::vector<NodeId> bounds; // of an Array field: its upper bounds
 };
 
 struct Structure {
@@ -91,8 +104,14 @@ struct TypedTree {
     std::vector<Structure> structures;
     std::unordered_map<std::wstring, int> procedureIds; // by lower-case name
     std::unordered_map<std::wstring, int> structureIds; // by lower-case name
-    SymbolTable symbols;                                // the constants among them
-    const StructureLayouts* layouts = nullptr;          // for SizeOf and OffsetOf
+    std::vector<ValueType> prototypes;                  // the result type of each
+    std::unordered_map<std::wstring, int> prototypeIds; // by lower-case name
+    // A call statement through a procedure variable ("f(1, 2)"): the variable, by statement.
+    std::unordered_map<NodeId, int> calledVariables;
+    SymbolTable symbols; // the constants, and the labels of each scope, among them
+    const StructureLayouts* layouts = nullptr; // for SizeOf, OffsetOf and the heap
+    // The functions of Import blocks (lower case): the block was refused, their calls are not.
+    std::unordered_set<std::wstring> imported;
 
     // A suffix's type, structures included.
     ValueType typeOf(std::wstring_view suffix, std::wstring_view name) const;

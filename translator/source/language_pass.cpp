@@ -199,7 +199,7 @@ private:
         std::optional<ConstantValue> value = foldConstant(text, lookup(), &unknown, layoutCall());
         if (!value) {
             if (!unknown.empty())
-                report(message::constNotFound(line_, unknown));
+                report(message::unknownConstant(line_, unknown));
             else
                 report(message::notSupported(line_, L"constant definition #" + name));
             return std::nullopt;
@@ -255,7 +255,7 @@ private:
         std::optional<ConstantValue> v = foldConstant(text, lookup(), &unknown, layoutCall());
         if (v && v->kind == ConstantValue::Kind::kInteger) return v->integer;
         report(unknown.empty() ? message::notSupported(line_, text)
-                               : message::constNotFound(line_, unknown));
+                               : message::unknownConstant(line_, unknown));
         return fallback;
     }
 

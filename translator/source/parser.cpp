@@ -17,6 +17,8 @@ void Parser::statement(size_t index) {
     openString_ = false;
     if (tokens_.empty()) return;
     if (frames_.back().kind == StmtKind::kStructure && !atWord(L"endstructure")) return field();
+    if (frames_.back().kind == StmtKind::kImport && !atWord(L"endimport"))
+        return importedFunction();
     if (frames_.back().kind == StmtKind::kDataSection && !dataStatement()) {
         // A section never closed ends where its data does: the program after it runs,
         // and its one message is the section's. In a closed one the statement is refused.
@@ -60,10 +62,20 @@ void Parser::keywordStatement() {
     if (word == L"for") return open(forHeader());
     if (word == L"foreach") return open(conditional(StmtKind::kForEach));
     if (word == L"select") return open(conditional(StmtKind::kSelect));
+    if (word == L"with") return open(conditional(StmtKind::kWith));
+    if (word == L"import" || word == L"importc") return importBlock();
+    if (word == L"runtime") {
+        // It makes names known to the dialect's own run-time lookup, which a page lacks and
+        // no program of a page can ask; what it stands before is read as without it.
+        tokens_.erase(tokens_.begin());
+        if (!atWord(L"procedure")) return;
+        return keywordStatement();
+    }
     if (word == L"case") return clause(StmtKind::kSelect, StmtKind::kCase);
     if (word == L"default") return clause(StmtKind::kSelect, StmtKind::kDefault);
     if (word == L"procedure") return procedure();
     if (word == L"declare") return place(header(StmtKind::kDeclare));
+    if (word == L"prototype" || word == L"prototypec") return place(header(StmtKind::kPrototype));
     if (word == L"procedurereturn") return place(valueStatement(StmtKind::kReturn));
     if (word == L"break") return place(valueStatement(StmtKind::kBreak));
     if (word == L"continue") {
@@ -87,6 +99,10 @@ void Parser::keywordStatement() {
     if (word == L"data") return place(listStatement(StmtKind::kData));
     if (word == L"read") return place(listStatement(StmtKind::kRead));
     if (word == L"restore") return place(named(StmtKind::kRestore));
+    if (word == L"goto") return place(named(StmtKind::kGoto));
+    if (word == L"gosub") return place(named(StmtKind::kGosub));
+    if (word == L"return") return place(bare(StmtKind::kGosubReturn));
+    if (word == L"fakereturn") return place(bare(StmtKind::kFakeReturn));
     if (word == L"swap") return place(listStatement(StmtKind::kSwap));
     if (word == L"to" || word == L"step")
         return report(message::withoutEnd(line_, first.text, L"For"));
@@ -98,6 +114,25 @@ void Parser::keywordStatement() {
     for (std::wstring_view command : kCommandWords)
         if (word == command) return place(this->command());
     place(plainStatement());
+}
+
+void Parser::importBlock() {
+    Stmt s = started(StmtKind::kImport);
+    std::wstring head(tokens_[pos_++].text);
+    if (pos_ < tokens_.size() && tokens_[pos_].kind == TokenKind::kString) {
+        s.name = tokens_[pos_].text;
+        head += L" " + std::wstring(s.name);
+    }
+    report(message::notSupported(line_, head));
+    pos_ = tokens_.size();
+    open(finishedItem(s, {}));
+}
+
+void Parser::importedFunction() {
+    Stmt s = started(StmtKind::kImported);
+    if (tokens_[pos_].kind == TokenKind::kName) s.name = tokens_[pos_].text;
+    pos_ = tokens_.size();
+    place(finishedItem(s, {}));
 }
 
 bool Parser::dataStatement() const {
@@ -131,6 +166,8 @@ NodeId Parser::plainStatement() {
             exprs.clear();
         } else if (e.kind == ExprKind::kName) {
             s.kind = StmtKind::kVariable;
+        } else if ((e.kind == ExprKind::kField && e.brackets) || e.kind == ExprKind::kInvoke) {
+            s.kind = StmtKind::kEvaluate; // a call through a field, or a field alone
         } else if (e.kind != ExprKind::kCall) {
             fail(0);
         }
@@ -293,6 +330,12 @@ std::wstring_view Parser::nameAfter() {
 }
 
 void Parser::field() {
+    if (atWord(L"structureunion")) {
+        // The fields of a union share one place in memory, which a page's values do not have:
+        // a program reading one field through another would read something else.
+        return report(message::notSupported(line_, L"StructureUnion"));
+    }
+    if (atWord(L"endstructureunion")) return;
     Stmt s = started(StmtKind::kVariable);
     if (atWord(L"list") || atWord(L"array") || atWord(L"map")) s.name = tokens_[pos_++].text;
     place(finished(s, {postfix()}));

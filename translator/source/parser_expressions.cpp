@@ -47,16 +47,14 @@ NodeId Parser::postfix() {
     while (!failed_ && pos_ < tokens_.size()) {
         const Token& token = tokens_[pos_];
         if (token.kind == TokenKind::kField) {
-            Expr node = exprAt(ExprKind::kField, pos_++);
-            node.text = token.text.substr(1);
-            node.suffix = typeSuffix();
+            value = fieldOf(value);
+        } else if (isSymbol(token, L"(") && (tree_.exprs[value].kind == ExprKind::kCall ||
+                                             tree_.exprs[value].kind == ExprKind::kInvoke)) {
+            // "table(i)(x)": the element holds a procedure, called with what follows.
+            Expr node = exprAt(ExprKind::kInvoke, pos_);
             std::vector<NodeId> parts{value};
-            if (at(L"(")) {
-                // "l()\items()": a list field; its brackets name the current element.
-                node.brackets = true;
-                std::vector<NodeId> args = arguments();
-                parts.insert(parts.end(), args.begin(), args.end());
-            }
+            std::vector<NodeId> args = arguments();
+            parts.insert(parts.end(), args.begin(), args.end());
             node.children = links(parts);
             value = add(node);
         } else if (isSymbol(token, L"[")) {
@@ -70,6 +68,33 @@ NodeId Parser::postfix() {
         }
     }
     return value;
+}
+
+NodeId Parser::fieldOf(NodeId value) {
+    const Token& token = tokens_[pos_];
+    Expr node = exprAt(ExprKind::kField, pos_++);
+    node.text = token.text.substr(1);
+    node.suffix = typeSuffix();
+    std::vector<NodeId> parts{value};
+    if (at(L"(")) {
+        // "l()\items()": a list field; its brackets name the current element.
+        node.brackets = true;
+        std::vector<NodeId> args = arguments();
+        parts.insert(parts.end(), args.begin(), args.end());
+    }
+    node.children = links(parts);
+    return add(node);
+}
+
+// The block's value node stands in each of its fields: it is computed at each use, as if
+// written out there.
+NodeId Parser::withSubject() const {
+    for (size_t k = frames_.size(); k-- > 1;)
+        if (frames_[k].kind == StmtKind::kWith) {
+            const Stmt& with = tree_.stmts[frames_[k].stmt];
+            return with.exprs.count > 0 ? tree_.child(with.exprs, 0) : kNoNode;
+        }
+    return kNoNode;
 }
 
 NodeId Parser::primary() {
@@ -93,6 +118,11 @@ NodeId Parser::primary() {
         return atom(ExprKind::kString);
     case TokenKind::kConstant:
         return atom(ExprKind::kConstant);
+    case TokenKind::kField: {
+        NodeId subject = withSubject();
+        if (subject == kNoNode) return fail(pos_);
+        return fieldOf(subject);
+    }
     case TokenKind::kLabel:
         // A page has no addresses to give a label: the word is unknown there.
         return refuse(message::unknownType(line_, token.column, token.text));

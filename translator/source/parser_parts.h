@@ -36,8 +36,8 @@ inline bool isDefineWord(const Token& token) {
 
 // Statements of a word and its values without brackets; a lone word that is none of these is
 // a label.
-constexpr std::array<std::wstring_view, 7> kCommandWords = {
-    L"debug", L"end", L"goto", L"gosub", L"return", L"enableexplicit", L"disableexplicit"};
+constexpr std::array<std::wstring_view, 4> kCommandWords = {L"debug", L"end", L"enableexplicit",
+                                                            L"disableexplicit"};
 
 // Statements that are done with once they fail to read: they become one error node and
 // write nothing. Blocks keep their kind so that their bodies stay whole, and declarations so
@@ -53,6 +53,10 @@ inline bool dropsWhenRefused(StmtKind kind) {
     case StmtKind::kRead:
     case StmtKind::kRestore:
     case StmtKind::kLabel:
+    case StmtKind::kGoto:
+    case StmtKind::kGosub:
+    case StmtKind::kGosubReturn:
+    case StmtKind::kFakeReturn:
     case StmtKind::kSwap:
         return true;
     default:
@@ -84,7 +88,7 @@ struct Closer {
     StmtKind second;
 };
 
-constexpr std::array<Closer, 9> kClosers = {{
+constexpr std::array<Closer, 11> kClosers = {{
     {L"endif", L"EndIf", StmtKind::kIf, StmtKind::kIf},
     {L"wend", L"Wend", StmtKind::kWhile, StmtKind::kWhile},
     {L"until", L"Until", StmtKind::kRepeat, StmtKind::kRepeat},
@@ -94,6 +98,8 @@ constexpr std::array<Closer, 9> kClosers = {{
     {L"endprocedure", L"EndProcedure", StmtKind::kProcedure, StmtKind::kProcedure},
     {L"endstructure", L"EndStructure", StmtKind::kStructure, StmtKind::kStructure},
     {L"enddatasection", L"EndDataSection", StmtKind::kDataSection, StmtKind::kDataSection},
+    {L"endwith", L"EndWith", StmtKind::kWith, StmtKind::kWith},
+    {L"endimport", L"EndImport", StmtKind::kImport, StmtKind::kImport},
 }};
 
 // The word that closes a block of this kind, as messages name it ("Until" for a Repeat).
@@ -145,6 +151,13 @@ private:
 
     // Reads one statement after its line's tokens are set, from its first word.
     void keywordStatement();
+
+    // "Import "lib"" and "ImportC "lib"": a page cannot load the library, so the block is
+    // refused at its head, naming it; its functions are still known, so that their calls
+    // are not reported again.
+    void importBlock();
+    // A function of an Import block: "cbrt.d(x.d)", "Beep(t) As "_Beep@4"".
+    void importedFunction();
 
     // What a data section holds: Data, a label, its EndDataSection.
     bool dataStatement() const;
@@ -269,6 +282,11 @@ private:
     NodeId postfix();
 
     NodeId primary();
+    // "\x" after a value: its field x, with the brackets of a list field where written.
+    NodeId fieldOf(NodeId value);
+    // The value of the innermost open With block, for a "\x" where a value starts; none
+    // outside one.
+    NodeId withSubject() const;
 
     // "a", "a$", "n.i", "Sqr(2)", "grid(x, y)", "l.Point()".
     NodeId name();

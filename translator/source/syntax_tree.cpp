@@ -64,6 +64,24 @@ std::wstring_view statementName(StmtKind kind) {
         return L"Restore";
     case StmtKind::kLabel:
         return L"Label";
+    case StmtKind::kWith:
+        return L"With";
+    case StmtKind::kPrototype:
+        return L"Prototype";
+    case StmtKind::kEvaluate:
+        return L"Evaluate";
+    case StmtKind::kImport:
+        return L"Import";
+    case StmtKind::kImported:
+        return L"Imported";
+    case StmtKind::kGoto:
+        return L"Goto";
+    case StmtKind::kGosub:
+        return L"Gosub";
+    case StmtKind::kGosubReturn:
+        return L"Return";
+    case StmtKind::kFakeReturn:
+        return L"FakeReturn";
     case StmtKind::kSwap:
         return L"Swap";
     case StmtKind::kError:
@@ -131,6 +149,9 @@ private:
             return;
         case ExprKind::kParameter:
             form(e, e.text.empty() ? L"param" : std::wstring(e.text));
+            return;
+        case ExprKind::kInvoke:
+            form(e, L"invoke");
             return;
         case ExprKind::kUnary:
         case ExprKind::kBinary:

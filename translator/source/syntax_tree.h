@@ -42,6 +42,7 @@ enum class ExprKind : std::uint8_t {
     kRange,     // "1 To 5" of a Case: children[0] and [1]
     kParameter, // of a procedure: `text` "List", "Array", "Map" or empty; children[0] the
                 // name (with its type), children[1] the default value where written
+    kInvoke,    // "table(i)(x)": children[0] a value holding a procedure, then the arguments
     kUnary,     // `op` a prefix row; children[0] the operand
     kBinary,    // `op` a binary row; children[0] and [1] the operands
     kError,     // what could not be read; a message was given
@@ -70,10 +71,14 @@ enum class StmtKind : std::uint8_t {
     kFor,       // exprs: the variable, from, to, and the step where written; body
     kForEach,   // exprs[0] the list or map; body
     kSelect,    // exprs[0]; clauses: Case and Default
+    kWith,      // exprs[0] the value a "\field" of the body belongs to; body
     kCase,      // exprs: the values, a range as a kRange; body
     kDefault,   // body
     kProcedure, // `name`, `suffix` the result type; exprs: the parameters; body
     kDeclare,   // a procedure declared ahead: `name`, `suffix`, exprs the parameters
+    kPrototype, // a type of procedure variables: `name`, `suffix` the result, exprs the
+                // parameters
+    kEvaluate,  // exprs[0], a call through a procedure variable's field: "s\draw(x)"
     kReturn,    // ProcedureReturn: exprs[0] where a value is given
     kBreak,     // exprs[0] the level where written
     kContinue,  //
@@ -87,12 +92,18 @@ enum class StmtKind : std::uint8_t {
     kStructure, // `name`, `suffix` the base of Extends; body: one kVariable per field, its
                 // `name` "List", "Array" or "Map" for a container field
     kDataSection,
-    kData,    // `suffix` the type; exprs the values
-    kRead,    // `suffix` the type; exprs the places
-    kRestore, // `name` the label
-    kLabel,   // `name`: a label (the reader has cut its colon off)
-    kSwap,    // exprs[0] and [1]
-    kError,   // a statement that could not be read; a message was given
+    kData,        // `suffix` the type; exprs the values
+    kRead,        // `suffix` the type; exprs the places
+    kRestore,     // `name` the label
+    kLabel,       // `name`: a label (the reader has cut its colon off)
+    kGoto,        // `name` the label
+    kGosub,       // `name` the label
+    kGosubReturn, // Return: back to the statement after the latest Gosub
+    kFakeReturn,  // FakeReturn: forgets the latest Gosub
+    kImport,      // Import or ImportC: `name` the library as written; body: kImported each
+    kImported,    // a function of an Import block: `name`
+    kSwap,        // exprs[0] and [1]
+    kError,       // a statement that could not be read; a message was given
 };
 
 struct Stmt {

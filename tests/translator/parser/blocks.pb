@@ -33,3 +33,6 @@ EndIf
 Structure Open
   x.i
 Debug 3
+With ships(i)
+  \pos\x = \speed * 2
+EndWith

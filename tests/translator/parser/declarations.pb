@@ -26,3 +26,9 @@ EndDataSection
 Restore Rooms
 Read.s p\name
 Read.i rooms(1)\Exits[2]
+Runtime counter
+Runtime Procedure Later()
+EndProcedure
+ImportC "libm.so"
+  cbrt.d(x.d)
+EndImport

@@ -10,3 +10,10 @@ Start:
 Goto Start
 End
 a$ - b - c * 2
+Gosub Start
+Return
+FakeReturn
+Prototype.i Op(a, b)
+table(i)(1, 2)
+s\draw(x)
+Debug f(1) + table(2)(3)
