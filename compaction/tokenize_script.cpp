@@ -5,6 +5,7 @@
 #include "tables/target_word_table.h"
 #include "vocabulary/classify_word.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -167,8 +168,28 @@ private:
         for (auto fixed : kFixedObjects)
             if (objectLower == fixed) return kCommand;
         if (!object.empty()) tokens_.append(kVar, object);
-        word = word.substr(dot);
-        return state_.targetWord(word) != nullptr ? kCommand : kVar;
+        // The members, each the longest chain the target words list ("ev.target.firstChild
+        // .nodeValue.length" keeps all four), any other one a name of the script's own.
+        std::wstring_view rest = word.substr(dot);
+        for (;;) {
+            size_t cut = rest.size();
+            int kind = kCommand;
+            while (state_.targetWord(rest.substr(0, cut)) == nullptr) {
+                size_t shorter = rest.rfind(L'.', cut - 1);
+                if (shorter == 0 || shorter == std::wstring_view::npos) {
+                    cut = std::min(rest.find(L'.', 1), rest.size());
+                    kind = kVar;
+                    break;
+                }
+                cut = shorter;
+            }
+            if (cut == rest.size()) {
+                word = rest;
+                return kind;
+            }
+            tokens_.append(kind, rest.substr(0, cut));
+            rest = rest.substr(cut);
+        }
     }
 
     ScanStep emit(const SeparatorEvent& event, int kind, std::wstring_view word) {

@@ -42,7 +42,7 @@ TEST(TokenizeScript, KindsOfWords) {
         {L"n=a[i].length", "VAR:n OP:= VAR:a OP:[ VAR:i OP:] COMND:.length #END#"},
         {L"o.Event=Event", "VAR:o VAR:.Event OP:= VAR:Event #END#"},
         {L"e.style.left=e.style.cursor",
-         "VAR:e COMND:.style.left OP:= VAR:e VAR:.style.cursor #END#"},
+         "VAR:e COMND:.style.left OP:= VAR:e VAR:.style VAR:.cursor #END#"},
         {L"return x", "COMND:return OP:  VAR:x #END#"},
         {L"if(a < b){", "COMND:if OP:( VAR:a OP:< VAR:b OP:) OP:{ #END#"},
         {L"i=new Image()", "VAR:i OP:= COMND:new OP:  COMND:Image OP:( OP:) #END#"},
