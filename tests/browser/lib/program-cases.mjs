@@ -218,7 +218,12 @@ async function act(page, time, action) {
     });
   }
   else if (verb === 'wait') await time.pass(Number(rest));
-  else if (verb === 'reload') await page.reload();
+  else if (verb === 'reload') {
+    // The browser hands what a page stored over to its storage a moment later, on its own
+    // clock: a reload at once may come before that, and the page would find nothing kept.
+    await new Promise((r) => setTimeout(r, 250));
+    await page.reload();
+  }
   else if (verb === 'pick') {
     page.once('filechooser', (c) => c.setFiles(path.join(sourceDir, 'tests/programs', rest)));
   }
