@@ -36,7 +36,7 @@ constexpr std::wstring_view kSingles = L"+-*/%&|!~=<>(),[]{}.\\";
 
 class LineLexer {
 public:
-    explicit LineLexer(std::wstring_view line) : s_(line) {}
+    explicit LineLexer(std::wstring_view line) : s_(line) { tokens_.reserve(line.size() / 3 + 2); }
 
     std::vector<Token> run() {
         while (i_ < s_.size()) {
@@ -159,10 +159,13 @@ private:
     }
 
     TokenKind operatorToken() {
-        for (std::wstring_view pair : kPairs) {
-            if (s_.substr(i_, 2) == pair) {
-                i_ += 2;
-                return TokenKind::kOperator;
+        wchar_t c = s_[i_];
+        if (c == L'<' || c == L'>' || c == L'=' || c == L':') {
+            for (std::wstring_view pair : kPairs) {
+                if (s_.substr(i_, 2) == pair) {
+                    i_ += 2;
+                    return TokenKind::kOperator;
+                }
             }
         }
         bool known = containsChar(kSingles, s_[i_]);
@@ -221,8 +224,12 @@ bool isClosedString(std::wstring_view text) {
 }
 
 bool isValueStarter(std::wstring_view word) {
+    // Asked for every name: the length and the first letter rule out nearly all at once.
+    if (word.size() < 2 || word.size() > 15) return false;
+    wchar_t first = toLowerChar(word[0]);
     for (std::wstring_view starter : kValueStarters)
-        if (equalsIgnoreCase(word, starter)) return true;
+        if (starter.size() == word.size() && starter[0] == first && equalsIgnoreCase(word, starter))
+            return true;
     return false;
 }
 
