@@ -15,17 +15,38 @@
 namespace qc {
 namespace {
 
-// A statement's tokens, its comment left off, and its first word in lower case (empty when
-// it begins with no name).
+// A statement's first tokens, its comment left off, and its first word in lower case (empty
+// when it begins with no name). Most statements are decided by their first two or three
+// tokens; the directives and declarations that read more ask for all of them.
 struct Words {
+    static constexpr size_t kFirst = 3;
+    std::wstring_view statement;
     std::vector<Token> tokens;
     std::wstring first;
 
-    explicit Words(std::wstring_view statement) : tokens(lexLine(statement)) {
-        if (!tokens.empty() && tokens.back().kind == TokenKind::kComment) tokens.pop_back();
+    explicit Words(std::wstring_view s) : statement(s), tokens(lexLine(s, kFirst)) {
+        whole_ = tokens.size() < kFirst;
+        dropComment();
         if (!tokens.empty() && tokens[0].kind == TokenKind::kName) first = toLower(tokens[0].text);
     }
     bool only(std::wstring_view word) const { return tokens.size() == 1 && first == word; }
+    const std::vector<Token>& all() {
+        if (!whole_) {
+            tokens = lexLine(statement);
+            whole_ = true;
+            dropComment();
+        }
+        return tokens;
+    }
+
+private:
+    void dropComment() {
+        if (!tokens.empty() && tokens.back().kind == TokenKind::kComment) {
+            tokens.pop_back();
+            whole_ = true;
+        }
+    }
+    bool whole_ = false;
 };
 
 // The statement's text from token `from` to token `to` (exclusive; the end when it is past
@@ -91,18 +112,22 @@ private:
             return;
         }
         Words words(original);
-        if (compiler_.take(original, words.tokens, line_) || !compiler_.active()) return;
-        if (words.first == L"includefile") return missingInclude(words.tokens);
+        if (isDirective(words) && compiler_.take(original, words.all(), line_)) return;
+        if (!compiler_.active()) return;
+        if (words.first == L"includefile") return missingInclude(words.all());
         if (macros_.take(original, line_)) return;
         if (macros_.empty()) return languageStatement(original, words);
         for (std::wstring& s : macros_.expand(original, line_)) {
             Words expanded(s);
-            if (compiler_.take(s, expanded.tokens, line_) || !compiler_.active()) continue;
+            if (isDirective(expanded) && compiler_.take(s, expanded.all(), line_)) continue;
+            if (!compiler_.active()) continue;
             languageStatement(s, expanded);
         }
     }
 
-    void languageStatement(std::wstring& original, const Words& words) {
+    static bool isDirective(const Words& words) { return words.first.starts_with(L"compiler"); }
+
+    void languageStatement(std::wstring& original, Words& words) {
         const std::wstring& word = words.first;
         if (word == L"declare" || word == L"declarec" || word == L"declaredll" ||
             word == L"declarecdll")
@@ -223,8 +248,8 @@ private:
 
     // "Enumeration", "Enumeration 5 Step 2", "EnumerationBinary Flags": a named enumeration
     // continues where it stopped.
-    void startEnumeration(std::wstring_view s, const Words& words) {
-        const std::vector<Token>& tokens = words.tokens;
+    void startEnumeration(std::wstring_view s, Words& words) {
+        const std::vector<Token>& tokens = words.all();
         binary_ = words.first == L"enumerationbinary";
         size_t k = 1;
         enumerationName_.clear();
@@ -260,8 +285,8 @@ private:
     }
 
     // "#A", "#B = 5, #C": members, comma-separated, each the next value unless it has one.
-    void enumerationMember(std::wstring& s, const Words& words) {
-        const std::vector<Token>& tokens = words.tokens;
+    void enumerationMember(std::wstring& s, Words& words) {
+        const std::vector<Token>& tokens = words.all();
         // An enumeration never closed ends at the first statement that is no member.
         bool ends =
             enumerationUnclosed_ && (tokens.empty() || tokens[0].kind != TokenKind::kConstant);

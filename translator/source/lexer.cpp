@@ -38,8 +38,8 @@ class LineLexer {
 public:
     explicit LineLexer(std::wstring_view line) : s_(line) { tokens_.reserve(line.size() / 3 + 2); }
 
-    std::vector<Token> run() {
-        while (i_ < s_.size()) {
+    std::vector<Token> run(size_t most = std::wstring_view::npos) {
+        while (i_ < s_.size() && tokens_.size() < most) {
             wchar_t c = s_[i_];
             if (c == L' ' || c == L'\t') {
                 ++i_;
@@ -235,6 +235,10 @@ bool isValueStarter(std::wstring_view word) {
 
 std::vector<Token> lexLine(std::wstring_view line) {
     return LineLexer(line).run();
+}
+
+std::vector<Token> lexLine(std::wstring_view line, size_t most) {
+    return LineLexer(line).run(most);
 }
 
 bool continuesOnNextLine(const std::vector<Token>& tokens) {

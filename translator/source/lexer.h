@@ -33,6 +33,8 @@ struct Token {
 // Splits one physical line into tokens; blanks and tabs separate tokens and are dropped.
 // A string literal left open runs to the end of the line. Runs in time linear in the line.
 std::vector<Token> lexLine(std::wstring_view line);
+// The first `most` tokens of the line (all of them when it has fewer).
+std::vector<Token> lexLine(std::wstring_view line, size_t most);
 
 // True when a line with these tokens goes on on the next line: its last token before any
 // comment is a comma or a binary operator ("x = 1 +", "Call(a,").
