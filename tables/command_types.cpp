@@ -92,8 +92,25 @@ wchar_t commandResultType(std::wstring_view name) {
     return it == resultTypes().end() ? 0 : it->second;
 }
 
-bool takesFloatArguments(std::wstring_view name) {
-    return commandResultType(name) == L'f';
+namespace {
+
+// Commands that take floats without giving one, by the arguments that are floats (bit k:
+// argument k). A command that gives a float takes floats in every argument.
+const std::unordered_map<std::wstring, unsigned>& floatArguments() {
+    static const std::unordered_map<std::wstring, unsigned> arguments = {
+        {L"strf", 1u}, {L"strd", 1u},  {L"int", 1u},        {L"abs", 1u},
+        {L"sign", 1u}, {L"round", 1u}, {L"roundup", 1u},    {L"rounddown", 1u},
+        {L"mod", 3u},  {L"isnan", 1u}, {L"isinfinity", 1u},
+    };
+    return arguments;
+}
+
+} // namespace
+
+bool takesFloatArgument(std::wstring_view name, size_t index) {
+    if (commandResultType(name) == L'f') return true;
+    auto it = floatArguments().find(toLower(name));
+    return it != floatArguments().end() && index < 32 && ((it->second >> index) & 1u) != 0;
 }
 
 } // namespace qc

@@ -222,7 +222,6 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         missingFunction(name);
         return L"empty";
     }
-    bool floats = takesFloatArguments(name);
     std::wstring text = row->targetName.empty() ? row->name : row->targetName;
     text += L"(";
     for (size_t i = 0; i < args.size(); ++i) {
@@ -232,7 +231,7 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         if (equalsIgnoreCase(name, L"bool"))
             text += condition(args[i]);
         else
-            text += value(args[i], floats).text;
+            text += value(args[i], takesFloatArgument(name, i)).text;
     }
     return text + L")";
 }
