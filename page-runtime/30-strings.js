@@ -251,13 +251,14 @@ function Trim(s, chars) {
     return LTrim(RTrim(s, chars), chars);
 }
 
-// The text of a number.
+// The text of a number: all the digits of an integer, at most ten decimals of a float.
 function Str(x) {
-    return "" + x;
+    return QLCX_NumberText(x);
 }
 
 // The number at the start of a text after any blanks: an optional sign, then decimal digits
-// with an optional fraction, or "$" and hexadecimal digits. 0 when there is no number.
+// with an optional fraction, "$" and hexadecimal digits, or "%" and binary digits. 0 when
+// there is no number.
 function Val(s) {
     var t = "" + s;
     var at = 0;
@@ -273,7 +274,9 @@ function Val(s) {
     }
     var value = 0;
     if (t.charAt(at) == "$") {
-        value = QLCX_HexValue(t, at + 1);
+        value = QLCX_RadixValue(t, at + 1, 16);
+    } else if (t.charAt(at) == "%") {
+        value = QLCX_RadixValue(t, at + 1, 2);
     } else {
         value = QLCX_DecimalValue(t, at);
     }
@@ -308,14 +311,14 @@ function QLCX_DigitsEnd(t, at) {
     return end;
 }
 
-// The value of the hexadecimal digits of t from position at (zero-based); 0 when none.
-function QLCX_HexValue(t, at) {
+// The value of the digits of base 16 or 2 of t from position at (zero-based); 0 when none.
+function QLCX_RadixValue(t, at, radix) {
     var digitsText = "0123456789abcdef";
     var lower = t.toLowerCase();
     var value = 0;
     var d = digitsText.indexOf(lower.charAt(at));
-    while (at < lower.length && d >= 0) {
-        value = value * 16 + d;
+    while (at < lower.length && d >= 0 && d < radix) {
+        value = value * radix + d;
         at++;
         d = digitsText.indexOf(lower.charAt(at));
     }

@@ -78,6 +78,38 @@ function QLCX_Shr(a, n) {
     return Math.floor(a / Math.pow(2, n));
 }
 
+// The text of a number as the dialect writes it: an integer with all its digits (the
+// script's own text rounds those beyond 2^53: 2^62 would read 4611686018427388000), a float
+// with at most ten decimals and no trailing zeros (1/3 is 0.3333333333, 0.1 is 0.1).
+function QLCX_NumberText(x) {
+    if ((x | 0) === x || x * 1 !== x) {
+        return "" + x;
+    }
+    if (window.Number.isInteger(x)) {
+        if (Math.abs(x) <= 9007199254740991) {
+            return "" + x;
+        }
+        return window.BigInt(x).toString();
+    }
+    if (x != x || x == 1 / 0 || x == -1 / 0) {
+        return "" + x;
+    }
+    var t = x.toFixed(10);
+    var end = t.length;
+    while (t.charAt(end - 1) == "0") {
+        end--;
+    }
+    if (t.charAt(end - 1) == ".") {
+        end--;
+    }
+    t = t.substr(0, end);
+    // A negative float too small for ten decimals is written as 0, not -0.
+    if (t == "-0") {
+        return "0";
+    }
+    return t;
+}
+
 // The special floats. The browser's global names for them cannot be redefined, so the commands
 // reach these functions under other names.
 function QLCX_Infinity() {

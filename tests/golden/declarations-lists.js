@@ -15,9 +15,9 @@ s=0;
 ResetList(l);
 while(NextElement(l)){
 s=s+l[l[0]];
-Debug(l[l[0]]);
+Debug(QLCX_NumberText(l[l[0]]));
 }
-Debug(ListSize(l));
+Debug(QLCX_NumberText(ListSize(l)));
 AddElement(names$);
 names$[names$[0]]="Bo";
 ResetList(l);

@@ -27,7 +27,7 @@ var r=0.0;
 var total=0;
 n=1;
 s$="x";
-r=a*b;
+r=Math.fround(a*b);
 g=g+1;
 total=5;
 return 0;
@@ -40,7 +40,7 @@ return 0;
 }
 function INIT(){
 DrawAll();
-Debug(Twice(21));
+Debug(QLCX_NumberText(Twice(21)));
 DrawAll();
 Counter();
 }

@@ -32,7 +32,7 @@ numbers=NewList(initint);
 cells=dimfunc(initint,3,-1,-1);
 AddElement(numbers);
 numbers[numbers[0]]=4;
-Debug(Sum(numbers,cells));
+Debug(QLCX_NumberText(Sum(numbers,cells)));
 WaitKey();
 Spin(3);
 }

@@ -7,7 +7,7 @@ var question$=0;
 var answer$=0;
 function Verdict(points,total){
 var percent=0.0;
-percent=points*100/total;
+percent=Math.fround(points*100/total);
 if(percent>=80){
 return "Excellent!";
 }else{

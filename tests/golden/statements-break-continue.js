@@ -31,14 +31,14 @@ b=b+1;
 return found;
 }
 function INIT(){
-Debug(FirstAbove(50));
-Debug(FindPair(12));
+Debug(QLCX_NumberText(FirstAbove(50)));
+Debug(QLCX_NumberText(FindPair(12)));
 n=0;
 ChangeLoop(Inf_1_0)
 return 0
 }
 function Inf_0_1(){
-Debug(n);
+Debug(QLCX_NumberText(n));
 ChangeLoop(0)
 }
 function Inf_1_0(){
@@ -50,7 +50,7 @@ return 0
 ChangeLoop(Inf_0_1)
 return 0
 }
-Debug(n);
+Debug(QLCX_NumberText(n));
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");

@@ -9,8 +9,8 @@ var bar=0
 function INIT(){
 x=41;
 Debug("x="+Str(x));
-Debug(x);
-Debug(x+1);
+Debug(QLCX_NumberText(x));
+Debug(QLCX_NumberText(x+1));
 Debug();
 n=Len(Str(123));
 v=Val("41")+1;

@@ -17,13 +17,13 @@ total=total-i;
 }
 n=5;
 for(k=n;k>=0;k+=-2){
-Debug(k);
+Debug(QLCX_NumberText(k));
 }
 for(j=0;j<=n-1;j++){
-Debug(j);
+Debug(QLCX_NumberText(j));
 }
-for(x=0.5;x<=2.5;x+=0.5){
-Debug(x);
+for(x=0.5;x<=2.5;x=Math.fround(x+(0.5))){
+Debug(QLCX_NumberText(x));
 }
 }
 function _qlcxi(){

@@ -19,6 +19,7 @@ namespace qc {
 std::wstring ExpressionPrinter::stored(NodeId id, ValueType target) {
     ValueType from = types_[id];
     Piece p = value(id, target.kind == ValueKind::kFloat);
+    if (target.kind == ValueKind::kFloat && target.width == L'f') return single(id, p);
     if (target.kind != ValueKind::kInteger) return p.text;
     if (from.kind == ValueKind::kFloat) p = atom(L"QLCX_Round(" + p.text + L")");
     std::wstring_view wrap = wrapSuffix(target.width);
@@ -26,6 +27,18 @@ std::wstring ExpressionPrinter::stored(NodeId id, ValueType target) {
     const Expr& e = tree_.exprs[id];
     if (e.kind == ExprKind::kNumber && literalFitsWidth(p.text, target.width)) return p.text;
     return L"(" + p.text + std::wstring(wrap);
+}
+
+// A value on its way into a ".f" place, rounded to single precision. What already is one (a
+// ".f" variable, field, element or procedure result) and a literal that single precision
+// holds exactly go in as they are.
+std::wstring ExpressionPrinter::single(NodeId id, const Piece& p) {
+    ValueType from = types_[id];
+    if (from.kind == ValueKind::kFloat && from.width == L'f') return p.text;
+    if (from.kind == ValueKind::kString || from.kind == ValueKind::kStructure) return p.text;
+    const Expr& e = tree_.exprs[id];
+    if (e.kind == ExprKind::kNumber && singleHoldsExactly(p.text)) return p.text;
+    return L"Math.fround(" + p.text + L")";
 }
 
 // A top-level expression: its divisions divide as floats when a float takes part in it
@@ -312,6 +325,10 @@ Piece ExpressionPrinter::binary(const Expr& e) {
     }
     Piece l = number(left);
     Piece r = number(right);
+    if (row.typing == Typing::kSum) {
+        joined(left, right, l);
+        joined(right, left, r);
+    }
     bool exact = row.kind == OperatorClass::kRemainder;
     if (row.kind == OperatorClass::kDivision && !floats_) {
         if (tree_.exprs[right].kind == ExprKind::kNumber &&
@@ -321,6 +338,28 @@ Piece ExpressionPrinter::binary(const Expr& e) {
     }
     if (exact) return atom(std::wstring(row.exactCall) + L"(" + l.text + L"," + r.text + L")");
     return infix(row, l, r);
+}
+
+// A number joined to a string is written as the dialect writes it.
+void ExpressionPrinter::joined(NodeId id, NodeId other, Piece& p) {
+    if (types_[other].kind == ValueKind::kString) p = asText(id, std::move(p));
+}
+
+std::wstring ExpressionPrinter::text(NodeId id) {
+    return asText(id, value(id, false)).text;
+}
+
+// A float with at most ten decimals, a wide integer with all its digits: the script's own
+// text of a number shows up to seventeen digits and rounds integers beyond 2^53. Strings,
+// truths and literal integers are their own text.
+Piece ExpressionPrinter::asText(NodeId id, Piece p) {
+    ValueKind kind = types_[id].kind;
+    if (kind != ValueKind::kInteger && kind != ValueKind::kFloat) return p;
+    const Expr& e = tree_.exprs[id];
+    if (e.kind == ExprKind::kNumber && kind == ValueKind::kInteger &&
+        literalFitsWidth(p.text, L'i'))
+        return p;
+    return atom(L"QLCX_NumberText(" + p.text + L")");
 }
 
 // Both operands around the script's operator; the right one also in brackets at the same

@@ -3,6 +3,8 @@
 #include "common/text.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
 #include <cwchar>
 
 namespace qc {
@@ -125,6 +127,14 @@ bool literalFitsWidth(std::wstring_view decimal, wchar_t width) {
     default:
         return v >= -2147483648LL && v <= 2147483647LL;
     }
+}
+
+bool singleHoldsExactly(std::wstring_view decimal) {
+    std::wstring text(decimal);
+    wchar_t* end = nullptr;
+    double v = std::wcstod(text.c_str(), &end);
+    if (text.empty() || *end != L'\0' || !(std::fabs(v) <= FLT_MAX)) return false;
+    return static_cast<double>(static_cast<float>(v)) == v;
 }
 
 std::wstring scriptString(std::wstring_view literal) {

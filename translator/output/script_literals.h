@@ -23,6 +23,8 @@ std::wstring_view wrapSuffix(wchar_t width);
 // Whether a decimal integer literal keeps its value in a place of that type letter: "5" in .u
 // does, "-5" does not (it is 65531).
 bool literalFitsWidth(std::wstring_view decimal, wchar_t width);
+// Whether a decimal number of the script ("0", "0.5", "-3") is the same in single precision.
+bool singleHoldsExactly(std::wstring_view decimal);
 
 // A string literal with its quotes, "text" or ~"escapes\n", as the script reads it: a plain
 // literal's backslash stays a backslash, the escapes of a "~" literal become the script's,
