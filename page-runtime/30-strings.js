@@ -282,12 +282,13 @@ function Val(s) {
     }
     // 0-value, not -1*value: a lone "-" must give 0, not -0.
     if (negative) {
-        return 0 - value;
+        return QLCX_Neg(value);
     }
     return value;
 }
 
 // The value of the decimal digits (and fraction) of t from position at (zero-based), or 0.
+// Whole numbers of more digits than a float holds exactly are read as 64-bit integers.
 function QLCX_DecimalValue(t, at) {
     var end = QLCX_DigitsEnd(t, at);
     var digits = end - at;
@@ -295,6 +296,8 @@ function QLCX_DecimalValue(t, at) {
         var fractionEnd = QLCX_DigitsEnd(t, end + 1);
         digits += fractionEnd - end - 1;
         end = fractionEnd;
+    } else if (digits > 15) {
+        return QLCX_Canon(window.BigInt(t.substr(at, end - at)));
     }
     if (digits < 1) {
         return 0;
@@ -318,7 +321,7 @@ function QLCX_RadixValue(t, at, radix) {
     var value = 0;
     var d = digitsText.indexOf(lower.charAt(at));
     while (at < lower.length && d >= 0 && d < radix) {
-        value = value * radix + d;
+        value = QLCX_Add(QLCX_Mul(value, radix), d);
         at++;
         d = digitsText.indexOf(lower.charAt(at));
     }

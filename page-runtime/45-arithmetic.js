@@ -1,11 +1,106 @@
 // Integer arithmetic of the dialect on the script's numbers.
 
-// Integer division truncates toward zero; a zero divisor stops the program.
+// Integers are 64 bits wide. A value is the script's number while it is a safe integer
+// (|v| <= 2^53 - 1) and a BigInt beyond, so the common case runs on numbers. Each operation
+// below takes the number path when its operands are numbers small enough that the result is
+// exact, and otherwise redoes the operation in BigInt, wrapping at 64 bits as natively.
+// A BigInt is never small: every wide result goes through QLCX_Canon. Comparisons need no
+// help, since the browser compares a BigInt with a number by value.
+var QLCX_Safe = 9007199254740991;
+var QLCX_Half = 4503599627370496;
+
+// A wide result: wrapped to 64 bits, and a number again when it is small.
+function QLCX_Canon(v) {
+    var w = window.BigInt.asIntN(64, v);
+    if (w <= QLCX_Safe && w >= -QLCX_Safe) {
+        return window.Number(w);
+    }
+    return w;
+}
+
+// An integer as a BigInt; what is no integer (a float stored as one, Infinity, NaN) counts as
+// its rounded value, or 0.
+function QLCX_Wide(a) {
+    if (a <= QLCX_Safe && a >= -QLCX_Safe) {
+        return window.BigInt(Math.round(a));
+    }
+    if (a != a || a == 1 / 0 || a == -1 / 0) {
+        return window.BigInt(0);
+    }
+    return window.BigInt(a);
+}
+
+// A literal beyond 2^53, written as its digits.
+function QLCX_Big(digits) {
+    return QLCX_Canon(window.BigInt(digits));
+}
+
+function QLCX_Add(a, b) {
+    if (a <= QLCX_Half && a >= -QLCX_Half && b <= QLCX_Half && b >= -QLCX_Half) {
+        return a + b;
+    }
+    return QLCX_Canon(QLCX_Wide(a) + QLCX_Wide(b));
+}
+
+function QLCX_Sub(a, b) {
+    if (a <= QLCX_Half && a >= -QLCX_Half && b <= QLCX_Half && b >= -QLCX_Half) {
+        return a - b;
+    }
+    return QLCX_Canon(QLCX_Wide(a) - QLCX_Wide(b));
+}
+
+function QLCX_Mul(a, b) {
+    if (a <= QLCX_Safe && a >= -QLCX_Safe && b <= QLCX_Safe && b >= -QLCX_Safe) {
+        var r = a * b;
+        if (r <= QLCX_Safe && r >= -QLCX_Safe) {
+            return r;
+        }
+    }
+    return QLCX_Canon(QLCX_Wide(a) * QLCX_Wide(b));
+}
+
+function QLCX_Neg(a) {
+    if (a <= QLCX_Safe && a >= -QLCX_Safe) {
+        return 0 - a;
+    }
+    return QLCX_Canon(window.BigInt(0) - QLCX_Wide(a));
+}
+
+function QLCX_Complement(a) {
+    if (a <= QLCX_Half && a >= -QLCX_Half) {
+        return -1 - a;
+    }
+    return QLCX_Canon(window.BigInt(-1) - QLCX_Wide(a));
+}
+
+// An integer where the browser needs a number: a float expression, a command's argument.
+// A wide value becomes the nearest float, as natively it does in a float expression.
+function QLCX_Float(a) {
+    if (a <= QLCX_Safe && a >= -QLCX_Safe) {
+        return a;
+    }
+    return window.Number(a);
+}
+
+// The low 32 bits of an integer, as a number, for the narrow types' wrapping.
+function QLCX_Low32(a) {
+    if (a <= QLCX_Safe && a >= -QLCX_Safe) {
+        return a;
+    }
+    return window.Number(window.BigInt.asIntN(32, QLCX_Wide(a)));
+}
+
+// Integer division truncates toward zero; a zero divisor stops the program. The quotient of
+// numbers is exact while the dividend stays below 2^51: the rounded quotient cannot then
+// reach the next integer.
 function QLCX_Div(a, b) {
     if (b == 0) {
         throw new Error("division by zero");
     }
-    return Math.trunc(a / b);
+    if (a <= 2251799813685248 && a >= -2251799813685248 && b <= QLCX_Safe && b >= -QLCX_Safe) {
+        return Math.trunc(a / b);
+    }
+    return QLCX_Canon(QLCX_Wide(a) / QLCX_Wide(b));
 }
 
 // A float stored into an integer place: the nearest integer, a tie to the even one.
@@ -17,81 +112,82 @@ function QLCX_Round(x) {
     return r;
 }
 
-// The remainder of an integer division: a zero divisor stops the program, as division does.
+// The remainder of an integer division, with the sign of the dividend: a zero divisor stops
+// the program, as division does.
 function QLCX_Mod(a, b) {
     if (b == 0) {
         throw new Error("division by zero");
     }
-    return a % b;
+    if (a <= QLCX_Safe && a >= -QLCX_Safe && b <= QLCX_Safe && b >= -QLCX_Safe) {
+        return a % b;
+    }
+    return QLCX_Canon(QLCX_Wide(a) % QLCX_Wide(b));
 }
 
 // The dialect's bit operators work on 64-bit integers, the browser's on 32 bits. Values that
-// fit 32 bits take the browser's operator; others are split into their high and low 32-bit
-// halves, exact up to 2^53.
-var QLCX_Two32 = 4294967296;
+// fit 32 bits take the browser's operator; others take BigInt's.
+function QLCX_Is32(a) {
+    return a <= 2147483647 && a >= -2147483648;
+}
 
 function QLCX_BitOr(a, b) {
-    if ((a | 0) == a && (b | 0) == b) {
+    if (QLCX_Is32(a) && QLCX_Is32(b)) {
         return a | b;
     }
-    return QLCX_WideBits(a, b, 1);
+    return QLCX_Canon(QLCX_Wide(a) | QLCX_Wide(b));
 }
 
 function QLCX_BitAnd(a, b) {
-    if ((a | 0) == a && (b | 0) == b) {
+    if (QLCX_Is32(a) && QLCX_Is32(b)) {
         return a & b;
     }
-    return QLCX_WideBits(a, b, 2);
+    return QLCX_Canon(QLCX_Wide(a) & QLCX_Wide(b));
 }
 
 function QLCX_BitXOr(a, b) {
-    if ((a | 0) == a && (b | 0) == b) {
+    if (QLCX_Is32(a) && QLCX_Is32(b)) {
         return a ^ b;
     }
-    return QLCX_WideBits(a, b, 3);
+    return QLCX_Canon(QLCX_Wide(a) ^ QLCX_Wide(b));
 }
 
-function QLCX_WideBits(a, b, op) {
-    var ha = Math.floor(a / QLCX_Two32);
-    var hb = Math.floor(b / QLCX_Two32);
-    var la = a - ha * QLCX_Two32;
-    var lb = b - hb * QLCX_Two32;
-    if (op == 1) {
-        return (ha | hb) * QLCX_Two32 + ((la | lb) >>> 0);
-    }
-    if (op == 2) {
-        return (ha & hb) * QLCX_Two32 + ((la & lb) >>> 0);
-    }
-    return (ha ^ hb) * QLCX_Two32 + ((la ^ lb) >>> 0);
-}
-
-// Arithmetic shifts: the count is taken modulo 64, as the processor does.
+// Arithmetic shifts: the count is taken modulo 64, as the processor does; a left shift
+// wraps at 64 bits.
 function QLCX_Shl(a, n) {
-    return a * Math.pow(2, n & 63);
+    var c = QLCX_Float(n) & 63;
+    if (a <= QLCX_Half && a >= -QLCX_Half && c < 32) {
+        var r = a * Math.pow(2, c);
+        if (r <= QLCX_Safe && r >= -QLCX_Safe) {
+            return r;
+        }
+    }
+    return QLCX_Canon(QLCX_Wide(a) << window.BigInt(c));
 }
 
 function QLCX_Shr(a, n) {
-    n = n & 63;
-    if ((a | 0) == a && n < 32) {
-        return a >> n;
+    var c = QLCX_Float(n) & 63;
+    if (QLCX_Is32(a) && c < 32) {
+        return a >> c;
     }
-    return Math.floor(a / Math.pow(2, n));
+    if (a <= QLCX_Safe && a >= -QLCX_Safe) {
+        return Math.floor(a / Math.pow(2, c));
+    }
+    return QLCX_Canon(QLCX_Wide(a) >> window.BigInt(c));
 }
 
 // The text of a number as the dialect writes it: an integer with all its digits (the
 // script's own text rounds those beyond 2^53: 2^62 would read 4611686018427388000), a float
 // with at most ten decimals and no trailing zeros (1/3 is 0.3333333333, 0.1 is 0.1).
 function QLCX_NumberText(x) {
-    if ((x | 0) === x || x * 1 !== x) {
-        return "" + x;
-    }
-    if (window.Number.isInteger(x)) {
-        if (Math.abs(x) <= 9007199254740991) {
+    if (!(x <= QLCX_Safe && x >= -QLCX_Safe)) {
+        // A wide integer, a float beyond 2^53 (always a whole number), NaN, Infinity, or
+        // text that is no number.
+        if (x != x || x == 1 / 0 || x == -1 / 0 || x === x + "") {
             return "" + x;
         }
         return window.BigInt(x).toString();
     }
-    if (x != x || x == 1 / 0 || x == -1 / 0) {
+    if ((x | 0) === x || window.Number.isInteger(x)) {
         return "" + x;
     }
     var t = x.toFixed(10);

@@ -26,11 +26,11 @@ function QLCX_TypeBits(type) {
 // complement. Exact over the whole 64-bit range; a float is first rounded as an integer
 // place rounds it.
 function QLCX_Unsigned(n, type) {
-    var v = 0;
-    if (n == n && n != 1 / 0 && n != -1 / 0) {
+    var v = n;
+    if (n <= QLCX_Safe && n >= -QLCX_Safe) {
         v = QLCX_Round(n);
     }
-    return window.BigInt.asUintN(QLCX_TypeBits(type), window.BigInt(v));
+    return window.BigInt.asUintN(QLCX_TypeBits(type), QLCX_Wide(v));
 }
 
 function Hex(n, type) {
@@ -58,12 +58,13 @@ function StrU(n, type) {
     return QLCX_Unsigned(n, type).toString();
 }
 
+// A float: a whole number too wide for one is rounded, as natively.
 function ValF(s) {
-    return Val(s);
+    return QLCX_Float(Val(s));
 }
 
 function ValD(s) {
-    return Val(s);
+    return QLCX_Float(Val(s));
 }
 
 function Bool(x) {

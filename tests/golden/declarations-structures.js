@@ -62,7 +62,7 @@ function INIT(){
 shapes=NewList(initshape);
 early=NewList(initint);
 p.x=3;
-p.y=p.x*2;
+p.y=QLCX_Mul(p.x,2);
 AddElement(shapes);
 shapes[shapes[0]].name="square";
 shapes[shapes[0]].origin.x=p.x;

@@ -18,8 +18,8 @@ var i=0
 var balls=0;
 function SpawnBall(x,y){
 AddElement(balls);
-balls[balls[0]].x=Math.fround(x);
-balls[balls[0]].y=Math.fround(y);
+balls[balls[0]].x=Math.fround(QLCX_Float(x));
+balls[balls[0]].y=Math.fround(QLCX_Float(y));
 balls[balls[0]].dx=Math.fround(RandomFloat(4)-2);
 balls[balls[0]].dy=Math.fround(RandomFloat(4)-2);
 balls[balls[0]].color=RGB(Random(255),Random(255),255);

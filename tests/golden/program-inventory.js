@@ -43,7 +43,7 @@ var total=0.0;
 total=0;
 ResetList(shelves[shelves[0]].items);
 while(NextElement(shelves[shelves[0]].items)){
-total=Math.fround(total+shelves[shelves[0]].items[shelves[shelves[0]].items[0]].price*shelves[shelves[0]].items[shelves[shelves[0]].items[0]].stock);
+total=Math.fround(total+shelves[shelves[0]].items[shelves[shelves[0]].items[0]].price*QLCX_Float(shelves[shelves[0]].items[shelves[shelves[0]].items[0]].stock));
 }
 return total;
 }

@@ -7,6 +7,7 @@
 #include "translator/source/syntax_tree.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <unordered_set>
 #include <utility>
@@ -96,9 +97,14 @@ private:
     Piece constant(const Expr& e);
     Piece callExpr(NodeId id, const Expr& e);
     std::wstring procedureCall(const Procedure& p, const std::vector<NodeId>& args);
-    Piece unary(const Expr& e);
+    Piece unary(NodeId id, const Expr& e);
+    Piece inFloats(NodeId id, Piece p);
+    std::wstring indexed(const Expr& e);
+    bool integers(NodeId left, NodeId right) const;
     Piece truth(NodeId id);
-    Piece binary(const Expr& e);
+    Piece binary(NodeId id, const Expr& e);
+    static std::optional<std::wstring> folded(const OperatorRow& row, const std::wstring& left,
+                                              const std::wstring& right);
     void joined(NodeId id, NodeId other, Piece& p);
     Piece asText(NodeId id, Piece p);
     Piece address(const Expr& e);
