@@ -5,14 +5,15 @@
 // below takes the number path when its operands are numbers small enough that the result is
 // exact, and otherwise redoes the operation in BigInt, wrapping at 64 bits as natively.
 // A BigInt is never small: every wide result goes through QLCX_Canon. Comparisons need no
-// help, since the browser compares a BigInt with a number by value.
-var QLCX_Safe = 9007199254740991;
-var QLCX_Half = 4503599627370496;
+// help, since the browser compares a BigInt with a number by value. The bounds are written
+// out, as the browser compiles a literal tighter than a variable: 9007199254740991 is
+// 2^53 - 1, the largest safe integer, and 4503599627370496 is 2^52, below which a sum or a
+// difference of two numbers stays safe.
 
 // A wide result: wrapped to 64 bits, and a number again when it is small.
 function QLCX_Canon(v) {
     var w = window.BigInt.asIntN(64, v);
-    if (w <= QLCX_Safe && w >= -QLCX_Safe) {
+    if (w <= 9007199254740991 && w >= -9007199254740991) {
         return window.Number(w);
     }
     return w;
@@ -21,7 +22,7 @@ function QLCX_Canon(v) {
 // An integer as a BigInt; what is no integer (a float stored as one, Infinity, NaN) counts as
 // its rounded value, or 0.
 function QLCX_Wide(a) {
-    if (a <= QLCX_Safe && a >= -QLCX_Safe) {
+    if (a <= 9007199254740991 && a >= -9007199254740991) {
         return window.BigInt(Math.round(a));
     }
     if (a != a || a == 1 / 0 || a == -1 / 0) {
@@ -36,23 +37,23 @@ function QLCX_Big(digits) {
 }
 
 function QLCX_Add(a, b) {
-    if (a <= QLCX_Half && a >= -QLCX_Half && b <= QLCX_Half && b >= -QLCX_Half) {
+    if (a <= 4503599627370496 && a >= -4503599627370496 && b <= 4503599627370496 && b >= -4503599627370496) {
         return a + b;
     }
     return QLCX_Canon(QLCX_Wide(a) + QLCX_Wide(b));
 }
 
 function QLCX_Sub(a, b) {
-    if (a <= QLCX_Half && a >= -QLCX_Half && b <= QLCX_Half && b >= -QLCX_Half) {
+    if (a <= 4503599627370496 && a >= -4503599627370496 && b <= 4503599627370496 && b >= -4503599627370496) {
         return a - b;
     }
     return QLCX_Canon(QLCX_Wide(a) - QLCX_Wide(b));
 }
 
 function QLCX_Mul(a, b) {
-    if (a <= QLCX_Safe && a >= -QLCX_Safe && b <= QLCX_Safe && b >= -QLCX_Safe) {
+    if (a <= 9007199254740991 && a >= -9007199254740991 && b <= 9007199254740991 && b >= -9007199254740991) {
         var r = a * b;
-        if (r <= QLCX_Safe && r >= -QLCX_Safe) {
+        if (r <= 9007199254740991 && r >= -9007199254740991) {
             return r;
         }
     }
@@ -60,14 +61,14 @@ function QLCX_Mul(a, b) {
 }
 
 function QLCX_Neg(a) {
-    if (a <= QLCX_Safe && a >= -QLCX_Safe) {
+    if (a <= 9007199254740991 && a >= -9007199254740991) {
         return 0 - a;
     }
     return QLCX_Canon(window.BigInt(0) - QLCX_Wide(a));
 }
 
 function QLCX_Complement(a) {
-    if (a <= QLCX_Half && a >= -QLCX_Half) {
+    if (a <= 4503599627370496 && a >= -4503599627370496) {
         return -1 - a;
     }
     return QLCX_Canon(window.BigInt(-1) - QLCX_Wide(a));
@@ -76,7 +77,7 @@ function QLCX_Complement(a) {
 // An integer where the browser needs a number: a float expression, a command's argument.
 // A wide value becomes the nearest float, as natively it does in a float expression.
 function QLCX_Float(a) {
-    if (a <= QLCX_Safe && a >= -QLCX_Safe) {
+    if (a <= 9007199254740991 && a >= -9007199254740991) {
         return a;
     }
     return window.Number(a);
@@ -84,7 +85,7 @@ function QLCX_Float(a) {
 
 // The low 32 bits of an integer, as a number, for the narrow types' wrapping.
 function QLCX_Low32(a) {
-    if (a <= QLCX_Safe && a >= -QLCX_Safe) {
+    if (a <= 9007199254740991 && a >= -9007199254740991) {
         return a;
     }
     return window.Number(window.BigInt.asIntN(32, QLCX_Wide(a)));
@@ -97,7 +98,7 @@ function QLCX_Div(a, b) {
     if (b == 0) {
         throw new Error("division by zero");
     }
-    if (a <= 2251799813685248 && a >= -2251799813685248 && b <= QLCX_Safe && b >= -QLCX_Safe) {
+    if (a <= 2251799813685248 && a >= -2251799813685248 && b <= 9007199254740991 && b >= -9007199254740991) {
         return Math.trunc(a / b);
     }
     return QLCX_Canon(QLCX_Wide(a) / QLCX_Wide(b));
@@ -118,7 +119,7 @@ function QLCX_Mod(a, b) {
     if (b == 0) {
         throw new Error("division by zero");
     }
-    if (a <= QLCX_Safe && a >= -QLCX_Safe && b <= QLCX_Safe && b >= -QLCX_Safe) {
+    if (a <= 9007199254740991 && a >= -9007199254740991 && b <= 9007199254740991 && b >= -9007199254740991) {
         return a % b;
     }
     return QLCX_Canon(QLCX_Wide(a) % QLCX_Wide(b));
@@ -155,9 +156,9 @@ function QLCX_BitXOr(a, b) {
 // wraps at 64 bits.
 function QLCX_Shl(a, n) {
     var c = QLCX_Float(n) & 63;
-    if (a <= QLCX_Half && a >= -QLCX_Half && c < 32) {
+    if (a <= 4503599627370496 && a >= -4503599627370496 && c < 32) {
         var r = a * Math.pow(2, c);
-        if (r <= QLCX_Safe && r >= -QLCX_Safe) {
+        if (r <= 9007199254740991 && r >= -9007199254740991) {
             return r;
         }
     }
@@ -169,7 +170,7 @@ function QLCX_Shr(a, n) {
     if (QLCX_Is32(a) && c < 32) {
         return a >> c;
     }
-    if (a <= QLCX_Safe && a >= -QLCX_Safe) {
+    if (a <= 9007199254740991 && a >= -9007199254740991) {
         return Math.floor(a / Math.pow(2, c));
     }
     return QLCX_Canon(QLCX_Wide(a) >> window.BigInt(c));
@@ -179,7 +180,7 @@ function QLCX_Shr(a, n) {
 // script's own text rounds those beyond 2^53: 2^62 would read 4611686018427388000), a float
 // with at most ten decimals and no trailing zeros (1/3 is 0.3333333333, 0.1 is 0.1).
 function QLCX_NumberText(x) {
-    if (!(x <= QLCX_Safe && x >= -QLCX_Safe)) {
+    if (!(x <= 9007199254740991 && x >= -9007199254740991)) {
         // A wide integer, a float beyond 2^53 (always a whole number), NaN, Infinity, or
         // text that is no number.
         if (x != x || x == 1 / 0 || x == -1 / 0 || x === x + "") {

@@ -27,7 +27,7 @@ function QLCX_TypeBits(type) {
 // place rounds it.
 function QLCX_Unsigned(n, type) {
     var v = n;
-    if (n <= QLCX_Safe && n >= -QLCX_Safe) {
+    if (n <= 9007199254740991 && n >= -9007199254740991) {
         v = QLCX_Round(n);
     }
     return window.BigInt.asUintN(QLCX_TypeBits(type), QLCX_Wide(v));
