@@ -26,6 +26,13 @@ Debug d
 For t.f = 0 To 0.35 Step 0.1
   Debug t
 Next
+DataSection
+  Weights:
+  Data.d 0.7
+EndDataSection
+Restore Weights
+Read.f w(0)
+Debug w(0)
 ; expect:
 ; 5.1999998093
 ; 5.1999998093
@@ -40,3 +47,4 @@ Next
 ; 0.1000000015
 ; 0.200000003
 ; 0.3000000119
+; 0.6999999881
