@@ -188,7 +188,7 @@ function QLCX_NumberText(x) {
         }
         return window.BigInt(x).toString();
     }
-    if ((x | 0) === x || window.Number.isInteger(x)) {
+    if ((x | 0) === x || x * 1 !== x || window.Number.isInteger(x)) {
         return "" + x;
     }
     var t = x.toFixed(10);

@@ -65,8 +65,9 @@ const std::unordered_map<std::wstring, wchar_t>& resultTypes() {
                                     L"buttongadget"})
             t[name] = L'i';
         for (const wchar_t* name :
-             {L"acos", L"asin", L"atan", L"cos", L"sin", L"tan", L"log", L"exp", L"sqr", L"pow",
-              L"randomfloat", L"radian", L"degree", L"infinity", L"nan"})
+             {L"acos", L"asin", L"atan", L"cos",         L"sin",     L"tan",      L"log",
+              L"exp",  L"sqr",  L"pow",  L"randomfloat", L"radian",  L"degree",   L"infinity",
+              L"nan",  L"abs",  L"mod",  L"round",       L"roundup", L"rounddown"})
             t[name] = L'f';
         for (const wchar_t* name : {L"getgadgettext",  L"left",          L"mid",
                                     L"right",          L"lcase",         L"ucase",
@@ -98,9 +99,8 @@ namespace {
 // argument k). A command that gives a float takes floats in every argument.
 const std::unordered_map<std::wstring, unsigned>& floatArguments() {
     static const std::unordered_map<std::wstring, unsigned> arguments = {
-        {L"strf", 1u}, {L"strd", 1u},  {L"int", 1u},        {L"abs", 1u},
-        {L"sign", 1u}, {L"round", 1u}, {L"roundup", 1u},    {L"rounddown", 1u},
-        {L"mod", 3u},  {L"isnan", 1u}, {L"isinfinity", 1u},
+        {L"strf", 1u}, {L"strd", 1u},  {L"int", 1u},
+        {L"sign", 1u}, {L"isnan", 1u}, {L"isinfinity", 1u},
     };
     return arguments;
 }

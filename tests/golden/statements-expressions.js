@@ -23,8 +23,8 @@ y=QLCX_Sub(x,-1);
 y=-1;
 y=QLCX_Sub(x,1);
 y=QLCX_Neg(x);
-y=Math.abs(-QLCX_Float(x));
-r=Round(2.5)+Math.trunc(3.7)+Math.floor(3.7);
+y=QLCX_Round(Math.abs(-QLCX_Float(x)));
+r=QLCX_Round(Round(2.5)+QLCX_Float(Math.trunc(3.7))+Math.floor(3.7));
 awaitevent();
 ChangeLoop(Inf_0_1)
 return 0

@@ -10,6 +10,7 @@ Debug 0.1 + 0.2
 Debug -1 / 3.0
 Debug 0.000000000001
 Debug 123456789.125
+Debug Abs(-1 / 3.0)
 ; Hex, Bin and StrU read their number as the type they are given
 Debug Hex(-1, #PB_Long) + " " + Hex(-1, #PB_Byte) + " " + Hex(-2, #PB_Word) + " " + Hex(-1, #PB_Quad)
 Debug Bin(-1, #PB_Byte) + " " + Bin(5, #PB_Long) + " " + Bin(-3, #PB_Word)
@@ -29,6 +30,7 @@ Debug Val("%") + Val("$") + Val("%102")
 ; -0.3333333333
 ; 0
 ; 123456789.125
+; 0.3333333333
 ; FFFFFFFF FF FFFE FFFFFFFFFFFFFFFF
 ; 11111111 101 1111111111111101
 ; 4294967295 255 65535 255
