@@ -251,13 +251,14 @@ function Trim(s, chars) {
     return LTrim(RTrim(s, chars), chars);
 }
 
-// The text of a number.
+// The text of a number: all the digits of an integer, at most ten decimals of a float.
 function Str(x) {
-    return "" + x;
+    return QLCX_NumberText(x);
 }
 
 // The number at the start of a text after any blanks: an optional sign, then decimal digits
-// with an optional fraction, or "$" and hexadecimal digits. 0 when there is no number.
+// with an optional fraction, "$" and hexadecimal digits, or "%" and binary digits. 0 when
+// there is no number.
 function Val(s) {
     var t = "" + s;
     var at = 0;
@@ -273,18 +274,21 @@ function Val(s) {
     }
     var value = 0;
     if (t.charAt(at) == "$") {
-        value = QLCX_HexValue(t, at + 1);
+        value = QLCX_RadixValue(t, at + 1, 16);
+    } else if (t.charAt(at) == "%") {
+        value = QLCX_RadixValue(t, at + 1, 2);
     } else {
         value = QLCX_DecimalValue(t, at);
     }
     // 0-value, not -1*value: a lone "-" must give 0, not -0.
     if (negative) {
-        return 0 - value;
+        return QLCX_Neg(value);
     }
     return value;
 }
 
 // The value of the decimal digits (and fraction) of t from position at (zero-based), or 0.
+// Whole numbers of more digits than a float holds exactly are read as 64-bit integers.
 function QLCX_DecimalValue(t, at) {
     var end = QLCX_DigitsEnd(t, at);
     var digits = end - at;
@@ -292,6 +296,8 @@ function QLCX_DecimalValue(t, at) {
         var fractionEnd = QLCX_DigitsEnd(t, end + 1);
         digits += fractionEnd - end - 1;
         end = fractionEnd;
+    } else if (digits > 15) {
+        return QLCX_Canon(window.BigInt(t.substr(at, end - at)));
     }
     if (digits < 1) {
         return 0;
@@ -308,14 +314,14 @@ function QLCX_DigitsEnd(t, at) {
     return end;
 }
 
-// The value of the hexadecimal digits of t from position at (zero-based); 0 when none.
-function QLCX_HexValue(t, at) {
+// The value of the digits of base 16 or 2 of t from position at (zero-based); 0 when none.
+function QLCX_RadixValue(t, at, radix) {
     var digitsText = "0123456789abcdef";
     var lower = t.toLowerCase();
     var value = 0;
     var d = digitsText.indexOf(lower.charAt(at));
-    while (at < lower.length && d >= 0) {
-        value = value * 16 + d;
+    while (at < lower.length && d >= 0 && d < radix) {
+        value = QLCX_Add(QLCX_Mul(value, radix), d);
         at++;
         d = digitsText.indexOf(lower.charAt(at));
     }

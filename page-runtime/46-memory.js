@@ -196,8 +196,9 @@ function QLCX_PeekSigned(address, count) {
     return (QLCX_ValueInts[0] << shift) >> shift;
 }
 
+// A narrow store keeps the low bits of a wide integer.
 function QLCX_PokeInt(address, value, count) {
-    QLCX_ValueInts[0] = Math.floor(QLCX_Number(value));
+    QLCX_ValueInts[0] = Math.floor(QLCX_Number(QLCX_Low32(value)));
     QLCX_MemStore(address, count);
 }
 
@@ -230,12 +231,14 @@ function PeekL(address) {
     return QLCX_PeekSigned(address, 4);
 }
 
-// 64 bits as two halves; beyond 2^53 a script number loses the low digits.
+// 64 bits as two halves: a number while it is a safe integer, else a wide integer.
 function PeekQ(address) {
     QLCX_MemLoad(address, 8);
     var low = QLCX_ValueInts[0];
     if (low < 0) { low = low + 4294967296; }
-    return QLCX_ValueInts[1] * 4294967296 + low;
+    var high = QLCX_ValueInts[1];
+    if (high >= -2097152 && high < 2097152) { return high * 4294967296 + low; }
+    return QLCX_Canon(window.BigInt(high) * window.BigInt(4294967296) + window.BigInt(low));
 }
 
 function PeekI(address) {
@@ -274,13 +277,20 @@ function PokeC(address, value) {
 
 function PokeL(address, value) {
     if ((address & 3) == 0 && address >= QLCX_MemHitStart && address + 4 <= QLCX_MemHitEnd) {
-        QLCX_MemLongs[address >> 2] = QLCX_Number(value);
+        QLCX_MemLongs[address >> 2] = QLCX_Low32(value);
         return;
     }
     QLCX_PokeInt(address, value, 4);
 }
 
 function PokeQ(address, value) {
+    if (value > 9007199254740991 || value < -9007199254740991) {
+        var wide = window.BigInt.asIntN(64, QLCX_Wide(value));
+        QLCX_ValueInts[0] = window.Number(window.BigInt.asIntN(32, wide));
+        QLCX_ValueInts[1] = window.Number(wide >> window.BigInt(32));
+        QLCX_MemStore(address, 8);
+        return;
+    }
     value = Math.floor(QLCX_Number(value));
     var high = Math.floor(value / 4294967296);
     QLCX_ValueInts[0] = value - high * 4294967296;

@@ -6,73 +6,65 @@ function Chr(code) {
     return window.String.fromCharCode(code);
 }
 
-// The digits of a whole number 0 <= value < 2^53 in base 2 or 16, upper-case, no leading
-// zeros.
-function QLCX_Digits(value, radix) {
-    var digits = "0123456789ABCDEF";
-    var text = "";
-    var v = Math.floor(value);
-    while (v > 0) {
-        text = digits.charAt(v - Math.floor(v / radix) * radix) + text;
-        v = Math.floor(v / radix);
+// The bits of an integer type, by the type constant Hex, Bin and StrU take (#PB_Byte,
+// #PB_Ascii, #PB_Word, #PB_Character, #PB_Unicode, #PB_Long); 64 for the others (#PB_Quad,
+// #PB_Integer) and without one.
+function QLCX_TypeBits(type) {
+    if (type == 1 || type == 24) {
+        return 8;
     }
-    if (text == "") {
-        return "0";
+    if (type == 3 || type == 11 || type == 25) {
+        return 16;
     }
-    return text;
+    if (type == 5) {
+        return 32;
+    }
+    return 64;
 }
 
-// A negative number is written as its 64-bit two's complement: the high and the low 32 bits
-// are converted apart, so the digits stay exact.
-function QLCX_Radix(n, radix, width) {
-    var v = Math.floor(n);
-    if (v >= 0) {
-        return QLCX_Digits(v, radix);
+// An integer read as an unsigned number of the type's width: a negative one is its two's
+// complement. Exact over the whole 64-bit range; a float is first rounded as an integer
+// place rounds it.
+function QLCX_Unsigned(n, type) {
+    var v = n;
+    if (n <= 9007199254740991 && n >= -9007199254740991) {
+        v = QLCX_Round(n);
     }
-    var high = Math.floor(v / 4294967296);
-    var low = v - high * 4294967296;
-    high = high + 4294967296;
-    var lowText = QLCX_Digits(low, radix);
-    while (lowText.length < width) {
-        lowText = "0" + lowText;
-    }
-    return QLCX_Digits(high, radix) + lowText;
+    return window.BigInt.asUintN(QLCX_TypeBits(type), QLCX_Wide(v));
 }
 
-function Hex(n) {
-    return QLCX_Radix(n, 16, 8);
+function Hex(n, type) {
+    return QLCX_Unsigned(n, type).toString(16).toUpperCase();
 }
 
-function Bin(n) {
-    return QLCX_Radix(n, 2, 32);
+function Bin(n, type) {
+    return QLCX_Unsigned(n, type).toString(2);
 }
 
-// Rounded to the given decimals; without them the shortest text that reads back the same.
+// Rounded to the given decimals; without them as any float is written.
 function StrF(x, decimals) {
     if (decimals || decimals === 0) {
         return (x * 1).toFixed(Math.max(0, Math.floor(decimals)));
     }
-    return "" + x;
+    return QLCX_NumberText(x);
 }
 
 function StrD(x, decimals) {
     return StrF(x, decimals);
 }
 
-// A number read as unsigned 64 bits.
-function StrU(n) {
-    if (n < 0) {
-        return "" + (n + 18446744073709551616);
-    }
-    return "" + n;
+// A number read as unsigned, of the type's width (64 bits without one).
+function StrU(n, type) {
+    return QLCX_Unsigned(n, type).toString();
 }
 
+// A float: a whole number too wide for one is rounded, as natively.
 function ValF(s) {
-    return Val(s);
+    return QLCX_Float(Val(s));
 }
 
 function ValD(s) {
-    return Val(s);
+    return QLCX_Float(Val(s));
 }
 
 function Bool(x) {

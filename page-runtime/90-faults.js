@@ -119,6 +119,8 @@ function QLCX_FaultMessage(error, message) {
     var kind = error.name;
     if (kind == "TypeError") {
         if (text.indexOf("is not a function") >= 0) { return "called something that is not a procedure"; }
+        // A wide integer (a BigInt) where the page computes with the browser's numbers.
+        if (text.indexOf("BigInt") >= 0) { return "integer beyond 2^53 given to a command"; }
         if (text.indexOf("undefined") >= 0 || text.indexOf("null") >= 0 || text.indexOf("no properties") >= 0) {
             return "array index out of bounds";
         }

@@ -65,8 +65,9 @@ const std::unordered_map<std::wstring, wchar_t>& resultTypes() {
                                     L"buttongadget"})
             t[name] = L'i';
         for (const wchar_t* name :
-             {L"acos", L"asin", L"atan", L"cos", L"sin", L"tan", L"log", L"exp", L"sqr", L"pow",
-              L"randomfloat", L"radian", L"degree", L"infinity", L"nan"})
+             {L"acos", L"asin", L"atan", L"cos",         L"sin",     L"tan",      L"log",
+              L"exp",  L"sqr",  L"pow",  L"randomfloat", L"radian",  L"degree",   L"infinity",
+              L"nan",  L"abs",  L"mod",  L"round",       L"roundup", L"rounddown"})
             t[name] = L'f';
         for (const wchar_t* name : {L"getgadgettext",  L"left",          L"mid",
                                     L"right",          L"lcase",         L"ucase",
@@ -103,8 +104,24 @@ wchar_t commandResultType(std::wstring_view name) {
     return it == resultTypes().end() ? 0 : it->second;
 }
 
-bool takesFloatArguments(std::wstring_view name) {
-    return commandResultType(name) == L'f';
+namespace {
+
+// Commands that take floats without giving one, by the arguments that are floats (bit k:
+// argument k). A command that gives a float takes floats in every argument.
+const std::unordered_map<std::wstring, unsigned>& floatArguments() {
+    static const std::unordered_map<std::wstring, unsigned> arguments = {
+        {L"strf", 1u}, {L"strd", 1u},  {L"int", 1u},
+        {L"sign", 1u}, {L"isnan", 1u}, {L"isinfinity", 1u},
+    };
+    return arguments;
+}
+
+} // namespace
+
+bool takesFloatArgument(std::wstring_view name, size_t index) {
+    if (commandResultType(name) == L'f') return true;
+    auto it = floatArguments().find(toLower(name));
+    return it != floatArguments().end() && index < 32 && ((it->second >> index) & 1u) != 0;
 }
 
 } // namespace qc

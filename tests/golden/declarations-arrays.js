@@ -17,13 +17,13 @@ letters=dimfunc(initint,Len(s$),-1,-1);
 names$=dimfunc(initstring,10,-1,-1);
 sizes=dimfunc(initint,Len(s$),2,-1);
 a[1]=5;
-m[1][2]=a[1]*1.5;
+m[1][2]=Math.fround(QLCX_Float(a[1])*1.5);
 cube[1][2][3]=QLCX_Round(m[1][2]);
 names$[0]="x";
-Debug(ArraySize(a));
-Debug(ArraySize(m,2));
+Debug(QLCX_NumberText(ArraySize(a)));
+Debug(QLCX_NumberText(ArraySize(m,2)));
 i=3;
-a[i+1]=a[Len(s$)]+cube[0][a[i]][1];
+a[QLCX_Add(i,1)]=QLCX_Add(a[Len(s$)],cube[0][a[i]][1]);
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");

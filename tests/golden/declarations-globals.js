@@ -17,7 +17,7 @@ var shots=0;
 var board=0;
 function Tally(){
 var text="";
-static_Tally_calls=static_Tally_calls+1;
+static_Tally_calls=QLCX_Add(static_Tally_calls,1);
 return 0;
 }
 function INIT(){

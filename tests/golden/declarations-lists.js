@@ -10,14 +10,14 @@ ratios=NewList(initfloat);
 AddElement(l);
 l[l[0]]=5;
 AddElement(l);
-l[l[0]]=l[l[0]]+1;
+l[l[0]]=QLCX_Add(l[l[0]],1);
 s=0;
 ResetList(l);
 while(NextElement(l)){
-s=s+l[l[0]];
-Debug(l[l[0]]);
+s=QLCX_Add(s,l[l[0]]);
+Debug(QLCX_NumberText(l[l[0]]));
 }
-Debug(ListSize(l));
+Debug(QLCX_NumberText(ListSize(l)));
 AddElement(names$);
 names$[names$[0]]="Bo";
 ResetList(l);
@@ -27,7 +27,7 @@ DeleteElement(l);
 }
 }
 SelectElement(l,0);
-x=l[l[0]]*2;
+x=QLCX_Mul(l[l[0]],2);
 FirstElement(ratios);
 }
 function _qlcxi(){

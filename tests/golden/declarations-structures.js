@@ -62,7 +62,7 @@ function INIT(){
 shapes=NewList(initshape);
 early=NewList(initint);
 p.x=3;
-p.y=p.x*2;
+p.y=QLCX_Mul(p.x,2);
 AddElement(shapes);
 shapes[shapes[0]].name="square";
 shapes[shapes[0]].origin.x=p.x;
@@ -71,7 +71,7 @@ shapes[shapes[0]].corners[shapes[shapes[0]].corners[0]].x=10;
 AddElement(s.tags);
 s.tags[s.tags[0]]="red";
 Debug(s.tags[s.tags[0]]);
-Debug(ListSize(s.tags));
+Debug(QLCX_NumberText(ListSize(s.tags)));
 ResetList(shapes);
 while(NextElement(shapes)){
 Debug(shapes[shapes[0]].name+" "+Str(shapes[shapes[0]].size));

@@ -6,7 +6,7 @@ var n=0
 var qlcxptr_p=0
 var q=0
 var static_Sub_first=0
-var static_Sub_second=2*3
+var static_Sub_second=6
 var i=0
 function Sub(start){
 return 0;

@@ -13,8 +13,8 @@ return 0;
 }
 function INIT(){
 a=1;
-Debug(a);
-Debug(a);
+Debug(QLCX_NumberText(a));
+Debug(QLCX_NumberText(a));
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");

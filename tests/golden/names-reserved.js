@@ -17,7 +17,7 @@ return 0;
 }
 function INIT(){
 qlcxv_empty=1;
-qlcxv_drag=qlcxv_empty+1;
+qlcxv_drag=QLCX_Add(qlcxv_empty,1);
 qlcxv_dimfunc=2;
 qlcxv_setontop=3;
 qlcxv_draginit=4;

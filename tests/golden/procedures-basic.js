@@ -2,9 +2,9 @@ var total=0
 var g=0
 var static_Counter_calls=0
 var static_Counter_label$="count"
-var static_Counter_limit=(32+8)*2
+var static_Counter_limit=80
 function Twice(x){
-return x*2;
+return QLCX_Mul(x,2);
 }
 function Greet(name$,times){
 var out$="";
@@ -15,8 +15,8 @@ out$=out$+"Hi "+name$+" ";
 return out$;
 }
 function Counter(){
-static_Counter_calls=static_Counter_calls+1;
-total=total+static_Counter_calls;
+static_Counter_calls=QLCX_Add(static_Counter_calls,1);
+total=QLCX_Add(total,static_Counter_calls);
 Debug(static_Counter_label$+Str(static_Counter_calls));
 return 0;
 }
@@ -27,8 +27,8 @@ var r=0.0;
 var total=0;
 n=1;
 s$="x";
-r=a*b;
-g=g+1;
+r=Math.fround(a*QLCX_Float(b));
+g=QLCX_Add(g,1);
 total=5;
 return 0;
 }
@@ -40,7 +40,7 @@ return 0;
 }
 function INIT(){
 DrawAll();
-Debug(Twice(21));
+Debug(QLCX_NumberText(Twice(21)));
 DrawAll();
 Counter();
 }

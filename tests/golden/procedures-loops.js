@@ -9,13 +9,13 @@ return 0;
 }
 function Spin(n){
 for(;;){
-n=n-1;
+n=QLCX_Sub(n,1);
 if(n<0){
 break;
 }
 }
 do{
-n=n+1;
+n=QLCX_Add(n,1);
 }while(!(n>10));
 return 0;
 }
@@ -23,16 +23,16 @@ function Sum(values,grid){
 var s=0;
 ResetList(values);
 while(NextElement(values)){
-s=s+values[values[0]];
+s=QLCX_Add(s,values[values[0]]);
 }
-return s+grid[0]+ListSize(values);
+return QLCX_Add(QLCX_Add(s,grid[0]),ListSize(values));
 }
 function INIT(){
 numbers=NewList(initint);
 cells=dimfunc(initint,3,-1,-1);
 AddElement(numbers);
 numbers[numbers[0]]=4;
-Debug(Sum(numbers,cells));
+Debug(QLCX_NumberText(Sum(numbers,cells)));
 WaitKey();
 Spin(3);
 }

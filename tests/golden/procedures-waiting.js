@@ -1,11 +1,11 @@
 var e=0
 var a$=""
 async function Inner(t){
-return await QLCX_NextEvent(t)+1;
+return QLCX_Add(await QLCX_NextEvent(t),1);
 }
 async function Middle(){
 var x=0;
-x=await Inner(10)*2;
+x=QLCX_Mul(await Inner(10),2);
 return 0;
 }
 async function Outer(){

@@ -18,10 +18,10 @@ var i=0
 var balls=0;
 function SpawnBall(x,y){
 AddElement(balls);
-balls[balls[0]].x=x;
-balls[balls[0]].y=y;
-balls[balls[0]].dx=RandomFloat(4)-2;
-balls[balls[0]].dy=RandomFloat(4)-2;
+balls[balls[0]].x=Math.fround(QLCX_Float(x));
+balls[balls[0]].y=Math.fround(QLCX_Float(y));
+balls[balls[0]].dx=Math.fround(RandomFloat(4)-2);
+balls[balls[0]].dy=Math.fround(RandomFloat(4)-2);
 balls[balls[0]].color=RGB(Random(255),Random(255),255);
 return 0;
 }
@@ -52,8 +52,8 @@ SpawnBall(MouseX(),MouseY());
 StartDrawing(empty());
 ResetList(balls);
 while(NextElement(balls)){
-balls[balls[0]].x=balls[balls[0]].x+balls[balls[0]].dx;
-balls[balls[0]].y=balls[balls[0]].y+balls[balls[0]].dy;
+balls[balls[0]].x=Math.fround(balls[balls[0]].x+balls[balls[0]].dx);
+balls[balls[0]].y=Math.fround(balls[balls[0]].y+balls[balls[0]].dy);
 if(balls[balls[0]].x<5||balls[balls[0]].x>395){
 balls[balls[0]].dx=-balls[balls[0]].dx;
 }

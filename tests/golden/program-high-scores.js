@@ -6,7 +6,7 @@ function AddScore(who$,score){
 if(used<=9){
 names$[used]=who$;
 points[used]=score;
-used=used+1;
+used=QLCX_Add(used,1);
 }
 return 0;
 }
@@ -25,12 +25,12 @@ function SortScores(){
 var i=0;
 var j=0;
 var swapped=0;
-static_SortScores_sorts=static_SortScores_sorts+1;
-for(i=0;i<=used-2;i++){
+static_SortScores_sorts=QLCX_Add(static_SortScores_sorts,1);
+for(i=0;i<=QLCX_Sub(used,2);i++){
 swapped=0;
-for(j=0;j<=used-2-i;j++){
-if(points[j]<points[j+1]){
-Swap_(j,j+1);
+for(j=0;j<=QLCX_Sub(QLCX_Sub(used,2),i);j++){
+if(points[j]<points[QLCX_Add(j,1)]){
+Swap_(j,QLCX_Add(j,1));
 swapped=1;
 }
 }
@@ -45,8 +45,8 @@ function Table(){
 var i=0;
 var text$="";
 text$="";
-for(i=0;i<=used-1;i++){
-text$=text$+RSet(Str(i+1),2," ")+". "+LSet(names$[i],10,".")+RSet(Str(points[i]),6," ")+"\n";
+for(i=0;i<=QLCX_Sub(used,1);i++){
+text$=text$+RSet(Str(QLCX_Add(i,1)),2," ")+". "+LSet(names$[i],10,".")+RSet(Str(points[i]),6," ")+"\n";
 }
 return text$;
 }

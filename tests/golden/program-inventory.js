@@ -43,7 +43,7 @@ var total=0.0;
 total=0;
 ResetList(shelves[shelves[0]].items);
 while(NextElement(shelves[shelves[0]].items)){
-total=total+shelves[shelves[0]].items[shelves[shelves[0]].items[0]].price*shelves[shelves[0]].items[shelves[shelves[0]].items[0]].stock;
+total=Math.fround(total+shelves[shelves[0]].items[shelves[shelves[0]].items[0]].price*QLCX_Float(shelves[shelves[0]].items[shelves[shelves[0]].items[0]].stock));
 }
 return total;
 }
@@ -51,10 +51,10 @@ function INIT(){
 shelves=NewList(initshelf);
 AddShelf("Fruit");
 AddItem("Apple",0.5,120);
-AddItem("Pear",0.65,40);
+AddItem("Pear",Math.fround(0.65),40);
 AddShelf("Tea");
-AddItem("Green tea",3.2,12);
-AddItem("Black tea",2.9,30);
+AddItem("Green tea",Math.fround(3.2),12);
+AddItem("Black tea",Math.fround(2.9),30);
 AddItem("Mint",1.75,0);
 grand=0;
 ResetList(shelves);
@@ -66,7 +66,7 @@ if(shelves[shelves[0]].items[shelves[shelves[0]].items[0]].stock==0){
 Debug("  sold out: "+shelves[shelves[0]].items[shelves[shelves[0]].items[0]].name);
 }
 }
-grand=grand+ShelfValue();
+grand=Math.fround(grand+ShelfValue());
 }
 Debug("Value of the shop: "+Str(grand));
 }

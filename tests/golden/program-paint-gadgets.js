@@ -9,7 +9,7 @@ r=GetGadgetState(1);
 g=GetGadgetState(2);
 b=GetGadgetState(3);
 SetGadgetText(5,"RGB("+Str(r)+", "+Str(g)+", "+Str(b)+") = $"+Str(RGB(r,g,b)));
-SetGadgetState(6,Math.trunc((r+g+b)/3));
+SetGadgetState(6,QLCX_Div(QLCX_Add(QLCX_Add(r,g),b),3));
 SetWindowColor(0,RGB(r,g,b));
 return 0;
 }

@@ -7,7 +7,7 @@ var question$=0;
 var answer$=0;
 function Verdict(points,total){
 var percent=0.0;
-percent=points*100/total;
+percent=Math.fround(QLCX_Float(points)*100/QLCX_Float(total));
 if(percent>=80){
 return "Excellent!";
 }else{
@@ -37,13 +37,13 @@ q=Random(4);
 reply$=InputRequester("Quiz","Round "+Str(round)+": capital of "+question$[q]+"?","");
 var qlcxselect1=LCase(Trim(reply$));
 if(qlcxselect1==LCase(answer$[q])){
-right=right+1;
+right=QLCX_Add(right,1);
 MessageRequester("Quiz","Right!");
 }else if(qlcxselect1==""){
-wrong=wrong+1;
+wrong=QLCX_Add(wrong,1);
 MessageRequester("Quiz","No answer? It is "+answer$[q]+".");
 }else{
-wrong=wrong+1;
+wrong=QLCX_Add(wrong,1);
 MessageRequester("Quiz","Sorry, it is "+answer$[q]+".");
 }
 }

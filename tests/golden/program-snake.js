@@ -30,8 +30,8 @@ field[headx][heady]=1;
 return 0;
 }
 function Step_(){
-headx=headx+dirx;
-heady=heady+diry;
+headx=QLCX_Add(headx,dirx);
+heady=QLCX_Add(heady,diry);
 if(headx<0||headx>19||heady<0||heady>14){
 alive=0;
 return 0;
@@ -40,7 +40,7 @@ var qlcxselect1=field[headx][heady];
 if(qlcxselect1==1){
 alive=0;
 }else if(qlcxselect1==2){
-score=score+10;
+score=QLCX_Add(score,10);
 Grow();
 PlaceFood();
 }else{
@@ -69,7 +69,7 @@ alive=1;
 lastmove=0;
 empty();
 empty();
-OpenWindowedScreen(0,0,0,20*cell,15*cell);
+OpenWindowedScreen(0,0,0,QLCX_Mul(20,cell),QLCX_Mul(15,cell));
 Grow();
 PlaceFood();
 ChangeLoop(Inf_1_0)
@@ -97,7 +97,7 @@ if(KeyboardPushed(40)&&diry==0){
 dirx=0;
 diry=1;
 }
-if(ElapsedMilliseconds()-lastmove>150&&alive){
+if(QLCX_Sub(ElapsedMilliseconds(),lastmove)>150&&alive){
 lastmove=ElapsedMilliseconds();
 Step_();
 }
@@ -107,9 +107,9 @@ for(x=0;x<=19;x++){
 for(y=0;y<=14;y++){
 var qlcxselect2=field[x][y];
 if(qlcxselect2==1){
-Box(x*cell,y*cell,cell-1,cell-1,65280);
+Box(QLCX_Mul(x,cell),QLCX_Mul(y,cell),QLCX_Sub(cell,1),QLCX_Sub(cell,1),65280);
 }else if(qlcxselect2==2){
-Box(x*cell+4,y*cell+4,8,8,255);
+Box(QLCX_Add(QLCX_Mul(x,cell),4),QLCX_Add(QLCX_Mul(y,cell),4),8,8,255);
 }
 }
 }

@@ -14,7 +14,7 @@ inword=0;
 }else{
 if(inword==0){
 inword=1;
-n=n+1;
+n=QLCX_Add(n,1);
 }
 }
 }
@@ -25,7 +25,7 @@ var out$="";
 var word$="";
 var i=0;
 out$="";
-for(i=1;i<=CountString(text$," ")+1;i++){
+for(i=1;i<=QLCX_Add(CountString(text$," "),1);i++){
 word$=StringField(text$,i," ");
 if(Len(word$)>0){
 out$=out$+UCase(Left(word$,1))+LCase(Mid(word$,2));
@@ -48,7 +48,7 @@ Debug("Without blanks: "+RemoveString(sentence$," "));
 Debug("Fox at: "+Str(FindString(sentence$,"fox",0)));
 Debug("Replaced: "+ReplaceString(sentence$,"quick","slow"));
 Debug("Code of first letter: "+Str(Asc(sentence$)));
-value=Val("  -12")+Val("$1F");
+value=QLCX_Add(Val("  -12"),Val("$1F"));
 Debug("Value: "+Str(value));
 Debug("Path: C:\\Users\\me\\"+Trim("  x  "));
 }

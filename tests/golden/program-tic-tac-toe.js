@@ -36,7 +36,7 @@ tries=0;
 do{
 x=Random(2);
 y=Random(2);
-tries=tries+1;
+tries=QLCX_Add(tries,1);
 }while(!(board[x][y]==0||tries>100));
 board[x][y]=2;
 return 0;
@@ -50,10 +50,10 @@ for(x=0;x<=2;x++){
 for(y=0;y<=2;y++){
 var qlcxselect1=board[x][y];
 if(qlcxselect1==1){
-Circle(x*100+50,y*100+50,30,16711680);
+Circle(QLCX_Add(QLCX_Mul(x,100),50),QLCX_Add(QLCX_Mul(y,100),50),30,16711680);
 }else if(qlcxselect1==2){
-LineXY(x*100+20,y*100+20,x*100+80,y*100+80,255);
-LineXY(x*100+80,y*100+20,x*100+20,y*100+80,255);
+LineXY(QLCX_Add(QLCX_Mul(x,100),20),QLCX_Add(QLCX_Mul(y,100),20),QLCX_Add(QLCX_Mul(x,100),80),QLCX_Add(QLCX_Mul(y,100),80),255);
+LineXY(QLCX_Add(QLCX_Mul(x,100),80),QLCX_Add(QLCX_Mul(y,100),20),QLCX_Add(QLCX_Mul(x,100),20),QLCX_Add(QLCX_Mul(y,100),80),255);
 }
 }
 }
@@ -76,10 +76,10 @@ ChangeLoop(0)
 function Inf_1_0(){
 empty();
 if(winner==0&&MouseButton(1)){
-cx=Math.trunc(MouseX()/100);
-cy=Math.trunc(MouseY()/100);
-if(cx>=0&&cx<=2&&cy>=0&&cy<=2&&board[Math.trunc(cx)][Math.trunc(cy)]==0){
-board[Math.trunc(cx)][Math.trunc(cy)]=1;
+cx=QLCX_Div(MouseX(),100);
+cy=QLCX_Div(MouseY(),100);
+if(cx>=0&&cx<=2&&cy>=0&&cy<=2&&board[Math.trunc(QLCX_Float(cx))][Math.trunc(QLCX_Float(cy))]==0){
+board[Math.trunc(QLCX_Float(cx))][Math.trunc(QLCX_Float(cy))]=1;
 winner=FindWinner();
 if(winner==0){
 ComputerMove();

@@ -10,7 +10,7 @@ function AddTodo(text$){
 if(Len(Trim(text$))>0){
 AddElement(todo);
 todo[todo[0]]=Trim(text$);
-count=count+1;
+count=QLCX_Add(count,1);
 }
 RefreshLabel();
 return 0;

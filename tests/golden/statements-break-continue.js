@@ -2,11 +2,11 @@ var n=0
 function FirstAbove(limit){
 var i=0;
 for(i=1;i<=100;i++){
-var qlcxselect1=i*i;
+var qlcxselect1=QLCX_Mul(i,i);
 if(qlcxselect1==49){
 continue;
 }else{
-if(i*i>limit){
+if(QLCX_Mul(i,i)>limit){
 break;
 }
 }
@@ -21,28 +21,28 @@ found=0;
 qlcxloop1:for(a=1;a<=9;a++){
 b=1;
 while(b<=9){
-if(a*b==target){
-found=a*10+b;
+if(QLCX_Mul(a,b)==target){
+found=QLCX_Add(QLCX_Mul(a,10),b);
 break qlcxloop1;
 }
-b=b+1;
+b=QLCX_Add(b,1);
 }
 }
 return found;
 }
 function INIT(){
-Debug(FirstAbove(50));
-Debug(FindPair(12));
+Debug(QLCX_NumberText(FirstAbove(50)));
+Debug(QLCX_NumberText(FindPair(12)));
 n=0;
 ChangeLoop(Inf_1_0)
 return 0
 }
 function Inf_0_1(){
-Debug(n);
+Debug(QLCX_NumberText(n));
 ChangeLoop(0)
 }
 function Inf_1_0(){
-n=n+1;
+n=QLCX_Add(n,1);
 if(n==2){
 ChangeLoop(Inf_1_0)
 return 0
@@ -50,7 +50,7 @@ return 0
 ChangeLoop(Inf_0_1)
 return 0
 }
-Debug(n);
+Debug(QLCX_NumberText(n));
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");

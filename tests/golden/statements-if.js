@@ -19,7 +19,7 @@ c=3;
 if(a<b){
 c=4;
 }
-if(a-b>0){
+if(QLCX_Sub(a,b)>0){
 c=5;
 }
 if(!a){
@@ -29,10 +29,10 @@ if(a==1&&!(b==3)){
 c=7;
 }
 while(a<5){
-a=a+1;
+a=QLCX_Add(a,1);
 }
 while(a>0&&b){
-a=a-1;
+a=QLCX_Sub(a,1);
 }
 }
 function _qlcxi(){

@@ -4,7 +4,7 @@ k=2;
 if(k==1){
 Debug("one");
 }else if(k==2){
-var qlcxselect1=k*2;
+var qlcxselect1=QLCX_Mul(k,2);
 if(qlcxselect1==4){
 Debug("four");
 }else{

@@ -208,9 +208,9 @@ constexpr std::array<OperatorRow, 24> kRows = {{
     {L"=<", C::kComparison, false, 3, 4, T::kTruth, compare<isLessOrEqual>, L"<=", 9, L""},
     {L">=", C::kComparison, false, 3, 4, T::kTruth, compare<isGreaterOrEqual>, L">=", 9, L""},
     {L"=>", C::kComparison, false, 3, 4, T::kTruth, compare<isGreaterOrEqual>, L">=", 9, L""},
-    {L"+", C::kAddition, false, 4, 5, T::kSum, add, L"+", 11, L""},
-    {L"-", C::kAddition, false, 4, 5, T::kArithmetic, subtract, L"-", 11, L""},
-    {L"*", C::kProduct, false, 5, 6, T::kArithmetic, multiply, L"*", 12, L""},
+    {L"+", C::kAddition, false, 4, 5, T::kSum, add, L"+", 11, L"QLCX_Add"},
+    {L"-", C::kAddition, false, 4, 5, T::kArithmetic, subtract, L"-", 11, L"QLCX_Sub"},
+    {L"*", C::kProduct, false, 5, 6, T::kArithmetic, multiply, L"*", 12, L"QLCX_Mul"},
     {L"/", C::kDivision, false, 5, 6, T::kQuotient, divide, L"/", 12, L"QLCX_Div"},
     {L"|", C::kBitwise, false, 6, 7, T::kWhole, bitOr, L"|", 5, L"QLCX_BitOr"},
     {L"&", C::kBitwise, false, 6, 7, T::kWhole, bitAnd, L"&", 7, L"QLCX_BitAnd"},
@@ -218,8 +218,9 @@ constexpr std::array<OperatorRow, 24> kRows = {{
     {L"<<", C::kShift, false, 7, 8, T::kWhole, shiftLeft, L"<<", 10, L"QLCX_Shl"},
     {L">>", C::kShift, false, 7, 8, T::kWhole, shiftRight, L">>", 10, L"QLCX_Shr"},
     {L"%", C::kRemainder, false, 7, 8, T::kArithmetic, remainder, L"%", 12, L"QLCX_Mod"},
-    {L"-", C::kMinus, true, 8, 8, T::kOperand, negate, L"-", kScriptPrefix, L""},
-    {L"~", C::kComplement, true, 8, 8, T::kWhole, complement, L"~", kScriptPrefix, L""},
+    {L"-", C::kMinus, true, 8, 8, T::kOperand, negate, L"-", kScriptPrefix, L"QLCX_Neg"},
+    {L"~", C::kComplement, true, 8, 8, T::kWhole, complement, L"~", kScriptPrefix,
+     L"QLCX_Complement"},
 }};
 
 const OperatorRow* find(std::wstring_view spelling, bool prefix) {

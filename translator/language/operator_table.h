@@ -66,8 +66,8 @@ struct OperatorRow {
     // tightly the script binds it (for the brackets the script needs).
     std::wstring_view script;
     int scriptPrecedence;
-    // The runtime function that is exact where the script's operator is not (64-bit bits,
-    // division by zero); empty where the script's operator always does.
+    // The runtime function that is exact where the script's operator is not (64-bit
+    // integers, division by zero); empty where the script's operator always does.
     std::wstring_view exactCall;
 };
 

@@ -3,6 +3,8 @@
 #include "common/text.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
 #include <cwchar>
 
 namespace qc {
@@ -125,6 +127,29 @@ bool literalFitsWidth(std::wstring_view decimal, wchar_t width) {
     default:
         return v >= -2147483648LL && v <= 2147483647LL;
     }
+}
+
+std::wstring scriptInteger(std::wstring decimal) {
+    bool negative = !decimal.empty() && decimal[0] == L'-';
+    std::wstring_view digits = std::wstring_view(decimal).substr(negative ? 1 : 0);
+    if (digits.empty() || digits.size() > 20 ||
+        digits.find_first_not_of(L"0123456789") != std::wstring_view::npos)
+        return decimal;
+    unsigned long long value = 0;
+    for (wchar_t c : digits) value = value * 10 + static_cast<unsigned>(c - L'0');
+    if (negative) value = 0 - value;
+    auto v = static_cast<long long>(value);
+    constexpr long long kSafe = 9007199254740991LL;
+    if (v >= -kSafe && v <= kSafe) return std::to_wstring(v);
+    return L"QLCX_Big(\"" + std::to_wstring(v) + L"\")";
+}
+
+bool singleHoldsExactly(std::wstring_view decimal) {
+    std::wstring text(decimal);
+    wchar_t* end = nullptr;
+    double v = std::wcstod(text.c_str(), &end);
+    if (text.empty() || *end != L'\0' || !(std::fabs(v) <= FLT_MAX)) return false;
+    return static_cast<double>(static_cast<float>(v)) == v;
 }
 
 std::wstring scriptString(std::wstring_view literal) {

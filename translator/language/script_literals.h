@@ -23,6 +23,13 @@ std::wstring_view wrapSuffix(wchar_t width);
 // Whether a decimal integer literal keeps its value in a place of that type letter: "5" in .u
 // does, "-5" does not (it is 65531).
 bool literalFitsWidth(std::wstring_view decimal, wchar_t width);
+// An integer literal's decimal text as the script writes it: wrapped to 64 bits as the
+// dialect reads it ("18446744073709551615" of $FFFFFFFFFFFFFFFF is -1), and beyond 2^53,
+// where the script's numbers are not exact, as a wide integer ("QLCX_Big(\"...\")"). Any
+// other text (a float) is returned as it is.
+std::wstring scriptInteger(std::wstring decimal);
+// Whether a decimal number of the script ("0", "0.5", "-3") is the same in single precision.
+bool singleHoldsExactly(std::wstring_view decimal);
 
 // A string literal with its quotes, "text" or ~"escapes\n", as the script reads it: a plain
 // literal's backslash stays a backslash, the escapes of a "~" literal become the script's,

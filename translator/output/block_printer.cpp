@@ -95,7 +95,9 @@ bool ScriptPrinter::forParts(const Stmt& s, ForParts& parts) {
     }
     ValueType type = typed_.variableOf(counter)->type;
     parts.counter = ex_.variableName(counter);
-    parts.step = L"++";
+    // A ".f" counter holds single precision after each step too.
+    bool single = type.kind == ValueKind::kFloat && type.width == L'f';
+    std::wstring step = L"1";
     if (s.exprs.count > 3) {
         NodeId stepId = exprAt(s, 3);
         const Expr& e = tree_.exprs[stepId];
@@ -103,8 +105,12 @@ bool ScriptPrinter::forParts(const Stmt& s, ForParts& parts) {
                      tree_.exprs[tree_.child(e.children, 0)].kind == ExprKind::kNumber;
         if (!parts.down && e.kind != ExprKind::kNumber)
             parts.sign = bound(ex_.number(stepId), kScriptAtom);
-        parts.step = L"+=" + ex_.stored(stepId, type);
+        step = ex_.stored(stepId, type);
     }
+    if (single)
+        parts.step = L"=Math.fround(" + parts.counter + L"+(" + step + L"))";
+    else
+        parts.step = s.exprs.count > 3 ? L"+=" + step : L"++";
     parts.start = ex_.stored(exprAt(s, 1), type);
     parts.bound = ex_.value(exprAt(s, 2), false).text;
     return true;

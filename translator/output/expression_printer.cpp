@@ -12,6 +12,8 @@
 #include "vocabulary/statement_list.h"
 
 #include <algorithm>
+#include <cwchar>
+#include <optional>
 
 namespace qc {
 
@@ -25,13 +27,29 @@ std::wstring ExpressionPrinter::stored(NodeId id, ValueType target) {
     bool made = tree_.exprs[id].kind == ExprKind::kCall && typed_.containerOf(id) == nullptr;
     if (target.kind == ValueKind::kStructure && from.kind == ValueKind::kStructure && !made)
         return L"QLCX_Clone(" + p.text + L")";
+    if (target.kind == ValueKind::kFloat && target.width == L'f') return single(id, p);
     if (target.kind != ValueKind::kInteger) return p.text;
     if (from.kind == ValueKind::kFloat) p = atom(L"QLCX_Round(" + p.text + L")");
     std::wstring_view wrap = wrapSuffix(target.width);
     if (wrap.empty()) return p.text;
     const Expr& e = tree_.exprs[id];
     if (e.kind == ExprKind::kNumber && literalFitsWidth(p.text, target.width)) return p.text;
+    // The script's narrowing works on numbers; a wide integer gives its low 32 bits first.
+    if (from.kind == ValueKind::kInteger)
+        return L"(QLCX_Low32(" + p.text + L")" + std::wstring(wrap);
     return L"(" + p.text + std::wstring(wrap);
+}
+
+// A value on its way into a ".f" place, rounded to single precision. What already is one (a
+// ".f" variable, field, element or procedure result) and a literal that single precision
+// holds exactly go in as they are.
+std::wstring ExpressionPrinter::single(NodeId id, const Piece& p) {
+    ValueType from = types_[id];
+    if (from.kind == ValueKind::kFloat && from.width == L'f') return p.text;
+    if (from.kind == ValueKind::kString || from.kind == ValueKind::kStructure) return p.text;
+    const Expr& e = tree_.exprs[id];
+    if (e.kind == ExprKind::kNumber && singleHoldsExactly(p.text)) return p.text;
+    return L"Math.fround(" + p.text + L")";
 }
 
 // A top-level expression: its divisions divide as floats when a float takes part in it
@@ -79,8 +97,11 @@ Piece ExpressionPrinter::expr(NodeId id) {
     if (id == substituted_) return atom(substitute_);
     const Expr& e = tree_.exprs[id];
     switch (e.kind) {
-    case ExprKind::kNumber:
-        return atom(numberText(e.text));
+    case ExprKind::kNumber: {
+        std::wstring text = numberText(e.text);
+        bool wide = text.starts_with(L"QLCX_Big(");
+        return wide ? inFloats(id, atom(std::move(text))) : atom(std::move(text));
+    }
     case ExprKind::kCharacter:
         return atom(std::to_wstring(e.text.size() >= 3 ? static_cast<int>(e.text[1]) : 0));
     case ExprKind::kString: // one left open (reported) is closed at the end of its line
@@ -89,25 +110,23 @@ Piece ExpressionPrinter::expr(NodeId id) {
     case ExprKind::kConstant:
         return constant(e);
     case ExprKind::kName:
-        return atom(variableName(id));
+        return inFloats(id, atom(variableName(id)));
     case ExprKind::kPointer:
         return atom(variableName(id));
     case ExprKind::kCall:
-        return callExpr(id, e);
+        return inFloats(id, callExpr(id, e));
     case ExprKind::kField:
-        return fieldExpr(id, e);
+        return inFloats(id, fieldExpr(id, e));
     case ExprKind::kIndex:
         if (std::optional<HeapField> heap; throughPointer(id, &heap)) {
             std::wstring read = heap ? heapRead(*heap) : std::wstring();
-            return atom(read.empty() ? L"0" : read);
+            return inFloats(id, atom(read.empty() ? L"0" : read));
         }
-        return atom(bound(expr(tree_.child(e.children, 0)), kScriptAtom) + L"[" +
-                    stored(tree_.child(e.children, 1), ValueType{ValueKind::kInteger, L'i'}) +
-                    L"]");
+        return inFloats(id, atom(indexed(e)));
     case ExprKind::kUnary:
-        return unary(e);
+        return unary(id, e);
     case ExprKind::kBinary:
-        return binary(e);
+        return binary(id, e);
     case ExprKind::kAddress:
         return address(e);
     case ExprKind::kInvoke: {
@@ -122,6 +141,32 @@ Piece ExpressionPrinter::expr(NodeId id) {
         unsupported(L"this expression");
         return atom(L"0");
     }
+}
+
+// "r\cells[0]": the static array itself is no value, whatever its elements' type.
+std::wstring ExpressionPrinter::indexed(const Expr& e) {
+    bool saved = std::exchange(floats_, false);
+    std::wstring base = bound(expr(tree_.child(e.children, 0)), kScriptAtom);
+    floats_ = saved;
+    return base + L"[" + stored(tree_.child(e.children, 1), ValueType{ValueKind::kInteger, L'i'}) +
+           L"]";
+}
+
+// An integer read where floats are computed: a wide integer (a BigInt) becomes the nearest
+// float there, as natively; the script cannot mix the two in one operation.
+Piece ExpressionPrinter::inFloats(NodeId id, Piece p) {
+    if (!floats_ || types_[id].kind != ValueKind::kInteger) return p;
+    return atom(L"QLCX_Float(" + p.text + L")");
+}
+
+// Between integers, the operators whose result can leave the script's exact range call the
+// runtime's checked form, which stays on numbers while the result is exact.
+bool ExpressionPrinter::integers(NodeId left, NodeId right) const {
+    auto integer = [&](NodeId id) {
+        ValueKind k = types_[id].kind;
+        return k == ValueKind::kInteger || k == ValueKind::kTruth;
+    };
+    return !floats_ && integer(left) && integer(right);
 }
 
 // "@Handler()" of a procedure is the function itself, as BindEvent and the filters take it.
@@ -190,9 +235,9 @@ bool ExpressionPrinter::wholeField(NodeId id, std::wstring& text) {
 }
 
 std::wstring ExpressionPrinter::numberText(std::wstring_view text) {
-    if (text[0] == L'$') return hexToDecimal(text);
-    if (text[0] == L'%') return binaryToDecimal(text.substr(1));
-    return withoutLeadingZeros(std::wstring(text));
+    if (text[0] == L'$') return scriptInteger(hexToDecimal(text));
+    if (text[0] == L'%') return scriptInteger(binaryToDecimal(text.substr(1)));
+    return scriptInteger(withoutLeadingZeros(std::wstring(text)));
 }
 
 Piece ExpressionPrinter::constant(const Expr& e) {
@@ -301,7 +346,6 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         missingFunction(name);
         return L"empty";
     }
-    bool floats = takesFloatArguments(name);
     std::wstring text = row->targetName.empty() ? row->name : row->targetName;
     text += L"(";
     for (size_t i = 0; i < args.size(); ++i) {
@@ -311,7 +355,7 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         if (equalsIgnoreCase(name, L"bool"))
             text += condition(args[i]);
         else
-            text += value(args[i], floats).text;
+            text += value(args[i], takesFloatArgument(name, i)).text;
     }
     return text + L")";
 }
@@ -345,15 +389,17 @@ std::wstring ExpressionPrinter::procedureCall(const Procedure& p, const std::vec
     return text + L")";
 }
 
-Piece ExpressionPrinter::unary(const Expr& e) {
+Piece ExpressionPrinter::unary(NodeId id, const Expr& e) {
     NodeId operand = tree_.child(e.children, 0);
     switch (e.op->kind) {
     case OperatorClass::kNot:
         return {L"!" + bound(truth(operand), kScriptPrefix), kScriptPrefix};
     case OperatorClass::kComplement:
-        return atom(L"(-(" + whole(operand) + L")-1)");
+        return inFloats(id, atom(std::wstring(e.op->exactCall) + L"(" + whole(operand) + L")"));
     default: {
         Piece p = number(operand);
+        if (integers(operand, operand) && tree_.exprs[operand].kind != ExprKind::kNumber)
+            return atom(std::wstring(e.op->exactCall) + L"(" + p.text + L")");
         // "- -1" keeps its brackets: "--1" would be a decrement.
         bool sign = !p.text.empty() && (p.text[0] == L'-' || p.text[0] == L'+');
         return {L"-" + (sign ? L"(" + p.text + L")" : bound(p, kScriptPrefix)), kScriptPrefix};
@@ -368,7 +414,7 @@ Piece ExpressionPrinter::truth(NodeId id) {
 
 // The left operand is written first, so that what is reported about a line comes in the
 // order it is read.
-Piece ExpressionPrinter::binary(const Expr& e) {
+Piece ExpressionPrinter::binary(NodeId id, const Expr& e) {
     const OperatorRow& row = *e.op;
     NodeId left = tree_.child(e.children, 0);
     NodeId right = tree_.child(e.children, 1);
@@ -377,7 +423,7 @@ Piece ExpressionPrinter::binary(const Expr& e) {
     case OperatorClass::kShift: {
         std::wstring l = whole(left);
         std::wstring r = whole(right);
-        return atom(std::wstring(row.exactCall) + L"(" + l + L"," + r + L")");
+        return inFloats(id, atom(std::wstring(row.exactCall) + L"(" + l + L"," + r + L")"));
     }
     case OperatorClass::kLogical: {
         Piece l = truth(left);
@@ -392,15 +438,59 @@ Piece ExpressionPrinter::binary(const Expr& e) {
     }
     Piece l = number(left);
     Piece r = number(right);
-    bool exact = row.kind == OperatorClass::kRemainder;
-    if (row.kind == OperatorClass::kDivision && !floats_) {
-        if (tree_.exprs[right].kind == ExprKind::kNumber &&
-            numberText(tree_.exprs[right].text) != L"0")
-            return atom(L"Math.trunc(" + infix(row, l, r).text + L")");
-        exact = true;
+    if (row.typing == Typing::kSum) {
+        joined(left, right, l);
+        joined(right, left, r);
     }
+    if (integers(left, right) && row.fold != nullptr)
+        if (std::optional<std::wstring> v = folded(row, l.text, r.text)) return atom(*v);
+    bool exact = row.kind == OperatorClass::kRemainder ||
+                 (row.kind == OperatorClass::kDivision && !floats_) ||
+                 (!row.exactCall.empty() && integers(left, right));
     if (exact) return atom(std::wstring(row.exactCall) + L"(" + l.text + L"," + r.text + L")");
     return infix(row, l, r);
+}
+
+// Two integers the script has as digits ("(32 + 8) * 2") are computed here, wrapping as the
+// dialect does, so that the page does not call the checked forms on them; nullopt where
+// either is no plain integer or the value is none (a zero divisor).
+std::optional<std::wstring> ExpressionPrinter::folded(const OperatorRow& row,
+                                                      const std::wstring& left,
+                                                      const std::wstring& right) {
+    auto integer = [](const std::wstring& text) -> std::optional<long long> {
+        wchar_t* end = nullptr;
+        long long v = std::wcstoll(text.c_str(), &end, 10);
+        if (text.empty() || *end != L'\0') return std::nullopt;
+        return v;
+    };
+    std::optional<long long> a = integer(left);
+    std::optional<long long> b = integer(right);
+    if (!a || !b) return std::nullopt;
+    std::optional<ConstantValue> v = row.fold(integerValue(*a), integerValue(*b));
+    if (!v || v->kind != ConstantValue::Kind::kInteger) return std::nullopt;
+    return scriptInteger(std::to_wstring(v->integer));
+}
+
+// A number joined to a string is written as the dialect writes it.
+void ExpressionPrinter::joined(NodeId id, NodeId other, Piece& p) {
+    if (types_[other].kind == ValueKind::kString) p = asText(id, std::move(p));
+}
+
+std::wstring ExpressionPrinter::text(NodeId id) {
+    return asText(id, value(id, false)).text;
+}
+
+// A float with at most ten decimals, a wide integer with all its digits: the script's own
+// text of a number shows up to seventeen digits and rounds integers beyond 2^53. Strings,
+// truths and literal integers are their own text.
+Piece ExpressionPrinter::asText(NodeId id, Piece p) {
+    ValueKind kind = types_[id].kind;
+    if (kind != ValueKind::kInteger && kind != ValueKind::kFloat) return p;
+    const Expr& e = tree_.exprs[id];
+    if (e.kind == ExprKind::kNumber && kind == ValueKind::kInteger &&
+        literalFitsWidth(p.text, L'i'))
+        return p;
+    return atom(L"QLCX_NumberText(" + p.text + L")");
 }
 
 // Both operands around the script's operator; the right one also in brackets at the same

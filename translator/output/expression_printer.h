@@ -49,6 +49,8 @@ public:
     // it goes to a float place, `floatPlace`); an argument is an expression of its own.
     Piece value(NodeId id, bool floatPlace);
     std::wstring condition(NodeId id);
+    // A top-level expression where text is wanted (Debug): a number as the dialect writes it.
+    std::wstring text(NodeId id);
     // An expression where a number is needed: a truth counts 1 or 0.
     Piece number(NodeId id);
     Piece expr(NodeId id);
@@ -97,6 +99,7 @@ public:
 
 private:
     bool holdsFloat(NodeId id) const;
+    std::wstring single(NodeId id, const Piece& p);
     std::wstring_view awaitedCommand(std::wstring_view name) const;
     std::wstring whole(NodeId id);
     Piece fieldExpr(NodeId id, const Expr& e);
@@ -107,9 +110,16 @@ private:
     std::wstring describeArgument(const Expr& call) const;
     Piece callExpr(NodeId id, const Expr& e);
     std::wstring procedureCall(const Procedure& p, const std::vector<NodeId>& args);
-    Piece unary(const Expr& e);
+    Piece unary(NodeId id, const Expr& e);
+    Piece inFloats(NodeId id, Piece p);
+    std::wstring indexed(const Expr& e);
+    bool integers(NodeId left, NodeId right) const;
     Piece truth(NodeId id);
-    Piece binary(const Expr& e);
+    Piece binary(NodeId id, const Expr& e);
+    static std::optional<std::wstring> folded(const OperatorRow& row, const std::wstring& left,
+                                              const std::wstring& right);
+    void joined(NodeId id, NodeId other, Piece& p);
+    Piece asText(NodeId id, Piece p);
     Piece address(const Expr& e);
     static Piece infix(const OperatorRow& row, const Piece& left, const Piece& right);
 

@@ -449,7 +449,10 @@ void ScriptPrinter::read(const Stmt& s) {
     for (std::uint32_t k = 0; k < s.exprs.count; ++k) {
         NodeId place = exprAt(s, k);
         std::wstring target = placeText(place);
-        if (!target.empty()) write(target + L"=dataread();");
+        if (target.empty()) continue;
+        ValueType type = types_[place];
+        bool single = type.kind == ValueKind::kFloat && type.width == L'f';
+        write(target + (single ? L"=Math.fround(dataread());" : L"=dataread();"));
     }
 }
 
@@ -538,7 +541,7 @@ void ScriptPrinter::procedureReturn(const Stmt& s) {
 void ScriptPrinter::call(const Stmt& s) {
     if (equalsIgnoreCase(s.name, L"debug")) {
         if (s.exprs.count == 0) return write(L"Debug();");
-        return write(L"Debug(" + ex_.value(exprAt(s, 0), false).text + L");");
+        return write(L"Debug(" + ex_.text(exprAt(s, 0)) + L");");
     }
     if (equalsIgnoreCase(s.name, L"end") && s.exprs.count == 0)
         return write(L"end();ChangeLoop(0);return;");

@@ -16,7 +16,7 @@ ValueType typeOfSuffix(std::wstring_view suffix, std::wstring_view name) {
     }
     std::wstring letter = toLower(suffix.substr(1, suffix.find(L'{') - 1));
     if (letter == L"s") return {ValueKind::kString, L's'};
-    if (letter == L"f" || letter == L"d") return {ValueKind::kFloat, L'f'};
+    if (letter == L"f" || letter == L"d") return {ValueKind::kFloat, letter[0]};
     if (letter.size() == 1 && std::wstring_view(L"iqlwbauc").find(letter[0]) != std::wstring::npos)
         return {ValueKind::kInteger, letter[0]};
     return {};
@@ -63,7 +63,8 @@ const Procedure* TypedTree::procedureNamed(std::wstring_view name) const {
 namespace {
 
 constexpr ValueType kInteger{ValueKind::kInteger, L'i'};
-constexpr ValueType kFloat{ValueKind::kFloat, L'f'};
+// Floats are computed in double precision; only a ".f" place holds single precision.
+constexpr ValueType kFloat{ValueKind::kFloat, L'd'};
 constexpr ValueType kString{ValueKind::kString, L's'};
 constexpr ValueType kTruth{ValueKind::kTruth, L'i'};
 

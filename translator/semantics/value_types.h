@@ -30,7 +30,8 @@ enum class ValueKind : std::uint8_t {
 struct ValueType {
     ValueKind kind = ValueKind::kUnknown;
     // Of an integer place: the type letter that decides how it wraps ('i', 'q', 'l', 'w',
-    // 'b', 'a', 'u', 'c').
+    // 'b', 'a', 'u', 'c'). Of a float: 'f' for a single-precision place, 'd' for a double
+    // place and for every computed float.
     wchar_t width = L'i';
     // Of a structure value: its index in TypedTree::structures; of a procedure variable, its
     // prototype's in TypedTree::prototypes.

@@ -12,6 +12,13 @@ Debug PeekQ(m + 8)
 Debug PeekL(m + 8)
 PokeI(m + 16, -5)
 Debug PeekI(m + 16)
+PokeQ(m + 16, 9223372036854775807)
+Debug PeekQ(m + 16)
+Debug Str(PeekL(m + 16)) + " " + Str(PeekL(m + 20))
+PokeQ(m + 16, -9007199254740993)
+Debug PeekQ(m + 16)
+PokeL(m + 16, 1 << 40 + 7)
+Debug PeekL(m + 16)
 PokeD(m + 24, 2.5)
 Debug PeekD(m + 24)
 PokeF(m + 32, 0.75)
@@ -51,6 +58,10 @@ Debug AllocateMemory(0)
 ; 123456789012
 ; -1097262572
 ; -5
+; 9223372036854775807
+; -1 2147483647
+; -9007199254740993
+; 7
 ; 2.5
 ; 0.75
 ; 12345678 78 12

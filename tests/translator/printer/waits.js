@@ -24,7 +24,7 @@ while(n>0){
 if(n==1){
 a$=await QLCX_ReadLine();
 }
-n=n-1;
+n=QLCX_Sub(n,1);
 }
 ChangeLoop(Inf_2_0)
 return 0
@@ -35,7 +35,7 @@ while(n>0){
 if(n==1){
 a$=await QLCX_ReadLine();
 }
-n=n-1;
+n=QLCX_Sub(n,1);
 }
 ChangeLoop(Inf_2_0)
 return 0
