@@ -169,13 +169,6 @@ std::vector<std::wstring> programScript(const std::vector<std::wstring>& transla
 
 } // namespace
 
-const std::vector<std::wstring>& runtimeLibraryLines() {
-    // Text behind the last line end (the "//EOF" fragment) never reaches a page.
-    static const std::vector<std::wstring> lines =
-        splitEmbeddedLines(fromSingleByte(runtimeLibraryText()), true);
-    return lines;
-}
-
 const std::vector<std::wstring>& styleBlockLines() {
     static const std::vector<std::wstring> lines =
         splitEmbeddedLines(fromSingleByte(styleBlockText()), false);

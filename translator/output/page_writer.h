@@ -3,6 +3,7 @@
 // program, the start-up function) and the style sheet.
 // The features the program's commands reach decide the style parts and what the start-up
 // function wires in.
+#include "common/embedded_texts.h"
 #include "translator/translate_source.h"
 
 #include <string>
@@ -18,8 +19,6 @@ TranslationResult buildPage(const std::vector<std::wstring>& translatedProgram,
                             const std::vector<int>* programSourceLines = nullptr,
                             bool everyFeature = false);
 
-// The runtime library's lines as they go into every script.
-const std::vector<std::wstring>& runtimeLibraryLines();
 // The whole style sheet's lines: the base block, then the parts of single features, each
 // behind a line "/* feature: NAME */". A page carries the base and the parts it can reach.
 const std::vector<std::wstring>& styleBlockLines();

@@ -39,8 +39,7 @@ bool isNameCharacter(wchar_t c) {
 const std::unordered_set<std::wstring>& runtimeNames() {
     static const std::unordered_set<std::wstring> names = [] {
         std::unordered_set<std::wstring> found;
-        for (const std::wstring& line :
-             splitEmbeddedLines(fromSingleByte(runtimeLibraryText()), true)) {
+        for (const std::wstring& line : runtimeLibraryLines()) {
             std::wstring_view text = line;
             size_t comment = text.find(L"//");
             if (comment != std::wstring_view::npos) text = text.substr(0, comment);

@@ -85,7 +85,8 @@ public:
             }
             if (isLineMarker(element)) {
                 line_ = markerLine(element);
-                marker_ = element;
+                marker_ = &element;
+                markerWritten_ = std::wstring::npos;
                 continue;
             }
             statement(element);
@@ -157,8 +158,15 @@ private:
             message::atLine(line_, L"include file not found: \"" + std::wstring(name) + L"\""));
     }
 
+    // The statement behind its line's marker. The marker is moved over for the first statement
+    // of its line and copied for the others (a macro's statements, a line's later ones).
     void write(std::wstring s) {
-        out_.push_back(marker_);
+        if (markerWritten_ == std::wstring::npos) {
+            markerWritten_ = out_.size();
+            out_.push_back(marker_ != nullptr ? std::move(*marker_) : std::wstring());
+        } else {
+            out_.push_back(out_[markerWritten_]);
+        }
         out_.push_back(std::move(s));
     }
 
@@ -336,7 +344,8 @@ private:
     const std::vector<std::wstring>* statements_ = nullptr;
     size_t i_ = 0;
     std::vector<std::wstring> out_;
-    std::wstring marker_;
+    std::wstring* marker_ = nullptr;            // the current line's marker, in the statement list
+    size_t markerWritten_ = std::wstring::npos; // where it went in out_
     int line_ = -1;
     bool enumeration_ = false;
     bool enumerationUnclosed_ = false; // the enumeration has no EndEnumeration

@@ -36,7 +36,12 @@ constexpr std::wstring_view kSingles = L"+-*/%&|!~=<>(),[]{}.\\";
 
 class LineLexer {
 public:
-    explicit LineLexer(std::wstring_view line) : s_(line) { tokens_.reserve(line.size() / 3 + 2); }
+    explicit LineLexer(std::wstring_view line) : s_(line), tokens_(own_) {
+        tokens_.reserve(line.size() / 3 + 2);
+    }
+    LineLexer(std::wstring_view line, std::vector<Token>& into) : s_(line), tokens_(into) {
+        tokens_.clear();
+    }
 
     std::vector<Token> run(size_t most = std::wstring_view::npos) {
         while (i_ < s_.size() && tokens_.size() < most) {
@@ -50,6 +55,19 @@ public:
             add(kind, start);
         }
         return std::move(tokens_);
+    }
+
+    void into() {
+        while (i_ < s_.size()) {
+            wchar_t c = s_[i_];
+            if (c == L' ' || c == L'\t') {
+                ++i_;
+                continue;
+            }
+            size_t start = i_;
+            TokenKind kind = next(c);
+            add(kind, start);
+        }
     }
 
 private:
@@ -203,7 +221,8 @@ private:
     std::wstring_view s_;
     size_t i_ = 0;
     bool valueEnded_ = false;
-    std::vector<Token> tokens_;
+    std::vector<Token> own_;
+    std::vector<Token>& tokens_;
 };
 
 } // namespace
@@ -239,6 +258,10 @@ std::vector<Token> lexLine(std::wstring_view line) {
 
 std::vector<Token> lexLine(std::wstring_view line, size_t most) {
     return LineLexer(line).run(most);
+}
+
+void lexLine(std::wstring_view line, std::vector<Token>& into) {
+    LineLexer(line, into).into();
 }
 
 bool continuesOnNextLine(const std::vector<Token>& tokens) {

@@ -35,6 +35,8 @@ struct Token {
 std::vector<Token> lexLine(std::wstring_view line);
 // The first `most` tokens of the line (all of them when it has fewer).
 std::vector<Token> lexLine(std::wstring_view line, size_t most);
+// The tokens into `into`, whose room is reused: a stage that reads line after line keeps one.
+void lexLine(std::wstring_view line, std::vector<Token>& into);
 
 // True when a line with these tokens goes on on the next line: its last token before any
 // comment is a comma or a binary operator ("x = 1 +", "Call(a,").

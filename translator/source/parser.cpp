@@ -10,7 +10,7 @@ void Parser::statement(size_t index) {
     index_ = index;
     std::wstring_view text = statements_[index];
     text_ = text;
-    tokens_ = lexLine(text);
+    lexLine(text, tokens_);
     if (!tokens_.empty() && tokens_.back().kind == TokenKind::kComment) tokens_.pop_back();
     pos_ = 0;
     failed_ = false;
@@ -31,7 +31,7 @@ void Parser::statement(size_t index) {
 
 NodeId Parser::wholeExpression(std::wstring_view text) {
     text_ = text;
-    tokens_ = lexLine(text);
+    lexLine(text, tokens_);
     if (!tokens_.empty() && tokens_.back().kind == TokenKind::kComment) tokens_.pop_back();
     pos_ = 0;
     failed_ = false;

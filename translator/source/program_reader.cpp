@@ -113,7 +113,7 @@ private:
             flushPending();
             return;
         }
-        tokens_ = lexLine(raw);
+        lexLine(raw, tokens_);
         if (!pending_ && directiveOf(tokens_) != Directive::kNone) {
             readDirective(raw, programLine, file);
             return;
