@@ -13,6 +13,9 @@
 #include <unordered_map>
 
 namespace qc {
+
+using namespace std::string_view_literals;
+
 namespace {
 
 // A statement's first tokens, its comment left off, and its first word in lower case (empty
@@ -115,7 +118,7 @@ private:
         Words words(original);
         if (isDirective(words) && compiler_.take(original, words.all(), line_)) return;
         if (!compiler_.active()) return;
-        if (words.first == L"includefile") return missingInclude(words.all());
+        if (words.first == L"includefile"sv) return missingInclude(words.all());
         if (macros_.take(original, line_)) return;
         if (macros_.empty()) return languageStatement(original, words);
         for (std::wstring& s : macros_.expand(original, line_)) {
@@ -130,16 +133,16 @@ private:
 
     void languageStatement(std::wstring& original, Words& words) {
         const std::wstring& word = words.first;
-        if (word == L"declare" || word == L"declarec" || word == L"declaredll" ||
-            word == L"declarecdll")
+        if (word == L"declare"sv || word == L"declarec"sv || word == L"declaredll"sv ||
+            word == L"declarecdll"sv)
             return;
         if (words.only(L"enableexplicit") || words.only(L"disableexplicit")) {
             if (switches_ != nullptr) switches_->push_back({line_, word[0] == L'e'});
             return;
         }
-        if (word == L"structure") facts_.layouts.record(*statements_, i_, lookup());
+        if (word == L"structure"sv) facts_.layouts.record(*statements_, i_, lookup());
         if (enumeration_) return enumerationMember(original, words);
-        if (word == L"enumeration" || word == L"enumerationbinary")
+        if (word == L"enumeration"sv || word == L"enumerationbinary"sv)
             return startEnumeration(original, words);
         if (defineConstant(original, words.tokens)) return;
         // A closing word whose block is not open closes nothing; left in, the page would

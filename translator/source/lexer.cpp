@@ -212,7 +212,8 @@ private:
         case TokenKind::kTypeSuffix:
             return true;
         case TokenKind::kOperator:
-            return token.text == L")" || token.text == L"]";
+            return token.text == std::wstring_view(L")", 1) ||
+                   token.text == std::wstring_view(L"]", 1);
         default:
             return false;
         }

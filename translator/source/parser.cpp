@@ -6,6 +6,8 @@
 
 namespace qc::parsing {
 
+using namespace std::string_view_literals;
+
 void Parser::statement(size_t index) {
     index_ = index;
     std::wstring_view text = statements_[index];
@@ -54,62 +56,63 @@ void Parser::keywordStatement() {
     std::wstring word = first.kind == TokenKind::kName ? toLower(first.text) : L"";
     for (const Closer& closer : kClosers)
         if (word == closer.word) return closeBlock(closer);
-    if (word == L"if") return open(conditional(StmtKind::kIf));
-    if (word == L"elseif") return clause(StmtKind::kIf, StmtKind::kElseIf);
-    if (word == L"else") return clause(StmtKind::kIf, StmtKind::kElse);
-    if (word == L"while") return open(conditional(StmtKind::kWhile));
-    if (word == L"repeat") return open(bareBlockWord(StmtKind::kRepeat));
-    if (word == L"for") return open(forHeader());
-    if (word == L"foreach") return open(conditional(StmtKind::kForEach));
-    if (word == L"select") return open(conditional(StmtKind::kSelect));
-    if (word == L"with") return open(conditional(StmtKind::kWith));
-    if (word == L"import" || word == L"importc") return importBlock();
-    if (word == L"runtime") {
+    if (word == L"if"sv) return open(conditional(StmtKind::kIf));
+    if (word == L"elseif"sv) return clause(StmtKind::kIf, StmtKind::kElseIf);
+    if (word == L"else"sv) return clause(StmtKind::kIf, StmtKind::kElse);
+    if (word == L"while"sv) return open(conditional(StmtKind::kWhile));
+    if (word == L"repeat"sv) return open(bareBlockWord(StmtKind::kRepeat));
+    if (word == L"for"sv) return open(forHeader());
+    if (word == L"foreach"sv) return open(conditional(StmtKind::kForEach));
+    if (word == L"select"sv) return open(conditional(StmtKind::kSelect));
+    if (word == L"with"sv) return open(conditional(StmtKind::kWith));
+    if (word == L"import"sv || word == L"importc"sv) return importBlock();
+    if (word == L"runtime"sv) {
         // It makes names known to the dialect's own run-time lookup, which a page lacks and
         // no program of a page can ask; what it stands before is read as without it.
         tokens_.erase(tokens_.begin());
         if (!atWord(L"procedure")) return;
         return keywordStatement();
     }
-    if (word == L"case") return clause(StmtKind::kSelect, StmtKind::kCase);
-    if (word == L"default") return clause(StmtKind::kSelect, StmtKind::kDefault);
-    if (word == L"procedure") return procedure();
-    if (word == L"declare") return place(header(StmtKind::kDeclare));
-    if (word == L"prototype" || word == L"prototypec") return place(header(StmtKind::kPrototype));
-    if (word == L"procedurereturn") return place(valueStatement(StmtKind::kReturn));
-    if (word == L"break") return place(valueStatement(StmtKind::kBreak));
-    if (word == L"continue") {
+    if (word == L"case"sv) return clause(StmtKind::kSelect, StmtKind::kCase);
+    if (word == L"default"sv) return clause(StmtKind::kSelect, StmtKind::kDefault);
+    if (word == L"procedure"sv) return procedure();
+    if (word == L"declare"sv) return place(header(StmtKind::kDeclare));
+    if (word == L"prototype"sv || word == L"prototypec"sv)
+        return place(header(StmtKind::kPrototype));
+    if (word == L"procedurereturn"sv) return place(valueStatement(StmtKind::kReturn));
+    if (word == L"break"sv) return place(valueStatement(StmtKind::kBreak));
+    if (word == L"continue"sv) {
         // "Continue 2" would go on with an outer loop; the page's loops know only their
         // own.
         if (tokens_.size() > 1) return report(message::notSupported(line_, text_));
         return place(bare(StmtKind::kContinue));
     }
-    if (word == L"structure") {
+    if (word == L"structure"sv) {
         // Never closed, it is reported and the program after its head reads as usual
         // instead of vanishing into the field list.
         if (!structureClosed())
             return report(message::withoutEnd(line_, L"Structure", L"EndStructure"));
         return open(structureHeader());
     }
-    if (word == L"datasection") {
+    if (word == L"datasection"sv) {
         open(bare(StmtKind::kDataSection));
         frames_.back().closedLater = index_ < lastDataEnd_;
         return;
     }
-    if (word == L"data") return place(listStatement(StmtKind::kData));
-    if (word == L"read") return place(listStatement(StmtKind::kRead));
-    if (word == L"restore") return place(named(StmtKind::kRestore));
-    if (word == L"goto") return place(named(StmtKind::kGoto));
-    if (word == L"gosub") return place(named(StmtKind::kGosub));
-    if (word == L"return") return place(bare(StmtKind::kGosubReturn));
-    if (word == L"fakereturn") return place(bare(StmtKind::kFakeReturn));
-    if (word == L"swap") return place(listStatement(StmtKind::kSwap));
-    if (word == L"to" || word == L"step")
+    if (word == L"data"sv) return place(listStatement(StmtKind::kData));
+    if (word == L"read"sv) return place(listStatement(StmtKind::kRead));
+    if (word == L"restore"sv) return place(named(StmtKind::kRestore));
+    if (word == L"goto"sv) return place(named(StmtKind::kGoto));
+    if (word == L"gosub"sv) return place(named(StmtKind::kGosub));
+    if (word == L"return"sv) return place(bare(StmtKind::kGosubReturn));
+    if (word == L"fakereturn"sv) return place(bare(StmtKind::kFakeReturn));
+    if (word == L"swap"sv) return place(listStatement(StmtKind::kSwap));
+    if (word == L"to"sv || word == L"step"sv)
         return report(message::withoutEnd(line_, first.text, L"For"));
-    if (word == L"dim") return containers(StmtKind::kDim);
-    if (word == L"redim") return containers(StmtKind::kReDim);
-    if (word == L"newlist") return containers(StmtKind::kNewList);
-    if (word == L"newmap") return containers(StmtKind::kNewMap);
+    if (word == L"dim"sv) return containers(StmtKind::kDim);
+    if (word == L"redim"sv) return containers(StmtKind::kReDim);
+    if (word == L"newlist"sv) return containers(StmtKind::kNewList);
+    if (word == L"newmap"sv) return containers(StmtKind::kNewMap);
     if (isDefineWord(first)) return place(declaration());
     for (std::wstring_view command : kCommandWords)
         if (word == command) return place(this->command());

@@ -54,7 +54,10 @@ bool isWord(const Token& token, std::wstring_view word) {
 enum class Directive { kNone, kInclude, kIncludeOnce, kIncludePath };
 
 Directive directiveOf(const std::vector<Token>& tokens) {
-    if (tokens.empty()) return Directive::kNone;
+    // Asked of every line: a name of another length is none of the three.
+    if (tokens.empty() || tokens[0].kind != TokenKind::kName || tokens[0].text.size() < 11 ||
+        tokens[0].text.size() > 12)
+        return Directive::kNone;
     if (isWord(tokens[0], L"includefile")) return Directive::kInclude;
     if (isWord(tokens[0], L"xincludefile")) return Directive::kIncludeOnce;
     if (isWord(tokens[0], L"includepath")) return Directive::kIncludePath;
