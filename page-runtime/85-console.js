@@ -394,8 +394,10 @@ function QLCX_ReadLine() {
 
 // Delay(ms) in a procedure that waits: a promise settled once ms are over.
 function QLCX_Sleep(ms) {
-    window.setTimeout(QLCX_Wait(), Math.max(0, QLCX_Number(ms)));
-    return QLCX_Waiting;
+    var wait = QLCX_TaskWait();
+    var waiting = QLCX_Waiting;
+    window.setTimeout(wait[0], Math.max(0, QLCX_Number(ms)));
+    return waiting;
 }
 
 // The line typed at the cut before this statement. Translated programs await QLCX_ReadLine

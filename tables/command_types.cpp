@@ -89,6 +89,10 @@ const std::unordered_map<std::wstring, wchar_t>& resultTypes() {
               L"peeki", L"peekq", L"pokes", L"allocatestructure", L"drawingbuffer",
               L"drawingbufferpitch", L"drawingbufferpixelformat"})
             t[name] = L'i';
+        for (const wchar_t* name :
+             {L"createthread", L"waitthread", L"awaitthread", L"isthread", L"threadid",
+              L"createmutex", L"trylockmutex", L"createsemaphore", L"trysemaphore"})
+            t[name] = L'i';
         t[L"peekf"] = L'f';
         t[L"peekd"] = L'f';
         t[L"peeks"] = L's';

@@ -12,20 +12,6 @@ namespace {
 // clang-format off
 const std::vector<RefusedRegistration> kRows = [] {
     const std::vector<TableGroup> groups = {
-        {L"Threads: a page's script runs on one thread", {
-        {L"CreateThread", L""},
-        {L"WaitThread", L""},
-        {L"KillThread", L""},
-        {L"IsThread", L""},
-        {L"CreateMutex", L""},
-        {L"LockMutex", L""},
-        {L"UnlockMutex", L""},
-        {L"FreeMutex", L""},
-        {L"TryLockMutex", L""},
-        {L"CreateSemaphore", L""},
-        {L"SignalSemaphore", L""},
-        {L"WaitSemaphore", L""},
-        }},
         {L"Network: a page opened from disk may not open connections", {
         {L"InitNetwork", L""},
         {L"OpenNetworkConnection", L""},

@@ -17,7 +17,7 @@ TEST(RefusedTable, WhichCallsAreRefused) {
     // clang-format off
     const Case cases[] = {
         {L"peekb", false}, {L"pokel", false}, {L"allocatememory", false},
-        {L"createthread", true}, {L"waitsemaphore", true}, {L"trylockmutex", true},
+        {L"createthread", false}, {L"waitsemaphore", false}, {L"sendnetworkstring", true},
         {L"initnetwork", true}, {L"runprogram", true}, {L"callcfunction", true},
         {L"openfile", false}, {L"readfile", false}, {L"examinedirectory", false},
         {L"openpreferences", false}, {L"eof", false}, {L"openwindow", false},

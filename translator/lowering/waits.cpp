@@ -14,7 +14,21 @@ struct WaitingCommand {
 constexpr WaitingCommand kWaitingCommands[] = {{L"waitwindowevent", L"awaitnextevent", false},
                                                {L"input", L"awaitinput", false},
                                                {L"delay", L"awaitdelay", true},
-                                               {L"flipbuffers", L"awaitflip", true}};
+                                               {L"flipbuffers", L"awaitflip", true},
+                                               {L"waitthread", L"awaitthread", false},
+                                               {L"lockmutex", L"awaitmutex", false},
+                                               {L"waitsemaphore", L"awaitsemaphore", false}};
+
+// "CreateThread(@Worker(), 5)": the procedure that becomes a task, or -1.
+int startedTask(const SyntaxTree& tree, const TypedTree& typed, const Expr& e) {
+    if (e.kind != ExprKind::kCall || !equalsIgnoreCase(e.text, L"createthread") ||
+        e.children.count == 0)
+        return -1;
+    const Expr& address = tree.expr(e.children, 0);
+    if (address.kind != ExprKind::kAddress) return -1;
+    const Procedure* p = typed.procedureNamed(tree.expr(address.children, 0).text);
+    return p == nullptr ? -1 : static_cast<int>(p - typed.procedures.data());
+}
 
 bool isWaitingCommand(std::wstring_view name) {
     return !awaitedForm(name, true).empty();
@@ -73,6 +87,10 @@ std::vector<char> findWaitingProcedures(const SyntaxTree& tree, const TypedTree&
                 open.push_back(tree.child(e.children, k));
         }
     }
+    // A procedure started as a task waits: its loops give the others their turn.
+    for (size_t id = 0; id < tree.exprs.size(); ++id)
+        if (int task = startedTask(tree, typed, tree.exprs[id]); task >= 0)
+            waiting[static_cast<size_t>(task)] = 2;
     // Whoever calls a waiting procedure waits too.
     std::vector<int> open;
     for (size_t p = 0; p < count; ++p)
@@ -96,13 +114,19 @@ void WaitFinder::call(std::wstring_view name, NodeRange args, Waits& w) const {
         if (index < waiting_.size() && waiting_[index]) w.procedure = true;
         return;
     }
-    if (equalsIgnoreCase(name, L"input")) w.line = true;
-    if (equalsIgnoreCase(name, L"waitwindowevent") && !w.event) {
+    std::wstring_view form = awaitedForm(name, true);
+    if (form == L"awaitnextevent") {
+        if (!w.event) w.eventArgs = args;
         w.event = true;
-        w.eventArgs = args;
+    } else if (form == L"awaitdelay") {
+        w.delay = true;
+    } else if (form == L"awaitflip") {
+        w.flip = true;
+    } else if (form == L"awaitinput") {
+        w.line = true;
+    } else if (!form.empty()) {
+        w.task = true;
     }
-    if (equalsIgnoreCase(name, L"delay")) w.delay = true;
-    if (equalsIgnoreCase(name, L"flipbuffers")) w.flip = true;
 }
 
 void WaitFinder::collect(NodeId id, Waits& w) const {

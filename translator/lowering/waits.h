@@ -19,8 +19,9 @@ struct Waits {
     bool delay = false;     // calls Delay()
     bool flip = false;      // calls FlipBuffers()
     bool procedure = false; // calls a procedure that waits
+    bool task = false;      // calls WaitThread(), LockMutex() or WaitSemaphore(): awaited
 
-    bool any() const { return line || event || delay || flip || procedure; }
+    bool any() const { return line || event || delay || flip || procedure || task; }
 };
 
 // The runtime's awaited form of a command that waits ("awaitnextevent" for WaitWindowEvent,
@@ -35,7 +36,8 @@ inline bool isDelayStatement(const Stmt& s) {
     return s.kind == StmtKind::kCall && awaitedForm(s.name, true) == L"awaitdelay";
 }
 
-// By procedure index: whether it waits, itself or through a procedure it calls.
+// By procedure index: whether it waits, itself or through a procedure it calls (1), or is
+// started as a task by CreateThread (2), which waits at its loops too.
 std::vector<char> findWaitingProcedures(const SyntaxTree& tree, const TypedTree& typed);
 
 class WaitFinder {

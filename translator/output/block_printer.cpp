@@ -152,6 +152,10 @@ std::wstring ScriptPrinter::loopLabel(const Stmt& loop) {
 void ScriptPrinter::enterLoop() {
     loops_.push_back(pendingLabel_);
     pendingLabel_.clear();
+    // A task gives the page and the other tasks their turn at each pass once its time is up.
+    if (current_ != nullptr &&
+        waiting_[static_cast<size_t>(current_ - typed_.procedures.data())] == 2)
+        write(L"if(QLCX_TaskSlice()){await QLCX_TaskYield();}");
 }
 
 bool ScriptPrinter::leftFromInside(NodeRange range, int depth) const {
