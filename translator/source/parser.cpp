@@ -15,7 +15,8 @@ void Parser::statement(size_t index) {
     pos_ = 0;
     failed_ = false;
     openString_ = false;
-    if (tokens_.empty()) return;
+    if (tokens_.empty() || moduleStatement()) return;
+    scopeNames();
     if (frames_.back().kind == StmtKind::kStructure && !atWord(L"endstructure")) return field();
     if (frames_.back().kind == StmtKind::kImport && !atWord(L"endimport"))
         return importedFunction();
@@ -42,6 +43,9 @@ NodeId Parser::wholeExpression(std::wstring_view text) {
 }
 
 void Parser::finish() {
+    if (!module_.empty())
+        report(message::withoutEnd(moduleLine_, declaring_ ? L"DeclareModule" : L"Module",
+                                   declaring_ ? L"EndDeclareModule" : L"EndModule"));
     while (frames_.size() > 1) {
         neverClosed(frames_.back());
         close();
@@ -507,7 +511,8 @@ void Parser::close() {
 
 namespace qc {
 
-SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag) {
+SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag,
+                           const ProgramFacts* facts) {
     SyntaxTree tree;
     // One expression for about every four characters, a statement or item for every
     // statement and a tenth: reserved once, the arrays are not copied as they grow.
@@ -517,7 +522,7 @@ SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnost
     tree.exprs.reserve(characters / 4 + 16);
     tree.stmts.reserve(count + count / 10 + 16);
     tree.links.reserve(characters / 3 + 16);
-    parsing::Parser parser(tree, diag, statements);
+    parsing::Parser parser(tree, diag, statements, facts);
     for (size_t i = 0; i < statements.size(); ++i) {
         if (isLineMarker(statements[i]))
             parser.setLine(markerLine(statements[i]));
