@@ -3,6 +3,7 @@
 // never meet; what is private stays so because "M::Name" and UseModule reach only what M's
 // DeclareModule lists.
 #include "tables/command_table.h"
+#include "tables/refused_table.h"
 #include "translator/source/parser_parts.h"
 
 #include <algorithm>
@@ -21,15 +22,16 @@ constexpr std::array<std::wstring_view, 27> kMoreWords = {
     L"proceduredll", L"procedurecdll", L"import",         L"importc",
     L"endimport",    L"align",         L"module"};
 
-bool isDialectWord(std::wstring_view word) {
+// Whether a word inside a module is the dialect's rather than a name of the module. A
+// command's name without its brackets is no call of it: a structure "Box" given to
+// AllocateStructure, a variable "x" beside the command X(). A command a page cannot have
+// stays one, to be refused as such.
+bool isDialectWord(std::wstring_view word, bool followedByBracket) {
     for (std::wstring_view w : kMoreWords)
         if (equalsIgnoreCase(word, w)) return true;
-    return commandTable().lookUpCommand(word) != nullptr;
-}
-
-bool takesBrackets(std::wstring_view word) {
+    if (followedByBracket && (isRefusedCommand(toLower(word)) || word.ends_with(L"_"))) return true;
     const CommandRow* row = commandTable().lookUpCommand(word);
-    return row != nullptr && row->hasParentheses;
+    return row != nullptr && (followedByBracket || !row->hasParentheses);
 }
 
 // The name a token carries, without its sign: "x" of "@x", "*x", "?x", "#x" or ".x".
@@ -178,10 +180,7 @@ Token Parser::scoped(const Token& token, bool followedByBracket) const {
         case TokenKind::kLabel:
             // Every name of a module's code that is no word or command of the dialect is
             // the module's: its variables, procedures, containers, labels and types.
-            // A command's name without its brackets is no call of it: a structure "Box"
-            // given to AllocateStructure, a variable "x" beside the command X().
-            mine = !isDialectWord(name) ||
-                   (!followedByBracket && token.kind == TokenKind::kName && takesBrackets(name));
+            mine = !isDialectWord(name, followedByBracket && token.kind == TokenKind::kName);
             break;
         case TokenKind::kConstant:
             mine = facts_->constants.contains(toLower(moduleItemName(module_, lower)));

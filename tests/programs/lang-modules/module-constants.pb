@@ -25,7 +25,11 @@ Grid::Show()
 Debug "outside " + Str(#Size) + " " + Str(Grid::#Cells) + " " + Str(Tiles::#Rock)
 UseModule Tiles
 Debug "used " + Str(#Water) + " " + Str(#Size)
+#Deep = #Water + 10
+UnuseModule Tiles
+Debug "defined " + Str(#Deep)
 ; expect:
 ; inside 8 64 4
 ; outside 1 64 2
 ; used 1 1
+; defined 11
