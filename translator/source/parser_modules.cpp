@@ -63,8 +63,20 @@ std::wstring exportKey(const Token& token) {
 bool Parser::moduleStatement() {
     if (tokens_[0].kind != TokenKind::kName) return false;
     std::wstring word = toLower(tokens_[0].text);
-    std::wstring_view named =
-        tokens_.size() > 1 && tokens_[1].kind == TokenKind::kName ? tokens_[1].text : L"";
+    bool closer = word == L"enddeclaremodule" || word == L"endmodule";
+    if (!closer && word != L"declaremodule" && word != L"module" && word != L"usemodule" &&
+        word != L"unusemodule")
+        return false;
+    // Each takes one name (a closer none), and nothing after it.
+    size_t length = closer ? 1 : 2;
+    bool named = closer || (tokens_.size() > 1 && tokens_[1].kind == TokenKind::kName);
+    if (!named || tokens_.size() > length) {
+        size_t at = named ? length : 1;
+        report(message::syntaxError(line_, at < tokens_.size() ? std::wstring(tokens_[at].text)
+                                                               : L"end of statement"));
+        return true;
+    }
+    std::wstring_view name = closer ? L"" : tokens_[1].text;
     if (word == L"declaremodule" || word == L"module") {
         if (!module_.empty() || frames_.size() > 1) {
             report(message::notSupported(line_, std::wstring(tokens_[0].text) +
@@ -74,13 +86,13 @@ bool Parser::moduleStatement() {
         // A module sees the modules its own UseModule names, not those of the code around it.
         outerUsed_ = std::move(used_);
         used_.clear();
-        module_ = toLower(named);
+        module_ = toLower(name);
         const ModuleFacts* facts = moduleNamed(module_);
-        moduleSpelling_ = facts != nullptr ? facts->spelling : std::wstring(named);
+        moduleSpelling_ = facts != nullptr ? facts->spelling : std::wstring(name);
         declaring_ = word == L"declaremodule";
         moduleLine_ = line_;
         if (!declaring_ && facts == nullptr) {
-            report(L"module not found: " + std::wstring(named));
+            report(L"module not found: " + std::wstring(name));
         }
         return true;
     }
@@ -94,10 +106,9 @@ bool Parser::moduleStatement() {
         declaring_ = false;
         return true;
     }
-    if (word != L"usemodule" && word != L"unusemodule") return false;
-    std::wstring lower = toLower(named);
+    std::wstring lower = toLower(name);
     if (moduleNamed(lower) == nullptr) {
-        report(L"module not found: " + std::wstring(named));
+        report(L"module not found: " + std::wstring(name));
     } else if (word == L"usemodule") {
         used_.push_back(lower);
     } else {
