@@ -287,7 +287,8 @@ private:
     // Folds and records; the value is returned for enumerations.
     std::optional<ConstantValue> setConstant(const std::wstring& name, std::wstring_view text) {
         std::wstring unknown;
-        std::optional<ConstantValue> value = foldConstant(text, lookup(), &unknown, layoutCall());
+        std::optional<ConstantValue> value =
+            foldConstant(text, lookup(), &unknown, layoutCall(), &facts_);
         if (!value) {
             if (!unknown.empty())
                 report(message::unknownConstant(line_, unknown));
@@ -344,7 +345,8 @@ private:
 
     long long foldedInteger(std::wstring_view text, long long fallback) {
         std::wstring unknown;
-        std::optional<ConstantValue> v = foldConstant(text, lookup(), &unknown, layoutCall());
+        std::optional<ConstantValue> v =
+            foldConstant(text, lookup(), &unknown, layoutCall(), &facts_);
         if (v && v->kind == ConstantValue::Kind::kInteger) return v->integer;
         report(unknown.empty() ? message::notSupported(line_, text)
                                : message::unknownConstant(line_, unknown));

@@ -37,6 +37,7 @@ NodeId Parser::wholeExpression(std::wstring_view text) {
     pos_ = 0;
     failed_ = false;
     if (tokens_.empty()) return kNoNode;
+    scopeNames();
     NodeId id = expression(0);
     if (!failed_ && pos_ < tokens_.size()) fail(pos_);
     return failed_ ? kNoNode : id;
@@ -533,10 +534,10 @@ SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnost
     return tree;
 }
 
-NodeId parseExpression(std::wstring_view text, SyntaxTree& tree) {
+NodeId parseExpression(std::wstring_view text, SyntaxTree& tree, const ProgramFacts* facts) {
     static const std::vector<std::wstring> noStatements;
     Diagnostics quiet;
-    parsing::Parser parser(tree, quiet, noStatements);
+    parsing::Parser parser(tree, quiet, noStatements, facts);
     NodeId id = parser.wholeExpression(text);
     return quiet.errorFlag() ? kNoNode : id;
 }

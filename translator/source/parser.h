@@ -41,6 +41,8 @@ SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnost
 // `text` read as one expression into `tree`, whose nodes then point into `text`; kNoNode
 // when it does not read as one, to its end. Nothing is reported: the caller knows what the
 // text was meant to be (a constant's value, a compiler condition) and says so.
-NodeId parseExpression(std::wstring_view text, SyntaxTree& tree);
+// With `facts`, "M::Item" reads as the item of module M.
+NodeId parseExpression(std::wstring_view text, SyntaxTree& tree,
+                       const ProgramFacts* facts = nullptr);
 
 } // namespace qc

@@ -22,6 +22,8 @@ EndDeclareModule
 Module Tiles
 EndModule
 Grid::Show()
+#Twice = Grid::#Cells * 2
+Debug "twice " + Str(#Twice)
 Debug "outside " + Str(#Size) + " " + Str(Grid::#Cells) + " " + Str(Tiles::#Rock)
 UseModule Tiles
 Debug "used " + Str(#Water) + " " + Str(#Size)
@@ -30,6 +32,7 @@ UnuseModule Tiles
 Debug "defined " + Str(#Deep)
 ; expect:
 ; inside 8 64 4
+; twice 128
 ; outside 1 64 2
 ; used 1 1
 ; defined 11
