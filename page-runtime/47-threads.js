@@ -11,7 +11,10 @@ var QLCX_SlicePasses = 0;
 var QLCX_Mutexes = [0]; // [times locked, waiting tasks, the task holding it]
 var QLCX_Semaphores = [0]; // [count, waiting tasks]
 
+// A thread of no procedure (an address the conversion refused) is no thread: 0, as a
+// thread that cannot be made.
 function CreateThread(procedure, value) {
+    if (!procedure) { return 0; }
     var id = QLCX_Tasks.length;
     QLCX_Tasks.push([1, []]);
     window.setTimeout(function () { QLCX_TaskRun(id, procedure, value); }, 0);

@@ -48,7 +48,7 @@ TranslationResult translateSource(std::wstring_view sourceText, const IncludeLoa
         ProgramFacts facts;
         std::vector<std::wstring> statements =
             runLanguagePass(std::move(program.statements), diag, &undeclared.switches, &facts);
-        SyntaxTree tree = parseStatements(statements, diag);
+        SyntaxTree tree = parseStatements(statements, diag, &facts);
         TypedTree typed = typeTree(tree, &undeclared, &diag, &facts);
         undeclared.report(diag);
         printed = printProgram(tree, typed, diag);

@@ -100,10 +100,12 @@ TEST(Parser, ProgramsThatConvertCleanlyParseCleanly) {
             qc::Diagnostics reading;
             qc::ReadProgram program =
                 qc::readProgram(qc::decodeSourceBytes(text), nullptr, reading);
-            auto statements = qc::runLanguagePass(std::move(program.statements), reading, nullptr);
+            qc::ProgramFacts facts;
+            auto statements =
+                qc::runLanguagePass(std::move(program.statements), reading, nullptr, &facts);
             qc::CollectingSink sink;
             qc::Diagnostics diag(&sink);
-            qc::SyntaxTree tree = qc::parseStatements(statements, diag);
+            qc::SyntaxTree tree = qc::parseStatements(statements, diag, &facts);
             ++read;
             for (const std::wstring& message : diag.errors())
                 ADD_FAILURE() << entry.path().lexically_relative(root) << ": "

@@ -34,6 +34,9 @@ struct ReaderCase {
 
 const ReaderCase kCases[] = {
     {"colons and a comment", L"\n\n\n\n\n\na = 1 : b = 2 ; note", {L"7:a=1", L"7:b=2"}},
+    {"a module item is one word, not a label and a statement",
+     L"M::Foo(1) : x = M::#Max:Start:\nDebug \"a::b\"",
+     {L"1:M::Foo(1)", L"1:x=M::#Max", L"1:Start", L"2:Debug \"a::b\""}},
     {"a string literal protects colon, semicolon and blanks",
      L"Debug \"a : b ; c  d\" : x = 1",
      {L"1:Debug \"a : b ; c  d\"", L"1:x=1"}},

@@ -116,9 +116,9 @@ std::optional<ConstantValue> evaluateConstant(const SyntaxTree& tree, NodeId id,
 
 std::optional<ConstantValue> foldConstant(std::wstring_view expression,
                                           const ConstantLookup& lookup, std::wstring* unknown,
-                                          const ConstantCall& call) {
+                                          const ConstantCall& call, const ProgramFacts* modules) {
     SyntaxTree tree;
-    NodeId id = parseExpression(expression, tree);
+    NodeId id = parseExpression(expression, tree, modules);
     if (id == kNoNode) return std::nullopt;
     return evaluateConstant(tree, id, lookup, unknown, call);
 }

@@ -13,6 +13,8 @@
 
 namespace qc {
 
+struct ProgramFacts;
+
 // Looks a constant up by its lower-case name without "#" ("rows", "title$").
 using ConstantLookup = std::function<std::optional<ConstantValue>(const std::wstring&)>;
 
@@ -32,11 +34,13 @@ std::optional<ConstantValue> evaluateConstant(const SyntaxTree& tree, NodeId id,
                                               const ConstantCall& call = nullptr);
 
 // The same for a text the parser reads as one expression: a constant's definition or a
-// compiler condition, which stand before the program is parsed.
+// compiler condition, which stand before the program is parsed. With `modules`, "M::#X" is
+// read as the constant of module M.
 std::optional<ConstantValue> foldConstant(std::wstring_view expression,
                                           const ConstantLookup& lookup,
                                           std::wstring* unknown = nullptr,
-                                          const ConstantCall& call = nullptr);
+                                          const ConstantCall& call = nullptr,
+                                          const ProgramFacts* modules = nullptr);
 
 // The value as the dialect writes it: 12, -3 in parentheses "(-3)", 2.5, "text".
 std::wstring constantSource(const ConstantValue& value);

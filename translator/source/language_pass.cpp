@@ -8,6 +8,8 @@
 #include "translator/source/macro_expansion.h"
 #include "vocabulary/statement_list.h"
 
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <set>
 #include <unordered_map>
@@ -133,6 +135,7 @@ private:
 
     void languageStatement(std::wstring& original, Words& words) {
         const std::wstring& word = words.first;
+        moduleStatement(words);
         if (word == L"declare"sv || word == L"declarec"sv || word == L"declaredll"sv ||
             word == L"declarecdll"sv)
             return;
@@ -140,7 +143,7 @@ private:
             if (switches_ != nullptr) switches_->push_back({line_, word[0] == L'e'});
             return;
         }
-        if (word == L"structure"sv) facts_.layouts.record(*statements_, i_, lookup());
+        if (word == L"structure"sv) facts_.layouts.record(*statements_, i_, lookup(), module_);
         if (enumeration_) return enumerationMember(original, words);
         if (word == L"enumeration"sv || word == L"enumerationbinary"sv)
             return startEnumeration(original, words);
@@ -207,10 +210,98 @@ private:
 
     ConstantLookup lookup() const {
         return [this](const std::wstring& name) -> std::optional<ConstantValue> {
-            auto it = facts_.constants.find(name);
-            if (it == facts_.constants.end()) return std::nullopt;
-            return it->second.value;
+            const ProgramConstant* found = visibleConstant(name);
+            if (found == nullptr) return std::nullopt;
+            return found->value;
         };
+    }
+
+    // A constant as a statement here sees it: the module's own first, then those of the
+    // modules in use, then the program's.
+    const ProgramConstant* visibleConstant(const std::wstring& name) const {
+        auto find = [this](const std::wstring& key) -> const ProgramConstant* {
+            auto it = facts_.constants.find(key);
+            return it == facts_.constants.end() ? nullptr : &it->second;
+        };
+        if (!module_.empty())
+            if (const ProgramConstant* own = find(moduleItemName(module_, name))) return own;
+        for (auto used = used_.rbegin(); used != used_.rend(); ++used) {
+            auto module = facts_.modules.find(*used);
+            if (module != facts_.modules.end() && module->second.exports.contains(L"#" + name))
+                if (const ProgramConstant* c = find(moduleItemName(*used, name))) return c;
+        }
+        return find(name);
+    }
+
+    // ---- modules
+
+    // Follows the module blocks and UseModule, and records what each DeclareModule makes
+    // reachable; the statements themselves go on to the parser.
+    void moduleStatement(Words& words) {
+        const std::wstring& word = words.first;
+        std::wstring named;
+        if (words.tokens.size() > 1 && words.tokens[1].kind == TokenKind::kName)
+            named = words.tokens[1].text;
+        std::wstring lower = toLower(named);
+        if (word == L"declaremodule" || word == L"module") {
+            outerUsed_ = std::move(used_);
+            used_.clear();
+            module_ = lower;
+            declaring_ = word == L"declaremodule";
+            if (declaring_) facts_.modules[lower].spelling = named;
+        } else if (word == L"enddeclaremodule" || word == L"endmodule") {
+            if (!module_.empty()) used_ = std::move(outerUsed_);
+            module_.clear();
+            declaring_ = false;
+        } else if (word == L"usemodule") {
+            used_.push_back(lower);
+        } else if (word == L"unusemodule") {
+            auto it = std::find(used_.rbegin(), used_.rend(), lower);
+            if (it != used_.rend()) used_.erase(std::next(it).base());
+        } else if (!module_.empty()) {
+            moduleItem(words);
+        }
+    }
+
+    void moduleItem(Words& words) {
+        const std::vector<Token>& tokens = words.all();
+        ModuleFacts& module = facts_.modules[module_];
+        const std::wstring& word = words.first;
+        size_t at = tokens.size() > 1 && tokens[1].kind == TokenKind::kTypeSuffix ? 2 : 1;
+        std::wstring item = at < tokens.size() && tokens[at].kind == TokenKind::kName
+                                ? toLower(tokens[at].text)
+                                : std::wstring();
+        if (word == L"structure" || word == L"prototype" || word == L"prototypec") {
+            module.types.insert(item);
+            if (declaring_) module.exports.insert(item);
+            return;
+        }
+        if (!declaring_) return;
+        if (word.starts_with(L"declare")) return static_cast<void>(module.exports.insert(item));
+        static constexpr std::array<std::wstring_view, 9> kDeclaring = {
+            L"global", L"define", L"protected", L"threaded", L"static",
+            L"shared", L"dim",    L"newlist",   L"newmap"};
+        if (std::find(kDeclaring.begin(), kDeclaring.end(), word) == kDeclaring.end()) return;
+        // Each item of the list is a name at the start of the statement or after a comma at
+        // the top level, maybe after Dim, NewList or NewMap.
+        int depth = 0;
+        bool itemStarts = true;
+        for (size_t k = 1; k < tokens.size(); ++k) {
+            const Token& token = tokens[k];
+            if (token.kind == TokenKind::kOperator) {
+                if (token.text == L"(" || token.text == L"[") ++depth;
+                if (token.text == L")" || token.text == L"]") --depth;
+                itemStarts = depth == 0 && token.text == L",";
+                continue;
+            }
+            if (!itemStarts || token.kind == TokenKind::kTypeSuffix) continue;
+            std::wstring name = toLower(token.text);
+            if (name == L"dim" || name == L"newlist" || name == L"newmap") continue;
+            if (token.kind == TokenKind::kPointer) name.erase(0, 1);
+            if (token.kind == TokenKind::kName || token.kind == TokenKind::kPointer)
+                module.exports.insert(name);
+            itemStarts = false;
+        }
     }
 
     // SizeOf and OffsetOf are the calls a constant's value may hold.
@@ -232,7 +323,8 @@ private:
     // Folds and records; the value is returned for enumerations.
     std::optional<ConstantValue> setConstant(const std::wstring& name, std::wstring_view text) {
         std::wstring unknown;
-        std::optional<ConstantValue> value = foldConstant(text, lookup(), &unknown, layoutCall());
+        std::optional<ConstantValue> value =
+            foldConstant(text, lookup(), &unknown, layoutCall(), &facts_);
         if (!value) {
             if (!unknown.empty())
                 report(message::unknownConstant(line_, unknown));
@@ -244,7 +336,8 @@ private:
     }
 
     std::optional<ConstantValue> defineValue(const std::wstring& name, const ConstantValue& value) {
-        std::wstring key = toLower(name);
+        std::wstring key = toLower(module_.empty() ? name : moduleItemName(module_, name));
+        if (declaring_) facts_.modules[module_].exports.insert(L"#" + toLower(name));
         auto it = facts_.constants.find(key);
         if (it != facts_.constants.end()) {
             if (!(it->second.value == value))
@@ -288,7 +381,8 @@ private:
 
     long long foldedInteger(std::wstring_view text, long long fallback) {
         std::wstring unknown;
-        std::optional<ConstantValue> v = foldConstant(text, lookup(), &unknown, layoutCall());
+        std::optional<ConstantValue> v =
+            foldConstant(text, lookup(), &unknown, layoutCall(), &facts_);
         if (v && v->kind == ConstantValue::Kind::kInteger) return v->integer;
         report(unknown.empty() ? message::notSupported(line_, text)
                                : message::unknownConstant(line_, unknown));
@@ -360,6 +454,10 @@ private:
     ConditionalCompilation compiler_;
     MacroExpansion macros_;
     std::optional<std::set<std::wstring>> procedures_;
+    std::wstring module_;                 // the module being read, lower case; empty outside one
+    bool declaring_ = false;              // inside its DeclareModule block
+    std::vector<std::wstring> used_;      // the modules of UseModule, latest last
+    std::vector<std::wstring> outerUsed_; // the main program's, while a module is read
 };
 
 } // namespace

@@ -17,7 +17,8 @@ void Parser::statement(size_t index) {
     pos_ = 0;
     failed_ = false;
     openString_ = false;
-    if (tokens_.empty()) return;
+    if (tokens_.empty() || moduleStatement()) return;
+    scopeNames();
     if (frames_.back().kind == StmtKind::kStructure && !atWord(L"endstructure")) return field();
     if (frames_.back().kind == StmtKind::kImport && !atWord(L"endimport"))
         return importedFunction();
@@ -38,12 +39,16 @@ NodeId Parser::wholeExpression(std::wstring_view text) {
     pos_ = 0;
     failed_ = false;
     if (tokens_.empty()) return kNoNode;
+    scopeNames();
     NodeId id = expression(0);
     if (!failed_ && pos_ < tokens_.size()) fail(pos_);
     return failed_ ? kNoNode : id;
 }
 
 void Parser::finish() {
+    if (!module_.empty())
+        report(message::withoutEnd(moduleLine_, declaring_ ? L"DeclareModule" : L"Module",
+                                   declaring_ ? L"EndDeclareModule" : L"EndModule"));
     while (frames_.size() > 1) {
         neverClosed(frames_.back());
         close();
@@ -510,7 +515,8 @@ void Parser::close() {
 
 namespace qc {
 
-SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag) {
+SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag,
+                           const ProgramFacts* facts) {
     SyntaxTree tree;
     // One expression for about every four characters, a statement or item for every
     // statement and a tenth: reserved once, the arrays are not copied as they grow.
@@ -520,7 +526,7 @@ SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnost
     tree.exprs.reserve(characters / 4 + 16);
     tree.stmts.reserve(count + count / 10 + 16);
     tree.links.reserve(characters / 3 + 16);
-    parsing::Parser parser(tree, diag, statements);
+    parsing::Parser parser(tree, diag, statements, facts);
     for (size_t i = 0; i < statements.size(); ++i) {
         if (isLineMarker(statements[i]))
             parser.setLine(markerLine(statements[i]));
@@ -531,10 +537,10 @@ SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnost
     return tree;
 }
 
-NodeId parseExpression(std::wstring_view text, SyntaxTree& tree) {
+NodeId parseExpression(std::wstring_view text, SyntaxTree& tree, const ProgramFacts* facts) {
     static const std::vector<std::wstring> noStatements;
     Diagnostics quiet;
-    parsing::Parser parser(tree, quiet, noStatements);
+    parsing::Parser parser(tree, quiet, noStatements, facts);
     NodeId id = parser.wholeExpression(text);
     return quiet.errorFlag() ? kNoNode : id;
 }

@@ -3,6 +3,7 @@
 // syntax tree. Expressions climb the operator table's precedences; blocks are matched here,
 // so a stray or missing closer is a parse error with the same words the block check uses.
 #include "common/diagnostics.h"
+#include "translator/source/program_facts.h"
 #include "translator/source/syntax_tree.h"
 
 #include <string>
@@ -28,11 +29,20 @@ namespace qc {
 //   - "not supported: Continue n" for a Continue with a value (dropped).
 // After a string left open nothing more of its line is reported, and an "If" or "For" alone
 // that is never closed has only the message of the block left open.
-SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag);
+//
+// Modules: with `facts` (what the language pass learned of them), every name of a module's
+// blocks is written "Module__Name", "Module::Name" is the item of that module, and UseModule
+// makes what a module declares reachable without its name. Reports "module not found: M",
+// a name outside its module that the module does not declare, and module blocks out of
+// place ("Module inside a block", "EndModule without Module").
+SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag,
+                           const ProgramFacts* facts = nullptr);
 
 // `text` read as one expression into `tree`, whose nodes then point into `text`; kNoNode
 // when it does not read as one, to its end. Nothing is reported: the caller knows what the
 // text was meant to be (a constant's value, a compiler condition) and says so.
-NodeId parseExpression(std::wstring_view text, SyntaxTree& tree);
+// With `facts`, "M::Item" reads as the item of module M.
+NodeId parseExpression(std::wstring_view text, SyntaxTree& tree,
+                       const ProgramFacts* facts = nullptr);
 
 } // namespace qc

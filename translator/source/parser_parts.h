@@ -4,6 +4,7 @@
 #include "common/diagnostics.h"
 #include "common/text.h"
 #include "translator/source/lexer.h"
+#include "translator/source/program_facts.h"
 #include "translator/source/syntax_tree.h"
 #include "vocabulary/statement_list.h"
 
@@ -129,8 +130,9 @@ inline bool isBlockLineWord(const Token& token) {
 
 class Parser {
 public:
-    Parser(SyntaxTree& tree, Diagnostics& diag, const std::vector<std::wstring>& statements)
-        : tree_(tree), diag_(diag), statements_(statements) {
+    Parser(SyntaxTree& tree, Diagnostics& diag, const std::vector<std::wstring>& statements,
+           const ProgramFacts* facts = nullptr)
+        : tree_(tree), diag_(diag), statements_(statements), facts_(facts) {
         frames_.emplace_back();
         for (size_t i = 0; i < statements.size(); ++i)
             if (equalsIgnoreCase(statements[i], L"enddatasection")) lastDataEnd_ = i;
@@ -147,6 +149,23 @@ public:
     NodeId wholeExpression(std::wstring_view text);
 
 private:
+    // ---- modules (parser_modules.cpp)
+
+    // DeclareModule, Module, their ends, UseModule and UnuseModule: they change how later
+    // names read and make no statement. False for any other statement.
+    bool moduleStatement();
+    // The statement's names as the module they stand in, or the modules in use, see them.
+    void scopeNames();
+    // "M::Item", "@M::Item()", ".M::Type": the item of module M, reported where M does not
+    // declare it and this is not M's own code.
+    Token qualified(const Token& module, const Token& item);
+    // A name written without a module: the current module's own, one a module in use
+    // declares, or the name as written.
+    Token scoped(const Token& token, bool followedByBracket) const;
+    const ModuleFacts* moduleNamed(std::wstring_view lowerName) const;
+    Token renamed(const Token& token, std::wstring_view prefix, std::wstring_view module,
+                  std::wstring_view name) const;
+
     // ---- statements
 
     // Reads one statement after its line's tokens are set, from its first word.
@@ -377,6 +396,13 @@ private:
     size_t lastDataEnd_ = 0;         // the index of the last EndDataSection
     std::wstring_view text_;         // the statement being read
     int unmatchedEndProcedures_ = 0; // EndProcedures of procedures a later head ended
+    const ProgramFacts* facts_ = nullptr;
+    std::wstring module_;                 // the module being read, lower case; empty outside one
+    std::wstring moduleSpelling_;         // its name as its DeclareModule writes it
+    bool declaring_ = false;              // in its DeclareModule block
+    int moduleLine_ = 0;                  // of its head
+    std::vector<std::wstring> used_;      // the modules of UseModule, lower case, latest last
+    std::vector<std::wstring> outerUsed_; // the main program's, while a module is read
 };
 
 } // namespace qc::parsing

@@ -93,7 +93,11 @@ public:
                 continue;
             }
             if (c == L';') break;
-            if (c == L':') {
+            if (c == L':' && i + 1 < line.size() && line[i + 1] == L':') {
+                // "M::Item" names an item of a module: one word, no end of statement.
+                buffer_ += L"::";
+                ++i;
+            } else if (c == L':') {
                 emit();
             } else if (c == L' ' || c == L'\t') {
                 wchar_t next = i + 1 < line.size() ? line[i + 1] : L'\0';

@@ -33,18 +33,23 @@ std::wstring fieldKey(std::wstring_view name) {
 } // namespace
 
 void StructureLayouts::record(const std::vector<std::wstring>& statements, size_t start,
-                              const ConstantLookup& constants) {
+                              const ConstantLookup& constants, std::wstring_view module) {
     auto count = [&](std::optional<ConstantValue> n) -> std::optional<long long> {
         if (n && n->kind == ConstantValue::Kind::kInteger) return n->integer;
         return std::nullopt;
     };
     std::vector<Token> head = lexLine(statements[start]);
     if (head.size() < 2 || head[1].kind != TokenKind::kName) return;
-    std::wstring name = toLower(head[1].text);
+    auto scoped = [module](std::wstring_view written) {
+        std::wstring lower = toLower(written);
+        return module.empty() ? lower : std::wstring(module) + L"__" + lower;
+    };
+    std::wstring name = scoped(head[1].text);
     long long size = 0;
     std::vector<FieldLayout> fields;
     if (head.size() > 3 && equalsIgnoreCase(head[2].text, L"extends")) {
-        std::wstring base = toLower(head[3].text);
+        std::wstring base = scoped(head[3].text);
+        if (!sizes_.contains(base)) base = toLower(head[3].text);
         if (auto known = sizes_.find(base); known != sizes_.end()) size = known->second;
         fields = fields_[base];
     }

@@ -35,8 +35,10 @@ public:
     // Reads the structure whose head is statements[start] ("Structure Point Extends Base"),
     // its fields up to EndStructure; the constants in counts ("cells.i[#Size]", ".s{#Len}")
     // are looked up with `constants`.
+    // Inside a module (its name in lower case) the structure is known as "module__name", as
+    // the parser writes it.
     void record(const std::vector<std::wstring>& statements, size_t start,
-                const ConstantLookup& constants);
+                const ConstantLookup& constants, std::wstring_view module = {});
 
     bool known(const std::wstring& lowerName) const { return sizes_.contains(lowerName); }
 

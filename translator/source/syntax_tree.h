@@ -7,6 +7,7 @@
 #include "translator/language/operator_table.h"
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -123,6 +124,9 @@ struct SyntaxTree {
     std::vector<Stmt> stmts;
     std::vector<NodeId> links; // the children of every range, each range contiguous
     NodeRange program;         // the top-level statements
+    // Names the parser writes itself ("Shapes__Area" of "Shapes::Area" or of "Area" inside
+    // module Shapes), which the statement list does not hold; a deque, so they stay put.
+    std::deque<std::wstring> ownedTexts;
 
     std::uint32_t child(NodeRange range, std::uint32_t i) const { return links[range.first + i]; }
     const Expr& expr(NodeRange range, std::uint32_t i) const { return exprs[child(range, i)]; }
