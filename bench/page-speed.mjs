@@ -1,6 +1,6 @@
 #!/usr/bin/env node
 // How fast a converted program runs against the same work written by hand in JavaScript: a
-// sieve of primes, recursive Fibonacci and string appends, each timed in Chromium on the
+// sieve of primes, recursive Fibonacci, string appends and a pixel buffer, each timed in Chromium on the
 // compacted page the converter writes and on a page of hand-written JavaScript on the same
 // runtime library. Prints the median of each and their ratio (the goal is 1.5x or less).
 //   node bench/page-speed.mjs [runs]     (QUILLCAST_CLI picks the converter)
@@ -103,6 +103,38 @@ function INIT() {
   s = "";
   for (i = 1; i <= 1000000; i++) s += String(i % 10);
   PrintN((ElapsedMilliseconds() - t) + " " + s.length);
+}
+`,
+  },
+  {
+    // The frames of a 320 x 200 pixel buffer in the heap, as a fire or plasma demo fills
+    // them: 100 frames, so frames a second are 100,000 / the milliseconds.
+    name: '100 frames of 320 x 200 pixels with PokeL',
+    program: `OpenConsole()
+w = 320
+h = 200
+*buf = AllocateMemory(w * h * 4)
+t = ElapsedMilliseconds()
+For frame = 1 To 100
+  For y = 0 To h - 1
+    For x = 0 To w - 1
+      PokeL(*buf + (y * w + x) * 4, (x * frame + y) & $FFFFFF)
+    Next
+  Next
+Next
+PrintN(Str(ElapsedMilliseconds() - t) + " " + Str(PeekL(*buf + 4000)))
+`,
+    js: `var w, h, buf, t, frame, x, y;
+function INIT() {
+  OpenConsole();
+  w = 320;
+  h = 200;
+  buf = new Int32Array(w * h);
+  t = ElapsedMilliseconds();
+  for (frame = 1; frame <= 100; frame++)
+    for (y = 0; y < h; y++)
+      for (x = 0; x < w; x++) buf[y * w + x] = (x * frame + y) & 16777215;
+  PrintN((ElapsedMilliseconds() - t) + " " + buf[1000]);
 }
 `,
   },
