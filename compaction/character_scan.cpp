@@ -23,6 +23,14 @@ public:
         buffer_.clear();
         size_t p = 0;
         while (p <= end()) {
+            // A run of characters that are no separator, blank or quote joins the word whole.
+            size_t q = p;
+            while (q < end() && s_[q] != L'"' && s_[q] != L' ' && !isSeparator(s_[q])) ++q;
+            if (q > p) {
+                buffer_.append(s_.substr(p, q - p));
+                p = q;
+                continue;
+            }
             std::optional<size_t> resume = p < end() && s_[p] == L'"' ? literalAt(p) : stepAt(p);
             if (!resume) return;
             p = *resume;

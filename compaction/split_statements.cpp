@@ -34,11 +34,27 @@ void splitLine(std::wstring_view rawLine, StatementList& statements, std::wstrin
     bool inString = false;
     int depth = 0;
     piece.clear();
+    // The characters that decide something; a run of any others goes over whole.
+    auto plain = [](wchar_t c) {
+        return c != L'"' && c != L'(' && c != L')' && c != L'/' && c != L';' && c != L' ' &&
+               c != L'\t';
+    };
     for (size_t i = 0; i < text.size(); ++i) {
         wchar_t c = text[i];
+        if (!inString && plain(c)) {
+            size_t end = i + 1;
+            while (end < text.size() && plain(text[end])) ++end;
+            piece.append(text.substr(i, end - i));
+            i = end - 1;
+            continue;
+        }
         if (c == L'"') inString = !inString;
         if (inString) {
-            piece.push_back(c);
+            // The string's text up to its closing quote.
+            size_t close = text.find(L'"', i + 1);
+            size_t end = close == std::wstring_view::npos ? text.size() : close;
+            piece.append(text.substr(i, end - i));
+            i = end - 1;
             continue;
         }
         c = at(i);
