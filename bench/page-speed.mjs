@@ -129,11 +129,15 @@ function INIT() {
   OpenConsole();
   w = 320;
   h = 200;
-  buf = new Int32Array(w * h);
+  buf = new window.Int32Array(w * h);
   t = ElapsedMilliseconds();
-  for (frame = 1; frame <= 100; frame++)
-    for (y = 0; y < h; y++)
-      for (x = 0; x < w; x++) buf[y * w + x] = (x * frame + y) & 16777215;
+  for (frame = 1; frame <= 100; frame++) {
+    for (y = 0; y < h; y++) {
+      for (x = 0; x < w; x++) {
+        buf[y * w + x] = (x * frame + y) & 16777215;
+      }
+    }
+  }
   PrintN((ElapsedMilliseconds() - t) + " " + buf[1000]);
 }
 `,
