@@ -513,10 +513,16 @@ std::wstring ScriptPrinter::placeText(NodeId place) {
     return {};
 }
 
+// A data section belongs to the whole program wherever it is written, in a procedure or a
+// block too: its values are given at start, in the order of the source.
 void ScriptPrinter::dataSections(NodeRange range) {
     for (std::uint32_t i = 0; i < range.count; ++i) {
         const Stmt& s = tree_.stmts[tree_.child(range, i)];
-        if (s.kind != StmtKind::kDataSection) continue;
+        if (s.kind != StmtKind::kDataSection) {
+            dataSections(s.body);
+            dataSections(s.clauses);
+            continue;
+        }
         for (std::uint32_t k = 0; k < s.body.count; ++k) {
             const Stmt& d = tree_.stmts[tree_.child(s.body, k)];
             line_ = d.at.line;
