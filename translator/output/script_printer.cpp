@@ -369,9 +369,41 @@ void ScriptPrinter::definition(const Stmt& s) {
     }
 }
 
+// "Dim b\items(10)", "ReDim b\items(20)", "NewList b\names()": a container field of a
+// structure value made anew, or resized keeping its elements.
+void ScriptPrinter::fieldContainer(const Stmt& s) {
+    NodeId id = exprAt(s, 0);
+    const Expr& e = tree_.exprs[id];
+    const Field* f = typed_.fields[id];
+    Field::Shape wanted = s.kind == StmtKind::kNewList  ? Field::Shape::kList
+                          : s.kind == StmtKind::kNewMap ? Field::Shape::kMap
+                                                        : Field::Shape::kArray;
+    if (ex_.throughPointer(id)) return;
+    if (f == nullptr || f->shape != wanted)
+        return ex_.unsupported(std::wstring(statementName(s.kind)) + L" of the field " +
+                               std::wstring(e.text));
+    std::wstring place =
+        bound(ex_.expr(tree_.child(e.children, 0)), kScriptAtom) + L"." + f->scriptName;
+    if (s.kind == StmtKind::kNewList || s.kind == StmtKind::kNewMap)
+        return write(place + (s.kind == StmtKind::kNewList ? L"=NewList(" : L"=NewMap(") +
+                     f->factory + L");");
+    if (e.children.count < 2 || e.children.count > 4)
+        return ex_.unsupported(L"this array field declaration");
+    std::wstring bounds;
+    for (std::uint32_t k = 1; k < 4; ++k)
+        bounds += L"," + (k < e.children.count ? ex_.stored(tree_.child(e.children, k),
+                                                            ValueType{ValueKind::kInteger, L'i'})
+                                               : std::wstring(L"-1"));
+    if (s.kind == StmtKind::kDim)
+        write(place + L"=dimfunc(" + f->factory + bounds + L");");
+    else
+        write(place + L"=redimfunc(" + place + L",1," + f->factory + bounds + L");");
+}
+
 void ScriptPrinter::dimension(const Stmt& s) {
     if (didNotRead(s)) return;
     NodeId id = exprAt(s, 0);
+    if (tree_.exprs[id].kind == ExprKind::kField) return fieldContainer(s);
     const Container* c = typed_.containerOf(id);
     const Expr& e = tree_.exprs[id];
     if (otherKindOfOneName(s, c)) return;
@@ -420,6 +452,7 @@ bool ScriptPrinter::didNotRead(const Stmt& s) const {
 
 void ScriptPrinter::newContainer(const Stmt& s) {
     if (didNotRead(s)) return;
+    if (tree_.exprs[exprAt(s, 0)].kind == ExprKind::kField) return fieldContainer(s);
     const Container* c = typed_.containerOf(exprAt(s, 0));
     if (otherKindOfOneName(s, c)) return;
     if (c == nullptr || c->parameter) return ex_.unsupported(L"this list or map declaration");

@@ -104,6 +104,7 @@ public:
 
     // The data sections' values, given to the page at start in the order they stand.
     void dataSections(NodeRange range);
+    void fieldContainer(const Stmt& s);
 
     void procedureReturn(const Stmt& s);
 

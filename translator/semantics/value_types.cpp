@@ -326,6 +326,7 @@ private:
                          s.kind == StmtKind::kNewMap;
             // A Dim in a procedure of a global array makes that one anew, no local of its own.
             if (makes && s.exprs.count > 0 &&
+                tree_.exprs[tree_.child(s.exprs, 0)].kind != ExprKind::kField &&
                 !(procedure >= 0 && isGlobalContainer(tree_.exprs[tree_.child(s.exprs, 0)].text)))
                 addContainer(tree_.exprs[tree_.child(s.exprs, 0)],
                              s.kind == StmtKind::kDim       ? ContainerKind::kArray
@@ -479,6 +480,11 @@ private:
     void dimension(const Stmt& s) {
         NodeId id = tree_.child(s.exprs, 0);
         const Expr& e = tree_.exprs[id];
+        // "Dim b\items(10)": an Array field made anew; its bounds follow the structure value.
+        if (e.kind == ExprKind::kField) {
+            expr(id);
+            return;
+        }
         out_.container[id] = containerNamed(e.text);
         for (std::uint32_t k = 0; k < e.children.count; ++k) expr(tree_.child(e.children, k));
     }
