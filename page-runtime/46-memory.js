@@ -7,6 +7,14 @@
 var QLCX_MemHeap = new window.ArrayBuffer(65536);
 var QLCX_MemBytes = new window.Uint8Array(QLCX_MemHeap);
 var QLCX_MemLongs = new window.Int32Array(QLCX_MemHeap);
+// The other widths a field through a typed pointer is read and written with, and the address
+// such an access works on (the translation writes the access in place, not as a call).
+var QLCX_MemSigned = new window.Int8Array(QLCX_MemHeap);
+var QLCX_MemWords = new window.Int16Array(QLCX_MemHeap);
+var QLCX_MemChars = new window.Uint16Array(QLCX_MemHeap);
+var QLCX_MemFloats = new window.Float32Array(QLCX_MemHeap);
+var QLCX_MemDoubles = new window.Float64Array(QLCX_MemHeap);
+var QLCX_MemAt = 0;
 // The live blocks by start address: their starts in order and their sizes.
 var QLCX_MemStarts = [];
 var QLCX_MemSizes = [];
@@ -32,6 +40,11 @@ function QLCX_MemGrow(size) {
     QLCX_MemHeap = heap;
     QLCX_MemBytes = bytes;
     QLCX_MemLongs = new window.Int32Array(heap);
+    QLCX_MemSigned = new window.Int8Array(heap);
+    QLCX_MemWords = new window.Int16Array(heap);
+    QLCX_MemChars = new window.Uint16Array(heap);
+    QLCX_MemFloats = new window.Float32Array(heap);
+    QLCX_MemDoubles = new window.Float64Array(heap);
 }
 
 // The index in QLCX_MemStarts of the live block that starts at or before `address`, or -1.

@@ -641,13 +641,67 @@ std::wstring_view heapWidth(const std::wstring& type) {
 
 } // namespace
 
+namespace {
+
+// The typed view of the heap a field type reads in place, with the bytes of one element
+// ("QLCX_MemLongs", 4); none for the 64-bit integers, whose values may be wide.
+struct HeapView {
+    std::wstring_view view;
+    int bytes = 0;
+};
+
+HeapView heapView(const std::wstring& type) {
+    if (type.size() != 1) return {};
+    switch (type[0]) {
+    case L'a':
+        return {L"QLCX_MemBytes", 1};
+    case L'b':
+        return {L"QLCX_MemSigned", 1};
+    case L'w':
+        return {L"QLCX_MemWords", 2};
+    case L'u':
+    case L'c':
+        return {L"QLCX_MemChars", 2};
+    case L'l':
+        return {L"QLCX_MemLongs", 4};
+    case L'f':
+        return {L"QLCX_MemFloats", 4};
+    case L'd':
+        return {L"QLCX_MemDoubles", 8};
+    default:
+        return {};
+    }
+}
+
+// "QLCX_MemAt" holds the address while the access tests it: an element of the typed view
+// where the address lies, aligned, in the block the heap checked last, else the Peek or Poke,
+// which checks it and faults on an address outside every block.
+std::wstring inBlock(const HeapView& v) {
+    std::wstring aligned =
+        v.bytes > 1 ? L"(QLCX_MemAt&" + std::to_wstring(v.bytes - 1) + L")==0&&" : L"";
+    return aligned + L"QLCX_MemAt>=QLCX_MemHitStart&&QLCX_MemAt+" + std::to_wstring(v.bytes) +
+           L"<=QLCX_MemHitEnd";
+}
+
+std::wstring heapElement(const HeapView& v) {
+    static constexpr std::wstring_view kShifts[] = {L"", L"", L">>1", L"",   L">>2",
+                                                    L"", L"", L"",    L">>3"};
+    return std::wstring(v.view) + L"[QLCX_MemAt" + std::wstring(kShifts[v.bytes]) + L"]";
+}
+
+} // namespace
+
 std::wstring ExpressionPrinter::heapRead(const HeapField& f) {
     std::wstring_view width = heapWidth(f.field->type);
     if (width.empty()) {
         refuseHeapField(L"field " + f.field->name + L" of this type through a pointer");
         return {};
     }
-    return L"Peek" + std::wstring(width) + L"(" + f.address + L")";
+    std::wstring peek = L"Peek" + std::wstring(width);
+    HeapView v = heapView(f.field->type);
+    if (v.view.empty()) return peek + L"(" + f.address + L")";
+    return L"(QLCX_MemAt=" + f.address + L"," + inBlock(v) + L"?" + heapElement(v) + L":" + peek +
+           L"(QLCX_MemAt))";
 }
 
 std::wstring ExpressionPrinter::heapWrite(const HeapField& f, NodeId value) {
@@ -658,7 +712,14 @@ std::wstring ExpressionPrinter::heapWrite(const HeapField& f, NodeId value) {
     }
     ValueType type = typeOfSuffix(L"." + f.field->type.substr(0, 1), L"");
     if (f.field->type.starts_with(L"*")) type = ValueType{ValueKind::kInteger, L'i'};
-    return L"Poke" + std::wstring(width) + L"(" + f.address + L"," + stored(value, type) + L")";
+    std::wstring poke = L"Poke" + std::wstring(width);
+    std::wstring text = stored(value, type);
+    HeapView v = heapView(f.field->type);
+    if (v.view.empty()) return poke + L"(" + f.address + L"," + text + L")";
+    // The element is named before the value is computed, so a heap read in the value, which
+    // moves QLCX_MemAt, writes where it should.
+    return L"QLCX_MemAt=" + f.address + L";if(" + inBlock(v) + L"){" + heapElement(v) + L"=" +
+           text + L";}else{" + poke + L"(QLCX_MemAt," + text + L");}";
 }
 
 void ExpressionPrinter::unsupported(std::wstring_view what) {
