@@ -32,7 +32,7 @@ PrintedScript ScriptPrinter::program() {
             diag_.error(message::notSupported(tree_.exprs[v.initial].at.line,
                                               L"Static value that is not constant"));
         }
-        write(L"var " + v.scriptName + L"=" + initial);
+        write(L"var " + v.scriptName + L"=" + (ex_.inHeap(v) ? L"0" : initial));
     }
     for (const Container& c : typed_.containers)
         if (c.procedure < 0 || c.statik) write(L"var " + c.scriptName + L"=0;");
@@ -42,6 +42,7 @@ PrintedScript ScriptPrinter::program() {
     // The main program: INIT and the functions its loops are cut into.
     LoopSegments segments(L"}");
     segments_ = &segments;
+    heapHomes();
     dataSections(tree_.program);
     statements(tree_.program);
     segments_ = nullptr;
@@ -51,6 +52,22 @@ PrintedScript ScriptPrinter::program() {
         out_.sourceLines.push_back(l.source);
     }
     return std::move(out_);
+}
+
+// The blocks of the program's variables that live in the heap, made before its first line;
+// a static one holds its first value there.
+void ScriptPrinter::heapHomes() {
+    for (const Variable& v : typed_.variables) {
+        if (!ex_.inHeap(v) ||
+            (v.home != Variable::Home::kMain && v.home != Variable::Home::kGlobal &&
+             v.home != Variable::Home::kStatic))
+            continue;
+        std::wstring initial;
+        if (v.home == Variable::Home::kStatic && v.initial != kNoNode && isConstant(v.initial))
+            initial = ex_.stored(v.initial, v.type);
+        std::wstring home = ex_.heapHome(v, initial);
+        if (!home.empty()) write(v.scriptName + L"=" + home + L";");
+    }
 }
 
 bool ScriptPrinter::isConstant(NodeId id) const {
@@ -149,8 +166,14 @@ void ScriptPrinter::procedure(const Procedure& p) {
     write(header + L"){");
     for (int index : p.locals) {
         const Variable& v = typed_.variables[static_cast<size_t>(index)];
-        if (v.home == Variable::Home::kLocal)
+        if (v.home == Variable::Home::kLocal && ex_.inHeap(v)) {
+            std::wstring home = ex_.heapHome(v, {});
+            write(L"var " + v.scriptName + L"=" + (home.empty() ? L"0" : home) + L";");
+        } else if (v.home == Variable::Home::kLocal) {
             write(L"var " + v.scriptName + L"=" + emptyValue(v.type) + L";");
+        } else if (v.home == Variable::Home::kParameter && ex_.inHeap(v)) {
+            write(v.scriptName + L"=" + ex_.heapHome(v, v.scriptName) + L";");
+        }
     }
     for (int index : p.containers) {
         const Container& c = typed_.containers[static_cast<size_t>(index)];
@@ -330,6 +353,11 @@ void ScriptPrinter::assignment(const Stmt& s) {
         return write(ex_.expr(place).text + L"=" + ex_.stored(exprAt(s, 1), types_[place]) + L";");
     if (kind != ExprKind::kName && kind != ExprKind::kPointer)
         return ex_.unsupported(L"a place other than a variable");
+    if (const Variable* v = ex_.heapVariable(place)) {
+        std::wstring text = ex_.heapVariableWrite(*v, exprAt(s, 1));
+        if (!text.empty()) write(text + L";");
+        return;
+    }
     write(ex_.variableName(place) + L"=" +
           ex_.stored(exprAt(s, 1), typed_.variableOf(place)->type) + L";");
 }
@@ -365,6 +393,11 @@ void ScriptPrinter::definition(const Stmt& s) {
             continue;
         }
         if (item.exprs.count < 2 || v->home == Variable::Home::kStatic) continue;
+        if (ex_.inHeap(*v)) {
+            std::wstring text = ex_.heapVariableWrite(*v, exprAt(item, 1));
+            if (!text.empty()) write(text + L";");
+            continue;
+        }
         write(v->scriptName + L"=" + ex_.stored(exprAt(item, 1), v->type) + L";");
     }
 }
@@ -505,6 +538,10 @@ std::wstring ScriptPrinter::placeText(NodeId place) {
         return ex_.element(place);
     if (std::optional<ExpressionPrinter::HeapField> heap; ex_.throughPointer(place, &heap)) {
         if (heap) ex_.unsupported(L"Read or Swap of a field through a pointer");
+        return {};
+    }
+    if (ex_.heapVariable(place) != nullptr) {
+        ex_.unsupported(L"Read or Swap of a variable whose address is taken");
         return {};
     }
     if (e.kind == ExprKind::kName || e.kind == ExprKind::kPointer) return ex_.variableName(place);

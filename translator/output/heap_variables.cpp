@@ -1,0 +1,114 @@
+// Variables whose address is taken: they live in the page's heap, reached by their names
+// through Peek and Poke, so that a pointer to them and the name read and write one place.
+#include "common/text.h"
+#include "translator/output/expression_printer.h"
+#include "translator/output/script_printer_parts.h"
+#include "translator/source/structure_layouts.h"
+
+#include <cwctype>
+
+namespace qc {
+
+namespace {
+
+// The Peek and Poke letter of a number place: "L" for a long, "D" for a double.
+std::wstring numberWidth(ValueType type) {
+    if (type.kind == ValueKind::kFloat) return type.width == L'f' ? L"F" : L"D";
+    return std::wstring(1, static_cast<wchar_t>(std::towupper(type.width)));
+}
+
+} // namespace
+
+// "@x" in ClearStructure, InitializeStructure and CopyStructure names the place itself, which
+// the page changes where it is: it does not move the variable into the heap.
+void ExpressionPrinter::markAddressed() {
+    addressed_.assign(typed_.variables.size(), 0);
+    std::vector<char> named(tree_.exprs.size(), 0);
+    for (const Stmt& s : tree_.stmts)
+        if (s.kind == StmtKind::kCall && isStructureCommand(s.name))
+            for (std::uint32_t k = 0; k < s.exprs.count; ++k) named[tree_.child(s.exprs, k)] = 1;
+    for (size_t id = 0; id < tree_.exprs.size(); ++id) {
+        const Expr& e = tree_.exprs[id];
+        if (e.kind != ExprKind::kAddress || named[id] || e.children.count == 0) continue;
+        NodeId of = tree_.child(e.children, 0);
+        if (tree_.exprs[of].kind != ExprKind::kName) continue;
+        const Variable* v = typed_.variableOf(of);
+        if (v != nullptr && heapHolds(v->type, 0))
+            addressed_[static_cast<size_t>(v - typed_.variables.data())] = 1;
+    }
+}
+
+// Numbers, strings and structures whose fields are numbers, pointers, static arrays of
+// numbers or structures of the same kind; a structure's strings, lists and maps have no
+// place in the heap.
+bool ExpressionPrinter::heapHolds(ValueType type, int depth) const {
+    if (typed_.layouts == nullptr) return false;
+    switch (type.kind) {
+    case ValueKind::kInteger:
+    case ValueKind::kFloat:
+        return true;
+    case ValueKind::kString:
+        return depth == 0;
+    case ValueKind::kStructure:
+        break;
+    default:
+        return false;
+    }
+    if (type.structure < 0 || depth > 16) return false;
+    for (const Field& f : typed_.structures[static_cast<size_t>(type.structure)].fields) {
+        if (f.shape == Field::Shape::kPointer) continue;
+        if (f.shape != Field::Shape::kValue && f.shape != Field::Shape::kStaticArray) return false;
+        if (!heapHolds(f.type, depth + 1)) return false;
+    }
+    return true;
+}
+
+bool ExpressionPrinter::inHeap(const Variable& v) const {
+    size_t index = static_cast<size_t>(&v - typed_.variables.data());
+    return index < addressed_.size() && addressed_[index] != 0;
+}
+
+const Variable* ExpressionPrinter::heapVariable(NodeId id) const {
+    if (tree_.exprs[id].kind != ExprKind::kName) return nullptr;
+    const Variable* v = typed_.variableOf(id);
+    return v != nullptr && inHeap(*v) ? v : nullptr;
+}
+
+std::optional<long long> ExpressionPrinter::heapSize(const Variable& v) const {
+    if (v.type.kind == ValueKind::kStructure)
+        return typed_.layouts->sizeOf(
+            typed_.structures[static_cast<size_t>(v.type.structure)].scriptName);
+    if (v.type.kind == ValueKind::kString) return std::nullopt;
+    return typed_.layouts->sizeOf(std::wstring(1, v.type.width));
+}
+
+std::wstring ExpressionPrinter::heapHome(const Variable& v, const std::wstring& initial) {
+    std::optional<long long> size = heapSize(v);
+    if (!size) return initial.empty() ? std::wstring() : L"QLCX_TextPut(0," + initial + L")";
+    std::wstring block = L"AllocateMemory(" + std::to_wstring(*size) + L")";
+    if (initial.empty()) return block;
+    return L"QLCX_Placed(" + block + L",Poke" + numberWidth(v.type) + L"," + initial + L")";
+}
+
+Piece ExpressionPrinter::heapVariableRead(const Variable& v) {
+    if (v.type.kind == ValueKind::kString) return atom(L"QLCX_TextAt(" + v.scriptName + L")");
+    if (v.type.kind == ValueKind::kStructure) {
+        unsupported(L"a structure whose address is taken, as a whole value");
+        return atom(L"0");
+    }
+    return atom(L"Peek" + numberWidth(v.type) + L"(" + v.scriptName + L")");
+}
+
+std::wstring ExpressionPrinter::heapVariableWrite(const Variable& v, NodeId value) {
+    if (v.type.kind == ValueKind::kString)
+        return v.scriptName + L"=QLCX_TextPut(" + v.scriptName + L"," + stored(value, v.type) +
+               L")";
+    if (v.type.kind == ValueKind::kStructure) {
+        unsupported(L"a structure whose address is taken, as a whole value");
+        return {};
+    }
+    return L"Poke" + numberWidth(v.type) + L"(" + v.scriptName + L"," + stored(value, v.type) +
+           L")";
+}
+
+} // namespace qc
