@@ -395,3 +395,11 @@ function QLCX_Placed(home, poke, value) {
     poke(home, value);
     return home;
 }
+
+// A procedure's variables in the heap end with its call, once its result is computed.
+function QLCX_Unplaced(result, homes) {
+    for (var k = 0; k < homes.length; k++) {
+        if (homes[k] != 0) { FreeMemory(homes[k]); }
+    }
+    return result;
+}

@@ -185,10 +185,10 @@ void ScriptPrinter::procedure(const Procedure& p) {
         dispatchBody(s.body);
     else
         statements(s.body);
-    current_ = nullptr;
     bool returns = s.body.count > 0 &&
                    tree_.stmts[tree_.child(s.body, s.body.count - 1)].kind == StmtKind::kReturn;
-    if (!returns || dispatch) write(L"return " + emptyValue(p.result) + L";");
+    if (!returns || dispatch) write(L"return " + returned(emptyValue(p.result)) + L";");
+    current_ = nullptr;
     write(L"}");
 }
 
@@ -541,7 +541,7 @@ std::wstring ScriptPrinter::placeText(NodeId place) {
         return {};
     }
     if (ex_.heapVariable(place) != nullptr) {
-        ex_.unsupported(L"Read or Swap of a variable whose address is taken");
+        ex_.unsupported(L"Read, Swap or a structure command on a variable whose address is taken");
         return {};
     }
     if (e.kind == ExprKind::kName || e.kind == ExprKind::kPointer) return ex_.variableName(place);
@@ -571,8 +571,22 @@ void ScriptPrinter::dataSections(NodeRange range) {
 
 void ScriptPrinter::procedureReturn(const Stmt& s) {
     ValueType result = current_ != nullptr ? current_->result : ValueType{};
-    if (s.exprs.count == 0) return write(L"return " + emptyValue(result) + L";");
-    write(L"return " + ex_.stored(exprAt(s, 0), result) + L";");
+    if (s.exprs.count == 0) return write(L"return " + returned(emptyValue(result)) + L";");
+    write(L"return " + returned(ex_.stored(exprAt(s, 0), result)) + L";");
+}
+
+// A procedure's own variables in the heap end with its call, as natively its stack frame
+// does: their blocks are freed once the result is computed, and an address of one kept
+// after the call is an invalid one.
+std::wstring ScriptPrinter::returned(std::wstring value) {
+    std::wstring homes;
+    for (int index : current_ != nullptr ? current_->locals : std::vector<int>{}) {
+        const Variable& v = typed_.variables[static_cast<size_t>(index)];
+        bool own = v.home == Variable::Home::kLocal || v.home == Variable::Home::kParameter;
+        if (own && ex_.inHeap(v)) homes += (homes.empty() ? L"" : L",") + v.scriptName;
+    }
+    if (homes.empty()) return value;
+    return L"QLCX_Unplaced(" + value + L",[" + homes + L"])";
 }
 
 void ScriptPrinter::call(const Stmt& s) {

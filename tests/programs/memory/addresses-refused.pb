@@ -37,7 +37,7 @@ EndDataSection
 ; line 13: not supported: address @a
 ; line 14: not supported: address @a
 ; line 16: not supported: address @l
-; line 19: not supported: Read or Swap of a variable whose address is taken
-; line 22: not supported: Read or Swap of a variable whose address is taken
+; line 19: not supported: Read, Swap or a structure command on a variable whose address is taken
+; line 22: not supported: Read, Swap or a structure command on a variable whose address is taken
 ; line 29: not supported: a structure whose address is taken, as a whole value
 ; line 30: not supported: a structure whose address is taken, as a whole value

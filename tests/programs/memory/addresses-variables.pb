@@ -68,6 +68,21 @@ Procedure Counter()
 EndProcedure
 Counter()
 Debug Counter()
+; each call of a recursive procedure has its own block, given back when the call ends
+Procedure.l Fact(k)
+  Protected r.l = 1
+  Protected *r.Long = @r
+  If k > 1
+    *r\l = k * Fact(k - 1)
+  EndIf
+  ProcedureReturn r
+EndProcedure
+Debug Fact(6)
+sum = 0
+For j = 1 To 2000
+  sum + Fact(3)
+Next
+Debug sum
 ; expect:
 ; 15
 ; 30
@@ -89,3 +104,5 @@ Debug Counter()
 ; 40
 ; 42
 ; 400
+; 720
+; 12000
