@@ -188,7 +188,14 @@ Piece ExpressionPrinter::address(const Expr& e) {
         bool sum = heap->address.find(L'+') != std::wstring::npos;
         return atom(sum ? L"(" + heap->address + L")" : heap->address);
     }
-    const Variable* v = of.kind == ExprKind::kName ? typed_.variableOf(at) : nullptr;
+    if (typed_.containerOf(at) != nullptr) {
+        diag_.error(message::notSupported(line_, L"address " + std::wstring(e.text) +
+                                                     L" of an array, list or map or an element"));
+        return atom(L"0");
+    }
+    NodeId root = placeRoot(at);
+    const Variable* v =
+        tree_.exprs[root].kind == ExprKind::kName ? typed_.variableOf(root) : nullptr;
     if (v != nullptr && v->type.kind == ValueKind::kStructure) {
         diag_.error(message::notSupported(line_, L"address " + std::wstring(e.text) +
                                                      L" of a structure with strings, lists, "

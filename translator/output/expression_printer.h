@@ -138,6 +138,7 @@ private:
     Piece asText(NodeId id, Piece p);
     Piece address(const Expr& e);
     void markAddressed();
+    NodeId placeRoot(NodeId id) const;
     bool heapHolds(ValueType type, int depth) const;
     Piece heapVariableRead(const Variable& v);
     static Piece infix(const OperatorRow& row, const Piece& left, const Piece& right);

@@ -30,12 +30,20 @@ void ExpressionPrinter::markAddressed() {
     for (size_t id = 0; id < tree_.exprs.size(); ++id) {
         const Expr& e = tree_.exprs[id];
         if (e.kind != ExprKind::kAddress || named[id] || e.children.count == 0) continue;
-        NodeId of = tree_.child(e.children, 0);
+        NodeId of = placeRoot(tree_.child(e.children, 0));
         if (tree_.exprs[of].kind != ExprKind::kName) continue;
         const Variable* v = typed_.variableOf(of);
         if (v != nullptr && heapHolds(v->type, 0))
             addressed_[static_cast<size_t>(v - typed_.variables.data())] = 1;
     }
+}
+
+// "p" of "p\pos\x" and "p\cells[2]": the address of a field takes its variable into the
+// heap with it.
+NodeId ExpressionPrinter::placeRoot(NodeId id) const {
+    while (tree_.exprs[id].kind == ExprKind::kField || tree_.exprs[id].kind == ExprKind::kIndex)
+        id = tree_.child(tree_.exprs[id].children, 0);
+    return id;
 }
 
 // Numbers, strings and structures whose fields are numbers, pointers, static arrays of

@@ -34,9 +34,9 @@ EndDataSection
 ; expect-log:
 ; line 8: not supported: address @who of a structure with strings, lists, maps or arrays
 ; line 9: not supported: a For counter whose address is taken
-; line 13: not supported: address @a
-; line 14: not supported: address @a
-; line 16: not supported: address @l
+; line 13: not supported: address @a of an array, list or map or an element
+; line 14: not supported: address @a of an array, list or map or an element
+; line 16: not supported: address @l of an array, list or map or an element
 ; line 19: not supported: Read, Swap or a structure command on a variable whose address is taken
 ; line 22: not supported: Read, Swap or a structure command on a variable whose address is taken
 ; line 29: not supported: a structure whose address is taken, as a whole value

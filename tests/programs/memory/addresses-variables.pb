@@ -83,6 +83,11 @@ For j = 1 To 2000
   sum + Fact(3)
 Next
 Debug sum
+; the address of a field alone takes its structure into the heap
+Define solo.Point
+*sy.Word = @solo\y
+*sy\w = 12
+Debug solo\y + solo\x
 ; expect:
 ; 15
 ; 30
@@ -106,3 +111,4 @@ Debug sum
 ; 400
 ; 720
 ; 12000
+; 12
