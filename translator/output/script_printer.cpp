@@ -5,6 +5,7 @@
 #include "tables/command_types.h"
 #include "tables/constant_table.h"
 #include "translator/output/script_printer_parts.h"
+#include "translator/source/structure_layouts.h"
 #include "vocabulary/statement_list.h"
 
 namespace qc {
@@ -541,7 +542,7 @@ std::wstring ScriptPrinter::placeText(NodeId place) {
         return {};
     }
     if (ex_.heapVariable(place) != nullptr) {
-        ex_.unsupported(L"Read, Swap or a structure command on a variable whose address is taken");
+        ex_.unsupported(L"Read or Swap of a variable whose address is taken");
         return {};
     }
     if (e.kind == ExprKind::kName || e.kind == ExprKind::kPointer) return ex_.variableName(place);
@@ -626,11 +627,16 @@ void ScriptPrinter::structureCommand(const Stmt& s) {
     std::vector<std::wstring> target;
     for (std::uint32_t k = 0; k < places && k < s.exprs.count; ++k) {
         const Expr& at = tree_.exprs[exprAt(s, k)];
-        if (at.kind == ExprKind::kAddress) target.push_back(placeText(tree_.child(at.children, 0)));
+        if (at.kind == ExprKind::kPointer) target.push_back(ex_.variableName(exprAt(s, k)));
+        if (at.kind != ExprKind::kAddress) continue;
+        NodeId place = tree_.child(at.children, 0);
+        bool heap = ex_.heapVariable(place) != nullptr || ex_.throughPointer(place);
+        target.push_back(heap ? ex_.variableName(place) : placeText(place));
     }
     if (st == typed_.structureIds.end() || target.size() != places)
         return ex_.unsupported(std::wstring(s.name) + L" of other than addresses and a structure");
     const Structure& structure = typed_.structures[static_cast<size_t>(st->second)];
+    if (heapStructureCommand(s, places, structure)) return;
     if (target[0].empty() || target.back().empty()) return; // reported as a place
     if (copy) return write(L"QLCX_Refill(" + target[1] + L",QLCX_Clone(" + target[0] + L"));");
     if (equalsIgnoreCase(s.name, L"clearstructure"))
@@ -640,6 +646,36 @@ void ScriptPrinter::structureCommand(const Stmt& s) {
         containers |= f.shape == Field::Shape::kList || f.shape == Field::Shape::kMap ||
                       f.shape == Field::Shape::kArray;
     if (containers) write(L"initializestruct" + structure.scriptName + L"(" + target[0] + L");");
+}
+
+// The structure commands on structures in the heap ("ClearStructure(*p, Point)", a
+// variable whose address is taken, a field through a pointer): its bytes cleared or copied;
+// false where every place is one the script holds. A structure of the heap holds numbers
+// only, so InitializeStructure has nothing to make there.
+bool ScriptPrinter::heapStructureCommand(const Stmt& s, std::uint32_t places,
+                                         const Structure& structure) {
+    std::vector<std::wstring> address;
+    for (std::uint32_t k = 0; k < places; ++k) {
+        NodeId arg = exprAt(s, k);
+        const Expr& at = tree_.exprs[arg];
+        NodeId place = at.kind == ExprKind::kAddress ? tree_.child(at.children, 0) : kNoNode;
+        if (at.kind == ExprKind::kPointer ||
+            (place != kNoNode && (ex_.heapVariable(place) != nullptr || ex_.throughPointer(place))))
+            address.push_back(ex_.value(arg, false).text);
+    }
+    if (address.empty()) return false;
+    long long size = 0;
+    if (typed_.layouts != nullptr) size = typed_.layouts->sizeOf(structure.scriptName).value_or(0);
+    if (address.size() != places || size <= 0) {
+        ex_.unsupported(std::wstring(s.name) + L" between the heap and a structure of the script");
+        return true;
+    }
+    if (equalsIgnoreCase(s.name, L"copystructure"))
+        write(L"CopyMemory(" + address[0] + L"," + address[1] + L"," + std::to_wstring(size) +
+              L");");
+    else if (equalsIgnoreCase(s.name, L"clearstructure"))
+        write(L"FillMemory(" + address[0] + L"," + std::to_wstring(size) + L",0);");
+    return true;
 }
 
 void ScriptPrinter::write(std::wstring line) {

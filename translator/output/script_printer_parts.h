@@ -42,6 +42,7 @@ public:
     bool isConstant(NodeId id) const;
     void heapHomes();
     std::wstring returned(std::wstring value);
+    bool heapStructureCommand(const Stmt& s, std::uint32_t places, const Structure& structure);
 
     // A structure's constructor and element factory: every field with its empty value, a
     // static array, a structure, a list or a map field made anew for each element.

@@ -37,7 +37,7 @@ EndDataSection
 ; line 13: not supported: address @a of an array, list or map or an element
 ; line 14: not supported: address @a of an array, list or map or an element
 ; line 16: not supported: address @l of an array, list or map or an element
-; line 19: not supported: Read, Swap or a structure command on a variable whose address is taken
-; line 22: not supported: Read, Swap or a structure command on a variable whose address is taken
+; line 19: not supported: Read or Swap of a variable whose address is taken
+; line 22: not supported: Read or Swap of a variable whose address is taken
 ; line 29: not supported: a structure whose address is taken, as a whole value
 ; line 30: not supported: a structure whose address is taken, as a whole value

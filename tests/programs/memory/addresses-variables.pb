@@ -88,6 +88,14 @@ Define solo.Point
 *sy.Word = @solo\y
 *sy\w = 12
 Debug solo\y + solo\x
+; the structure commands on structures in the heap, through a pointer or an address
+*copy.Point = AllocateStructure(Point)
+p\x = 41
+CopyStructure(@p, *copy, Point)
+Debug Str(*copy\x) + " " + Str(*copy\y)
+ClearStructure(*copy, Point)
+ClearStructure(@solo, Point)
+Debug Str(*copy\x) + " " + Str(solo\y) + " " + Str(p\x)
 ; expect:
 ; 15
 ; 30
@@ -112,3 +120,5 @@ Debug solo\y + solo\x
 ; 720
 ; 12000
 ; 12
+; 41 1000
+; 0 0 41
