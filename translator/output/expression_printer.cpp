@@ -170,42 +170,6 @@ bool ExpressionPrinter::integers(NodeId left, NodeId right) const {
     return !floats_ && integer(left) && integer(right);
 }
 
-// "@Handler()" of a procedure is the function itself, as BindEvent and the filters take it.
-// A variable whose address is taken lives in the heap, and so does a field of one or a field
-// reached through a pointer: their address is where they are. An array or a list lives in
-// the script, not in the page's heap, so it has no address to give: it is refused.
-Piece ExpressionPrinter::address(const Expr& e) {
-    NodeId at = tree_.child(e.children, 0);
-    const Expr& of = tree_.exprs[at];
-    if (of.kind == ExprKind::kCall && of.children.count == 0)
-        if (const Procedure* p = typed_.procedureNamed(of.text)) return atom(p->scriptName);
-    if (const Variable* v = heapVariable(at)) {
-        if (v->type.kind != ValueKind::kString) return atom(v->scriptName);
-        return atom(L"(" + v->scriptName + L"=QLCX_TextHome(" + v->scriptName + L"))");
-    }
-    if (std::optional<HeapField> heap; throughPointer(at, &heap)) {
-        if (!heap) return atom(L"0"); // reported where the field was sought
-        bool sum = heap->address.find(L'+') != std::wstring::npos;
-        return atom(sum ? L"(" + heap->address + L")" : heap->address);
-    }
-    if (typed_.containerOf(at) != nullptr) {
-        diag_.error(message::notSupported(line_, L"address " + std::wstring(e.text) +
-                                                     L" of an array, list or map or an element"));
-        return atom(L"0");
-    }
-    NodeId root = placeRoot(at);
-    const Variable* v =
-        tree_.exprs[root].kind == ExprKind::kName ? typed_.variableOf(root) : nullptr;
-    if (v != nullptr && v->type.kind == ValueKind::kStructure) {
-        diag_.error(message::notSupported(line_, L"address " + std::wstring(e.text) +
-                                                     L" of a structure with strings, lists, "
-                                                     L"maps or arrays"));
-        return atom(L"0");
-    }
-    diag_.error(message::notSupported(line_, L"address " + std::wstring(e.text)));
-    return atom(L"0");
-}
-
 // "p\pos\x" is p.pos.x: fields in lower case, without "$". "l()\items()" is the current
 // element of a list field, "m()\ages(k)" a map field's element by key.
 Piece ExpressionPrinter::fieldExpr(NodeId id, const Expr& e) {

@@ -5,7 +5,6 @@
 #include "tables/command_types.h"
 #include "tables/constant_table.h"
 #include "translator/output/script_printer_parts.h"
-#include "translator/source/structure_layouts.h"
 #include "vocabulary/statement_list.h"
 
 namespace qc {
@@ -53,22 +52,6 @@ PrintedScript ScriptPrinter::program() {
         out_.sourceLines.push_back(l.source);
     }
     return std::move(out_);
-}
-
-// The blocks of the program's variables that live in the heap, made before its first line;
-// a static one holds its first value there.
-void ScriptPrinter::heapHomes() {
-    for (const Variable& v : typed_.variables) {
-        if (!ex_.inHeap(v) ||
-            (v.home != Variable::Home::kMain && v.home != Variable::Home::kGlobal &&
-             v.home != Variable::Home::kStatic))
-            continue;
-        std::wstring initial;
-        if (v.home == Variable::Home::kStatic && v.initial != kNoNode && isConstant(v.initial))
-            initial = ex_.stored(v.initial, v.type);
-        std::wstring home = ex_.heapHome(v, initial);
-        if (!home.empty()) write(v.scriptName + L"=" + home + L";");
-    }
 }
 
 bool ScriptPrinter::isConstant(NodeId id) const {
@@ -576,20 +559,6 @@ void ScriptPrinter::procedureReturn(const Stmt& s) {
     write(L"return " + returned(ex_.stored(exprAt(s, 0), result)) + L";");
 }
 
-// A procedure's own variables in the heap end with its call, as natively its stack frame
-// does: their blocks are freed once the result is computed, and an address of one kept
-// after the call is an invalid one.
-std::wstring ScriptPrinter::returned(std::wstring value) {
-    std::wstring homes;
-    for (int index : current_ != nullptr ? current_->locals : std::vector<int>{}) {
-        const Variable& v = typed_.variables[static_cast<size_t>(index)];
-        bool own = v.home == Variable::Home::kLocal || v.home == Variable::Home::kParameter;
-        if (own && ex_.inHeap(v)) homes += (homes.empty() ? L"" : L",") + v.scriptName;
-    }
-    if (homes.empty()) return value;
-    return L"QLCX_Unplaced(" + value + L",[" + homes + L"])";
-}
-
 void ScriptPrinter::call(const Stmt& s) {
     if (equalsIgnoreCase(s.name, L"debug")) {
         if (s.exprs.count == 0) return write(L"Debug();");
@@ -646,36 +615,6 @@ void ScriptPrinter::structureCommand(const Stmt& s) {
         containers |= f.shape == Field::Shape::kList || f.shape == Field::Shape::kMap ||
                       f.shape == Field::Shape::kArray;
     if (containers) write(L"initializestruct" + structure.scriptName + L"(" + target[0] + L");");
-}
-
-// The structure commands on structures in the heap ("ClearStructure(*p, Point)", a
-// variable whose address is taken, a field through a pointer): its bytes cleared or copied;
-// false where every place is one the script holds. A structure of the heap holds numbers
-// only, so InitializeStructure has nothing to make there.
-bool ScriptPrinter::heapStructureCommand(const Stmt& s, std::uint32_t places,
-                                         const Structure& structure) {
-    std::vector<std::wstring> address;
-    for (std::uint32_t k = 0; k < places; ++k) {
-        NodeId arg = exprAt(s, k);
-        const Expr& at = tree_.exprs[arg];
-        NodeId place = at.kind == ExprKind::kAddress ? tree_.child(at.children, 0) : kNoNode;
-        if (at.kind == ExprKind::kPointer ||
-            (place != kNoNode && (ex_.heapVariable(place) != nullptr || ex_.throughPointer(place))))
-            address.push_back(ex_.value(arg, false).text);
-    }
-    if (address.empty()) return false;
-    long long size = 0;
-    if (typed_.layouts != nullptr) size = typed_.layouts->sizeOf(structure.scriptName).value_or(0);
-    if (address.size() != places || size <= 0) {
-        ex_.unsupported(std::wstring(s.name) + L" between the heap and a structure of the script");
-        return true;
-    }
-    if (equalsIgnoreCase(s.name, L"copystructure"))
-        write(L"CopyMemory(" + address[0] + L"," + address[1] + L"," + std::to_wstring(size) +
-              L");");
-    else if (equalsIgnoreCase(s.name, L"clearstructure"))
-        write(L"FillMemory(" + address[0] + L"," + std::to_wstring(size) + L",0);");
-    return true;
 }
 
 void ScriptPrinter::write(std::wstring line) {
