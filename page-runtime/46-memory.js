@@ -374,3 +374,45 @@ function PokeS(address, text, length, flags) {
 function MemoryStringLength(address, format) {
     return PeekS(address, -1, format).length;
 }
+
+// A string variable whose address is taken keeps its text in the heap, two bytes a character
+// and a zero after it, so that writes through the address show when the variable is read.
+// The variable holds the block's address; 0 until it is first written stands for "".
+function QLCX_TextAt(home) {
+    if (home == 0) { return ""; }
+    return PeekS(home, -1, QLCX_Unicode);
+}
+
+// The variable written by its name: in its own block while the text fits there, as a native
+// string keeps its buffer; in a new one otherwise, which leaves an older address invalid.
+function QLCX_TextPut(home, text) {
+    text = "" + QLCX_Text(text);
+    var size = text.length * 2 + 2;
+    if (home != 0 && MemorySize(home) < size) {
+        FreeMemory(home);
+        home = 0;
+    }
+    if (home == 0) { home = AllocateMemory(size); }
+    PokeS(home, text, -1, QLCX_Unicode);
+    return home;
+}
+
+// "@s$": the block of the text, made for an empty one.
+function QLCX_TextHome(home) {
+    if (home != 0) { return home; }
+    return QLCX_TextPut(0, "");
+}
+
+// A number variable whose address is taken: its block, holding its first value.
+function QLCX_Placed(home, poke, value) {
+    poke(home, value);
+    return home;
+}
+
+// A procedure's variables in the heap end with its call, once its result is computed.
+function QLCX_Unplaced(result, homes) {
+    for (var k = 0; k < homes.length; k++) {
+        if (homes[k] != 0) { FreeMemory(homes[k]); }
+    }
+    return result;
+}

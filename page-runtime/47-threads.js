@@ -15,6 +15,9 @@ var QLCX_Semaphores = [0]; // [count, waiting tasks]
 // thread that cannot be made.
 function CreateThread(procedure, value) {
     if (!procedure) { return 0; }
+    // The address of a variable (a number, where a procedure is a function) is no procedure:
+    // natively the thread would run its bytes.
+    if (procedure - 0 === procedure) { QLCX_MemFault(); }
     var id = QLCX_Tasks.length;
     QLCX_Tasks.push([1, []]);
     window.setTimeout(function () { QLCX_TaskRun(id, procedure, value); }, 0);

@@ -10,4 +10,4 @@ Procedure Late()
 	z = #Nothing
 EndProcedure
 f = a%2
-g = @a
+g = @a(1)

@@ -31,7 +31,7 @@ void ScriptPrinter::selectBlock(const Stmt& s) {
     NodeId subject = exprAt(s, 0);
     const Expr& e = tree_.exprs[subject];
     std::wstring tested;
-    if (e.kind == ExprKind::kName) {
+    if (e.kind == ExprKind::kName && ex_.heapVariable(subject) == nullptr) {
         tested = ex_.variableName(subject);
     } else {
         tested = L"qlcxselect" + std::to_wstring(++selects_);
@@ -91,6 +91,10 @@ bool ScriptPrinter::forParts(const Stmt& s, ForParts& parts) {
     if (tree_.exprs[counter].kind == ExprKind::kError) return false;
     if (tree_.exprs[counter].kind != ExprKind::kName) {
         ex_.unsupported(L"a For place other than a variable");
+        return false;
+    }
+    if (ex_.heapVariable(counter) != nullptr) {
+        ex_.unsupported(L"a For counter whose address is taken");
         return false;
     }
     ValueType type = typed_.variableOf(counter)->type;

@@ -110,6 +110,7 @@ Piece ExpressionPrinter::expr(NodeId id) {
     case ExprKind::kConstant:
         return constant(e);
     case ExprKind::kName:
+        if (const Variable* v = heapVariable(id)) return inFloats(id, heapVariableRead(*v));
         return inFloats(id, atom(variableName(id)));
     case ExprKind::kPointer:
         return atom(variableName(id));
@@ -167,17 +168,6 @@ bool ExpressionPrinter::integers(NodeId left, NodeId right) const {
         return k == ValueKind::kInteger || k == ValueKind::kTruth;
     };
     return !floats_ && integer(left) && integer(right);
-}
-
-// "@Handler()" of a procedure is the function itself, as BindEvent and the filters take it.
-// A variable, an array or a string lives in the script, not in the page's heap, so it has no
-// address to give: any other address is refused.
-Piece ExpressionPrinter::address(const Expr& e) {
-    const Expr& of = tree_.exprs[tree_.child(e.children, 0)];
-    if (of.kind == ExprKind::kCall && of.children.count == 0)
-        if (const Procedure* p = typed_.procedureNamed(of.text)) return atom(p->scriptName);
-    diag_.error(message::notSupported(line_, L"address " + std::wstring(e.text)));
-    return atom(L"0");
 }
 
 // "p\pos\x" is p.pos.x: fields in lower case, without "$". "l()\items()" is the current
@@ -545,7 +535,8 @@ bool ExpressionPrinter::throughPointer(NodeId id, std::optional<HeapField>* heap
         NodeId base = tree_.child(tree_.exprs[at].children, 0);
         const Expr& b = tree_.exprs[base];
         const Field* f = b.kind == ExprKind::kField ? typed_.fields[base] : nullptr;
-        if (b.kind == ExprKind::kPointer || (f != nullptr && f->shape == Field::Shape::kPointer))
+        if (b.kind == ExprKind::kPointer || (f != nullptr && f->shape == Field::Shape::kPointer) ||
+            heapVariable(base) != nullptr)
             through = true;
         at = base;
     }
@@ -564,6 +555,12 @@ void ExpressionPrinter::refuseHeapField(std::wstring_view what) {
 // Where the fields of `base` start in the heap, and the structure found there.
 bool ExpressionPrinter::heapBase(NodeId base, std::wstring& address, std::wstring& structure) {
     const Expr& b = tree_.exprs[base];
+    if (const Variable* v = heapVariable(base);
+        v != nullptr && v->type.kind == ValueKind::kStructure) {
+        address = v->scriptName;
+        structure = typed_.structures[static_cast<size_t>(v->type.structure)].scriptName;
+        return true;
+    }
     if (b.kind == ExprKind::kPointer) {
         const Variable* v = typed_.variableOf(base);
         if (v == nullptr || v->pointee.empty()) {

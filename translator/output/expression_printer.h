@@ -40,7 +40,9 @@ public:
     // `line` is the program line being written, for messages.
     ExpressionPrinter(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag,
                       const int& line)
-        : tree_(tree), typed_(typed), types_(typed.types), diag_(diag), line_(line) {}
+        : tree_(tree), typed_(typed), types_(typed.types), diag_(diag), line_(line) {
+        markAddressed();
+    }
 
     // A value on its way into a place of type `target`: a float rounded into an integer place,
     // a truth as 1 or 0, a narrow integer wrapped.
@@ -80,6 +82,20 @@ public:
     // message for a field a Peek cannot read (a string, a structure, a list).
     std::wstring heapRead(const HeapField& f);
     std::wstring heapWrite(const HeapField& f, NodeId value);
+    // A variable whose address is taken anywhere in its scope ("@count", "@pos", "@name$")
+    // lives in the heap for all its life, so that the pointer and the name agree: the script
+    // variable holds its block's address. A number or a structure of numbers gets its block
+    // where its scope begins; a string's text is kept as PokeS with #PB_Unicode writes it.
+    bool inHeap(const Variable& v) const;
+    // The block a number or a structure in the heap takes; nullopt for a string.
+    std::optional<long long> heapSize(const Variable& v) const;
+    // "x=AllocateMemory(8)" and the like: the block of `v` made with `initial` in it (a
+    // script value, or empty for the cleared block), or "" for a string.
+    std::wstring heapHome(const Variable& v, const std::wstring& initial);
+    // The statement writing `value` to a variable in the heap through its name.
+    std::wstring heapVariableWrite(const Variable& v, NodeId value);
+    // The variable a name in the heap means; null for any other node.
+    const Variable* heapVariable(NodeId id) const;
     // A procedure and an array, list or map of one name: "total(1)" could be either. The
     // call is taken, and the name reported once a line.
     bool namesContainerToo(std::wstring_view name);
@@ -121,6 +137,10 @@ private:
     void joined(NodeId id, NodeId other, Piece& p);
     Piece asText(NodeId id, Piece p);
     Piece address(const Expr& e);
+    void markAddressed();
+    NodeId placeRoot(NodeId id) const;
+    bool heapHolds(ValueType type, int depth) const;
+    Piece heapVariableRead(const Variable& v);
     static Piece infix(const OperatorRow& row, const Piece& left, const Piece& right);
 
     const SyntaxTree& tree_;
@@ -136,6 +156,7 @@ private:
     bool heapBase(NodeId base, std::wstring& address, std::wstring& structure);
     void refuseHeapField(std::wstring_view what);
     int heapRefusedLine_ = -1;
+    std::vector<char> addressed_; // by variable index: its address is taken somewhere
     NodeId substituted_ = kNoNode;
     int sharedNameLine_ = -1;
     std::unordered_set<std::wstring> containerNames_; // their script names, made on first need

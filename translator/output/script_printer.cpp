@@ -32,7 +32,7 @@ PrintedScript ScriptPrinter::program() {
             diag_.error(message::notSupported(tree_.exprs[v.initial].at.line,
                                               L"Static value that is not constant"));
         }
-        write(L"var " + v.scriptName + L"=" + initial);
+        write(L"var " + v.scriptName + L"=" + (ex_.inHeap(v) ? L"0" : initial));
     }
     for (const Container& c : typed_.containers)
         if (c.procedure < 0 || c.statik) write(L"var " + c.scriptName + L"=0;");
@@ -42,6 +42,7 @@ PrintedScript ScriptPrinter::program() {
     // The main program: INIT and the functions its loops are cut into.
     LoopSegments segments(L"}");
     segments_ = &segments;
+    heapHomes();
     dataSections(tree_.program);
     statements(tree_.program);
     segments_ = nullptr;
@@ -149,8 +150,14 @@ void ScriptPrinter::procedure(const Procedure& p) {
     write(header + L"){");
     for (int index : p.locals) {
         const Variable& v = typed_.variables[static_cast<size_t>(index)];
-        if (v.home == Variable::Home::kLocal)
+        if (v.home == Variable::Home::kLocal && ex_.inHeap(v)) {
+            std::wstring home = ex_.heapHome(v, {});
+            write(L"var " + v.scriptName + L"=" + (home.empty() ? L"0" : home) + L";");
+        } else if (v.home == Variable::Home::kLocal) {
             write(L"var " + v.scriptName + L"=" + emptyValue(v.type) + L";");
+        } else if (v.home == Variable::Home::kParameter && ex_.inHeap(v)) {
+            write(v.scriptName + L"=" + ex_.heapHome(v, v.scriptName) + L";");
+        }
     }
     for (int index : p.containers) {
         const Container& c = typed_.containers[static_cast<size_t>(index)];
@@ -162,10 +169,10 @@ void ScriptPrinter::procedure(const Procedure& p) {
         dispatchBody(s.body);
     else
         statements(s.body);
-    current_ = nullptr;
     bool returns = s.body.count > 0 &&
                    tree_.stmts[tree_.child(s.body, s.body.count - 1)].kind == StmtKind::kReturn;
-    if (!returns || dispatch) write(L"return " + emptyValue(p.result) + L";");
+    if (!returns || dispatch) write(L"return " + returned(emptyValue(p.result)) + L";");
+    current_ = nullptr;
     write(L"}");
 }
 
@@ -330,6 +337,11 @@ void ScriptPrinter::assignment(const Stmt& s) {
         return write(ex_.expr(place).text + L"=" + ex_.stored(exprAt(s, 1), types_[place]) + L";");
     if (kind != ExprKind::kName && kind != ExprKind::kPointer)
         return ex_.unsupported(L"a place other than a variable");
+    if (const Variable* v = ex_.heapVariable(place)) {
+        std::wstring text = ex_.heapVariableWrite(*v, exprAt(s, 1));
+        if (!text.empty()) write(text + L";");
+        return;
+    }
     write(ex_.variableName(place) + L"=" +
           ex_.stored(exprAt(s, 1), typed_.variableOf(place)->type) + L";");
 }
@@ -365,6 +377,11 @@ void ScriptPrinter::definition(const Stmt& s) {
             continue;
         }
         if (item.exprs.count < 2 || v->home == Variable::Home::kStatic) continue;
+        if (ex_.inHeap(*v)) {
+            std::wstring text = ex_.heapVariableWrite(*v, exprAt(item, 1));
+            if (!text.empty()) write(text + L";");
+            continue;
+        }
         write(v->scriptName + L"=" + ex_.stored(exprAt(item, 1), v->type) + L";");
     }
 }
@@ -540,6 +557,10 @@ std::wstring ScriptPrinter::placeText(NodeId place) {
         if (heap) ex_.unsupported(L"Read or Swap of a field through a pointer");
         return {};
     }
+    if (ex_.heapVariable(place) != nullptr) {
+        ex_.unsupported(L"Read or Swap of a variable whose address is taken");
+        return {};
+    }
     if (e.kind == ExprKind::kName || e.kind == ExprKind::kPointer) return ex_.variableName(place);
     if (e.kind == ExprKind::kField || e.kind == ExprKind::kIndex) return ex_.expr(place).text;
     ex_.unsupported(L"a place other than a variable, an element or a field");
@@ -573,8 +594,8 @@ void ScriptPrinter::dataSections(NodeRange range) {
 
 void ScriptPrinter::procedureReturn(const Stmt& s) {
     ValueType result = current_ != nullptr ? current_->result : ValueType{};
-    if (s.exprs.count == 0) return write(L"return " + emptyValue(result) + L";");
-    write(L"return " + ex_.stored(exprAt(s, 0), result) + L";");
+    if (s.exprs.count == 0) return write(L"return " + returned(emptyValue(result)) + L";");
+    write(L"return " + returned(ex_.stored(exprAt(s, 0), result)) + L";");
 }
 
 void ScriptPrinter::call(const Stmt& s) {
@@ -614,11 +635,16 @@ void ScriptPrinter::structureCommand(const Stmt& s) {
     std::vector<std::wstring> target;
     for (std::uint32_t k = 0; k < places && k < s.exprs.count; ++k) {
         const Expr& at = tree_.exprs[exprAt(s, k)];
-        if (at.kind == ExprKind::kAddress) target.push_back(placeText(tree_.child(at.children, 0)));
+        if (at.kind == ExprKind::kPointer) target.push_back(ex_.variableName(exprAt(s, k)));
+        if (at.kind != ExprKind::kAddress) continue;
+        NodeId place = tree_.child(at.children, 0);
+        bool heap = ex_.heapVariable(place) != nullptr || ex_.throughPointer(place);
+        target.push_back(heap ? ex_.variableName(place) : placeText(place));
     }
     if (st == typed_.structureIds.end() || target.size() != places)
         return ex_.unsupported(std::wstring(s.name) + L" of other than addresses and a structure");
     const Structure& structure = typed_.structures[static_cast<size_t>(st->second)];
+    if (heapStructureCommand(s, places, structure)) return;
     if (target[0].empty() || target.back().empty()) return; // reported as a place
     if (copy) return write(L"QLCX_Refill(" + target[1] + L",QLCX_Clone(" + target[0] + L"));");
     if (equalsIgnoreCase(s.name, L"clearstructure"))

@@ -40,6 +40,9 @@ public:
 
     // Literals, constants and operators only: a value known before the program runs.
     bool isConstant(NodeId id) const;
+    void heapHomes();
+    std::wstring returned(std::wstring value);
+    bool heapStructureCommand(const Stmt& s, std::uint32_t places, const Structure& structure);
 
     // A structure's constructor and element factory: every field with its empty value, a
     // static array, a structure, a list or a map field made anew for each element.

@@ -58,16 +58,21 @@ NodeId Parser::postfix() {
             node.children = links(parts);
             value = add(node);
         } else if (isSymbol(token, L"[")) {
-            Expr node = exprAt(ExprKind::kIndex, pos_++);
-            NodeId index = expression(0);
-            expect(L"]");
-            node.children = links({value, index});
-            value = add(node);
+            value = indexOf(value);
         } else {
             break;
         }
     }
     return value;
+}
+
+// "cells[i]": an element of a static array field, after the field.
+NodeId Parser::indexOf(NodeId value) {
+    Expr node = exprAt(ExprKind::kIndex, pos_++);
+    NodeId index = expression(0);
+    expect(L"]");
+    node.children = links({value, index});
+    return add(node);
 }
 
 NodeId Parser::fieldOf(NodeId value) {
@@ -133,7 +138,8 @@ NodeId Parser::primary() {
         return add(node);
     }
     case TokenKind::kAddress: {
-        // "@x", "@Handler()", "@a(2)", "@*p": the address of what the rest names.
+        // "@x", "@Handler()", "@a(2)", "@*p", "@p\pos\x", "@*p\cells[2]": the address of
+        // the whole place the rest names, its fields among it.
         Expr node = exprAt(ExprKind::kAddress, pos_);
         Expr operand = exprAt(ExprKind::kName, pos_++);
         operand.text = token.text.substr(1);
@@ -145,7 +151,17 @@ NodeId Parser::primary() {
             operand.kind = ExprKind::kCall;
             operand.children = links(arguments());
         }
-        node.children = links({add(operand)});
+        NodeId place = add(operand);
+        while (!failed_ && pos_ < tokens_.size()) {
+            if (tokens_[pos_].kind == TokenKind::kField) {
+                place = fieldOf(place);
+            } else if (isSymbol(tokens_[pos_], L"[")) {
+                place = indexOf(place);
+            } else {
+                break;
+            }
+        }
+        node.children = links({place});
         return add(node);
     }
     case TokenKind::kName:

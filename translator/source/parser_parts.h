@@ -303,6 +303,7 @@ private:
     NodeId primary();
     // "\x" after a value: its field x, with the brackets of a list field where written.
     NodeId fieldOf(NodeId value);
+    NodeId indexOf(NodeId value);
     // The value of the innermost open With block, for a "\x" where a value starts; none
     // outside one.
     NodeId withSubject() const;
