@@ -393,6 +393,11 @@ function SortList(l, options) {
     QLCX_Sort(l, 3, l[2], options, -1);
 }
 
+// The place among a structure's fields of the one at a byte offset; -1 for none.
+function QLCX_FieldAt(offsets, offset) {
+    return offsets.indexOf(QLCX_Number(offset));
+}
+
 function SortStructuredArray(a, options, field, type, first, last) {
     if (first || first === 0) {
         QLCX_Sort(a, first, last, options, field);

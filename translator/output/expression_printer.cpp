@@ -344,10 +344,36 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         if (whole && wholeContainer(args[i], text)) continue;
         if (equalsIgnoreCase(name, L"bool"))
             text += condition(args[i]);
+        else if (i == 2 && (equalsIgnoreCase(name, L"sortstructuredarray") ||
+                            equalsIgnoreCase(name, L"sortstructuredlist")))
+            text += sortedField(args[0], args[2]);
         else
             text += value(args[i], takesFloatArgument(name, i)).text;
     }
     return text + L")";
+}
+
+// The field a structured sort compares, from its byte offset ("OffsetOf(Player\score)", or
+// a number the program computed): the runtime names a field by its place among the fields,
+// so the offset is looked up among those of the elements' structure.
+std::wstring ExpressionPrinter::sortedField(NodeId sorted, NodeId offset) {
+    std::wstring value = this->value(offset, false).text;
+    const Container* c = typed_.containerOf(sorted);
+    const Field* f = tree_.exprs[sorted].kind == ExprKind::kField ? typed_.fields[sorted] : nullptr;
+    ValueType element = c != nullptr ? c->element : f != nullptr ? f->type : ValueType{};
+    const std::vector<FieldLayout>* fields =
+        element.kind == ValueKind::kStructure && typed_.layouts != nullptr
+            ? typed_.layouts->fieldsOf(
+                  typed_.structures[static_cast<size_t>(element.structure)].scriptName)
+            : nullptr;
+    if (fields == nullptr) {
+        unsupported(L"a structured sort of elements that are no structure");
+        return L"-1";
+    }
+    std::wstring offsets;
+    for (const FieldLayout& field : *fields)
+        offsets += (offsets.empty() ? L"" : L",") + std::to_wstring(field.offset);
+    return L"QLCX_FieldAt([" + offsets + L"]," + value + L")";
 }
 
 // The runtime's awaited form of a waiting command where it is awaited; empty elsewhere.

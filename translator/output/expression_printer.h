@@ -125,6 +125,7 @@ private:
     static Piece constantPiece(const ConstantValue& v);
     std::wstring describeArgument(const Expr& call) const;
     Piece callExpr(NodeId id, const Expr& e);
+    std::wstring sortedField(NodeId sorted, NodeId offset);
     std::wstring procedureCall(const Procedure& p, const std::vector<NodeId>& args);
     Piece unary(NodeId id, const Expr& e);
     Piece inFloats(NodeId id, Piece p);

@@ -144,12 +144,14 @@ std::optional<long long> StructureLayouts::sizeOf(std::wstring_view type) const 
 
 std::optional<long long> StructureLayouts::offsetOf(std::wstring_view structure,
                                                     std::wstring_view field) const {
+    const FieldLayout* f = this->field(structure, field);
+    if (f == nullptr) return std::nullopt;
+    return f->offset;
+}
+
+const std::vector<FieldLayout>* StructureLayouts::fieldsOf(std::wstring_view structure) const {
     auto it = fields_.find(toLower(structure));
-    if (it == fields_.end()) return std::nullopt;
-    std::wstring key = fieldKey(field);
-    for (size_t k = 0; k < it->second.size(); ++k)
-        if (it->second[k].name == key) return static_cast<long long>(k);
-    return std::nullopt;
+    return it == fields_.end() ? nullptr : &it->second;
 }
 
 std::optional<ConstantValue> StructureLayouts::callValue(const SyntaxTree& tree,

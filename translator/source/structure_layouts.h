@@ -3,10 +3,8 @@
 // the program is parsed, since a constant may be defined by it ("#Record = SizeOf(Entry)")
 // and constants decide compiler conditions, and it is the one layout: constant definitions
 // and the page's expressions both read it.
-//   Structure Point : x.l : y.l : EndStructure   -> SizeOf(Point) = 8, OffsetOf(Point\y) = 1
-// An offset is the field's position among the structure's fields rather than its byte
-// offset: the page names a field by its position (names are shortened when the page is
-// compacted, their order is not).
+//   Structure Point : x.l : y.l : EndStructure   -> SizeOf(Point) = 8, OffsetOf(Point\y) = 4
+// Structures are packed, with no room between fields, as in the dialect's memory.
 #include "translator/source/constant_folder.h"
 #include "translator/source/syntax_tree.h"
 
@@ -49,8 +47,12 @@ public:
     // structure or the field is not known.
     const FieldLayout* field(std::wstring_view structure, std::wstring_view name) const;
 
-    // "OffsetOf(Point\y)": nullopt for a structure or a field that is not known.
+    // "OffsetOf(Point\y)": the field's byte offset; nullopt for a structure or a field that
+    // is not known.
     std::optional<long long> offsetOf(std::wstring_view structure, std::wstring_view field) const;
+    // The fields of a structure in their order (a base structure's first); null when it is
+    // not known.
+    const std::vector<FieldLayout>* fieldsOf(std::wstring_view structure) const;
 
     // The value of a SizeOf or OffsetOf call of the tree; nullopt for any other call, or one
     // whose type or field is not known.

@@ -39,7 +39,7 @@ Module T
 EndModule
 T::Run()
 ; expect:
-; 16 1 1 1 1 42 he 3 1.5 A 66
+; 16 8 1 1 1 42 he 3 1.5 A 66
 ; 5
 ; five
 ; 1

@@ -24,5 +24,5 @@ Debug e\marks[4]
 ; large
 ; 42
 ; 21
-; 1
+; 20
 ; 7
