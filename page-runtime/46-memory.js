@@ -291,6 +291,8 @@ function PokeQ(address, value) {
         QLCX_MemStore(address, 8);
         return;
     }
+    // Only a procedure is neither a number, nor NaN, nor text.
+    if (value != value * 1 && value == value && value !== value + "") { value = QLCX_FnIndex(value); }
     value = Math.floor(QLCX_Number(value));
     var high = Math.floor(value / 4294967296);
     QLCX_ValueInts[0] = value - high * 4294967296;
@@ -360,4 +362,70 @@ function PokeS(address, text, length, flags) {
 // MemoryStringLength(address [, format]): the characters before the zero.
 function MemoryStringLength(address, format) {
     return PeekS(address, -1, format).length;
+}
+
+// The data sections in the heap, for "?label": the values are noted with their offsets while
+// the sections are given, then placed in one block, packed, each in its own width; a string
+// is its characters, two bytes each, and a zero. IncludeBinary's bytes come from the file the
+// conversion embedded in the page.
+var QLCX_DataItems = [];
+var QLCX_DataOffsets = [];
+var QLCX_DataSize = 0;
+var QLCX_DataStart = 0;
+var QLCX_DataTypes = "bawucl" + "fiqd";
+var QLCX_DataWidths = [1, 1, 2, 2, 2, 4, 4, 8, 8, 8];
+var QLCX_DataPokes = [PokeB, PokeA, PokeW, PokeU, PokeC, PokeL, PokeF, PokeI, PokeQ, PokeD];
+
+function QLCX_DataNote(type, value) {
+    QLCX_DataItems.push([type, value, QLCX_DataSize]);
+    if (type == "s") {
+        QLCX_DataSize = QLCX_DataSize + ("" + QLCX_Text(value)).length * 2 + 2;
+    } else if (type == "bytes") {
+        QLCX_DataSize = QLCX_DataSize + value.length;
+    } else {
+        QLCX_DataSize = QLCX_DataSize + QLCX_DataWidths[QLCX_DataTypes.indexOf(type)];
+    }
+}
+
+function QLCX_DataLabel(name) {
+    QLCX_DataOffsets[name] = QLCX_DataSize;
+}
+
+function databinary(name) {
+    QLCX_LoadFiles();
+    var path = QLCX_FilePath(name);
+    if (QLCX_FileKind[path] != 1) { throw new Error("IncludeBinary file not in the page: " + name); }
+    QLCX_DataNote("bytes", QLCX_FileBytes(path));
+}
+
+function QLCX_DataPlace() {
+    QLCX_DataStart = AllocateMemory(QLCX_DataSize + 2);
+    for (var k = 0; k < QLCX_DataItems.length; k++) {
+        var item = QLCX_DataItems[k];
+        var at = QLCX_DataStart + item[2];
+        if (item[0] == "s") {
+            PokeS(at, item[1]);
+        } else if (item[0] == "bytes") {
+            for (var i = 0; i < item[1].length; i++) { QLCX_MemBytes[at + i] = item[1][i]; }
+        } else {
+            QLCX_DataPokes[QLCX_DataTypes.indexOf(item[0])](at, item[1]);
+        }
+    }
+}
+
+function QLCX_DataAddress(label) {
+    return QLCX_DataStart + QLCX_DataOffsets[label];
+}
+
+// A procedure's address in the heap: "PokeI(p, @Proc())" and "Data.i @Proc()" store a small
+// number, the procedure's place in this table, which a method call looks up again.
+var QLCX_FnTable = [0];
+
+function QLCX_FnIndex(f) {
+    var k = QLCX_FnTable.indexOf(f);
+    if (k < 0) {
+        k = QLCX_FnTable.length;
+        QLCX_FnTable.push(f);
+    }
+    return k;
 }

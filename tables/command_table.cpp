@@ -645,6 +645,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"DataSection", L""},
         {L"EndDataSection", L""},
         {L"Data.t values", L""},
+        {L"IncludeBinary file", L""},
         {L"Read.t variable", L""},
         {L"Restore", L""},
         {L"Goto label", L""},

@@ -129,6 +129,15 @@ Piece ExpressionPrinter::expr(NodeId id) {
         return binary(id, e);
     case ExprKind::kAddress:
         return address(e);
+    case ExprKind::kLabelAddress: {
+        std::wstring label = toLower(e.text);
+        if (dataLabels_.count(label) == 0) {
+            diag_.error(message::atLine(line_, L"label not found in a data section: " +
+                                                   std::wstring(e.text)));
+            return atom(L"0");
+        }
+        return atom(L"QLCX_DataAddress(\"" + label + L"\")");
+    }
     case ExprKind::kInvoke: {
         std::vector<NodeId> args;
         for (std::uint32_t k = 1; k < e.children.count; ++k)

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <unordered_set>
 #include <utility>
@@ -92,6 +93,8 @@ public:
 
     void setWaitForm(WaitForm form) { waitForm_ = form; }
     WaitForm waitForm() const { return waitForm_; }
+    // The labels of the data sections, in lower case: what "?label" may name.
+    void setDataLabels(std::set<std::wstring> labels) { dataLabels_ = std::move(labels); }
     // By procedure index, the procedures that wait: their calls are awaited.
     void setWaitingProcedures(const std::vector<char>* waiting) { waiting_ = waiting; }
     // Whether something was awaited since the last call.
@@ -130,6 +133,7 @@ private:
     const int& line_;
     bool floats_ = false;
     WaitForm waitForm_ = WaitForm::kAsWritten;
+    std::set<std::wstring> dataLabels_;
     const std::vector<char>* waiting_ = nullptr;
     bool awaited_ = false;
     std::optional<HeapField> heapField(NodeId id);

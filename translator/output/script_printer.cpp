@@ -16,6 +16,7 @@ PrintedScript ScriptPrinter::run() {
 
 PrintedScript ScriptPrinter::program() {
     line_ = 0;
+    dataInHeap_ = dataLabels();
     for (const Structure& st : typed_.structures) structure(st);
     for (const Variable& v : typed_.variables) {
         if (v.home != Variable::Home::kMain && v.home != Variable::Home::kGlobal &&
@@ -280,6 +281,9 @@ void ScriptPrinter::plainStatement(const Stmt& s) {
         return swap(s);
     case StmtKind::kDataSection:
         return; // the data is given at start
+    case StmtKind::kIncludeBinary:
+        // Outside a data section the bytes would sit among the program's own code.
+        return diag_.error(message::notSupported(line_, L"IncludeBinary outside a DataSection"));
     case StmtKind::kLabel:
         // The main program's and a procedure body's own labels were placed already.
         return diag_.error(message::notSupported(line_, L"a label inside a block of a procedure"));
@@ -513,23 +517,49 @@ std::wstring ScriptPrinter::placeText(NodeId place) {
     return {};
 }
 
+bool ScriptPrinter::dataLabels() {
+    std::set<std::wstring> labels;
+    for (std::uint32_t i = 0; i < tree_.program.count; ++i) {
+        const Stmt& s = tree_.stmts[tree_.child(tree_.program, i)];
+        if (s.kind != StmtKind::kDataSection) continue;
+        for (std::uint32_t k = 0; k < s.body.count; ++k)
+            if (const Stmt& d = tree_.stmts[tree_.child(s.body, k)]; d.kind == StmtKind::kLabel)
+                labels.insert(toLower(d.name));
+    }
+    ex_.setDataLabels(std::move(labels));
+    for (const Expr& e : tree_.exprs)
+        if (e.kind == ExprKind::kLabelAddress) return true;
+    return false;
+}
+
+// Read takes the values as they are; a program that asks for a label's address also gets
+// them laid out in the heap as the desktop lays them out: packed in source order, each in its
+// own width, a string as its characters and a zero. Only such a program pays for the layout.
 void ScriptPrinter::dataSections(NodeRange range) {
+    bool any = false;
     for (std::uint32_t i = 0; i < range.count; ++i) {
         const Stmt& s = tree_.stmts[tree_.child(range, i)];
         if (s.kind != StmtKind::kDataSection) continue;
+        any = true;
         for (std::uint32_t k = 0; k < s.body.count; ++k) {
             const Stmt& d = tree_.stmts[tree_.child(s.body, k)];
             line_ = d.at.line;
             if (d.kind == StmtKind::kLabel) {
                 write(L"datalabel(\"" + toLower(d.name) + L"\");");
             } else if (d.kind == StmtKind::kData) {
+                std::wstring type = d.suffix.empty() ? L"i" : toLower(d.suffix.substr(1));
+                std::wstring width = dataInHeap_ ? L",\"" + type + L"\"" : L"";
                 for (std::uint32_t v = 0; v < d.exprs.count; ++v)
-                    write(L"datavalue(" + ex_.value(exprAt(d, v), false).text + L");");
+                    write(L"datavalue(" + ex_.value(exprAt(d, v), false).text + width + L");");
+            } else if (d.kind == StmtKind::kIncludeBinary) {
+                // The name is a literal of the script: the conversion embeds that file.
+                write(L"databinary(\"" + std::wstring(d.name) + L"\");");
             } else {
                 ex_.unsupported(L"this statement in a data section");
             }
         }
     }
+    if (any && dataInHeap_) write(L"QLCX_DataPlace();");
 }
 
 void ScriptPrinter::procedureReturn(const Stmt& s) {

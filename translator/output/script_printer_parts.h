@@ -104,6 +104,8 @@ public:
 
     // The data sections' values, given to the page at start in the order they stand.
     void dataSections(NodeRange range);
+    // Hands the data labels to the expression printer; whether any "?label" asks for one.
+    bool dataLabels();
 
     void procedureReturn(const Stmt& s);
 
@@ -222,6 +224,7 @@ public:
     std::vector<char> waiting_;       // by procedure index: it waits
     WaitFinder waits_;
     LoopSegments* segments_ = nullptr; // while the main program is written
+    bool dataInHeap_ = false;          // a "?label" asks for the data's bytes
     // The main program's loops that are cut into functions, innermost last: the line that
     // steps a For's counter, which a Continue runs before the loop's test.
     std::vector<std::wstring> levelSteps_;

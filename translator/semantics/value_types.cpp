@@ -637,6 +637,7 @@ private:
                     : kInteger;
             break;
         case ExprKind::kCharacter:
+        case ExprKind::kLabelAddress:
             t = kInteger;
             break;
         case ExprKind::kConstant:

@@ -105,6 +105,7 @@ void Parser::keywordStatement() {
         return;
     }
     if (word == L"data"sv) return place(listStatement(StmtKind::kData));
+    if (word == L"includebinary"sv) return place(includeBinary());
     if (word == L"read"sv) return place(listStatement(StmtKind::kRead));
     if (word == L"restore"sv) return place(named(StmtKind::kRestore));
     if (word == L"goto"sv) return place(named(StmtKind::kGoto));
@@ -144,7 +145,7 @@ void Parser::importedFunction() {
 }
 
 bool Parser::dataStatement() const {
-    if (atWord(L"data") || atWord(L"enddatasection")) return true;
+    if (atWord(L"data") || atWord(L"enddatasection") || atWord(L"includebinary")) return true;
     return tokens_.size() == 1 && tokens_[0].kind == TokenKind::kName &&
            tokens_[0].text.back() != L'$';
 }
@@ -233,6 +234,18 @@ NodeId Parser::named(StmtKind kind) {
     Stmt s = started(kind);
     ++pos_;
     s.name = nameAfter();
+    return finished(s, {});
+}
+
+NodeId Parser::includeBinary() {
+    Stmt s = started(StmtKind::kIncludeBinary);
+    ++pos_;
+    if (pos_ + 1 == tokens_.size() && tokens_[pos_].kind == TokenKind::kString) {
+        std::wstring_view text = tokens_[pos_++].text;
+        s.name = text.substr(1, text.size() - 2);
+    } else {
+        fail(pos_);
+    }
     return finished(s, {});
 }
 

@@ -204,6 +204,9 @@ private:
 
     NodeId named(StmtKind kind);
 
+    // "IncludeBinary "data/logo.png"", its name as the reader left it.
+    NodeId includeBinary();
+
     // "For i = 1 To 10 Step 2": the variable, the bounds and the step.
     NodeId forHeader();
 
