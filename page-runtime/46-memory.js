@@ -420,12 +420,25 @@ function QLCX_DataAddress(label) {
 // A procedure's address in the heap: "PokeI(p, @Proc())" and "Data.i @Proc()" store a small
 // number, the procedure's place in this table, which a method call looks up again.
 var QLCX_FnTable = [0];
+// By place, whether the procedure waits: written as an async function, its call gives a
+// promise, which a method call cannot wait for.
+var QLCX_FnWaits = [0];
 
 function QLCX_FnIndex(f) {
     var k = QLCX_FnTable.indexOf(f);
     if (k < 0) {
         k = QLCX_FnTable.length;
         QLCX_FnTable.push(f);
+        QLCX_FnWaits.push(("" + f).substr(0, 5) == "async");
     }
     return k;
+}
+
+// The procedure at place `slot` of the table an object's first field points at.
+function QLCX_Method(object, slot) {
+    var k = PeekI(PeekI(object) + slot * 8);
+    var f = QLCX_FnTable[k];
+    if (!f) { throw new Error("called something that is not a procedure"); }
+    if (QLCX_FnWaits[k]) { throw new Error("not supported: a method that waits"); }
+    return f;
 }

@@ -655,6 +655,8 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"With expr", L""},
         {L"EndWith", L""},
         {L"Prototype[.type] Name(params)", L""},
+        {L"Interface Name [Extends Base]", L""},
+        {L"EndInterface", L""},
         {L"DeclareModule Name", L""},
         {L"EndDeclareModule", L""},
         {L"Module Name", L""},

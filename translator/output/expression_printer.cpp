@@ -192,6 +192,8 @@ Piece ExpressionPrinter::address(const Expr& e) {
 // "p\pos\x" is p.pos.x: fields in lower case, without "$". "l()\items()" is the current
 // element of a list field, "m()\ages(k)" a map field's element by key.
 Piece ExpressionPrinter::fieldExpr(NodeId id, const Expr& e) {
+    if (auto slot = typed_.methodSlots.find(id); slot != typed_.methodSlots.end())
+        return methodCall(e, slot->second);
     std::optional<HeapField> heap;
     if (throughPointer(id, &heap)) {
         std::wstring read = heap ? heapRead(*heap) : std::wstring();
@@ -312,6 +314,23 @@ Piece ExpressionPrinter::callExpr(NodeId id, const Expr& e) {
 }
 
 // What a procedure variable holds, called; 0 stops the program as not callable.
+// "obj\Area(x)" is QLCX_Method(obj,0)(obj,x): the procedure at the method's place in the
+// table the object's first field points at, given the object first. The object is written
+// twice, so it must be a name: a call in its place would run twice.
+Piece ExpressionPrinter::methodCall(const Expr& e, int slot) {
+    NodeId object = tree_.child(e.children, 0);
+    ExprKind kind = tree_.exprs[object].kind;
+    if (kind != ExprKind::kName && kind != ExprKind::kPointer) {
+        unsupported(L"a method call on something other than a variable");
+        return atom(L"0");
+    }
+    std::wstring self = expr(object).text;
+    std::wstring text = L"QLCX_Method(" + self + L"," + std::to_wstring(slot) + L")(" + self;
+    for (std::uint32_t k = 1; k < e.children.count; ++k)
+        text += L"," + value(tree_.child(e.children, k), false).text;
+    return atom(text + L")");
+}
+
 std::wstring ExpressionPrinter::callThrough(const std::wstring& callee,
                                             const std::vector<NodeId>& args) {
     std::wstring text = callee + L"(";

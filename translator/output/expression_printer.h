@@ -66,6 +66,7 @@ public:
     // "function Not found", once a line for each name (in any letter case).
     void missingFunction(std::wstring_view name);
     std::wstring callThrough(const std::wstring& callee, const std::vector<NodeId>& args);
+    Piece methodCall(const Expr& e, int slot);
     void unsupported(std::wstring_view what);
     // A pointer is a variable holding an address of the page's heap. A field reached through
     // one ("*p\x", "*p\pos\y", "*p\cells[2]", "p\next\x" through a pointer field) lives

@@ -248,7 +248,8 @@ void ScriptPrinter::plainStatement(const Stmt& s) {
         return statements(s.body); // its fields name their value themselves
     case StmtKind::kImport:
     case StmtKind::kPrototype:
-        return; // an Import was refused where it was read; a Prototype writes nothing
+    case StmtKind::kInterface:
+        return; // an Import was refused where it was read; a Prototype or Interface writes nothing
     case StmtKind::kEvaluate:
         return write(ex_.value(exprAt(s, 0), false).text + L";");
     case StmtKind::kFor:

@@ -22,6 +22,7 @@ void Parser::statement(size_t index) {
     if (frames_.back().kind == StmtKind::kStructure && !atWord(L"endstructure")) return field();
     if (frames_.back().kind == StmtKind::kImport && !atWord(L"endimport"))
         return importedFunction();
+    if (frames_.back().kind == StmtKind::kInterface && !atWord(L"endinterface")) return method();
     if (frames_.back().kind == StmtKind::kDataSection && !dataStatement()) {
         // A section never closed ends where its data does: the program after it runs,
         // and its one message is the section's. In a closed one the statement is refused.
@@ -98,6 +99,11 @@ void Parser::keywordStatement() {
         if (!structureClosed())
             return report(message::withoutEnd(line_, L"Structure", L"EndStructure"));
         return open(structureHeader());
+    }
+    if (word == L"interface"sv) {
+        if (!structureClosed(L"endinterface"))
+            return report(message::withoutEnd(line_, L"Interface", L"EndInterface"));
+        return open(structureHeader(StmtKind::kInterface));
     }
     if (word == L"datasection"sv) {
         open(bare(StmtKind::kDataSection));
@@ -321,10 +327,10 @@ NodeId Parser::parameter() {
     return add(p);
 }
 
-bool Parser::structureClosed() const {
+bool Parser::structureClosed(std::wstring_view closer) const {
     for (size_t k = index_ + 1; k < statements_.size(); ++k) {
         std::wstring lc = toLower(statements_[k]);
-        if (lc == L"endstructure") return true;
+        if (lc == closer) return true;
         if (startsWith(lc, L"structure ") || startsWith(lc, L"procedure ") ||
             startsWith(lc, L"procedure.") || lc == L"endprocedure")
             return false;
@@ -332,8 +338,17 @@ bool Parser::structureClosed() const {
     return false;
 }
 
-NodeId Parser::structureHeader() {
-    Stmt s = started(StmtKind::kStructure);
+void Parser::method() {
+    Stmt s = started(StmtKind::kMethod);
+    if (tokens_[pos_].kind != TokenKind::kName) return report(message::notSupported(line_, text_));
+    s.name = tokens_[pos_++].text;
+    s.suffix = typeSuffix();
+    pos_ = tokens_.size();
+    place(finishedItem(s, {}));
+}
+
+NodeId Parser::structureHeader(StmtKind kind) {
+    Stmt s = started(kind);
     ++pos_;
     s.name = nameAfter();
     if (!failed_ && atWord(L"extends")) {

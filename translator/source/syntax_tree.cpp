@@ -60,6 +60,10 @@ std::wstring_view statementName(StmtKind kind) {
         return L"Data";
     case StmtKind::kIncludeBinary:
         return L"IncludeBinary";
+    case StmtKind::kInterface:
+        return L"Interface";
+    case StmtKind::kMethod:
+        return L"Method";
     case StmtKind::kRead:
         return L"Read";
     case StmtKind::kRestore:

@@ -95,6 +95,8 @@ enum class StmtKind : std::uint8_t {
                 // `name` "List", "Array" or "Map" for a container field
     kDataSection,
     kData,          // `suffix` the type; exprs the values
+    kInterface,     // `name`, `suffix` the base of Extends; body: one kMethod each
+    kMethod,        // a method of an Interface: `name`, `suffix` its result type
     kIncludeBinary, // `name` the file, relative to the main source's folder, "/" between parts
     kRead,          // `suffix` the type; exprs the places
     kRestore,       // `name` the label
