@@ -442,3 +442,35 @@ function QLCX_Method(object, slot) {
     if (QLCX_FnWaits[k]) { throw new Error("not supported: a method that waits"); }
     return f;
 }
+
+// CatchImage, CatchSprite and CatchSound: the bytes at an address, to the end of their block
+// where no size is given, as a data URL the image or sound loads from. A browser tells an
+// image's format from its bytes; a sound needs its type named, so that is read off the first
+// bytes.
+function QLCX_CaughtUrl(address, size) {
+    var k = QLCX_MemBlockAt(QLCX_Number(address));
+    if (k < 0) { QLCX_MemFault(); }
+    var count = Math.floor(QLCX_Number(size));
+    if (!(count > 0)) { count = QLCX_MemStarts[k] + QLCX_MemSizes[k] - address; }
+    QLCX_MemCheck(address, count);
+    var bytes = [];
+    for (var i = 0; i < count; i++) { bytes.push(QLCX_MemBytes[address + i]); }
+    var head = QLCX_DecodeText(bytes.slice(0, 12), QLCX_Ascii);
+    var type = "application/octet-stream";
+    if (head.substr(0, 4) == "RIFF" && head.substr(8, 4) == "WAVE") { type = "audio/wav"; }
+    if (head.substr(0, 4) == "OggS") { type = "audio/ogg"; }
+    if (head.substr(0, 3) == "ID3" || (bytes[0] == 255 && bytes[1] >= 224)) { type = "audio/mpeg"; }
+    return "data:" + type + ";base64," + QLCX_Base64(bytes);
+}
+
+function CatchImage(id, address, size) {
+    return LoadImage(id, QLCX_CaughtUrl(address, size));
+}
+
+function CatchSprite(id, address, flags) {
+    return LoadSprite(id, QLCX_CaughtUrl(address, 0), flags);
+}
+
+function CatchSound(id, address, size, flags) {
+    return LoadSound(id, QLCX_CaughtUrl(address, size), flags);
+}

@@ -200,6 +200,7 @@ const std::vector<CommandRegistration> kRows = [] {
         }},
         {L"Sprites", {
         {L"LoadSprite(ID,path$ [,flags])", L""},
+        {L"CatchSprite(ID,address [,flags])", L""},
         {L"CreateSprite(ID,width,height [,flags])", L""},
         {L"SpriteOutput(ID)", L""},
         {L"SpriteWidth(ID)", L""},
@@ -229,6 +230,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"Sound", {
         {L"InitSound()", L""},
         {L"LoadSound(ID,file$ [,flags])", L""},
+        {L"CatchSound(ID,address [,size [,flags]])", L""},
         {L"PlaySound(ID [,flags [,volume]])", L""},
         {L"StopSound(ID)", L""},
         {L"PauseSound(ID)", L""},
@@ -241,6 +243,7 @@ const std::vector<CommandRegistration> kRows = [] {
         }},
         {L"Images, drawing and time", {
         {L"LoadImage(ID,path$)", L""},
+        {L"CatchImage(ID,address [,size])", L""},
         {L"ImageWidth(ID)", L""},
         {L"ImageHeight(ID)", L""},
         {L"IsImage(ID)", L""},
