@@ -316,11 +316,21 @@ Piece ExpressionPrinter::callExpr(NodeId id, const Expr& e) {
 // What a procedure variable holds, called; 0 stops the program as not callable.
 // "obj\Area(x)" is QLCX_Method(obj,0)(obj,x): the procedure at the method's place in the
 // table the object's first field points at, given the object first. The object is written
-// twice, so it must be a name: a call in its place would run twice.
+// twice, so it must be a name or an element at plain indexes ("shapes(i)"): a call in its
+// place would run twice.
 Piece ExpressionPrinter::methodCall(const Expr& e, int slot) {
     NodeId object = tree_.child(e.children, 0);
-    ExprKind kind = tree_.exprs[object].kind;
-    if (kind != ExprKind::kName && kind != ExprKind::kPointer) {
+    const Expr& of = tree_.exprs[object];
+    bool plain = of.kind == ExprKind::kName || of.kind == ExprKind::kPointer;
+    if (of.kind == ExprKind::kCall && typed_.containerOf(object) != nullptr) {
+        plain = true;
+        for (std::uint32_t k = 0; k < of.children.count; ++k) {
+            ExprKind index = tree_.expr(of.children, k).kind;
+            plain = plain && (index == ExprKind::kName || index == ExprKind::kNumber ||
+                              index == ExprKind::kConstant);
+        }
+    }
+    if (!plain) {
         unsupported(L"a method call on something other than a variable");
         return atom(L"0");
     }

@@ -231,7 +231,9 @@ private:
     bool elementKnown(const Expr& e) {
         if (e.suffix.size() < 2 || typeOfSuffix(e.suffix, e.text).kind != ValueKind::kUnknown)
             return true;
-        if (out_.prototypeIds.count(toLower(e.suffix.substr(1))) != 0) return true;
+        if (out_.prototypeIds.count(toLower(e.suffix.substr(1))) != 0 ||
+            out_.interfaceIds.count(toLower(e.suffix.substr(1))) != 0)
+            return true;
         auto it = structureLines_.find(toLower(e.suffix.substr(1)));
         if (it != structureLines_.end() && it->second <= e.at.line) return true;
         report(message::unknownType(e.at.line, e.at.column,

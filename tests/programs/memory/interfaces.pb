@@ -82,9 +82,17 @@ Show(square)
 Show(circle)
 plain.IShape = circle
 Debug StrD(plain\Area() + square\Area())
+Dim shapes.IShape(1)
+shapes(0) = circle
+shapes(1) = square
+For i = 0 To 1
+  names$ + shapes(i)\Name() + ";"
+Next
+Debug names$
 ; expect:
 ; square = 4
 ; circle of 1 = 3
 ; square = 9
 ; circle of 2 = 12
 ; 21
+; circle of 2;square;
