@@ -62,9 +62,19 @@ std::vector<std::wstring> programLines(const std::vector<std::wstring>& script) 
 std::vector<std::wstring> pageWithFiles(const LoadedSource& loaded,
                                         const std::filesystem::path& output,
                                         const ConversionOptions& options, Diagnostics& diag) {
-    if (!options.embed) return loaded.translation.pageLines;
     std::filesystem::path folder = loaded.source.parent_path();
     if (folder.empty()) folder = ".";
+    if (!options.embed) {
+        // A data section's IncludeBinary is part of the program, not a file it loads: its
+        // bytes go into the page all the same.
+        std::vector<std::wstring> binaries;
+        for (std::wstring& line : programLines(loaded.translation.scriptLines))
+            if (line.find(L"databinary(") != std::wstring::npos)
+                binaries.push_back(std::move(line));
+        if (binaries.empty()) return loaded.translation.pageLines;
+        return withEmbeddedFiles(loaded.translation.pageLines,
+                                 collectEmbeddedFiles(binaries, folder, output, diag));
+    }
     return withEmbeddedFiles(
         loaded.translation.pageLines,
         collectEmbeddedFiles(programLines(loaded.translation.scriptLines), folder, output, diag));

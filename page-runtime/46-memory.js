@@ -304,6 +304,8 @@ function PokeQ(address, value) {
         QLCX_MemStore(address, 8);
         return;
     }
+    // Only a procedure is neither a number, nor NaN, nor text.
+    if (value != value * 1 && value == value && value !== value + "") { value = QLCX_FnIndex(value); }
     value = Math.floor(QLCX_Number(value));
     var high = Math.floor(value / 4294967296);
     QLCX_ValueInts[0] = value - high * 4294967296;
@@ -415,4 +417,115 @@ function QLCX_Unplaced(result, homes) {
         if (homes[k] != 0) { FreeMemory(homes[k]); }
     }
     return result;
+}
+
+// The data sections in the heap, for "?label": the values are noted with their offsets while
+// the sections are given, then placed in one block, packed, each in its own width; a string
+// is its characters, two bytes each, and a zero. IncludeBinary's bytes come from the file the
+// conversion embedded in the page.
+var QLCX_DataItems = [];
+var QLCX_DataOffsets = [];
+var QLCX_DataSize = 0;
+var QLCX_DataStart = 0;
+var QLCX_DataTypes = "bawucl" + "fiqd";
+var QLCX_DataWidths = [1, 1, 2, 2, 2, 4, 4, 8, 8, 8];
+var QLCX_DataPokes = [PokeB, PokeA, PokeW, PokeU, PokeC, PokeL, PokeF, PokeI, PokeQ, PokeD];
+
+function QLCX_DataNote(type, value) {
+    QLCX_DataItems.push([type, value, QLCX_DataSize]);
+    if (type == "s") {
+        QLCX_DataSize = QLCX_DataSize + ("" + QLCX_Text(value)).length * 2 + 2;
+    } else if (type == "bytes") {
+        QLCX_DataSize = QLCX_DataSize + value.length;
+    } else {
+        QLCX_DataSize = QLCX_DataSize + QLCX_DataWidths[QLCX_DataTypes.indexOf(type)];
+    }
+}
+
+function QLCX_DataLabel(name) {
+    QLCX_DataOffsets[name] = QLCX_DataSize;
+}
+
+function databinary(name) {
+    QLCX_LoadFiles();
+    var path = QLCX_FilePath(name);
+    if (QLCX_FileKind[path] != 1) { throw new Error("IncludeBinary file not in the page: " + name); }
+    QLCX_DataNote("bytes", QLCX_FileBytes(path));
+}
+
+function QLCX_DataPlace() {
+    QLCX_DataStart = AllocateMemory(QLCX_DataSize + 2);
+    for (var k = 0; k < QLCX_DataItems.length; k++) {
+        var item = QLCX_DataItems[k];
+        var at = QLCX_DataStart + item[2];
+        if (item[0] == "s") {
+            PokeS(at, item[1]);
+        } else if (item[0] == "bytes") {
+            for (var i = 0; i < item[1].length; i++) { QLCX_MemBytes[at + i] = item[1][i]; }
+        } else {
+            QLCX_DataPokes[QLCX_DataTypes.indexOf(item[0])](at, item[1]);
+        }
+    }
+}
+
+function QLCX_DataAddress(label) {
+    return QLCX_DataStart + QLCX_DataOffsets[label];
+}
+
+// A procedure's address in the heap: "PokeI(p, @Proc())" and "Data.i @Proc()" store a small
+// number, the procedure's place in this table, which a method call looks up again.
+var QLCX_FnTable = [0];
+// By place, whether the procedure waits: written as an async function, its call gives a
+// promise, which a method call cannot wait for.
+var QLCX_FnWaits = [0];
+
+function QLCX_FnIndex(f) {
+    var k = QLCX_FnTable.indexOf(f);
+    if (k < 0) {
+        k = QLCX_FnTable.length;
+        QLCX_FnTable.push(f);
+        QLCX_FnWaits.push(("" + f).substr(0, 5) == "async");
+    }
+    return k;
+}
+
+// The procedure at place `slot` of the table an object's first field points at.
+function QLCX_Method(object, slot) {
+    var k = PeekI(PeekI(object) + slot * 8);
+    var f = QLCX_FnTable[k];
+    if (!f) { throw new Error("called something that is not a procedure"); }
+    if (QLCX_FnWaits[k]) { throw new Error("not supported: a method that waits"); }
+    return f;
+}
+
+// CatchImage, CatchSprite and CatchSound: the bytes at an address, to the end of their block
+// where no size is given, as a data URL the image or sound loads from. A browser tells an
+// image's format from its bytes; a sound needs its type named, so that is read off the first
+// bytes.
+function QLCX_CaughtUrl(address, size) {
+    var k = QLCX_MemBlockAt(QLCX_Number(address));
+    if (k < 0) { QLCX_MemFault(); }
+    var count = Math.floor(QLCX_Number(size));
+    if (!(count > 0)) { count = QLCX_MemStarts[k] + QLCX_MemSizes[k] - address; }
+    QLCX_MemCheck(address, count);
+    var bytes = [];
+    for (var i = 0; i < count; i++) { bytes.push(QLCX_MemBytes[address + i]); }
+    var head = QLCX_DecodeText(bytes.slice(0, 12), QLCX_Ascii);
+    var type = "application/octet-stream";
+    if (head.substr(0, 4) == "RIFF" && head.substr(8, 4) == "WAVE") { type = "audio/wav"; }
+    if (head.substr(0, 4) == "OggS") { type = "audio/ogg"; }
+    if (head.substr(0, 3) == "ID3" || (bytes[0] == 255 && bytes[1] >= 224)) { type = "audio/mpeg"; }
+    return "data:" + type + ";base64," + QLCX_Base64(bytes);
+}
+
+function CatchImage(id, address, size) {
+    return LoadImage(id, QLCX_CaughtUrl(address, size));
+}
+
+function CatchSprite(id, address, flags) {
+    return LoadSprite(id, QLCX_CaughtUrl(address, 0), flags);
+}
+
+function CatchSound(id, address, size, flags) {
+    return LoadSound(id, QLCX_CaughtUrl(address, size), flags);
 }

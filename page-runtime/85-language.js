@@ -192,13 +192,16 @@ var QLCX_DataLabels = [];
 var QLCX_DataAt = [];
 var QLCX_DataRead = 0;
 
-function datavalue(value) {
+// `type` is the value's Data type where the program asks for the data's addresses.
+function datavalue(value, type) {
     QLCX_Data.push(value);
+    if (type) { QLCX_DataNote(type, value); }
 }
 
 function datalabel(name) {
     QLCX_DataLabels.push(name);
     QLCX_DataAt.push(QLCX_Data.length);
+    QLCX_DataLabel(name);
 }
 
 function datarestore(name) {

@@ -26,6 +26,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"initfloat()", L""},
         {L"initstring()", L""},
         {L"datavalue(value)", L""},
+        {L"databinary(name)", L""},
         {L"datalabel(name)", L""},
         {L"datarestore(name)", L""},
         {L"dataread()", L""},
@@ -200,6 +201,7 @@ const std::vector<CommandRegistration> kRows = [] {
         }},
         {L"Sprites", {
         {L"LoadSprite(ID,path$ [,flags])", L""},
+        {L"CatchSprite(ID,address [,flags])", L""},
         {L"CreateSprite(ID,width,height [,flags])", L""},
         {L"SpriteOutput(ID)", L""},
         {L"SpriteWidth(ID)", L""},
@@ -229,6 +231,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"Sound", {
         {L"InitSound()", L""},
         {L"LoadSound(ID,file$ [,flags])", L""},
+        {L"CatchSound(ID,address [,size [,flags]])", L""},
         {L"PlaySound(ID [,flags [,volume]])", L""},
         {L"StopSound(ID)", L""},
         {L"PauseSound(ID)", L""},
@@ -241,6 +244,7 @@ const std::vector<CommandRegistration> kRows = [] {
         }},
         {L"Images, drawing and time", {
         {L"LoadImage(ID,path$)", L""},
+        {L"CatchImage(ID,address [,size])", L""},
         {L"ImageWidth(ID)", L""},
         {L"ImageHeight(ID)", L""},
         {L"IsImage(ID)", L""},
@@ -645,6 +649,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"DataSection", L""},
         {L"EndDataSection", L""},
         {L"Data.t values", L""},
+        {L"IncludeBinary file", L""},
         {L"Read.t variable", L""},
         {L"Restore", L""},
         {L"Goto label", L""},
@@ -654,6 +659,8 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"With expr", L""},
         {L"EndWith", L""},
         {L"Prototype[.type] Name(params)", L""},
+        {L"Interface Name [Extends Base]", L""},
+        {L"EndInterface", L""},
         {L"DeclareModule Name", L""},
         {L"EndDeclareModule", L""},
         {L"Module Name", L""},

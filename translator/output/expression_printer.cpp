@@ -130,6 +130,15 @@ Piece ExpressionPrinter::expr(NodeId id) {
         return binary(id, e);
     case ExprKind::kAddress:
         return address(e);
+    case ExprKind::kLabelAddress: {
+        std::wstring label = toLower(e.text);
+        if (dataLabels_.count(label) == 0) {
+            diag_.error(message::atLine(line_, L"label not found in a data section: " +
+                                                   std::wstring(e.text)));
+            return atom(L"0");
+        }
+        return atom(L"QLCX_DataAddress(\"" + label + L"\")");
+    }
     case ExprKind::kInvoke: {
         std::vector<NodeId> args;
         for (std::uint32_t k = 1; k < e.children.count; ++k)
@@ -173,6 +182,8 @@ bool ExpressionPrinter::integers(NodeId left, NodeId right) const {
 // "p\pos\x" is p.pos.x: fields in lower case, without "$". "l()\items()" is the current
 // element of a list field, "m()\ages(k)" a map field's element by key.
 Piece ExpressionPrinter::fieldExpr(NodeId id, const Expr& e) {
+    if (auto slot = typed_.methodSlots.find(id); slot != typed_.methodSlots.end())
+        return methodCall(e, slot->second);
     std::optional<HeapField> heap;
     if (throughPointer(id, &heap)) {
         std::wstring read = heap ? heapRead(*heap) : std::wstring();
@@ -293,6 +304,33 @@ Piece ExpressionPrinter::callExpr(NodeId id, const Expr& e) {
 }
 
 // What a procedure variable holds, called; 0 stops the program as not callable.
+// "obj\Area(x)" is QLCX_Method(obj,0)(obj,x): the procedure at the method's place in the
+// table the object's first field points at, given the object first. The object is written
+// twice, so it must be a name or an element at plain indexes ("shapes(i)"): a call in its
+// place would run twice.
+Piece ExpressionPrinter::methodCall(const Expr& e, int slot) {
+    NodeId object = tree_.child(e.children, 0);
+    const Expr& of = tree_.exprs[object];
+    bool plain = of.kind == ExprKind::kName || of.kind == ExprKind::kPointer;
+    if (of.kind == ExprKind::kCall && typed_.containerOf(object) != nullptr) {
+        plain = true;
+        for (std::uint32_t k = 0; k < of.children.count; ++k) {
+            ExprKind index = tree_.expr(of.children, k).kind;
+            plain = plain && (index == ExprKind::kName || index == ExprKind::kNumber ||
+                              index == ExprKind::kConstant);
+        }
+    }
+    if (!plain) {
+        unsupported(L"a method call on something other than a variable");
+        return atom(L"0");
+    }
+    std::wstring self = expr(object).text;
+    std::wstring text = L"QLCX_Method(" + self + L"," + std::to_wstring(slot) + L")(" + self;
+    for (std::uint32_t k = 1; k < e.children.count; ++k)
+        text += L"," + value(tree_.child(e.children, k), false).text;
+    return atom(text + L")");
+}
+
 std::wstring ExpressionPrinter::callThrough(const std::wstring& callee,
                                             const std::vector<NodeId>& args) {
     std::wstring text = callee + L"(";

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <unordered_set>
 #include <utility>
@@ -67,6 +68,7 @@ public:
     // "function Not found", once a line for each name (in any letter case).
     void missingFunction(std::wstring_view name);
     std::wstring callThrough(const std::wstring& callee, const std::vector<NodeId>& args);
+    Piece methodCall(const Expr& e, int slot);
     void unsupported(std::wstring_view what);
     // A pointer is a variable holding an address of the page's heap. A field reached through
     // one ("*p\x", "*p\pos\y", "*p\cells[2]", "p\next\x" through a pointer field) lives
@@ -108,6 +110,8 @@ public:
 
     void setWaitForm(WaitForm form) { waitForm_ = form; }
     WaitForm waitForm() const { return waitForm_; }
+    // The labels of the data sections, in lower case: what "?label" may name.
+    void setDataLabels(std::set<std::wstring> labels) { dataLabels_ = std::move(labels); }
     // By procedure index, the procedures that wait: their calls are awaited.
     void setWaitingProcedures(const std::vector<char>* waiting) { waiting_ = waiting; }
     // Whether something was awaited since the last call.
@@ -151,6 +155,7 @@ private:
     const int& line_;
     bool floats_ = false;
     WaitForm waitForm_ = WaitForm::kAsWritten;
+    std::set<std::wstring> dataLabels_;
     const std::vector<char>* waiting_ = nullptr;
     bool awaited_ = false;
     std::optional<HeapField> heapField(NodeId id);

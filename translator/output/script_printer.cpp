@@ -16,6 +16,7 @@ PrintedScript ScriptPrinter::run() {
 
 PrintedScript ScriptPrinter::program() {
     line_ = 0;
+    dataInHeap_ = dataLabels();
     for (const Structure& st : typed_.structures) structure(st);
     for (const Variable& v : typed_.variables) {
         if (v.home != Variable::Home::kMain && v.home != Variable::Home::kGlobal &&
@@ -254,7 +255,8 @@ void ScriptPrinter::plainStatement(const Stmt& s) {
         return statements(s.body); // its fields name their value themselves
     case StmtKind::kImport:
     case StmtKind::kPrototype:
-        return; // an Import was refused where it was read; a Prototype writes nothing
+    case StmtKind::kInterface:
+        return; // an Import was refused where it was read; a Prototype or Interface writes nothing
     case StmtKind::kEvaluate:
         return write(ex_.value(exprAt(s, 0), false).text + L";");
     case StmtKind::kFor:
@@ -287,6 +289,9 @@ void ScriptPrinter::plainStatement(const Stmt& s) {
         return swap(s);
     case StmtKind::kDataSection:
         return; // the data is given at start
+    case StmtKind::kIncludeBinary:
+        // Outside a data section the bytes would sit among the program's own code.
+        return diag_.error(message::notSupported(line_, L"IncludeBinary outside a DataSection"));
     case StmtKind::kLabel:
         // The main program's and a procedure body's own labels were placed already.
         return diag_.error(message::notSupported(line_, L"a label inside a block of a procedure"));
@@ -567,29 +572,68 @@ std::wstring ScriptPrinter::placeText(NodeId place) {
     return {};
 }
 
-// A data section belongs to the whole program wherever it is written, in a procedure or a
-// block too: its values are given at start, in the order of the source.
-void ScriptPrinter::dataSections(NodeRange range) {
+// The data labels of every section, wherever it stands.
+void ScriptPrinter::collectDataLabels(NodeRange range, std::set<std::wstring>& labels) const {
     for (std::uint32_t i = 0; i < range.count; ++i) {
         const Stmt& s = tree_.stmts[tree_.child(range, i)];
         if (s.kind != StmtKind::kDataSection) {
-            dataSections(s.body);
-            dataSections(s.clauses);
+            collectDataLabels(s.body, labels);
+            collectDataLabels(s.clauses, labels);
             continue;
         }
+        for (std::uint32_t k = 0; k < s.body.count; ++k)
+            if (const Stmt& d = tree_.stmts[tree_.child(s.body, k)]; d.kind == StmtKind::kLabel)
+                labels.insert(toLower(d.name));
+    }
+}
+
+bool ScriptPrinter::dataLabels() {
+    std::set<std::wstring> labels;
+    collectDataLabels(tree_.program, labels);
+    ex_.setDataLabels(std::move(labels));
+    for (const Expr& e : tree_.exprs)
+        if (e.kind == ExprKind::kLabelAddress) return true;
+    return false;
+}
+
+// A data section belongs to the whole program wherever it is written, in a procedure or a
+// block too: its values are given at start, in the order of the source. Read takes the values
+// as they are; a program that asks for a label's address also gets them laid out in the heap
+// as the desktop lays them out: packed in source order, each in its own width, a string as
+// its characters and a zero. Only such a program pays for the layout.
+void ScriptPrinter::dataSections(NodeRange range) {
+    if (dataSectionsIn(range) && dataInHeap_) write(L"QLCX_DataPlace();");
+}
+
+bool ScriptPrinter::dataSectionsIn(NodeRange range) {
+    bool any = false;
+    for (std::uint32_t i = 0; i < range.count; ++i) {
+        const Stmt& s = tree_.stmts[tree_.child(range, i)];
+        if (s.kind != StmtKind::kDataSection) {
+            any = dataSectionsIn(s.body) || any;
+            any = dataSectionsIn(s.clauses) || any;
+            continue;
+        }
+        any = true;
         for (std::uint32_t k = 0; k < s.body.count; ++k) {
             const Stmt& d = tree_.stmts[tree_.child(s.body, k)];
             line_ = d.at.line;
             if (d.kind == StmtKind::kLabel) {
                 write(L"datalabel(\"" + toLower(d.name) + L"\");");
             } else if (d.kind == StmtKind::kData) {
+                std::wstring type = d.suffix.empty() ? L"i" : toLower(d.suffix.substr(1));
+                std::wstring width = dataInHeap_ ? L",\"" + type + L"\"" : L"";
                 for (std::uint32_t v = 0; v < d.exprs.count; ++v)
-                    write(L"datavalue(" + ex_.value(exprAt(d, v), false).text + L");");
+                    write(L"datavalue(" + ex_.value(exprAt(d, v), false).text + width + L");");
+            } else if (d.kind == StmtKind::kIncludeBinary) {
+                // The name is a literal of the script: the conversion embeds that file.
+                write(L"databinary(\"" + std::wstring(d.name) + L"\");");
             } else {
                 ex_.unsupported(L"this statement in a data section");
             }
         }
     }
+    return any;
 }
 
 void ScriptPrinter::procedureReturn(const Stmt& s) {

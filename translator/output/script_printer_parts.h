@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -108,6 +109,11 @@ public:
     // The data sections' values, given to the page at start in the order they stand.
     void dataSections(NodeRange range);
     void fieldContainer(const Stmt& s);
+    // Hands the data labels to the expression printer; whether any "?label" asks for one.
+    bool dataLabels();
+    void collectDataLabels(NodeRange range, std::set<std::wstring>& labels) const;
+    // Writes the sections in `range` and in the blocks inside it; whether there was one.
+    bool dataSectionsIn(NodeRange range);
 
     void procedureReturn(const Stmt& s);
 
@@ -226,6 +232,7 @@ public:
     std::vector<char> waiting_;       // by procedure index: it waits
     WaitFinder waits_;
     LoopSegments* segments_ = nullptr; // while the main program is written
+    bool dataInHeap_ = false;          // a "?label" asks for the data's bytes
     // The main program's loops that are cut into functions, innermost last: the line that
     // steps a For's counter, which a Continue runs before the loop's test.
     std::vector<std::wstring> levelSteps_;

@@ -34,6 +34,8 @@ ValueType TypedTree::typeOf(std::wstring_view suffix, std::wstring_view name) co
     if (it != structureIds.end()) return {ValueKind::kStructure, L'i', it->second};
     auto prototype = prototypeIds.find(toLower(suffix.substr(1)));
     if (prototype != prototypeIds.end()) return {ValueKind::kProcedure, L'i', prototype->second};
+    auto object = interfaceIds.find(toLower(suffix.substr(1)));
+    if (object != interfaceIds.end()) return {ValueKind::kInterface, L'i', object->second};
     return t;
 }
 
@@ -114,6 +116,7 @@ public:
 
     TypedTree run() {
         collectPrototypes(tree_.program);
+        collectInterfaces(tree_.program);
         collectStructures(tree_.program);
         collectProcedures(tree_.program);
         collectContainers(tree_.program, -1);
@@ -139,6 +142,54 @@ private:
             out_.prototypeIds[key] = static_cast<int>(out_.prototypes.size());
             out_.prototypes.push_back(typeOfSuffix(s.suffix, s.name));
         }
+    }
+
+    // ---- interfaces: each names its methods' places in an object's table; an extended one
+    // has its base's first, so an object of it is also one of its base
+
+    void collectInterfaces(NodeRange range) {
+        for (std::uint32_t i = 0; i < range.count; ++i) {
+            const Stmt& s = tree_.stmts[tree_.child(range, i)];
+            if (s.kind != StmtKind::kInterface || s.name.empty()) continue;
+            std::wstring key = toLower(s.name);
+            if (out_.interfaceIds.count(key) != 0) {
+                report(message::atLine(s.at.line,
+                                       L"interface declared twice: " + std::wstring(s.name)));
+                continue;
+            }
+            Interface shape;
+            if (!s.suffix.empty()) {
+                auto base = out_.interfaceIds.find(toLower(s.suffix));
+                if (base == out_.interfaceIds.end()) {
+                    report(message::unknownType(s.at.line, s.at.column, s.suffix));
+                } else {
+                    shape = out_.interfaces[static_cast<size_t>(base->second)];
+                }
+            }
+            for (std::uint32_t k = 0; k < s.body.count; ++k) {
+                const Stmt& m = tree_.stmts[tree_.child(s.body, k)];
+                if (m.kind != StmtKind::kMethod) continue;
+                shape.methods.push_back(toLower(m.name));
+                shape.results.push_back(out_.typeOf(m.suffix, m.name));
+            }
+            out_.interfaceIds[key] = static_cast<int>(out_.interfaces.size());
+            out_.interfaces.push_back(std::move(shape));
+        }
+    }
+
+    // "obj\Area(x)" of an object: the method's result, its place noted for the printer.
+    ValueType methodCall(NodeId id, const Expr& e, ValueType object) {
+        for (std::uint32_t k = 1; k < e.children.count; ++k) expr(tree_.child(e.children, k));
+        const Interface& shape = out_.interfaces[static_cast<size_t>(object.structure)];
+        std::wstring key = toLower(e.text);
+        if (!key.empty() && key.back() == L'$') key.pop_back();
+        for (size_t slot = 0; slot < shape.methods.size(); ++slot) {
+            if (shape.methods[slot] != key) continue;
+            out_.methodSlots[id] = static_cast<int>(slot);
+            return shape.results[slot];
+        }
+        report(message::atLine(e.at.line, L"method not found: " + std::wstring(e.text)));
+        return {};
     }
 
     // ---- structures, known before their first use: a field may name one declared later
@@ -180,7 +231,9 @@ private:
     bool elementKnown(const Expr& e) {
         if (e.suffix.size() < 2 || typeOfSuffix(e.suffix, e.text).kind != ValueKind::kUnknown)
             return true;
-        if (out_.prototypeIds.count(toLower(e.suffix.substr(1))) != 0) return true;
+        if (out_.prototypeIds.count(toLower(e.suffix.substr(1))) != 0 ||
+            out_.interfaceIds.count(toLower(e.suffix.substr(1))) != 0)
+            return true;
         auto it = structureLines_.find(toLower(e.suffix.substr(1)));
         if (it != structureLines_.end() && it->second <= e.at.line) return true;
         report(message::unknownType(e.at.line, e.at.column,
@@ -643,6 +696,7 @@ private:
                     : kInteger;
             break;
         case ExprKind::kCharacter:
+        case ExprKind::kLabelAddress:
             t = kInteger;
             break;
         case ExprKind::kConstant:
@@ -661,8 +715,12 @@ private:
         case ExprKind::kField:
             if (const Expr& base = tree_.expr(e.children, 0); base.kind == ExprKind::kPointer) {
                 t = pointedField(tree_.child(e.children, 0), e.text);
+            } else if (ValueType owner = operand(e, 0);
+                       owner.kind == ValueKind::kInterface && e.brackets) {
+                t = methodCall(id, e, owner);
+                break;
             } else {
-                out_.fields[id] = field(operand(e, 0), e.text);
+                out_.fields[id] = field(owner, e.text);
                 t = out_.fields[id] == nullptr ? ValueType{} : out_.fields[id]->type;
             }
             // "s\draw(x)" calls the procedure the field holds.

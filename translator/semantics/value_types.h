@@ -24,7 +24,8 @@ enum class ValueKind : std::uint8_t {
     kString,
     kTruth,
     kStructure,
-    kProcedure
+    kProcedure,
+    kInterface // the address of an object whose first field points at its methods' table
 };
 
 struct ValueType {
@@ -34,7 +35,8 @@ struct ValueType {
     // place and for every computed float.
     wchar_t width = L'i';
     // Of a structure value: its index in TypedTree::structures; of a procedure variable, its
-    // prototype's in TypedTree::prototypes.
+    // prototype's in TypedTree::prototypes; of an object, its interface's in
+    // TypedTree::interfaces.
     int structure = -1;
 
     bool operator==(const ValueType&) const = default;
@@ -49,6 +51,12 @@ struct Field {
     std::wstring size;          // of a static array: its element count as written
     std::wstring factory;       // of a container field: its elements' factory
     std::vector<NodeId> bounds; // of an Array field: its upper bounds
+};
+
+// An Interface: its methods in table order, the base's first, in lower case.
+struct Interface {
+    std::vector<std::wstring> methods;
+    std::vector<ValueType> results;
 };
 
 struct Structure {
@@ -107,6 +115,10 @@ struct TypedTree {
     std::unordered_map<std::wstring, int> structureIds; // by lower-case name
     std::vector<ValueType> prototypes;                  // the result type of each
     std::unordered_map<std::wstring, int> prototypeIds; // by lower-case name
+    std::vector<Interface> interfaces;
+    std::unordered_map<std::wstring, int> interfaceIds; // by lower-case name
+    // A method call "obj\Area()": the method's place in the table, by expression id.
+    std::unordered_map<NodeId, int> methodSlots;
     // A call statement through a procedure variable ("f(1, 2)"): the variable, by statement.
     std::unordered_map<NodeId, int> calledVariables;
     SymbolTable symbols; // the constants, and the labels of each scope, among them

@@ -6,6 +6,7 @@
 #include "translator/source/constant_folder.h"
 #include "translator/source/lexer.h"
 #include "translator/source/macro_expansion.h"
+#include "translator/source/source_reader.h"
 #include "vocabulary/statement_list.h"
 
 #include <algorithm>
@@ -121,6 +122,10 @@ private:
         if (isDirective(words) && compiler_.take(original, words.all(), line_)) return;
         if (!compiler_.active()) return;
         if (words.first == L"includefile"sv) return missingInclude(words.all());
+        if (original.starts_with(kMissingBinary)) {
+            return diag_.error(message::atLine(
+                line_, L"binary file not found: " + original.substr(kMissingBinary.size() + 1)));
+        }
         if (macros_.take(original, line_)) return;
         if (macros_.empty()) return languageStatement(original, words);
         for (std::wstring& s : macros_.expand(original, line_)) {

@@ -22,6 +22,7 @@ void Parser::statement(size_t index) {
     if (frames_.back().kind == StmtKind::kStructure && !atWord(L"endstructure")) return field();
     if (frames_.back().kind == StmtKind::kImport && !atWord(L"endimport"))
         return importedFunction();
+    if (frames_.back().kind == StmtKind::kInterface && !atWord(L"endinterface")) return method();
     if (frames_.back().kind == StmtKind::kDataSection && !dataStatement()) {
         // A section never closed ends where its data does: the program after it runs,
         // and its one message is the section's. In a closed one the statement is refused.
@@ -99,12 +100,18 @@ void Parser::keywordStatement() {
             return report(message::withoutEnd(line_, L"Structure", L"EndStructure"));
         return open(structureHeader());
     }
+    if (word == L"interface"sv) {
+        if (!structureClosed(L"endinterface"))
+            return report(message::withoutEnd(line_, L"Interface", L"EndInterface"));
+        return open(structureHeader(StmtKind::kInterface));
+    }
     if (word == L"datasection"sv) {
         open(bare(StmtKind::kDataSection));
         frames_.back().closedLater = index_ < lastDataEnd_;
         return;
     }
     if (word == L"data"sv) return place(listStatement(StmtKind::kData));
+    if (word == L"includebinary"sv) return place(includeBinary());
     if (word == L"read"sv) return place(listStatement(StmtKind::kRead));
     if (word == L"restore"sv) return place(named(StmtKind::kRestore));
     if (word == L"goto"sv) return place(named(StmtKind::kGoto));
@@ -144,7 +151,7 @@ void Parser::importedFunction() {
 }
 
 bool Parser::dataStatement() const {
-    if (atWord(L"data") || atWord(L"enddatasection")) return true;
+    if (atWord(L"data") || atWord(L"enddatasection") || atWord(L"includebinary")) return true;
     return tokens_.size() == 1 && tokens_[0].kind == TokenKind::kName &&
            tokens_[0].text.back() != L'$';
 }
@@ -236,6 +243,18 @@ NodeId Parser::named(StmtKind kind) {
     return finished(s, {});
 }
 
+NodeId Parser::includeBinary() {
+    Stmt s = started(StmtKind::kIncludeBinary);
+    ++pos_;
+    if (pos_ + 1 == tokens_.size() && tokens_[pos_].kind == TokenKind::kString) {
+        std::wstring_view text = tokens_[pos_++].text;
+        s.name = text.substr(1, text.size() - 2);
+    } else {
+        fail(pos_);
+    }
+    return finished(s, {});
+}
+
 NodeId Parser::forHeader() {
     Stmt s = started(StmtKind::kFor);
     ++pos_;
@@ -308,10 +327,10 @@ NodeId Parser::parameter() {
     return add(p);
 }
 
-bool Parser::structureClosed() const {
+bool Parser::structureClosed(std::wstring_view closer) const {
     for (size_t k = index_ + 1; k < statements_.size(); ++k) {
         std::wstring lc = toLower(statements_[k]);
-        if (lc == L"endstructure") return true;
+        if (lc == closer) return true;
         if (startsWith(lc, L"structure ") || startsWith(lc, L"procedure ") ||
             startsWith(lc, L"procedure.") || lc == L"endprocedure")
             return false;
@@ -319,8 +338,17 @@ bool Parser::structureClosed() const {
     return false;
 }
 
-NodeId Parser::structureHeader() {
-    Stmt s = started(StmtKind::kStructure);
+void Parser::method() {
+    Stmt s = started(StmtKind::kMethod);
+    if (tokens_[pos_].kind != TokenKind::kName) return report(message::notSupported(line_, text_));
+    s.name = tokens_[pos_++].text;
+    s.suffix = typeSuffix();
+    pos_ = tokens_.size();
+    place(finishedItem(s, {}));
+}
+
+NodeId Parser::structureHeader(StmtKind kind) {
+    Stmt s = started(kind);
     ++pos_;
     s.name = nameAfter();
     if (!failed_ && atWord(L"extends")) {

@@ -128,9 +128,11 @@ NodeId Parser::primary() {
         if (subject == kNoNode) return fail(pos_);
         return fieldOf(subject);
     }
-    case TokenKind::kLabel:
-        // A page has no addresses to give a label: the word is unknown there.
-        return refuse(message::unknownType(line_, token.column, token.text));
+    case TokenKind::kLabel: {
+        Expr node = exprAt(ExprKind::kLabelAddress, pos_++);
+        node.text = token.text.substr(1);
+        return add(node);
+    }
     case TokenKind::kPointer: {
         Expr node = exprAt(ExprKind::kPointer, pos_++);
         node.text = token.text.substr(1);

@@ -13,14 +13,15 @@ namespace {
 
 // Words of the dialect the command table does not list by their bare spelling: inside a
 // module they are still the dialect's, not names of the module.
-constexpr std::array<std::wstring_view, 27> kMoreWords = {
+constexpr std::array<std::wstring_view, 29> kMoreWords = {
     L"not",          L"xor",           L"newlist",        L"newmap",
     L"structure",    L"endstructure",  L"structureunion", L"endstructureunion",
     L"extends",      L"list",          L"array",          L"map",
     L"data",         L"read",          L"goto",           L"gosub",
     L"with",         L"prototype",     L"prototypec",     L"procedurec",
     L"proceduredll", L"procedurecdll", L"import",         L"importc",
-    L"endimport",    L"align",         L"module"};
+    L"endimport",    L"align",         L"module",         L"interface",
+    L"endinterface"};
 
 // Whether a word inside a module is the dialect's rather than a name of the module. A
 // command's name without its brackets is no call of it: a structure "Box" given to

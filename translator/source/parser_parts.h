@@ -89,7 +89,7 @@ struct Closer {
     StmtKind second;
 };
 
-constexpr std::array<Closer, 11> kClosers = {{
+constexpr std::array<Closer, 12> kClosers = {{
     {L"endif", L"EndIf", StmtKind::kIf, StmtKind::kIf},
     {L"wend", L"Wend", StmtKind::kWhile, StmtKind::kWhile},
     {L"until", L"Until", StmtKind::kRepeat, StmtKind::kRepeat},
@@ -101,6 +101,7 @@ constexpr std::array<Closer, 11> kClosers = {{
     {L"enddatasection", L"EndDataSection", StmtKind::kDataSection, StmtKind::kDataSection},
     {L"endwith", L"EndWith", StmtKind::kWith, StmtKind::kWith},
     {L"endimport", L"EndImport", StmtKind::kImport, StmtKind::kImport},
+    {L"endinterface", L"EndInterface", StmtKind::kInterface, StmtKind::kInterface},
 }};
 
 // The word that closes a block of this kind, as messages name it ("Until" for a Repeat).
@@ -204,6 +205,9 @@ private:
 
     NodeId named(StmtKind kind);
 
+    // "IncludeBinary "data/logo.png"", its name as the reader left it.
+    NodeId includeBinary();
+
     // "For i = 1 To 10 Step 2": the variable, the bounds and the step.
     NodeId forHeader();
 
@@ -220,12 +224,16 @@ private:
 
     NodeId parameter();
 
-    // Whether the Structure being read has its EndStructure before the next Structure or
-    // Procedure head or EndProcedure.
-    bool structureClosed() const;
+    // Whether the Structure or Interface being read has its closing word before the next
+    // Structure or Procedure head or EndProcedure.
+    bool structureClosed(std::wstring_view closer = L"endstructure") const;
 
-    // "Structure Point Extends Base".
-    NodeId structureHeader();
+    // "Structure Point Extends Base", "Interface IShape Extends IBase".
+    NodeId structureHeader(StmtKind kind = StmtKind::kStructure);
+
+    // A method of an Interface: "Area.d()", "Move(dx, dy)"; its parameters are the
+    // procedure's own business.
+    void method();
 
     // The name a keyword needs next ("Restore Start", "Extends Base").
     std::wstring_view nameAfter();

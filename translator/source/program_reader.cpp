@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <set>
 #include <system_error>
+#include <utility>
 
 namespace qc {
 namespace {
@@ -92,6 +93,7 @@ private:
         long long fileLine = 0;
         size_t start = 0;
         runStarts_ = true;
+        fs::path outerFolder = std::exchange(currentFolder_, file.folder);
         // At least one line is read, also from empty text; a line end at the very end of
         // the text does not start another line.
         for (;;) {
@@ -104,6 +106,7 @@ private:
             if (start >= text.size()) break;
         }
         flushPending();
+        currentFolder_ = outerFolder;
     }
 
     void readPhysicalLine(std::wstring_view raw, long long fileLine, const FileContext& file) {
@@ -136,7 +139,57 @@ private:
     void flushPending() {
         if (!pending_) return;
         pending_ = false;
+        size_t first = out_.statements.size();
         splitStatements(pendingText_, pendingLine_, out_.statements);
+        for (size_t k = first; k < out_.statements.size(); ++k)
+            if (out_.statements[k].size() > 13 && startsWithWord(out_.statements[k]))
+                placeBinary(out_.statements[k]);
+    }
+
+    static bool startsWithWord(std::wstring_view statement) {
+        return equalsIgnoreCase(statement.substr(0, 13), L"includebinary") &&
+               (statement.size() == 13 || statement[13] == L' ' || statement[13] == L'"');
+    }
+
+    // "IncludeBinary NAME": the file is found as an include file is, and the statement is
+    // left naming it relative to the main source's folder, where the page's embedded files
+    // are; a file that is not found becomes kMissingBinary for the language pass to report,
+    // so that one in a CompilerIf branch not taken is no fault.
+    void placeBinary(std::wstring& statement) {
+        std::vector<Token> tokens;
+        lexLine(statement, tokens);
+        std::wstring name;
+        bool valid = false;
+        size_t i = 1;
+        for (bool wantValue = true; i < tokens.size(); ++i, wantValue = !wantValue) {
+            if (wantValue && tokens[i].kind == TokenKind::kString) {
+                name += stringContent(tokens[i].text);
+            } else if (wantValue || tokens[i].text != L"+") {
+                break;
+            }
+            valid = wantValue;
+        }
+        if (!valid || i < tokens.size()) {
+            diag_.error(
+                message::notSupported(pendingLine_, L"IncludeBinary without a file name as text"));
+            statement.clear();
+            return;
+        }
+        fs::path found = resolve(name, currentFolder_);
+        std::error_code ec;
+        fs::path relative = found.empty() ? fs::path()
+                                          : fs::relative(fs::weakly_canonical(found, ec),
+                                                         fs::weakly_canonical(mainFolder_), ec);
+        std::wstring text = pathText(relative);
+        if (found.empty() || ec || relative.empty()) {
+            statement = std::wstring(kMissingBinary) + L" \"" + name + L"\"";
+        } else if (text.starts_with(L"..")) {
+            diag_.error(message::notSupported(
+                pendingLine_, L"IncludeBinary of a file outside the program's folder"));
+            statement.clear();
+        } else {
+            statement = L"IncludeBinary \"" + text + L"\"";
+        }
     }
 
     // The line without its comment, with the compiler's names for the file replaced by
@@ -216,10 +269,10 @@ private:
                             out_.statements);
     }
 
-    fs::path resolve(std::wstring_view name, const FileContext& from) const {
+    fs::path resolve(std::wstring_view name, const fs::path& from) const {
         fs::path wanted = toPath(name);
         if (wanted.is_absolute()) return isRegularFile(wanted) ? wanted : fs::path();
-        for (const fs::path& folder : {includePath_, mainFolder_, from.folder}) {
+        for (const fs::path& folder : {includePath_, mainFolder_, from}) {
             if (folder.empty()) continue;
             fs::path candidate = folder / wanted;
             if (isRegularFile(candidate)) return candidate;
@@ -229,7 +282,8 @@ private:
 
     void include(const std::wstring& name, bool once, long long programLine,
                  const FileContext& from) {
-        fs::path found = includes_ != nullptr && includes_->read ? resolve(name, from) : fs::path();
+        fs::path found =
+            includes_ != nullptr && includes_->read ? resolve(name, from.folder) : fs::path();
         if (found.empty()) {
             // Left in the program for the language pass to report: a file missing in a
             // CompilerIf branch that is not taken (another system's part of a portable
@@ -281,6 +335,7 @@ private:
     ReadProgram& out_;
     fs::path mainFolder_;
     fs::path includePath_;
+    fs::path currentFolder_; // the folder of the file being read
     std::set<fs::path> included_;
     std::vector<fs::path> open_; // the files being read, innermost last
     int reads_ = 0;

@@ -55,6 +55,8 @@ struct ReadProgram {
 //
 // Runs in time linear in the length of the text.
 inline constexpr std::wstring_view kMissingInclude = L"IncludeFile";
+// "IncludeBinary NAME" of a file that is not found: a marker no source can spell.
+inline constexpr std::wstring_view kMissingBinary = L"\u00A7IncludeBinary";
 ReadProgram readProgram(std::wstring_view mainText, const IncludeLoader* includes,
                         Diagnostics& diag);
 

@@ -58,6 +58,12 @@ std::wstring_view statementName(StmtKind kind) {
         return L"DataSection";
     case StmtKind::kData:
         return L"Data";
+    case StmtKind::kIncludeBinary:
+        return L"IncludeBinary";
+    case StmtKind::kInterface:
+        return L"Interface";
+    case StmtKind::kMethod:
+        return L"Method";
     case StmtKind::kRead:
         return L"Read";
     case StmtKind::kRestore:
@@ -137,6 +143,9 @@ private:
             return;
         case ExprKind::kPointer:
             ((out_ += L"*") += e.text) += e.suffix;
+            return;
+        case ExprKind::kLabelAddress:
+            (out_ += L"?") += e.text;
             return;
         case ExprKind::kField:
             form(e, std::wstring(L"\\") + std::wstring(e.text) + std::wstring(e.suffix));

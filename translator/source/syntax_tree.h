@@ -29,24 +29,25 @@ struct NodeRange {
 };
 
 enum class ExprKind : std::uint8_t {
-    kNumber,    // "12", "$FF", "%101", "1.5": `text` as written
-    kCharacter, // "'a'"
-    kString,    // "\"text\"" or "~\"a\\n\"", with its quotes
-    kConstant,  // "#Name"
-    kName,      // a variable: `text` its name ("a$"), `suffix` its type (".i") where written
-    kCall,      // `text` the callee, a procedure, command, array, list or map; children: the
-                // arguments or indexes (none for "l()")
-    kField,     // children[0] the structure value, `text` the field ("x" of "p\x")
-    kIndex,     // "v[2]": children[0] the static array, children[1] the index
-    kPointer,   // "*p": `text` the name after the star
-    kAddress,   // "@x", "@p()", "@a(1)", "@*p": children[0] what the address is taken of
-    kRange,     // "1 To 5" of a Case: children[0] and [1]
-    kParameter, // of a procedure: `text` "List", "Array", "Map" or empty; children[0] the
-                // name (with its type), children[1] the default value where written
-    kInvoke,    // "table(i)(x)": children[0] a value holding a procedure, then the arguments
-    kUnary,     // `op` a prefix row; children[0] the operand
-    kBinary,    // `op` a binary row; children[0] and [1] the operands
-    kError,     // what could not be read; a message was given
+    kNumber,       // "12", "$FF", "%101", "1.5": `text` as written
+    kCharacter,    // "'a'"
+    kString,       // "\"text\"" or "~\"a\\n\"", with its quotes
+    kConstant,     // "#Name"
+    kName,         // a variable: `text` its name ("a$"), `suffix` its type (".i") where written
+    kCall,         // `text` the callee, a procedure, command, array, list or map; children: the
+                   // arguments or indexes (none for "l()")
+    kField,        // children[0] the structure value, `text` the field ("x" of "p\x")
+    kIndex,        // "v[2]": children[0] the static array, children[1] the index
+    kPointer,      // "*p": `text` the name after the star
+    kAddress,      // "@x", "@p()", "@a(1)", "@*p": children[0] what the address is taken of
+    kLabelAddress, // "?name": the address of a data section's bytes after label `text`
+    kRange,        // "1 To 5" of a Case: children[0] and [1]
+    kParameter,    // of a procedure: `text` "List", "Array", "Map" or empty; children[0] the
+                   // name (with its type), children[1] the default value where written
+    kInvoke,       // "table(i)(x)": children[0] a value holding a procedure, then the arguments
+    kUnary,        // `op` a prefix row; children[0] the operand
+    kBinary,       // `op` a binary row; children[0] and [1] the operands
+    kError,        // what could not be read; a message was given
 };
 
 struct Expr {
@@ -93,18 +94,21 @@ enum class StmtKind : std::uint8_t {
     kStructure, // `name`, `suffix` the base of Extends; body: one kVariable per field, its
                 // `name` "List", "Array" or "Map" for a container field
     kDataSection,
-    kData,        // `suffix` the type; exprs the values
-    kRead,        // `suffix` the type; exprs the places
-    kRestore,     // `name` the label
-    kLabel,       // `name`: a label (the reader has cut its colon off)
-    kGoto,        // `name` the label
-    kGosub,       // `name` the label
-    kGosubReturn, // Return: back to the statement after the latest Gosub
-    kFakeReturn,  // FakeReturn: forgets the latest Gosub
-    kImport,      // Import or ImportC: `name` the library as written; body: kImported each
-    kImported,    // a function of an Import block: `name`
-    kSwap,        // exprs[0] and [1]
-    kError,       // a statement that could not be read; a message was given
+    kData,          // `suffix` the type; exprs the values
+    kInterface,     // `name`, `suffix` the base of Extends; body: one kMethod each
+    kMethod,        // a method of an Interface: `name`, `suffix` its result type
+    kIncludeBinary, // `name` the file, relative to the main source's folder, "/" between parts
+    kRead,          // `suffix` the type; exprs the places
+    kRestore,       // `name` the label
+    kLabel,         // `name`: a label (the reader has cut its colon off)
+    kGoto,          // `name` the label
+    kGosub,         // `name` the label
+    kGosubReturn,   // Return: back to the statement after the latest Gosub
+    kFakeReturn,    // FakeReturn: forgets the latest Gosub
+    kImport,        // Import or ImportC: `name` the library as written; body: kImported each
+    kImported,      // a function of an Import block: `name`
+    kSwap,          // exprs[0] and [1]
+    kError,         // a statement that could not be read; a message was given
 };
 
 struct Stmt {

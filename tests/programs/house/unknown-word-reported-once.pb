@@ -5,4 +5,4 @@ Debug x
 ; expect:
 ; 0
 ; expect-log:
-; line 3  column 3 ERROR unknow typ "?y"
+; line 3: label not found in a data section: y

@@ -36,3 +36,15 @@ Debug 3
 With ships(i)
   \pos\x = \speed * 2
 EndWith
+Interface IShape
+  Area.d()
+  Name.s(long.i = 0)
+EndInterface
+Interface ISized Extends IShape
+  Grow(by.d)
+EndInterface
+DataSection
+  Methods: : Data.i @Area(), @Name()
+EndDataSection
+x = ?Methods + 8
+shape\Grow(2)
