@@ -391,6 +391,17 @@ void ScriptPrinter::definition(const Stmt& s) {
     }
 }
 
+// ",10,-1,-1": the three upper bounds dimfunc and redimfunc take, from the children of `e`
+// from `first` on, -1 for those not written.
+std::wstring ScriptPrinter::arrayBounds(const Expr& e, std::uint32_t first) {
+    std::wstring bounds;
+    for (std::uint32_t k = first; k < first + 3; ++k)
+        bounds += L"," + (k < e.children.count ? ex_.stored(tree_.child(e.children, k),
+                                                            ValueType{ValueKind::kInteger, L'i'})
+                                               : std::wstring(L"-1"));
+    return bounds;
+}
+
 // "Dim b\items(10)", "ReDim b\items(20)", "NewList b\names()": a container field of a
 // structure value made anew, or resized keeping its elements.
 void ScriptPrinter::fieldContainer(const Stmt& s) {
@@ -411,11 +422,7 @@ void ScriptPrinter::fieldContainer(const Stmt& s) {
                      f->factory + L");");
     if (e.children.count < 2 || e.children.count > 4)
         return ex_.unsupported(L"this array field declaration");
-    std::wstring bounds;
-    for (std::uint32_t k = 1; k < 4; ++k)
-        bounds += L"," + (k < e.children.count ? ex_.stored(tree_.child(e.children, k),
-                                                            ValueType{ValueKind::kInteger, L'i'})
-                                               : std::wstring(L"-1"));
+    std::wstring bounds = arrayBounds(e, 1);
     if (s.kind == StmtKind::kDim)
         write(place + L"=dimfunc(" + f->factory + bounds + L");");
     else
@@ -434,11 +441,7 @@ void ScriptPrinter::dimension(const Stmt& s) {
         return diag_.error(message::notSupported(line_, std::wstring(s.source)));
     if (c == nullptr || e.children.count > 3 || e.children.count == 0)
         return ex_.unsupported(L"this array declaration");
-    std::wstring bounds;
-    for (std::uint32_t k = 0; k < 3; ++k)
-        bounds += L"," + (k < e.children.count ? ex_.stored(tree_.child(e.children, k),
-                                                            ValueType{ValueKind::kInteger, L'i'})
-                                               : std::wstring(L"-1"));
+    std::wstring bounds = arrayBounds(e, 0);
     // An array parameter is the caller's array: a Dim of it fills that one anew in place,
     // so the caller sees it.
     if (s.kind == StmtKind::kDim && c->statik)

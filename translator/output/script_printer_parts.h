@@ -109,6 +109,7 @@ public:
     // The data sections' values, given to the page at start in the order they stand.
     void dataSections(NodeRange range);
     void fieldContainer(const Stmt& s);
+    std::wstring arrayBounds(const Expr& e, std::uint32_t first);
     // Hands the data labels to the expression printer; whether any "?label" asks for one.
     bool dataLabels();
     void collectDataLabels(NodeRange range, std::set<std::wstring>& labels) const;

@@ -44,6 +44,15 @@ public:
     }
 
     std::vector<Token> run(size_t most = std::wstring_view::npos) {
+        lex(most);
+        return std::move(tokens_);
+    }
+
+    // Into the buffer the lexer was given, which keeps them.
+    void into() { lex(std::wstring_view::npos); }
+
+private:
+    void lex(size_t most) {
         while (i_ < s_.size() && tokens_.size() < most) {
             wchar_t c = s_[i_];
             if (c == L' ' || c == L'\t') {
@@ -54,23 +63,8 @@ public:
             TokenKind kind = next(c);
             add(kind, start);
         }
-        return std::move(tokens_);
     }
 
-    void into() {
-        while (i_ < s_.size()) {
-            wchar_t c = s_[i_];
-            if (c == L' ' || c == L'\t') {
-                ++i_;
-                continue;
-            }
-            size_t start = i_;
-            TokenKind kind = next(c);
-            add(kind, start);
-        }
-    }
-
-private:
     TokenKind next(wchar_t c) {
         if (c == L';') return toEnd(TokenKind::kComment);
         if (c == L'"') return string(false);
