@@ -4,16 +4,17 @@
 // Blocks start on 8 bytes, so the usual 4-byte reads and writes of a buffer are one typed
 // element each; an unaligned one goes through the scratch value of 79-file-values.js.
 
-var QLCX_MemHeap = new window.ArrayBuffer(65536);
-var QLCX_MemBytes = new window.Uint8Array(QLCX_MemHeap);
-var QLCX_MemLongs = new window.Int32Array(QLCX_MemHeap);
+// The heap is made by the first allocation: a page that never allocates carries none of it.
+var QLCX_MemHeap = 0;
+var QLCX_MemBytes = [];
+var QLCX_MemLongs = [];
 // The other widths a field through a typed pointer is read and written with, and the address
 // such an access works on (the translation writes the access in place, not as a call).
-var QLCX_MemSigned = new window.Int8Array(QLCX_MemHeap);
-var QLCX_MemWords = new window.Int16Array(QLCX_MemHeap);
-var QLCX_MemChars = new window.Uint16Array(QLCX_MemHeap);
-var QLCX_MemFloats = new window.Float32Array(QLCX_MemHeap);
-var QLCX_MemDoubles = new window.Float64Array(QLCX_MemHeap);
+var QLCX_MemSigned = [];
+var QLCX_MemWords = [];
+var QLCX_MemChars = [];
+var QLCX_MemFloats = [];
+var QLCX_MemDoubles = [];
 var QLCX_MemAt = 0;
 // The live blocks by start address: their starts in order and their sizes.
 var QLCX_MemStarts = [];
@@ -31,12 +32,12 @@ function QLCX_MemFault() {
 
 // Makes the heap hold at least `size` bytes, keeping what it holds.
 function QLCX_MemGrow(size) {
-    var length = QLCX_MemBytes.length;
-    if (size <= length) { return; }
+    if (size <= QLCX_MemBytes.length) { return; }
+    var length = Math.max(QLCX_MemBytes.length, 65536);
     while (length < size) { length = length * 2; }
     var heap = new window.ArrayBuffer(length);
     var bytes = new window.Uint8Array(heap);
-    for (var i = 0; i < QLCX_MemTop; i++) { bytes[i] = QLCX_MemBytes[i]; }
+    for (var i = 0; i < QLCX_MemTop && i < QLCX_MemBytes.length; i++) { bytes[i] = QLCX_MemBytes[i]; }
     QLCX_MemHeap = heap;
     QLCX_MemBytes = bytes;
     QLCX_MemLongs = new window.Int32Array(heap);
