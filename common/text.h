@@ -39,6 +39,23 @@ std::wstring toLower(std::wstring_view text);
 wchar_t toLowerChar(wchar_t c);
 bool equalsIgnoreCase(std::wstring_view a, std::wstring_view b);
 
+// Hashing and comparing in any letter case, for a map of words looked up as they are written:
+// the lookup needs no lower-case copy of the word.
+struct NoCaseHash {
+    using is_transparent = void;
+    size_t operator()(std::wstring_view s) const noexcept {
+        size_t h = 1469598103934665603ULL;
+        for (wchar_t c : s) h = (h ^ static_cast<size_t>(toLowerChar(c))) * 1099511628211ULL;
+        return h;
+    }
+};
+struct NoCaseEqual {
+    using is_transparent = void;
+    bool operator()(std::wstring_view a, std::wstring_view b) const noexcept {
+        return equalsIgnoreCase(a, b);
+    }
+};
+
 bool startsWithIgnoreCase(std::wstring_view text, std::wstring_view prefix);
 bool endsWith(std::wstring_view text, std::wstring_view suffix);
 

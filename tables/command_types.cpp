@@ -8,9 +8,11 @@
 namespace qc {
 namespace {
 
-const std::unordered_map<std::wstring, wchar_t>& resultTypes() {
-    static const std::unordered_map<std::wstring, wchar_t> types = [] {
-        std::unordered_map<std::wstring, wchar_t> t;
+using TypeMap = std::unordered_map<std::wstring, wchar_t, NoCaseHash, NoCaseEqual>;
+
+const TypeMap& resultTypes() {
+    static const TypeMap types = [] {
+        TypeMap t;
         for (const wchar_t* name : {L"openwindow",
                                     L"waitwindowevent",
                                     L"awaitnextevent",
@@ -104,7 +106,7 @@ const std::unordered_map<std::wstring, wchar_t>& resultTypes() {
 } // namespace
 
 wchar_t commandResultType(std::wstring_view name) {
-    auto it = resultTypes().find(toLower(name));
+    auto it = resultTypes().find(name);
     return it == resultTypes().end() ? 0 : it->second;
 }
 

@@ -32,7 +32,20 @@ int markerLine(std::wstring_view element) {
 }
 
 std::wstring lineMarker(long long line) {
-    return std::wstring(kMarker) + std::to_wstring(line);
+    // One for every statement: the digits are written here, not through the C library's
+    // formatting.
+    wchar_t digits[24];
+    size_t n = 0;
+    unsigned long long v = line < 0 ? 0ULL - static_cast<unsigned long long>(line)
+                                    : static_cast<unsigned long long>(line);
+    do {
+        digits[n++] = static_cast<wchar_t>(L'0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    std::wstring text(kMarker);
+    if (line < 0) text += L'-';
+    while (n > 0) text += digits[--n];
+    return text;
 }
 
 bool isTargetLine(std::wstring_view element) {

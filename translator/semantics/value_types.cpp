@@ -58,7 +58,7 @@ const Container* TypedTree::containerOf(NodeId expr) const {
 }
 
 const Procedure* TypedTree::procedureNamed(std::wstring_view name) const {
-    auto it = procedureIds.find(toLower(name));
+    auto it = procedureIds.find(name);
     return it == procedureIds.end() ? nullptr : &procedures[static_cast<size_t>(it->second)];
 }
 

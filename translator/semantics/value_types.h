@@ -5,6 +5,7 @@
 // result types. The printer reads them to name things and to decide where "/" divides
 // integers, where a float is rounded into an integer place and where a narrow integer wraps.
 #include "common/diagnostics.h"
+#include "common/text.h"
 #include "translator/semantics/symbol_table.h"
 #include "translator/semantics/undeclared_names.h"
 #include "translator/source/syntax_tree.h"
@@ -111,7 +112,8 @@ struct TypedTree {
     std::vector<Procedure> procedures;
 
     std::vector<Structure> structures;
-    std::unordered_map<std::wstring, int> procedureIds; // by lower-case name
+    // By name, in any letter case.
+    std::unordered_map<std::wstring, int, NoCaseHash, NoCaseEqual> procedureIds;
     std::unordered_map<std::wstring, int> structureIds; // by lower-case name
     std::vector<ValueType> prototypes;                  // the result type of each
     std::unordered_map<std::wstring, int> prototypeIds; // by lower-case name

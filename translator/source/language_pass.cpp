@@ -244,6 +244,8 @@ private:
     // reachable; the statements themselves go on to the parser.
     void moduleStatement(Words& words) {
         const std::wstring& word = words.first;
+        // Asked of every statement: outside a module only the words ending in "module" count.
+        if (module_.empty() && !word.ends_with(L"module")) return;
         std::wstring named;
         if (words.tokens.size() > 1 && words.tokens[1].kind == TokenKind::kName)
             named = words.tokens[1].text;

@@ -62,8 +62,12 @@ std::wstring exportKey(const Token& token) {
 } // namespace
 
 bool Parser::moduleStatement() {
-    if (tokens_[0].kind != TokenKind::kName) return false;
-    std::wstring word = toLower(tokens_[0].text);
+    // Asked of every statement: each of the words ends in "module".
+    std::wstring_view first = tokens_[0].text;
+    if (tokens_[0].kind != TokenKind::kName || first.size() < 6 ||
+        !equalsIgnoreCase(first.substr(first.size() - 6), std::wstring_view(L"module", 6)))
+        return false;
+    std::wstring word = toLower(first);
     bool closer = word == L"enddeclaremodule" || word == L"endmodule";
     if (!closer && word != L"declaremodule" && word != L"module" && word != L"usemodule" &&
         word != L"unusemodule")

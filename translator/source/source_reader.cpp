@@ -44,6 +44,14 @@ size_t findInCode(std::wstring_view line, wchar_t wanted) {
 }
 
 std::optional<BadCharacter> findForbiddenCharacter(std::wstring_view line) {
+    // Nearly every line has none of them: one pass over it says so.
+    bool suspect = false;
+    for (wchar_t c : line)
+        if ((c >= 0 && c < 0x20) || c == kDegreeSign || c == kSectionSign) {
+            suspect = true;
+            break;
+        }
+    if (!suspect) return std::nullopt;
     for (wchar_t code : kForbiddenControls) {
         size_t at = line.find(code);
         if (at != std::wstring_view::npos) return BadCharacter{code, at + 1};
