@@ -88,6 +88,15 @@ function QLCX_TaskWait() {
     return [end, me];
 }
 
+// The running task waits in `waits` (a mutex's, a semaphore's, a thread's end) until it is
+// handed over: the promise to await.
+function QLCX_WaitIn(waits) {
+    var wait = QLCX_TaskWait();
+    var waiting = QLCX_Waiting;
+    waits.push(wait);
+    return waiting;
+}
+
 function QLCX_TaskYield() {
     var wait = QLCX_TaskWait();
     var waiting = QLCX_Waiting;
@@ -100,9 +109,8 @@ function QLCX_TaskYield() {
 function QLCX_WaitThread(thread, timeout) {
     var task = QLCX_Tasks[Math.floor(QLCX_Number(thread))];
     if (!task || !task[0]) { return 1; }
-    var wait = QLCX_TaskWait();
-    var waiting = QLCX_Waiting;
-    task[1].push(wait);
+    var waiting = QLCX_WaitIn(task[1]);
+    var wait = task[1][task[1].length - 1];
     if (QLCX_Number(timeout) > 0) {
         window.setTimeout(function () { wait[0](0); }, QLCX_Number(timeout));
     }
@@ -141,12 +149,8 @@ function CreateMutex() {
 // A mutex is held by one task at a time; the task holding it may lock it again, and must
 // unlock it as often.
 function QLCX_LockMutex(mutex) {
-    var m = QLCX_Mutexes[Math.floor(QLCX_Number(mutex))];
     if (TryLockMutex(mutex)) { return 1; }
-    var wait = QLCX_TaskWait();
-    var waiting = QLCX_Waiting;
-    m[1].push(wait);
-    return waiting;
+    return QLCX_WaitIn(QLCX_Mutexes[Math.floor(QLCX_Number(mutex))][1]);
 }
 
 function LockMutex(mutex) {
@@ -191,12 +195,8 @@ function SignalSemaphore(semaphore) {
 }
 
 function QLCX_WaitSemaphore(semaphore) {
-    var s = QLCX_Semaphores[Math.floor(QLCX_Number(semaphore))];
     if (TrySemaphore(semaphore)) { return 1; }
-    var wait = QLCX_TaskWait();
-    var waiting = QLCX_Waiting;
-    s[1].push(wait);
-    return waiting;
+    return QLCX_WaitIn(QLCX_Semaphores[Math.floor(QLCX_Number(semaphore))][1]);
 }
 
 function WaitSemaphore(semaphore) {
