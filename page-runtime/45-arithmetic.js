@@ -9,6 +9,10 @@
 // out, as the browser compiles a literal tighter than a variable: 9007199254740991 is
 // 2^53 - 1, the largest safe integer, and 4503599627370496 is 2^52, below which a sum or a
 // difference of two numbers stays safe.
+// Add, Sub and Mul test first for the browser's small integers (31 bits): against bounds of
+// that size it keeps the operands and the result as machine integers, where the wide bounds
+// alone make it compare, and store, floating point. A sum of two values below 2^30 and a
+// product of two below 2^26 are exact.
 
 // A wide result: wrapped to 64 bits, and a number again when it is small.
 function QLCX_Canon(v) {
@@ -64,6 +68,9 @@ function QLCX_WideOp(a, b, op) {
 }
 
 function QLCX_Add(a, b) {
+    if (a <= 1073741823 && a >= -1073741824 && b <= 1073741823 && b >= -1073741824) {
+        return a + b;
+    }
     if (a <= 4503599627370496 && a >= -4503599627370496 && b <= 4503599627370496 && b >= -4503599627370496) {
         return a + b;
     }
@@ -71,6 +78,9 @@ function QLCX_Add(a, b) {
 }
 
 function QLCX_Sub(a, b) {
+    if (a <= 1073741823 && a >= -1073741824 && b <= 1073741823 && b >= -1073741824) {
+        return a - b;
+    }
     if (a <= 4503599627370496 && a >= -4503599627370496 && b <= 4503599627370496 && b >= -4503599627370496) {
         return a - b;
     }
@@ -78,6 +88,9 @@ function QLCX_Sub(a, b) {
 }
 
 function QLCX_Mul(a, b) {
+    if (a <= 67108864 && a >= -67108864 && b <= 67108864 && b >= -67108864) {
+        return a * b;
+    }
     if (a <= 9007199254740991 && a >= -9007199254740991 && b <= 9007199254740991 && b >= -9007199254740991) {
         var r = a * b;
         if (r <= 9007199254740991 && r >= -9007199254740991) {

@@ -31,7 +31,9 @@ namespace qc {
 namespace {
 
 // The program's variables and their values.
-constexpr std::array<std::pair<const char*, long long>, 9> kIntegers = {
+// s and u sit on the bounds of the script's small-integer paths, so a sum or a product just
+// past them must still come out exact.
+constexpr std::array<std::pair<const char*, long long>, 11> kIntegers = {
     {{"a", 7},
      {"b", -3},
      {"c", 12},
@@ -40,7 +42,9 @@ constexpr std::array<std::pair<const char*, long long>, 9> kIntegers = {
      {"m", -9223372036854775807LL},
      {"k", 1103515245},
      {"p", 3037000499LL},
-     {"q", 9007199254740993LL}}};
+     {"q", 9007199254740993LL},
+     {"s", 1073741823},
+     {"u", -67108864}}};
 // Literals the script's numbers do not hold exactly, or whose products leave that range.
 constexpr std::array<const char*, 4> kWideLiterals = {"4294967296", "9007199254740993",
                                                       "2147483648", "6364136223846793005"};
