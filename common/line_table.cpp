@@ -19,6 +19,22 @@ bool endsAStatement(const std::wstring& line) {
     return !line.empty() && (line.back() == L';' || line.back() == L'{');
 }
 
+constexpr std::wstring_view kVar = L"var ";
+
+// One whole declaration, "var a=0;", that the next declaration can continue. One that ends
+// in "{" opens a function expression and is not whole yet.
+bool isDeclaration(const std::wstring& line) {
+    return startsWith(line, kVar) && line.back() == L';';
+}
+
+// A statement that another one may follow as its body without braces, so that its own ";"
+// may be that body, empty.
+bool isControlHead(const std::wstring& line) {
+    for (std::wstring_view word : {L"if(", L"for(", L"while(", L"else", L"do", L"with("})
+        if (startsWith(line, word)) return true;
+    return false;
+}
+
 // std::to_wstring goes through the C library's formatted output: too slow for one number per
 // source line of a long program.
 void appendDecimal(std::wstring& text, int value) {
@@ -33,6 +49,23 @@ void appendDecimal(std::wstring& text, int value) {
     if (value < 0) digits[n++] = L'-';
     std::reverse(digits, digits + n);
     text.append(digits, n);
+}
+
+// A number of the table as base-64 digits of five bits each, the lowest first, with 32 added
+// to every digit but the last; the number's lowest bit is its sign. Most steps of a table are
+// below 16 and take one character instead of two or three with a comma.
+constexpr std::wstring_view kBase64Digits =
+    L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+void appendBase64Number(std::wstring& text, int value) {
+    unsigned rest = value < 0 ? ((0u - static_cast<unsigned>(value)) << 1) | 1u
+                              : static_cast<unsigned>(value) << 1;
+    do {
+        unsigned digit = rest & 31u;
+        rest >>= 5;
+        if (rest != 0) digit |= 32u;
+        text += kBase64Digits[digit];
+    } while (rest != 0);
 }
 
 } // namespace
@@ -82,10 +115,30 @@ std::vector<int> takeLineMarkers(std::vector<std::wstring>& lines) {
 void joinLinesOfOneSource(std::vector<std::wstring>& lines, std::vector<int>& sourceLines) {
     assert(lines.size() == sourceLines.size());
     size_t kept = 0;
+    // What the last statement put on lines[kept - 1] was; each line comes from compaction as
+    // one statement.
+    bool lastDeclares = false;
+    bool lastControls = false;
     for (size_t i = 0; i < lines.size(); ++i) {
+        bool declares = isDeclaration(lines[i]);
+        bool controls = isControlHead(lines[i]);
         if (kept > 0 && sourceLines[kept - 1] == sourceLines[i] &&
             endsAStatement(lines[kept - 1])) {
-            lines[kept - 1] += lines[i];
+            std::wstring& joined = lines[kept - 1];
+            if (lastDeclares && startsWith(lines[i], kVar)) {
+                // "var a=0;var b=0;" is "var a=0,b=0;"
+                joined.back() = L',';
+                joined.append(lines[i], kVar.size());
+            } else {
+                // A statement needs no ";" before the "}" of its block, unless the ";" is an
+                // empty body: "if(a);}".
+                if (!lines[i].empty() && lines[i].front() == L'}' && joined.back() == L';' &&
+                    !lastControls)
+                    joined.pop_back();
+                joined += lines[i];
+            }
+            lastDeclares = declares;
+            lastControls = controls;
             continue;
         }
         if (kept != i) {
@@ -93,20 +146,18 @@ void joinLinesOfOneSource(std::vector<std::wstring>& lines, std::vector<int>& so
             sourceLines[kept] = sourceLines[i];
         }
         ++kept;
+        lastDeclares = declares;
+        lastControls = controls;
     }
     lines.resize(kept);
     sourceLines.resize(kept);
 }
 
 std::wstring lineTableScript(const std::vector<int>& sourceLines, int firstPageLine) {
-    std::wstring text = L"window.QLCXLines=[";
+    std::wstring text = L"window.QLCXLines=\"";
     int lastPageLine = 0;
     int lastSource = 0;
     int run = 0; // changes of (1, 1) not yet written
-    auto put = [&text](int value) {
-        if (text.back() != L'[') text += L',';
-        appendDecimal(text, value);
-    };
     for (size_t i = 0; i < sourceLines.size(); ++i) {
         if (sourceLines[i] == lastSource) continue;
         int pageLine = firstPageLine + static_cast<int>(i);
@@ -118,13 +169,13 @@ std::wstring lineTableScript(const std::vector<int>& sourceLines, int firstPageL
             ++run;
             continue;
         }
-        if (run > 0) put(-run);
+        if (run > 0) appendBase64Number(text, -run);
         run = 0;
-        put(step);
-        put(change);
+        appendBase64Number(text, step);
+        appendBase64Number(text, change);
     }
-    if (run > 0) put(-run);
-    return text + L"];";
+    if (run > 0) appendBase64Number(text, -run);
+    return text + L"\";";
 }
 
 } // namespace qc

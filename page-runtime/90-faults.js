@@ -88,9 +88,31 @@ function QLCX_FrameLine(frame) {
 
 // The table holds pairs: page lines since the last change, change of the source line. A
 // negative number -k stands for k pairs (1, 1): k page lines, each one source line further.
+// The page writes the numbers as base-64 digits of five bits, the lowest first, 32 added to
+// every digit but a number's last; a number's lowest bit is its sign.
+var QLCX_LineDigits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+function QLCX_LineNumbers(text) {
+    var numbers = [];
+    var value = 0;
+    var scale = 1;
+    for (var k = 0; k < text.length; k++) {
+        var digit = QLCX_LineDigits.indexOf(text.charAt(k));
+        value = value + (digit % 32) * scale;
+        scale = scale * 32;
+        if (digit < 32) {
+            numbers.push(value % 2 == 1 ? (1 - value) / 2 : value / 2);
+            value = 0;
+            scale = 1;
+        }
+    }
+    return numbers;
+}
+
 function QLCX_SourceLine(pageLine) {
-    var table = window.QLCXLines;
-    if (!table || !pageLine) { return 0; }
+    var text = window.QLCXLines;
+    if (!text || !pageLine) { return 0; }
+    var table = QLCX_LineNumbers(text);
     var at = 0;
     var source = 0;
     var i = 0;

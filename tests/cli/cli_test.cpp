@@ -136,7 +136,7 @@ TEST_F(Cli, EmptySourceGivesTheSkeleton) {
         ASSERT_LT(close + 2, lines.size() - tail.size());
         EXPECT_EQ(lines[close + 1], "<style>");
         EXPECT_EQ(lines[lines.size() - tail.size() - 1], "</style>");
-        EXPECT_EQ(lines[close - 1], "window.QLCXLines=[];") << "the line table ends the script";
+        EXPECT_EQ(lines[close - 1], "window.QLCXLines=\"\";") << "the line table ends the script";
         // The start-up function ends the program (compacted, its statements share one line).
         EXPECT_EQ(lines[close - 2].back(), '}');
         auto startUp = std::find_if(

@@ -37,7 +37,20 @@ TEST(LineTable, JoinsTheStatementsOfOneSourceLineWhereNothingCanContinue) {
     };
     const Row rows[] = {
         {{L"a=1;", L"b=2;", L"c=3;"}, {4, 4, 5}, {L"a=1;b=2;", L"c=3;"}, {4, 5}},
-        {{L"if(a){", L"b=1;", L"}", L"c=2;"}, {3, 3, 3, 3}, {L"if(a){b=1;}", L"c=2;"}, {3, 3}},
+        {{L"if(a){", L"b=1;", L"}", L"c=2;"}, {3, 3, 3, 3}, {L"if(a){b=1}", L"c=2;"}, {3, 3}},
+        // Declarations in a row are one; the ";" of an empty body stays.
+        {{L"function f(){", L"var a=0;", L"var b=\"\";", L"var c=0;", L"if(a);", L"}"},
+         {2, 2, 2, 2, 2, 2},
+         {L"function f(){var a=0,b=\"\",c=0;if(a);}"},
+         {2}},
+        {{L"var a=0;", L"var f=function(){", L"};", L"var b=0;", L"}"},
+         {1, 1, 1, 1, 1},
+         {L"var a=0,f=function(){};var b=0}"},
+         {1}},
+        {{L"var a=0;", L"var b=0;", L"var c=0;"},
+         {1, 1, 2},
+         {L"var a=0,b=0;", L"var c=0;"},
+         {1, 2}},
         // A line ending in "}" may end a function expression that only the line end closes.
         {{L"var f=function(){", L"}", L"g();"},
          {0, 0, 0},
@@ -61,11 +74,12 @@ TEST(LineTable, RunsOfConsecutiveLinesAreOneNumber) {
         const wchar_t* table;
     };
     const Row rows[] = {
-        {{}, 6, L"window.QLCXLines=[];"},
-        {{0, 0, 0}, 6, L"window.QLCXLines=[];"},
-        {{0, 1, 2, 3, 4}, 6, L"window.QLCXLines=[7,1,-3];"},
-        {{5, 5, 6, 2, 3, 0}, 1, L"window.QLCXLines=[1,5,2,1,1,-4,-1,1,-3];"},
-        {{1, 1, 1, 9}, 10, L"window.QLCXLines=[10,1,3,8];"},
+        {{}, 6, L"window.QLCXLines=\"\";"},
+        {{0, 0, 0}, 6, L"window.QLCXLines=\"\";"},
+        {{0, 1, 2, 3, 4}, 6, L"window.QLCXLines=\"OCH\";"},          // 7 1 -3
+        {{5, 5, 6, 2, 3, 0}, 1, L"window.QLCXLines=\"CKECCJDCH\";"}, // 1 5 2 1 1 -4 -1 1 -3
+        {{1, 1, 1, 9}, 10, L"window.QLCXLines=\"UCGQ\";"},           // 10 1 3 8
+        {{100, 37}, 1, L"window.QLCXLines=\"CoGC/D\";"},             // 1 100 1 -63
     };
     for (const Row& row : rows)
         EXPECT_EQ(qc::toUtf8(row.table),
@@ -78,8 +92,8 @@ TEST(LineTable, ThePagesDecoderReadsBackEveryLine) {
     auto runtime =
         qc::readFileBytes(fs::path(QUILLCAST_SOURCE_DIR) / "page-runtime" / "90-faults.js");
     ASSERT_TRUE(runtime);
-    size_t start = runtime->find("function QLCX_SourceLine(");
-    size_t end = runtime->find("\n}\n", start);
+    size_t start = runtime->find("var QLCX_LineDigits");
+    size_t end = runtime->find("\n}\n", runtime->find("function QLCX_SourceLine(", start));
     ASSERT_NE(start, std::string::npos);
     ASSERT_NE(end, std::string::npos);
     std::mt19937 random(7);
