@@ -160,6 +160,7 @@ private:
     bool moduleStatement();
     // The statement's names as the module they stand in, or the modules in use, see them.
     void scopeNames();
+    void joinModuleNames();
     // "M::Item", "@M::Item()", ".M::Type": the item of module M, reported where M does not
     // declare it and this is not M's own code.
     Token qualified(const Token& module, const Token& item);
