@@ -400,7 +400,20 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         else
             text += value(args[i], takesFloatArgument(name, i)).text;
     }
-    return text + L")";
+    text += L")";
+    // Natively these give the element's address, or 0: an element that is a block of the
+    // heap has one ("*c.Colour = AddElement(l())").
+    static constexpr std::wstring_view kElementAddresses[] = {
+        L"addelement",     L"insertelement",   L"firstelement",  L"lastelement",
+        L"nextelement",    L"previouselement", L"selectelement", L"addmapelement",
+        L"findmapelement", L"nextmapelement"};
+    const Container* c = args.empty() ? nullptr : typed_.containerOf(args[0]);
+    if (c != nullptr && tree_.exprs[args[0]].children.count == 0 && shared(c->element) &&
+        c->kind != ContainerKind::kArray &&
+        std::ranges::any_of(kElementAddresses,
+                            [&](std::wstring_view a) { return equalsIgnoreCase(name, a); }))
+        return L"(" + text + L"?" + c->scriptName + L"[" + c->scriptName + L"[0]]:0)";
+    return text;
 }
 
 // The field a structured sort compares, from its byte offset ("OffsetOf(Player\score)", or

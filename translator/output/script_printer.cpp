@@ -115,7 +115,7 @@ void ScriptPrinter::sharedStructure(const Structure& st) {
     if (!ex_.holdsInHeap(type) || size <= 0) {
         diag_.error(message::notSupported(st.line, L"a StructureUnion beside strings, lists, "
                                                    L"maps or arrays, in the structure " +
-                                                       st.scriptName));
+                                                       st.written));
     }
     write(L"function init" + st.scriptName + L"(){return AllocateMemory(" +
           std::to_wstring(std::max(size, 1LL)) + L");}");

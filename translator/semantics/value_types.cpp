@@ -212,6 +212,7 @@ private:
             Structure st;
             st.scriptName = key;
             st.line = s.at.line;
+            st.written = std::wstring(s.name);
             out_.structures.push_back(std::move(st));
             out_.symbols.declareStructure(key);
         }

@@ -37,6 +37,8 @@ NewMap named.Colour()
 named("red")\b[0] = 255
 named("blue")\b[2] = 255
 Debug Hex(named("red")\rgba) + " " + Hex(named("blue")\rgba)
+*m.Colour = FindMapElement(named(), "blue")
+Debug Str(*m\b[2]) + " " + Str(FindMapElement(named(), "none"))
 With named("red")
   \b[3] = $80
   Debug Hex(\rgba)
@@ -77,6 +79,7 @@ Debug Depth(3)
 ; 100 5
 ; 5
 ; FF FF0000
+; 255 0
 ; FFFFFFFF800000FF
 ; 77
 ; 0 77

@@ -44,8 +44,8 @@ Debug SizeOf(Open)
 a(1)\rgba = 513
 Debug a(1)\b[1]
 ; expect-log:
-; line 3: not supported: a StructureUnion beside strings, lists, maps or arrays, in the structure named
-; line 15: not supported: a StructureUnion beside strings, lists, maps or arrays, in the structure sprite
+; line 3: not supported: a StructureUnion beside strings, lists, maps or arrays, in the structure Named
+; line 15: not supported: a StructureUnion beside strings, lists, maps or arrays, in the structure Sprite
 ; line 24: not supported: CopyArray of structures with a StructureUnion
 ; line 26: not supported: SortStructuredList of structures with a StructureUnion
 ; line 28: not supported: a copy of a structure holding structures with a StructureUnion

@@ -50,6 +50,14 @@ l()\b[0] = 7
 ForEach l()
   Debug l()\rgba
 Next
+; AddElement and the moves give the element's address, as natively
+*n.Colour = AddElement(l())
+*n\b[1] = 1
+Debug Str(l()\rgba) + " " + Str(Bool(*n = @l())) + " " + Str(NextElement(l()))
+If FirstElement(l())
+  *n = NextElement(l())
+  Debug *n\rgba
+EndIf
 Procedure Show(*c.Colour)
   ProcedureReturn *c\b[0] + *c\b[1]
 EndProcedure
@@ -74,5 +82,7 @@ Debug Local()
 ; 2
 ; 2
 ; 7
+; 256 1 0
+; 256
 ; 3
 ; 2
