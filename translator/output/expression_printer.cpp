@@ -407,12 +407,19 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         L"addelement",     L"insertelement",   L"firstelement",  L"lastelement",
         L"nextelement",    L"previouselement", L"selectelement", L"addmapelement",
         L"findmapelement", L"nextmapelement"};
-    const Container* c = args.empty() ? nullptr : typed_.containerOf(args[0]);
-    if (c != nullptr && tree_.exprs[args[0]].children.count == 0 && shared(c->element) &&
-        c->kind != ContainerKind::kArray &&
-        std::ranges::any_of(kElementAddresses,
-                            [&](std::wstring_view a) { return equalsIgnoreCase(name, a); }))
-        return L"(" + text + L"?" + c->scriptName + L"[" + c->scriptName + L"[0]]:0)";
+    if (args.empty() || !std::ranges::any_of(kElementAddresses, [&](std::wstring_view a) {
+            return equalsIgnoreCase(name, a);
+        }))
+        return text;
+    const Container* c = typed_.containerOf(args[0]);
+    const Field* f =
+        tree_.exprs[args[0]].kind == ExprKind::kField ? typed_.fields[args[0]] : nullptr;
+    bool list = c != nullptr ? c->kind != ContainerKind::kArray
+                             : f != nullptr && (f->shape == Field::Shape::kList ||
+                                                f->shape == Field::Shape::kMap);
+    std::wstring whole;
+    if (list && shared(c != nullptr ? c->element : f->type) && wholeContainer(args[0], whole))
+        return L"(" + text + L"?" + whole + L"[" + whole + L"[0]]:0)";
     return text;
 }
 

@@ -758,6 +758,9 @@ void ScriptPrinter::structureCommand(const Stmt& s) {
     const Structure& structure = typed_.structures[static_cast<size_t>(st->second)];
     if (heapStructureCommand(s, places, structure)) return;
     if (target[0].empty() || target.back().empty()) return; // reported as a place
+    if (copy && ex_.holdsShared(ValueType{ValueKind::kStructure, L'i', st->second}, 0))
+        return ex_.unsupported(L"CopyStructure of a structure holding structures with a "
+                               L"StructureUnion");
     if (copy) return write(L"QLCX_Refill(" + target[1] + L",QLCX_Clone(" + target[0] + L"));");
     if (equalsIgnoreCase(s.name, L"clearstructure"))
         return write(L"QLCX_Refill(" + target[0] + L",init" + structure.scriptName + L"());");

@@ -26,6 +26,8 @@ NewList l.Colour()
 SortStructuredList(l(), #PB_Sort_Ascending, OffsetOf(Colour\rgba), #PB_Long)
 Define sc.Scene, other.Scene
 other = sc
+CopyList(sc\cols(), other\cols())
+CopyStructure(@sc, @other, Scene)
 Structure Twice
   StructureUnion
     x.l
@@ -49,10 +51,12 @@ Debug a(1)\b[1]
 ; line 24: not supported: CopyArray of structures with a StructureUnion
 ; line 26: not supported: SortStructuredList of structures with a StructureUnion
 ; line 28: not supported: a copy of a structure holding structures with a StructureUnion
-; line 32: not supported: StructureUnion inside a StructureUnion
-; line 35: EndStructureUnion without StructureUnion
+; line 29: not supported: CopyList of structures with a StructureUnion
+; line 30: not supported: CopyStructure of a structure holding structures with a StructureUnion
+; line 34: not supported: StructureUnion inside a StructureUnion
 ; line 37: EndStructureUnion without StructureUnion
-; line 39: StructureUnion without EndStructureUnion
+; line 39: EndStructureUnion without StructureUnion
+; line 41: StructureUnion without EndStructureUnion
 ; expect:
 ; 2
 ; 2
