@@ -25,8 +25,11 @@ std::wstring ExpressionPrinter::stored(NodeId id, ValueType target) {
     // A structure is copied with its fields, its arrays, lists and maps among them: the
     // place must not become a second name of the value.
     bool made = tree_.exprs[id].kind == ExprKind::kCall && typed_.containerOf(id) == nullptr;
-    if (target.kind == ValueKind::kStructure && from.kind == ValueKind::kStructure && !made)
+    if (target.kind == ValueKind::kStructure && from.kind == ValueKind::kStructure && !made) {
+        if (holdsShared(from, 0))
+            unsupported(L"a copy of a structure holding structures with a StructureUnion");
         return L"QLCX_Clone(" + p.text + L")";
+    }
     if (target.kind == ValueKind::kFloat && target.width == L'f') return single(id, p);
     if (target.kind != ValueKind::kInteger) return p.text;
     if (from.kind == ValueKind::kFloat) p = atom(L"QLCX_Round(" + p.text + L")");
@@ -374,6 +377,15 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         missingFunction(name);
         return L"empty";
     }
+    // These copy or compare elements as the script's objects; blocks of the heap would be
+    // copied as their addresses, two elements sharing one.
+    static constexpr std::wstring_view kElementCopies[] = {
+        L"copyarray", L"copylist", L"copymap", L"sortstructuredarray", L"sortstructuredlist"};
+    if (!args.empty() &&
+        std::ranges::any_of(kElementCopies,
+                            [&](std::wstring_view c) { return equalsIgnoreCase(name, c); }) &&
+        holdsShared(types_[args[0]], 0))
+        unsupported(std::wstring(name) + L" of structures with a StructureUnion");
     std::wstring text = row->targetName.empty() ? row->name : row->targetName;
     text += L"(";
     for (size_t i = 0; i < args.size(); ++i) {
@@ -388,7 +400,27 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         else
             text += value(args[i], takesFloatArgument(name, i)).text;
     }
-    return text + L")";
+    text += L")";
+    // Natively these give the element's address, or 0: an element that is a block of the
+    // heap has one ("*c.Colour = AddElement(l())").
+    static constexpr std::wstring_view kElementAddresses[] = {
+        L"addelement",     L"insertelement",   L"firstelement",  L"lastelement",
+        L"nextelement",    L"previouselement", L"selectelement", L"addmapelement",
+        L"findmapelement", L"nextmapelement"};
+    if (args.empty() || !std::ranges::any_of(kElementAddresses, [&](std::wstring_view a) {
+            return equalsIgnoreCase(name, a);
+        }))
+        return text;
+    const Container* c = typed_.containerOf(args[0]);
+    const Field* f =
+        tree_.exprs[args[0]].kind == ExprKind::kField ? typed_.fields[args[0]] : nullptr;
+    bool list = c != nullptr ? c->kind != ContainerKind::kArray
+                             : f != nullptr && (f->shape == Field::Shape::kList ||
+                                                f->shape == Field::Shape::kMap);
+    std::wstring whole;
+    if (list && shared(c != nullptr ? c->element : f->type) && wholeContainer(args[0], whole))
+        return L"(" + text + L"?" + whole + L"[" + whole + L"[0]]:0)";
+    return text;
 }
 
 // The field a structured sort compares, from its byte offset ("OffsetOf(Player\score)", or
@@ -600,7 +632,7 @@ bool ExpressionPrinter::throughPointer(NodeId id, std::optional<HeapField>* heap
         const Expr& b = tree_.exprs[base];
         const Field* f = b.kind == ExprKind::kField ? typed_.fields[base] : nullptr;
         if (b.kind == ExprKind::kPointer || (f != nullptr && f->shape == Field::Shape::kPointer) ||
-            heapVariable(base) != nullptr)
+            heapVariable(base) != nullptr || sharedValue(base))
             through = true;
         at = base;
     }
@@ -645,6 +677,12 @@ bool ExpressionPrinter::heapBase(NodeId base, std::wstring& address, std::wstrin
         }
         address = expr(base).text;
         structure = typed_.structures[static_cast<size_t>(f->type.structure)].scriptName;
+        return true;
+    }
+    // A value of a structure that shares places, where the script holds it: its block.
+    if (sharedValue(base) && !throughPointer(base)) {
+        address = bound(expr(base), kScriptAtom);
+        structure = typed_.structures[static_cast<size_t>(types_[base].structure)].scriptName;
         return true;
     }
     std::optional<HeapField> inner = heapField(base);

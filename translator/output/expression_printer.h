@@ -98,6 +98,21 @@ public:
     std::wstring heapVariableWrite(const Variable& v, NodeId value);
     // The variable a name in the heap means; null for any other node.
     const Variable* heapVariable(NodeId id) const;
+    // A structure whose fields share places (a StructureUnion): every value of it is a block
+    // of the heap, a variable as one whose address is taken, an element or a field of a
+    // structure of the script as the address the script holds there ("a(1)\rgba" reads
+    // the block a(1) holds).
+    bool shared(ValueType type) const;
+    bool structureValue(NodeId id) const;
+    // A value of such a structure (not a pointer to one).
+    bool sharedValue(NodeId id) const;
+    // Whether the heap can hold a structure of this type in place: numbers, pointers and
+    // static arrays and structures of them.
+    bool holdsInHeap(ValueType type) const { return heapHolds(type, 0); }
+    bool holdsShared(ValueType type, int depth) const;
+    // The address of a structure value in the heap ("c", "a[1]", "p+8"); nullopt for one the
+    // script holds as an object.
+    std::optional<std::wstring> structureAddress(NodeId id);
     // A procedure and an array, list or map of one name: "total(1)" could be either. The
     // call is taken, and the name reported once a line.
     bool namesContainerToo(std::wstring_view name);

@@ -39,6 +39,7 @@ Piece ExpressionPrinter::address(const Expr& e) {
         bool sum = heap->address.find(L'+') != std::wstring::npos;
         return atom(sum ? L"(" + heap->address + L")" : heap->address);
     }
+    if (sharedValue(at)) return atom(expr(at).text); // the block an element holds
     if (typed_.containerOf(at) != nullptr) {
         diag_.error(message::notSupported(line_, L"address " + std::wstring(e.text) +
                                                      L" of an array, list or map or an element"));
@@ -74,6 +75,47 @@ void ExpressionPrinter::markAddressed() {
         if (v != nullptr && heapHolds(v->type, 0))
             addressed_[static_cast<size_t>(v - typed_.variables.data())] = 1;
     }
+    for (size_t index = 0; index < typed_.variables.size(); ++index)
+        if (shared(typed_.variables[index].type) && heapHolds(typed_.variables[index].type, 0))
+            addressed_[index] = 1;
+}
+
+bool ExpressionPrinter::shared(ValueType type) const {
+    return type.kind == ValueKind::kStructure && type.structure >= 0 &&
+           typed_.structures[static_cast<size_t>(type.structure)].shared;
+}
+
+// A structure that is one, or holds one anywhere (in a list field too): the script's copy of
+// it would copy the blocks' addresses.
+bool ExpressionPrinter::holdsShared(ValueType type, int depth) const {
+    if (shared(type)) return true;
+    if (type.kind != ValueKind::kStructure || type.structure < 0 || depth > 16) return false;
+    for (const Field& f : typed_.structures[static_cast<size_t>(type.structure)].fields)
+        if (f.shape != Field::Shape::kPointer && holdsShared(f.type, depth + 1)) return true;
+    return false;
+}
+
+// A pointer, or a pointer field, holds an address, whatever it points at: it is no value of
+// the structure.
+bool ExpressionPrinter::structureValue(NodeId id) const {
+    const Field* f = tree_.exprs[id].kind == ExprKind::kField ? typed_.fields[id] : nullptr;
+    return types_[id].kind == ValueKind::kStructure && tree_.exprs[id].kind != ExprKind::kPointer &&
+           (f == nullptr || f->shape != Field::Shape::kPointer);
+}
+
+bool ExpressionPrinter::sharedValue(NodeId id) const {
+    return shared(types_[id]) && structureValue(id);
+}
+
+std::optional<std::wstring> ExpressionPrinter::structureAddress(NodeId id) {
+    if (!structureValue(id)) return std::nullopt;
+    if (const Variable* v = heapVariable(id)) return v->scriptName;
+    if (std::optional<HeapField> heap; throughPointer(id, &heap)) {
+        if (!heap) return L"0"; // reported where the field was sought
+        return heap->address;
+    }
+    if (shared(types_[id])) return expr(id).text;
+    return std::nullopt;
 }
 
 // "p" of "p\pos\x" and "p\cells[2]": the address of a field takes its variable into the
@@ -199,7 +241,8 @@ bool ScriptPrinter::heapStructureCommand(const Stmt& s, std::uint32_t places,
         const Expr& at = tree_.exprs[arg];
         NodeId place = at.kind == ExprKind::kAddress ? tree_.child(at.children, 0) : kNoNode;
         if (at.kind == ExprKind::kPointer ||
-            (place != kNoNode && (ex_.heapVariable(place) != nullptr || ex_.throughPointer(place))))
+            (place != kNoNode && (ex_.heapVariable(place) != nullptr || ex_.throughPointer(place) ||
+                                  ex_.sharedValue(place))))
             address.push_back(ex_.value(arg, false).text);
     }
     if (address.empty()) return false;

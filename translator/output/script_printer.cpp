@@ -5,7 +5,10 @@
 #include "tables/command_types.h"
 #include "tables/constant_table.h"
 #include "translator/output/script_printer_parts.h"
+#include "translator/source/structure_layouts.h"
 #include "vocabulary/statement_list.h"
+
+#include <algorithm>
 
 namespace qc {
 
@@ -74,6 +77,7 @@ bool ScriptPrinter::isConstant(NodeId id) const {
 }
 
 void ScriptPrinter::structure(const Structure& st) {
+    if (st.shared) return sharedStructure(st);
     // A plain field's empty value; 0 stands in for what the factory makes below.
     auto empty = [this](const Field& f) {
         bool plain = f.shape == Field::Shape::kValue && f.type.kind != ValueKind::kStructure;
@@ -100,6 +104,21 @@ void ScriptPrinter::structure(const Structure& st) {
     write(L"function initializestruct" + st.scriptName + L"(struct){");
     for (const std::wstring& line : containers) write(line);
     write(L"}");
+}
+
+// A structure whose fields share places is a block of the heap wherever it is made: a
+// variable, an element, a field. Its strings, lists and maps would have no place there.
+void ScriptPrinter::sharedStructure(const Structure& st) {
+    ValueType type{ValueKind::kStructure, L'i', static_cast<int>(&st - typed_.structures.data())};
+    long long size = 0;
+    if (typed_.layouts != nullptr) size = typed_.layouts->sizeOf(st.scriptName).value_or(0);
+    if (!ex_.holdsInHeap(type) || size <= 0) {
+        diag_.error(message::notSupported(st.line, L"a StructureUnion beside strings, lists, "
+                                                   L"maps or arrays, in the structure " +
+                                                       st.written));
+    }
+    write(L"function init" + st.scriptName + L"(){return AllocateMemory(" +
+          std::to_wstring(std::max(size, 1LL)) + L");}");
 }
 
 std::wstring ScriptPrinter::madeField(const Field& f) {
@@ -317,6 +336,11 @@ void ScriptPrinter::plainStatement(const Stmt& s) {
 
 void ScriptPrinter::assignment(const Stmt& s) {
     NodeId place = exprAt(s, 0);
+    if (s.kind == StmtKind::kAssign && ex_.structureValue(place))
+        if (std::optional<std::wstring> copy = structureCopy(place, exprAt(s, 1))) {
+            if (!copy->empty()) write(*copy);
+            return;
+        }
     if (std::optional<ExpressionPrinter::HeapField> heap; ex_.throughPointer(place, &heap)) {
         std::wstring poke = heap ? ex_.heapWrite(*heap, exprAt(s, 1)) : std::wstring();
         if (!poke.empty()) write(poke + L";");
@@ -349,6 +373,25 @@ void ScriptPrinter::assignment(const Stmt& s) {
     }
     write(ex_.variableName(place) + L"=" +
           ex_.stored(exprAt(s, 1), typed_.variableOf(place)->type) + L";");
+}
+
+// "a = b" of structures in the heap: the bytes of b copied over a's. Nullopt where both are
+// structures the script holds; empty after a message where only one lives in the heap.
+std::optional<std::wstring> ScriptPrinter::structureCopy(NodeId place, NodeId value) {
+    std::optional<std::wstring> to = ex_.structureAddress(place);
+    std::optional<std::wstring> from = ex_.structureAddress(value);
+    if (!to && !from) return std::nullopt;
+    ValueType type = types_[place];
+    long long size = 0;
+    if (typed_.layouts != nullptr && type.structure >= 0 && type == types_[value])
+        size = typed_.layouts
+                   ->sizeOf(typed_.structures[static_cast<size_t>(type.structure)].scriptName)
+                   .value_or(0);
+    if (!to || !from || size <= 0) {
+        ex_.unsupported(L"a structure of the heap copied to or from one of the script");
+        return std::wstring();
+    }
+    return L"CopyMemory(" + *from + L"," + *to + L"," + std::to_wstring(size) + L");";
 }
 
 void ScriptPrinter::definition(const Stmt& s) {
@@ -516,11 +559,33 @@ void ScriptPrinter::read(const Stmt& s) {
 
 void ScriptPrinter::swap(const Stmt& s) {
     if (s.exprs.count != 2) return ex_.unsupported(L"Swap of other than two places");
+    if (ex_.sharedValue(exprAt(s, 0))) return swapBlocks(s);
     std::wstring setup;
     std::wstring a = placeOnce(exprAt(s, 0), setup);
     std::wstring b = placeOnce(exprAt(s, 1), setup);
     if (a.empty() || b.empty()) return;
     write(setup + L"QLCX_Swap=" + a + L";" + a + L"=" + b + L";" + b + L"=QLCX_Swap;");
+}
+
+// Two structures that share places trade their bytes, not their blocks: a pointer to one
+// goes on reading what is there.
+void ScriptPrinter::swapBlocks(const Stmt& s) {
+    std::optional<std::wstring> a = ex_.structureAddress(exprAt(s, 0));
+    std::optional<std::wstring> b = ex_.structureAddress(exprAt(s, 1));
+    ValueType type = types_[exprAt(s, 0)];
+    long long size = 0;
+    if (typed_.layouts != nullptr && type == types_[exprAt(s, 1)])
+        size = typed_.layouts
+                   ->sizeOf(typed_.structures[static_cast<size_t>(type.structure)].scriptName)
+                   .value_or(0);
+    if (!a || !b || size <= 0) return ex_.unsupported(L"Swap of structures of two types");
+    std::wstring n = std::to_wstring(size);
+    std::wstring first = L"qlcxonce" + std::to_wstring(++swaps_);
+    std::wstring second = L"qlcxonce" + std::to_wstring(++swaps_);
+    write(L"var " + first + L"=" + *a + L";var " + second + L"=" + *b +
+          L";QLCX_Swap=AllocateMemory(" + n + L");CopyMemory(" + first + L",QLCX_Swap," + n +
+          L");CopyMemory(" + second + L"," + first + L"," + n + L");CopyMemory(QLCX_Swap," +
+          second + L"," + n + L");FreeMemory(QLCX_Swap);");
 }
 
 std::wstring ScriptPrinter::placeOnce(NodeId place, std::wstring& setup) {
@@ -693,6 +758,9 @@ void ScriptPrinter::structureCommand(const Stmt& s) {
     const Structure& structure = typed_.structures[static_cast<size_t>(st->second)];
     if (heapStructureCommand(s, places, structure)) return;
     if (target[0].empty() || target.back().empty()) return; // reported as a place
+    if (copy && ex_.holdsShared(ValueType{ValueKind::kStructure, L'i', st->second}, 0))
+        return ex_.unsupported(L"CopyStructure of a structure holding structures with a "
+                               L"StructureUnion");
     if (copy) return write(L"QLCX_Refill(" + target[1] + L",QLCX_Clone(" + target[0] + L"));");
     if (equalsIgnoreCase(s.name, L"clearstructure"))
         return write(L"QLCX_Refill(" + target[0] + L",init" + structure.scriptName + L"());");

@@ -49,7 +49,10 @@ public:
     // static array, a structure, a list or a map field made anew for each element.
     void structure(const Structure& st);
 
+    void sharedStructure(const Structure& st);
     std::wstring madeField(const Field& f);
+    std::optional<std::wstring> structureCopy(NodeId place, NodeId value);
+    void swapBlocks(const Stmt& s);
 
     // Whether a procedure's body has labels or jumps: it is written as a dispatch loop.
     bool holdsJumps(NodeRange body) const;

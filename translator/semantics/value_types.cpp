@@ -5,6 +5,7 @@
 #include "tables/constant_table.h"
 #include "translator/semantics/symbol_table.h"
 #include "translator/source/constant_folder.h"
+#include "translator/source/structure_layouts.h"
 #include "vocabulary/statement_list.h"
 
 namespace qc {
@@ -210,6 +211,8 @@ private:
             out_.structureIds[key] = static_cast<int>(out_.structures.size());
             Structure st;
             st.scriptName = key;
+            st.line = s.at.line;
+            st.written = std::wstring(s.name);
             out_.structures.push_back(std::move(st));
             out_.symbols.declareStructure(key);
         }
@@ -217,6 +220,7 @@ private:
             const Stmt& s = tree_.stmts[tree_.child(range, i)];
             if (s.kind == StmtKind::kStructure && !isReservedStructure(toLower(s.name))) fields(s);
         }
+        markShared();
     }
 
     // The page's own factories of the basic types are "initint", "initfloat", "initstring":
@@ -255,13 +259,43 @@ private:
                 if (baseStmt != nullptr) fields(*baseStmt);
                 std::vector<Field> inherited =
                     out_.structures[static_cast<size_t>(base->second)].fields;
+                st.unionLine = out_.structures[static_cast<size_t>(base->second)].unionLine;
                 st.fields.insert(st.fields.begin(), inherited.begin(), inherited.end());
             }
         }
         for (std::uint32_t k = 0; k < s.body.count; ++k) {
             const Stmt& item = tree_.stmts[tree_.child(s.body, k)];
+            if (item.kind == StmtKind::kUnion) {
+                if (st.unionLine == 0) st.unionLine = item.at.line;
+                for (std::uint32_t u = 0; u < item.body.count; ++u) {
+                    const Stmt& inside = tree_.stmts[tree_.child(item.body, u)];
+                    if (inside.kind == StmtKind::kVariable && inside.exprs.count > 0)
+                        st.fields.push_back(field(inside));
+                }
+            }
             if (item.kind != StmtKind::kVariable || item.exprs.count == 0) continue;
             st.fields.push_back(field(item));
+        }
+    }
+
+    // A structure with a union, or holding one in place (a field, a static array field, a
+    // base), shares places: it has to live in the heap.
+    void markShared() {
+        for (Structure& st : out_.structures) st.shared = st.unionLine != 0;
+        for (bool changed = true; changed;) {
+            changed = false;
+            for (Structure& st : out_.structures) {
+                if (st.shared) continue;
+                for (const Field& f : st.fields) {
+                    bool inPlace =
+                        f.shape == Field::Shape::kValue || f.shape == Field::Shape::kStaticArray;
+                    if (inPlace && f.type.kind == ValueKind::kStructure && f.type.structure >= 0 &&
+                        out_.structures[static_cast<size_t>(f.type.structure)].shared) {
+                        st.shared = changed = true;
+                        break;
+                    }
+                }
+            }
         }
     }
 
@@ -714,7 +748,7 @@ private:
             break;
         case ExprKind::kField:
             if (const Expr& base = tree_.expr(e.children, 0); base.kind == ExprKind::kPointer) {
-                t = pointedField(tree_.child(e.children, 0), e.text);
+                t = pointedField(id, tree_.child(e.children, 0), e.text);
             } else if (ValueType owner = operand(e, 0);
                        owner.kind == ValueKind::kInterface && e.brackets) {
                 t = methodCall(id, e, owner);
@@ -766,14 +800,16 @@ private:
 
     // "*p\x": the type of a field of what the pointer points at; a built-in type is a
     // structure of one field named by its letter ("*c.Character\c").
-    ValueType pointedField(NodeId pointer, std::wstring_view name) {
+    ValueType pointedField(NodeId id, NodeId pointer, std::wstring_view name) {
         expr(pointer);
         const Variable* v = out_.variableOf(pointer);
         if (v == nullptr || v->pointee.empty()) return {};
         auto it = out_.structureIds.find(v->pointee);
         if (it != out_.structureIds.end())
-            if (const Field* f = field({ValueKind::kStructure, L'i', it->second}, name))
+            if (const Field* f = field({ValueKind::kStructure, L'i', it->second}, name)) {
+                out_.fields[id] = f;
                 return f->type;
+            }
         return typeOfSuffix(L"." + toLower(name), L"");
     }
 
@@ -790,8 +826,23 @@ private:
 
     ValueType operand(const Expr& e, std::uint32_t i) { return expr(tree_.child(e.children, i)); }
 
+    // "SizeOf(Img)", "OffsetOf(Img\p)", "AllocateStructure(Img)": a type's name, which is
+    // no use of a variable "img" beside it.
+    bool namesType(const Expr& call) const {
+        if (call.children.count != 1 || out_.layouts == nullptr) return false;
+        if (!equalsIgnoreCase(call.text, L"sizeof") && !equalsIgnoreCase(call.text, L"offsetof") &&
+            !equalsIgnoreCase(call.text, L"allocatestructure"))
+            return false;
+        const Expr* inside = &tree_.expr(call.children, 0);
+        if (inside->kind == ExprKind::kField && inside->children.count == 1)
+            inside = &tree_.expr(inside->children, 0);
+        return inside->kind == ExprKind::kName && inside->suffix.empty() &&
+               out_.layouts->sizeOf(inside->text).has_value();
+    }
+
     ValueType call(NodeId id, const Expr& e) {
-        for (std::uint32_t k = 0; k < e.children.count; ++k) expr(tree_.child(e.children, k));
+        if (!namesType(e))
+            for (std::uint32_t k = 0; k < e.children.count; ++k) expr(tree_.child(e.children, k));
         // "total(1)" of a procedure and of an array of one name: either could be meant; the
         // call is taken (and the printer reports the name).
         if (auto it = out_.procedureIds.find(toLower(e.text)); it != out_.procedureIds.end()) {

@@ -63,6 +63,12 @@ struct Interface {
 struct Structure {
     std::wstring scriptName;   // lower case: "point" of "initpoint" and "structpoint"
     std::vector<Field> fields; // the base structure's first
+    std::wstring written;      // its name as the program spells it, for messages
+    int line = 0;              // of its head
+    int unionLine = 0;         // of its first StructureUnion (or its base's), 0 for none
+    // Its fields share places, in a union of its own or of a structure it holds in place:
+    // each of its values is a block of the heap, and the script holds its address.
+    bool shared = false;
 };
 
 // The type a suffix gives (".i", ".f", ".s{20}"), or a name ending in "$"; unknown for a

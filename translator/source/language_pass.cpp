@@ -184,30 +184,76 @@ private:
     // ---- Defined(name, #PB_kind) of conditional compilation
 
     bool isDefined(const std::wstring& name, const std::wstring& kind) {
+        if (kind == L"procedure") return procedureDefined(name);
+        if (kind == L"structure") return structureDefined(name);
         if (kind == L"constant") return facts_.constants.contains(name) || builtInConstant(name);
-        if (kind == L"structure") return facts_.layouts.known(name);
-        if (kind == L"procedure") return procedureNames().contains(name);
         if (kind == L"macro") return macros_.defined(name);
         report(message::notSupported(line_, L"Defined(" + name + L", #PB_" + kind + L")"));
         return false;
     }
 
-    // Every procedure of the program, wherever it stands: a procedure may be used, and asked
-    // about, before its definition.
+    // "Dice::Roll": the module and its item; nullopt for a plain name.
+    static std::optional<std::pair<std::wstring, std::wstring>>
+    splitModuleItem(const std::wstring& name) {
+        size_t at = name.find(L"::");
+        if (at == std::wstring::npos) return std::nullopt;
+        return std::pair{name.substr(0, at), name.substr(at + 2)};
+    }
+
+    bool exports(const std::wstring& module, const std::wstring& item) const {
+        auto it = facts_.modules.find(module);
+        return it != facts_.modules.end() && it->second.exports.contains(item);
+    }
+
+    // A name as the statement being read reaches it, tried in `known`: "M::Item" as M's item
+    // where M's DeclareModule lists it; in a module its own item, then those of the modules
+    // in use; outside every module the program's own, then the modules' in use.
+    template <typename Known> bool reached(const std::wstring& name, Known known) const {
+        if (auto item = splitModuleItem(name))
+            return exports(item->first, item->second) &&
+                   known(moduleItemName(item->first, item->second));
+        if (!module_.empty() && known(moduleItemName(module_, name))) return true;
+        for (const std::wstring& used : used_)
+            if (exports(used, name) && known(moduleItemName(used, name))) return true;
+        return module_.empty() && known(name);
+    }
+
+    bool procedureDefined(const std::wstring& name) {
+        const std::set<std::wstring>& all = procedureNames();
+        return reached(name, [&all](const std::wstring& key) { return all.contains(key); });
+    }
+
+    // A module's code reads the program's structures too, as it always did.
+    bool structureDefined(const std::wstring& name) {
+        auto known = [this](const std::wstring& key) { return facts_.layouts.known(key); };
+        return reached(name, known) || (!splitModuleItem(name) && known(name));
+    }
+
+    // Every procedure of the program, wherever it stands ("dice__roll" for one of module
+    // Dice): a procedure may be used, and asked about, before its definition. The statements
+    // before this one are already in the pass's output.
     const std::set<std::wstring>& procedureNames() {
         if (procedures_) return *procedures_;
         procedures_.emplace();
-        for (const std::wstring& element : *statements_) {
+        std::wstring module;
+        auto scan = [&](const std::wstring& element) {
+            if (isLineMarker(element) || isTargetLine(element)) return;
             Words words(element);
+            if (words.first == L"module" && words.tokens.size() > 1)
+                module = toLower(words.tokens[1].text);
+            if (words.first == L"endmodule") module.clear();
             if (words.first != L"procedure" && words.first != L"procedurec" &&
                 words.first != L"proceduredll" && words.first != L"procedurecdll")
-                continue;
+                return;
             // "Procedure.s Name(": the name after the type.
             size_t at =
                 words.tokens.size() > 1 && words.tokens[1].kind == TokenKind::kTypeSuffix ? 2 : 1;
-            if (at < words.tokens.size() && words.tokens[at].kind == TokenKind::kName)
-                procedures_->insert(toLower(words.tokens[at].text));
-        }
+            if (at >= words.tokens.size() || words.tokens[at].kind != TokenKind::kName) return;
+            std::wstring lower = toLower(words.tokens[at].text);
+            procedures_->insert(module.empty() ? lower : moduleItemName(module, lower));
+        };
+        for (const std::wstring& element : out_) scan(element);
+        for (size_t k = i_; k < statements_->size(); ++k) scan((*statements_)[k]);
         return *procedures_;
     }
 

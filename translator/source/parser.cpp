@@ -100,6 +100,11 @@ void Parser::keywordStatement() {
             return report(message::withoutEnd(line_, L"Structure", L"EndStructure"));
         return open(structureHeader());
     }
+    // Outside a structure a union has no fields to share a place.
+    if (word == L"structureunion"sv)
+        return report(message::withoutEnd(line_, L"StructureUnion", L"Structure"));
+    if (word == L"endstructureunion"sv)
+        return report(message::withoutEnd(line_, L"EndStructureUnion", L"StructureUnion"));
     if (word == L"interface"sv) {
         if (!structureClosed(L"endinterface"))
             return report(message::withoutEnd(line_, L"Interface", L"EndInterface"));
@@ -366,12 +371,21 @@ std::wstring_view Parser::nameAfter() {
 }
 
 void Parser::field() {
+    Frame& frame = frames_.back();
     if (atWord(L"structureunion")) {
-        // The fields of a union share one place in memory, which a page's values do not have:
-        // a program reading one field through another would read something else.
-        return report(message::notSupported(line_, L"StructureUnion"));
+        if (frame.unionStart)
+            return report(message::notSupported(line_, L"StructureUnion inside a StructureUnion"));
+        if (tokens_.size() > 1) return report(message::syntaxError(line_, tokens_[1].text));
+        frame.unionStart = frame.body.size();
+        frame.unionLine = line_;
+        return;
     }
-    if (atWord(L"endstructureunion")) return;
+    if (atWord(L"endstructureunion")) {
+        if (!frame.unionStart)
+            return report(message::withoutEnd(line_, L"EndStructureUnion", L"StructureUnion"));
+        if (tokens_.size() > 1) report(message::syntaxError(line_, tokens_[1].text));
+        return closeUnion(frame);
+    }
     Stmt s = started(StmtKind::kVariable);
     if (atWord(L"list") || atWord(L"array") || atWord(L"map")) s.name = tokens_[pos_++].text;
     place(finished(s, {postfix()}));
@@ -531,7 +545,27 @@ void Parser::flushBody(Frame& frame) {
     tree_.stmts[frame.clause != kNoNode ? frame.clause : frame.stmt].body = body;
 }
 
+// The fields read since StructureUnion become its body, one statement of the structure.
+void Parser::closeUnion(Frame& frame) {
+    size_t start = *frame.unionStart;
+    frame.unionStart.reset();
+    Stmt s;
+    s.kind = StmtKind::kUnion;
+    s.at = {frame.unionLine, 1};
+    std::vector<NodeId> fields(frame.body.begin() + static_cast<std::ptrdiff_t>(start),
+                               frame.body.end());
+    frame.body.resize(start);
+    s.body = links(fields);
+    tree_.stmts.push_back(s);
+    frame.body.push_back(static_cast<NodeId>(tree_.stmts.size() - 1));
+}
+
 void Parser::close() {
+    if (frames_.back().unionStart) {
+        report(
+            message::withoutEnd(frames_.back().unionLine, L"StructureUnion", L"EndStructureUnion"));
+        closeUnion(frames_.back());
+    }
     Frame frame = std::move(frames_.back());
     frames_.pop_back();
     if (frame.emptyHead) diag_.error(std::move(*frame.emptyHead));

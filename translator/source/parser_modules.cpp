@@ -124,7 +124,8 @@ bool Parser::moduleStatement() {
 }
 
 void Parser::scopeNames() {
-    if (facts_ == nullptr || facts_->modules.empty()) return;
+    if (facts_ == nullptr) return joinModuleNames();
+    if (facts_->modules.empty()) return;
     // Field names of a structure are its own; only their types can be a module's.
     bool fields = frames_.back().kind == StmtKind::kStructure;
     std::vector<Token> out;
@@ -145,6 +146,23 @@ void Parser::scopeNames() {
         }
     }
     tokens_ = std::move(out);
+}
+
+// Read without the modules (a compiler condition, before the modules are settled), "Dice::Roll"
+// stays one name as written, for Defined() to look up.
+void Parser::joinModuleNames() {
+    for (size_t i = 0; i + 2 < tokens_.size(); ++i) {
+        const Token& module = tokens_[i];
+        const Token& item = tokens_[i + 2];
+        if (module.kind != TokenKind::kName || item.kind != TokenKind::kName ||
+            !isSymbol(tokens_[i + 1], L"::") ||
+            item.text.data() != module.text.data() + module.text.size() + 2)
+            continue;
+        tokens_[i].text =
+            std::wstring_view(module.text.data(), module.text.size() + 2 + item.text.size());
+        tokens_.erase(tokens_.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                      tokens_.begin() + static_cast<std::ptrdiff_t>(i) + 3);
+    }
 }
 
 Token Parser::qualified(const Token& module, const Token& item) {

@@ -75,6 +75,9 @@ struct Frame {
     std::vector<NodeId> clauses;
     NodeId clause = kNoNode;
     bool closedLater = true; // a data section: an EndDataSection follows somewhere
+    // A structure: where in `body` the StructureUnion being read began, and its line.
+    std::optional<size_t> unionStart;
+    int unionLine = 0;
     // "If" or "For" with nothing after it: reported when the block closes. Left open, the
     // word is a stray one, and the missing closer is its one message.
     std::optional<Diagnostic> emptyHead;
@@ -157,6 +160,7 @@ private:
     bool moduleStatement();
     // The statement's names as the module they stand in, or the modules in use, see them.
     void scopeNames();
+    void joinModuleNames();
     // "M::Item", "@M::Item()", ".M::Type": the item of module M, reported where M does not
     // declare it and this is not M's own code.
     Token qualified(const Token& module, const Token& item);
@@ -241,6 +245,7 @@ private:
     // A field of a structure: "x.i", "name.s{20}", "cells.i[10]", "*next.Node",
     // "List items.s()".
     void field();
+    void closeUnion(Frame& frame);
 
     // "Define.i a, b = 2, *p.Point", "Global NewList l(), Dim a(3)": one child statement per
     // declared name, so a refused one leaves the others declared.

@@ -5,6 +5,7 @@
 #include "translator/source/parser.h"
 #include "vocabulary/statement_list.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace qc {
@@ -53,13 +54,32 @@ void StructureLayouts::record(const std::vector<std::wstring>& statements, size_
         if (auto known = sizes_.find(base); known != sizes_.end()) size = known->second;
         fields = fields_[base];
     }
+    // The fields of a StructureUnion all start where it starts; it takes the room of its
+    // largest one.
+    std::optional<long long> unionAt;
+    long long unionEnd = 0;
     auto add = [&](std::wstring_view written, std::wstring type, long long one, long long n) {
-        fields.push_back({fieldKey(written), size, std::move(type), one, n});
-        size += one * n;
+        fields.push_back({fieldKey(written), unionAt.value_or(size), std::move(type), one, n});
+        if (unionAt)
+            unionEnd = std::max(unionEnd, *unionAt + one * n);
+        else
+            size += one * n;
+    };
+    auto endUnion = [&] {
+        if (unionAt) size = unionEnd;
+        unionAt.reset();
     };
     for (size_t k = start + 1; k < statements.size(); ++k) {
         if (isLineMarker(statements[k])) continue;
         if (equalsIgnoreCase(statements[k], L"endstructure")) break;
+        if (equalsIgnoreCase(statements[k], L"structureunion")) {
+            if (!unionAt) unionAt = unionEnd = size;
+            continue;
+        }
+        if (equalsIgnoreCase(statements[k], L"endstructureunion")) {
+            endUnion();
+            continue;
+        }
         std::wstring_view line = statements[k];
         std::vector<Token> tokens = lexLine(line);
         if (tokens.empty()) continue;
@@ -100,6 +120,7 @@ void StructureLayouts::record(const std::vector<std::wstring>& statements, size_
             add(e->text, type, nested == sizes_.end() ? 8 : nested->second, elements);
         }
     }
+    endUnion();
     sizes_[name] = size;
     fields_[name] = std::move(fields);
 }

@@ -4,7 +4,10 @@
 // and constants decide compiler conditions, and it is the one layout: constant definitions
 // and the page's expressions both read it.
 //   Structure Point : x.l : y.l : EndStructure   -> SizeOf(Point) = 8, OffsetOf(Point\y) = 4
-// Structures are packed, with no room between fields, as in the dialect's memory.
+// Structures are packed, with no room between fields, as in the dialect's memory. The fields of
+// a StructureUnion share its start, and it is as long as its longest field:
+//   Structure Colour : StructureUnion : rgba.l : bytes.a[4] : EndStructureUnion : EndStructure
+//                                             -> SizeOf(Colour) = 4, OffsetOf(Colour\bytes) = 0
 #include "translator/source/constant_folder.h"
 #include "translator/source/syntax_tree.h"
 

@@ -54,6 +54,8 @@ std::wstring_view statementName(StmtKind kind) {
         return L"NewMap";
     case StmtKind::kStructure:
         return L"Structure";
+    case StmtKind::kUnion:
+        return L"StructureUnion";
     case StmtKind::kDataSection:
         return L"DataSection";
     case StmtKind::kData:

@@ -92,7 +92,9 @@ enum class StmtKind : std::uint8_t {
     kNewList,   // exprs[0]: the list as "l.T()"
     kNewMap,    // exprs[0]: the map, with its slot count inside the brackets if written
     kStructure, // `name`, `suffix` the base of Extends; body: one kVariable per field, its
-                // `name` "List", "Array" or "Map" for a container field
+                // `name` "List", "Array" or "Map" for a container field, and a kUnion each
+    kUnion,     // StructureUnion of a structure: body, one kVariable per field, all at one
+                // place in memory
     kDataSection,
     kData,          // `suffix` the type; exprs the values
     kInterface,     // `name`, `suffix` the base of Extends; body: one kMethod each

@@ -39,5 +39,5 @@ EndDataSection
 ; line 16: not supported: address @l of an array, list or map or an element
 ; line 19: not supported: Read or Swap of a variable whose address is taken
 ; line 22: not supported: Read or Swap of a variable whose address is taken
-; line 29: not supported: a structure whose address is taken, as a whole value
-; line 30: not supported: a structure whose address is taken, as a whole value
+; line 29: not supported: a structure of the heap copied to or from one of the script
+; line 30: not supported: a structure of the heap copied to or from one of the script

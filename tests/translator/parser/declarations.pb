@@ -32,3 +32,10 @@ EndProcedure
 ImportC "libm.so"
   cbrt.d(x.d)
 EndImport
+Structure Colour
+  tag.w
+  StructureUnion
+    rgba.l
+    b.a[4]
+  EndStructureUnion
+EndStructure

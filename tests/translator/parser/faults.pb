@@ -20,3 +20,10 @@ Repeat
 Repeat
   Debug 2
 Until x = (
+Structure Open
+  StructureUnion
+    x.l
+    StructureUnion
+  y.l
+EndStructure
+EndStructureUnion
