@@ -347,7 +347,7 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         if (waiting_ == nullptr || index >= waiting_->size() || !(*waiting_)[index])
             return procedureCall(*p, args);
         awaited_ = true;
-        return L"await " + procedureCall(*p, args);
+        return resumed(L"await " + procedureCall(*p, args));
     }
     if (typed_.imported.count(toLower(name)) != 0) {
         // Its Import block was refused, which is the one message about it; the program goes
@@ -362,7 +362,8 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         for (NodeId arg : args) value(arg, false);
         return L"empty";
     }
-    if (std::wstring_view awaited = awaitedCommand(name); !awaited.empty()) {
+    std::wstring_view awaited = awaitedCommand(name);
+    if (!awaited.empty()) {
         awaited_ = true;
         name = awaited;
     }
@@ -388,7 +389,13 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         else
             text += value(args[i], takesFloatArgument(name, i)).text;
     }
-    return text + L")";
+    text += L")";
+    return awaited.empty() ? text : resumed(text);
+}
+
+std::wstring ExpressionPrinter::resumed(std::wstring awaited) const {
+    if (resumer_.empty()) return awaited;
+    return L"QLCX_TaskBack(" + resumer_ + L"," + awaited + L")";
 }
 
 // The field a structured sort compares, from its byte offset ("OffsetOf(Player\score)", or

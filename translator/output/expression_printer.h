@@ -116,6 +116,12 @@ public:
     void setWaitingProcedures(const std::vector<char>* waiting) { waiting_ = waiting; }
     // Whether something was awaited since the last call.
     bool takeAwaited() { return std::exchange(awaited_, false); }
+    // Where tasks take turns, the code that goes on after a wait first puts its own task back
+    // in place (its Threaded values, its identity): `task` names it in the script ("0" for
+    // the main program, the local that holds it in a procedure), empty where no task runs.
+    void setResumer(std::wstring task) { resumer_ = std::move(task); }
+    // `awaited` ("await QLCX_Sleep(5)") as the code that goes on after it sees it.
+    std::wstring resumed(std::wstring awaited) const;
 
 private:
     bool holdsFloat(NodeId id) const;
@@ -158,6 +164,7 @@ private:
     std::set<std::wstring> dataLabels_;
     const std::vector<char>* waiting_ = nullptr;
     bool awaited_ = false;
+    std::wstring resumer_;
     std::optional<HeapField> heapField(NodeId id);
     bool heapBase(NodeId base, std::wstring& address, std::wstring& structure);
     void refuseHeapField(std::wstring_view what);
