@@ -759,17 +759,47 @@ std::wstring heapElement(const HeapView& v) {
 
 } // namespace
 
+std::wstring ExpressionPrinter::typedRead(std::wstring_view width, const std::wstring& type,
+                                          const std::wstring& address) {
+    std::wstring peek = L"Peek" + std::wstring(width);
+    HeapView v = heapView(type);
+    if (v.view.empty()) return peek + L"(" + address + L")";
+    return L"(QLCX_MemAt=" + address + L"," + inBlock(v) + L"?" + heapElement(v) + L":" + peek +
+           L"(QLCX_MemAt))";
+}
+
+std::wstring ExpressionPrinter::typedWrite(std::wstring_view width, const std::wstring& type,
+                                           const std::wstring& address, NodeId value,
+                                           ValueType stored) {
+    std::wstring poke = L"Poke" + std::wstring(width);
+    std::wstring text = this->stored(value, stored);
+    HeapView v = heapView(type);
+    // A call in the value may grow the heap, which renews its views: the element named
+    // before the call would be one of the old heap.
+    if (v.view.empty() || mayCall(value)) return poke + L"(" + address + L"," + text + L")";
+    // The element is named before the value is computed, so a heap read in the value, which
+    // moves QLCX_MemAt, writes where it should.
+    return L"QLCX_MemAt=" + address + L";if(" + inBlock(v) + L"){" + heapElement(v) + L"=" + text +
+           L";}else{" + poke + L"(QLCX_MemAt," + text + L");}";
+}
+
+bool ExpressionPrinter::mayCall(NodeId id) const {
+    const Expr& e = tree_.exprs[id];
+    if ((e.kind == ExprKind::kCall && typed_.containerOf(id) == nullptr) ||
+        e.kind == ExprKind::kInvoke || e.kind == ExprKind::kAddress)
+        return true;
+    for (std::uint32_t k = 0; k < e.children.count; ++k)
+        if (mayCall(tree_.child(e.children, k))) return true;
+    return false;
+}
+
 std::wstring ExpressionPrinter::heapRead(const HeapField& f) {
     std::wstring_view width = heapWidth(f.field->type);
     if (width.empty()) {
         refuseHeapField(L"field " + f.field->name + L" of this type through a pointer");
         return {};
     }
-    std::wstring peek = L"Peek" + std::wstring(width);
-    HeapView v = heapView(f.field->type);
-    if (v.view.empty()) return peek + L"(" + f.address + L")";
-    return L"(QLCX_MemAt=" + f.address + L"," + inBlock(v) + L"?" + heapElement(v) + L":" + peek +
-           L"(QLCX_MemAt))";
+    return typedRead(width, f.field->type, f.address);
 }
 
 std::wstring ExpressionPrinter::heapWrite(const HeapField& f, NodeId value) {
@@ -780,14 +810,7 @@ std::wstring ExpressionPrinter::heapWrite(const HeapField& f, NodeId value) {
     }
     ValueType type = typeOfSuffix(L"." + f.field->type.substr(0, 1), L"");
     if (f.field->type.starts_with(L"*")) type = ValueType{ValueKind::kInteger, L'i'};
-    std::wstring poke = L"Poke" + std::wstring(width);
-    std::wstring text = stored(value, type);
-    HeapView v = heapView(f.field->type);
-    if (v.view.empty()) return poke + L"(" + f.address + L"," + text + L")";
-    // The element is named before the value is computed, so a heap read in the value, which
-    // moves QLCX_MemAt, writes where it should.
-    return L"QLCX_MemAt=" + f.address + L";if(" + inBlock(v) + L"){" + heapElement(v) + L"=" +
-           text + L";}else{" + poke + L"(QLCX_MemAt," + text + L");}";
+    return typedWrite(width, f.field->type, f.address, value, type);
 }
 
 void ExpressionPrinter::unsupported(std::wstring_view what) {

@@ -84,6 +84,16 @@ public:
     // message for a field a Peek cannot read (a string, a structure, a list).
     std::wstring heapRead(const HeapField& f);
     std::wstring heapWrite(const HeapField& f, NodeId value);
+    // A read or write of `width` ("L") at `address` where the heap holds a `type` ("l"): an
+    // element of the heap's typed view where the address lies in the block the heap checked
+    // last, else the Peek or Poke, which checks it.
+    std::wstring typedRead(std::wstring_view width, const std::wstring& type,
+                           const std::wstring& address);
+    std::wstring typedWrite(std::wstring_view width, const std::wstring& type,
+                            const std::wstring& address, NodeId value, ValueType stored);
+    // Whether computing `id` may call something: a procedure, a command, a method, the home
+    // of a string whose address is taken.
+    bool mayCall(NodeId id) const;
     // A variable whose address is taken anywhere in its scope ("@count", "@pos", "@name$")
     // lives in the heap for all its life, so that the pointer and the name agree: the script
     // variable holds its block's address. A number or a structure of numbers gets its block
