@@ -46,9 +46,20 @@ QLCX_TaskBack(qlcxt,await Fill(n));
 count=Tiny(count);
 return 0;
 }
+function Tally(n){
+do{
+n=QLCX_Sub(n,1);
+}while(!(n<=0));
+return 0;
+}
+function OnClick(){
+Tally(3);
+return 0;
+}
 async function Worker(n){
 var qlcxt=QLCX_TaskNow;
 var k=0;
+Tally(n);
 for(k=1;k<=3;k++){
 if(QLCX_TaskSlice()){QLCX_TaskBack(qlcxt,await QLCX_TaskYield());}
 QLCX_TaskBack(qlcxt,await Advance(n));
@@ -65,11 +76,14 @@ async function Inf_0_0(){
 cells=dimfunc(initint,9,-1,-1);
 seen=NewList(initstring);
 f=Plain;
+BindEvent(2,OnClick);
 t=CreateThread(Worker,100);
 QLCX_TaskBack(0,await QLCX_WaitThread(t));
 ChangeLoop(0)
 }
 function _qlcxi(){
 QLCXInit("QLCXcanvas");
+draginit();
+QLCX_StartBoundEvents();
 INIT();
 }

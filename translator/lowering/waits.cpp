@@ -104,8 +104,10 @@ std::vector<char> findWaitingProcedures(const SyntaxTree& tree, const TypedTree&
         }
     }
     // A procedure started as a task waits: its loops give the others their turn. So do the
-    // loops of the procedures it calls, but for a procedure whose address is taken elsewhere:
-    // called through that address (a prototype, a method) it could not be waited for.
+    // loops of the procedures it calls, unless that would make a procedure wait that is called
+    // through its address (a prototype, a method, a bound event, whose caller could not wait
+    // for it) or that a task does not call: every procedure that calls it, however far up,
+    // must be one a task calls, whose address is not taken.
     std::vector<char> addressed(count, 0);
     std::vector<int> tasks;
     for (size_t id = 0; id < tree.exprs.size(); ++id) {
@@ -119,6 +121,7 @@ std::vector<char> findWaitingProcedures(const SyntaxTree& tree, const TypedTree&
         }
     }
     std::vector<char> reached(count, 0);
+    std::vector<int> helpers;
     for (int task : tasks) reached[static_cast<size_t>(task)] = 1;
     while (!tasks.empty()) {
         size_t caller = static_cast<size_t>(tasks.back());
@@ -129,9 +132,27 @@ std::vector<char> findWaitingProcedures(const SyntaxTree& tree, const TypedTree&
             reached[c] = 1;
             tasks.push_back(callee);
             NodeId head = typed.procedures[c].statement;
-            if (!addressed[c] && head != kNoNode && holdsLoop(tree, tree.stmts[head].body))
-                waiting[c] = 2;
+            if (head != kNoNode && holdsLoop(tree, tree.stmts[head].body))
+                helpers.push_back(callee);
         }
+    }
+    for (int helper : helpers) {
+        if (waiting[static_cast<size_t>(helper)] == 2) continue; // a task itself
+        std::vector<char> seen(count, 0);
+        std::vector<int> up{helper};
+        bool safe = true;
+        seen[static_cast<size_t>(helper)] = 1;
+        while (safe && !up.empty()) {
+            size_t p = static_cast<size_t>(up.back());
+            up.pop_back();
+            if (!reached[p] || (addressed[p] && waiting[p] != 2)) safe = false;
+            for (int caller : callers[p])
+                if (!seen[static_cast<size_t>(caller)]) {
+                    seen[static_cast<size_t>(caller)] = 1;
+                    up.push_back(caller);
+                }
+        }
+        if (safe) waiting[static_cast<size_t>(helper)] = 2;
     }
     // Whoever calls a waiting procedure waits too.
     std::vector<int> open;
