@@ -49,10 +49,9 @@ var QLCX_PassPending = 0;
 // 1 while a part of the main program waits for a procedure that waits for events (an async
 // function): no other pass starts until it is done.
 var QLCX_Busy = 0;
-// The procedure waiting in WaitWindowEvent: the function that settles its wait (0: none), and
-// the number of its wait, so that a timeout of an earlier wait changes nothing.
-var QLCX_EventWaiter = 0;
-var QLCX_EventWaitNumber = 0;
+// The procedures waiting in WaitWindowEvent (the main program's and the tasks'): the
+// functions that settle their waits.
+var QLCX_EventWaiters = [];
 // The promise QLCX_Wait made last, and the function that settles it.
 var QLCX_Waiting = 0;
 var QLCX_Settler = 0;
@@ -245,12 +244,13 @@ function QLCX_NextEvent(timeout) {
     if (ListSize(QLCX_EventQueue) > 0 && !QLCX_Ended) {
         return WindowEvent();
     }
-    QLCX_EventWaitNumber++;
+    var settle = QLCX_TaskWait()[0];
+    var waiting = QLCX_Waiting;
+    QLCX_EventWaiters.push(settle);
     if (timeout > 0) {
-        window.setTimeout(QLCX_EventWaitOver, timeout, QLCX_EventWaitNumber);
+        window.setTimeout(function () { QLCX_EventWaitOver(settle); }, timeout);
     }
-    QLCX_EventWaiter = QLCX_Wait();
-    return QLCX_Waiting.then(WindowEvent);
+    return waiting.then(WindowEvent);
 }
 
 // A new promise, left in QLCX_Waiting; gives the function that settles it.
@@ -263,22 +263,28 @@ function QLCX_HoldWait(settle) {
     QLCX_Settler = settle;
 }
 
-function QLCX_EventWaitOver(number) {
-    if (number == QLCX_EventWaitNumber) {
-        QLCX_EndEventWait();
-    }
-}
-
-// Called when an event is queued: the waiting procedure goes on once the code that queued it
-// is done.
-function QLCX_EndEventWait() {
-    var settle = QLCX_EventWaiter;
-    if (!settle || QLCX_Ended) {
+// The timeout of a wait that an event has not ended yet.
+function QLCX_EventWaitOver(settle) {
+    var at = QLCX_EventWaiters.indexOf(settle);
+    if (at < 0 || QLCX_Ended) {
         return 0;
     }
-    QLCX_EventWaiter = 0;
-    QLCX_EventWaitNumber++;
+    QLCX_EventWaiters.splice(at, 1);
     settle(0);
+    return 1;
+}
+
+// Called when an event is queued: the waiting procedures go on once the code that queued it
+// is done, the first to go on taking the event.
+function QLCX_EndEventWait() {
+    var waiters = QLCX_EventWaiters;
+    if (waiters.length == 0 || QLCX_Ended) {
+        return 0;
+    }
+    QLCX_EventWaiters = [];
+    for (var i = 0; i < waiters.length; i++) {
+        waiters[i](0);
+    }
     return 1;
 }
 
@@ -450,7 +456,7 @@ function QLCX_FlipWait() {
     if (QLCX_FlipsThisFrame <= 1) {
         return 1;
     }
-    QLCX_FlipWaiter = QLCX_Wait();
+    QLCX_FlipWaiter = QLCX_TaskWait()[0];
     return QLCX_Waiting;
 }
 

@@ -2,10 +2,17 @@
 // task of its own (the translation makes it an async function). A task runs until it waits:
 // Delay, WaitThread, a mutex another task holds, a semaphore at zero, or, at a pass of one of
 // its loops, the end of its time slice. Then the main program and the other tasks go on. A
-// thread is a number from 1 up; QLCX_TaskNow is the one running, 0 for the main program.
+// thread is a number from 1 up; QLCX_TaskNow is the one running, 0 for the main program,
+// which is also the one in place whenever nothing runs: a task gives its place back at each
+// wait, and the code that goes on after a wait puts its own task back (QLCX_TaskBack).
 
 var QLCX_Tasks = [0]; // by thread: [running 1 or 0, the waits for its end]
 var QLCX_TaskNow = 0;
+// A program with Threaded variables sets the function that swaps their values: it gives
+// those in place and puts in place the ones it is given, or new ones for a task that starts.
+// The values of each task that is not in place, by thread, 0 for the main program.
+var QLCX_ThreadedSwap = 0;
+var QLCX_TaskValues = [];
 var QLCX_SliceStart = 0;
 var QLCX_SlicePasses = 0;
 var QLCX_Mutexes = [0]; // [times locked, waiting tasks, the task holding it]
@@ -26,10 +33,9 @@ function CreateThread(procedure, value) {
 
 function QLCX_TaskRun(id, procedure, value) {
     if (!QLCX_Tasks[id][0] || QLCX_Ended) { return; }
-    QLCX_TaskNow = id;
-    QLCX_TaskSliceBegin();
+    QLCX_TaskBecome(id);
     var done = procedure(value);
-    QLCX_TaskNow = 0;
+    QLCX_TaskBecome(0);
     if (done && done.then) {
         done.then(function () { QLCX_TaskEnd(id); });
     } else {
@@ -37,13 +43,45 @@ function QLCX_TaskRun(id, procedure, value) {
     }
 }
 
+// The task `id` has its turn: its Threaded values in place of the last one's, and a new time
+// slice.
+function QLCX_TaskBecome(id) {
+    if (id == QLCX_TaskNow) { return; }
+    if (QLCX_ThreadedSwap) {
+        QLCX_TaskValues[QLCX_TaskNow] = QLCX_ThreadedSwap(QLCX_TaskValues[id]);
+        QLCX_TaskValues[id] = 0;
+    }
+    QLCX_TaskNow = id;
+    if (id) { QLCX_TaskSliceBegin(); }
+}
+
+// Generated code after each wait where tasks run: `value` is what the wait gave, and the
+// task that waited goes on in its own place.
+function QLCX_TaskBack(id, value) {
+    QLCX_TaskBecome(id);
+    return value;
+}
+
 function QLCX_TaskEnd(id) {
-    QLCX_TaskNow = 0;
     var task = QLCX_Tasks[id];
     if (!task[0]) { return; }
     task[0] = 0;
+    if (QLCX_TaskNow == id) { QLCX_TaskBecome(0); }
+    QLCX_TaskValues[id] = 0;
     QLCX_HandOver(task[1], 1);
     task[1] = [];
+}
+
+// A Threaded array in a task that starts: of the bounds the array has now, every element new.
+function QLCX_FreshArray(a, ctor) {
+    if (!QLCX_IsArray(a)) { return 0; }
+    var bounds = [-1, -1, -1];
+    var inner = a;
+    for (var k = 0; k < 3 && QLCX_IsArray(inner); k++) {
+        bounds[k] = inner.length - 1;
+        inner = inner[0];
+    }
+    return dimfunc(ctor, bounds[0], bounds[1], bounds[2]);
 }
 
 // Each wait that ends is settled from a timer of its own: settling it while other code runs
@@ -62,27 +100,28 @@ function QLCX_TaskSliceBegin() {
 }
 
 // Whether the running task's time is up: about 8 ms, or many passes (on a clock that stands
-// still, as in a test, the others still get their turn).
+// still, as in a test, the others still get their turn). A procedure that a task calls asks
+// this at its loops too; where the main program calls it, it runs on as the main program's
+// own loops do.
 function QLCX_TaskSlice() {
     QLCX_SlicePasses++;
-    if ((QLCX_SlicePasses & 63) != 0) { return 0; }
+    if ((QLCX_SlicePasses & 63) != 0 || !QLCX_TaskNow) { return 0; }
     return QLCX_SlicePasses >= 65536 || new Date().getTime() - QLCX_SliceStart >= 8;
 }
 
 // A wait of the running task, or of the main program: the promise to await is left in
-// QLCX_Waiting, and the result is [the function that ends the wait, the task]. Ending it gives
-// the task its turn again, once, unless it was killed meanwhile.
+// QLCX_Waiting, and the result is [the function that ends the wait, the task]. The task gives
+// its place back to the main program now; ending the wait lets it go on, once, unless it was
+// killed meanwhile.
 function QLCX_TaskWait() {
     var me = QLCX_TaskNow;
     var settle = QLCX_Wait();
     var over = 0;
-    QLCX_TaskNow = 0;
+    QLCX_TaskBecome(0);
     var end = function (result) {
         if (over) { return; }
         over = 1;
         if (me && !QLCX_Tasks[me][0]) { return; }
-        QLCX_TaskNow = me;
-        QLCX_TaskSliceBegin();
         settle(result);
     };
     return [end, me];

@@ -388,7 +388,7 @@ function QLCX_LineEntered() {
 // same input line, and a promise of the line typed.
 function QLCX_ReadLine() {
     QLCX_AskLine();
-    QLCX_LineWaiter = QLCX_Wait();
+    QLCX_LineWaiter = QLCX_TaskWait()[0];
     return QLCX_Waiting;
 }
 

@@ -27,7 +27,9 @@
 //                        without it the page's clock is fake (see below)
 //   ; do:                what a person does once the page runs (after typing), one action a line:
 //                        click, double-click or right-click TEXT (a control, item or menu
-//                        found by its visible text),
+//                        found by its visible text), click TEXT answered within MS ms by SEE
+//                        (from the click's DOM event to the page first showing what "see SEE"
+//                        waits for, less than MS ms on the page's clock),
 //                        choose LABEL [in GADGET] (an entry of a combo box or list view),
 //                        type TEXT into GADGET, key KEYS [in GADGET] (as "Control+Q"), wait MS,
 //                        hold KEY MS (down for MS milliseconds), mouse ACTION (as in "; mouse:"),

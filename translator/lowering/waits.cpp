@@ -30,6 +30,19 @@ int startedTask(const SyntaxTree& tree, const TypedTree& typed, const Expr& e) {
     return p == nullptr ? -1 : static_cast<int>(p - typed.procedures.data());
 }
 
+bool isLoop(const Stmt& s) {
+    return s.kind == StmtKind::kWhile || s.kind == StmtKind::kRepeat || s.kind == StmtKind::kFor ||
+           s.kind == StmtKind::kForEach;
+}
+
+bool holdsLoop(const SyntaxTree& tree, NodeRange range) {
+    for (std::uint32_t i = 0; i < range.count; ++i) {
+        const Stmt& s = tree.stmts[tree.child(range, i)];
+        if (isLoop(s) || holdsLoop(tree, s.body) || holdsLoop(tree, s.clauses)) return true;
+    }
+    return false;
+}
+
 bool isWaitingCommand(std::wstring_view name) {
     return !awaitedForm(name, true).empty();
 }
@@ -60,13 +73,16 @@ std::vector<char> findWaitingProcedures(const SyntaxTree& tree, const TypedTree&
     size_t count = typed.procedures.size();
     std::vector<char> waiting(count, 0);
     std::vector<std::vector<int>> callers(count); // by callee
+    std::vector<std::vector<int>> callees(count); // by caller
     for (size_t p = 0; p < count; ++p) {
         NodeId head = typed.procedures[p].statement;
         if (head == kNoNode) continue;
         auto called = [&](std::wstring_view name, int callee) {
             if (callee < 0 && isWaitingCommand(name)) waiting[p] = 1;
-            if (callee >= 0 && static_cast<size_t>(callee) != p)
+            if (callee >= 0 && static_cast<size_t>(callee) != p) {
                 callers[static_cast<size_t>(callee)].push_back(static_cast<int>(p));
+                callees[p].push_back(callee);
+            }
         };
         std::vector<NodeId> open;
         auto onExpr = [&](NodeId id) { open.push_back(id); };
@@ -87,10 +103,57 @@ std::vector<char> findWaitingProcedures(const SyntaxTree& tree, const TypedTree&
                 open.push_back(tree.child(e.children, k));
         }
     }
-    // A procedure started as a task waits: its loops give the others their turn.
-    for (size_t id = 0; id < tree.exprs.size(); ++id)
-        if (int task = startedTask(tree, typed, tree.exprs[id]); task >= 0)
+    // A procedure started as a task waits: its loops give the others their turn. So do the
+    // loops of the procedures it calls, unless that would make a procedure wait that is called
+    // through its address (a prototype, a method, a bound event, whose caller could not wait
+    // for it) or that a task does not call: every procedure that calls it, however far up,
+    // must be one a task calls, whose address is not taken.
+    std::vector<char> addressed(count, 0);
+    std::vector<int> tasks;
+    for (size_t id = 0; id < tree.exprs.size(); ++id) {
+        const Expr& e = tree.exprs[id];
+        if (int task = startedTask(tree, typed, e); task >= 0) {
             waiting[static_cast<size_t>(task)] = 2;
+            tasks.push_back(task);
+        } else if (e.kind == ExprKind::kAddress && e.children.count > 0) {
+            const Procedure* p = typed.procedureNamed(tree.expr(e.children, 0).text);
+            if (p != nullptr) addressed[static_cast<size_t>(p - typed.procedures.data())] = 1;
+        }
+    }
+    std::vector<char> reached(count, 0);
+    std::vector<int> helpers;
+    for (int task : tasks) reached[static_cast<size_t>(task)] = 1;
+    while (!tasks.empty()) {
+        size_t caller = static_cast<size_t>(tasks.back());
+        tasks.pop_back();
+        for (int callee : callees[caller]) {
+            size_t c = static_cast<size_t>(callee);
+            if (reached[c]) continue;
+            reached[c] = 1;
+            tasks.push_back(callee);
+            NodeId head = typed.procedures[c].statement;
+            if (head != kNoNode && holdsLoop(tree, tree.stmts[head].body))
+                helpers.push_back(callee);
+        }
+    }
+    for (int helper : helpers) {
+        if (waiting[static_cast<size_t>(helper)] == 2) continue; // a task itself
+        std::vector<char> seen(count, 0);
+        std::vector<int> up{helper};
+        bool safe = true;
+        seen[static_cast<size_t>(helper)] = 1;
+        while (safe && !up.empty()) {
+            size_t p = static_cast<size_t>(up.back());
+            up.pop_back();
+            if (!reached[p] || (addressed[p] && waiting[p] != 2)) safe = false;
+            for (int caller : callers[p])
+                if (!seen[static_cast<size_t>(caller)]) {
+                    seen[static_cast<size_t>(caller)] = 1;
+                    up.push_back(caller);
+                }
+        }
+        if (safe) waiting[static_cast<size_t>(helper)] = 2;
+    }
     // Whoever calls a waiting procedure waits too.
     std::vector<int> open;
     for (size_t p = 0; p < count; ++p)
@@ -105,6 +168,14 @@ std::vector<char> findWaitingProcedures(const SyntaxTree& tree, const TypedTree&
             }
     }
     return waiting;
+}
+
+bool startsTasks(const SyntaxTree& tree) {
+    for (const Expr& e : tree.exprs)
+        if (e.kind == ExprKind::kCall && equalsIgnoreCase(e.text, L"createthread")) return true;
+    for (const Stmt& s : tree.stmts)
+        if (s.kind == StmtKind::kCall && equalsIgnoreCase(s.name, L"createthread")) return true;
+    return false;
 }
 
 void WaitFinder::call(std::wstring_view name, NodeRange args, Waits& w) const {

@@ -36,9 +36,14 @@ inline bool isDelayStatement(const Stmt& s) {
     return s.kind == StmtKind::kCall && awaitedForm(s.name, true) == L"awaitdelay";
 }
 
-// By procedure index: whether it waits, itself or through a procedure it calls (1), or is
-// started as a task by CreateThread (2), which waits at its loops too.
+// By procedure index: whether it waits, itself or through a procedure it calls (1), or waits
+// at its loops too (2): started as a task by CreateThread, or holding a loop and called by
+// such a task, directly or not.
 std::vector<char> findWaitingProcedures(const SyntaxTree& tree, const TypedTree& typed);
+
+// Whether the program calls CreateThread: then more than the main program takes turns, and
+// each piece of code that waited puts its own task back in place when it goes on.
+bool startsTasks(const SyntaxTree& tree);
 
 class WaitFinder {
 public:

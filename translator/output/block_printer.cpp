@@ -159,7 +159,7 @@ void ScriptPrinter::enterLoop() {
     // A task gives the page and the other tasks their turn at each pass once its time is up.
     if (current_ != nullptr &&
         waiting_[static_cast<size_t>(current_ - typed_.procedures.data())] == 2)
-        write(L"if(QLCX_TaskSlice()){await QLCX_TaskYield();}");
+        write(L"if(QLCX_TaskSlice()){" + ex_.resumed(L"await QLCX_TaskYield()") + L";}");
 }
 
 bool ScriptPrinter::leftFromInside(NodeRange range, int depth) const {

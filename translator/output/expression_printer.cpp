@@ -350,7 +350,7 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         if (waiting_ == nullptr || index >= waiting_->size() || !(*waiting_)[index])
             return procedureCall(*p, args);
         awaited_ = true;
-        return L"await " + procedureCall(*p, args);
+        return resumed(L"await " + procedureCall(*p, args));
     }
     if (typed_.imported.count(toLower(name)) != 0) {
         // Its Import block was refused, which is the one message about it; the program goes
@@ -365,7 +365,8 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         for (NodeId arg : args) value(arg, false);
         return L"empty";
     }
-    if (std::wstring_view awaited = awaitedCommand(name); !awaited.empty()) {
+    std::wstring_view awaited = awaitedCommand(name);
+    if (!awaited.empty()) {
         awaited_ = true;
         name = awaited;
     }
@@ -401,6 +402,7 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
             text += value(args[i], takesFloatArgument(name, i)).text;
     }
     text += L")";
+    if (!awaited.empty()) return resumed(text);
     // Natively these give the element's address, or 0: an element that is a block of the
     // heap has one ("*c.Colour = AddElement(l())").
     static constexpr std::wstring_view kElementAddresses[] = {
@@ -421,6 +423,11 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
     if (list && shared(c != nullptr ? c->element : f->type) && wholeContainer(args[0], whole))
         return L"(" + text + L"?" + whole + L"[" + whole + L"[0]]:0)";
     return text;
+}
+
+std::wstring ExpressionPrinter::resumed(std::wstring awaited) const {
+    if (resumer_.empty()) return awaited;
+    return L"QLCX_TaskBack(" + resumer_ + L"," + awaited + L")";
 }
 
 // The field a structured sort compares, from its byte offset ("OffsetOf(Player\score)", or
@@ -790,17 +797,47 @@ std::wstring heapElement(const HeapView& v) {
 
 } // namespace
 
+std::wstring ExpressionPrinter::typedRead(std::wstring_view width, const std::wstring& type,
+                                          const std::wstring& address) {
+    std::wstring peek = L"Peek" + std::wstring(width);
+    HeapView v = heapView(type);
+    if (v.view.empty()) return peek + L"(" + address + L")";
+    return L"(QLCX_MemAt=" + address + L"," + inBlock(v) + L"?" + heapElement(v) + L":" + peek +
+           L"(QLCX_MemAt))";
+}
+
+std::wstring ExpressionPrinter::typedWrite(std::wstring_view width, const std::wstring& type,
+                                           const std::wstring& address, NodeId value,
+                                           ValueType stored) {
+    std::wstring poke = L"Poke" + std::wstring(width);
+    std::wstring text = this->stored(value, stored);
+    HeapView v = heapView(type);
+    // A call in the value may grow the heap, which renews its views: the element named
+    // before the call would be one of the old heap.
+    if (v.view.empty() || mayCall(value)) return poke + L"(" + address + L"," + text + L")";
+    // The element is named before the value is computed, so a heap read in the value, which
+    // moves QLCX_MemAt, writes where it should.
+    return L"QLCX_MemAt=" + address + L";if(" + inBlock(v) + L"){" + heapElement(v) + L"=" + text +
+           L";}else{" + poke + L"(QLCX_MemAt," + text + L");}";
+}
+
+bool ExpressionPrinter::mayCall(NodeId id) const {
+    const Expr& e = tree_.exprs[id];
+    if ((e.kind == ExprKind::kCall && typed_.containerOf(id) == nullptr) ||
+        e.kind == ExprKind::kInvoke || e.kind == ExprKind::kAddress)
+        return true;
+    for (std::uint32_t k = 0; k < e.children.count; ++k)
+        if (mayCall(tree_.child(e.children, k))) return true;
+    return false;
+}
+
 std::wstring ExpressionPrinter::heapRead(const HeapField& f) {
     std::wstring_view width = heapWidth(f.field->type);
     if (width.empty()) {
         refuseHeapField(L"field " + f.field->name + L" of this type through a pointer");
         return {};
     }
-    std::wstring peek = L"Peek" + std::wstring(width);
-    HeapView v = heapView(f.field->type);
-    if (v.view.empty()) return peek + L"(" + f.address + L")";
-    return L"(QLCX_MemAt=" + f.address + L"," + inBlock(v) + L"?" + heapElement(v) + L":" + peek +
-           L"(QLCX_MemAt))";
+    return typedRead(width, f.field->type, f.address);
 }
 
 std::wstring ExpressionPrinter::heapWrite(const HeapField& f, NodeId value) {
@@ -811,14 +848,7 @@ std::wstring ExpressionPrinter::heapWrite(const HeapField& f, NodeId value) {
     }
     ValueType type = typeOfSuffix(L"." + f.field->type.substr(0, 1), L"");
     if (f.field->type.starts_with(L"*")) type = ValueType{ValueKind::kInteger, L'i'};
-    std::wstring poke = L"Poke" + std::wstring(width);
-    std::wstring text = stored(value, type);
-    HeapView v = heapView(f.field->type);
-    if (v.view.empty()) return poke + L"(" + f.address + L"," + text + L")";
-    // The element is named before the value is computed, so a heap read in the value, which
-    // moves QLCX_MemAt, writes where it should.
-    return L"QLCX_MemAt=" + f.address + L";if(" + inBlock(v) + L"){" + heapElement(v) + L"=" +
-           text + L";}else{" + poke + L"(QLCX_MemAt," + text + L");}";
+    return typedWrite(width, f.field->type, f.address, value, type);
 }
 
 void ExpressionPrinter::unsupported(std::wstring_view what) {

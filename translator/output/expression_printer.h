@@ -84,6 +84,16 @@ public:
     // message for a field a Peek cannot read (a string, a structure, a list).
     std::wstring heapRead(const HeapField& f);
     std::wstring heapWrite(const HeapField& f, NodeId value);
+    // A read or write of `width` ("L") at `address` where the heap holds a `type` ("l"): an
+    // element of the heap's typed view where the address lies in the block the heap checked
+    // last, else the Peek or Poke, which checks it.
+    std::wstring typedRead(std::wstring_view width, const std::wstring& type,
+                           const std::wstring& address);
+    std::wstring typedWrite(std::wstring_view width, const std::wstring& type,
+                            const std::wstring& address, NodeId value, ValueType stored);
+    // Whether computing `id` may call something: a procedure, a command, a method, the home
+    // of a string whose address is taken.
+    bool mayCall(NodeId id) const;
     // A variable whose address is taken anywhere in its scope ("@count", "@pos", "@name$")
     // lives in the heap for all its life, so that the pointer and the name agree: the script
     // variable holds its block's address. A number or a structure of numbers gets its block
@@ -131,6 +141,12 @@ public:
     void setWaitingProcedures(const std::vector<char>* waiting) { waiting_ = waiting; }
     // Whether something was awaited since the last call.
     bool takeAwaited() { return std::exchange(awaited_, false); }
+    // Where tasks take turns, the code that goes on after a wait first puts its own task back
+    // in place (its Threaded values, its identity): `task` names it in the script ("0" for
+    // the main program, the local that holds it in a procedure), empty where no task runs.
+    void setResumer(std::wstring task) { resumer_ = std::move(task); }
+    // `awaited` ("await QLCX_Sleep(5)") as the code that goes on after it sees it.
+    std::wstring resumed(std::wstring awaited) const;
 
 private:
     bool holdsFloat(NodeId id) const;
@@ -173,6 +189,7 @@ private:
     std::set<std::wstring> dataLabels_;
     const std::vector<char>* waiting_ = nullptr;
     bool awaited_ = false;
+    std::wstring resumer_;
     std::optional<HeapField> heapField(NodeId id);
     bool heapBase(NodeId base, std::wstring& address, std::wstring& structure);
     void refuseHeapField(std::wstring_view what);

@@ -1,6 +1,7 @@
 // Addresses, and the variables whose address is taken: they live in the page's heap, reached by
-// their names through Peek and Poke, so that a pointer to them and the name read and write one
-// place.
+// their names as an element of the heap's typed view of their type (through Peek and Poke for
+// the 64-bit integers and where the address lies outside the block checked last), so that a
+// pointer to them and the name read and write one place.
 #include "common/text.h"
 #include "translator/output/expression_printer.h"
 #include "translator/output/script_printer_parts.h"
@@ -184,7 +185,8 @@ Piece ExpressionPrinter::heapVariableRead(const Variable& v) {
         unsupported(L"a structure whose address is taken, as a whole value");
         return atom(L"0");
     }
-    return atom(L"Peek" + numberWidth(v.type) + L"(" + v.scriptName + L")");
+    std::wstring width = numberWidth(v.type);
+    return atom(typedRead(width, toLower(width), v.scriptName));
 }
 
 std::wstring ExpressionPrinter::heapVariableWrite(const Variable& v, NodeId value) {
@@ -195,8 +197,8 @@ std::wstring ExpressionPrinter::heapVariableWrite(const Variable& v, NodeId valu
         unsupported(L"a structure whose address is taken, as a whole value");
         return {};
     }
-    return L"Poke" + numberWidth(v.type) + L"(" + v.scriptName + L"," + stored(value, v.type) +
-           L")";
+    std::wstring width = numberWidth(v.type);
+    return typedWrite(width, toLower(width), v.scriptName, value, v.type);
 }
 
 // The blocks of the program's variables that live in the heap, made before its first line;

@@ -40,6 +40,9 @@ PrintedScript ScriptPrinter::program() {
     }
     for (const Container& c : typed_.containers)
         if (c.procedure < 0 || c.statik) write(L"var " + c.scriptName + L"=0;");
+    tasks_ = startsTasks(tree_);
+    if (tasks_) threadedValues();
+    ex_.setResumer(tasks_ ? L"0" : L"");
     ex_.setWaitForm(WaitForm::kAwaitAll);
     for (const Procedure& p : typed_.procedures)
         if (p.statement != kNoNode) procedure(p);
@@ -56,6 +59,35 @@ PrintedScript ScriptPrinter::program() {
         out_.sourceLines.push_back(l.source);
     }
     return std::move(out_);
+}
+
+void ScriptPrinter::threadedValues() {
+    std::vector<std::pair<std::wstring, std::wstring>> places; // name, its value in a new task
+    for (const Variable& v : typed_.variables)
+        // One in the heap is one block that pointers to it share: it stays one for all.
+        if (v.threaded && !ex_.inHeap(v)) places.emplace_back(v.scriptName, emptyValue(v.type));
+    for (const Container& c : typed_.containers) {
+        if (!c.threaded) continue;
+        std::wstring made = c.kind == ContainerKind::kList ? L"NewList(" + c.factory + L")"
+                            : c.kind == ContainerKind::kMap
+                                ? L"NewMap(" + c.factory + L")"
+                                : L"QLCX_FreshArray(" + c.scriptName + L"," + c.factory + L")";
+        places.emplace_back(c.scriptName, made);
+    }
+    if (places.empty()) return;
+    std::wstring now;
+    for (const auto& [name, made] : places) now += (now.empty() ? L"" : L",") + name;
+    write(L"function qlcxthreaded(qlcxkept){");
+    write(L"var qlcxnow=[" + now + L"];");
+    write(L"if(qlcxkept){");
+    for (size_t i = 0; i < places.size(); ++i)
+        write(places[i].first + L"=qlcxkept[" + std::to_wstring(i) + L"];");
+    write(L"return qlcxnow;");
+    write(L"}");
+    for (const auto& [name, made] : places) write(name + L"=" + made + L";");
+    write(L"return qlcxnow;");
+    write(L"}");
+    write(L"QLCX_ThreadedSwap=qlcxthreaded;");
 }
 
 bool ScriptPrinter::isConstant(NodeId id) const {
@@ -168,6 +200,11 @@ void ScriptPrinter::procedure(const Procedure& p) {
         }
     }
     write(header + L"){");
+    // The task that called it, which it puts back in place each time it goes on after a wait.
+    if (waits && tasks_) {
+        write(L"var qlcxt=QLCX_TaskNow;");
+        ex_.setResumer(L"qlcxt");
+    }
     for (int index : p.locals) {
         const Variable& v = typed_.variables[static_cast<size_t>(index)];
         if (v.home == Variable::Home::kLocal && ex_.inHeap(v)) {
@@ -193,6 +230,7 @@ void ScriptPrinter::procedure(const Procedure& p) {
                    tree_.stmts[tree_.child(s.body, s.body.count - 1)].kind == StmtKind::kReturn;
     if (!returns || dispatch) write(L"return " + returned(emptyValue(p.result)) + L";");
     current_ = nullptr;
+    ex_.setResumer(tasks_ ? L"0" : L"");
     write(L"}");
 }
 

@@ -54,6 +54,11 @@ public:
     std::optional<std::wstring> structureCopy(NodeId place, NodeId value);
     void swapBlocks(const Stmt& s);
 
+    // Where tasks run, the function by which the runtime swaps the Threaded variables, arrays,
+    // lists and maps when another task has its turn: it gives their values now and puts those
+    // kept for the next task in place, or new empty ones for a task that starts.
+    void threadedValues();
+
     // Whether a procedure's body has labels or jumps: it is written as a dispatch loop.
     bool holdsJumps(NodeRange body) const;
     void dispatchBody(NodeRange body);
@@ -237,6 +242,7 @@ public:
     WaitFinder waits_;
     LoopSegments* segments_ = nullptr; // while the main program is written
     bool dataInHeap_ = false;          // a "?label" asks for the data's bytes
+    bool tasks_ = false;               // the program calls CreateThread
     // The main program's loops that are cut into functions, innermost last: the line that
     // steps a For's counter, which a Continue runs before the loop's test.
     std::vector<std::wstring> levelSteps_;

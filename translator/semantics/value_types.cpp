@@ -93,8 +93,8 @@ ValueType combined(Typing typing, ValueType a, ValueType b) {
     return {};
 }
 
-// A page runs on one thread, so a Threaded variable is one variable seen everywhere, as a
-// Global is.
+// A Threaded variable is seen everywhere, as a Global is; each task has its own value of it,
+// which the runtime puts in place when the task has its turn.
 bool isGlobalWord(std::wstring_view lowerKeyword) {
     return lowerKeyword == L"global" || lowerKeyword == L"threaded";
 }
@@ -391,8 +391,8 @@ private:
 
     // ---- arrays, known before names are given: a variable gives way to an array of its name
 
-    void collectContainers(NodeRange range, int procedure, bool statik = false,
-                           bool global = false) {
+    void collectContainers(NodeRange range, int procedure, bool statik = false, bool global = false,
+                           bool threaded = false) {
         for (std::uint32_t i = 0; i < range.count; ++i) {
             const Stmt& s = tree_.stmts[tree_.child(range, i)];
             int inside = procedure;
@@ -423,12 +423,15 @@ private:
             if (makes && global && s.exprs.count > 0) {
                 auto it =
                     programContainers_.find(toLower(tree_.exprs[tree_.child(s.exprs, 0)].text));
-                if (it != programContainers_.end())
+                if (it != programContainers_.end()) {
                     out_.containers[static_cast<size_t>(it->second)].global = true;
+                    if (threaded) out_.containers[static_cast<size_t>(it->second)].threaded = true;
+                }
             }
             bool statics = s.kind == StmtKind::kDefine && equalsIgnoreCase(s.name, L"static");
             collectContainers(s.body, declaresGlobal ? -1 : inside, statics && procedure >= 0,
-                              declaresGlobal);
+                              declaresGlobal,
+                              declaresGlobal && equalsIgnoreCase(s.name, L"threaded"));
             collectContainers(s.clauses, inside);
         }
     }
@@ -626,6 +629,8 @@ private:
                                       : current_ >= 0        ? Variable::Home::kLocal
                                                              : Variable::Home::kMain;
                 declare(name, home, s.suffix, initial);
+                if (keyword == L"threaded" && out_.variable[name] >= 0)
+                    out_.variables[static_cast<size_t>(out_.variable[name])].threaded = true;
             }
         }
     }

@@ -83,6 +83,7 @@ struct Variable {
     int procedure = -1;       // of a local, parameter or static one
     NodeId initial = kNoNode; // a Static's initial value
     std::wstring pointee;     // of a pointer "*p.Point": what it points at, lower case
+    bool threaded = false;    // "Threaded": each task has one of its own
 };
 
 // An array, list or map: its script name, the factory of its elements and their type.
@@ -93,8 +94,9 @@ struct Container {
     ValueType element;
     int procedure = -1; // of a local or a parameter
     bool parameter = false;
-    bool statik = false; // "Static Dim": made once, kept from call to call
-    bool global = false; // "Global Dim": every procedure sees it, and its Dim means it
+    bool statik = false;   // "Static Dim": made once, kept from call to call
+    bool global = false;   // "Global Dim": every procedure sees it, and its Dim means it
+    bool threaded = false; // "Threaded Dim": each task has one of its own
 };
 
 struct Procedure {
