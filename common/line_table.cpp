@@ -37,24 +37,10 @@ void appendDecimal(std::wstring& text, int value) {
 
 } // namespace
 
-std::vector<std::wstring> withLineMarkers(const std::vector<std::wstring>& lines,
-                                          const std::vector<int>& sourceLines) {
-    std::vector<std::wstring> out;
-    out.reserve(lines.size() + lines.size() / 2);
-    int current = 0;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        int line = i < sourceLines.size() && sourceLines[i] > 0 ? sourceLines[i] : 0;
-        if (line != current) {
-            std::wstring& marker = out.emplace_back();
-            marker.reserve(kMarkerStart.size() + 14);
-            marker += kMarkerStart;
-            appendDecimal(marker, line);
-            marker += L"\";";
-            current = line;
-        }
-        out.push_back(lines[i]);
-    }
-    return out;
+void appendLineMarker(std::wstring& text, int sourceLine) {
+    text += kMarkerStart;
+    appendDecimal(text, sourceLine);
+    text += L"\";";
 }
 
 std::vector<int> takeLineMarkers(std::vector<std::wstring>& lines) {

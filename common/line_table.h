@@ -9,10 +9,10 @@
 
 namespace qc {
 
-// The script with a marker line before each line whose source line differs from the line
-// before (sourceLines[i] belongs to lines[i]; 0 or less: no source line).
-std::vector<std::wstring> withLineMarkers(const std::vector<std::wstring>& lines,
-                                          const std::vector<int>& sourceLines);
+// The marker line that goes before each script line whose source line differs from the line
+// before (0: no source line). Compaction writes them as it reads the script, so the script is
+// never copied to carry them.
+void appendLineMarker(std::wstring& text, int sourceLine);
 
 // Removes the marker lines; returns the source line of each remaining line (0 where none).
 std::vector<int> takeLineMarkers(std::vector<std::wstring>& lines);

@@ -17,9 +17,11 @@ using ReportedWords = std::unordered_set<std::wstring>;
 // Compacts the whole page script (runtime library and translated program). The lines are
 // read, not changed. Unknown words are reported through diag (unless `reported` holds them)
 // and passed through; the work always completes. Short names are taken from and added to
-// names.
+// names. With `sourceLines` (one per script line), the result carries line markers
+// (common/line_table.h) for the page's line table.
 std::vector<std::wstring> compactScript(const std::vector<std::wstring>& scriptLines,
                                         RenameState& names, Diagnostics& diag,
-                                        const ReportedWords* reported = nullptr);
+                                        const ReportedWords* reported = nullptr,
+                                        const std::vector<int>* sourceLines = nullptr);
 
 } // namespace qc

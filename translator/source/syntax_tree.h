@@ -51,7 +51,7 @@ enum class ExprKind : std::uint8_t {
 };
 
 struct Expr {
-    std::wstring_view text;   // points into the statement list the tree was read from
+    std::wstring_view text;   // points into the tree's own texts (ownedTexts)
     std::wstring_view suffix; // a type suffix: ".i", ".s{20}", ".Point"
     const OperatorRow* op = nullptr;
     NodeRange children; // expression ids
@@ -128,8 +128,9 @@ struct SyntaxTree {
     std::vector<Stmt> stmts;
     std::vector<NodeId> links; // the children of every range, each range contiguous
     NodeRange program;         // the top-level statements
-    // Names the parser writes itself ("Shapes__Area" of "Shapes::Area" or of "Area" inside
-    // module Shapes), which the statement list does not hold; a deque, so they stay put.
+    // The statements' text the nodes point into (the first), and names the parser writes
+    // itself ("Shapes__Area" of "Shapes::Area" or of "Area" inside module Shapes), which the
+    // statement list does not hold; a deque, so they stay put.
     std::deque<std::wstring> ownedTexts;
 
     std::uint32_t child(NodeRange range, std::uint32_t i) const { return links[range.first + i]; }
