@@ -3,7 +3,6 @@
 #include "common/text.h"
 
 #include <algorithm>
-#include <cassert>
 #include <string_view>
 
 namespace qc {
@@ -43,45 +42,24 @@ void appendLineMarker(std::wstring& text, int sourceLine) {
     text += L"\";";
 }
 
-std::vector<int> takeLineMarkers(std::vector<std::wstring>& lines) {
-    std::vector<int> sourceLines;
-    sourceLines.reserve(lines.size());
-    size_t kept = 0;
-    int current = 0;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        std::wstring_view line = lines[i];
-        if (startsWith(line, kMarkerStart)) {
-            current = 0;
-            for (size_t k = kMarkerStart.size();
-                 k < line.size() && line[k] >= L'0' && line[k] <= L'9' && current < 100000000; ++k)
-                current = current * 10 + (line[k] - L'0');
-            continue;
-        }
-        if (kept != i) lines[kept] = std::move(lines[i]);
-        ++kept;
-        sourceLines.push_back(current);
+void SourceLineReader::add(std::wstring_view line) {
+    if (startsWith(line, kMarkerStart)) {
+        current_ = 0;
+        for (size_t k = kMarkerStart.size();
+             k < line.size() && line[k] >= L'0' && line[k] <= L'9' && current_ < 100000000; ++k)
+            current_ = current_ * 10 + (line[k] - L'0');
+        return;
     }
-    lines.resize(kept);
-    return sourceLines;
+    add(line, current_);
 }
 
-void joinLinesOfOneSource(std::vector<std::wstring>& lines, std::vector<int>& sourceLines) {
-    assert(lines.size() == sourceLines.size());
-    size_t kept = 0;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (kept > 0 && sourceLines[kept - 1] == sourceLines[i] &&
-            endsAStatement(lines[kept - 1])) {
-            lines[kept - 1] += lines[i];
-            continue;
-        }
-        if (kept != i) {
-            lines[kept] = std::move(lines[i]);
-            sourceLines[kept] = sourceLines[i];
-        }
-        ++kept;
+void SourceLineReader::add(std::wstring_view line, int source) {
+    if (!lines_.empty() && sourceLines_.back() == source && endsAStatement(lines_.back())) {
+        lines_.back() += line;
+        return;
     }
-    lines.resize(kept);
-    sourceLines.resize(kept);
+    lines_.emplace_back(line);
+    sourceLines_.push_back(source);
 }
 
 std::wstring lineTableScript(const std::vector<int>& sourceLines, int firstPageLine) {

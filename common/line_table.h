@@ -5,6 +5,7 @@
 // lines, so the source lines travel through it as marker statements, one before each run of
 // lines from the same source line, and are taken out again behind it.
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qc {
@@ -14,13 +15,24 @@ namespace qc {
 // never copied to carry them.
 void appendLineMarker(std::wstring& text, int sourceLine);
 
-// Removes the marker lines; returns the source line of each remaining line (0 where none).
-std::vector<int> takeLineMarkers(std::vector<std::wstring>& lines);
+// Reads compacted lines as they are made, into the page's lines and the source line of each:
+// a marker line is taken out and gives its number to the lines after it (0 where none), and
+// the statements of one source line go on one page line, as far as that is safe: behind a line
+// that ends in ";" or "{". Fewer lines end in fewer line ends and a shorter table, and a fault
+// is still named by its page line.
+class SourceLineReader {
+public:
+    SourceLineReader(std::vector<std::wstring>& lines, std::vector<int>& sourceLines)
+        : lines_(lines), sourceLines_(sourceLines) {}
+    void add(std::wstring_view line);
+    // A line that is no marker, of source line `source`.
+    void add(std::wstring_view line, int source);
 
-// Puts the statements of one source line on one page line, as far as that is safe: behind a
-// line that ends in ";" or "{". Fewer lines end in fewer line ends and a shorter table, and a
-// fault is still named by its page line. Both vectors have one element per line.
-void joinLinesOfOneSource(std::vector<std::wstring>& lines, std::vector<int>& sourceLines);
+private:
+    std::vector<std::wstring>& lines_;
+    std::vector<int>& sourceLines_;
+    int current_ = 0;
+};
 
 // The script line that assigns the table: window.QLCXLines=[...], pairs of (page lines since
 // the previous change, change of the source line), where a negative number -k stands for k

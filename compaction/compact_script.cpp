@@ -9,13 +9,14 @@ namespace qc {
 std::vector<std::wstring> compactScript(const std::vector<std::wstring>& scriptLines,
                                         RenameState& names, Diagnostics& diag,
                                         const ReportedWords* reported,
-                                        const std::vector<int>* sourceLines) {
+                                        std::vector<int>* sourceLines) {
     ScanResult scan = tokenizeLines(scriptLines, sourceLines, diag, reported);
     DeadStatements dead = markReachableCode(scan.tokens, scan.declarations, scan.functions);
     ShortNameTable shortNames;
     nameByUseCount(scan.tokens, scan.functions, dead, names, shortNames);
     removeDeadCodeAndRename(scan.tokens, scan.functions, dead, names, shortNames);
-    return reassemble(scan.tokens, shortNames);
+    if (sourceLines != nullptr) sourceLines->clear(); // now of the compacted lines
+    return reassemble(scan.tokens, shortNames, sourceLines);
 }
 
 } // namespace qc

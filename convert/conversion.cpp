@@ -115,7 +115,7 @@ const ConversionStages& coreStages() {
             return translateSource(std::move(text), includes, diag, times);
         },
         [](const std::vector<std::wstring>& lines, RenameState& names, Diagnostics& diag,
-           const ReportedWords* reported, const std::vector<int>* sourceLines) {
+           const ReportedWords* reported, std::vector<int>* sourceLines) {
             return compactScript(lines, names, diag, reported, sourceLines);
         }};
     return stages;
@@ -189,11 +189,10 @@ ConversionStatus writeConvertedPage(const LoadedSource& loaded, const std::files
     std::vector<int> sourceLines;
     if (options.compact) {
         diag.setSourceMap(&loaded.translation.sourceMap);
-        script = stages.compact(translated.lines(), names, diag, &loaded.reportedWords,
-                                &translated.sourceLines());
+        sourceLines = translated.sourceLines();
+        script =
+            stages.compact(translated.lines(), names, diag, &loaded.reportedWords, &sourceLines);
         diag.setSourceMap(nullptr);
-        sourceLines = takeLineMarkers(script);
-        joinLinesOfOneSource(script, sourceLines);
     } else {
         script = translated.lines();
         sourceLines = translated.sourceLines();

@@ -46,10 +46,11 @@ struct ConversionStages {
     std::function<TranslationResult(std::wstring sourceText, const IncludeLoader*, Diagnostics&,
                                     StageTimes*)>
         translate;
-    // The script's lines and the source line of each: the result carries line markers.
+    // The script's lines and the source line of each, which become those of the compacted
+    // lines (see compactScript).
     std::function<std::vector<std::wstring>(const std::vector<std::wstring>&, RenameState&,
                                             Diagnostics&, const ReportedWords*,
-                                            const std::vector<int>* sourceLines)>
+                                            std::vector<int>* sourceLines)>
         compact;
 };
 const ConversionStages& coreStages();

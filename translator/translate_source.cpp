@@ -55,9 +55,10 @@ TranslationResult translateSource(std::wstring sourceText, const IncludeLoader* 
         undeclared.report(diag);
         printed = printProgram(tree, typed, diag);
     }
-    TranslationResult result = buildPage(printed.lines, &printed.sourceLines);
-    release(printed.lines);
-    release(printed.sourceLines);
+    std::vector<std::wstring> programLines = printed.lines();
+    std::vector<int> programSourceLines = printed.sourceLines();
+    printed = PrintedScript();
+    TranslationResult result = buildPage(programLines, &programSourceLines);
     diag.setSourceMap(nullptr);
     result.sourceMap = std::move(program.map);
     if (times != nullptr) addTime(&times->translateMs, t1);

@@ -350,7 +350,7 @@ void MainWindowTest::convertClickDuringConversionOnlySetsTheFlag() {
     ConversionStages stages = coreStages();
     stages.compact = [&](const std::vector<std::wstring>& lines, qc::RenameState& names,
                          qc::Diagnostics& diag, const qc::ReportedWords* reported,
-                         const std::vector<int>* sourceLines) {
+                         std::vector<int>* sourceLines) {
         deepest = std::max(deepest, ++depth);
         if (++conversions == 1) {
             convert->click();

@@ -29,7 +29,7 @@ ConversionStages stagesReporting(std::wstring translateError, std::wstring compa
             },
             [=](const std::vector<std::wstring>& lines, qc::RenameState& names,
                 qc::Diagnostics& diag, const qc::ReportedWords* reported,
-                const std::vector<int>* sourceLines) {
+                std::vector<int>* sourceLines) {
                 auto result = coreStages().compact(lines, names, diag, reported, sourceLines);
                 if (!compactError.empty()) diag.error(compactError);
                 return result;

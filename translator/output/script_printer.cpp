@@ -7,6 +7,8 @@
 #include "translator/output/script_printer_parts.h"
 #include "vocabulary/statement_list.h"
 
+#include <algorithm>
+
 namespace qc {
 
 PrintedScript ScriptPrinter::run() {
@@ -48,10 +50,7 @@ PrintedScript ScriptPrinter::program() {
     statements(tree_.program);
     segments_ = nullptr;
     jumpsIntoLoops(segments);
-    for (LoopLine& l : segments.emit()) {
-        out_.lines.push_back(std::move(l.text));
-        out_.sourceLines.push_back(l.source);
-    }
+    for (const LoopLine& l : segments.emit()) out_.add(l.text, l.source);
     return std::move(out_);
 }
 
@@ -706,12 +705,26 @@ void ScriptPrinter::structureCommand(const Stmt& s) {
 void ScriptPrinter::write(std::wstring line) {
     if (segments_ != nullptr) return segments_->code(loopLine(std::move(line)));
     ex_.takeAwaited(); // a procedure's lines: its head already says it is async
-    out_.lines.push_back(std::move(line));
-    out_.sourceLines.push_back(line_);
+    out_.add(line, line_);
 }
 
 LoopLine ScriptPrinter::loopLine(std::wstring text) {
     return LoopLine{std::move(text), line_, ex_.takeAwaited(), {}};
+}
+
+void PrintedScript::add(std::wstring_view line, int sourceLine) {
+    constexpr size_t kBlock = 1 << 18; // characters: a megabyte
+    if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < line.size())
+        blocks_.emplace_back().reserve(std::max(kBlock, line.size()));
+    std::wstring& block = blocks_.back();
+    size_t start = block.size();
+    block += line;
+    lines_.push_back(std::wstring_view(block).substr(start));
+    sourceLines_.push_back(sourceLine);
+}
+
+std::vector<std::wstring> PrintedScript::lines() const {
+    return {lines_.begin(), lines_.end()};
 }
 
 PrintedScript printScript(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag) {

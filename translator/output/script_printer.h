@@ -12,14 +12,27 @@
 #include "translator/semantics/value_types.h"
 #include "translator/source/syntax_tree.h"
 
+#include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qc {
 
-struct PrintedScript {
-    std::vector<std::wstring> lines;
-    std::vector<int> sourceLines; // the program line each script line was written for
+// The printed lines side by side in large blocks of text: while the tree they are printed
+// from is still held, a long program's lines cost no allocation each.
+class PrintedScript {
+public:
+    void add(std::wstring_view line, int sourceLine);
+    size_t size() const { return lines_.size(); }
+    std::vector<std::wstring> lines() const;
+    // The program line each script line was written for.
+    const std::vector<int>& sourceLines() const { return sourceLines_; }
+
+private:
+    std::deque<std::wstring> blocks_; // each filled only up to its capacity: it never moves
+    std::vector<std::wstring_view> lines_;
+    std::vector<int> sourceLines_;
 };
 
 // The statements alone.
