@@ -713,18 +713,29 @@ LoopLine ScriptPrinter::loopLine(std::wstring text) {
 }
 
 void PrintedScript::add(std::wstring_view line, int sourceLine) {
-    constexpr size_t kBlock = 1 << 18; // characters: a megabyte
-    if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < line.size())
-        blocks_.emplace_back().reserve(std::max(kBlock, line.size()));
-    std::wstring& block = blocks_.back();
-    size_t start = block.size();
-    block += line;
-    lines_.push_back(std::wstring_view(block).substr(start));
+    // A block is filled up to its capacity and no further, so the text is never copied as it
+    // grows; a megabyte is a line of more than 250,000 characters.
+    constexpr size_t kBlockCharacters = 1 << 18;
+    if (blocks_.empty() ||
+        blocks_.back().text.capacity() - blocks_.back().text.size() < line.size())
+        blocks_.emplace_back().text.reserve(std::max(kBlockCharacters, line.size()));
+    Block& block = blocks_.back();
+    block.text += line;
+    block.ends.push_back(static_cast<std::uint32_t>(block.text.size()));
     sourceLines_.push_back(sourceLine);
 }
 
 std::vector<std::wstring> PrintedScript::lines() const {
-    return {lines_.begin(), lines_.end()};
+    std::vector<std::wstring> lines;
+    lines.reserve(size());
+    for (const Block& block : blocks_) {
+        size_t start = 0;
+        for (std::uint32_t end : block.ends) {
+            lines.emplace_back(std::wstring_view(block.text).substr(start, end - start));
+            start = end;
+        }
+    }
+    return lines;
 }
 
 PrintedScript printScript(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag) {

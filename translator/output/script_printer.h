@@ -12,7 +12,7 @@
 #include "translator/semantics/value_types.h"
 #include "translator/source/syntax_tree.h"
 
-#include <deque>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,14 +24,17 @@ namespace qc {
 class PrintedScript {
 public:
     void add(std::wstring_view line, int sourceLine);
-    size_t size() const { return lines_.size(); }
+    size_t size() const { return sourceLines_.size(); }
     std::vector<std::wstring> lines() const;
     // The program line each script line was written for.
     const std::vector<int>& sourceLines() const { return sourceLines_; }
 
 private:
-    std::deque<std::wstring> blocks_; // each filled only up to its capacity: it never moves
-    std::vector<std::wstring_view> lines_;
+    struct Block {
+        std::wstring text;
+        std::vector<std::uint32_t> ends; // of its lines, which follow each other in it
+    };
+    std::vector<Block> blocks_;
     std::vector<int> sourceLines_;
 };
 
