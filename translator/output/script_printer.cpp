@@ -8,6 +8,7 @@
 #include "vocabulary/statement_list.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace qc {
 
@@ -712,16 +713,33 @@ LoopLine ScriptPrinter::loopLine(std::wstring text) {
     return LoopLine{std::move(text), line_, ex_.takeAwaited(), {}};
 }
 
+namespace {
+
+constexpr char kWideMark = static_cast<char>(0x80);
+
+} // namespace
+
 void PrintedScript::add(std::wstring_view line, int sourceLine) {
-    // A block is filled up to its capacity and no further, so the text is never copied as it
-    // grows; a megabyte is a line of more than 250,000 characters.
-    constexpr size_t kBlockCharacters = 1 << 18;
-    if (blocks_.empty() ||
-        blocks_.back().text.capacity() - blocks_.back().text.size() < line.size())
-        blocks_.emplace_back().text.reserve(std::max(kBlockCharacters, line.size()));
+    size_t size = line.size();
+    for (wchar_t c : line)
+        if (static_cast<std::uint32_t>(c) >= 0x80) size += sizeof(wchar_t);
+    // A block is filled up to its capacity and no further, so its bytes are never copied as
+    // they grow; a block holds a megabyte, or one longer line.
+    constexpr size_t kBlockBytes = 1 << 20;
+    if (blocks_.empty() || blocks_.back().bytes.capacity() - blocks_.back().bytes.size() < size)
+        blocks_.emplace_back().bytes.reserve(std::max(kBlockBytes, size));
     Block& block = blocks_.back();
-    block.text += line;
-    block.ends.push_back(static_cast<std::uint32_t>(block.text.size()));
+    for (wchar_t c : line) {
+        if (static_cast<std::uint32_t>(c) < 0x80) {
+            block.bytes.push_back(static_cast<char>(c));
+            continue;
+        }
+        char wide[sizeof(wchar_t)];
+        std::memcpy(wide, &c, sizeof c);
+        block.bytes.push_back(kWideMark);
+        block.bytes.append(wide, sizeof wide);
+    }
+    block.ends.push_back(static_cast<std::uint32_t>(block.bytes.size()));
     sourceLines_.push_back(sourceLine);
 }
 
@@ -729,10 +747,21 @@ std::vector<std::wstring> PrintedScript::lines() const {
     std::vector<std::wstring> lines;
     lines.reserve(size());
     for (const Block& block : blocks_) {
-        size_t start = 0;
+        size_t at = 0;
         for (std::uint32_t end : block.ends) {
-            lines.emplace_back(std::wstring_view(block.text).substr(start, end - start));
-            start = end;
+            std::wstring& line = lines.emplace_back();
+            line.reserve(end - at);
+            while (at < end) {
+                char b = block.bytes[at++];
+                if (b != kWideMark) {
+                    line.push_back(static_cast<wchar_t>(b));
+                    continue;
+                }
+                wchar_t c;
+                std::memcpy(&c, block.bytes.data() + at, sizeof c);
+                at += sizeof c;
+                line.push_back(c);
+            }
         }
     }
     return lines;

@@ -19,8 +19,9 @@
 
 namespace qc {
 
-// The printed lines side by side in large blocks of text: while the tree they are printed
-// from is still held, a long program's lines cost no allocation each.
+// The printed lines side by side in large blocks of bytes: while the tree they are printed from
+// is still held, a long program's lines cost no allocation each, and a character of the
+// script (nearly all of them ASCII) one byte; any other is a mark byte and its wchar_t.
 class PrintedScript {
 public:
     void add(std::wstring_view line, int sourceLine);
@@ -31,7 +32,7 @@ public:
 
 private:
     struct Block {
-        std::wstring text;
+        std::string bytes;
         std::vector<std::uint32_t> ends; // of its lines, which follow each other in it
     };
     std::vector<Block> blocks_;
