@@ -135,12 +135,13 @@ def lines_for_script_bytes(target, small, large):
 
 def print_tables(rows, linear):
     print("Whole process (median of runs; best: the fastest run): quillcast-cli SOURCE -o PAGE")
-    print("{:>9} {:>10} {:>9} {:>9} {:>9} {:>5}".format("lines", "source KB", "time ms",
-                                                         "best ms", "peak MB", "exit"))
+    # "B per B": the peak memory per source byte (the goal is 25 or less on the largest).
+    print("{:>9} {:>10} {:>9} {:>9} {:>9} {:>8} {:>5}".format(
+        "lines", "source KB", "time ms", "best ms", "peak MB", "B per B", "exit"))
     for r in rows:
-        print("{:>9,} {:>10} {:>9.1f} {:>9.1f} {:>9.1f} {:>5}".format(
+        print("{:>9,} {:>10} {:>9.1f} {:>9.1f} {:>9.1f} {:>8.1f} {:>5}".format(
             r["lines"], kb(r["source_bytes"]), r["ms"], r["best_ms"], r["peak_kb"] / 1024,
-            r["exit"]))
+            ratio(r["peak_kb"] * 1024, r["source_bytes"]), r["exit"]))
     print()
     print("Stages (median of runs, ms), from --timings")
     print("{:>9} ".format("lines") + " ".join("{:>10}".format(s) for s in STAGES)

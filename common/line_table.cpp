@@ -3,7 +3,6 @@
 #include "common/text.h"
 
 #include <algorithm>
-#include <cassert>
 #include <string_view>
 
 namespace qc {
@@ -23,13 +22,13 @@ constexpr std::wstring_view kVar = L"var ";
 
 // One whole declaration, "var a=0;", that the next declaration can continue. One that ends
 // in "{" opens a function expression and is not whole yet.
-bool isDeclaration(const std::wstring& line) {
+bool isDeclaration(std::wstring_view line) {
     return startsWith(line, kVar) && line.back() == L';';
 }
 
 // A statement that another one may follow as its body without braces, so that its own ";"
 // may be that body, empty.
-bool isControlHead(const std::wstring& line) {
+bool isControlHead(std::wstring_view line) {
     for (std::wstring_view word : {L"if(", L"for(", L"while(", L"else", L"do", L"with("})
         if (startsWith(line, word)) return true;
     return false;
@@ -70,87 +69,46 @@ void appendBase64Number(std::wstring& text, int value) {
 
 } // namespace
 
-std::vector<std::wstring> withLineMarkers(const std::vector<std::wstring>& lines,
-                                          const std::vector<int>& sourceLines) {
-    std::vector<std::wstring> out;
-    out.reserve(lines.size() + lines.size() / 2);
-    int current = 0;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        int line = i < sourceLines.size() && sourceLines[i] > 0 ? sourceLines[i] : 0;
-        if (line != current) {
-            std::wstring& marker = out.emplace_back();
-            marker.reserve(kMarkerStart.size() + 14);
-            marker += kMarkerStart;
-            appendDecimal(marker, line);
-            marker += L"\";";
-            current = line;
-        }
-        out.push_back(lines[i]);
-    }
-    return out;
+void appendLineMarker(std::wstring& text, int sourceLine) {
+    text += kMarkerStart;
+    appendDecimal(text, sourceLine);
+    text += L"\";";
 }
 
-std::vector<int> takeLineMarkers(std::vector<std::wstring>& lines) {
-    std::vector<int> sourceLines;
-    sourceLines.reserve(lines.size());
-    size_t kept = 0;
-    int current = 0;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        std::wstring_view line = lines[i];
-        if (startsWith(line, kMarkerStart)) {
-            current = 0;
-            for (size_t k = kMarkerStart.size();
-                 k < line.size() && line[k] >= L'0' && line[k] <= L'9' && current < 100000000; ++k)
-                current = current * 10 + (line[k] - L'0');
-            continue;
-        }
-        if (kept != i) lines[kept] = std::move(lines[i]);
-        ++kept;
-        sourceLines.push_back(current);
+void SourceLineReader::add(std::wstring_view line) {
+    if (startsWith(line, kMarkerStart)) {
+        current_ = 0;
+        for (size_t k = kMarkerStart.size();
+             k < line.size() && line[k] >= L'0' && line[k] <= L'9' && current_ < 100000000; ++k)
+            current_ = current_ * 10 + (line[k] - L'0');
+        return;
     }
-    lines.resize(kept);
-    return sourceLines;
+    add(line, current_);
 }
 
-void joinLinesOfOneSource(std::vector<std::wstring>& lines, std::vector<int>& sourceLines) {
-    assert(lines.size() == sourceLines.size());
-    size_t kept = 0;
-    // What the last statement put on lines[kept - 1] was; each line comes from compaction as
-    // one statement.
-    bool lastDeclares = false;
-    bool lastControls = false;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        bool declares = isDeclaration(lines[i]);
-        bool controls = isControlHead(lines[i]);
-        if (kept > 0 && sourceLines[kept - 1] == sourceLines[i] &&
-            endsAStatement(lines[kept - 1])) {
-            std::wstring& joined = lines[kept - 1];
-            if (lastDeclares && startsWith(lines[i], kVar)) {
-                // "var a=0;var b=0;" is "var a=0,b=0;"
-                joined.back() = L',';
-                joined.append(lines[i], kVar.size());
-            } else {
-                // A statement needs no ";" before the "}" of its block, unless the ";" is an
-                // empty body: "if(a);}".
-                if (!lines[i].empty() && lines[i].front() == L'}' && joined.back() == L';' &&
-                    !lastControls)
-                    joined.pop_back();
-                joined += lines[i];
-            }
-            lastDeclares = declares;
-            lastControls = controls;
-            continue;
+void SourceLineReader::add(std::wstring_view line, int source) {
+    bool declares = isDeclaration(line);
+    bool controls = isControlHead(line);
+    if (!lines_.empty() && sourceLines_.back() == source && endsAStatement(lines_.back())) {
+        std::wstring& joined = lines_.back();
+        if (lastDeclares_ && startsWith(line, kVar)) {
+            // "var a=0;var b=0;" is "var a=0,b=0;"
+            joined.back() = L',';
+            joined.append(line.substr(kVar.size()));
+        } else {
+            // A statement needs no ";" before the "}" of its block, unless the ";" is an empty
+            // body: "if(a);}".
+            if (!line.empty() && line.front() == L'}' && joined.back() == L';' && !lastControls_)
+                joined.pop_back();
+            joined += line;
         }
-        if (kept != i) {
-            lines[kept] = std::move(lines[i]);
-            sourceLines[kept] = sourceLines[i];
-        }
-        ++kept;
-        lastDeclares = declares;
-        lastControls = controls;
+    } else {
+        lines_.emplace_back(line);
+        sourceLines_.push_back(source);
     }
-    lines.resize(kept);
-    sourceLines.resize(kept);
+    // Each line comes from compaction as one statement: the last one on the page line.
+    lastDeclares_ = declares;
+    lastControls_ = controls;
 }
 
 std::wstring lineTableScript(const std::vector<int>& sourceLines, int firstPageLine) {

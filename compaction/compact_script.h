@@ -17,9 +17,13 @@ using ReportedWords = std::unordered_set<std::wstring>;
 // Compacts the whole page script (runtime library and translated program). The lines are
 // read, not changed. Unknown words are reported through diag (unless `reported` holds them)
 // and passed through; the work always completes. Short names are taken from and added to
-// names.
+// names. With `sourceLines` (the source line of each script line, for the page's line table),
+// they travel through compaction as line markers (common/line_table.h): on return it holds the
+// source line of each compacted line, and the statements of one source line are joined
+// (SourceLineReader).
 std::vector<std::wstring> compactScript(const std::vector<std::wstring>& scriptLines,
                                         RenameState& names, Diagnostics& diag,
-                                        const ReportedWords* reported = nullptr);
+                                        const ReportedWords* reported = nullptr,
+                                        std::vector<int>* sourceLines = nullptr);
 
 } // namespace qc

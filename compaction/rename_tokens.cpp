@@ -1,9 +1,11 @@
 #include "compaction/rename_tokens.h"
 
+#include "common/line_table.h"
 #include "common/text.h"
 #include "compaction/dead_functions.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace qc {
@@ -152,9 +154,17 @@ void removeDeadCodeAndRename(TokenSequence& tokens, const FunctionTable& functio
     }
 }
 
-std::vector<std::wstring> reassemble(const TokenSequence& tokens,
-                                     const ShortNameTable& shortNames) {
+std::vector<std::wstring> reassemble(const TokenSequence& tokens, const ShortNameTable& shortNames,
+                                     std::vector<int>* sourceLines) {
     std::vector<std::wstring> lines;
+    std::optional<SourceLineReader> reader;
+    if (sourceLines != nullptr) reader.emplace(lines, *sourceLines);
+    auto put = [&](const std::wstring& line) {
+        if (reader)
+            reader->add(line);
+        else
+            lines.push_back(line);
+    };
     std::wstring line;
     for (size_t i = 0; i < tokens.size(); ++i) {
         int kind = tokens.kind(i);
@@ -164,7 +174,7 @@ std::vector<std::wstring> reassemble(const TokenSequence& tokens,
             if (line.empty()) continue;
             wchar_t last = line.back();
             if (last != L'}' && last != L'{' && last != L';') line.push_back(L';');
-            lines.push_back(line);
+            put(line);
             line.clear();
             continue;
         }
@@ -179,7 +189,7 @@ std::vector<std::wstring> reassemble(const TokenSequence& tokens,
             line.append(text);
         }
     }
-    if (!line.empty()) lines.push_back(line); // only a sequence without a final "#END#"
+    if (!line.empty()) put(line); // only a sequence without a final "#END#"
     return lines;
 }
 

@@ -28,7 +28,9 @@ void removeDeadCodeAndRename(TokenSequence& tokens, const FunctionTable& functio
                              ShortNameTable& shortNames);
 
 // Joins the tokens again: one line per statement, names replaced by their short names, a ";"
-// behind every statement that does not already end in "{", "}" or ";".
-std::vector<std::wstring> reassemble(const TokenSequence& tokens, const ShortNameTable& shortNames);
+// behind every statement that does not already end in "{", "}" or ";". With `sourceLines`, the
+// lines are read through a SourceLineReader (common/line_table.h) into it as they are made.
+std::vector<std::wstring> reassemble(const TokenSequence& tokens, const ShortNameTable& shortNames,
+                                     std::vector<int>* sourceLines = nullptr);
 
 } // namespace qc

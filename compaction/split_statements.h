@@ -25,6 +25,10 @@ public:
         return std::wstring_view(text_).substr(start, ends_[i] - start);
     }
     size_t characterCount() const { return text_.size(); }
+    void clear() {
+        text_.clear();
+        ends_.clear();
+    }
     void reserve(size_t statementCount, size_t characterCount) {
         ends_.reserve(statementCount);
         text_.reserve(characterCount);

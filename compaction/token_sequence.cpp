@@ -22,7 +22,7 @@ void TokenSequence::append(int kind, std::wstring_view text) {
     if (text.size() == 1 && text[0] < 0x10000) entry.single = static_cast<char16_t>(text[0]);
     if (kind == kProc || kind == kVar) entry.nameId = internName(nameWithoutPrefix(text));
     pool_.append(text);
-    entry.end = pool_.size();
+    entry.end = static_cast<std::uint32_t>(pool_.size());
     tokens_.push_back(entry);
 }
 

@@ -50,8 +50,9 @@ public:
 
 private:
     // Texts follow each other in the pool, so a token's text starts where the one before ends.
+    // Twelve bytes a token: a pool of four billion characters would take 16 GB before it.
     struct Entry {
-        size_t end = 0;
+        std::uint32_t end = 0;
         int nameId = kNoName;
         std::int16_t kind = kUnknown;
         char16_t single = 0;

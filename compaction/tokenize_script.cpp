@@ -1,5 +1,6 @@
 #include "compaction/tokenize_script.h"
 
+#include "common/line_table.h"
 #include "common/text.h"
 #include "compaction/character_scan.h"
 #include "tables/target_word_table.h"
@@ -269,21 +270,85 @@ std::optional<std::wstring> hexadecimalToDecimal(std::wstring_view word) {
     return std::to_wstring(static_cast<std::int64_t>(value));
 }
 
+namespace {
+
+// One scan of a script, statement after statement.
+class ScriptScan {
+public:
+    ScriptScan(size_t characters, Diagnostics& diag,
+               const std::unordered_set<std::wstring>* reported)
+        : tokenizer_(state_, result_, diag, reported) {
+        // A token takes at least one character of its statement or is the end of one, and
+        // texts grow only by the end marks; half the characters is a fair guess at the token
+        // count.
+        result_.tokens.reserve(characters / 2, characters + characters / 8);
+    }
+    void add(std::wstring_view statement) {
+        scanStatement(statement, charset::kTokenSeparators, tokenizer_, buffer_);
+    }
+    ScanResult finish() {
+        markDeclaredFunctions(result_.tokens, state_.functions);
+        result_.functions = std::move(state_.functions);
+        return std::move(result_);
+    }
+
+private:
+    ScanResult result_;
+    ScanState state_;
+    Tokenizer tokenizer_;
+    std::wstring buffer_;
+};
+
+} // namespace
+
 ScanResult tokenizeStatements(const StatementList& statements, Diagnostics& diag,
                               const std::unordered_set<std::wstring>* reported) {
-    ScanResult result;
-    ScanState state;
-    std::wstring buffer;
-    // A token takes at least one character of its statement or is the end of one, and texts
-    // grow only by the end marks; half the characters is a fair guess at the token count.
-    size_t characters = statements.characterCount() + statements.size();
-    result.tokens.reserve(characters / 2, characters + characters / 8);
-    Tokenizer tokenizer(state, result, diag, reported);
-    for (size_t i = 0; i < statements.size(); ++i)
-        scanStatement(statements[i], charset::kTokenSeparators, tokenizer, buffer);
-    markDeclaredFunctions(result.tokens, state.functions);
-    result.functions = std::move(state.functions);
-    return result;
+    ScriptScan scan(statements.characterCount() + statements.size(), diag, reported);
+    for (size_t i = 0; i < statements.size(); ++i) scan.add(statements[i]);
+    return scan.finish();
+}
+
+ScanResult tokenizeLines(const std::vector<std::wstring>& lines,
+                         const std::vector<int>* sourceLines, Diagnostics& diag,
+                         const std::unordered_set<std::wstring>* reported) {
+    auto sourceLineOf = [sourceLines](size_t i) {
+        return i < sourceLines->size() && (*sourceLines)[i] > 0 ? (*sourceLines)[i] : 0;
+    };
+    // The lines as written (their blanks and tabs about make up for the end marks), and the
+    // markers, each about as long as the one of the last line.
+    size_t characters = lines.size();
+    for (const std::wstring& line : lines) characters += line.size();
+    std::wstring marker;
+    if (sourceLines != nullptr && !lines.empty()) {
+        size_t markers = 0;
+        int current = 0;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (sourceLineOf(i) != current) ++markers;
+            current = sourceLineOf(i);
+        }
+        appendLineMarker(marker, sourceLineOf(lines.size() - 1));
+        characters += markers * marker.size();
+    }
+    ScriptScan scan(characters, diag, reported);
+    // The statements of one line at a time, so the script is never held a second time cut up.
+    StatementList statements;
+    std::wstring piece;
+    auto scanLine = [&](std::wstring_view line) {
+        statements.clear();
+        splitLine(line, statements, piece);
+        for (size_t k = 0; k < statements.size(); ++k) scan.add(statements[k]);
+    };
+    int current = 0;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (sourceLines != nullptr && sourceLineOf(i) != current) {
+            current = sourceLineOf(i);
+            marker.clear();
+            appendLineMarker(marker, current);
+            scanLine(marker);
+        }
+        scanLine(lines[i]);
+    }
+    return scan.finish();
 }
 
 } // namespace qc

@@ -30,6 +30,13 @@ struct ScanResult {
 ScanResult tokenizeStatements(const StatementList& statements, Diagnostics& diag,
                               const std::unordered_set<std::wstring>* reported = nullptr);
 
+// The same for the statements of script lines as splitLine cuts them, one line at a time. With
+// sourceLines (one per line), a line marker (common/line_table.h) goes before each line whose
+// source line differs from the line before, as a statement of its own.
+ScanResult tokenizeLines(const std::vector<std::wstring>& lines,
+                         const std::vector<int>* sourceLines, Diagnostics& diag,
+                         const std::unordered_set<std::wstring>* reported = nullptr);
+
 // "0xff" gives "255". Only "0x" or "0X" followed by at least one character, all of them
 // hexadecimal digits, is rewritten; the value wraps at 64 bits like a signed integer.
 std::optional<std::wstring> hexadecimalToDecimal(std::wstring_view word);

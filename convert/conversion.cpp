@@ -8,6 +8,7 @@
 #include "vocabulary/statement_list.h"
 
 #include <chrono>
+#include <span>
 
 namespace qc {
 namespace {
@@ -51,12 +52,11 @@ std::optional<std::wstring> readIncludeFile(const std::filesystem::path& file,
 }
 
 // The program's own lines: the translated script without the runtime library before them.
-std::vector<std::wstring> programLines(const std::vector<std::wstring>& script) {
+std::span<const std::wstring> programLines(const std::vector<std::wstring>& script) {
     const std::vector<std::wstring>& library = runtimeLibraryLines();
     bool startsWithLibrary =
         !library.empty() && script.size() >= library.size() && script.front() == library.front();
-    return {script.begin() + (startsWithLibrary ? static_cast<long>(library.size()) : 0),
-            script.end()};
+    return std::span<const std::wstring>(script).subspan(startsWithLibrary ? library.size() : 0);
 }
 
 std::vector<std::wstring> pageWithFiles(const LoadedSource& loaded,
@@ -68,9 +68,8 @@ std::vector<std::wstring> pageWithFiles(const LoadedSource& loaded,
         // A data section's IncludeBinary is part of the program, not a file it loads: its
         // bytes go into the page all the same.
         std::vector<std::wstring> binaries;
-        for (std::wstring& line : programLines(loaded.translation.scriptLines))
-            if (line.find(L"databinary(") != std::wstring::npos)
-                binaries.push_back(std::move(line));
+        for (const std::wstring& line : programLines(loaded.translation.scriptLines))
+            if (line.find(L"databinary(") != std::wstring::npos) binaries.push_back(line);
         if (binaries.empty()) return loaded.translation.pageLines;
         return withEmbeddedFiles(loaded.translation.pageLines,
                                  collectEmbeddedFiles(binaries, folder, output, diag));
@@ -112,10 +111,13 @@ private:
 
 const ConversionStages& coreStages() {
     static const ConversionStages stages{
-        [](std::wstring_view text, const IncludeLoader* includes, Diagnostics& diag,
-           StageTimes* times) { return translateSource(text, includes, diag, times); },
+        [](std::wstring text, const IncludeLoader* includes, Diagnostics& diag, StageTimes* times) {
+            return translateSource(std::move(text), includes, diag, times);
+        },
         [](const std::vector<std::wstring>& lines, RenameState& names, Diagnostics& diag,
-           const ReportedWords* reported) { return compactScript(lines, names, diag, reported); }};
+           const ReportedWords* reported, std::vector<int>* sourceLines) {
+            return compactScript(lines, names, diag, reported, sourceLines);
+        }};
     return stages;
 }
 
@@ -158,9 +160,10 @@ ConversionStatus loadSource(const std::filesystem::path& source, Diagnostics& di
     loaded.source = source;
     std::vector<StrayByte> strays;
     std::wstring text = decodeSourceBytes(*bytes, &strays);
+    bytes.reset(); // the decoded text is all the translation reads, and it lets that go too
     reportStrayBytes(strays, L"", diag);
     IncludeLoader includes{source, readIncludeFile};
-    loaded.translation = stages.translate(text, &includes, diag, &t.translation);
+    loaded.translation = stages.translate(std::move(text), &includes, diag, &t.translation);
     loaded.hadErrors = diag.errorFlag();
     for (size_t i = earlierMessages; i < diag.errors().size(); ++i) {
         const Diagnostic& record = diag.records()[i];
@@ -186,11 +189,10 @@ ConversionStatus writeConvertedPage(const LoadedSource& loaded, const std::files
     std::vector<int> sourceLines;
     if (options.compact) {
         diag.setSourceMap(&loaded.translation.sourceMap);
-        script = stages.compact(withLineMarkers(translated.lines(), translated.sourceLines()),
-                                names, diag, &loaded.reportedWords);
+        sourceLines = translated.sourceLines();
+        script =
+            stages.compact(translated.lines(), names, diag, &loaded.reportedWords, &sourceLines);
         diag.setSourceMap(nullptr);
-        sourceLines = takeLineMarkers(script);
-        joinLinesOfOneSource(script, sourceLines);
     } else {
         script = translated.lines();
         sourceLines = translated.sourceLines();

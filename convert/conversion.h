@@ -42,11 +42,15 @@ enum class ConversionStatus {
 // The two stages a conversion chains. The programs use the real ones; tests put in stages
 // that report errors or process events at will.
 struct ConversionStages {
-    std::function<TranslationResult(std::wstring_view sourceText, const IncludeLoader*,
-                                    Diagnostics&, StageTimes*)>
+    // The text is the stage's own, to let go once it is read.
+    std::function<TranslationResult(std::wstring sourceText, const IncludeLoader*, Diagnostics&,
+                                    StageTimes*)>
         translate;
+    // The script's lines and the source line of each, which become those of the compacted
+    // lines (see compactScript).
     std::function<std::vector<std::wstring>(const std::vector<std::wstring>&, RenameState&,
-                                            Diagnostics&, const ReportedWords*)>
+                                            Diagnostics&, const ReportedWords*,
+                                            std::vector<int>* sourceLines)>
         compact;
 };
 const ConversionStages& coreStages();

@@ -204,7 +204,7 @@ std::wstring base64(std::string_view bytes) {
 
 } // namespace
 
-std::vector<std::wstring> scriptStringLiterals(const std::vector<std::wstring>& lines) {
+std::vector<std::wstring> scriptStringLiterals(std::span<const std::wstring> lines) {
     std::vector<std::wstring> literals;
     for (const std::wstring& line : lines) {
         for (size_t i = 0; i < line.size();) {
@@ -218,7 +218,7 @@ std::vector<std::wstring> scriptStringLiterals(const std::vector<std::wstring>& 
     return literals;
 }
 
-bool namesFilesAtRunTime(const std::vector<std::wstring>& lines) {
+bool namesFilesAtRunTime(std::span<const std::wstring> lines) {
     for (const std::wstring& line : lines) {
         bool quoted = false;
         for (size_t i = 0; i < line.size(); ++i) {
@@ -238,7 +238,7 @@ bool namesFilesAtRunTime(const std::vector<std::wstring>& lines) {
     return false;
 }
 
-std::vector<EmbeddedFile> collectEmbeddedFiles(const std::vector<std::wstring>& programLines,
+std::vector<EmbeddedFile> collectEmbeddedFiles(std::span<const std::wstring> programLines,
                                                const fs::path& sourceFolder,
                                                const fs::path& skipped, Diagnostics& diag,
                                                std::size_t limit) {

@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -26,17 +27,17 @@ struct EmbeddedFile {
 constexpr std::size_t kEmbeddedBytesLimit = 20u * 1024 * 1024;
 
 // The text of each JavaScript string literal in the lines, escapes decoded, in order.
-std::vector<std::wstring> scriptStringLiterals(const std::vector<std::wstring>& lines);
+std::vector<std::wstring> scriptStringLiterals(std::span<const std::wstring> lines);
 
 // Whether the lines call a command that takes a file name with a name that is not one string
 // literal, or list a directory.
-bool namesFilesAtRunTime(const std::vector<std::wstring>& lines);
+bool namesFilesAtRunTime(std::span<const std::wstring> lines);
 
 // The files to embed for a program's script lines (without the runtime library): first those
 // its literals name, then, when it names files at run time, the rest of the folder in name
 // order. `skipped` (the page being written) is never embedded. Files that would pass `limit`
 // stay out, with one line in the log.
-std::vector<EmbeddedFile> collectEmbeddedFiles(const std::vector<std::wstring>& programLines,
+std::vector<EmbeddedFile> collectEmbeddedFiles(std::span<const std::wstring> programLines,
                                                const std::filesystem::path& sourceFolder,
                                                const std::filesystem::path& skipped,
                                                Diagnostics& diag,

@@ -33,29 +33,32 @@ template <typename T> void release(T& list) {
 
 } // namespace
 
-TranslationResult translateSource(std::wstring_view sourceText, const IncludeLoader* includes,
+TranslationResult translateSource(std::wstring sourceText, const IncludeLoader* includes,
                                   Diagnostics& diag, StageTimes* times) {
     auto t0 = std::chrono::steady_clock::now();
     ReadProgram program = readProgram(sourceText, includes, diag);
+    release(sourceText);
     if (times != nullptr) addTime(&times->readMs, t0);
     auto t1 = std::chrono::steady_clock::now();
     diag.setSourceMap(&program.map);
     PrintedScript printed;
     {
-        // The statement list, the tree (whose names point into it) and its types are let go
-        // once the script is printed, before the page is put together.
+        // The statement list goes once the tree (which keeps its text) is built; the tree and
+        // its types once the script is printed, before the page is put together.
         UndeclaredNames undeclared;
         ProgramFacts facts;
         std::vector<std::wstring> statements =
             runLanguagePass(std::move(program.statements), diag, &undeclared.switches, &facts);
         SyntaxTree tree = parseStatements(statements, diag, &facts);
+        release(statements);
         TypedTree typed = typeTree(tree, &undeclared, &diag, &facts);
         undeclared.report(diag);
         printed = printProgram(tree, typed, diag);
     }
-    TranslationResult result = buildPage(printed.lines, &printed.sourceLines);
-    release(printed.lines);
-    release(printed.sourceLines);
+    std::vector<std::wstring> programLines = printed.lines();
+    std::vector<int> programSourceLines = printed.sourceLines();
+    printed = PrintedScript();
+    TranslationResult result = buildPage(programLines, &programSourceLines);
     diag.setSourceMap(nullptr);
     result.sourceMap = std::move(program.map);
     if (times != nullptr) addTime(&times->translateMs, t1);
@@ -64,7 +67,7 @@ TranslationResult translateSource(std::wstring_view sourceText, const IncludeLoa
 
 TranslationResult translateText(std::wstring_view sourceText, Diagnostics& diag,
                                 StageTimes* times) {
-    return translateSource(sourceText, nullptr, diag, times);
+    return translateSource(std::wstring(sourceText), nullptr, diag, times);
 }
 
 } // namespace qc

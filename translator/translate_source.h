@@ -33,8 +33,9 @@ struct StageTimes {
 
 // Translates decoded source text, reading its include files through `includes` (none when
 // it is null): read, macros and conditional compilation, parse, names and types, printer,
-// page writer. While it runs, diag shows program lines as the files' own lines.
-TranslationResult translateSource(std::wstring_view sourceText, const IncludeLoader* includes,
+// page writer. While it runs, diag shows program lines as the files' own lines. The text is
+// let go as soon as it is read into statements, before the tree is built.
+TranslationResult translateSource(std::wstring sourceText, const IncludeLoader* includes,
                                   Diagnostics& diag, StageTimes* times = nullptr);
 
 // Translates decoded source text of one file.

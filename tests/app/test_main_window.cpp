@@ -330,11 +330,11 @@ void MainWindowTest::closeWhileSourceIsReadIsDiscarded() {
 void MainWindowTest::closeWhileTranslatingEndsAtOnce() {
     QWidget* target = nullptr;
     ConversionStages stages = coreStages();
-    stages.translate = [&](std::wstring_view text, const qc::IncludeLoader* includes,
+    stages.translate = [&](std::wstring text, const qc::IncludeLoader* includes,
                            qc::Diagnostics& diag, qc::StageTimes* times) {
         QCoreApplication::postEvent(target, new QCloseEvent);
         diag.error(L"unknown command");
-        return coreStages().translate(text, includes, diag, times);
+        return coreStages().translate(std::move(text), includes, diag, times);
     };
     Scene scene(stages);
     target = scene.window.get();
@@ -349,13 +349,14 @@ void MainWindowTest::convertClickDuringConversionOnlySetsTheFlag() {
     int conversions = 0;
     ConversionStages stages = coreStages();
     stages.compact = [&](const std::vector<std::wstring>& lines, qc::RenameState& names,
-                         qc::Diagnostics& diag, const qc::ReportedWords* reported) {
+                         qc::Diagnostics& diag, const qc::ReportedWords* reported,
+                         std::vector<int>* sourceLines) {
         deepest = std::max(deepest, ++depth);
         if (++conversions == 1) {
             convert->click();
             diag.error(L"slow"); // the host processes events here
         }
-        auto result = coreStages().compact(lines, names, diag, reported);
+        auto result = coreStages().compact(lines, names, diag, reported, sourceLines);
         --depth;
         return result;
     };

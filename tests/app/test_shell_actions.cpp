@@ -20,16 +20,17 @@ namespace {
 // The real stages, optionally reporting one error each, and counting translations.
 ConversionStages stagesReporting(std::wstring translateError, std::wstring compactError,
                                  int* translations = nullptr) {
-    return {[=](std::wstring_view text, const qc::IncludeLoader* includes, qc::Diagnostics& diag,
+    return {[=](std::wstring text, const qc::IncludeLoader* includes, qc::Diagnostics& diag,
                 qc::StageTimes* times) {
                 if (translations != nullptr) ++*translations;
-                auto result = coreStages().translate(text, includes, diag, times);
+                auto result = coreStages().translate(std::move(text), includes, diag, times);
                 if (!translateError.empty()) diag.error(translateError);
                 return result;
             },
             [=](const std::vector<std::wstring>& lines, qc::RenameState& names,
-                qc::Diagnostics& diag, const qc::ReportedWords* reported) {
-                auto result = coreStages().compact(lines, names, diag, reported);
+                qc::Diagnostics& diag, const qc::ReportedWords* reported,
+                std::vector<int>* sourceLines) {
+                auto result = coreStages().compact(lines, names, diag, reported, sourceLines);
                 if (!compactError.empty()) diag.error(compactError);
                 return result;
             }};

@@ -47,12 +47,13 @@ TEST(EmbeddingScan, CallsThatNameTheirFileAtRunTime) {
     };
     // clang-format on
     for (const auto& c : cases)
-        EXPECT_EQ(qc::namesFilesAtRunTime({c.line}), c.atRunTime) << qc::toUtf8(c.line);
+        EXPECT_EQ(qc::namesFilesAtRunTime(std::vector<std::wstring>{c.line}), c.atRunTime)
+            << qc::toUtf8(c.line);
 }
 
 TEST(EmbeddingScan, LiteralsWithTheirEscapes) {
-    std::vector<std::wstring> got =
-        qc::scriptStringLiterals({L"a=\"x\\\\y\"+\"q\\\"t\";", L"b=\"\";Debug(\"n\\n\")"});
+    std::vector<std::wstring> got = qc::scriptStringLiterals(
+        std::vector<std::wstring>{L"a=\"x\\\\y\"+\"q\\\"t\";", L"b=\"\";Debug(\"n\\n\")"});
     std::vector<std::wstring> want = {L"x\\y", L"q\"t", L"", L"n\n"};
     EXPECT_EQ(got, want);
 }

@@ -60,10 +60,37 @@ TEST(LineTable, JoinsTheStatementsOfOneSourceLineWhereNothingCanContinue) {
         {{}, {}, {}, {}},
     };
     for (const Row& row : rows) {
-        Lines lines = row.lines;
-        std::vector<int> sources = row.sources;
-        qc::joinLinesOfOneSource(lines, sources);
+        Lines lines;
+        std::vector<int> sources;
+        qc::SourceLineReader reader(lines, sources);
+        for (size_t i = 0; i < row.lines.size(); ++i) reader.add(row.lines[i], row.sources[i]);
         EXPECT_EQ(show(row.joined, row.joinedSources), show(lines, sources));
+    }
+}
+
+// Marker lines give their number to the lines after them and are taken out; a line before
+// any marker has none, and a marker's number ends at its first character that is no digit.
+TEST(LineTable, MarkerLinesNumberTheLinesAfterThem) {
+    struct Row {
+        Lines lines;
+        Lines read;
+        std::vector<int> sources;
+    };
+    const Row rows[] = {
+        {{L"a=1;", L"\"qlcx-line 4\";", L"b=2;", L"c=3;", L"\"qlcx-line 0\";", L"}"},
+         {L"a=1;", L"b=2;c=3;", L"}"},
+         {0, 4, 0}},
+        {{L"\"qlcx-line 7\";", L"\"qlcx-line 9\";", L"f(){", L"\"qlcx-line 12x\";", L"g();"},
+         {L"f(){", L"g();"},
+         {9, 12}},
+        {{L"\"qlcx-line\";", L"x=\"qlcx-line 3\";"}, {L"\"qlcx-line\";x=\"qlcx-line 3\";"}, {0}},
+    };
+    for (const Row& row : rows) {
+        Lines lines;
+        std::vector<int> sources;
+        qc::SourceLineReader reader(lines, sources);
+        for (const std::wstring& line : row.lines) reader.add(line);
+        EXPECT_EQ(show(row.read, row.sources), show(lines, sources));
     }
 }
 

@@ -141,5 +141,37 @@ TEST(TokenizeScript, EmptyWordsAreNotUnknown) {
     EXPECT_FALSE(diag.errorFlag());
 }
 
+// Lines read one at a time with their source lines give the tokens of the whole script cut
+// into statements with a marker before each change of source line (none for line 0, none
+// again for a repeated line, line 0 past the end of the numbers).
+TEST(TokenizeScript, LinesWithSourceLinesCarryMarkers) {
+    struct Case {
+        std::vector<std::wstring> lines;
+        std::vector<int> sourceLines;
+        std::vector<std::wstring_view> statements;
+    };
+    const Case cases[] = {
+        {{L"a=1;b=2", L"c=3"}, {4, 4}, {L"\"qlcx-line 4\"", L"a=1", L"b=2", L"c=3"}},
+        {{L"a=1", L"b=2", L"c=3"},
+         {0, 7, 0},
+         {L"a=1", L"\"qlcx-line 7\"", L"b=2", L"\"qlcx-line 0\"", L"c=3"}},
+        {{L"if(x){ y=1; }", L"z=2"},
+         {3},
+         {L"\"qlcx-line 3\"", L"if(x){", L"y=1", L"}", L"\"qlcx-line 0\"", L"z=2"}},
+        {{L"\tf( a , b );// note", L""}, {2, 2}, {L"\"qlcx-line 2\"", L"f(a,b)"}},
+    };
+    for (const Case& c : cases) {
+        Diagnostics byLines, byStatements;
+        StatementList statements;
+        for (std::wstring_view s : c.statements) statements.add(s);
+        EXPECT_EQ(dump(tokenizeLines(c.lines, &c.sourceLines, byLines).tokens),
+                  tokenize(statements, byStatements))
+            << toUtf8(c.lines[0]);
+    }
+    Diagnostics diag;
+    EXPECT_EQ(dump(tokenizeLines({L"a=1;b=2"}, nullptr, diag).tokens),
+              "VAR:a OP:= NUMB:1 #END# VAR:b OP:= NUMB:2 #END#");
+}
+
 } // namespace
 } // namespace qc

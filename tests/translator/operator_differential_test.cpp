@@ -402,7 +402,7 @@ TEST(OperatorDifferential, TheTreePrinterComputesTheSame) {
     PrintedScript printed = printScript(tree, typeTree(tree), diag);
     ASSERT_TRUE(diag.errors().empty()) << toUtf8(diag.errors().front());
     std::vector<std::wstring> script{L"function INIT(){"};
-    script.insert(script.end(), printed.lines.begin(), printed.lines.end());
+    for (const std::wstring& line : printed.lines()) script.push_back(line);
     script.push_back(L"}");
     expectDialectValues(c, script, "tree");
 }

@@ -53,7 +53,7 @@ std::string printed(const fs::path& source) {
     qc::SyntaxTree tree = qc::parseStatements(statements, diag);
     std::string text;
     qc::TypedTree typed = qc::typeTree(tree, nullptr, &diag, &facts);
-    for (const std::wstring& line : qc::printProgram(tree, typed, diag).lines)
+    for (const std::wstring& line : qc::printProgram(tree, typed, diag).lines())
         text += qc::toUtf8(line) + "\n";
     return withMessages(std::move(text), diag);
 }

@@ -231,6 +231,11 @@ const OperatorRow* find(std::wstring_view spelling, bool prefix) {
 
 } // namespace
 
+std::span<const OperatorRow> operatorRows() {
+    static_assert(kRows.size() < 0xFF, "a row's place fits OperatorRef's byte");
+    return kRows;
+}
+
 const OperatorRow* binaryOperator(std::wstring_view spelling) {
     return find(spelling, false);
 }

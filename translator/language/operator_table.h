@@ -3,8 +3,10 @@
 // its value has, what it gives on constant values, and how the script writes it. The
 // expression parser, the constant folder, the typing of expressions and the writing of
 // their script all read these rows, so an operator's meaning is decided here only.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -69,6 +71,26 @@ struct OperatorRow {
     // The runtime function that is exact where the script's operator is not (64-bit
     // integers, division by zero); empty where the script's operator always does.
     std::wstring_view exactCall;
+};
+
+// Every row, in the table's order.
+std::span<const OperatorRow> operatorRows();
+
+// A row (or none) by its place in the table: one byte in a tree node instead of a pointer's
+// eight, read and written like the pointer.
+class OperatorRef {
+public:
+    OperatorRef() = default;
+    OperatorRef(const OperatorRow* row) // implicit: it stands for the pointer
+        : index_(row == nullptr ? kNone : static_cast<std::uint8_t>(row - operatorRows().data())) {}
+    const OperatorRow* get() const { return index_ == kNone ? nullptr : &operatorRows()[index_]; }
+    const OperatorRow* operator->() const { return get(); }
+    const OperatorRow& operator*() const { return *get(); }
+    bool operator==(std::nullptr_t) const { return index_ == kNone; }
+
+private:
+    static constexpr std::uint8_t kNone = 0xFF;
+    std::uint8_t index_ = kNone;
 };
 
 // How tightly the script binds what is no operator of the table: a call, a name, a literal,

@@ -5,6 +5,7 @@
 #include "tables/command_table.h"
 
 #include <algorithm>
+#include <iterator>
 #include <unordered_map>
 
 namespace qc {
@@ -199,7 +200,8 @@ TranslationResult buildPage(const std::vector<std::wstring>& translatedProgram,
         for (size_t i = 0; i < translatedProgram.size() && i < programSourceLines->size(); ++i)
             page.sourceLines[programStart + i] = std::max(0, (*programSourceLines)[i]);
     }
-    page.scriptLines.insert(page.scriptLines.end(), program.begin(), program.end());
+    page.scriptLines.insert(page.scriptLines.end(), std::make_move_iterator(program.begin()),
+                            std::make_move_iterator(program.end()));
     page.pageLines.insert(page.pageLines.end(),
                           {L"</script>", L"</head>", L"<body id=\"winout\" onLoad=\"_qlcxi();\">",
                            L"<canvas id=\"QLCXcanvas\" width=\"1\" height=\"1\">",

@@ -9,6 +9,7 @@
 #include "vocabulary/statement_list.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace qc {
 
@@ -54,10 +55,7 @@ PrintedScript ScriptPrinter::program() {
     statements(tree_.program);
     segments_ = nullptr;
     jumpsIntoLoops(segments);
-    for (LoopLine& l : segments.emit()) {
-        out_.lines.push_back(std::move(l.text));
-        out_.sourceLines.push_back(l.source);
-    }
+    for (const LoopLine& l : segments.emit()) out_.add(l.text, l.source);
     return std::move(out_);
 }
 
@@ -812,12 +810,65 @@ void ScriptPrinter::structureCommand(const Stmt& s) {
 void ScriptPrinter::write(std::wstring line) {
     if (segments_ != nullptr) return segments_->code(loopLine(std::move(line)));
     ex_.takeAwaited(); // a procedure's lines: its head already says it is async
-    out_.lines.push_back(std::move(line));
-    out_.sourceLines.push_back(line_);
+    out_.add(line, line_);
 }
 
 LoopLine ScriptPrinter::loopLine(std::wstring text) {
     return LoopLine{std::move(text), line_, ex_.takeAwaited(), {}};
+}
+
+namespace {
+
+constexpr char kWideMark = static_cast<char>(0x80);
+
+} // namespace
+
+void PrintedScript::add(std::wstring_view line, int sourceLine) {
+    size_t size = line.size();
+    for (wchar_t c : line)
+        if (static_cast<std::uint32_t>(c) >= 0x80) size += sizeof(wchar_t);
+    // A block is filled up to its capacity and no further, so its bytes are never copied as
+    // they grow; a block holds a megabyte, or one longer line.
+    constexpr size_t kBlockBytes = 1 << 20;
+    if (blocks_.empty() || blocks_.back().bytes.capacity() - blocks_.back().bytes.size() < size)
+        blocks_.emplace_back().bytes.reserve(std::max(kBlockBytes, size));
+    Block& block = blocks_.back();
+    for (wchar_t c : line) {
+        if (static_cast<std::uint32_t>(c) < 0x80) {
+            block.bytes.push_back(static_cast<char>(c));
+            continue;
+        }
+        char wide[sizeof(wchar_t)];
+        std::memcpy(wide, &c, sizeof c);
+        block.bytes.push_back(kWideMark);
+        block.bytes.append(wide, sizeof wide);
+    }
+    block.ends.push_back(static_cast<std::uint32_t>(block.bytes.size()));
+    sourceLines_.push_back(sourceLine);
+}
+
+std::vector<std::wstring> PrintedScript::lines() const {
+    std::vector<std::wstring> lines;
+    lines.reserve(size());
+    for (const Block& block : blocks_) {
+        size_t at = 0;
+        for (std::uint32_t end : block.ends) {
+            std::wstring& line = lines.emplace_back();
+            line.reserve(end - at);
+            while (at < end) {
+                char b = block.bytes[at++];
+                if (b != kWideMark) {
+                    line.push_back(static_cast<wchar_t>(b));
+                    continue;
+                }
+                wchar_t c;
+                std::memcpy(&c, block.bytes.data() + at, sizeof c);
+                at += sizeof c;
+                line.push_back(c);
+            }
+        }
+    }
+    return lines;
 }
 
 PrintedScript printScript(const SyntaxTree& tree, const TypedTree& typed, Diagnostics& diag) {

@@ -12,14 +12,31 @@
 #include "translator/semantics/value_types.h"
 #include "translator/source/syntax_tree.h"
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qc {
 
-struct PrintedScript {
-    std::vector<std::wstring> lines;
-    std::vector<int> sourceLines; // the program line each script line was written for
+// The printed lines side by side in large blocks of bytes: while the tree they are printed from
+// is still held, a long program's lines cost no allocation each, and a character of the
+// script (nearly all of them ASCII) one byte; any other is a mark byte and its wchar_t.
+class PrintedScript {
+public:
+    void add(std::wstring_view line, int sourceLine);
+    size_t size() const { return sourceLines_.size(); }
+    std::vector<std::wstring> lines() const;
+    // The program line each script line was written for.
+    const std::vector<int>& sourceLines() const { return sourceLines_; }
+
+private:
+    struct Block {
+        std::string bytes;
+        std::vector<std::uint32_t> ends; // of its lines, which follow each other in it
+    };
+    std::vector<Block> blocks_;
+    std::vector<int> sourceLines_;
 };
 
 // The statements alone.

@@ -17,9 +17,11 @@ ValueType typeOfSuffix(std::wstring_view suffix, std::wstring_view name) {
     }
     std::wstring letter = toLower(suffix.substr(1, suffix.find(L'{') - 1));
     if (letter == L"s") return {ValueKind::kString, L's'};
-    if (letter == L"f" || letter == L"d") return {ValueKind::kFloat, letter[0]};
+    // The letters are ASCII: the width's two bytes hold them.
+    if (letter == L"f" || letter == L"d")
+        return {ValueKind::kFloat, static_cast<char16_t>(letter[0])};
     if (letter.size() == 1 && std::wstring_view(L"iqlwbauc").find(letter[0]) != std::wstring::npos)
-        return {ValueKind::kInteger, letter[0]};
+        return {ValueKind::kInteger, static_cast<char16_t>(letter[0])};
     return {};
 }
 
@@ -112,7 +114,6 @@ public:
         out_.variable.assign(tree.exprs.size(), -1);
         out_.callee.assign(tree.exprs.size(), -1);
         out_.container.assign(tree.exprs.size(), -1);
-        out_.fields.assign(tree.exprs.size(), nullptr);
     }
 
     TypedTree run() {
@@ -759,8 +760,9 @@ private:
                 t = methodCall(id, e, owner);
                 break;
             } else {
-                out_.fields[id] = field(owner, e.text);
-                t = out_.fields[id] == nullptr ? ValueType{} : out_.fields[id]->type;
+                const Field* reached = field(owner, e.text);
+                out_.fields.set(id, reached);
+                t = reached == nullptr ? ValueType{} : reached->type;
             }
             // "s\draw(x)" calls the procedure the field holds.
             if (t.kind == ValueKind::kProcedure && e.brackets) t = prototypeResult(t);
@@ -812,7 +814,7 @@ private:
         auto it = out_.structureIds.find(v->pointee);
         if (it != out_.structureIds.end())
             if (const Field* f = field({ValueKind::kStructure, L'i', it->second}, name)) {
-                out_.fields[id] = f;
+                out_.fields.set(id, f);
                 return f->type;
             }
         return typeOfSuffix(L"." + toLower(name), L"");

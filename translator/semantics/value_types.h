@@ -33,8 +33,9 @@ struct ValueType {
     ValueKind kind = ValueKind::kUnknown;
     // Of an integer place: the type letter that decides how it wraps ('i', 'q', 'l', 'w',
     // 'b', 'a', 'u', 'c'). Of a float: 'f' for a single-precision place, 'd' for a double
-    // place and for every computed float.
-    wchar_t width = L'i';
+    // place and for every computed float. Two bytes, so that the type of every expression of
+    // a long program is eight.
+    char16_t width = u'i';
     // Of a structure value: its index in TypedTree::structures; of a procedure variable, its
     // prototype's in TypedTree::prototypes; of an object, its interface's in
     // TypedTree::interfaces.
@@ -109,12 +110,28 @@ struct Procedure {
     std::vector<int> parameters; // in order: the variable id, -1 for a container
 };
 
+// The field each "\field" expression reaches, by expression id, null for any other: only a few
+// expressions are fields, so only theirs are kept.
+class FieldsByExpr {
+public:
+    const Field* operator[](NodeId id) const {
+        auto it = fields_.find(id);
+        return it == fields_.end() ? nullptr : it->second;
+    }
+    void set(NodeId id, const Field* field) {
+        if (field != nullptr) fields_[id] = field;
+    }
+
+private:
+    std::unordered_map<NodeId, const Field*> fields_;
+};
+
 struct TypedTree {
     std::vector<ValueType> types;        // by expression id
     std::vector<std::int32_t> variable;  // by expression id: the variable a name means, or -1
     std::vector<std::int32_t> callee;    // by expression id: the procedure a call calls, or -1
     std::vector<std::int32_t> container; // by expression id: the array a bracketed name is
-    std::vector<const Field*> fields;    // by expression id: the field a "\field" reaches
+    FieldsByExpr fields;
     std::vector<Container> containers;
     std::vector<Variable> variables;
     std::vector<Procedure> procedures;

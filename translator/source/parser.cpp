@@ -588,10 +588,11 @@ SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnost
     tree.exprs.reserve(characters / 4 + 16);
     tree.stmts.reserve(count + count / 10 + 16);
     tree.links.reserve(characters / 3 + 16);
-    parsing::Parser parser(tree, diag, statements, facts);
-    for (size_t i = 0; i < statements.size(); ++i) {
-        if (isLineMarker(statements[i]))
-            parser.setLine(markerLine(statements[i]));
+    const parsing::PackedStatements packed(statements, tree.ownedTexts.emplace_back());
+    parsing::Parser parser(tree, diag, packed, facts);
+    for (size_t i = 0; i < packed.size(); ++i) {
+        if (packed.markerLine(i) != parsing::PackedStatements::kNoMarker)
+            parser.setLine(packed.markerLine(i));
         else
             parser.statement(i);
     }
@@ -600,7 +601,7 @@ SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnost
 }
 
 NodeId parseExpression(std::wstring_view text, SyntaxTree& tree, const ProgramFacts* facts) {
-    static const std::vector<std::wstring> noStatements;
+    static const parsing::PackedStatements noStatements;
     Diagnostics quiet;
     parsing::Parser parser(tree, quiet, noStatements, facts);
     NodeId id = parser.wholeExpression(text);

@@ -35,6 +35,7 @@ namespace qc {
 // makes what a module declares reachable without its name. Reports "module not found: M",
 // a name outside its module that the module does not declare, and module blocks out of
 // place ("Module inside a block", "EndModule without Module").
+// The tree keeps its own copy of the statements' text: the list can go once it is built.
 SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag,
                            const ProgramFacts* facts = nullptr);
 

@@ -9,6 +9,8 @@
 #include "vocabulary/statement_list.h"
 
 #include <array>
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -132,9 +134,48 @@ inline bool isBlockLineWord(const Token& token) {
     return false;
 }
 
+// The statement list side by side in one text, which `store` (a text the tree owns) keeps:
+// the tree's names point into it, so the list itself can go once the tree is built, and a
+// statement costs no allocation of its own. A line marker keeps only its number (its text is
+// empty), so the markers, one every line or so, cost no text at all.
+class PackedStatements {
+public:
+    static constexpr int kNoMarker = std::numeric_limits<int>::min();
+
+    PackedStatements() = default;
+    PackedStatements(const std::vector<std::wstring>& statements, std::wstring& store) {
+        size_t characters = 0;
+        for (const std::wstring& s : statements)
+            if (!isLineMarker(s)) characters += s.size();
+        store.reserve(characters);
+        ends_.reserve(statements.size());
+        markerLines_.reserve(statements.size());
+        for (const std::wstring& s : statements) {
+            bool marker = isLineMarker(s);
+            if (!marker) store += s;
+            // Four billion characters of statements would take 16 GB before this.
+            ends_.push_back(static_cast<std::uint32_t>(store.size()));
+            markerLines_.push_back(marker ? qc::markerLine(s) : kNoMarker);
+        }
+        text_ = store;
+    }
+    size_t size() const { return ends_.size(); }
+    std::wstring_view operator[](size_t i) const {
+        size_t start = i == 0 ? 0 : ends_[i - 1];
+        return text_.substr(start, ends_[i] - start);
+    }
+    // The line a marker names, kNoMarker for a statement.
+    int markerLine(size_t i) const { return markerLines_[i]; }
+
+private:
+    std::wstring_view text_;
+    std::vector<std::uint32_t> ends_;
+    std::vector<int> markerLines_;
+};
+
 class Parser {
 public:
-    Parser(SyntaxTree& tree, Diagnostics& diag, const std::vector<std::wstring>& statements,
+    Parser(SyntaxTree& tree, Diagnostics& diag, const PackedStatements& statements,
            const ProgramFacts* facts = nullptr)
         : tree_(tree), diag_(diag), statements_(statements), facts_(facts) {
         frames_.emplace_back();
@@ -405,7 +446,7 @@ private:
     std::optional<Diagnostic> emptyHead_; // of the block head being read
     int depth_ = 0;
     int line_ = -1;
-    const std::vector<std::wstring>& statements_;
+    const PackedStatements& statements_;
     size_t index_ = 0;               // of the statement being read
     size_t lastDataEnd_ = 0;         // the index of the last EndDataSection
     std::wstring_view text_;         // the statement being read
