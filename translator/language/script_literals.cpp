@@ -129,6 +129,14 @@ bool literalFitsWidth(std::wstring_view decimal, wchar_t width) {
     }
 }
 
+std::wstring withPointedExponent(std::wstring number) {
+    size_t exponent = number.find_first_of(L"eE");
+    if (exponent == std::wstring::npos) return number;
+    if (exponent + 1 < number.size() && number[exponent + 1] == L'+') number.erase(exponent + 1, 1);
+    if (number.find(L'.') == std::wstring::npos) number.insert(exponent, L".0");
+    return number;
+}
+
 std::wstring scriptInteger(std::wstring decimal) {
     bool negative = !decimal.empty() && decimal[0] == L'-';
     std::wstring_view digits = std::wstring_view(decimal).substr(negative ? 1 : 0);

@@ -28,6 +28,10 @@ bool literalFitsWidth(std::wstring_view decimal, wchar_t width);
 // where the script's numbers are not exact, as a wide integer ("QLCX_Big(\"...\")"). Any
 // other text (a float) is returned as it is.
 std::wstring scriptInteger(std::wstring decimal);
+
+// A number with an exponent as the script's tokenizer reads it: with a point in its digits and
+// no "+" ("1e10" and "1e+10" are "1.0e10"); any other number is left as it is.
+std::wstring withPointedExponent(std::wstring number);
 // Whether a decimal number of the script ("0", "0.5", "-3") is the same in single precision.
 bool singleHoldsExactly(std::wstring_view decimal);
 

@@ -241,7 +241,7 @@ bool ExpressionPrinter::wholeField(NodeId id, std::wstring& text) {
 std::wstring ExpressionPrinter::numberText(std::wstring_view text) {
     if (text[0] == L'$') return scriptInteger(hexToDecimal(text));
     if (text[0] == L'%') return scriptInteger(binaryToDecimal(text.substr(1)));
-    return scriptInteger(withoutLeadingZeros(std::wstring(text)));
+    return scriptInteger(withPointedExponent(withoutLeadingZeros(std::wstring(text))));
 }
 
 Piece ExpressionPrinter::constant(const Expr& e) {

@@ -2,6 +2,7 @@
 
 #include "common/text.h"
 #include "tables/constant_table.h"
+#include "translator/language/script_literals.h"
 #include "translator/source/parser.h"
 
 #include <cmath>
@@ -140,7 +141,7 @@ std::wstring constantSource(const ConstantValue& value) {
                 break;
             }
         }
-        text = toWide(buffer);
+        text = withPointedExponent(toWide(buffer));
         if (text.find_first_of(L".en") == std::wstring::npos) text += L".0";
     }
     return startsWith(text, L"-") ? L"(" + text + L")" : text;
