@@ -38,9 +38,15 @@ function Right(s, n) {
 // Position (from 1) of the first occurrence of f that begins at or after position start,
 // which counts from 1 like every other position (0 or missing: from the beginning); 0 when
 // there is none. An empty f is never found.
-function FindString(s, f, start) {
-    var t = "" + s;
-    var find = "" + f;
+// The mode of FindString, ReplaceString and RemoveString: #PB_String_NoCase (1) compares
+// each character in one case; the text keeps its length, so positions agree with the text's.
+function QLCX_Compared(t, mode) {
+    return mode & 1 ? QLCX_CaseEach(t, 0) : t;
+}
+
+function FindString(s, f, start, mode) {
+    var t = QLCX_Compared("" + s, mode);
+    var find = QLCX_Compared("" + f, mode);
     var from = 0;
     if (start > 1) {
         from = Math.floor(start) - 1;
@@ -51,14 +57,26 @@ function FindString(s, f, start) {
     return t.indexOf(find, from) + 1;
 }
 
+// The case of each character on its own, as natively: a character whose other case is
+// longer (the sharp s is "SS" in the browser) stays as it is, so the text keeps its length.
+function QLCX_CaseEach(t, upper) {
+    var whole = upper ? t.toUpperCase() : t.toLowerCase();
+    if (whole.length == t.length) { return whole; }
+    var out = "";
+    for (var i = 0; i < t.length; i++) {
+        var c = t.charAt(i);
+        var changed = upper ? c.toUpperCase() : c.toLowerCase();
+        out = out + (changed.length == 1 ? changed : c);
+    }
+    return out;
+}
+
 function LCase(s) {
-    var t = "" + s;
-    return t.toLowerCase();
+    return QLCX_CaseEach("" + s, 0);
 }
 
 function UCase(s) {
-    var t = "" + s;
-    return t.toUpperCase();
+    return QLCX_CaseEach("" + s, 1);
 }
 
 function Len(s) {
@@ -116,40 +134,49 @@ function Asc(s) {
 
 // Every occurrence of f replaced by r, scanning from the left; the search goes on behind the
 // inserted text, so replacing "a" by "aa" cannot loop.
-function ReplaceString(s, f, r) {
+// From StartPos on (from 1), at most Count times when it is given.
+function ReplaceString(s, f, r, mode, start, count) {
     var t = "" + s;
     var find = "" + f;
     var by = "" + r;
     if (find.length < 1) {
         return t;
     }
-    var out = "";
-    var from = 0;
-    var at = t.indexOf(find, 0);
-    while (at >= 0) {
+    var hay = QLCX_Compared(t, mode);
+    var needle = QLCX_Compared(find, mode);
+    var from = start > 1 ? Math.floor(start) - 1 : 0;
+    var left = count >= 1 ? Math.floor(count) : -1;
+    var out = t.substr(0, from);
+    var at = hay.indexOf(needle, from);
+    while (at >= 0 && left != 0) {
         out += t.substr(from, at - from) + by;
         from = at + find.length;
-        at = t.indexOf(find, from);
+        left--;
+        at = hay.indexOf(needle, from);
     }
     return out + t.substr(from);
 }
 
-// Removes the first occurrence of f until none is left: removing "ab" from "aabb" leaves "".
-// A new occurrence can only form across the seam of a removal, so the search restarts there.
-function RemoveString(s, f) {
+// Removes the first occurrence again and again until none is left ("ab" from "aabb" leaves
+// nothing); with a StartPos or a Count, each occurrence once, as ReplaceString does.
+function RemoveString(s, f, mode, start, count) {
+    if (start > 1 || count >= 1) {
+        return ReplaceString(s, f, "", mode, start, count);
+    }
     var t = "" + s;
     var find = "" + f;
     if (find.length < 1) {
         return t;
     }
-    var at = t.indexOf(find, 0);
+    var needle = QLCX_Compared(find, mode);
+    var at = QLCX_Compared(t, mode).indexOf(needle, 0);
     while (at >= 0) {
         t = t.substr(0, at) + t.substr(at + find.length);
         at = at - find.length + 1;
         if (at < 0) {
             at = 0;
         }
-        at = t.indexOf(find, at);
+        at = QLCX_Compared(t, mode).indexOf(needle, at);
     }
     return t;
 }
