@@ -6,6 +6,7 @@
 #include "tables/constant_table.h"
 #include "translator/language/script_literals.h"
 #include "translator/lowering/waits.h"
+#include "translator/semantics/symbol_table.h"
 #include "translator/source/constant_folder.h"
 #include "translator/source/language_pass.h"
 #include "translator/source/lexer.h"
@@ -388,6 +389,13 @@ std::wstring ExpressionPrinter::callText(std::wstring_view name, const std::vect
         holdsShared(types_[args[0]], 0))
         unsupported(std::wstring(name) + L" of structures with a StructureUnion");
     std::wstring text = row->targetName.empty() ? row->name : row->targetName;
+    // An argument the runtime's function has no parameter for would be dropped without a word;
+    // the commands that do nothing ("empty") take theirs on purpose.
+    if (int most = runtimeParameterCount(text);
+        most >= 0 && args.size() > static_cast<size_t>(most) && text != L"empty")
+        diag_.error(message::notSupported(
+            line_, std::wstring(name) + L" with " + std::to_wstring(args.size()) +
+                       (args.size() == 1 ? L" argument" : L" arguments")));
     text += L"(";
     for (size_t i = 0; i < args.size(); ++i) {
         if (i > 0) text += L",";

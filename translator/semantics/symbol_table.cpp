@@ -4,6 +4,8 @@
 #include "common/text.h"
 #include "vocabulary/reserved_words.h"
 
+#include <algorithm>
+
 namespace qc {
 namespace {
 
@@ -63,11 +65,40 @@ const std::unordered_set<std::wstring>& runtimeNames() {
     return names;
 }
 
+// The runtime's functions and how many parameters each declares, from its lines that begin
+// "function Name(".
+const std::unordered_map<std::wstring, int>& runtimeFunctions() {
+    static const auto functions = [] {
+        std::unordered_map<std::wstring, int> found;
+        constexpr std::wstring_view kFunction = L"function ";
+        for (const std::wstring& line : runtimeLibraryLines()) {
+            std::wstring_view text = line;
+            if (!startsWith(text, kFunction)) continue;
+            size_t open = text.find(L'(');
+            size_t close = text.find(L')', open);
+            if (open == std::wstring_view::npos || close == std::wstring_view::npos) continue;
+            std::wstring_view name = text.substr(kFunction.size(), open - kFunction.size());
+            std::wstring_view params = text.substr(open + 1, close - open - 1);
+            int count = 0;
+            if (params.find_first_not_of(L' ') != std::wstring_view::npos)
+                count = 1 + static_cast<int>(std::count(params.begin(), params.end(), L','));
+            found.emplace(std::wstring(name), count);
+        }
+        return found;
+    }();
+    return functions;
+}
+
 std::wstring scopedKey(const std::wstring& procedure, const std::wstring& name) {
     return procedure + L"\\" + name;
 }
 
 } // namespace
+
+int runtimeParameterCount(const std::wstring& name) {
+    auto it = runtimeFunctions().find(name);
+    return it == runtimeFunctions().end() ? -1 : it->second;
+}
 
 bool isReservedScriptName(const std::wstring& name) {
     return reservedVariableNames().count(name) != 0;

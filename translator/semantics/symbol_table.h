@@ -89,4 +89,9 @@ private:
 // which a program's name must not take in the page.
 bool isReservedScriptName(const std::wstring& name);
 
+// How many parameters the page runtime's own function of this name declares, read from the
+// runtime's text ("function FindString(s, f, start, mode)" takes 4); -1 for a name the runtime
+// does not define as a function. The runtime reads no argument beyond its parameters.
+int runtimeParameterCount(const std::wstring& name);
+
 } // namespace qc
