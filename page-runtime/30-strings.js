@@ -286,7 +286,10 @@ function Str(x) {
 // The number at the start of a text after any blanks: an optional sign, then decimal digits
 // with an optional fraction, "$" and hexadecimal digits, or "%" and binary digits. 0 when
 // there is no number.
-function Val(s) {
+// The number at the start of s, behind blanks and a sign: "$" hexadecimal or "%" binary
+// digits, or else decimal ones. Val reads an integer, as its type is, and stops at a point;
+// ValF and ValD (fraction 1) read a fraction and an exponent too.
+function QLCX_ReadValue(s, fraction) {
     var t = "" + s;
     var at = 0;
     while (t.charAt(at) == " ") {
@@ -305,7 +308,7 @@ function Val(s) {
     } else if (t.charAt(at) == "%") {
         value = QLCX_RadixValue(t, at + 1, 2);
     } else {
-        value = QLCX_DecimalValue(t, at);
+        value = QLCX_DecimalValue(t, at, fraction);
     }
     // 0-value, not -1*value: a lone "-" must give 0, not -0.
     if (negative) {
@@ -314,20 +317,34 @@ function Val(s) {
     return value;
 }
 
-// The value of the decimal digits (and fraction) of t from position at (zero-based), or 0.
-// Whole numbers of more digits than a float holds exactly are read as 64-bit integers.
-function QLCX_DecimalValue(t, at) {
+function Val(s) {
+    return QLCX_ReadValue(s, 0);
+}
+
+function QLCX_DecimalValue(t, at, fraction) {
     var end = QLCX_DigitsEnd(t, at);
+    if (!fraction) {
+        if (end - at > 15) {
+            return QLCX_Canon(window.BigInt(t.substr(at, end - at)));
+        }
+        return end > at ? window.parseInt(t.substr(at, end - at), 10) : 0;
+    }
     var digits = end - at;
     if (t.charAt(end) == ".") {
         var fractionEnd = QLCX_DigitsEnd(t, end + 1);
         digits += fractionEnd - end - 1;
         end = fractionEnd;
-    } else if (digits > 15) {
-        return QLCX_Canon(window.BigInt(t.substr(at, end - at)));
     }
     if (digits < 1) {
         return 0;
+    }
+    var e = t.charAt(end);
+    if (e == "e" || e == "E") {
+        var sign = t.charAt(end + 1) == "-" || t.charAt(end + 1) == "+" ? 1 : 0;
+        var exponentEnd = QLCX_DigitsEnd(t, end + 1 + sign);
+        if (exponentEnd > end + 1 + sign) {
+            end = exponentEnd;
+        }
     }
     return window.parseFloat(t.substr(at, end - at));
 }

@@ -60,11 +60,11 @@ function StrU(n, type) {
 
 // A float: a whole number too wide for one is rounded, as natively.
 function ValF(s) {
-    return QLCX_Float(Val(s));
+    return QLCX_Float(QLCX_ReadValue(s, 1));
 }
 
 function ValD(s) {
-    return QLCX_Float(Val(s));
+    return QLCX_Float(QLCX_ReadValue(s, 1));
 }
 
 function Bool(x) {
