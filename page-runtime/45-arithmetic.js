@@ -144,6 +144,16 @@ function QLCX_Div(a, b) {
     return QLCX_WideOp(a, b, 4);
 }
 
+// The integer part of a float as a 64-bit integer: beyond 2^53 a wide one, wrapped as
+// natively; what is no number gives 0.
+function IntQ(x) {
+    var r = Math.trunc(QLCX_Float(x));
+    if (r <= 9007199254740991 && r >= -9007199254740991) {
+        return r;
+    }
+    return QLCX_Canon(QLCX_Wide(r));
+}
+
 // A float stored into an integer place: the nearest integer, a tie to the even one.
 function QLCX_Round(x) {
     var r = Math.round(x);

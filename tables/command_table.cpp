@@ -313,6 +313,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"Log(Value)", L"Math.log"},
         {L"Exp(Value)", L"Math.exp"},
         {L"Int(Value)", L"Math.trunc"},
+        {L"IntQ(Value)", L""},
         {L"Abs(Value)", L"Math.abs"},
         {L"Sqr(Value)", L"Math.sqrt"},
         {L"Pow(x,y)", L"Math.pow"},

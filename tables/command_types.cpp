@@ -58,6 +58,7 @@ const TypeMap& resultTypes() {
                                     L"blue",
                                     L"alpha",
                                     L"int",
+                                    L"intq",
                                     L"bool",
                                     L"messagerequester",
                                     L"loadimage",
