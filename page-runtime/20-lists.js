@@ -45,6 +45,36 @@ function DeleteElement(list) {
     return 1;
 }
 
+// PushListPosition keeps the current element on a stack of the list's own and
+// PopListPosition makes it current again (maps too, laid out as lists). The element is kept
+// with its place, so one that additions or deletions moved is found again; without it the
+// list is reset.
+function PushListPosition(list) {
+    if (!list.QLCX_Stack) {
+        list.QLCX_Stack = [];
+    }
+    var stack = list.QLCX_Stack;
+    stack.push([list[0], list[list[0]]]);
+    return 1;
+}
+
+function PopListPosition(list) {
+    var stack = list.QLCX_Stack;
+    if (!stack || stack.length == 0) {
+        return 0;
+    }
+    var kept = stack.pop();
+    var at = kept[0];
+    if (at > 2 && !(at <= list[2] && list[at] === kept[1])) {
+        at = list.indexOf(kept[1], 3);
+        if (at < 3 || at > list[2]) {
+            at = 2;
+        }
+    }
+    list[0] = at;
+    return 1;
+}
+
 // Moves to the next element; at the last element it stays and returns 0. After ResetList the
 // first call reaches the first element, which is how ForEach walks a list.
 function NextElement(list) {

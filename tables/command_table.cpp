@@ -302,6 +302,8 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"FirstElement(list)", L""},
         {L"LastElement(list)", L""},
         {L"ListJoin(list,char)", L""},
+        {L"PushListPosition(list)", L""},
+        {L"PopListPosition(list)", L""},
         }},
         {L"Mathematics", {
         {L"ACos(Value)", L"Math.acos"},
@@ -377,6 +379,8 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"MapKey(map())", L""},
         {L"ResetMap(map())", L""},
         {L"NextMapElement(map())", L""},
+        {L"PushMapPosition(map())", L"PushListPosition"},
+        {L"PopMapPosition(map())", L"PopListPosition"},
         }},
         {L"Sorting and sizes", {
         {L"SortArray(array(),options [,first,last])", L""},

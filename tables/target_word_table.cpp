@@ -99,6 +99,7 @@ const std::vector<const wchar_t*> kWords = {
     L".QLCX_Keys",
     L".QLCX_Index",
     L".QLCX_Stale",
+    L".QLCX_Stack",
     L".getTimezoneOffset",
     L".getUTCDate",
     L".getUTCDay",
