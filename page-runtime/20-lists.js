@@ -224,6 +224,14 @@ function QLCX_Resize(level, ctor, depth, last) {
 
 // The upper bound of dimension dim (1 when missing) as Dim gave it, so that a loop from 0 to
 // it visits every element once; -1 when the array or the dimension does not exist.
+// A freed array has no elements: ArraySize gives -1 for it, as for one never made.
+function FreeArray(a) {
+    if (QLCX_IsArray(a)) {
+        a.length = 0;
+    }
+    return 1;
+}
+
 function ArraySize(a, dim) {
     var d = 1;
     if (dim > 1) {

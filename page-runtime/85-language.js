@@ -53,6 +53,54 @@ function StrD(x, decimals) {
     return StrF(x, decimals);
 }
 
+// A number with its thousands grouped: 2 decimals, "." and "," unless given.
+function FormatNumber(x, decimals, point, thousands) {
+    var d = decimals || decimals === 0 ? Math.max(0, Math.floor(decimals)) : 2;
+    var dot = point || point === "" ? "" + point : ".";
+    var group = thousands || thousands === "" ? "" + thousands : ",";
+    var text = (QLCX_Float(x) * 1).toFixed(d);
+    var sign = "";
+    if (text.charAt(0) == "-") {
+        sign = "-";
+        text = text.substr(1);
+    }
+    var cut = text.indexOf(".");
+    var whole = cut < 0 ? text : text.substr(0, cut);
+    var rest = cut < 0 ? "" : dot + text.substr(cut + 1);
+    var grouped = "";
+    while (whole.length > 3) {
+        grouped = group + whole.substr(whole.length - 3) + grouped;
+        whole = whole.substr(0, whole.length - 3);
+    }
+    return sign + whole + grouped + rest;
+}
+
+// Bytes of a text in a format: 2 a character unless #PB_Ascii (1) or #PB_UTF8 is given.
+function StringByteLength(s, format) {
+    var t = "" + s;
+    if (format == 24) {
+        return t.length;
+    }
+    if (format != 2) {
+        return t.length * 2;
+    }
+    var bytes = 0;
+    for (var i = 0; i < t.length; i++) {
+        var c = t.charCodeAt(i);
+        if (c < 128) {
+            bytes += 1;
+        } else if (c < 2048) {
+            bytes += 2;
+        } else if (c >= 55296 && c < 56320 && i + 1 < t.length) {
+            bytes += 4;
+            i++;
+        } else {
+            bytes += 3;
+        }
+    }
+    return bytes;
+}
+
 // A number read as unsigned, of the type's width (64 bits without one).
 function StrU(n, type) {
     return QLCX_Unsigned(n, type).toString();
@@ -111,6 +159,23 @@ function QLCX_DateValue(y, m, d, h, i, s) {
     }
     var now = new Date();
     return Math.floor(now.getTime() / 1000) - now.getTimezoneOffset() * 60;
+}
+
+// Years and months keep the day, or take the month's last one where it has fewer; the
+// other units are seconds. Types: #PB_Date_Year 0, Month 1, Week 2, Day 3, Hour 4,
+// Minute 5, Second 6.
+function AddDate(date, type, value) {
+    var v = Math.floor(value);
+    if (type == 0 || type == 1) {
+        var d = QLCX_DateOf(date);
+        var months = d.getUTCFullYear() * 12 + d.getUTCMonth() + (type == 0 ? v * 12 : v);
+        var y = Math.floor(months / 12);
+        var m = months - y * 12;
+        var last = new Date(window.Date.UTC(y, m + 1, 0)).getUTCDate();
+        return QLCX_DateValue(y, m + 1, Math.min(d.getUTCDate(), last), d.getUTCHours(), d.getUTCMinutes(), d.getUTCSeconds());
+    }
+    var seconds = [0, 0, 604800, 86400, 3600, 60, 1][type] || 0;
+    return Math.floor(date) + v * seconds;
 }
 
 function QLCX_DateOf(date) {

@@ -259,6 +259,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"LineXY(x1,y1,x2,y2 [,color])", L""},
         {L"ElapsedMilliseconds()", L""},
         {L"ArraySize(Array(),[Dimension])", L""},
+        {L"FreeArray(Array())", L""},
         {L"ImageID(x$)", L""},
         {L"UsePNGImageDecoder()", L"empty"},
         }},
@@ -316,6 +317,8 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"Exp(Value)", L"Math.exp"},
         {L"Int(Value)", L"Math.trunc"},
         {L"IntQ(Value)", L""},
+        {L"Log10(Value)", L"Math.log10"},
+        {L"ATan2(y,x)", L"Math.atan2"},
         {L"Abs(Value)", L"Math.abs"},
         {L"Sqr(Value)", L"Math.sqrt"},
         {L"Pow(x,y)", L"Math.pow"},
@@ -357,6 +360,8 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"StrU(n [,type])", L""},
         {L"ValF(x$)", L""},
         {L"ValD(x$)", L""},
+        {L"FormatNumber(number [,decimals [,point$ [,thousands$]]])", L""},
+        {L"StringByteLength(string$ [,format])", L""},
         }},
         {L"Dates (seconds since 1970-01-01 00:00 of the local clock)", {
         {L"Date([year,month,day,hour,minute,second])", L"QLCX_DateValue"},
@@ -368,6 +373,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"Second(date)", L""},
         {L"DayOfWeek(date)", L""},
         {L"FormatDate(mask$,date)", L""},
+        {L"AddDate(date,type,value)", L""},
         }},
         {L"Maps", {
         {L"NewMap()", L""},

@@ -59,6 +59,8 @@ const TypeMap& resultTypes() {
                                     L"alpha",
                                     L"int",
                                     L"intq",
+                                    L"stringbytelength",
+                                    L"adddate",
                                     L"bool",
                                     L"messagerequester",
                                     L"loadimage",
@@ -68,9 +70,10 @@ const TypeMap& resultTypes() {
                                     L"buttongadget"})
             t[name] = L'i';
         for (const wchar_t* name :
-             {L"acos", L"asin", L"atan", L"cos",         L"sin",     L"tan",      L"log",
-              L"exp",  L"sqr",  L"pow",  L"randomfloat", L"radian",  L"degree",   L"infinity",
-              L"nan",  L"abs",  L"mod",  L"round",       L"roundup", L"rounddown"})
+             {L"acos",    L"asin",      L"atan",  L"cos",  L"sin",         L"tan",
+              L"log",     L"exp",       L"sqr",   L"pow",  L"randomfloat", L"radian",
+              L"degree",  L"infinity",  L"nan",   L"abs",  L"mod",         L"round",
+              L"roundup", L"rounddown", L"log10", L"atan2"})
             t[name] = L'f';
         for (const wchar_t* name : {L"getgadgettext",  L"left",          L"mid",
                                     L"right",          L"lcase",         L"ucase",
@@ -83,7 +86,7 @@ const TypeMap& resultTypes() {
         for (const wchar_t* name :
              {L"stringfingerprint", L"fingerprint", L"replaceregularexpression",
               L"regularexpressionerror", L"programparameter", L"programfilename",
-              L"selectedfontname", L"keyboardinkey"})
+              L"selectedfontname", L"keyboardinkey", L"formatnumber"})
             t[name] = L's';
         // Memory: Peek gives the type it reads.
         for (const wchar_t* name :
