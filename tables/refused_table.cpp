@@ -35,6 +35,27 @@ const std::vector<RefusedRegistration> kRows = [] {
         {L"Calls of the operating system's own interface: a page runs on no particular system", {
         {L"*_", L"any call Name_()"},
         }},
+        {L"Gadgets and bars the page's toolkit does not have yet", {
+        {L"DateGadget", L""},
+        {L"ScrollBarGadget", L""},
+        {L"SplitterGadget", L""},
+        {L"IPAddressGadget", L""},
+        {L"ShortcutGadget", L""},
+        {L"MDIGadget", L""},
+        {L"CreateToolBar", L""},
+        {L"ToolBarStandardButton", L""},
+        {L"ToolBarImageButton", L""},
+        {L"ToolBarSeparator", L""},
+        {L"ToolBarToolTip", L""},
+        {L"WindowBounds", L""},
+        }},
+        {L"Gadgets of the system's own: a page has no file browser, OpenGL or editor component of the system", {
+        {L"ExplorerListGadget", L""},
+        {L"ExplorerTreeGadget", L""},
+        {L"ExplorerComboGadget", L""},
+        {L"OpenGLGadget", L""},
+        {L"ScintillaGadget", L""},
+        }},
         {L"Messages of the window system: a page's windows are made of the page's own elements", {
         {L"#WM_*", L""},
         }},
