@@ -2,6 +2,33 @@
 // reach the user's own disk through the browser.
 
 // FileSize(name): the size in bytes, -1 when nothing is there, -2 for a directory.
+// The parts of a path, cut at its last "/" or "\\": the folder with its separator, the file's
+// name, and the extension behind the name's last ".", without it.
+function QLCX_NameStart(path) {
+    return Math.max(path.lastIndexOf("/"), path.lastIndexOf("\\")) + 1;
+}
+
+function GetPathPart(path) {
+    var p = "" + path;
+    return p.substr(0, QLCX_NameStart(p));
+}
+
+function GetFilePart(path, mode) {
+    var p = "" + path;
+    var name = p.substr(QLCX_NameStart(p));
+    var dot = name.lastIndexOf(".");
+    if (mode & 1 && dot > 0) {
+        return name.substr(0, dot);
+    }
+    return name;
+}
+
+function GetExtensionPart(path) {
+    var name = GetFilePart(path, 0);
+    var dot = name.lastIndexOf(".");
+    return dot < 0 ? "" : name.substr(dot + 1);
+}
+
 function FileSize(name) {
     var path = QLCX_Existing(name);
     if (!path) { return -1; }

@@ -86,7 +86,8 @@ const TypeMap& resultTypes() {
         for (const wchar_t* name :
              {L"stringfingerprint", L"fingerprint", L"replaceregularexpression",
               L"regularexpressionerror", L"programparameter", L"programfilename",
-              L"selectedfontname", L"keyboardinkey", L"formatnumber"})
+              L"selectedfontname", L"keyboardinkey", L"formatnumber", L"getpathpart",
+              L"getfilepart", L"getextensionpart"})
             t[name] = L's';
         // Memory: Peek gives the type it reads.
         for (const wchar_t* name :

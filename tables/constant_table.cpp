@@ -68,6 +68,7 @@ const std::vector<ConstantRegistration> kRows = [] {
         {L"#PB_String_CaseSensitive", L"0"},
         {L"#PB_String_NoCase", L"1"},
         {L"#PB_String_InPlace", L"2"},
+        {L"#PB_FileSystem_NoExtension", L"1"},
         {L"#PB_Date_Year", L"0"},
         {L"#PB_Date_Month", L"1"},
         {L"#PB_Date_Week", L"2"},
