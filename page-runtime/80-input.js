@@ -66,7 +66,42 @@ function InitMouse() {
     QLCX_Canvas.onmousemove = QLCX_MouseMoved;
     QLCX_Canvas.onmousedown = QLCX_MouseDown;
     QLCX_Canvas.onmouseup = QLCX_MouseUp;
+    QLCX_Canvas.onwheel = QLCX_MouseWheeled;
     return 1;
+}
+
+// What ExamineMouse saw: where the mouse was then, how far it had moved since the one
+// before, and the wheel's steps in between (away from the user counts up).
+var QLCX_MouseSeen = [0, 0];
+var QLCX_MouseMoves = [0, 0];
+var QLCX_WheelSteps = 0;
+var QLCX_WheelSeen = 0;
+
+function ExamineMouse() {
+    QLCX_MouseMoves = [QLCX_MouseX - QLCX_MouseSeen[0], QLCX_MouseY - QLCX_MouseSeen[1]];
+    QLCX_MouseSeen = [QLCX_MouseX, QLCX_MouseY];
+    QLCX_WheelSeen = QLCX_WheelSteps;
+    QLCX_WheelSteps = 0;
+    return 1;
+}
+
+function QLCX_MouseWheeled(ev) {
+    if (!ev) { ev = window.event; }
+    if (ev.deltaY < 0) { QLCX_WheelSteps++; }
+    if (ev.deltaY > 0) { QLCX_WheelSteps--; }
+    return false;
+}
+
+function MouseDeltaX() {
+    return QLCX_MouseMoves[0];
+}
+
+function MouseDeltaY() {
+    return QLCX_MouseMoves[1];
+}
+
+function MouseWheel() {
+    return QLCX_WheelSeen;
 }
 
 function QLCX_MouseMoved(ev) {

@@ -179,7 +179,10 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"MouseY()", L""},
         {L"MouseButton(button)", L""},
         {L"ExamineKeyboard()", L"empty"},
-        {L"ExamineMouse()", L"empty"},
+        {L"ExamineMouse()", L""},
+        {L"MouseDeltaX()", L""},
+        {L"MouseDeltaY()", L""},
+        {L"MouseWheel()", L""},
         {L"InitKeyboard()", L"empty"},
         }},
         {L"Screen", {
@@ -226,6 +229,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"IsSprite3D(ID)", L""},
         {L"RotateSprite3D(ID,Angle [,Mode])", L""},
         {L"Sprite3DQuality(Quality)", L""},
+        {L"SpriteQuality(Quality)", L"Sprite3DQuality"},
         {L"ZoomSprite3D(ID,w,h)", L""},
         }},
         {L"Sound", {

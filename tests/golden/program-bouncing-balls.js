@@ -45,7 +45,7 @@ ChangeLoop(0)
 }
 function Inf_1_0(){
 ClearScreen(0);
-empty();
+ExamineMouse();
 if(MouseButton(1)){
 SpawnBall(MouseX(),MouseY());
 }

@@ -74,7 +74,7 @@ function Inf_0_1(){
 ChangeLoop(0)
 }
 function Inf_1_0(){
-empty();
+ExamineMouse();
 if(winner==0&&MouseButton(1)){
 cx=QLCX_Div(MouseX(),100);
 cy=QLCX_Div(MouseY(),100);
