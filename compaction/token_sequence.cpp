@@ -1,5 +1,7 @@
 #include "compaction/token_sequence.h"
 
+#include <new>
+
 namespace qc {
 
 std::wstring_view namePrefix(std::wstring_view text) {
@@ -18,9 +20,9 @@ void TokenSequence::reserve(size_t tokenCount, size_t characterCount) {
 
 void TokenSequence::append(int kind, std::wstring_view text) {
     Entry entry;
-    entry.kind = static_cast<std::int16_t>(kind);
-    if (text.size() == 1 && text[0] < 0x10000) entry.single = static_cast<char16_t>(text[0]);
-    if (kind == kProc || kind == kVar) entry.nameId = internName(nameWithoutPrefix(text));
+    int nameId = kind == kProc || kind == kVar ? internName(nameWithoutPrefix(text)) : kNoName;
+    entry.kindAndName = (static_cast<std::uint32_t>(nameId + 1) << kKindBits) |
+                        (static_cast<std::uint32_t>(kind) & kKindMask);
     pool_.append(text);
     entry.end = static_cast<std::uint32_t>(pool_.size());
     tokens_.push_back(entry);
@@ -30,6 +32,8 @@ int TokenSequence::internName(std::wstring_view name) {
     if (name.empty()) return kNoName;
     auto it = nameIds_.find(name);
     if (it != nameIds_.end()) return it->second;
+    // Past the names a token's word holds, the table itself would take some ten gigabytes.
+    if (names_.size() >= (size_t{1} << (32 - kKindBits)) - 1) throw std::bad_alloc();
     int id = static_cast<int>(names_.size());
     names_.emplace_back(name);
     nameIds_.emplace(names_.back(), id);

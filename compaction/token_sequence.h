@@ -34,28 +34,38 @@ public:
     void reserve(size_t tokenCount, size_t characterCount);
 
     size_t size() const { return tokens_.size(); }
-    int kind(size_t i) const { return tokens_[i].kind; }
-    void setKind(size_t i, int kind) { tokens_[i].kind = static_cast<std::int16_t>(kind); }
-    // The character of a one-character token (an operator, a bracket), else '\0'. Answers
-    // without reading the text, for the passes that only look for brackets.
-    wchar_t single(size_t i) const { return static_cast<wchar_t>(tokens_[i].single); }
+    int kind(size_t i) const { return static_cast<int>(tokens_[i].kindAndName & kKindMask); }
+    void setKind(size_t i, int kind) {
+        tokens_[i].kindAndName =
+            (tokens_[i].kindAndName & ~kKindMask) | (static_cast<std::uint32_t>(kind) & kKindMask);
+    }
+    // The character of a one-character token (an operator, a bracket), else '\0', also for
+    // one beyond the first 65,536, which no pass looks for.
+    wchar_t single(size_t i) const {
+        size_t start = i == 0 ? 0 : tokens_[i - 1].end;
+        if (tokens_[i].end - start != 1) return L'\0';
+        wchar_t c = pool_[start];
+        return static_cast<std::uint32_t>(c) < 0x10000 ? c : L'\0';
+    }
     std::wstring_view text(size_t i) const {
         size_t start = i == 0 ? 0 : tokens_[i - 1].end;
         return std::wstring_view(pool_).substr(start, tokens_[i].end - start);
     }
     // The interned name of a name token, kNoName for other tokens and for "." or "-" alone.
-    int nameId(size_t i) const { return tokens_[i].nameId; }
+    int nameId(size_t i) const { return static_cast<int>(tokens_[i].kindAndName >> kKindBits) - 1; }
     size_t nameCount() const { return names_.size(); }
     const std::wstring& name(int id) const { return names_[static_cast<size_t>(id)]; }
 
 private:
     // Texts follow each other in the pool, so a token's text starts where the one before ends.
-    // Twelve bytes a token: a pool of four billion characters would take 16 GB before it.
+    // Eight bytes a token (a script of 1.3 million tokens is ten megabytes of them): a pool of
+    // four billion characters would take 16 GB before it, and the kind (0 to 12) shares a
+    // word with the name plus one, of which there can be 268 million.
+    static constexpr int kKindBits = 4;
+    static constexpr std::uint32_t kKindMask = (1u << kKindBits) - 1;
     struct Entry {
         std::uint32_t end = 0;
-        int nameId = kNoName;
-        std::int16_t kind = kUnknown;
-        char16_t single = 0;
+        std::uint32_t kindAndName = kUnknown;
     };
     int internName(std::wstring_view name);
 
