@@ -18,11 +18,27 @@ void TokenSequence::reserve(size_t tokenCount, size_t characterCount) {
     pool_.reserve(characterCount);
 }
 
+const wchar_t* TokenSequence::singleCharacters() {
+    static const std::vector<wchar_t> characters = [] {
+        std::vector<wchar_t> all(0x10000);
+        for (size_t c = 0; c < all.size(); ++c) all[c] = static_cast<wchar_t>(c);
+        return all;
+    }();
+    return characters.data();
+}
+
 void TokenSequence::append(int kind, std::wstring_view text) {
     Entry entry;
-    int nameId = kind == kProc || kind == kVar ? internName(nameWithoutPrefix(text)) : kNoName;
-    entry.kindAndName = (static_cast<std::uint32_t>(nameId + 1) << kKindBits) |
-                        (static_cast<std::uint32_t>(kind) & kKindMask);
+    entry.end = static_cast<std::uint32_t>(pool_.size());
+    const bool named = kind == kProc || kind == kVar;
+    const std::uint32_t kindBits = static_cast<std::uint32_t>(kind) & kKindMask;
+    if (!named && text.size() == 1 && static_cast<std::uint32_t>(text[0]) < 0x10000) {
+        entry.word = (static_cast<std::uint32_t>(text[0]) << kPayloadShift) | kSingle | kindBits;
+        tokens_.push_back(entry);
+        return;
+    }
+    int nameId = named ? internName(nameWithoutPrefix(text)) : kNoName;
+    entry.word = (static_cast<std::uint32_t>(nameId + 1) << kPayloadShift) | kindBits;
     pool_.append(text);
     entry.end = static_cast<std::uint32_t>(pool_.size());
     tokens_.push_back(entry);
@@ -33,7 +49,7 @@ int TokenSequence::internName(std::wstring_view name) {
     auto it = nameIds_.find(name);
     if (it != nameIds_.end()) return it->second;
     // Past the names a token's word holds, the table itself would take some ten gigabytes.
-    if (names_.size() >= (size_t{1} << (32 - kKindBits)) - 1) throw std::bad_alloc();
+    if (names_.size() >= (size_t{1} << (32 - kPayloadShift)) - 1) throw std::bad_alloc();
     int id = static_cast<int>(names_.size());
     names_.emplace_back(name);
     nameIds_.emplace(names_.back(), id);
