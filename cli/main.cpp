@@ -91,6 +91,21 @@ void giveBackBetweenSteps() {
 #endif
 }
 
+// The same holds after compaction: its token table is gone, and what the page's writing
+// takes would otherwise land on pages of it never touched so far.
+qc::ConversionStages stagesGivingBack() {
+    qc::ConversionStages stages = qc::coreStages();
+    stages.compact = [compact = stages.compact](const std::vector<std::wstring>& lines,
+                                                qc::RenameState& names, qc::Diagnostics& diag,
+                                                const qc::ReportedWords* reported,
+                                                std::vector<int>* sourceLines) {
+        std::vector<std::wstring> compacted = compact(lines, names, diag, reported, sourceLines);
+        giveBackBetweenSteps();
+        return compacted;
+    };
+    return stages;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -158,7 +173,8 @@ int main(int argc, char** argv) {
             status = qc::loadSource(source, diag, loaded, &times, qc::coreStages(), output);
             giveBackBetweenSteps();
             if (status == qc::ConversionStatus::kWritten)
-                status = qc::writeConvertedPage(loaded, output, options, names, diag, &times);
+                status = qc::writeConvertedPage(loaded, output, options, names, diag, &times,
+                                                stagesGivingBack());
         }
     } catch (const std::bad_alloc&) {
         std::fputs("out of memory\n", stderr);

@@ -43,14 +43,13 @@ TranslationResult translateSource(std::wstring sourceText, const IncludeLoader* 
     diag.setSourceMap(&program.map);
     PrintedScript printed;
     {
-        // The statement list goes once the tree (which keeps its text) is built; the tree and
+        // The statement list goes once the tree has its text, before its nodes; the tree and
         // its types once the script is printed, before the page is put together.
         UndeclaredNames undeclared;
         ProgramFacts facts;
         std::vector<std::wstring> statements =
             runLanguagePass(std::move(program.statements), diag, &undeclared.switches, &facts);
-        SyntaxTree tree = parseStatements(statements, diag, &facts);
-        release(statements);
+        SyntaxTree tree = parseStatements(std::move(statements), diag, &facts);
         TypedTree typed = typeTree(tree, &undeclared, &diag, &facts);
         undeclared.report(diag);
         printed = printProgram(tree, typed, diag);
@@ -58,7 +57,7 @@ TranslationResult translateSource(std::wstring sourceText, const IncludeLoader* 
     std::vector<std::wstring> programLines = printed.lines();
     std::vector<int> programSourceLines = printed.sourceLines();
     printed = PrintedScript();
-    TranslationResult result = buildPage(programLines, &programSourceLines);
+    TranslationResult result = buildPage(std::move(programLines), &programSourceLines);
     diag.setSourceMap(nullptr);
     result.sourceMap = std::move(program.map);
     if (times != nullptr) addTime(&times->translateMs, t1);

@@ -24,6 +24,55 @@ std::string tokenize(const StatementList& statements, Diagnostics& diag) {
     return dump(tokenizeStatements(statements, diag).tokens);
 }
 
+// A token keeps a character of its own, a name, or a text in the pool, in one word beside its
+// kind: each comes back as appended, one token after another of every sort, and a change of
+// kind leaves the rest as it was.
+TEST(TokenizeScript, TheSequenceGivesBackEveryTokenAsAppended) {
+    struct Row {
+        int kind;
+        std::wstring text;
+        wchar_t single; // expected
+        bool named;
+    };
+    const std::vector<Row> rows = {
+        {kOp, L"(", L'(', false},
+        {kVar, L"a", L'\0', true},
+        {kOp, L"\U0001F600", L'\0', false},
+        {kText, L"\"x\"", L'\0', false},
+        {kEnd, L"\u00A7", L'\u00A7', false},
+        {kProc, L".Event", L'\0', true},
+        {kVar, L"-Event", L'\0', true},
+        {kVar, L".", L'\0', false},
+        {kCommand, L"x", L'x', false},
+        {kOp, L"\uFFFF", L'\uFFFF', false},
+        {kNumber, L"12", L'\0', false},
+        {kOp, L" ", L' ', false},
+    };
+    TokenSequence tokens;
+    for (const Row& row : rows) tokens.append(row.kind, row.text);
+    ASSERT_EQ(tokens.size(), rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(tokens.kind(i), rows[i].kind) << i;
+        EXPECT_EQ(tokens.text(i), rows[i].text) << i;
+        EXPECT_EQ(tokens.single(i), rows[i].single) << i;
+        EXPECT_EQ(tokens.nameId(i) != TokenSequence::kNoName, rows[i].named) << i;
+    }
+    // ".Event" and "-Event" are one name; "a" another.
+    EXPECT_EQ(tokens.nameId(5), tokens.nameId(6));
+    EXPECT_NE(tokens.nameId(1), tokens.nameId(5));
+    EXPECT_EQ(tokens.nameCount(), 2u);
+    EXPECT_EQ(tokens.name(tokens.nameId(5)), L"Event");
+    for (size_t i = 0; i < rows.size(); ++i) {
+        tokens.setKind(i, kEmpty);
+        EXPECT_EQ(tokens.kind(i), kEmpty) << i;
+        EXPECT_EQ(tokens.text(i), rows[i].text) << i;
+        EXPECT_EQ(tokens.nameId(i) != TokenSequence::kNoName, rows[i].named) << i;
+    }
+    tokens.setKind(1, kProc);
+    EXPECT_EQ(tokens.kind(1), kProc);
+    EXPECT_EQ(tokens.name(tokens.nameId(1)), L"a");
+}
+
 TEST(TokenizeScript, KindsOfWords) {
     struct Case {
         const wchar_t* statement;

@@ -115,4 +115,29 @@ TEST(Parser, ProgramsThatConvertCleanlyParseCleanly) {
     EXPECT_GT(read, 100);
 }
 
+// A node keeps its texts in a narrow form that holds up to 262,142 characters and sends longer
+// ones elsewhere: a string, the statement it stands in and a name on either side of that
+// length come out of the tree whole, each where it was read.
+TEST(Parser, TextsLongerThanANodeHoldsItselfComeThroughWhole) {
+    for (size_t length : {0u, 1u, 262140u, 262141u, 262142u, 262143u, 300000u}) {
+        std::wstring literal = L"\"" + std::wstring(length, L'x') + L"\"";
+        std::wstring name = L"n" + std::wstring(length, L'q') + L"$";
+        std::wstring statement = name + L" = " + literal;
+        qc::CollectingSink sink;
+        qc::Diagnostics diag(&sink);
+        qc::SyntaxTree tree = qc::parseStatements({L"a = 1", statement}, diag);
+        ASSERT_TRUE(diag.errors().empty()) << length;
+        ASSERT_EQ(tree.program.count, 2u) << length;
+        const qc::Stmt& assign = tree.stmts[tree.child(tree.program, 1)];
+        ASSERT_EQ(assign.kind, qc::StmtKind::kAssign) << length;
+        EXPECT_EQ(std::wstring_view(assign.source), statement) << length;
+        const qc::Expr& target = tree.expr(assign.exprs, 0);
+        const qc::Expr& value = tree.expr(assign.exprs, 1);
+        EXPECT_EQ(std::wstring(target.text) + std::wstring(target.suffix), name) << length;
+        EXPECT_EQ(std::wstring_view(value.text), literal) << length;
+        // Where it was read: the tree's views are of the statement's own characters.
+        EXPECT_EQ(value.text.data(), assign.source.data() + name.size() + 3) << length;
+    }
+}
+
 } // namespace

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <iterator>
 #include <unordered_map>
+#include <utility>
 
 namespace qc {
 namespace {
@@ -160,12 +161,11 @@ std::vector<std::wstring> startUpFunction(const FeatureSet& used) {
 }
 
 // The program, then the start-up function with the features the page reaches.
-std::vector<std::wstring> programScript(const std::vector<std::wstring>& translatedProgram,
+std::vector<std::wstring> programScript(std::vector<std::wstring> translatedProgram,
                                         const FeatureSet& used) {
-    std::vector<std::wstring> script = translatedProgram;
     std::vector<std::wstring> startUp = startUpFunction(used);
-    script.insert(script.end(), startUp.begin(), startUp.end());
-    return script;
+    translatedProgram.insert(translatedProgram.end(), startUp.begin(), startUp.end());
+    return translatedProgram;
 }
 
 } // namespace
@@ -176,7 +176,7 @@ const std::vector<std::wstring>& styleBlockLines() {
     return lines;
 }
 
-TranslationResult buildPage(const std::vector<std::wstring>& translatedProgram,
+TranslationResult buildPage(std::vector<std::wstring> translatedProgram,
                             const std::vector<int>* programSourceLines, bool everyFeature) {
     TranslationResult page;
     page.pageLines = {
@@ -189,15 +189,16 @@ TranslationResult buildPage(const std::vector<std::wstring>& translatedProgram,
     };
     page.scriptLines = runtimeLibraryLines();
     FeatureSet used = everyFeature ? allFeatures() : featuresUsedBy(translatedProgram);
-    std::vector<std::wstring> program = programScript(translatedProgram, used);
+    const size_t programLines = translatedProgram.size();
+    std::vector<std::wstring> program = programScript(std::move(translatedProgram), used);
     page.styleLines = styleLinesFor(used);
     if (programSourceLines != nullptr) {
         // The program's lines sit between the declarations and the start-up function.
         size_t startUpLines = startUpFunction(used).size();
         size_t programStart =
-            page.scriptLines.size() + program.size() - startUpLines - translatedProgram.size();
+            page.scriptLines.size() + program.size() - startUpLines - programLines;
         page.sourceLines.assign(page.scriptLines.size() + program.size(), 0);
-        for (size_t i = 0; i < translatedProgram.size() && i < programSourceLines->size(); ++i)
+        for (size_t i = 0; i < programLines && i < programSourceLines->size(); ++i)
             page.sourceLines[programStart + i] = std::max(0, (*programSourceLines)[i]);
     }
     page.scriptLines.insert(page.scriptLines.end(), std::make_move_iterator(program.begin()),

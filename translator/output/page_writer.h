@@ -14,8 +14,8 @@ namespace qc {
 // The page for a translated program: programSourceLines, when given, holds the source line
 // of each program line and fills the result's sourceLines. The page carries the features the
 // program's commands reach, or with `everyFeature` all of them (a hand-written script for
-// runtime tests).
-TranslationResult buildPage(const std::vector<std::wstring>& translatedProgram,
+// runtime tests). The program's lines move into the page.
+TranslationResult buildPage(std::vector<std::wstring> translatedProgram,
                             const std::vector<int>* programSourceLines = nullptr,
                             bool everyFeature = false);
 

@@ -658,13 +658,13 @@ private:
         }
         Variable v;
         v.home = home;
-        v.type = out_.typeOf(e.suffix.empty() ? keywordSuffix : e.suffix, e.text);
+        v.type = out_.typeOf(e.suffix.empty() ? keywordSuffix : e.suffix.view(), e.text);
         v.procedure = home == Variable::Home::kGlobal ? -1 : current_;
         v.initial = initial;
         std::wstring script = e.kind == ExprKind::kPointer ? L"qlcxptr_" + key.substr(1)
                                                            : out_.symbols.variableName(key);
         if (e.kind == ExprKind::kPointer) {
-            std::wstring_view pointee = e.suffix.empty() ? keywordSuffix : e.suffix;
+            std::wstring_view pointee = e.suffix.empty() ? keywordSuffix : e.suffix.view();
             if (pointee.size() > 1) v.pointee = toLower(pointee.substr(1));
             v.type = kInteger;
         }
@@ -731,7 +731,7 @@ private:
         ValueType t;
         switch (e.kind) {
         case ExprKind::kNumber:
-            t = e.text.find_first_of(L".eE") != std::wstring_view::npos && e.text[0] != L'$'
+            t = e.text.view().find_first_of(L".eE") != std::wstring_view::npos && e.text[0] != L'$'
                     ? kFloat
                     : kInteger;
             break;

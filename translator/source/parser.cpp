@@ -577,18 +577,23 @@ void Parser::close() {
 
 namespace qc {
 
-SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag,
-                           const ProgramFacts* facts) {
+namespace {
+
+// `owned`, when given, is the list itself, let go once packed: the tree's arrays can then
+// take its place.
+SyntaxTree parse(const std::vector<std::wstring>& statements, std::vector<std::wstring>* owned,
+                 Diagnostics& diag, const ProgramFacts* facts) {
     SyntaxTree tree;
-    // One expression for about every four characters, a statement or item for every
-    // statement and a tenth: reserved once, the arrays are not copied as they grow.
     size_t characters = 0, count = 0;
     for (const std::wstring& s : statements)
         if (!isLineMarker(s)) characters += s.size(), ++count;
+    const parsing::PackedStatements packed(statements, tree.ownedTexts.emplace_back());
+    if (owned != nullptr) std::vector<std::wstring>().swap(*owned);
+    // One expression for about every four characters, a statement or item for every
+    // statement and a tenth: reserved once, the arrays are not copied as they grow.
     tree.exprs.reserve(characters / 4 + 16);
     tree.stmts.reserve(count + count / 10 + 16);
     tree.links.reserve(characters / 3 + 16);
-    const parsing::PackedStatements packed(statements, tree.ownedTexts.emplace_back());
     parsing::Parser parser(tree, diag, packed, facts);
     for (size_t i = 0; i < packed.size(); ++i) {
         if (packed.markerLine(i) != parsing::PackedStatements::kNoMarker)
@@ -598,6 +603,18 @@ SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnost
     }
     parser.finish();
     return tree;
+}
+
+} // namespace
+
+SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag,
+                           const ProgramFacts* facts) {
+    return parse(statements, nullptr, diag, facts);
+}
+
+SyntaxTree parseStatements(std::vector<std::wstring>&& statements, Diagnostics& diag,
+                           const ProgramFacts* facts) {
+    return parse(statements, &statements, diag, facts);
 }
 
 NodeId parseExpression(std::wstring_view text, SyntaxTree& tree, const ProgramFacts* facts) {

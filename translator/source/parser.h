@@ -35,8 +35,11 @@ namespace qc {
 // makes what a module declares reachable without its name. Reports "module not found: M",
 // a name outside its module that the module does not declare, and module blocks out of
 // place ("Module inside a block", "EndModule without Module").
-// The tree keeps its own copy of the statements' text: the list can go once it is built.
+// The tree keeps its own copy of the statements' text: the list can go once it is built, and
+// a list handed over goes as soon as that copy is made, before the tree is.
 SyntaxTree parseStatements(const std::vector<std::wstring>& statements, Diagnostics& diag,
+                           const ProgramFacts* facts = nullptr);
+SyntaxTree parseStatements(std::vector<std::wstring>&& statements, Diagnostics& diag,
                            const ProgramFacts* facts = nullptr);
 
 // `text` read as one expression into `tree`, whose nodes then point into `text`; kNoNode

@@ -148,7 +148,7 @@ NodeId Parser::primary() {
         operand.at.column += 1;
         if (operand.text.starts_with(L"*")) {
             operand.kind = ExprKind::kPointer;
-            operand.text.remove_prefix(1);
+            operand.text = operand.text.substr(1);
         } else if (at(L"(")) {
             operand.kind = ExprKind::kCall;
             operand.children = links(arguments());

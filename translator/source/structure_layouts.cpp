@@ -101,8 +101,8 @@ void StructureLayouts::record(const std::vector<std::wstring>& statements, size_
             e = &tree.expr(e->children, 0);
         }
         if (e->kind == ExprKind::kPointer) {
-            add(e->text, L"*" + toLower(e->suffix.empty() ? e->suffix : e->suffix.substr(1)), 8,
-                elements);
+            add(e->text, L"*" + toLower(e->suffix.empty() ? e->suffix.view() : e->suffix.substr(1)),
+                8, elements);
             continue;
         }
         std::wstring type = toLower(e->suffix.empty() ? std::wstring_view() : e->suffix.substr(1));

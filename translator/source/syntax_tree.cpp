@@ -1,6 +1,40 @@
 #include "translator/source/syntax_tree.h"
 
+#include <mutex>
+
 namespace qc {
+
+namespace {
+
+std::mutex longTextsLock;
+// Views of texts too long for a NodeText's own bits; a deque, so a view read stays put while
+// another thread adds one.
+std::deque<std::wstring_view>& longTexts() {
+    static std::deque<std::wstring_view> texts;
+    return texts;
+}
+
+} // namespace
+
+NodeText::NodeText(std::wstring_view text) {
+    std::uint64_t address = reinterpret_cast<std::uintptr_t>(text.data());
+    std::uint64_t place = address / sizeof(wchar_t);
+    std::uint64_t length = text.size();
+    if (length >= kLongText || (place >> (64 - kLengthBits)) != 0) {
+        std::lock_guard<std::mutex> hold(longTextsLock);
+        place = longTexts().size();
+        longTexts().push_back(text);
+        length = kLongText;
+    }
+    std::uint64_t bits = (place << kLengthBits) | length;
+    low_ = static_cast<std::uint32_t>(bits);
+    high_ = static_cast<std::uint32_t>(bits >> 32);
+}
+
+std::wstring_view NodeText::longText(std::uint64_t place) {
+    std::lock_guard<std::mutex> hold(longTextsLock);
+    return longTexts()[place];
+}
 
 std::wstring_view statementName(StmtKind kind) {
     switch (kind) {
