@@ -16,6 +16,9 @@ var QLCX_MemChars = [];
 var QLCX_MemFloats = [];
 var QLCX_MemDoubles = [];
 var QLCX_MemAt = 0;
+// A 64-bit write's address and value, while it tests whether the value fits one long.
+var QLCX_MemWide = 0;
+var QLCX_MemValue = 0;
 // The live blocks by start address: their starts in order and their sizes.
 var QLCX_MemStarts = [];
 var QLCX_MemSizes = [];

@@ -758,7 +758,7 @@ std::wstring_view heapWidth(const std::wstring& type) {
 namespace {
 
 // The typed view of the heap a field type reads in place, with the bytes of one element
-// ("QLCX_MemLongs", 4); none for the 64-bit integers, whose values may be wide.
+// ("QLCX_MemLongs", 4); none for the 64-bit integers, whose values may be wide (see below).
 struct HeapView {
     std::wstring_view view;
     int bytes = 0;
@@ -797,6 +797,16 @@ std::wstring inBlock(const HeapView& v) {
            L"<=QLCX_MemHitEnd";
 }
 
+// The 64-bit integers and the pointers: 8 bytes, read and written in place as two longs
+// where the value fits the low one (the high one is its sign), else by Peek and Poke, which
+// handle the wide values too.
+bool isWideInteger(const std::wstring& type) {
+    return type == L"i" || type == L"q" || type.starts_with(L"*");
+}
+
+constexpr std::wstring_view kWideInBlock =
+    L"(QLCX_MemAt&3)==0&&QLCX_MemAt>=QLCX_MemHitStart&&QLCX_MemAt+8<=QLCX_MemHitEnd";
+
 std::wstring heapElement(const HeapView& v) {
     static constexpr std::wstring_view kShifts[] = {L"", L"", L">>1", L"",   L">>2",
                                                     L"", L"", L"",    L">>3"};
@@ -808,6 +818,11 @@ std::wstring heapElement(const HeapView& v) {
 std::wstring ExpressionPrinter::typedRead(std::wstring_view width, const std::wstring& type,
                                           const std::wstring& address) {
     std::wstring peek = L"Peek" + std::wstring(width);
+    if (isWideInteger(type))
+        return L"(QLCX_MemAt=" + address + L"," + std::wstring(kWideInBlock) +
+               L"&&QLCX_MemLongs[(QLCX_MemAt>>2)+1]==QLCX_MemLongs[QLCX_MemAt>>2]>>31?"
+               L"QLCX_MemLongs[QLCX_MemAt>>2]:" +
+               peek + L"(QLCX_MemAt))";
     HeapView v = heapView(type);
     if (v.view.empty()) return peek + L"(" + address + L")";
     return L"(QLCX_MemAt=" + address + L"," + inBlock(v) + L"?" + heapElement(v) + L":" + peek +
@@ -822,7 +837,17 @@ std::wstring ExpressionPrinter::typedWrite(std::wstring_view width, const std::w
     HeapView v = heapView(type);
     // A call in the value may grow the heap, which renews its views: the element named
     // before the call would be one of the old heap.
-    if (v.view.empty() || mayCall(value)) return poke + L"(" + address + L"," + text + L")";
+    if (mayCall(value) || (v.view.empty() && !isWideInteger(type)))
+        return poke + L"(" + address + L"," + text + L")";
+    // The address and the value wait in globals of their own, so a heap read in the value,
+    // which moves QLCX_MemAt, changes neither.
+    if (isWideInteger(type))
+        return L"QLCX_MemWide=" + address + L";QLCX_MemValue=" + text +
+               L";if((QLCX_MemWide&3)==0&&QLCX_MemWide>=QLCX_MemHitStart&&QLCX_MemWide+8<="
+               L"QLCX_MemHitEnd&&QLCX_MemValue<=2147483647&&QLCX_MemValue>=-2147483648){"
+               L"QLCX_MemLongs[QLCX_MemWide>>2]=QLCX_MemValue;"
+               L"QLCX_MemLongs[(QLCX_MemWide>>2)+1]=QLCX_MemValue>>31;}else{" +
+               poke + L"(QLCX_MemWide,QLCX_MemValue);}";
     // The element is named before the value is computed, so a heap read in the value, which
     // moves QLCX_MemAt, writes where it should.
     return L"QLCX_MemAt=" + address + L";if(" + inBlock(v) + L"){" + heapElement(v) + L"=" + text +
