@@ -555,6 +555,7 @@ const std::vector<CommandRegistration> kRows = [] {
         {L"ConsoleColor(text,background)", L""},
         {L"EnableGraphicalConsole(mode)", L""},
         {L"ConsoleLocate(x,y)", L""},
+        {L"ConsoleCursor(height)", L"empty"},
         {L"Input()", L""},
         {L"Inkey()", L""},
         {L"RawKey()", L""},
