@@ -804,8 +804,11 @@ bool isWideInteger(const std::wstring& type) {
     return type == L"i" || type == L"q" || type.starts_with(L"*");
 }
 
-constexpr std::wstring_view kWideInBlock =
-    L"(QLCX_MemAt&3)==0&&QLCX_MemAt>=QLCX_MemHitStart&&QLCX_MemAt+8<=QLCX_MemHitEnd";
+// Whether the 8 bytes at the address in `at` are two aligned longs of the block found last.
+std::wstring wideInBlock(std::wstring_view at) {
+    std::wstring a(at);
+    return L"(" + a + L"&3)==0&&" + a + L">=QLCX_MemHitStart&&" + a + L"+8<=QLCX_MemHitEnd";
+}
 
 std::wstring heapElement(const HeapView& v) {
     static constexpr std::wstring_view kShifts[] = {L"", L"", L">>1", L"",   L">>2",
@@ -819,7 +822,7 @@ std::wstring ExpressionPrinter::typedRead(std::wstring_view width, const std::ws
                                           const std::wstring& address) {
     std::wstring peek = L"Peek" + std::wstring(width);
     if (isWideInteger(type))
-        return L"(QLCX_MemAt=" + address + L"," + std::wstring(kWideInBlock) +
+        return L"(QLCX_MemAt=" + address + L"," + wideInBlock(L"QLCX_MemAt") +
                L"&&QLCX_MemLongs[(QLCX_MemAt>>2)+1]==QLCX_MemLongs[QLCX_MemAt>>2]>>31?"
                L"QLCX_MemLongs[QLCX_MemAt>>2]:" +
                peek + L"(QLCX_MemAt))";
@@ -842,9 +845,9 @@ std::wstring ExpressionPrinter::typedWrite(std::wstring_view width, const std::w
     // The address and the value wait in globals of their own, so a heap read in the value,
     // which moves QLCX_MemAt, changes neither.
     if (isWideInteger(type))
-        return L"QLCX_MemWide=" + address + L";QLCX_MemValue=" + text +
-               L";if((QLCX_MemWide&3)==0&&QLCX_MemWide>=QLCX_MemHitStart&&QLCX_MemWide+8<="
-               L"QLCX_MemHitEnd&&QLCX_MemValue<=2147483647&&QLCX_MemValue>=-2147483648){"
+        return L"QLCX_MemWide=" + address + L";QLCX_MemValue=" + text + L";if(" +
+               wideInBlock(L"QLCX_MemWide") +
+               L"&&QLCX_MemValue<=2147483647&&QLCX_MemValue>=-2147483648){"
                L"QLCX_MemLongs[QLCX_MemWide>>2]=QLCX_MemValue;"
                L"QLCX_MemLongs[(QLCX_MemWide>>2)+1]=QLCX_MemValue>>31;}else{" +
                poke + L"(QLCX_MemWide,QLCX_MemValue);}";
