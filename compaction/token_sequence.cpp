@@ -30,26 +30,34 @@ const wchar_t* TokenSequence::singleCharacters() {
 void TokenSequence::append(int kind, std::wstring_view text) {
     Entry entry;
     entry.end = static_cast<std::uint32_t>(pool_.size());
-    const bool named = kind == kProc || kind == kVar;
     const std::uint32_t kindBits = static_cast<std::uint32_t>(kind) & kKindMask;
-    if (!named && text.size() == 1 && static_cast<std::uint32_t>(text[0]) < 0x10000) {
+    if (kind == kProc || kind == kVar) {
+        entry.word = (internSpelling(text) << kPayloadShift) | kNamed | kindBits;
+    } else if (text.size() == 1 && static_cast<std::uint32_t>(text[0]) < 0x10000) {
         entry.word = (static_cast<std::uint32_t>(text[0]) << kPayloadShift) | kSingle | kindBits;
-        tokens_.push_back(entry);
-        return;
+    } else {
+        entry.word = kindBits;
+        pool_.append(text);
+        entry.end = static_cast<std::uint32_t>(pool_.size());
     }
-    int nameId = named ? internName(nameWithoutPrefix(text)) : kNoName;
-    entry.word = (static_cast<std::uint32_t>(nameId + 1) << kPayloadShift) | kindBits;
-    pool_.append(text);
-    entry.end = static_cast<std::uint32_t>(pool_.size());
     tokens_.push_back(entry);
+}
+
+std::uint32_t TokenSequence::internSpelling(std::wstring_view text) {
+    auto it = spellingIds_.find(text);
+    if (it != spellingIds_.end()) return it->second;
+    // Past the spellings a token's word holds, the tables themselves would take gigabytes.
+    if (spellings_.size() >= (size_t{1} << (32 - kPayloadShift))) throw std::bad_alloc();
+    auto id = static_cast<std::uint32_t>(spellings_.size());
+    spellings_.push_back({std::wstring(text), internName(nameWithoutPrefix(text))});
+    spellingIds_.emplace(spellings_.back().text, id);
+    return id;
 }
 
 int TokenSequence::internName(std::wstring_view name) {
     if (name.empty()) return kNoName;
     auto it = nameIds_.find(name);
     if (it != nameIds_.end()) return it->second;
-    // Past the names a token's word holds, the table itself would take some ten gigabytes.
-    if (names_.size() >= (size_t{1} << (32 - kPayloadShift)) - 1) throw std::bad_alloc();
     int id = static_cast<int>(names_.size());
     names_.emplace_back(name);
     nameIds_.emplace(names_.back(), id);

@@ -5,6 +5,7 @@
 #include "vocabulary/token.h"
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -49,13 +50,14 @@ public:
     std::wstring_view text(size_t i) const {
         std::uint32_t word = tokens_[i].word;
         if ((word & kSingle) != 0) return {&singleCharacters()[word >> kPayloadShift], 1};
+        if ((word & kNamed) != 0) return spellings_[(word >> kPayloadShift)].text;
         size_t start = i == 0 ? 0 : tokens_[i - 1].end;
         return std::wstring_view(pool_).substr(start, tokens_[i].end - start);
     }
     // The interned name of a name token, kNoName for other tokens and for "." or "-" alone.
     int nameId(size_t i) const {
         std::uint32_t word = tokens_[i].word;
-        return (word & kSingle) != 0 ? kNoName : static_cast<int>(word >> kPayloadShift) - 1;
+        return (word & kNamed) != 0 ? spellings_[(word >> kPayloadShift)].name : kNoName;
     }
     size_t nameCount() const { return names_.size(); }
     const std::wstring& name(int id) const { return names_[static_cast<size_t>(id)]; }
@@ -64,26 +66,37 @@ private:
     // Texts follow each other in the pool, so a token's text starts where the one before ends.
     // Eight bytes a token (a script of 1.3 million tokens is ten megabytes of them): a pool of
     // four billion characters would take 16 GB before it. The other word holds the kind (0 to
-    // 12) and either the name plus one, of which there can be 134 million, or, for a token of
-    // one character below 65,536 that names nothing (an operator, a blank, a statement's end,
-    // about half of all tokens), that character, which then takes no room in the pool.
+    // 12), two flags and a payload of 26 bits. A name token (kind "PROC " or "VAR  ") keeps
+    // no text in the pool: its payload is its spelling ("Event", ".Event"), of which there
+    // can be 67 million, each held once, since the same few thousand names make up half the
+    // script's characters. A token of one character below 65,536 that names nothing (an
+    // operator, a blank, a statement's end, about half of all tokens) holds that character,
+    // and takes no room in the pool either. The flags stay when a pass changes the kind.
     static constexpr int kKindBits = 4;
     static constexpr std::uint32_t kKindMask = (1u << kKindBits) - 1;
     static constexpr std::uint32_t kSingle = 1u << kKindBits;
-    static constexpr int kPayloadShift = kKindBits + 1;
+    static constexpr std::uint32_t kNamed = 2u << kKindBits;
+    static constexpr int kPayloadShift = kKindBits + 2;
     struct Entry {
         std::uint32_t end = 0;
         std::uint32_t word = kUnknown;
     };
-    // Every character below 65,536 at its own place, so a one-character token's text is a
-    // view of one of them.
+    // A name as one token spells it, and the name without its prefix (kNoName for "." or "-"
+    // alone).
+    struct Spelling {
+        std::wstring text;
+        int name = kNoName;
+    };
     static const wchar_t* singleCharacters();
     int internName(std::wstring_view name);
+    std::uint32_t internSpelling(std::wstring_view text);
 
     std::wstring pool_;
     std::vector<Entry> tokens_;
     std::vector<std::wstring> names_;
     WideTextMap<int> nameIds_;
+    std::deque<Spelling> spellings_; // a deque: views of a spelling stay good while it grows
+    WideTextMap<std::uint32_t> spellingIds_;
 };
 
 // A name token's text split into its kept prefix ("." or "-", or nothing) and the name.
