@@ -53,10 +53,10 @@ std::optional<std::wstring> readIncludeFile(const std::filesystem::path& file,
 
 // The program's own lines: the translated script without the runtime library before them.
 std::span<const std::wstring> programLines(const std::vector<std::wstring>& script) {
-    const std::vector<std::wstring>& library = runtimeLibraryLines();
+    const size_t library = runtimeLibraryLineCount();
     bool startsWithLibrary =
-        !library.empty() && script.size() >= library.size() && script.front() == library.front();
-    return std::span<const std::wstring>(script).subspan(startsWithLibrary ? library.size() : 0);
+        library > 0 && script.size() >= library && script.front() == runtimeLibraryFirstLine();
+    return std::span<const std::wstring>(script).subspan(startsWithLibrary ? library : 0);
 }
 
 std::vector<std::wstring> pageWithFiles(const LoadedSource& loaded,

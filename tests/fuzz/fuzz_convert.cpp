@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // each time would spend nearly all the fuzzing time on it. One input in 32 (by length)
     // keeps it, so that program names meeting library names are still exercised.
     std::vector<std::wstring> script = page.scriptLines;
-    const size_t library = qc::runtimeLibraryLines().size();
+    const size_t library = qc::runtimeLibraryLineCount();
     if (size % 32 != 0 && script.size() >= library)
         script.erase(script.begin(), script.begin() + static_cast<std::ptrdiff_t>(library));
     qc::RenameState names;

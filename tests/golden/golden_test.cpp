@@ -78,7 +78,7 @@ Translated translate(const fs::path& source) {
     qc::TranslationResult page = qc::translateText(qc::decodeSourceBytes(readText(source)), diag);
     Translated out;
     out.scriptLines = page.scriptLines;
-    size_t runtime = qc::runtimeLibraryLines().size();
+    size_t runtime = qc::runtimeLibraryLineCount();
     if (page.scriptLines.size() >= runtime)
         out.programLines.assign(page.scriptLines.begin() + static_cast<long>(runtime),
                                 page.scriptLines.end());

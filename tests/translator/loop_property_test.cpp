@@ -280,8 +280,7 @@ TEST(LoopProperty, ProgramsCutIntoFunctionsBehaveAsWritten) {
         Diagnostics diag;
         Lines script = translateSource(source, nullptr, diag, nullptr).scriptLines;
         ASSERT_TRUE(diag.errors().empty()) << toUtf8(source) << narrow(diag.errors());
-        const Lines& library = runtimeLibraryLines();
-        script.erase(script.begin(), script.begin() + static_cast<long>(library.size()));
+        script.erase(script.begin(), script.begin() + static_cast<long>(runtimeLibraryLineCount()));
         scripts.emplace_back(seed, std::move(script));
         programs[seed] = std::move(program);
     }
