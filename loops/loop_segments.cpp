@@ -294,9 +294,12 @@ void LoopSegments::resolve(LoopLine& line) const {
 
 std::vector<LoopLine> LoopSegments::emit() {
     std::vector<LoopLine> out;
-    auto ownLine = [&](std::wstring_view code) {
-        out.push_back({std::wstring(code), 0, false, {}});
-    };
+    emit([&out](LoopLine&& line) { out.push_back(std::move(line)); });
+    return out;
+}
+
+void LoopSegments::emit(const std::function<void(LoopLine&&)>& sink) {
+    auto ownLine = [&](std::wstring_view code) { sink({std::wstring(code), 0, false, {}}); };
     for (int l = 0; l < static_cast<int>(levels_.size()); ++l) {
         Level& level = levels_[l];
         // The end of a continuation goes back to the loop's first segment, which is how the
@@ -319,8 +322,9 @@ std::vector<LoopLine> LoopSegments::emit() {
             ownLine((segment.awaits ? L"async function " : L"function ") + name + L"(){");
             for (LoopLine& line : segment.lines) {
                 resolve(line);
-                out.push_back(std::move(line));
+                sink(std::move(line));
             }
+            std::vector<LoopLine>().swap(segment.lines);
             if (s >= 1 || (start && segment.awaits)) ownLine(continuationEnd);
             ownLine(L"}");
         }
@@ -333,7 +337,6 @@ std::vector<LoopLine> LoopSegments::emit() {
             ownLine(L"}");
         }
     }
-    return out;
 }
 
 } // namespace qc

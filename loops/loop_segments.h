@@ -18,6 +18,7 @@
 // A label starts a new continuation of its level; Goto, Gosub and Return switch to one like
 // the loops do, so control can leave any depth of blocks and loops of the main program.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -120,6 +121,9 @@ public:
     // The finished functions in order: level 0's segments, then level 1's, and so on. The
     // class is spent afterwards.
     std::vector<LoopLine> emit();
+    // The same lines handed to `sink` one by one, each segment's storage let go once handed
+    // on: a large main program is then never held twice.
+    void emit(const std::function<void(LoopLine&&)>& sink);
 
 private:
     using SegmentSet = std::vector<int>; // ascending, without repeats

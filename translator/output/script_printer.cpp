@@ -55,7 +55,7 @@ PrintedScript ScriptPrinter::program() {
     statements(tree_.program);
     segments_ = nullptr;
     jumpsIntoLoops(segments);
-    for (const LoopLine& l : segments.emit()) out_.add(l.text, l.source);
+    segments.emit([this](LoopLine&& l) { out_.add(l.text, l.source); });
     return std::move(out_);
 }
 
