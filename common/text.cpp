@@ -93,9 +93,9 @@ wchar_t fromWindows1252(unsigned char b) {
 } // namespace
 
 std::wstring fromSingleByte(std::string_view bytes) {
-    std::wstring out;
-    out.reserve(bytes.size());
-    for (char ch : bytes) out.push_back(fromWindows1252(static_cast<unsigned char>(ch)));
+    std::wstring out(bytes.size(), L'\0');
+    for (size_t i = 0; i < bytes.size(); ++i)
+        out[i] = fromWindows1252(static_cast<unsigned char>(bytes[i]));
     return out;
 }
 
