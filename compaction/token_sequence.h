@@ -87,6 +87,8 @@ private:
         std::wstring text;
         int name = kNoName;
     };
+    // Every character below 65,536 at its own place, so a one-character token's text is a
+    // view of one of them.
     static const wchar_t* singleCharacters();
     int internName(std::wstring_view name);
     std::uint32_t internSpelling(std::wstring_view text);
