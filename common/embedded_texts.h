@@ -9,11 +9,11 @@ namespace qc {
 // "//EOF" with no line end behind it. Plain ASCII.
 std::string_view runtimeLibraryText();
 
-// The runtime library's lines as they go into every script, made anew on each call (about a
-// millisecond): nothing keeps a copy beside the one in the page being made, which on a large
-// program is two megabytes less at the conversion's peaks.
+// The runtime library's lines as they go into every script, made anew on each call: nothing
+// keeps a copy beside the one in the page being made, which on a large program is two
+// megabytes less at the conversion's peaks.
 std::vector<std::wstring> runtimeLibraryLines();
-// How many lines that is, and the first one, counted once.
+// How many lines that is, and the first one.
 size_t runtimeLibraryLineCount();
 const std::wstring& runtimeLibraryFirstLine();
 

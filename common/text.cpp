@@ -230,21 +230,36 @@ std::wstring_view trim(std::wstring_view text, std::wstring_view chars) {
     return text.substr(b, e - b + 1);
 }
 
-std::vector<std::wstring> splitEmbeddedLines(std::wstring_view text, bool dropUnterminated) {
+namespace {
+
+template <typename Char, typename Widen>
+std::vector<std::wstring> splitLines(std::basic_string_view<Char> text, bool dropUnterminated,
+                                     Widen widen) {
     std::vector<std::wstring> lines;
     size_t start = 0;
     while (start <= text.size()) {
-        size_t lf = text.find(L'\n', start);
-        if (lf == std::wstring_view::npos) {
-            if (!dropUnterminated && start < text.size()) lines.emplace_back(text.substr(start));
+        size_t lf = text.find(Char('\n'), start);
+        if (lf == std::basic_string_view<Char>::npos) {
+            if (!dropUnterminated && start < text.size())
+                lines.push_back(widen(text.substr(start)));
             break;
         }
-        std::wstring_view line = text.substr(start, lf - start);
-        if (!line.empty() && line.back() == L'\r') line.remove_suffix(1);
-        lines.emplace_back(line);
+        std::basic_string_view<Char> line = text.substr(start, lf - start);
+        if (!line.empty() && line.back() == Char('\r')) line.remove_suffix(1);
+        lines.push_back(widen(line));
         start = lf + 1;
     }
     return lines;
+}
+
+} // namespace
+
+std::vector<std::wstring> splitEmbeddedLines(std::wstring_view text, bool dropUnterminated) {
+    return splitLines(text, dropUnterminated, [](std::wstring_view l) { return std::wstring(l); });
+}
+
+std::vector<std::wstring> splitEmbeddedLines(std::string_view text, bool dropUnterminated) {
+    return splitLines(text, dropUnterminated, fromSingleByte);
 }
 
 long long parseDecimal(std::wstring_view digits) {

@@ -81,6 +81,9 @@ std::wstring_view trim(std::wstring_view text, std::wstring_view chars = L" ");
 // checkout with either line end gives the same lines. Text after the last LF is dropped
 // when dropUnterminated is true (the "//EOF" fragment of the runtime library).
 std::vector<std::wstring> splitEmbeddedLines(std::wstring_view text, bool dropUnterminated);
+// The same for a single-byte text stored in the program, each line decoded on its own, so no
+// wide copy of the whole text is made on the way.
+std::vector<std::wstring> splitEmbeddedLines(std::string_view text, bool dropUnterminated);
 
 // Parses a decimal integer prefix without exceptions; saturates instead of overflowing.
 long long parseDecimal(std::wstring_view digits);

@@ -171,8 +171,7 @@ std::vector<std::wstring> programScript(std::vector<std::wstring> translatedProg
 } // namespace
 
 const std::vector<std::wstring>& styleBlockLines() {
-    static const std::vector<std::wstring> lines =
-        splitEmbeddedLines(fromSingleByte(styleBlockText()), false);
+    static const std::vector<std::wstring> lines = splitEmbeddedLines(styleBlockText(), false);
     return lines;
 }
 
