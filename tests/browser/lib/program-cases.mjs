@@ -3,6 +3,7 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 import {
   convertSourceAsync, debugLines, openInTab, openPage, sourceDir, waitFor,
 } from './harness.mjs';
@@ -221,9 +222,7 @@ async function act(page, time, action) {
   }
   else if (verb === 'wait') await time.pass(Number(rest));
   else if (verb === 'reload') {
-    // The browser hands what a page stored over to its storage a moment later, on its own
-    // clock: a reload at once may come before that, and the page would find nothing kept.
-    await new Promise((r) => setTimeout(r, 250));
+    await storageSettled(page);
     await page.reload();
   }
   else if (verb === 'pick') {
@@ -232,6 +231,25 @@ async function act(page, time, action) {
   else if (verb === 'mouse') await mouseAt(page, time, rest);
   else throw new Error(`unknown action: ${action}`);
   await time.pass(120);
+}
+
+// What a page stores reaches the browser's own storage a moment after the page wrote it, on
+// the browser's clock, and a busy machine can make that moment long: a reload before it would
+// find nothing kept. A page of its own in another tab reads the browser's storage rather than
+// the tab's copy of it; once it sees what the page holds, the reload sees it too.
+async function storageSettled(page) {
+  const held = () => JSON.stringify(Object.entries(localStorage).sort());
+  const want = await page.evaluate(held);
+  const probeFile = path.join(path.dirname(fileURLToPath(page.url())), 'qc-storage-probe.html');
+  fs.writeFileSync(probeFile, '<!DOCTYPE html><title>probe</title>');
+  const probe = await page.context().newPage();
+  try {
+    await probe.goto(pathToFileURL(probeFile).href);
+    await waitFor(async () => (await probe.evaluate(held)) === want, 10000,
+      "the page's storage to reach the browser");
+  } finally {
+    await probe.close();
+  }
 }
 
 // "click Ping answered within 100 ms by 3 text answered": the time from the click's DOM event
