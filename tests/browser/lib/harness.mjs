@@ -128,8 +128,10 @@ export async function openPage(browser, pagePath, { answer, allowedDir, viewport
 // costs; loading a page into a kept tab costs a fifth of that. A kept tab is as a new one
 // would be: its pages get the same script before their own (tabs are kept per script), the
 // clock stands at the time asked for when the page starts and its monotonic time counts from
-// there (see monotonicFromPageStart), the storage and cookies of the last page are gone, and nobody has typed or clicked in it: the caller gives a tab back only
-// after a page that took no input and opened no other window, and never after a failure.
+// there (see monotonicFromPageStart), the storage and cookies of the last page are gone, the
+// mouse stands at (0, 0) with no button held, and no handler of the last page's is left: the
+// caller gives a tab back only after a page that opened no other window and left no button
+// down or file chooser prepared, and never after a failure.
 const keptTabs = new WeakMap();
 
 // The fake clock's monotonic time goes on from page to page in a tab; a page counts from its
@@ -181,10 +183,12 @@ export async function openInTab(browser, pagePath, { answer, allowedDir, clock, 
     allowed: pathToFileURL(allowedDir ?? path.dirname(pagePath)).href,
   };
   tab.session = session;
-  session.release = async (reusable) => {
+  // `acted`: a person clicked or typed there. The mouse goes back where a new tab has it.
+  session.release = async (reusable, { acted = false } = {}) => {
     tab.session = null;
     if (reusable && !tab.page.isClosed() && tab.context.pages().length === 1) {
       try {
+        if (acted) await tab.page.mouse.move(0, 0);
         tab.pageStart = await tab.page.evaluate(() => {
           localStorage.clear();
           sessionStorage.clear();

@@ -93,13 +93,13 @@ async function run(browser, pagePath, want, clock) {
     : d.type() === 'prompt' ? want.answer : undefined);
   const init = want.mouse ? repeatableRandom + closedAlerts : repeatableRandom;
   const options = { init, answer, allowedDir: '/', query: want.query };
-  // On the fake clock the page runs in a kept tab, given back for the next page unless a
-  // person acted on this one (typed, clicked, picked a file).
+  // On the fake clock the page runs in a kept tab, given back for the next page when what a
+  // person did there leaves nothing behind.
   const { page, context, dialogs, errors, release } = clock === 'fake'
     ? await openInTab(browser, pagePath, { ...options, clock: fakeStart })
     : await openPage(browser, pagePath, options);
   const acted = Boolean(want.mouse || want.type || want.do);
-  const end = (reusable) => (release ? release(reusable) : context.close());
+  const end = (reusable) => (release ? release(reusable, { acted }) : context.close());
   let seen;
   try {
     seen = await watch(page, dialogs, errors, want, clock);
@@ -107,8 +107,17 @@ async function run(browser, pagePath, want, clock) {
     await end(false);
     throw e;
   }
-  await end(!acted);
+  await end(leavesNothingBehind(want));
   return seen;
+}
+
+// Keys and clicks end with the page; the tab keeps only where the mouse is, which the release
+// of a kept tab puts back. A button pressed and never let go stays down, and a file prepared
+// for a chooser the page never opened would be handed to the next page's.
+function leavesNothingBehind(want) {
+  const actions = [...(want.mouse ?? []), ...(want.do ?? [])].map((a) => a.replace(/^mouse /, ''));
+  const count = (word) => actions.filter((a) => a.startsWith(`${word} `)).length;
+  return count('down') === count('up') && count('pick') === 0;
 }
 
 // Drives an opened page through the case and returns what it showed.
