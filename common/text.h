@@ -30,11 +30,11 @@ size_t utf8Size(std::wstring_view text);
 // Decodes ASCII or Windows-1252 text byte by byte (used for the embedded texts).
 std::wstring fromSingleByte(std::string_view bytes);
 
-// ASCII letters only: the dialect and the tables are ASCII, and a locale must never change
-// how a keyword compares.
 // The position of the ")" that closes the "(" at open, skipping string literals; npos
 // when the text ends first.
 size_t matchingParen(std::wstring_view text, size_t open);
+// ASCII letters only: the dialect and the tables are ASCII, and a locale must never change
+// how a keyword compares.
 std::wstring toLower(std::wstring_view text);
 wchar_t toLowerChar(wchar_t c);
 bool equalsIgnoreCase(std::wstring_view a, std::wstring_view b);

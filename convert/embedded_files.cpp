@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <set>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace qc {
@@ -88,10 +89,36 @@ bool callNamesAtRunTime(std::wstring_view line, size_t at, const FileArgument& c
     return args.size() > command.argument && !isOneLiteral(args[command.argument]);
 }
 
+// The entries of each folder looked into, found by their names in any letter case. A large
+// program has thousands of texts that name no file; listing the folder again for each one
+// took more than half of a conversion in a folder of two thousand files.
+class FolderEntries {
+public:
+    // The entry of `folder` spelled `name` in some letter case (the last one listed, where
+    // several are); empty when there is none.
+    fs::path find(const fs::path& folder, std::wstring_view name) {
+        auto [listed, added] = folders_.try_emplace(folder.native());
+        if (added) {
+            std::error_code ec;
+            for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+                fs::path entry = it->path().filename();
+                listed->second.insert_or_assign(fromUtf8(entry.string()), entry);
+            }
+        }
+        auto found = listed->second.find(name);
+        return found == listed->second.end() ? fs::path() : found->second;
+    }
+
+private:
+    std::unordered_map<std::string,
+                       std::unordered_map<std::wstring, fs::path, NoCaseHash, NoCaseEqual>>
+        folders_;
+};
+
 // The relative path as the disk spells it: sources written where letter case does not count
 // name "Gfx/Ship.PNG" for gfx/ship.png. Each part that is not there as written is looked up
 // among its folder's entries regardless of case; empty when one is not found.
-fs::path spelledOnDisk(const fs::path& folder, const fs::path& relative) {
+fs::path spelledOnDisk(const fs::path& folder, const fs::path& relative, FolderEntries& entries) {
     std::error_code ec;
     if (fs::exists(fs::symlink_status(folder / relative, ec))) return relative;
     fs::path spelled;
@@ -100,12 +127,7 @@ fs::path spelledOnDisk(const fs::path& folder, const fs::path& relative) {
             spelled /= part;
             continue;
         }
-        std::wstring wanted = fromUtf8(part.string());
-        fs::path found;
-        for (fs::directory_iterator it(folder / spelled, ec), end; !ec && it != end;
-             it.increment(ec))
-            if (equalsIgnoreCase(fromUtf8(it->path().filename().string()), wanted))
-                found = it->path().filename();
+        fs::path found = entries.find(folder / spelled, fromUtf8(part.string()));
         if (found.empty()) return {};
         spelled /= found;
     }
@@ -114,7 +136,7 @@ fs::path spelledOnDisk(const fs::path& folder, const fs::path& relative) {
 
 // The name relative to the folder, "/" between parts, when `name` lies inside it; "" when it
 // leaves the folder (by "..", an absolute name or a symbolic link) or names no regular file.
-std::wstring insideFolder(const fs::path& folder, std::wstring_view name) {
+std::wstring insideFolder(const fs::path& folder, std::wstring_view name, FolderEntries& entries) {
     if (name.empty() || name.size() > 400 || name.find(L'\n') != std::wstring_view::npos)
         return L"";
     std::wstring slashed(name);
@@ -123,7 +145,7 @@ std::wstring insideFolder(const fs::path& folder, std::wstring_view name) {
     if (relative.empty() || relative.is_absolute() || relative.has_root_name() ||
         *relative.begin() == "..")
         return L"";
-    relative = spelledOnDisk(folder, relative);
+    relative = spelledOnDisk(folder, relative, entries);
     std::error_code ec;
     fs::path full = folder / relative;
     if (relative.empty() || !fs::is_regular_file(fs::symlink_status(full, ec))) return L"";
@@ -246,9 +268,10 @@ std::vector<EmbeddedFile> collectEmbeddedFiles(std::span<const std::wstring> pro
     // Each distinct text is looked for once: a large program repeats its captions and keys
     // thousands of times, and each look asks the file system.
     std::unordered_set<std::wstring> looked;
+    FolderEntries entries;
     for (std::wstring& literal : scriptStringLiterals(programLines)) {
         if (!looked.insert(literal).second) continue;
-        std::wstring name = insideFolder(sourceFolder, literal);
+        std::wstring name = insideFolder(sourceFolder, literal, entries);
         if (!name.empty()) names.push_back(name);
     }
     if (namesFilesAtRunTime(programLines))

@@ -82,6 +82,8 @@ TEST_F(Embedding, OnlyFilesInsideTheFolderAndUnderTheLimit) {
         {{L"LoadImage(0,\"./img/../img/b.png\");"}, big, {L"img/b.png"}},
         {{L"LoadImage(0,\"IMG\\\\B.PNG\");"}, big, {L"img/b.png"}},
         {{L"LoadImage(0,\"IMG\\\\C.PNG\");"}, big, {}},
+        {{L"x=\"IMG/B.PNG\";y=\"Img/b.Png\";z=\"A.TXT\";w=\"img/C.png\";"}, big,
+         {L"img/b.png", L"a.txt"}},
         {{L"ReadFile(0,\"../outside.txt\");"}, big, {}},
         {{L"ReadFile(0,\"link.txt\");"}, big, {}},
         {{L"ReadFile(0,\"" + qc::fromUtf8((dir / "src/a.txt").string()) + L"\");"}, big, {}},
