@@ -27,13 +27,25 @@ const wchar_t* TokenSequence::singleCharacters() {
     return characters.data();
 }
 
+void TokenSequence::appendName(int kind, std::wstring_view text, std::uint32_t& spelling) {
+    if (spelling == kNewSpelling) spelling = internSpelling(text);
+    Entry entry;
+    entry.end = static_cast<std::uint32_t>(pool_.size());
+    entry.word =
+        (spelling << kPayloadShift) | kNamed | (static_cast<std::uint32_t>(kind) & kKindMask);
+    tokens_.push_back(entry);
+}
+
 void TokenSequence::append(int kind, std::wstring_view text) {
+    if (kind == kProc || kind == kVar) {
+        std::uint32_t spelling = kNewSpelling;
+        appendName(kind, text, spelling);
+        return;
+    }
     Entry entry;
     entry.end = static_cast<std::uint32_t>(pool_.size());
     const std::uint32_t kindBits = static_cast<std::uint32_t>(kind) & kKindMask;
-    if (kind == kProc || kind == kVar) {
-        entry.word = (internSpelling(text) << kPayloadShift) | kNamed | kindBits;
-    } else if (text.size() == 1 && static_cast<std::uint32_t>(text[0]) < 0x10000) {
+    if (text.size() == 1 && static_cast<std::uint32_t>(text[0]) < 0x10000) {
         entry.word = (static_cast<std::uint32_t>(text[0]) << kPayloadShift) | kSingle | kindBits;
     } else {
         entry.word = kindBits;

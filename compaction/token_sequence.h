@@ -29,6 +29,11 @@ public:
     // Appends a token. A name token (kind "PROC " or "VAR  ") is interned under its text
     // without a leading "." or "-": ".Event", "-Event" and "Event" share one name.
     void append(int kind, std::wstring_view text);
+    // A name token as append makes it, with the number of its spelling kept by the caller:
+    // kNewSpelling the first time, then what this call stored there. A scan that has already
+    // looked the word up in a table of its own needs no second look-up here.
+    static constexpr std::uint32_t kNewSpelling = ~std::uint32_t{0};
+    void appendName(int kind, std::wstring_view text, std::uint32_t& spelling);
 
     // Makes room for about this many tokens and characters, so a long script does not copy
     // the sequence again and again while it grows.

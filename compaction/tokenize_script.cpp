@@ -46,6 +46,8 @@ public:
     struct Spelling {
         const TargetWord* target = nullptr;
         int wordClass = kNotClassified;
+        // Its number in the token sequence, once a name token of this spelling is in it.
+        std::uint32_t token = TokenSequence::kNewSpelling;
     };
     static constexpr int kNotClassified = -1;
 
@@ -100,6 +102,8 @@ public:
         std::wstring_view word = event.word;
         std::optional<std::wstring> decimal = hexadecimalToDecimal(word);
         if (decimal) word = *decimal;
+        looked_ = nullptr;
+        lookedWord_ = word;
         int kind = classify(event, word, afterSeparator);
         return emit(event, kind, word);
     }
@@ -119,7 +123,7 @@ private:
             declares_ = false;
             return kProc;
         }
-        ScanState::Spelling* known = state_.spelling(word);
+        ScanState::Spelling* known = looked_ = state_.spelling(word);
         if (const TargetWord* target = known == nullptr ? nullptr : known->target) {
             // "alert(" is the browser's; a variable called alert is the script's own.
             if (event.separator != kOpenParenthesis && target->isFunction) return kVar;
@@ -194,7 +198,13 @@ private:
     }
 
     ScanStep emit(const SeparatorEvent& event, int kind, std::wstring_view word) {
-        if (!word.empty()) tokens_.append(kind, word);
+        // A name emitted whole, as the spelling table knows it, takes its number from there.
+        bool whole = looked_ != nullptr && word.data() == lookedWord_.data() &&
+                     word.size() == lookedWord_.size();
+        if (whole && (kind == kVar || kind == kProc))
+            tokens_.appendName(kind, word, looked_->token);
+        else if (!word.empty())
+            tokens_.append(kind, word);
         if (event.atEnd) return endStatement();
         if (!event.literal) {
             tokens_.append(kOp, event.separator);
@@ -230,6 +240,9 @@ private:
     const std::unordered_set<std::wstring>* reported_;
     bool afterSeparator_ = true;
     bool declares_ = false; // the remembered "function" stands where a declaration can
+    // The spelling-table entry of the word of this event, and the word it was found under.
+    ScanState::Spelling* looked_ = nullptr;
+    std::wstring_view lookedWord_;
 };
 
 // A name token written exactly as a declared function (in any case) becomes a "PROC " token;
@@ -238,9 +251,18 @@ private:
 void markDeclaredFunctions(TokenSequence& tokens, const FunctionTable& functions) {
     std::vector<signed char> isFunction(tokens.nameCount(), -1);
     WideTextMap<bool> declaredTargets;
+    // Their lengths: most target words of the script are none of them, and are passed over
+    // without a lower-case copy.
+    std::vector<size_t> declaredLengths;
     for (const auto& entry : functions)
-        if (targetWordTable().findTargetWord(entry.first) != nullptr)
+        if (targetWordTable().findTargetWord(entry.first) != nullptr) {
             declaredTargets.emplace(entry.first, true);
+            declaredLengths.push_back(entry.first.size());
+        }
+    auto mayBeDeclared = [&](std::wstring_view text) {
+        return std::find(declaredLengths.begin(), declaredLengths.end(), text.size()) !=
+               declaredLengths.end();
+    };
     std::wstring lower;
     for (size_t i = 0; i < tokens.size(); ++i) {
         int kind = tokens.kind(i);
@@ -250,7 +272,7 @@ void markDeclaredFunctions(TokenSequence& tokens, const FunctionTable& functions
             signed char& known = isFunction[static_cast<size_t>(id)];
             if (known < 0) known = functions.count(toLower(tokens.name(id))) != 0 ? 1 : 0;
             if (known == 1) tokens.setKind(i, kProc);
-        } else if (kind == kCommand && !declaredTargets.empty()) {
+        } else if (kind == kCommand && mayBeDeclared(tokens.text(i))) {
             lower.assign(tokens.text(i));
             for (auto& c : lower) c = toLowerChar(c);
             if (declaredTargets.count(lower) != 0) tokens.setKind(i, kProc);
