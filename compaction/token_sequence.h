@@ -17,7 +17,11 @@ namespace qc {
 // Lets unordered maps keyed by std::wstring be searched with a std::wstring_view.
 struct WideTextHash {
     using is_transparent = void;
-    size_t operator()(std::wstring_view text) const { return std::hash<std::wstring_view>{}(text); }
+    size_t operator()(std::wstring_view text) const {
+        size_t h = 1469598103934665603ULL;
+        for (wchar_t c : text) h = (h ^ static_cast<size_t>(c)) * 1099511628211ULL;
+        return h;
+    }
 };
 template <typename Value>
 using WideTextMap = std::unordered_map<std::wstring, Value, WideTextHash, std::equal_to<>>;
