@@ -70,6 +70,18 @@ def extract_script(page_path, script_path):
     return end - start
 
 
+def fault_line_bytes(page_path):
+    """What the compacted script spends on naming a fault's source line: the CR LF that ends
+    each page line (one source line's statements at most stand on one), and the line table."""
+    with open(page_path, "rb") as f:
+        text = f.read()
+    start = text.find(b">", text.find(b"<script")) + 1
+    script = text[start:text.find(b"</script>", start)]
+    table_start = script.find(b"window.QLCXLines=")
+    table = script[table_start:script.find(b"\r\n", table_start)] if table_start >= 0 else b""
+    return script.count(b"\r\n") * 2, len(table)
+
+
 # The names the page calls from outside the script: the load handler's start function and the
 # event hook. Exported, they are what esbuild keeps when it drops unused code inside the IIFE,
 # as compaction keeps them; everything else it may rename and drop, as compaction does.
@@ -111,6 +123,7 @@ def measure_size(args, lines, label):
     source = generate(lines, args.seed, os.path.join(args.out, "prog-" + label + ".pb"))
     page = os.path.join(args.out, "prog-" + label + ".html")
     result = median_runs(args.runs, args.cli, source, page)
+    result["line_ends"], result["line_table"] = fault_line_bytes(page)
     plain = os.path.join(args.out, "prog-" + label + ".plain.html")
     run_cli(args.cli, source, plain, ["--no-compact"])
     script = os.path.join(args.out, "script-" + label + ".js")
@@ -178,6 +191,12 @@ def print_tables(rows, linear):
     print(" script as the page holds it, CR LF line ends included; esbuild ms: its own \"Done in\"")
     print(" time; (process): the whole esbuild process; speed = esbuild ms / compact ms, the goal")
     print(" is 2x or more; size = our bytes / esbuild's bytes, the goal is 1x or less)")
+    for r in rows:
+        spent = r["line_ends"] + r["line_table"]
+        print("{:>14}: {:,} of our bytes name a fault's source line ({:,} in CR LF line ends, "
+              "{:,} in the line table); without them {:,}, {:.3f}x esbuild's".format(
+                  "{:,} lines".format(r["lines"]), spent, r["line_ends"], r["line_table"],
+                  r["bytes"][1] - spent, ratio(r["bytes"][1] - spent, r["esbuild_bytes"])))
     if len(linear) == 2:
         small, large = linear
         print()
