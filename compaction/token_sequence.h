@@ -2,6 +2,7 @@
 // The flat token sequence of one compaction. All token texts live in one text pool and every
 // name is interned once, so a multi-megabyte script costs a few bytes per token and the later
 // passes index vectors instead of hashing strings.
+#include "common/text.h"
 #include "vocabulary/token.h"
 
 #include <cstdint>
@@ -18,9 +19,7 @@ namespace qc {
 struct WideTextHash {
     using is_transparent = void;
     size_t operator()(std::wstring_view text) const {
-        size_t h = 1469598103934665603ULL;
-        for (wchar_t c : text) h = (h ^ static_cast<size_t>(c)) * 1099511628211ULL;
-        return h;
+        return hashCharacters(text, [](wchar_t c) { return c; });
     }
 };
 template <typename Value>

@@ -183,12 +183,12 @@ export async function openInTab(browser, pagePath, { answer, allowedDir, clock, 
     allowed: pathToFileURL(allowedDir ?? path.dirname(pagePath)).href,
   };
   tab.session = session;
-  // `acted`: a person clicked or typed there. The mouse goes back where a new tab has it.
-  session.release = async (reusable, { acted = false } = {}) => {
+  session.release = async (reusable) => {
     tab.session = null;
     if (reusable && !tab.page.isClosed() && tab.context.pages().length === 1) {
       try {
-        if (acted) await tab.page.mouse.move(0, 0);
+        // Where a new tab has the mouse, if a person moved it.
+        await tab.page.mouse.move(0, 0);
         tab.pageStart = await tab.page.evaluate(() => {
           localStorage.clear();
           sessionStorage.clear();

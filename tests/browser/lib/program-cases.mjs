@@ -98,8 +98,7 @@ async function run(browser, pagePath, want, clock) {
   const { page, context, dialogs, errors, release } = clock === 'fake'
     ? await openInTab(browser, pagePath, { ...options, clock: fakeStart })
     : await openPage(browser, pagePath, options);
-  const acted = Boolean(want.mouse || want.type || want.do);
-  const end = (reusable) => (release ? release(reusable, { acted }) : context.close());
+  const end = (reusable) => (release ? release(reusable) : context.close());
   let seen;
   try {
     seen = await watch(page, dialogs, errors, want, clock);
